@@ -1,0 +1,27 @@
+#pragma once
+// The main window FMAIN: its controls as designed, start-up, the count display,
+// and the binding of every control event to its handler.
+
+#include "MainForm.h"
+
+namespace quorvan {
+
+class TFMAIN : public MainForm {
+public:
+    explicit TFMAIN(Platform& platform);
+
+    void UpDown1MouseDown();
+    void UpDown1Changing();
+    void UpDown1Click();
+    void BitBtn1Click();
+    void BitBtn2Click();
+
+private:
+    void CreateControls();
+    void BindEvents();
+    void FormCreate();
+    void ShowCount();
+    void SetEnglishTexts();
+};
+
+} // namespace quorvan

@@ -1,0 +1,23 @@
+#pragma once
+// Filling the rung grid at random and drawing the ladder.
+
+#include "DrawingSurface.h"
+#include "Ladder.h"
+#include "RandomGenerator.h"
+
+#include <cstdint>
+
+namespace quorvan {
+
+struct LadderShape {
+    int32_t MemberCount = 0; // lines 1 .. MemberCount
+    int32_t RowPitch = 0;    // pixels between lines
+    bool CrossLines = false; // whether rungs of neighbouring gaps may meet on a line
+};
+
+// Zeroes the grid, seeds the generator, then draws every member line in black
+// and scatters the rungs of each gap, recording them in the grid.
+void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& random,
+                    DrawingSurface& surface);
+
+} // namespace quorvan

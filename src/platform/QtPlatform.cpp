@@ -1,0 +1,78 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMessageBox>
+
+#include <ctime>
+
+namespace quorvan {
+
+int32_t LocaleIdentifier(const QLocale& locale)
+{
+    struct Known {
+        QLocale::Language language;
+        QLocale::Territory territory; // AnyTerritory: the language's main one
+        int32_t identifier;
+    };
+    static constexpr Known known[] = {
+        {QLocale::Japanese, QLocale::AnyTerritory, 1041},
+        {QLocale::English, QLocale::UnitedKingdom, 2057},
+        {QLocale::English, QLocale::AnyTerritory, 1033},
+        {QLocale::German, QLocale::AnyTerritory, 1031},
+        {QLocale::French, QLocale::AnyTerritory, 1036},
+        {QLocale::Spanish, QLocale::AnyTerritory, 3082},
+        {QLocale::Italian, QLocale::AnyTerritory, 1040},
+        {QLocale::Dutch, QLocale::AnyTerritory, 1043},
+        {QLocale::Korean, QLocale::AnyTerritory, 1042},
+        {QLocale::Chinese, QLocale::Taiwan, 1028},
+        {QLocale::Chinese, QLocale::AnyTerritory, 2052},
+        {QLocale::Russian, QLocale::AnyTerritory, 1049},
+        {QLocale::Portuguese, QLocale::Brazil, 1046},
+        {QLocale::Portuguese, QLocale::AnyTerritory, 2070},
+    };
+    for (const Known& entry : known) {
+        if (entry.language == locale.language()
+            && (entry.territory == QLocale::AnyTerritory || entry.territory == locale.territory()))
+            return entry.identifier;
+    }
+    return 1033;
+}
+
+std::optional<uint64_t> QtPlatform::QueryPerformanceCounter()
+{
+    timespec now{};
+    if (clock_gettime(CLOCK_MONOTONIC, &now) != 0)
+        return std::nullopt;
+    return static_cast<uint64_t>(now.tv_sec) * 1'000'000'000u + static_cast<uint64_t>(now.tv_nsec);
+}
+
+uint32_t QtPlatform::GetTickCount()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const uint64_t milliseconds =
+        static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1'000'000u;
+    return static_cast<uint32_t>(milliseconds);
+}
+
+int32_t QtPlatform::UserDefaultLCID()
+{
+    return LocaleIdentifier(QLocale::system());
+}
+
+void QtPlatform::SetMouseCursor(MouseCursor cursor)
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    if (cursor == MouseCursor::Hourglass)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void QtPlatform::ShowErrorMessage(const QString& message)
+{
+    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                          message);
+}
+
+} // namespace quorvan

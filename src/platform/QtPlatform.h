@@ -1,0 +1,22 @@
+#pragma once
+// The platform as this desktop offers it, through Qt and the C library.
+
+#include "Platform.h"
+
+#include <QLocale>
+
+namespace quorvan {
+
+// The Windows locale identifier of a Qt locale; 1033 where no better one is known.
+int32_t LocaleIdentifier(const QLocale& locale);
+
+class QtPlatform final : public Platform {
+public:
+    std::optional<uint64_t> QueryPerformanceCounter() override;
+    uint32_t GetTickCount() override;
+    int32_t UserDefaultLCID() override;
+    void SetMouseCursor(MouseCursor cursor) override;
+    void ShowErrorMessage(const QString& message) override;
+};
+
+} // namespace quorvan

@@ -1,0 +1,84 @@
+#include "Controls.h"
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QMouseEvent>
+#include <QPalette>
+
+#include <stdexcept>
+
+namespace quorvan {
+
+namespace {
+// An edit box is its font's height plus its border and inner margins.
+constexpr int EditBoxChrome = 8;
+} // namespace
+
+ControlFont ControlFontOf(const QWidget* control)
+{
+    return {control->font(), control->palette().color(QPalette::WindowText)};
+}
+
+void SetControlFont(QWidget* control, const ControlFont& font)
+{
+    control->setFont(font.Font);
+    QPalette palette = control->palette();
+    // Disabled controls keep the style's greyed text.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, font.Colour);
+    control->setPalette(palette);
+}
+
+void SetControlText(QWidget* control, const QString& text)
+{
+    if (auto* staticText = dynamic_cast<StaticText*>(control))
+        staticText->SetCaption(text);
+    else if (auto* button = dynamic_cast<QAbstractButton*>(control))
+        button->setText(text);
+    else if (auto* edit = dynamic_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else
+        throw std::logic_error("Control " + control->objectName().toStdString() + " has no text");
+}
+
+void StaticText::SetCaption(const QString& text)
+{
+    setText(text);
+    adjustSize();
+}
+
+void StaticText::changeEvent(QEvent* event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        adjustSize();
+}
+
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {}
+
+int EditBox::FontHeight() const
+{
+    return QFontInfo(font()).pixelSize() + EditBoxChrome;
+}
+
+void EditBox::SetBounds(int left, int top, int width, int /*height*/)
+{
+    setGeometry(left, top, width, FontHeight());
+}
+
+void EditBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+        OnClick(this);
+}
+
+void EditBox::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        resize(width(), FontHeight());
+}
+
+} // namespace quorvan

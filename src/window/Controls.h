@@ -1,0 +1,54 @@
+#pragma once
+// The kinds of control the main window is made of, where Qt's own widgets
+// behave differently from what the window needs.
+
+#include <QColor>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <functional>
+
+namespace quorvan {
+
+// A control's font in the window's sense: face, size and style, and colour.
+struct ControlFont {
+    QFont Font;
+    QColor Colour;
+};
+
+ControlFont ControlFontOf(const QWidget* control);
+void SetControlFont(QWidget* control, const ControlFont& font);
+
+// Sets the text of a static text, label, button or edit box.
+void SetControlText(QWidget* control, const QString& text);
+
+// Static text and labels: size themselves to their text whenever it is set.
+class StaticText : public QLabel {
+public:
+    using QLabel::QLabel;
+    void SetCaption(const QString& text);
+
+protected:
+    void changeEvent(QEvent* event) override;
+};
+
+// A single-line edit box whose height follows its font, with a click handler.
+class EditBox : public QLineEdit {
+public:
+    using ClickHandler = std::function<void(EditBox*)>;
+
+    explicit EditBox(QWidget* parent = nullptr);
+
+    // Places the box; the height given is replaced by the height of its font.
+    void SetBounds(int left, int top, int width, int height);
+    int FontHeight() const;
+
+    ClickHandler OnClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+};
+
+} // namespace quorvan

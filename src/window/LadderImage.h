@@ -1,0 +1,28 @@
+#pragma once
+// The ladder image: shows the top part of the ladder bitmap, as tall as the
+// image currently is.
+
+#include "LadderBitmap.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace quorvan {
+
+class LadderImage : public QWidget {
+public:
+    explicit LadderImage(QWidget* parent = nullptr);
+
+    // The bitmap is created on first use, at the image's size at that moment,
+    // and kept for the life of the image.
+    LadderBitmap& Bitmap();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::unique_ptr<LadderBitmap> bitmap_;
+};
+
+} // namespace quorvan

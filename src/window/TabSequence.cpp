@@ -1,0 +1,52 @@
+#include "TabSequence.h"
+
+#include <algorithm>
+
+namespace quorvan {
+
+void TabSequence::Append(QWidget* control)
+{
+    order_.append(control);
+    changed_ = true;
+}
+
+void TabSequence::Remove(QWidget* control)
+{
+    changed_ |= order_.removeOne(control);
+}
+
+void TabSequence::SetTabValue(QWidget* control, int value)
+{
+    const qsizetype from = order_.indexOf(control);
+    if (from < 0)
+        return;
+    const qsizetype to = std::clamp<qsizetype>(value, 0, order_.size() - 1);
+    order_.move(from, to);
+    changed_ = true;
+}
+
+QStringList TabSequence::Names() const
+{
+    QStringList names;
+    names.reserve(order_.size());
+    for (const QWidget* control : order_)
+        names.append(control->objectName());
+    return names;
+}
+
+void TabSequence::Apply()
+{
+    if (!changed_)
+        return;
+    changed_ = false;
+    QWidget* previous = nullptr;
+    for (QWidget* control : order_) {
+        if (!(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+} // namespace quorvan

@@ -1,0 +1,52 @@
+#pragma once
+// A main window on a fake platform, shown offscreen, for tests that drive it
+// the way a user would.
+
+#include "Application.h"
+#include "FakePlatform.h"
+#include "TFMAIN.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+namespace quorvan::testing {
+
+inline void ConfigureTestApplication()
+{
+    static bool configured = false;
+    if (!configured)
+        ConfigureApplication(*qApp);
+    configured = true;
+}
+
+struct WindowFixture {
+    explicit WindowFixture(int32_t locale = 1033, uint64_t counter = 0)
+    {
+        ConfigureTestApplication();
+        platform.Locale = locale;
+        platform.Counter = counter;
+        form = std::make_unique<TFMAIN>(platform);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    // Sets the spinner as the user would, with its arrows.
+    void ChooseCount(int count)
+    {
+        while (form->UpDown1->Position() < count)
+            QTest::keyClick(form->UpDown1, Qt::Key_Up);
+        while (form->UpDown1->Position() > count)
+            QTest::keyClick(form->UpDown1, Qt::Key_Down);
+    }
+
+    void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+    EditBox* Box(const QString& name) const { return form->FindEditBox(name); }
+
+    FakePlatform platform;
+    std::unique_ptr<TFMAIN> form;
+};
+
+} // namespace quorvan::testing
