@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QStyleFactory>
 
 namespace quorvan {
@@ -21,6 +22,31 @@ void SubstituteDesignedFaces()
                                {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")});
 }
 
+// Fusion, with the compact check boxes and dark greyed text of a classic
+// desktop, so the designed sizes hold their texts and disabled captions stay
+// readable on the silver window.
+class ClassicStyle : public QProxyStyle {
+public:
+    ClassicStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        switch (metric) {
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight: return 13;
+        case PM_CheckBoxLabelSpacing: return 4;
+        default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+
+    void polish(QPalette& palette) override
+    {
+        QProxyStyle::polish(palette);
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
+    }
+};
+
 } // namespace
 
 void ConfigureApplication(QApplication& application)
@@ -28,8 +54,7 @@ void ConfigureApplication(QApplication& application)
     QApplication::setApplicationName(QStringLiteral("Quorvan"));
     QApplication::setDesktopFileName(QStringLiteral("quorvan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        application.setStyle(fusion);
+    application.setStyle(new ClassicStyle);
     SubstituteDesignedFaces();
 }
 
