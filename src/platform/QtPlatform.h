@@ -10,7 +10,7 @@ namespace quorvan {
 // The Windows locale identifier of a Qt locale; 1033 where no better one is known.
 int32_t LocaleIdentifier(const QLocale& locale);
 
-class QtPlatform final : public Platform {
+class QtPlatform : public Platform {
 public:
     std::optional<uint64_t> QueryPerformanceCounter() override;
     uint32_t GetTickCount() override;

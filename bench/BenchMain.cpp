@@ -1,0 +1,154 @@
+// quorvan-bench: drives the real handlers offscreen and prints, per operation,
+// the median of several runs, and where an operation has one, the floor: the
+// toolkit's own cost for the same widgets, measured in the same run.
+
+#include "Application.h"
+#include "QtPlatform.h"
+#include "TFMAIN.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QScrollArea>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace quorvan;
+
+namespace {
+
+constexpr int Runs = 9;
+constexpr int MostRows = 480;
+
+// The desktop's own platform, except that an error ends the benchmark.
+class BenchPlatform final : public QtPlatform {
+public:
+    void ShowErrorMessage(const QString& message) override
+    {
+        std::fprintf(stderr, "error: %s\n", qPrintable(message));
+        std::exit(1);
+    }
+};
+
+BenchPlatform platform;
+
+double Milliseconds(const std::function<void()>& work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// Runs `prepare` untimed, then `work` timed, Runs times; the median.
+double Median(const std::function<void()>& prepare, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int run = 0; run < Runs; ++run) {
+        prepare();
+        times.push_back(Milliseconds(work));
+        QApplication::processEvents();
+    }
+    std::nth_element(times.begin(), times.begin() + Runs / 2, times.end());
+    return times[Runs / 2];
+}
+
+void Report(const char* name, double median)
+{
+    std::printf("%s: median %.2f ms\n", name, median);
+    std::fflush(stdout);
+}
+
+void Report(const char* name, double median, double floor)
+{
+    std::printf("%s: median %.2f ms floor %.2f ms ratio %.2f\n", name, median, floor, median / floor);
+    std::fflush(stdout);
+}
+
+std::unique_ptr<TFMAIN> ShownWindow()
+{
+    auto form = std::make_unique<TFMAIN>(platform);
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        std::fprintf(stderr, "warning: window not exposed\n");
+    return form;
+}
+
+void ChooseCount(TFMAIN& form, int count)
+{
+    form.UpDown1->RequestPosition(count);
+}
+
+// The toolkit alone: 958 bare edit boxes created hidden, placed, named,
+// emptied and shown in a bare scroll area.
+double EditBoxFloor()
+{
+    std::unique_ptr<QScrollArea> area;
+    QWidget* content = nullptr;
+    return Median(
+        [&] {
+            area = std::make_unique<QScrollArea>();
+            content = new QWidget;
+            content->resize(719, 10000);
+            area->setWidget(content);
+            area->resize(719, 510);
+            area->show();
+            (void)QTest::qWaitForWindowExposed(area.get());
+        },
+        [&] {
+            for (int row = 2; row <= MostRows; ++row) {
+                for (const int left : {7, 578}) {
+                    auto* box = new QLineEdit;
+                    box->hide();
+                    box->setParent(content);
+                    box->setGeometry(left, 111 + 20 * (row - 1), 121, 21);
+                    box->setObjectName(QStringLiteral("edit%1_%2").arg(left).arg(row));
+                    box->clear();
+                    box->show();
+                }
+            }
+        });
+}
+
+long PeakRssMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ConfigureApplication(application);
+
+    std::unique_ptr<TFMAIN> form;
+    Report("startup", Median([&] { form.reset(); }, [&] { form = ShownWindow(); }));
+
+    const double floor = EditBoxFloor();
+    Report("setup-480",
+           Median(
+               [&] {
+                   form = ShownWindow();
+                   ChooseCount(*form, MostRows);
+               },
+               [&] { form->RunCommand([&] { form->BitBtn1Click(); }); }),
+           floor);
+
+    Report("build-480", Median([] {}, [&] { form->RunCommand([&] { form->BitBtn2Click(); }); }));
+
+    std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());
+    return 0;
+}
