@@ -1,6 +1,9 @@
 #include "TFMAIN.h"
 
 #include "BuildLadder.h"
+#include "HitHighlight.h"
+#include "Reset.h"
+#include "ResultColumn.h"
 #include "RowSetup.h"
 #include "Texts.h"
 
@@ -188,6 +191,9 @@ void TFMAIN::BindEvents()
     UpDown1->OnClick = [this] { RunCommand([this] { UpDown1Click(); }); };
     connect(BitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn1Click(); }); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn2Click(); }); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn3Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand([this] { Button1Click(); }); });
+    Edit2_1->OnClick = [this](EditBox* sender) { RunCommand([this, sender] { phit(sender); }); };
 }
 
 void TFMAIN::FormCreate()
@@ -242,5 +248,8 @@ void TFMAIN::UpDown1Click() { ShowCount(); }
 
 void TFMAIN::BitBtn1Click() { RunRowSetup(*this); }
 void TFMAIN::BitBtn2Click() { RunBuild(*this); }
+void TFMAIN::BitBtn3Click() { RunReset(*this); }
+void TFMAIN::Button1Click() { RunHitAll(*this); }
+void TFMAIN::phit(EditBox* sender) { RunHitHighlight(*this, *sender); }
 
 } // namespace quorvan

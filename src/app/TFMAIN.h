@@ -15,6 +15,9 @@ public:
     void UpDown1Click();
     void BitBtn1Click();
     void BitBtn2Click();
+    void BitBtn3Click();
+    void Button1Click();
+    void phit(EditBox* sender);
 
 private:
     void CreateControls();

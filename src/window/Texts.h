@@ -10,6 +10,10 @@ inline const QString StartPromptJapanese =
 inline const QString StartPromptEnglish =
     QStringLiteral("Please press the set execution button after specifying a set number");
 
+// The shuffle buttons' captions before any shuffle.
+inline const QString ShuffleJapanese = QStringLiteral("ｼｬｯﾌﾙ");
+inline const QString ShuffleEnglish = QStringLiteral("Shuffle");
+
 // Row names: a column prefix followed by the row number.
 inline QString MemberBoxName(int row) { return QStringLiteral("edit1_%1").arg(row); }
 inline QString HitBoxName(int row) { return QStringLiteral("edit2_%1").arg(row); }

@@ -1,0 +1,83 @@
+#include "ResultColumn.h"
+
+#include "Checked.h"
+#include "MainForm.h"
+#include "Texts.h"
+#include "Tracing.h"
+
+#include <algorithm>
+
+namespace quorvan {
+
+namespace {
+
+constexpr int ResultLeft = 703;
+constexpr int ResultWidth = 100;
+constexpr int ResultHeight = 20;
+constexpr int RowStep = 20;
+constexpr int WidthWithResults = 840;
+
+void RemoveResultBoxes(MainForm& form, int32_t rows)
+{
+    for (int32_t row = 1; row <= rows; ++row)
+        form.FreeComponent(texts::ResultBoxName(row));
+}
+
+void CreateResultBoxes(MainForm& form)
+{
+    const int base = form.FindComponent(texts::HitBoxName(1))->y();
+    const int32_t rows = form.UpDown1->Position();
+    for (int32_t row = 1; row <= rows; ++row) {
+        const int top = CheckedAdd(base, CheckedMul(RowStep, CheckedSub(row, 1)));
+        form.CreateEditBox(texts::ResultBoxName(row), ResultLeft, top, ResultWidth, ResultHeight)->show();
+    }
+}
+
+void FillResultBox(MainForm& form, int32_t hit)
+{
+    TraceFromHit(form.State, form.Bitmap(), hit);
+    const int32_t member = form.State.TraceEndRow;
+    const EditBox* memberBox = form.FindEditBox(texts::MemberBoxName(member));
+    EditBox* resultBox = form.FindEditBox(texts::ResultBoxName(hit));
+    if (!memberBox || !resultBox)
+        throw std::logic_error("Row " + std::to_string(hit) + " has no member or result box");
+    SetControlFont(resultBox, ControlFontOf(form.Edit1_1));
+    resultBox->setText(memberBox->text().isEmpty() ? QStringLiteral("Member-%1").arg(member)
+                                                   : memberBox->text());
+}
+
+} // namespace
+
+void SetResultColumn(MainForm& form, int32_t mode)
+{
+    if (mode == RemoveColumn)
+        RemoveResultBoxes(form, form.State.RowCount);
+    else
+        CreateResultBoxes(form);
+    form.Button1->setEnabled(false);
+    form.Button2->setEnabled(false);
+    form.Button7->setEnabled(false);
+}
+
+void RunHitAll(MainForm& form)
+{
+    form.SetBusyCursor();
+    // A column left by an earlier ［HIT-ALL］ goes first, so each row keeps exactly one box.
+    if (form.State.ResultColumnShown == 1)
+        RemoveResultBoxes(form, std::max(form.State.RowCount, form.UpDown1->Position()));
+    SetResultColumn(form, CreateColumn);
+    form.State.ResultColumnShown = 1;
+    form.SetOuterWidth(WidthWithResults);
+
+    form.Bitmap().SetPenColour(ColourBlack);
+    form.Bitmap().SetPenWidth(2);
+    const int32_t rows = form.UpDown1->Position();
+    for (int32_t hit = 1; hit <= rows; ++hit)
+        FillResultBox(form, hit);
+
+    form.Button2->setEnabled(true);
+    form.Button7->setEnabled(true);
+    form.SetDefaultCursor();
+}
+
+} // namespace quorvan
