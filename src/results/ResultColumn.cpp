@@ -33,7 +33,7 @@ void CreateResultBoxes(MainForm& form)
     }
 }
 
-void FillResultBox(MainForm& form, int32_t hit)
+void FillResultBox(MainForm& form, int32_t hit, const ControlFont& memberFont)
 {
     TraceFromHit(form.State, form.Bitmap(), hit);
     const int32_t member = form.State.TraceEndRow;
@@ -41,7 +41,7 @@ void FillResultBox(MainForm& form, int32_t hit)
     EditBox* resultBox = form.FindEditBox(texts::ResultBoxName(hit));
     if (!memberBox || !resultBox)
         throw std::logic_error("Row " + std::to_string(hit) + " has no member or result box");
-    SetControlFont(resultBox, ControlFontOf(form.Edit1_1));
+    SetControlFont(resultBox, memberFont);
     resultBox->setText(memberBox->text().isEmpty() ? QStringLiteral("Member-%1").arg(member)
                                                    : memberBox->text());
 }
@@ -72,8 +72,9 @@ void RunHitAll(MainForm& form)
     form.Bitmap().SetPenColour(ColourBlack);
     form.Bitmap().SetPenWidth(2);
     const int32_t rows = form.UpDown1->Position();
+    const ControlFont memberFont = ControlFontOf(form.Edit1_1); // nothing changes it meanwhile
     for (int32_t hit = 1; hit <= rows; ++hit)
-        FillResultBox(form, hit);
+        FillResultBox(form, hit, memberFont);
 
     form.Button2->setEnabled(true);
     form.Button7->setEnabled(true);

@@ -21,13 +21,15 @@ ControlFont ControlFontOf(const QWidget* control)
 
 void SetControlFont(QWidget* control, const ControlFont& font)
 {
-    control->setFont(font.Font);
+    if (control->font() != font.Font || control->font().resolveMask() != font.Font.resolveMask())
+        control->setFont(font.Font);
     QPalette palette = control->palette();
     // Disabled controls keep the style's greyed text.
     for (const auto group : {QPalette::Active, QPalette::Inactive})
         for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(group, role, font.Colour);
-    control->setPalette(palette);
+    if (palette != control->palette())
+        control->setPalette(palette);
 }
 
 void SetControlText(QWidget* control, const QString& text)

@@ -40,11 +40,14 @@ void LadderBitmap::FillPixels(int32_t left, int32_t top, int32_t right, int32_t 
     top = std::max(top, 0);
     right = std::min(right, Width());
     bottom = std::min(bottom, Height());
-    if (left >= right)
+    if (left >= right || top >= bottom)
         return;
-    for (int32_t y = top; y < bottom; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(row + left, row + right, colour);
+    const qsizetype stride = image_.bytesPerLine();
+    uchar* line = image_.bits() + top * stride;
+    for (int32_t y = top; y < bottom; ++y, line += stride) {
+        auto* row = reinterpret_cast<QRgb*>(line);
+        for (int32_t x = left; x < right; ++x)
+            row[x] = colour;
     }
 }
 
