@@ -6,6 +6,7 @@
 #include "ResultColumn.h"
 #include "RowSetup.h"
 #include "Texts.h"
+#include "WindowUtilities.h"
 
 #include <QIcon>
 
@@ -91,6 +92,7 @@ TFMAIN::TFMAIN(Platform& platform) : MainForm(platform)
     Client()->setPalette(silver);
     setFont(DesignFont(Terminal, 16, Black, Weight::Regular).Font);
     SetOuterSize(735, 549);
+    FontDialog1 = DesignFont(Terminal, 13, palette().color(QPalette::WindowText), Weight::Regular);
 
     CreateControls();
     BindEvents();
@@ -108,9 +110,11 @@ void TFMAIN::CreateControls()
     Bevel2 = Design(*this, new QFrame, QStringLiteral("Bevel2"), graphic, {0, 5, 239, 48});
     Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Bevel2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Image2 = Design(*this, new QLabel, QStringLiteral("Image2"), graphic, {426, 0, 32, 32});
+    Image2 = Design(*this, new Picture, QStringLiteral("Image2"), graphic, {426, 0, 32, 32});
     Image2->setPixmap(QPixmap(QStringLiteral(":/quorvan/icon.png")));
     Image2->adjustSize();
+    Image2->setToolTip(Environment().GuideAddress());
+    Image2->setCursor(Qt::PointingHandCursor);
     Label3 = DesignText(*this, QStringLiteral("Label3"), graphic, {578, 3, 48, 12},
                         QStringLiteral("結果出力"), DesignFont(PGothic, 12, Black, Weight::Regular));
     const ControlFont labelFont = DesignFont(Mincho, 16, Black, Weight::Bold);
@@ -193,6 +197,10 @@ void TFMAIN::BindEvents()
     connect(BitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn2Click(); }); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn3Click(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { RunCommand([this] { Button1Click(); }); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn4Click(); }); });
+    connect(Button8, &QPushButton::clicked, this, [this] { RunCommand([this] { Button8Click(); }); });
+    connect(Button9, &QPushButton::clicked, this, [this] { RunCommand([this] { Button9Click(); }); });
+    Image2->OnClick = [this] { RunCommand([this] { Image2Click(); }); };
     Edit2_1->OnClick = [this](EditBox* sender) { RunCommand([this, sender] { phit(sender); }); };
 }
 
@@ -250,6 +258,18 @@ void TFMAIN::BitBtn1Click() { RunRowSetup(*this); }
 void TFMAIN::BitBtn2Click() { RunBuild(*this); }
 void TFMAIN::BitBtn3Click() { RunReset(*this); }
 void TFMAIN::Button1Click() { RunHitAll(*this); }
+void TFMAIN::BitBtn4Click() { close(); }
+void TFMAIN::Button8Click() { RunWindowCapture(*this); }
+
+void TFMAIN::Button9Click()
+{
+    RunFontDialog(*this, [this](const ControlFont& font) {
+        RunCommand([this, &font] { FontDialog1Apply(font); });
+    });
+}
+
+void TFMAIN::FontDialog1Apply(const ControlFont& font) { ApplyFontToRows(*this, font); }
+void TFMAIN::Image2Click() { RunGuideLink(*this); }
 void TFMAIN::phit(EditBox* sender) { RunHitHighlight(*this, *sender); }
 
 } // namespace quorvan

@@ -17,6 +17,11 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
     void Button1Click();
+    void BitBtn4Click();
+    void Button8Click();
+    void Button9Click();
+    void FontDialog1Apply(const ControlFont& font);
+    void Image2Click();
     void phit(EditBox* sender);
 
 private:

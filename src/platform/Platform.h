@@ -4,7 +4,14 @@
 
 #include "RandomGenerator.h"
 
+#include <QColor>
+#include <QFont>
 #include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
 
 #include <cstdint>
 
@@ -13,6 +20,12 @@ namespace quorvan {
 constexpr int32_t LocaleJapanese = 1041;
 
 enum class MouseCursor { Default, Hourglass };
+
+// A control's font in the window's sense: face, size and style, and colour.
+struct ControlFont {
+    QFont Font;
+    QColor Colour;
+};
 
 class Platform : public SeedClock {
 public:
@@ -24,6 +37,21 @@ public:
 
     // Shows an error message in a modal message box.
     virtual void ShowErrorMessage(const QString& message) = 0;
+
+    // Runs the font dialog modally, starting from `initial`. Each press of its
+    // Apply button calls `apply` with the font shown, while the dialog stays
+    // open. Returns the font confirmed with OK, or nothing when cancelled.
+    virtual std::optional<ControlFont> ChooseFont(const ControlFont& initial,
+                                                  const std::function<void(const ControlFont&)>& apply) = 0;
+
+    // Puts an image of `window`, as it is shown, on the clipboard.
+    virtual void CaptureWindowToClipboard(QWidget* window) = 0;
+
+    // Opens a document or address in the user's default program for it.
+    virtual void OpenAddress(const QString& address) = 0;
+
+    // The address of the user guide in the user's language.
+    virtual QString GuideAddress() = 0;
 };
 
 } // namespace quorvan

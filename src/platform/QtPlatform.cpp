@@ -1,8 +1,15 @@
 #include "QtPlatform.h"
 
+#include "FontDialog.h"
+
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QUrl>
 
 #include <ctime>
 
@@ -73,6 +80,39 @@ void QtPlatform::ShowErrorMessage(const QString& message)
 {
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
                           message);
+}
+
+std::optional<ControlFont> QtPlatform::ChooseFont(const ControlFont& initial,
+                                                  const std::function<void(const ControlFont&)>& apply)
+{
+    FontDialog dialog(initial, apply, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.Shown();
+}
+
+void QtPlatform::CaptureWindowToClipboard(QWidget* window)
+{
+    QApplication::processEvents(); // the window fully repainted first
+    QApplication::clipboard()->setImage(window->window()->grab().toImage());
+}
+
+void QtPlatform::OpenAddress(const QString& address)
+{
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+QString QtPlatform::GuideAddress()
+{
+    const QString page = UserDefaultLCID() == LocaleJapanese ? QStringLiteral("index.ja.html")
+                                                             : QStringLiteral("index.html");
+    // Installed beside the program, or else in the source tree it was built from.
+    const QString installed =
+        QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("../share/quorvan/guide/") + page);
+    const QString path = QFileInfo::exists(installed)
+                             ? QFileInfo(installed).canonicalFilePath()
+                             : QStringLiteral(QUORVAN_SOURCE_GUIDE "/") + page;
+    return QUrl::fromLocalFile(path).toString();
 }
 
 } // namespace quorvan

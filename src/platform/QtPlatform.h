@@ -17,6 +17,11 @@ public:
     int32_t UserDefaultLCID() override;
     void SetMouseCursor(MouseCursor cursor) override;
     void ShowErrorMessage(const QString& message) override;
+    std::optional<ControlFont> ChooseFont(const ControlFont& initial,
+                                          const std::function<void(const ControlFont&)>& apply) override;
+    void CaptureWindowToClipboard(QWidget* window) override;
+    void OpenAddress(const QString& address) override;
+    QString GuideAddress() override;
 };
 
 } // namespace quorvan

@@ -83,4 +83,11 @@ void EditBox::changeEvent(QEvent* event)
         resize(width(), FontHeight());
 }
 
+void Picture::mouseReleaseEvent(QMouseEvent* event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
+        OnClick();
+}
+
 } // namespace quorvan

@@ -2,20 +2,14 @@
 // The kinds of control the main window is made of, where Qt's own widgets
 // behave differently from what the window needs.
 
-#include <QColor>
-#include <QFont>
+#include "Platform.h"
+
 #include <QLabel>
 #include <QLineEdit>
 
 #include <functional>
 
 namespace quorvan {
-
-// A control's font in the window's sense: face, size and style, and colour.
-struct ControlFont {
-    QFont Font;
-    QColor Colour;
-};
 
 ControlFont ControlFontOf(const QWidget* control);
 void SetControlFont(QWidget* control, const ControlFont& font);
@@ -49,6 +43,16 @@ public:
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+};
+
+// A picture that answers a click.
+class Picture : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> OnClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 } // namespace quorvan

@@ -32,7 +32,7 @@ public:
     // The designed controls.
     LadderImage* Image1 = nullptr;
     QFrame* Bevel2 = nullptr;
-    QLabel* Image2 = nullptr;
+    Picture* Image2 = nullptr;
     StaticText* Label3 = nullptr;
     StaticText* Label1 = nullptr;
     StaticText* Label2 = nullptr;
@@ -59,6 +59,9 @@ public:
     QPushButton* Button7 = nullptr;
     QPushButton* Button8 = nullptr;
     QPushButton* Button9 = nullptr;
+
+    // The font dialog's font, kept between uses.
+    ControlFont FontDialog1;
 
     // The scrolled content, parent of every control.
     QWidget* Client() const { return client_; }

@@ -17,6 +17,16 @@ public:
     int HourglassCount = 0;
     QStringList Errors;
 
+    // The font dialog: applies each of these in turn, then ends with OK
+    // (confirming FontToConfirm) or, when that is empty, with Cancel.
+    QList<ControlFont> FontsToApply;
+    std::optional<ControlFont> FontToConfirm;
+    QList<ControlFont> FontDialogStarts;
+
+    QWidget* CapturedWindow = nullptr;
+    QStringList OpenedAddresses;
+    QString Guide = QStringLiteral("file:///usr/share/quorvan/guide/index.html");
+
     std::optional<uint64_t> QueryPerformanceCounter() override { return Counter; }
     uint32_t GetTickCount() override { return Ticks; }
     int32_t UserDefaultLCID() override { return Locale; }
@@ -27,6 +37,19 @@ public:
             ++HourglassCount;
     }
     void ShowErrorMessage(const QString& message) override { Errors.append(message); }
+
+    std::optional<ControlFont> ChooseFont(const ControlFont& initial,
+                                          const std::function<void(const ControlFont&)>& apply) override
+    {
+        FontDialogStarts.append(initial);
+        for (const ControlFont& font : FontsToApply)
+            apply(font);
+        return FontToConfirm;
+    }
+
+    void CaptureWindowToClipboard(QWidget* window) override { CapturedWindow = window; }
+    void OpenAddress(const QString& address) override { OpenedAddresses.append(address); }
+    QString GuideAddress() override { return Guide; }
 };
 
 } // namespace quorvan::testing

@@ -1,0 +1,88 @@
+#include "FontDialog.h"
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+using namespace quorvan;
+
+class TestQtPlatform : public QObject {
+    Q_OBJECT
+
+private slots:
+    void localeIdentifiers()
+    {
+        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Japanese, QLocale::Japan)), 1041);
+        QCOMPARE(LocaleIdentifier(QLocale(QLocale::English, QLocale::UnitedStates)), 1033);
+        QCOMPARE(LocaleIdentifier(QLocale(QLocale::English, QLocale::UnitedKingdom)), 2057);
+        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Chinese, QLocale::China)), 2052);
+        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Chinese, QLocale::Taiwan)), 1028);
+        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Swahili, QLocale::Kenya)), 1033);
+    }
+
+    void clockMovesOn()
+    {
+        QtPlatform platform;
+        const auto first = platform.QueryPerformanceCounter();
+        QVERIFY(first.has_value());
+        QTest::qWait(2);
+        QVERIFY(*platform.QueryPerformanceCounter() > *first);
+    }
+
+    void fontDialogAppliesWhileOpen()
+    {
+        QtPlatform platform;
+        QFont start(QStringLiteral("Terminal"));
+        start.setPixelSize(13);
+        QList<ControlFont> applied;
+        QFont wanted(QStringLiteral("DejaVu Serif"));
+        wanted.setPointSize(14);
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = dynamic_cast<FontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QVERIFY(dialog->testOption(QFontDialog::DontUseNativeDialog));
+            dialog->setCurrentFont(wanted);
+            dialog->SetColour(QColor(0, 0, 255));
+            dialog->ApplyButton()->click();
+            QVERIFY(dialog->isVisible());
+            dialog->accept();
+        });
+        const auto confirmed = platform.ChooseFont({start, QColor(0, 0, 0)},
+                                                   [&](const ControlFont& font) { applied.append(font); });
+        QCOMPARE(applied.size(), 1);
+        QCOMPARE(applied.first().Font.family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(applied.first().Colour, QColor(0, 0, 255));
+        QVERIFY(confirmed.has_value());
+        QCOMPARE(confirmed->Font.family(), QStringLiteral("DejaVu Serif"));
+
+        QTimer::singleShot(0, this, [] { QApplication::activeModalWidget()->close(); });
+        QVERIFY(!platform.ChooseFont({start, QColor(0, 0, 0)}, [](const ControlFont&) {}).has_value());
+    }
+
+    void captureCopiesTheWindow()
+    {
+        QtPlatform platform;
+        QWidget window;
+        window.resize(321, 123);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        platform.CaptureWindowToClipboard(&window);
+        QCOMPARE(QApplication::clipboard()->image().size(), QSize(321, 123));
+    }
+
+    void guideExists()
+    {
+        QtPlatform platform;
+        const QUrl guide(platform.GuideAddress());
+        QVERIFY(guide.isLocalFile());
+        QVERIFY2(QFileInfo::exists(guide.toLocalFile()), qPrintable(guide.toString()));
+    }
+};
+
+QTEST_MAIN(TestQtPlatform)
+#include "TestQtPlatform.moc"

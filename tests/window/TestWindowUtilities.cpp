@@ -1,0 +1,129 @@
+#include "WindowFixture.h"
+
+#include <QTimer>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+ControlFont Font(const char* face, int pixels, QColor colour)
+{
+    QFont font(QString::fromLatin1(face));
+    font.setPixelSize(pixels);
+    return {font, colour};
+}
+
+void VerifyFont(QWidget* box, const ControlFont& expected)
+{
+    QVERIFY2(box, "box missing");
+    QCOMPARE(box->font(), expected.Font);
+    QCOMPARE(box->palette().color(QPalette::Active, QPalette::Text), expected.Colour);
+}
+
+} // namespace
+
+class TestWindowUtilities : public QObject {
+    Q_OBJECT
+
+private slots:
+    void applyGivesTheFontToEveryRowBox()
+    {
+        WindowFixture window;
+        TFMAIN& form = *window.form;
+        window.ChooseCount(5);
+        window.Click(form.BitBtn1);
+        window.Click(form.BitBtn2);
+        window.Click(form.Button1);
+        const QFont resultFont = window.Box("edit3_3")->font();
+
+        const ControlFont first = Font("DejaVu Serif", 18, QColor(200, 0, 0));
+        const ControlFont second = Font("DejaVu Sans Mono", 11, QColor(0, 0, 200));
+        window.platform.FontsToApply = {first, second};
+        window.Click(form.Button9);
+
+        QCOMPARE(window.platform.FontDialogStarts.size(), 1);
+        const ControlFont start = window.platform.FontDialogStarts.first();
+        QCOMPARE(start.Font.family(), QStringLiteral("Terminal"));
+        QCOMPARE(start.Font.pixelSize(), 13);
+        for (int row = 1; row <= 5; ++row) {
+            VerifyFont(window.Box(QStringLiteral("edit1_%1").arg(row)), second);
+            VerifyFont(window.Box(QStringLiteral("edit2_%1").arg(row)), second);
+            QCOMPARE(window.Box(QStringLiteral("edit3_%1").arg(row))->font(), resultFont);
+        }
+        QCOMPARE(window.Box("edit1_2")->height(), 11 + 8);
+
+        // Cancelled after the applies: the dialog starts from the last applied next time.
+        window.platform.FontsToApply.clear();
+        window.Click(form.Button9);
+        QCOMPARE(window.platform.FontDialogStarts.last().Font, second.Font);
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    void okWithoutApplyChangesNoBox()
+    {
+        WindowFixture window;
+        TFMAIN& form = *window.form;
+        window.Click(form.BitBtn1);
+        const QFont before = form.Edit1_1->font();
+        const ControlFont confirmed = Font("DejaVu Serif", 20, QColor(0, 0, 0));
+        window.platform.FontToConfirm = confirmed;
+        window.Click(form.Button9);
+        QCOMPARE(form.Edit1_1->font(), before);
+        QCOMPARE(window.Box("edit2_2")->font(), before);
+
+        window.platform.FontToConfirm.reset();
+        window.Click(form.Button9);
+        QCOMPARE(window.platform.FontDialogStarts.last().Font, confirmed.Font);
+    }
+
+    void setUpAfterApplyUsesTheAppliedFont()
+    {
+        WindowFixture window;
+        TFMAIN& form = *window.form;
+        // Before any Set-up only row 1 has boxes though the spinner says 2.
+        const ControlFont applied = Font("DejaVu Sans", 15, QColor(0, 120, 0));
+        window.platform.FontsToApply = {applied};
+        window.Click(form.Button9);
+        QVERIFY(window.platform.Errors.isEmpty());
+        VerifyFont(form.Edit1_1, applied);
+        VerifyFont(form.Edit2_1, applied);
+
+        window.ChooseCount(4);
+        window.Click(form.BitBtn1);
+        VerifyFont(window.Box("edit1_4"), applied);
+        VerifyFont(window.Box("edit2_3"), applied);
+    }
+
+    void clipboardAndGuide()
+    {
+        WindowFixture window;
+        TFMAIN& form = *window.form;
+        window.Click(form.Button8);
+        QCOMPARE(window.platform.CapturedWindow, &form);
+
+        QCOMPARE(form.Image2->toolTip(), window.platform.Guide);
+        window.Click(form.Image2);
+        QCOMPARE(window.platform.OpenedAddresses, QStringList({window.platform.Guide}));
+    }
+
+    void exitEndsTheProgram()
+    {
+        WindowFixture window;
+        window.ChooseCount(3);
+        window.Click(window.form->BitBtn1);
+        window.Click(window.form->BitBtn2);
+        bool timedOut = false;
+        QTimer::singleShot(0, window.form.get(), [&] { window.Click(window.form->BitBtn4); });
+        QTimer::singleShot(5000, qApp, [&] {
+            timedOut = true;
+            QApplication::quit();
+        });
+        QApplication::exec();
+        QVERIFY(!timedOut);
+        QVERIFY(!window.form->isVisible());
+    }
+};
+
+QTEST_MAIN(TestWindowUtilities)
+#include "TestWindowUtilities.moc"
