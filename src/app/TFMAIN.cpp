@@ -2,9 +2,13 @@
 
 #include "BuildLadder.h"
 #include "HitHighlight.h"
+#include "HitImport.h"
+#include "MemberImport.h"
 #include "Reset.h"
 #include "ResultColumn.h"
 #include "RowSetup.h"
+#include "Shuffle.h"
+#include "TextResult.h"
 #include "Texts.h"
 #include "WindowUtilities.h"
 
@@ -190,17 +194,21 @@ void TFMAIN::CreateControls()
 
 void TFMAIN::BindEvents()
 {
-    UpDown1->OnMouseDown = [this] { RunCommand([this] { UpDown1MouseDown(); }); };
-    UpDown1->OnChanging = [this] { RunCommand([this] { UpDown1Changing(); }); };
-    UpDown1->OnClick = [this] { RunCommand([this] { UpDown1Click(); }); };
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn1Click(); }); });
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn2Click(); }); });
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn3Click(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { RunCommand([this] { Button1Click(); }); });
-    connect(BitBtn4, &QPushButton::clicked, this, [this] { RunCommand([this] { BitBtn4Click(); }); });
-    connect(Button8, &QPushButton::clicked, this, [this] { RunCommand([this] { Button8Click(); }); });
-    connect(Button9, &QPushButton::clicked, this, [this] { RunCommand([this] { Button9Click(); }); });
-    Image2->OnClick = [this] { RunCommand([this] { Image2Click(); }); };
+    const auto command = [this](void (TFMAIN::*handler)()) {
+        return [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); };
+    };
+    UpDown1->OnMouseDown = command(&TFMAIN::UpDown1MouseDown);
+    UpDown1->OnChanging = command(&TFMAIN::UpDown1Changing);
+    UpDown1->OnClick = command(&TFMAIN::UpDown1Click);
+    const std::pair<QPushButton*, void (TFMAIN::*)()> clicks[] = {
+        {BitBtn1, &TFMAIN::BitBtn1Click}, {BitBtn2, &TFMAIN::BitBtn2Click}, {BitBtn3, &TFMAIN::BitBtn3Click},
+        {BitBtn4, &TFMAIN::BitBtn4Click}, {Button1, &TFMAIN::Button1Click}, {Button2, &TFMAIN::Button2Click},
+        {Button3, &TFMAIN::Button3Click}, {Button4, &TFMAIN::Button4Click}, {Button5, &TFMAIN::Button5Click},
+        {Button6, &TFMAIN::Button6Click}, {Button8, &TFMAIN::Button8Click}, {Button9, &TFMAIN::Button9Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, command(handler));
+    Image2->OnClick = command(&TFMAIN::Image2Click);
     Edit2_1->OnClick = [this](EditBox* sender) { RunCommand([this, sender] { phit(sender); }); };
 }
 
@@ -259,6 +267,11 @@ void TFMAIN::BitBtn2Click() { RunBuild(*this); }
 void TFMAIN::BitBtn3Click() { RunReset(*this); }
 void TFMAIN::Button1Click() { RunHitAll(*this); }
 void TFMAIN::BitBtn4Click() { close(); }
+void TFMAIN::Button2Click() { RunTextResult(*this); }
+void TFMAIN::Button3Click() { RunMemberImport(*this); }
+void TFMAIN::Button4Click() { RunShuffle(*this, ShuffleColumn::Members); }
+void TFMAIN::Button5Click() { RunShuffle(*this, ShuffleColumn::Hits); }
+void TFMAIN::Button6Click() { RunHitImport(*this); }
 void TFMAIN::Button8Click() { RunWindowCapture(*this); }
 
 void TFMAIN::Button9Click()

@@ -18,6 +18,11 @@ public:
     void BitBtn3Click();
     void Button1Click();
     void BitBtn4Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
     void Button8Click();
     void Button9Click();
     void FontDialog1Apply(const ControlFont& font);

@@ -5,6 +5,7 @@
 #include "RandomGenerator.h"
 
 #include <QColor>
+#include <QDateTime>
 #include <QFont>
 #include <QString>
 
@@ -52,6 +53,19 @@ public:
 
     // The address of the user guide in the user's language.
     virtual QString GuideAddress() = 0;
+
+    // The open and save dialogs. `filter` lists description|pattern pairs
+    // ("*.txt|*.txt|*.*|*.*"); patterns are separated by ';'. Each returns
+    // the full path chosen, or nothing when cancelled. The save dialog never
+    // asks about a file that exists.
+    virtual std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) = 0;
+    virtual std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) = 0;
+
+    // The local date and time, and the user's formats for them: the short
+    // date, and the time with seconds (and AM/PM where the clock has 12 hours).
+    virtual QDateTime LocalNow() = 0;
+    virtual QString ShortDate(const QDate& date) = 0;
+    virtual QString LongTime(const QTime& time) = 0;
 };
 
 } // namespace quorvan

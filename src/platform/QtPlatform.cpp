@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
@@ -44,6 +45,40 @@ int32_t LocaleIdentifier(const QLocale& locale)
             return entry.identifier;
     }
     return 1033;
+}
+
+QString QtFileFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (patterns == QLatin1String("*.*"))
+            patterns = QStringLiteral("*");
+        entries.append(QStringLiteral("%1 (%2)").arg(parts[i], patterns));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+QString ShortDateFormat(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QString LongTimeFormat(const QLocale& locale)
+{
+    // The short format without a time zone, with the seconds added where it has none.
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1Char('s'))) {
+        const qsizetype minutes = format.indexOf(QLatin1String("mm"));
+        if (minutes > 0)
+            format.insert(minutes + 2, format.mid(minutes - 1, 1) + QStringLiteral("ss"));
+    }
+    return format;
 }
 
 std::optional<uint64_t> QtPlatform::QueryPerformanceCounter()
@@ -113,6 +148,42 @@ QString QtPlatform::GuideAddress()
                              ? QFileInfo(installed).canonicalFilePath()
                              : QStringLiteral(QUORVAN_SOURCE_GUIDE "/") + page;
     return QUrl::fromLocalFile(path).toString();
+}
+
+std::optional<QString> QtPlatform::GetOpenFileName(const QString& filter, const QString& initialFile)
+{
+    const QString chosen =
+        QFileDialog::getOpenFileName(QApplication::activeWindow(), {}, initialFile, QtFileFilter(filter));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QString> QtPlatform::GetSaveFileName(const QString& filter, const QString& initialName)
+{
+    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), {}, initialName,
+                                                        QtFileFilter(filter), nullptr,
+                                                        QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen;
+}
+
+QDateTime QtPlatform::LocalNow()
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatform::ShortDate(const QDate& date)
+{
+    const QLocale locale = QLocale::system();
+    return locale.toString(date, ShortDateFormat(locale));
+}
+
+QString QtPlatform::LongTime(const QTime& time)
+{
+    const QLocale locale = QLocale::system();
+    return locale.toString(time, LongTimeFormat(locale));
 }
 
 } // namespace quorvan

@@ -7,6 +7,14 @@
 
 namespace quorvan {
 
+// A dialog filter of description|pattern pairs as Qt's file dialog takes it.
+QString QtFileFilter(const QString& filter);
+
+// The locale's short date format, with the year in full.
+QString ShortDateFormat(const QLocale& locale);
+// The locale's time format with seconds.
+QString LongTimeFormat(const QLocale& locale);
+
 // The Windows locale identifier of a Qt locale; 1033 where no better one is known.
 int32_t LocaleIdentifier(const QLocale& locale);
 
@@ -22,6 +30,11 @@ public:
     void CaptureWindowToClipboard(QWidget* window) override;
     void OpenAddress(const QString& address) override;
     QString GuideAddress() override;
+    std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override;
+    std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) override;
+    QDateTime LocalNow() override;
+    QString ShortDate(const QDate& date) override;
+    QString LongTime(const QTime& time) override;
 };
 
 } // namespace quorvan

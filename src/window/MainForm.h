@@ -62,6 +62,8 @@ public:
 
     // The font dialog's font, kept between uses.
     ControlFont FontDialog1;
+    // The file last chosen in the open dialog, where it starts next time.
+    QString OpenDialog1FileName;
 
     // The scrolled content, parent of every control.
     QWidget* Client() const { return client_; }

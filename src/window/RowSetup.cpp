@@ -43,35 +43,36 @@ void FreeEarlierRows(MainForm& form)
         form.FreeComponent(texts::ResultBoxName(row));
 }
 
-EditBox* CreateRowBox(MainForm& form, const QString& name, int left, int top, int tabValue,
-                      const ControlFont& font)
+EditBox* CreateRowBox(MainForm& form, const QString& name, int left, int top, int tabValue)
 {
+    form.FreeComponent(name);
     EditBox* box = form.CreateEditBox(name, left, top, BoxWidth, BoxHeight);
     form.Tabs().SetTabValue(box, tabValue);
-    SetControlFont(box, font);
-    box->show();
+    SetControlFont(box, ControlFontOf(form.Edit1_1));
     return box;
 }
 
 void CreateRows(MainForm& form)
 {
-    const int memberTop = form.FindComponent(texts::MemberBoxName(1))->y();
-    EditBox* firstHit = form.FindEditBox(texts::HitBoxName(1));
-    const int hitTop = firstHit->y();
-    const ControlFont font = ControlFontOf(form.Edit1_1);
-
     const int32_t rows = form.UpDown1->Position();
-    for (int32_t row = 2; row <= rows; ++row) {
-        const int offset = CheckedMul(RowStep, CheckedSub(row, 1));
-        CreateRowBox(form, texts::MemberBoxName(row), MemberLeft, CheckedAdd(memberTop, offset),
-                     CheckedAdd(row, MemberTabBase), font);
-        EditBox* hit = CreateRowBox(form, texts::HitBoxName(row), HitLeft,
-                                    CheckedAdd(hitTop, offset), CheckedAdd(row, HitTabBase), font);
-        hit->OnClick = firstHit->OnClick;
-    }
+    for (int32_t row = 2; row <= rows; ++row)
+        CreateRowBoxes(form, row, {});
 }
 
 } // namespace
+
+void CreateRowBoxes(MainForm& form, int32_t row, const QString& memberText)
+{
+    const int offset = CheckedMul(RowStep, CheckedSub(row, 1));
+    EditBox* member = CreateRowBox(form, texts::MemberBoxName(row), MemberLeft,
+                                   CheckedAdd(form.Edit1_1->y(), offset), CheckedAdd(row, MemberTabBase));
+    member->setText(memberText);
+    member->show();
+    EditBox* hit = CreateRowBox(form, texts::HitBoxName(row), HitLeft, CheckedAdd(form.Edit2_1->y(), offset),
+                                CheckedAdd(row, HitTabBase));
+    hit->OnClick = form.Edit2_1->OnClick;
+    hit->show();
+}
 
 void RunRowSetup(MainForm& form)
 {

@@ -27,6 +27,15 @@ public:
     QStringList OpenedAddresses;
     QString Guide = QStringLiteral("file:///usr/share/quorvan/guide/index.html");
 
+    // Dialog answers, taken in turn; an empty answer is a cancelled dialog.
+    QList<std::optional<QString>> OpenAnswers;
+    QList<std::optional<QString>> SaveAnswers;
+    QStringList OpenStarts; // the file each open dialog started with
+    QStringList SaveStarts;
+    QStringList Filters;
+
+    QDateTime Now{QDate(2014, 5, 1), QTime(9, 5, 7)};
+
     std::optional<uint64_t> QueryPerformanceCounter() override { return Counter; }
     uint32_t GetTickCount() override { return Ticks; }
     int32_t UserDefaultLCID() override { return Locale; }
@@ -50,6 +59,22 @@ public:
     void CaptureWindowToClipboard(QWidget* window) override { CapturedWindow = window; }
     void OpenAddress(const QString& address) override { OpenedAddresses.append(address); }
     QString GuideAddress() override { return Guide; }
+
+    std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override
+    {
+        Filters.append(filter);
+        OpenStarts.append(initialFile);
+        return OpenAnswers.isEmpty() ? std::nullopt : OpenAnswers.takeFirst();
+    }
+    std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) override
+    {
+        Filters.append(filter);
+        SaveStarts.append(initialName);
+        return SaveAnswers.isEmpty() ? std::nullopt : SaveAnswers.takeFirst();
+    }
+    QDateTime LocalNow() override { return Now; }
+    QString ShortDate(const QDate& date) override { return date.toString(QStringLiteral("yyyy/MM/dd")); }
+    QString LongTime(const QTime& time) override { return time.toString(QStringLiteral("H:mm:ss")); }
 };
 
 } // namespace quorvan::testing

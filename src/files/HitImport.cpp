@@ -1,0 +1,40 @@
+#include "HitImport.h"
+
+#include "ListImport.h"
+#include "MainForm.h"
+#include "Texts.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace quorvan {
+
+void RunHitImport(MainForm& form)
+{
+    const auto path = ChooseListFile(form);
+    if (!path) {
+        form.SetDefaultCursor();
+        return;
+    }
+    form.SetBusyCursor();
+    const ListRead list = ReadList(form, *path, MostListEntries);
+    // The member count the member list import showed; nothing changes it meanwhile.
+    const int32_t limit = form.CT->text().toInt();
+    const qsizetype placed = std::min<qsizetype>(list.Kept.size(), limit);
+    for (qsizetype hit = 1; hit <= placed; ++hit) {
+        EditBox* box = form.FindEditBox(texts::HitBoxName(static_cast<int32_t>(hit)));
+        if (!box)
+            throw std::logic_error("Row " + std::to_string(hit) + " has no hit box");
+        box->setText(list.Kept[hit - 1]);
+    }
+
+    const auto count = std::min<int64_t>(list.LinesRead, MostListEntries);
+    form.Label2->SetCaption(QString::number(count));
+    form.Button6->setEnabled(false);
+    form.Button3->setEnabled(false);
+    form.Button5->setEnabled(true);
+    form.BitBtn2->setEnabled(true);
+    form.SetDefaultCursor();
+}
+
+} // namespace quorvan

@@ -1,0 +1,52 @@
+#pragma once
+// Reading a list text file: one entry a line. A line ends at LF or CR LF, a
+// CR elsewhere is dropped, Ctrl-Z ends the file, and a UTF-8 byte-order mark
+// at the start is dropped. Only the first lines are kept; the rest are counted.
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <cstdint>
+
+namespace quorvan {
+
+struct ListRead {
+    QStringList Kept;      // the first lines, decoded
+    int64_t LinesRead = 0; // every line of the file
+};
+
+// Splits bytes fed in pieces into lines.
+class ListLineSplitter {
+public:
+    explicit ListLineSplitter(int32_t keep) : keep_(keep) {}
+
+    void Feed(QByteArrayView bytes);
+    // Call at the end of the bytes; a last line without a line end counts too.
+    void Finish();
+    // A Ctrl-Z was met: nothing after it is read.
+    bool Ended() const { return ended_; }
+
+    const QList<QByteArray>& KeptLines() const { return kept_; }
+    int64_t LinesRead() const { return lines_; }
+
+private:
+    void EndLine();
+
+    int32_t keep_;
+    QList<QByteArray> kept_;
+    QByteArray current_;
+    bool lineStarted_ = false;
+    bool atStart_ = true;
+    bool ended_ = false;
+    int64_t lines_ = 0;
+};
+
+// The kept lines as text: UTF-8 when all of them are valid UTF-8, otherwise
+// the Windows code page of the user's language.
+QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId);
+
+// Reads the list file at `path`; throws FileError when it cannot be read.
+ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId);
+
+} // namespace quorvan

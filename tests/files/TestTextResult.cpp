@@ -1,0 +1,151 @@
+#include "WindowFixture.h"
+
+#include <QTemporaryDir>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A lottery of `rows` rows with every result in place.
+struct Results : WindowFixture {
+    explicit Results(int rows, int32_t locale = 1033) : WindowFixture(locale, 0)
+    {
+        ChooseCount(rows);
+        Click(form->BitBtn1);
+        for (int row = 1; row <= rows; ++row) {
+            Box(QStringLiteral("edit1_%1").arg(row))->setText(QStringLiteral("メンバー%1").arg(row));
+            Box(QStringLiteral("edit2_%1").arg(row))->setText(QStringLiteral("Hit %1").arg(row));
+        }
+        Click(form->BitBtn2);
+        Click(form->Button1);
+    }
+
+    void WriteTo(const QString& path)
+    {
+        platform.SaveAnswers.append(path);
+        Click(form->Button2);
+    }
+
+    QByteArray ExpectedBlock(int rows) const
+    {
+        QByteArray block = "*===== 2014/05/01 9:05:07 =====*\r\n[HIT]\t[MEMBER]\r\n";
+        for (int row = 1; row <= rows; ++row)
+            block += (Box(QStringLiteral("edit2_%1").arg(row))->text() + "\t"
+                      + Box(QStringLiteral("edit3_%1").arg(row))->text() + "\r\n")
+                         .toUtf8();
+        return block;
+    }
+};
+
+} // namespace
+
+class TestTextResult : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exactBlocks()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("result.txt");
+        Results window(3);
+        window.Box("edit2_2")->clear();
+        window.WriteTo(path);
+        // Seed 0 on three rows: hits 1, 2, 3 reach members 1, 3, 2.
+        const QByteArray first = "*===== 2014/05/01 9:05:07 =====*\r\n"
+                                 "[HIT]\t[MEMBER]\r\n"
+                                 "Hit 1\tメンバー1\r\n"
+                                 "\tメンバー3\r\n"
+                                 "Hit 3\tメンバー2\r\n";
+        QCOMPARE(ReadAll(path), first);
+
+        window.platform.Now = QDateTime(QDate(2026, 12, 9), QTime(23, 59, 1));
+        window.Box("edit3_3")->clear();
+        window.WriteTo(path);
+        QCOMPARE(ReadAll(path), first + "*===== 2026/12/09 23:59:01 =====*\r\n"
+                                        "[HIT]\t[MEMBER]\r\n"
+                                        "Hit 1\tメンバー1\r\n"
+                                        "\tメンバー3\r\n"
+                                        "Hit 3\t\r\n");
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    void rowCounts_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("2") << 2;
+        QTest::newRow("480") << 480;
+    }
+
+    void rowCounts()
+    {
+        QFETCH(int, rows);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("result.txt");
+        Results window(rows);
+        window.WriteTo(path);
+        const QByteArray written = ReadAll(path);
+        QCOMPARE(written.count("\r\n"), rows + 2);
+        QCOMPARE(written, window.ExpectedBlock(rows));
+    }
+
+    void defaultNamesAndCancel()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.txt");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier\r\n");
+        }
+        Results japanese(2, 1041);
+        japanese.Click(japanese.form->Button2);
+        QCOMPARE(japanese.platform.SaveStarts, QStringList({"Vessapo結果.TXT"}));
+        QCOMPARE(japanese.platform.Filters.last(), QStringLiteral("*.*|*.*"));
+        Results english(2);
+        english.Click(english.form->Button2);
+        QCOMPARE(english.platform.SaveStarts, QStringList({"VessapoResult.TXT"}));
+        QCOMPARE(ReadAll(path), QByteArray("earlier\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"kept.txt"}));
+
+        // An existing file keeps what it held; the block follows it.
+        english.WriteTo(path);
+        QCOMPARE(ReadAll(path), "earlier\r\n" + english.ExpectedBlock(2));
+        QVERIFY(english.form->Button2->isEnabled());
+    }
+
+    void failuresNameTheFileAndLoseNothing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("folder") << "<folder>";
+        QTest::newRow("missing folder") << "/nonexistent-folder/result.txt";
+        QTest::newRow("full disk") << "/dev/full";
+    }
+
+    void failuresNameTheFileAndLoseNothing()
+    {
+        QFETCH(QString, path);
+        QTemporaryDir folder;
+        if (path == "<folder>")
+            path = folder.path();
+        Results window(4);
+        window.WriteTo(path);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
+        QVERIFY(window.form->Button2->isEnabled());
+
+        // The window goes on: the next save succeeds.
+        const QString good = folder.filePath("good.txt");
+        window.WriteTo(good);
+        QCOMPARE(ReadAll(good), window.ExpectedBlock(4));
+    }
+};
+
+QTEST_MAIN(TestTextResult)
+#include "TestTextResult.moc"
