@@ -43,11 +43,20 @@ void LadderBitmap::FillPixels(int32_t left, int32_t top, int32_t right, int32_t 
     if (left >= right || top >= bottom)
         return;
     const qsizetype stride = image_.bytesPerLine();
-    uchar* line = image_.bits() + top * stride;
+    uchar* line = image_.bits() + top * stride + left * qsizetype(sizeof(QRgb));
+    const int32_t width = right - left;
+    if (width <= 2) {
+        // A rung: a narrow run down many rows.
+        for (int32_t y = top; y < bottom; ++y, line += stride) {
+            auto* pixel = reinterpret_cast<QRgb*>(line);
+            pixel[0] = colour;
+            pixel[width - 1] = colour;
+        }
+        return;
+    }
     for (int32_t y = top; y < bottom; ++y, line += stride) {
-        auto* row = reinterpret_cast<QRgb*>(line);
-        for (int32_t x = left; x < right; ++x)
-            row[x] = colour;
+        auto* pixel = reinterpret_cast<QRgb*>(line);
+        std::fill(pixel, pixel + width, colour);
     }
 }
 
