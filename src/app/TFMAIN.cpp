@@ -15,6 +15,7 @@
 #include <QIcon>
 
 #include <cmath>
+#include <stdexcept>
 
 namespace quorvan {
 
@@ -204,7 +205,8 @@ void TFMAIN::BindEvents()
         {BitBtn1, &TFMAIN::BitBtn1Click}, {BitBtn2, &TFMAIN::BitBtn2Click}, {BitBtn3, &TFMAIN::BitBtn3Click},
         {BitBtn4, &TFMAIN::BitBtn4Click}, {Button1, &TFMAIN::Button1Click}, {Button2, &TFMAIN::Button2Click},
         {Button3, &TFMAIN::Button3Click}, {Button4, &TFMAIN::Button4Click}, {Button5, &TFMAIN::Button5Click},
-        {Button6, &TFMAIN::Button6Click}, {Button8, &TFMAIN::Button8Click}, {Button9, &TFMAIN::Button9Click},
+        {Button6, &TFMAIN::Button6Click}, {Button7, &TFMAIN::Button7Click}, {Button8, &TFMAIN::Button8Click},
+        {Button9, &TFMAIN::Button9Click},
     };
     for (const auto& [button, handler] : clicks)
         connect(button, &QPushButton::clicked, this, command(handler));
@@ -272,6 +274,12 @@ void TFMAIN::Button3Click() { RunMemberImport(*this); }
 void TFMAIN::Button4Click() { RunShuffle(*this, ShuffleColumn::Members); }
 void TFMAIN::Button5Click() { RunShuffle(*this, ShuffleColumn::Hits); }
 void TFMAIN::Button6Click() { RunHitImport(*this); }
+void TFMAIN::Button7Click()
+{
+    throw std::runtime_error("Saving the results as an Excel workbook is not available in this version yet.\n"
+                             "Use Text to save them as a text file.");
+}
+
 void TFMAIN::Button8Click() { RunWindowCapture(*this); }
 
 void TFMAIN::Button9Click()

@@ -23,6 +23,7 @@ public:
     void Button4Click();
     void Button5Click();
     void Button6Click();
+    void Button7Click();
     void Button8Click();
     void Button9Click();
     void FontDialog1Apply(const ControlFont& font);

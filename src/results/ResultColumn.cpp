@@ -14,7 +14,6 @@ namespace {
 constexpr int ResultLeft = 703;
 constexpr int ResultWidth = 100;
 constexpr int ResultHeight = 20;
-constexpr int RowStep = 20;
 constexpr int WidthWithResults = 840;
 
 void RemoveResultBoxes(MainForm& form, int32_t rows)
@@ -28,7 +27,7 @@ void CreateResultBoxes(MainForm& form)
     const int base = form.FindComponent(texts::HitBoxName(1))->y();
     const int32_t rows = form.UpDown1->Position();
     for (int32_t row = 1; row <= rows; ++row) {
-        const int top = CheckedAdd(base, CheckedMul(RowStep, CheckedSub(row, 1)));
+        const int top = CheckedAdd(base, CheckedMul(form.State.RowPitch, CheckedSub(row, 1)));
         form.CreateEditBox(texts::ResultBoxName(row), ResultLeft, top, ResultWidth, ResultHeight)->show();
     }
 }

@@ -12,7 +12,6 @@ constexpr int MemberLeft = 7;
 constexpr int HitLeft = 578;
 constexpr int BoxWidth = 121;
 constexpr int BoxHeight = 20;
-constexpr int RowStep = 20;
 constexpr int PreviewStub = 100; // length of each end of a preview line
 constexpr int MemberTabBase = 1; // member box of row i takes tab value i + 1
 constexpr int HitTabBase = 51;   // hit box of row i takes tab value i + 51
@@ -63,7 +62,7 @@ void CreateRows(MainForm& form)
 
 void CreateRowBoxes(MainForm& form, int32_t row, const QString& memberText)
 {
-    const int offset = CheckedMul(RowStep, CheckedSub(row, 1));
+    const int offset = CheckedMul(form.State.RowPitch, CheckedSub(row, 1));
     EditBox* member = CreateRowBox(form, texts::MemberBoxName(row), MemberLeft,
                                    CheckedAdd(form.Edit1_1->y(), offset), CheckedAdd(row, MemberTabBase));
     member->setText(memberText);

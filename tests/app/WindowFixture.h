@@ -43,6 +43,15 @@ struct WindowFixture {
 
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
+    // Set-up of `rows` rows, Build and ［HIT-ALL］, as a user would click them.
+    void PlayLottery(int rows)
+    {
+        ChooseCount(rows);
+        Click(form->BitBtn1);
+        Click(form->BitBtn2);
+        Click(form->Button1);
+    }
+
     EditBox* Box(const QString& name) const { return form->FindEditBox(name); }
 
     FakePlatform platform;

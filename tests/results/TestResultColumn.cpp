@@ -104,10 +104,7 @@ private slots:
     {
         WindowFixture window;
         TFMAIN& form = *window.form;
-        window.ChooseCount(6);
-        window.Click(form.BitBtn1);
-        window.Click(form.BitBtn2);
-        window.Click(form.Button1);
+        window.PlayLottery(6);
         // As after a hit list import: Build is offered again, then ［HIT-ALL］.
         form.BitBtn2->setEnabled(true);
         window.Click(form.BitBtn2);

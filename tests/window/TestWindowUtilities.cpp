@@ -31,10 +31,7 @@ private slots:
     {
         WindowFixture window;
         TFMAIN& form = *window.form;
-        window.ChooseCount(5);
-        window.Click(form.BitBtn1);
-        window.Click(form.BitBtn2);
-        window.Click(form.Button1);
+        window.PlayLottery(5);
         const QFont resultFont = window.Box("edit3_3")->font();
 
         const ControlFont first = Font("DejaVu Serif", 18, QColor(200, 0, 0));
