@@ -8,6 +8,7 @@
 #include "ResultColumn.h"
 #include "RowSetup.h"
 #include "Shuffle.h"
+#include "SpreadsheetResult.h"
 #include "TextResult.h"
 #include "Texts.h"
 #include "WindowUtilities.h"
@@ -15,7 +16,6 @@
 #include <QIcon>
 
 #include <cmath>
-#include <stdexcept>
 
 namespace quorvan {
 
@@ -274,11 +274,7 @@ void TFMAIN::Button3Click() { RunMemberImport(*this); }
 void TFMAIN::Button4Click() { RunShuffle(*this, ShuffleColumn::Members); }
 void TFMAIN::Button5Click() { RunShuffle(*this, ShuffleColumn::Hits); }
 void TFMAIN::Button6Click() { RunHitImport(*this); }
-void TFMAIN::Button7Click()
-{
-    throw std::runtime_error("Saving the results as an Excel workbook is not available in this version yet.\n"
-                             "Use Text to save them as a text file.");
-}
+void TFMAIN::Button7Click() { RunSpreadsheetResult(*this); }
 
 void TFMAIN::Button8Click() { RunWindowCapture(*this); }
 

@@ -17,11 +17,10 @@ void RunHitImport(MainForm& form)
         return;
     }
     form.SetBusyCursor();
-    const ListRead list = ReadList(form, *path, MostListEntries);
     // The member count the member list import showed; nothing changes it meanwhile.
-    const int32_t limit = form.CT->text().toInt();
-    const qsizetype placed = std::min<qsizetype>(list.Kept.size(), limit);
-    for (qsizetype hit = 1; hit <= placed; ++hit) {
+    const int32_t limit = std::clamp(form.CT->text().toInt(), 0, MostListEntries);
+    const ListRead list = ReadList(form, *path, limit);
+    for (qsizetype hit = 1; hit <= list.Kept.size(); ++hit) {
         EditBox* box = form.FindEditBox(texts::HitBoxName(static_cast<int32_t>(hit)));
         if (!box)
             throw std::logic_error("Row " + std::to_string(hit) + " has no hit box");

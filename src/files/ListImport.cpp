@@ -1,6 +1,7 @@
 #include "ListImport.h"
 
 #include "MainForm.h"
+#include "Spreadsheet.h"
 
 #include <stdexcept>
 
@@ -8,6 +9,27 @@ namespace quorvan {
 
 namespace {
 const QString ListFilter = QStringLiteral("*.txt;*.xls|*.txt;*.xls|*.*|*.*");
+// Column A of the first worksheet, under its heading, to the first empty cell.
+ListRead ReadListWorkbook(MainForm& form, const QString& path, int32_t keep)
+{
+    Platform& platform = form.Environment();
+    SpreadsheetApplication excel({[&](const QDate& date) { return platform.ShortDate(date); },
+                                  [&](const QTime& time) { return platform.LongTime(time); }});
+    Workbook& book = excel.WorkBooks().Open(path, true);
+    const Worksheet& sheet = book.WorkSheets(1);
+    ListRead list;
+    while (list.Kept.size() < keep) {
+        const QString text = sheet.Cells(static_cast<int>(list.Kept.size()) + 2, 1);
+        if (text.isEmpty())
+            break;
+        list.Kept.append(text);
+    }
+    list.LinesRead = list.Kept.size();
+    book.close();
+    excel.Quit();
+    return list;
+}
+
 } // namespace
 
 ListFileKind KindOfListFile(const QString& path)
@@ -37,10 +59,7 @@ ListRead ReadList(MainForm& form, const QString& path, int32_t keep)
     case ListFileKind::Text:
         return ReadListFile(path, keep, form.Environment().UserDefaultLCID());
     case ListFileKind::Workbook:
-        throw std::runtime_error(QStringLiteral("Cannot read \u201C%1\u201D:\nreading Excel workbooks is not "
-                                                "available in this version; save the list as a text file (.txt).")
-                                     .arg(path)
-                                     .toStdString());
+        return ReadListWorkbook(form, path, keep);
     case ListFileKind::Other:
         break;
     }

@@ -20,8 +20,9 @@ ListFileKind KindOfListFile(const QString& path);
 // The open dialog, starting with the file chosen last; nothing when cancelled.
 std::optional<QString> ChooseListFile(MainForm& form);
 
-// The first `keep` entries of the list file and how many it holds. A file of
-// a kind that cannot be read ends the command with a message naming it.
+// The first `keep` entries of the list file and how many it holds: every
+// line of a text file, or the cells read from a workbook. A file of a kind
+// that cannot be read ends the command with a message naming it.
 ListRead ReadList(MainForm& form, const QString& path, int32_t keep);
 
 } // namespace quorvan

@@ -39,6 +39,9 @@ public:
     // Shows an error message in a modal message box.
     virtual void ShowErrorMessage(const QString& message) = 0;
 
+    // Asks a question in a modal message box; true for Yes.
+    virtual bool AskYesNo(const QString& question) = 0;
+
     // Runs the font dialog modally, starting from `initial`. Each press of its
     // Apply button calls `apply` with the font shown, while the dialog stays
     // open. Returns the font confirmed with OK, or nothing when cancelled.

@@ -117,6 +117,12 @@ void QtPlatform::ShowErrorMessage(const QString& message)
                           message);
 }
 
+bool QtPlatform::AskYesNo(const QString& question)
+{
+    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), question)
+           == QMessageBox::Yes;
+}
+
 std::optional<ControlFont> QtPlatform::ChooseFont(const ControlFont& initial,
                                                   const std::function<void(const ControlFont&)>& apply)
 {

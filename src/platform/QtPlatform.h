@@ -25,6 +25,7 @@ public:
     int32_t UserDefaultLCID() override;
     void SetMouseCursor(MouseCursor cursor) override;
     void ShowErrorMessage(const QString& message) override;
+    bool AskYesNo(const QString& question) override;
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;

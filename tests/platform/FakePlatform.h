@@ -34,6 +34,10 @@ public:
     QStringList SaveStarts;
     QStringList Filters;
 
+    // Answers to questions, taken in turn (No when none is left).
+    QList<bool> Answers;
+    QStringList Questions;
+
     QDateTime Now{QDate(2014, 5, 1), QTime(9, 5, 7)};
 
     std::optional<uint64_t> QueryPerformanceCounter() override { return Counter; }
@@ -46,6 +50,11 @@ public:
             ++HourglassCount;
     }
     void ShowErrorMessage(const QString& message) override { Errors.append(message); }
+    bool AskYesNo(const QString& question) override
+    {
+        Questions.append(question);
+        return !Answers.isEmpty() && Answers.takeFirst();
+    }
 
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override

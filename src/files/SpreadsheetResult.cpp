@@ -1,0 +1,58 @@
+#include "SpreadsheetResult.h"
+
+#include "MainForm.h"
+#include "Spreadsheet.h"
+#include "Texts.h"
+
+#include <QFileInfo>
+
+#include <stdexcept>
+
+namespace quorvan {
+
+namespace {
+
+const QString AnyFileFilter = QStringLiteral("*.*|*.*");
+
+QString BoxText(MainForm& form, const QString& name)
+{
+    const EditBox* box = form.FindEditBox(name);
+    if (!box)
+        throw std::logic_error("There is no box " + name.toStdString());
+    return box->text();
+}
+
+} // namespace
+
+void RunSpreadsheetResult(MainForm& form)
+{
+    Platform& platform = form.Environment();
+    const auto path = platform.GetSaveFileName(
+        AnyFileFilter, form.Localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
+    if (!path)
+        return;
+    if (QFileInfo(*path).isFile()
+        && !platform.AskYesNo(form.Localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
+                                             QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
+                                  .arg(*path)))
+        return;
+
+    SpreadsheetApplication excel({});
+    Workbook& book = excel.WorkBooks().Add();
+    Worksheet& sheet = book.WorkSheets(1);
+    sheet.SetName(QStringLiteral("QUORVAN"));
+    const QDateTime now = platform.LocalNow();
+    sheet.SetCells(1, 1, platform.ShortDate(now.date()) + QLatin1Char(' ') + platform.LongTime(now.time()));
+    sheet.SetCells(1, 2, QStringLiteral("Member"));
+    sheet.SetCells(1, 3, QStringLiteral("Hit"));
+    const int32_t rows = form.UpDown1->Position();
+    for (int32_t row = 1; row <= rows; ++row) {
+        sheet.SetCells(row + 1, 2, BoxText(form, texts::ResultBoxName(row)));
+        sheet.SetCells(row + 1, 3, BoxText(form, texts::HitBoxName(row)));
+    }
+    book.SaveAs(*path);
+    book.close();
+    excel.Quit();
+}
+
+} // namespace quorvan

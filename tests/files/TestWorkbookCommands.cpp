@@ -1,0 +1,187 @@
+#include "Spreadsheet.h"
+#include "WindowFixture.h"
+
+#include <QTemporaryDir>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+QString Data(const char* name)
+{
+    return QStringLiteral(QUORVAN_TEST_DATA "/") + QString::fromLatin1(name);
+}
+
+QStringList Column(WindowFixture& window, const char* prefix, int rows)
+{
+    QStringList texts;
+    for (int row = 1; row <= rows; ++row) {
+        EditBox* box = window.Box(QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(row));
+        texts.append(box ? box->text() : QStringLiteral("<none>"));
+    }
+    return texts;
+}
+
+void Load(WindowFixture& window, QPushButton* button, const QString& path)
+{
+    window.platform.OpenAnswers.append(path);
+    window.Click(button);
+}
+
+QString CellOf(const QString& path, int row, int column)
+{
+    SpreadsheetApplication excel({});
+    return excel.WorkBooks().Open(path, true).WorkSheets(1).Cells(row, column);
+}
+
+} // namespace
+
+class TestWorkbookCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void membersAndHitsFromWorkbooks()
+    {
+        WindowFixture window;
+        TFMAIN& form = *window.form;
+        Load(window, form.Button3, Data("members-10.xls"));
+        QCOMPARE(Column(window, "edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
+        QCOMPARE(window.Box("edit1_10")->text(), QStringLiteral("加藤"));
+        QCOMPARE(form.CT->text(), QStringLiteral("10"));
+        QCOMPARE(form.Label1->text(), QStringLiteral("10"));
+        QCOMPARE(form.UpDown1->Position(), 10);
+
+        Load(window, form.Button6, Data("hits-15.xls"));
+        QCOMPARE(window.Box("edit2_10")->text(), QStringLiteral("Prize 10"));
+        QCOMPARE(form.Label2->text(), QStringLiteral("10"));
+        QVERIFY(form.BitBtn2->isEnabled() && form.Button5->isEnabled());
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    void listLengths_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("heading only") << "heading-only.xls" << 0 << "";
+        QTest::newRow("600 members") << "members-600.xls" << 480 << "m480";
+        QTest::newRow("empty cell ends") << "gap-ends-list.xls" << 2 << "b";
+        QTest::newRow("mixed types") << "mixed-types.xls" << 5 << "text";
+        QTest::newRow("two sheets") << "two-sheets.xls" << 2 << "first-sheet-2";
+    }
+
+    void listLengths()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, count);
+        QFETCH(QString, last);
+        WindowFixture window;
+        Load(window, window.form->Button3, Data(file.toLatin1().constData()));
+        QCOMPARE(window.form->CT->text(), QString::number(count));
+        QCOMPARE(window.form->UpDown1->Position(), std::max(count, 2));
+        if (count > 0)
+            QCOMPARE(window.Box(QStringLiteral("edit1_%1").arg(count))->text(), last);
+        QVERIFY(!window.Box(QStringLiteral("edit1_%1").arg(std::max(count, 2) + 1)));
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    void excelWritesTheResults_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("xls") << "result.xls";
+        QTest::newRow("xlsx") << "result.xlsx";
+    }
+
+    void excelWritesTheResults()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        WindowFixture window(1033, 0);
+        TFMAIN& form = *window.form;
+        window.ChooseCount(3);
+        window.Click(form.BitBtn1);
+        form.Edit1_1->setText("太郎 😀");
+        window.Click(form.BitBtn2);
+        window.Click(form.Button1);
+        form.Edit2_1->setText("First prize");
+        window.platform.SaveAnswers.append(path);
+        window.Click(form.Button7);
+        QVERIFY2(window.platform.Errors.isEmpty(), qPrintable(window.platform.Errors.join("\n")));
+        QCOMPARE(window.platform.SaveStarts, QStringList({"VessapoResult.XLS"}));
+
+        if (name.endsWith(".xls")) {
+            QCOMPARE(CellOf(path, 1, 1), QStringLiteral("2014/05/01 9:05:07"));
+            QCOMPARE(CellOf(path, 1, 2), QStringLiteral("Member"));
+            QCOMPARE(CellOf(path, 1, 3), QStringLiteral("Hit"));
+            QCOMPARE(CellOf(path, 2, 2), QStringLiteral("太郎 😀"));
+            QCOMPARE(CellOf(path, 2, 3), QStringLiteral("First prize"));
+            QCOMPARE(CellOf(path, 3, 2), QStringLiteral("Member-3"));
+            QCOMPARE(CellOf(path, 4, 2), QStringLiteral("Member-2"));
+            QCOMPARE(CellOf(path, 4, 3), QString());
+            QCOMPARE(CellOf(path, 2, 1), QString());
+            QCOMPARE(CellOf(path, 5, 2), QString());
+        } else {
+            QVERIFY(QFile(path).size() > 0);
+        }
+    }
+
+    void existingFilesAreAskedAbout()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("old.xls");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("earlier");
+        }
+        WindowFixture window(1041);
+        window.PlayLottery(2);
+        window.platform.SaveAnswers = {path, path};
+        window.platform.Answers = {false, true};
+        window.Click(window.form->Button7);
+        QCOMPARE(window.platform.SaveStarts.first(), QStringLiteral("Vessapo結果.XLS"));
+        QCOMPARE(window.platform.Questions.size(), 1);
+        QVERIFY(window.platform.Questions.first().contains(path));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("earlier"));
+        kept.close();
+
+        window.Click(window.form->Button7);
+        QCOMPARE(CellOf(path, 1, 2), QStringLiteral("Member"));
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    void cancelWritesNothing()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.PlayLottery(2);
+        window.Click(window.form->Button7);
+        QVERIFY(QDir(folder.path()).isEmpty());
+        QVERIFY(window.platform.Questions.isEmpty());
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    void badWorkbookEndsTheImportWithAMessage()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("list.xls");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a workbook\r\n");
+        }
+        WindowFixture window;
+        Load(window, window.form->Button3, path);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY(window.platform.Errors.first().contains(path));
+        QVERIFY(window.form->Button4->isEnabled());
+        QVERIFY(!window.form->BitBtn2->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestWorkbookCommands)
+#include "TestWorkbookCommands.moc"

@@ -1,0 +1,215 @@
+#include "FileError.h"
+#include "Spreadsheet.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <freexl.h>
+
+using namespace quorvan;
+
+namespace {
+
+QString Data(const char* name)
+{
+    return QStringLiteral(QUORVAN_TEST_DATA "/") + QString::fromLatin1(name);
+}
+
+CellFormats Formats()
+{
+    return {[](const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); },
+            [](const QTime& time) { return time.toString(QStringLiteral("H:mm:ss")); }};
+}
+
+QStringList ColumnA(const QString& path, int rows)
+{
+    SpreadsheetApplication excel(Formats());
+    Workbook& book = excel.WorkBooks().Open(path, true);
+    QStringList texts;
+    for (int row = 1; row <= rows; ++row)
+        texts.append(book.WorkSheets(1).Cells(row, 1));
+    book.close();
+    excel.Quit();
+    return texts;
+}
+
+// The result sheet of `rows` rows with texts no code page holds.
+CellMap ResultCells(int rows)
+{
+    CellMap cells;
+    cells.insert({1, 1}, QStringLiteral("2014/05/01 9:05:07"));
+    cells.insert({1, 2}, QStringLiteral("Member"));
+    cells.insert({1, 3}, QStringLiteral("Hit"));
+    for (int row = 1; row <= rows; ++row) {
+        cells.insert({row + 1, 2}, row == 2 ? QString() : QStringLiteral("メンバー%1 😀").arg(row));
+        cells.insert({row + 1, 3}, QStringLiteral("Hit %1 — ñ").arg(row));
+    }
+    return cells;
+}
+
+void Save(const QString& path, const CellMap& cells)
+{
+    SpreadsheetApplication excel({});
+    Workbook& book = excel.WorkBooks().Add();
+    Worksheet& sheet = book.WorkSheets(1);
+    sheet.SetName(QStringLiteral("QUORVAN"));
+    for (auto cell = cells.begin(); cell != cells.end(); ++cell)
+        sheet.SetCells(cell.key().first, cell.key().second, cell.value());
+    book.SaveAs(path);
+    book.close();
+    excel.Quit();
+}
+
+QString ErrorOf(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (const FileError& error) {
+        return QString::fromUtf8(error.what());
+    }
+    return {};
+}
+
+} // namespace
+
+class TestWorkbooks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsCellsAsText()
+    {
+        QCOMPARE(ColumnA(Data("members-10.xls"), 3), QStringList({"Member", "佐藤", "鈴木"}));
+        QCOMPARE(ColumnA(Data("mixed-types.xls"), 7),
+                 QStringList({"Value", "42", "3.5", "1", "2014/05/01", "text", ""}));
+        QCOMPARE(ColumnA(Data("two-sheets.xls"), 2), QStringList({"Member", "first-sheet-1"}));
+        QCOMPARE(ColumnA(Data("gap-ends-list.xls"), 5), QStringList({"Member", "a", "b", "", "d"}));
+    }
+
+    void xlsRoundTrip_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("2 rows") << 2;
+        QTest::newRow("480 rows") << 480;
+        QTest::newRow("long texts") << -1;
+    }
+
+    void xlsRoundTrip()
+    {
+        QFETCH(int, rows);
+        CellMap cells = ResultCells(std::abs(rows));
+        if (rows < 0) // strings that cross the table's record boundaries
+            for (int row = 2; row <= 40; ++row)
+                cells.insert({row, 2}, QString(1000 + row, QChar(0x3042 + row % 50)));
+        QTemporaryDir folder;
+        const QString path = folder.filePath("result.XLS");
+        Save(path, cells);
+
+        SpreadsheetApplication excel(Formats());
+        Workbook& book = excel.WorkBooks().Open(path, true);
+        const CellMap::const_iterator last = std::prev(cells.end());
+        for (int row = 1; row <= last.key().first + 1; ++row)
+            for (int column = 1; column <= 4; ++column)
+                QCOMPARE(book.WorkSheets(1).Cells(row, column), cells.value({row, column}));
+
+        const void* handle = nullptr;
+        QCOMPARE(freexl_open(QFile::encodeName(path).constData(), &handle), FREEXL_OK);
+        const char* name = nullptr;
+        QCOMPARE(freexl_get_worksheet_name(handle, 0, &name), FREEXL_OK);
+        QCOMPARE(QString::fromUtf8(name), QStringLiteral("QUORVAN"));
+        unsigned int sheets = 0;
+        freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &sheets);
+        QCOMPARE(sheets, 1u);
+        freexl_close(handle);
+    }
+
+    void xlsxReadByAnotherReader()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("result.xlsx");
+        const CellMap cells = ResultCells(480);
+        Save(path, cells);
+
+        QProcess python;
+        // Debian's own interpreter, which has the openpyxl package.
+        python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QUORVAN_TEST_SOURCE "/read_xlsx.py"), path});
+        QVERIFY(python.waitForFinished(60000));
+        QCOMPARE(python.exitCode(), 0);
+        const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+        QCOMPARE(read["sheets"].toVariant().toStringList(), QStringList({"QUORVAN"}));
+        const QJsonObject readCells = read["cells"].toObject();
+        int nonEmpty = 0;
+        for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
+            const QString key = QStringLiteral("%1,%2").arg(cell.key().first).arg(cell.key().second);
+            if (cell.value().isEmpty())
+                continue;
+            ++nonEmpty;
+            QCOMPARE(readCells[key].toString(), cell.value());
+        }
+        QCOMPARE(readCells.size(), nonEmpty);
+    }
+
+    void badWorkbooksNameTheFileAndReason()
+    {
+        QTemporaryDir folder;
+        const auto write = [&](const char* name, const QByteArray& bytes) {
+            const QString path = folder.filePath(QString::fromLatin1(name));
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            return path;
+        };
+        QFile good(Data("members-10.xls"));
+        QVERIFY(good.open(QIODevice::ReadOnly));
+        const QByteArray xls = good.readAll();
+        Save(folder.filePath("real.xlsx"), ResultCells(2));
+        QFile xlsx(folder.filePath("real.xlsx"));
+        QVERIFY(xlsx.open(QIODevice::ReadOnly));
+
+        const QStringList bad = {
+            write("empty.xls", {}),
+            write("text.xls", "Alice\r\nBob\r\n"),
+            write("renamed.xls", xlsx.readAll()),
+            write("truncated.xls", xls.left(1500)),
+            folder.filePath("missing.xls"),
+            folder.path(),
+        };
+        for (const QString& path : bad) {
+            const QString error = ErrorOf([&] { ColumnA(path, 2); });
+            QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
+        }
+    }
+
+    void failedSavesKeepTheEarlierFile()
+    {
+        QTemporaryDir folder;
+        for (const char* name : {"kept.xls", "kept.xlsx"}) {
+            const QString path = folder.filePath(QString::fromLatin1(name));
+            Save(path, ResultCells(3));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray before = file.readAll();
+            file.close();
+            // A sheet name the file cannot hold is refused before anything is written.
+            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, [&] {
+                SpreadsheetApplication excel({});
+                excel.WorkBooks().Add().WorkSheets(1).SetName(QString(40, QLatin1Char('x')));
+            }());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), before);
+        }
+        for (const QString& path : {folder.path(), QStringLiteral("/nonexistent-folder/r.xls"),
+                                    QStringLiteral("/nonexistent-folder/r.xlsx")}) {
+            const QString error = ErrorOf([&] { Save(path, ResultCells(2)); });
+            QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"kept.xls", "kept.xlsx"}));
+    }
+};
+
+QTEST_MAIN(TestWorkbooks)
+#include "TestWorkbooks.moc"
