@@ -191,6 +191,20 @@ int main(int argc, char* argv[])
     platform.SaveFile = folder.filePath(QStringLiteral("result.txt"));
     Report("export-text-480", Median([] {}, [&] { form->RunCommand([&] { form->Button2Click(); }); }));
 
+    platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.xls");
+    Report("import-xls-480",
+           Median([&] { form = ShownWindow(); }, [&] { form->RunCommand([&] { form->Button3Click(); }); }),
+           EditBoxFloor(2 * (MostRows - 1)));
+    form->RunCommand([&] { form->BitBtn2Click(); });
+    form->RunCommand([&] { form->Button1Click(); });
+    const std::pair<const char*, QString> exports[] = {{"export-xls-480", QStringLiteral("result.xls")},
+                                                        {"export-xlsx-480", QStringLiteral("result.xlsx")}};
+    for (const auto& [name, file] : exports) {
+        platform.SaveFile = folder.filePath(file);
+        Report(name, Median([&] { QFile::remove(platform.SaveFile); },
+                            [&] { form->RunCommand([&] { form->Button7Click(); }); }));
+    }
+
     std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());
     return 0;
 }

@@ -42,6 +42,11 @@ void SaveXlsx(const QString& path, const QString& sheetName, const CellMap& cell
     if (!passing.open())
         throw FileError(CannotSave, path, passing.errorString());
     passing.close();
+    // The file gets the permissions the file it replaces had, or the usual ones.
+    const QFileInfo earlier(path);
+    passing.setPermissions(earlier.exists() ? earlier.permissions()
+                                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                  | QFileDevice::ReadGroup | QFileDevice::ReadOther);
     WriteXlsxFile(passing.fileName(), sheetName, cells);
     if (std::rename(QFile::encodeName(passing.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
         throw FileError(CannotSave, path, QString::fromLocal8Bit(std::strerror(errno)));
