@@ -5,7 +5,6 @@
 #include "Texts.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 namespace quorvan {
 
@@ -21,10 +20,7 @@ void RunHitImport(MainForm& form)
     const int32_t limit = std::clamp(form.CT->text().toInt(), 0, MostListEntries);
     const ListRead list = ReadList(form, *path, limit);
     for (qsizetype hit = 1; hit <= list.Kept.size(); ++hit) {
-        EditBox* box = form.FindEditBox(texts::HitBoxName(static_cast<int32_t>(hit)));
-        if (!box)
-            throw std::logic_error("Row " + std::to_string(hit) + " has no hit box");
-        box->setText(list.Kept[hit - 1]);
+        form.EditBoxNamed(texts::HitBoxName(static_cast<int32_t>(hit))).setText(list.Kept[hit - 1]);
     }
 
     const auto count = std::min<int64_t>(list.LinesRead, MostListEntries);

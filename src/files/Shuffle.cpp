@@ -4,20 +4,15 @@
 #include "MainForm.h"
 #include "Texts.h"
 
-#include <stdexcept>
 #include <vector>
 
 namespace quorvan {
 
 namespace {
 
-EditBox* BoxOfRow(MainForm& form, ShuffleColumn column, int32_t row)
+EditBox& BoxOfRow(MainForm& form, ShuffleColumn column, int32_t row)
 {
-    EditBox* box = form.FindEditBox(column == ShuffleColumn::Members ? texts::MemberBoxName(row)
-                                                                     : texts::HitBoxName(row));
-    if (!box)
-        throw std::logic_error("Row " + std::to_string(row) + " has no box to shuffle");
-    return box;
+    return form.EditBoxNamed(column == ShuffleColumn::Members ? texts::MemberBoxName(row) : texts::HitBoxName(row));
 }
 
 } // namespace
@@ -32,9 +27,9 @@ void RunShuffle(MainForm& form, ShuffleColumn column)
     const int32_t rows = form.UpDown1->Position();
     std::vector<QString> saved(static_cast<size_t>(rows) + 1);
     for (int32_t row = 1; row <= rows; ++row) {
-        EditBox* box = BoxOfRow(form, column, row);
-        saved[row] = box->text();
-        box->clear();
+        EditBox& box = BoxOfRow(form, column, row);
+        saved[row] = box.text();
+        box.clear();
     }
 
     // Row m receives the text of the m-th distinct row drawn.
@@ -46,7 +41,7 @@ void RunShuffle(MainForm& form, ShuffleColumn column)
             slot[row] = ++drawn;
     }
     for (int32_t row = 1; row <= rows; ++row)
-        BoxOfRow(form, column, slot[row])->setText(saved[row]);
+        BoxOfRow(form, column, slot[row]).setText(saved[row]);
 
     shuffles = CheckedAdd(shuffles, 1);
     button->setText(QStringLiteral("%1(%2)")

@@ -6,21 +6,12 @@
 
 #include <QFileInfo>
 
-#include <stdexcept>
 
 namespace quorvan {
 
 namespace {
 
 const QString AnyFileFilter = QStringLiteral("*.*|*.*");
-
-QString BoxText(MainForm& form, const QString& name)
-{
-    const EditBox* box = form.FindEditBox(name);
-    if (!box)
-        throw std::logic_error("There is no box " + name.toStdString());
-    return box->text();
-}
 
 } // namespace
 
@@ -47,8 +38,8 @@ void RunSpreadsheetResult(MainForm& form)
     sheet.SetCells(1, 3, QStringLiteral("Hit"));
     const int32_t rows = form.UpDown1->Position();
     for (int32_t row = 1; row <= rows; ++row) {
-        sheet.SetCells(row + 1, 2, BoxText(form, texts::ResultBoxName(row)));
-        sheet.SetCells(row + 1, 3, BoxText(form, texts::HitBoxName(row)));
+        sheet.SetCells(row + 1, 2, form.EditBoxNamed(texts::ResultBoxName(row)).text());
+        sheet.SetCells(row + 1, 3, form.EditBoxNamed(texts::HitBoxName(row)).text());
     }
     book.SaveAs(*path);
     book.close();

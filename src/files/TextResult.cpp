@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <stdexcept>
 
 namespace quorvan {
 
@@ -15,14 +14,6 @@ namespace {
 
 const QString AnyFileFilter = QStringLiteral("*.*|*.*");
 const QString LineEnd = QStringLiteral("\r\n");
-
-QString BoxText(MainForm& form, const QString& name)
-{
-    const EditBox* box = form.FindEditBox(name);
-    if (!box)
-        throw std::logic_error("There is no box " + name.toStdString());
-    return box->text();
-}
 
 QByteArray ResultBlock(MainForm& form)
 {
@@ -33,8 +24,8 @@ QByteArray ResultBlock(MainForm& form)
                     + LineEnd + QStringLiteral("[HIT]\t[MEMBER]") + LineEnd;
     const int32_t rows = form.UpDown1->Position();
     for (int32_t row = 1; row <= rows; ++row)
-        block += BoxText(form, texts::HitBoxName(row)) + QLatin1Char('\t')
-                 + BoxText(form, texts::ResultBoxName(row)) + LineEnd;
+        block += form.EditBoxNamed(texts::HitBoxName(row)).text() + QLatin1Char('\t')
+                 + form.EditBoxNamed(texts::ResultBoxName(row)).text() + LineEnd;
     return block.toUtf8();
 }
 

@@ -36,13 +36,10 @@ void FillResultBox(MainForm& form, int32_t hit, const ControlFont& memberFont)
 {
     TraceFromHit(form.State, form.Bitmap(), hit);
     const int32_t member = form.State.TraceEndRow;
-    const EditBox* memberBox = form.FindEditBox(texts::MemberBoxName(member));
-    EditBox* resultBox = form.FindEditBox(texts::ResultBoxName(hit));
-    if (!memberBox || !resultBox)
-        throw std::logic_error("Row " + std::to_string(hit) + " has no member or result box");
-    SetControlFont(resultBox, memberFont);
-    resultBox->setText(memberBox->text().isEmpty() ? QStringLiteral("Member-%1").arg(member)
-                                                   : memberBox->text());
+    const QString memberText = form.EditBoxNamed(texts::MemberBoxName(member)).text();
+    EditBox& resultBox = form.EditBoxNamed(texts::ResultBoxName(hit));
+    SetControlFont(&resultBox, memberFont);
+    resultBox.setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <stdexcept>
 
 namespace quorvan {
 
@@ -44,6 +45,14 @@ QWidget* MainForm::FindComponent(const QString& name) const
 EditBox* MainForm::FindEditBox(const QString& name) const
 {
     return dynamic_cast<EditBox*>(FindComponent(name));
+}
+
+EditBox& MainForm::EditBoxNamed(const QString& name) const
+{
+    EditBox* box = FindEditBox(name);
+    if (!box)
+        throw std::logic_error("The window has no box named " + name.toStdString());
+    return *box;
 }
 
 void MainForm::FreeComponent(const QString& name)

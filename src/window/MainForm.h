@@ -75,6 +75,8 @@ public:
     // The control of that name, ignoring case, or nullptr.
     QWidget* FindComponent(const QString& name) const;
     EditBox* FindEditBox(const QString& name) const;
+    // The edit box of that name, which must exist: an error ends the command otherwise.
+    EditBox& EditBoxNamed(const QString& name) const;
     // Frees the control of that name; a name that finds nothing does nothing.
     void FreeComponent(const QString& name);
     // An empty edit box, hidden, placed and named; the caller shows it.

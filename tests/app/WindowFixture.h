@@ -54,6 +54,17 @@ struct WindowFixture {
 
     EditBox* Box(const QString& name) const { return form->FindEditBox(name); }
 
+    // The texts of boxes <prefix>1 .. <prefix><rows>, "<none>" where a box is missing.
+    QStringList Column(const QString& prefix, int rows) const
+    {
+        QStringList texts;
+        for (int row = 1; row <= rows; ++row) {
+            const EditBox* box = Box(prefix + QString::number(row));
+            texts.append(box ? box->text() : QStringLiteral("<none>"));
+        }
+        return texts;
+    }
+
     FakePlatform platform;
     std::unique_ptr<TFMAIN> form;
 };

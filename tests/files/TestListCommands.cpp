@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "WindowFixture.h"
 
 #include <QTemporaryDir>
@@ -6,21 +7,6 @@ using namespace quorvan;
 using testing::WindowFixture;
 
 namespace {
-
-QString Data(const char* name)
-{
-    return QStringLiteral(QUORVAN_TEST_DATA "/") + QString::fromLatin1(name);
-}
-
-QStringList Column(WindowFixture& window, const char* prefix, int rows)
-{
-    QStringList texts;
-    for (int row = 1; row <= rows; ++row) {
-        EditBox* box = window.Box(QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(row));
-        texts.append(box ? box->text() : QStringLiteral("<none>"));
-    }
-    return texts;
-}
 
 int BoxCount(const TFMAIN& form, const char* prefix)
 {
@@ -61,11 +47,10 @@ void LoadHits(WindowFixture& window, const QString& path)
 QString WriteList(QTemporaryDir& folder, const char* name, const char* prefix, int lines)
 {
     const QString path = folder.filePath(QString::fromLatin1(name));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        qFatal("cannot write %s", qPrintable(path));
+    QByteArray bytes;
     for (int line = 1; line <= lines; ++line)
-        file.write(QStringLiteral("%1%2\r\n").arg(QString::fromLatin1(prefix)).arg(line).toUtf8());
+        bytes += QStringLiteral("%1%2\r\n").arg(QString::fromLatin1(prefix)).arg(line).toUtf8();
+    WriteTestFile(path, bytes);
     return path;
 }
 
@@ -79,9 +64,9 @@ private slots:
     {
         WindowFixture window;
         TFMAIN& form = *window.form;
-        LoadMembers(window, Data("members-crlf.txt"));
-        QCOMPARE(Column(window, "edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
-        QCOMPARE(Column(window, "edit2_", 3), QStringList({"", "", ""}));
+        LoadMembers(window, TestData("members-crlf.txt"));
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
+        QCOMPARE(window.Column("edit2_", 3), QStringList({"", "", ""}));
         QCOMPARE(BoxCount(form, "edit1_"), 3);
         QCOMPARE(form.UpDown1->Position(), 3);
         QCOMPARE(form.CT->text(), QStringLiteral("3"));
@@ -100,16 +85,16 @@ private slots:
     void emptyAndOneLineFilesKeepTwoRows()
     {
         WindowFixture window;
-        LoadMembers(window, Data("empty.txt"));
+        LoadMembers(window, TestData("empty.txt"));
         QCOMPARE(window.form->CT->text(), QStringLiteral("0"));
         QCOMPARE(window.form->Label1->text(), QStringLiteral("0"));
         QCOMPARE(window.form->UpDown1->Position(), 2);
-        QCOMPARE(Column(window, "edit1_", 2), QStringList({"", ""}));
+        QCOMPARE(window.Column("edit1_", 2), QStringList({"", ""}));
         QVERIFY(window.form->BitBtn2->isEnabled());
 
         WindowFixture single;
-        LoadMembers(single, Data("no-final-newline.txt"));
-        QCOMPARE(Column(single, "edit1_", 2), QStringList({"no newline at end", ""}));
+        LoadMembers(single, TestData("no-final-newline.txt"));
+        QCOMPARE(single.Column("edit1_", 2), QStringList({"no newline at end", ""}));
         QCOMPARE(single.form->CT->text(), QStringLiteral("1"));
         QCOMPARE(single.form->UpDown1->Position(), 2);
     }
@@ -117,7 +102,7 @@ private slots:
     void sixHundredLinesPlaceFourHundredEighty()
     {
         WindowFixture window;
-        LoadMembers(window, Data("lines-600.txt"));
+        LoadMembers(window, TestData("lines-600.txt"));
         QCOMPARE(window.form->CT->text(), QStringLiteral("480"));
         QCOMPARE(window.form->UpDown1->Position(), 480);
         QCOMPARE(BoxCount(*window.form, "edit1_"), 480);
@@ -136,12 +121,12 @@ private slots:
         };
         for (const auto& [file, members] : files) {
             WindowFixture window;
-            LoadMembers(window, Data(file));
-            QCOMPARE(Column(window, "edit1_", members.size()), members);
+            LoadMembers(window, TestData(file));
+            QCOMPARE(window.Column("edit1_", members.size()), members);
         }
         WindowFixture japanese(1041);
-        LoadMembers(japanese, Data("cp932.txt"));
-        QCOMPARE(Column(japanese, "edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
+        LoadMembers(japanese, TestData("cp932.txt"));
+        QCOMPARE(japanese.Column("edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
     }
 
     void cancelResets()
@@ -160,7 +145,7 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::newRow("other kind") << "/tmp/list.csv";
-        QTest::newRow("workbook") << Data("members.xls");
+        QTest::newRow("workbook") << TestData("members.xls");
         QTest::newRow("missing") << "/nonexistent/members.txt";
         QTest::newRow("folder") << QStringLiteral(QUORVAN_TEST_DATA "/folder.txt");
     }
@@ -193,7 +178,7 @@ private slots:
         TFMAIN& form = *window.form;
         LoadMembers(window, WriteList(folder, "members.txt", "M", 10));
         LoadHits(window, WriteList(folder, "hits.txt", "H", 15));
-        QCOMPARE(Column(window, "edit2_", 10),
+        QCOMPARE(window.Column("edit2_", 10),
                  QStringList({"H1", "H2", "H3", "H4", "H5", "H6", "H7", "H8", "H9", "H10"}));
         QCOMPARE(form.Label2->text(), QStringLiteral("15"));
         VerifyEnabled(form, {true, false, false, false, false, true, true});
@@ -207,7 +192,7 @@ private slots:
         LoadMembers(window, WriteList(folder, "members.txt", "M", 10));
         window.Box("edit2_6")->setText("typed");
         LoadHits(window, WriteList(folder, "hits.txt", "H", 4));
-        QCOMPARE(Column(window, "edit2_", 6), QStringList({"H1", "H2", "H3", "H4", "", "typed"}));
+        QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "H4", "", "typed"}));
         QCOMPARE(window.form->Label2->text(), QStringLiteral("4"));
     }
 
@@ -245,9 +230,9 @@ private slots:
     {
         QTemporaryDir folder;
         WindowFixture window;
-        LoadMembers(window, Data("empty.txt"));
+        LoadMembers(window, TestData("empty.txt"));
         LoadHits(window, WriteList(folder, "hits.txt", "H", 3));
-        QCOMPARE(Column(window, "edit2_", 2), QStringList({"", ""}));
+        QCOMPARE(window.Column("edit2_", 2), QStringList({"", ""}));
         QCOMPARE(window.form->Label2->text(), QStringLiteral("3"));
     }
 };

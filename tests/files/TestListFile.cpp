@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "FileError.h"
 #include "ListFile.h"
 #include "ListImport.h"
@@ -7,15 +8,6 @@
 #include <QTest>
 
 using namespace quorvan;
-
-namespace {
-
-QString Data(const char* name)
-{
-    return QStringLiteral(QUORVAN_TEST_DATA "/") + QString::fromLatin1(name);
-}
-
-} // namespace
 
 class TestListFile : public QObject {
     Q_OBJECT
@@ -45,14 +37,14 @@ private slots:
         QFETCH(int, locale);
         QFETCH(QStringList, lines);
         QFETCH(qint64, count);
-        const ListRead read = ReadListFile(Data(file.toLatin1().constData()), 480, locale);
+        const ListRead read = ReadListFile(TestData(file.toLatin1().constData()), 480, locale);
         QCOMPARE(read.Kept, lines);
         QCOMPARE(read.LinesRead, count);
     }
 
     void longListKeepsTheFirstLines()
     {
-        const ListRead read = ReadListFile(Data("lines-600.txt"), 480, 1033);
+        const ListRead read = ReadListFile(TestData("lines-600.txt"), 480, 1033);
         QCOMPARE(read.LinesRead, 600);
         QCOMPARE(read.Kept.size(), 480);
         QCOMPARE(read.Kept.first(), QStringLiteral("line1"));

@@ -20,14 +20,6 @@ uint32_t SeedFor(std::initializer_list<int32_t> draws, int32_t range)
     }
 }
 
-QStringList Column(WindowFixture& window, const char* prefix, int rows)
-{
-    QStringList texts;
-    for (int row = 1; row <= rows; ++row)
-        texts.append(window.Box(QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(row))->text());
-    return texts;
-}
-
 void Fill(WindowFixture& window, const char* prefix, const QStringList& texts)
 {
     for (int row = 1; row <= texts.size(); ++row)
@@ -48,8 +40,8 @@ private slots:
         Fill(window, "edit1_", {"A", "B", "C"});
         Fill(window, "edit2_", {"X", "Y", "Z"});
         window.Click(window.form->Button4);
-        QCOMPARE(Column(window, "edit1_", 3), QStringList({"C", "A", "B"}));
-        QCOMPARE(Column(window, "edit2_", 3), QStringList({"X", "Y", "Z"}));
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"C", "A", "B"}));
+        QCOMPARE(window.Column("edit2_", 3), QStringList({"X", "Y", "Z"}));
         QCOMPARE(window.form->Button4->text(), QStringLiteral("Shuffle(1)"));
         QVERIFY(window.form->Button4->isEnabled());
     }
@@ -66,7 +58,7 @@ private slots:
         for (uint64_t seed : {1, 2, 3}) {
             window.platform.Counter = seed;
             window.Click(window.form->Button5);
-            QStringList shuffled = Column(window, "edit2_", 40);
+            QStringList shuffled = window.Column("edit2_", 40);
             QVERIFY(shuffled != texts);
             shuffled.sort();
             QStringList sorted = texts;
@@ -108,7 +100,7 @@ private slots:
             window.platform.Counter = seed;
             Fill(window, "edit1_", {"first", ""});
             window.Click(window.form->Button4);
-            const QStringList column = Column(window, "edit1_", 2);
+            const QStringList column = window.Column("edit1_", 2);
             swapped |= column == QStringList({"", "first"});
             stayed |= column == QStringList({"first", ""});
             QVERIFY(column == QStringList({"", "first"}) || column == QStringList({"first", ""}));

@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "WindowFixture.h"
 
 #include <QTemporaryDir>
@@ -6,12 +7,6 @@ using namespace quorvan;
 using testing::WindowFixture;
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 // A lottery of `rows` rows with every result in place.
 struct Results : WindowFixture {
@@ -63,12 +58,12 @@ private slots:
                                  "Hit 1\tメンバー1\r\n"
                                  "\tメンバー3\r\n"
                                  "Hit 3\tメンバー2\r\n";
-        QCOMPARE(ReadAll(path), first);
+        QCOMPARE(ReadTestFile(path), first);
 
         window.platform.Now = QDateTime(QDate(2026, 12, 9), QTime(23, 59, 1));
         window.Box("edit3_3")->clear();
         window.WriteTo(path);
-        QCOMPARE(ReadAll(path), first + "*===== 2026/12/09 23:59:01 =====*\r\n"
+        QCOMPARE(ReadTestFile(path), first + "*===== 2026/12/09 23:59:01 =====*\r\n"
                                         "[HIT]\t[MEMBER]\r\n"
                                         "Hit 1\tメンバー1\r\n"
                                         "\tメンバー3\r\n"
@@ -90,7 +85,7 @@ private slots:
         const QString path = folder.filePath("result.txt");
         Results window(rows);
         window.WriteTo(path);
-        const QByteArray written = ReadAll(path);
+        const QByteArray written = ReadTestFile(path);
         QCOMPARE(written.count("\r\n"), rows + 2);
         QCOMPARE(written, window.ExpectedBlock(rows));
     }
@@ -99,11 +94,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("kept.txt");
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("earlier\r\n");
-        }
+        WriteTestFile(path, "earlier\r\n");
         Results japanese(2, 1041);
         japanese.Click(japanese.form->Button2);
         QCOMPARE(japanese.platform.SaveStarts, QStringList({"Vessapo結果.TXT"}));
@@ -111,12 +102,12 @@ private slots:
         Results english(2);
         english.Click(english.form->Button2);
         QCOMPARE(english.platform.SaveStarts, QStringList({"VessapoResult.TXT"}));
-        QCOMPARE(ReadAll(path), QByteArray("earlier\r\n"));
+        QCOMPARE(ReadTestFile(path), QByteArray("earlier\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"kept.txt"}));
 
         // An existing file keeps what it held; the block follows it.
         english.WriteTo(path);
-        QCOMPARE(ReadAll(path), "earlier\r\n" + english.ExpectedBlock(2));
+        QCOMPARE(ReadTestFile(path), "earlier\r\n" + english.ExpectedBlock(2));
         QVERIFY(english.form->Button2->isEnabled());
     }
 
@@ -143,7 +134,7 @@ private slots:
         // The window goes on: the next save succeeds.
         const QString good = folder.filePath("good.txt");
         window.WriteTo(good);
-        QCOMPARE(ReadAll(good), window.ExpectedBlock(4));
+        QCOMPARE(ReadTestFile(good), window.ExpectedBlock(4));
     }
 };
 

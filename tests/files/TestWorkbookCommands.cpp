@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "Spreadsheet.h"
 #include "WindowFixture.h"
 
@@ -7,21 +8,6 @@ using namespace quorvan;
 using testing::WindowFixture;
 
 namespace {
-
-QString Data(const char* name)
-{
-    return QStringLiteral(QUORVAN_TEST_DATA "/") + QString::fromLatin1(name);
-}
-
-QStringList Column(WindowFixture& window, const char* prefix, int rows)
-{
-    QStringList texts;
-    for (int row = 1; row <= rows; ++row) {
-        EditBox* box = window.Box(QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(row));
-        texts.append(box ? box->text() : QStringLiteral("<none>"));
-    }
-    return texts;
-}
 
 void Load(WindowFixture& window, QPushButton* button, const QString& path)
 {
@@ -45,14 +31,14 @@ private slots:
     {
         WindowFixture window;
         TFMAIN& form = *window.form;
-        Load(window, form.Button3, Data("members-10.xls"));
-        QCOMPARE(Column(window, "edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
+        Load(window, form.Button3, TestData("members-10.xls"));
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
         QCOMPARE(window.Box("edit1_10")->text(), QStringLiteral("加藤"));
         QCOMPARE(form.CT->text(), QStringLiteral("10"));
         QCOMPARE(form.Label1->text(), QStringLiteral("10"));
         QCOMPARE(form.UpDown1->Position(), 10);
 
-        Load(window, form.Button6, Data("hits-15.xls"));
+        Load(window, form.Button6, TestData("hits-15.xls"));
         QCOMPARE(window.Box("edit2_10")->text(), QStringLiteral("Prize 10"));
         QCOMPARE(form.Label2->text(), QStringLiteral("10"));
         QVERIFY(form.BitBtn2->isEnabled() && form.Button5->isEnabled());
@@ -77,7 +63,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, last);
         WindowFixture window;
-        Load(window, window.form->Button3, Data(file.toLatin1().constData()));
+        Load(window, window.form->Button3, TestData(file.toLatin1().constData()));
         QCOMPARE(window.form->CT->text(), QString::number(count));
         QCOMPARE(window.form->UpDown1->Position(), std::max(count, 2));
         if (count > 0)
@@ -131,11 +117,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("old.xls");
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("earlier");
-        }
+        WriteTestFile(path, "earlier");
         WindowFixture window(1041);
         window.PlayLottery(2);
         window.platform.SaveAnswers = {path, path};
@@ -169,11 +151,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("list.xls");
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("not a workbook\r\n");
-        }
+        WriteTestFile(path, "not a workbook\r\n");
         WindowFixture window;
         Load(window, window.form->Button3, path);
         QCOMPARE(window.platform.Errors.size(), 1);

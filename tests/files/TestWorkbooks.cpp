@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "FileError.h"
 #include "Spreadsheet.h"
 
@@ -13,11 +14,6 @@
 using namespace quorvan;
 
 namespace {
-
-QString Data(const char* name)
-{
-    return QStringLiteral(QUORVAN_TEST_DATA "/") + QString::fromLatin1(name);
-}
 
 CellFormats Formats()
 {
@@ -82,11 +78,11 @@ class TestWorkbooks : public QObject {
 private slots:
     void readsCellsAsText()
     {
-        QCOMPARE(ColumnA(Data("members-10.xls"), 3), QStringList({"Member", "佐藤", "鈴木"}));
-        QCOMPARE(ColumnA(Data("mixed-types.xls"), 7),
+        QCOMPARE(ColumnA(TestData("members-10.xls"), 3), QStringList({"Member", "佐藤", "鈴木"}));
+        QCOMPARE(ColumnA(TestData("mixed-types.xls"), 7),
                  QStringList({"Value", "42", "3.5", "1", "2014/05/01", "text", ""}));
-        QCOMPARE(ColumnA(Data("two-sheets.xls"), 2), QStringList({"Member", "first-sheet-1"}));
-        QCOMPARE(ColumnA(Data("gap-ends-list.xls"), 5), QStringList({"Member", "a", "b", "", "d"}));
+        QCOMPARE(ColumnA(TestData("two-sheets.xls"), 2), QStringList({"Member", "first-sheet-1"}));
+        QCOMPARE(ColumnA(TestData("gap-ends-list.xls"), 5), QStringList({"Member", "a", "b", "", "d"}));
     }
 
     void xlsRoundTrip_data()
@@ -157,12 +153,10 @@ private slots:
         QTemporaryDir folder;
         const auto write = [&](const char* name, const QByteArray& bytes) {
             const QString path = folder.filePath(QString::fromLatin1(name));
-            QFile file(path);
-            file.open(QIODevice::WriteOnly);
-            file.write(bytes);
+            WriteTestFile(path, bytes);
             return path;
         };
-        QFile good(Data("members-10.xls"));
+        QFile good(TestData("members-10.xls"));
         QVERIFY(good.open(QIODevice::ReadOnly));
         const QByteArray xls = good.readAll();
         Save(folder.filePath("real.xlsx"), ResultCells(2));
