@@ -1,0 +1,23 @@
+// Fuzz target: bytes of a list text file in, members out, through every line
+// rule and both decodings.
+
+#include "ListFile.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    // Fed in two pieces, split where the first byte says, to reach the piece boundaries.
+    const qsizetype split = size > 0 ? data[0] % (static_cast<qsizetype>(size) + 1) : 0;
+    quorvan::ListLineSplitter splitter(480);
+    splitter.Feed(bytes.first(split));
+    splitter.Feed(bytes.sliced(split));
+    splitter.Finish();
+    if (splitter.KeptLines().size() > 480 || splitter.LinesRead() < splitter.KeptLines().size())
+        __builtin_trap();
+    for (const int32_t locale : {1041, 1033})
+        quorvan::DecodeListLines(splitter.KeptLines(), locale);
+    return 0;
+}
