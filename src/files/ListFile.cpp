@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <stdexcept>
+
 namespace quorvan {
 
 namespace {
@@ -41,8 +43,25 @@ void ListLineSplitter::Feed(QByteArrayView bytes)
         }
         lineStarted_ = true;
         if (byte != '\r' && lines_ < keep_)
-            current_.append(byte);
+            Keep(byte);
     }
+}
+
+void ListLineSplitter::Keep(char byte)
+{
+    if (lineCut_)
+        return;
+    if (current_.size() < MostLineBytes) {
+        current_.append(byte);
+        return;
+    }
+    // Cut at a character boundary: drop a UTF-8 sequence left incomplete.
+    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    while (!current_.isEmpty() && continuation(current_.back()))
+        current_.chop(1);
+    if (!current_.isEmpty() && static_cast<unsigned char>(current_.back()) >= 0xC0)
+        current_.chop(1);
+    lineCut_ = true;
 }
 
 void ListLineSplitter::Finish()
@@ -64,14 +83,18 @@ void ListLineSplitter::EndLine()
         kept_.append(current_);
     current_.clear();
     lineStarted_ = false;
+    lineCut_ = false;
     ++lines_;
 }
 
 QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId)
 {
     bool utf8 = true;
-    for (const QByteArray& line : lines)
+    for (const QByteArray& line : lines) {
+        if (line.contains('\0'))
+            throw std::invalid_argument("NUL byte in a list line");
         utf8 = utf8 && IsValidUtf8(line);
+    }
     QStringList decoded;
     decoded.reserve(lines.size());
     for (const QByteArray& line : lines)
@@ -100,7 +123,11 @@ ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId)
         splitter.Feed(chunk);
     }
     splitter.Finish();
-    return {DecodeListLines(splitter.KeptLines(), localeId), splitter.LinesRead()};
+    try {
+        return {DecodeListLines(splitter.KeptLines(), localeId), splitter.LinesRead()};
+    } catch (const std::invalid_argument&) {
+        throw FileError(doing, path, QStringLiteral("It holds binary data (NUL bytes), not a list of names."));
+    }
 }
 
 } // namespace quorvan

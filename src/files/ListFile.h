@@ -16,6 +16,10 @@ struct ListRead {
     int64_t LinesRead = 0; // every line of the file
 };
 
+// The longest line kept, in bytes: more than an edit box holds (32,767
+// characters of up to four bytes); the rest of a longer line is dropped.
+constexpr qsizetype MostLineBytes = 4 * 32767;
+
 // Splits bytes fed in pieces into lines.
 class ListLineSplitter {
 public:
@@ -32,18 +36,21 @@ public:
 
 private:
     void EndLine();
+    void Keep(char byte);
 
     int32_t keep_;
     QList<QByteArray> kept_;
     QByteArray current_;
     bool lineStarted_ = false;
+    bool lineCut_ = false;
     bool atStart_ = true;
     bool ended_ = false;
     int64_t lines_ = 0;
 };
 
 // The kept lines as text: UTF-8 when all of them are valid UTF-8, otherwise
-// the Windows code page of the user's language.
+// the Windows code page of the user's language. Throws when a line holds a
+// NUL byte: such a file is binary data, not a list.
 QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId);
 
 // Reads the list file at `path`; throws FileError when it cannot be read.

@@ -90,8 +90,12 @@ Worksheet& Workbook::WorkSheets(int index)
 
 void Workbook::SaveAs(const QString& Filename)
 {
-    if (QFileInfo(Filename).isDir())
+    const QFileInfo target(Filename);
+    if (target.isDir())
         throw FileError(CannotSave, Filename, QStringLiteral("It is a folder, not a file."));
+    // The save replaces the file whole, which must never befall a device or a pipe.
+    if (target.exists() && !target.isFile())
+        throw FileError(CannotSave, Filename, QStringLiteral("It is not an ordinary file."));
     if (Filename.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
         SaveXls(Filename, XlsWorkbookBytes(sheet_.Name(), sheet_.cells_));
     else

@@ -64,6 +64,14 @@ private slots:
         }
     }
 
+    void cutLinesKeepWholeCharacters()
+    {
+        ListLineSplitter splitter(480);
+        splitter.Feed(QString(MostLineBytes, QChar(0x3042)).toUtf8()); // three bytes each
+        splitter.Finish();
+        QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033).first(), QString(MostLineBytes / 3, QChar(0x3042)));
+    }
+
     void windowsCodePagesWhenNotUtf8()
     {
         // Latin-1 bytes are not UTF-8: the whole file is read as code page 1252.
@@ -73,6 +81,11 @@ private slots:
         QCOMPARE(DecodeListLines({QByteArray("caf\xC3\xA9")}, 1041), QStringList({"café"}));
         QCOMPARE(AnsiCodePage(1041), 932);
         QCOMPARE(AnsiCodePage(2052), 1252);
+    }
+
+    void binaryDataIsNotAList()
+    {
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, DecodeListLines({QByteArray("a\0b", 3)}, 1033));
     }
 
     void unreadableFilesNameTheFile()
