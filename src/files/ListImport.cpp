@@ -13,7 +13,8 @@ const QString ListFilter = QStringLiteral("*.txt;*.xls|*.txt;*.xls|*.*|*.*");
 ListRead ReadListWorkbook(MainForm& form, const QString& path, int32_t keep)
 {
     Platform& platform = form.Environment();
-    SpreadsheetApplication excel({[&](const QDate& date) { return platform.ShortDate(date); },
+    SpreadsheetApplication excel({platform.HelperProgram(QStringLiteral("quorvan-xls-reader")),
+                                  [&](const QDate& date) { return platform.ShortDate(date); },
                                   [&](const QTime& time) { return platform.LongTime(time); }});
     Workbook& book = excel.WorkBooks().Open(path, true);
     const Worksheet& sheet = book.WorkSheets(1);

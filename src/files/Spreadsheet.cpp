@@ -110,7 +110,7 @@ void Workbook::close()
 
 Workbook& Workbooks::Open(const QString& FileName, bool /*readOnly: never written back*/)
 {
-    books_.push_back(std::make_unique<Workbook>(std::make_unique<XlsReader>(FileName, formats_)));
+    books_.push_back(std::make_unique<Workbook>(std::make_unique<XlsReader>(FileName, reading_)));
     return *books_.back();
 }
 

@@ -46,19 +46,19 @@ private:
 
 class Workbooks {
 public:
-    explicit Workbooks(CellFormats formats) : formats_(std::move(formats)) {}
+    explicit Workbooks(WorkbookReading reading) : reading_(std::move(reading)) {}
     // Opens a workbook file for reading; throws FileError when it cannot be read.
     Workbook& Open(const QString& FileName, bool readOnly);
     Workbook& Add();
 
 private:
-    CellFormats formats_;
+    WorkbookReading reading_;
     std::vector<std::unique_ptr<Workbook>> books_;
 };
 
 class SpreadsheetApplication {
 public:
-    explicit SpreadsheetApplication(CellFormats formats) : books_(std::move(formats)) {}
+    explicit SpreadsheetApplication(WorkbookReading reading) : books_(std::move(reading)) {}
     Workbooks& WorkBooks() { return books_; }
     void Quit() { books_ = Workbooks({}); }
 

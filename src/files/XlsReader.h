@@ -1,37 +1,44 @@
 #pragma once
 // Reading Excel 97-2003 (and 5.0/95) workbooks: cells of the first worksheet as text.
 
+#include "FreexlSheet.h"
+
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <unordered_map>
 
 namespace quorvan {
 
-// How dates and times read from a workbook are shown.
-struct CellFormats {
+// How workbooks are read: by which reader program, and how the dates and
+// times read are shown.
+struct WorkbookReading {
+    QString ReaderProgram;
     std::function<QString(const QDate&)> ShortDate;
     std::function<QString(const QTime&)> LongTime;
 };
 
 class XlsReader {
 public:
-    // Opens the workbook and selects its first worksheet; throws FileError
-    // with the reason when the file is not a workbook that can be read.
-    XlsReader(const QString& path, CellFormats formats);
-    ~XlsReader();
-    XlsReader(const XlsReader&) = delete;
-    XlsReader& operator=(const XlsReader&) = delete;
+    // Reads the first worksheet of the workbook; throws FileError with the
+    // reason when the file is not a workbook that can be read. The workbook
+    // library runs in the reader program (quorvan-xls-reader), so a file that
+    // upsets it costs that process, never this one.
+    XlsReader(const QString& path, WorkbookReading reading);
 
-    // The text of a cell, rows and columns counted from 1; empty outside the sheet.
+    // The text of a cell, rows and columns counted from 1; empty where there is none.
     QString CellText(int row, int column) const;
 
 private:
-    QString path_;
-    CellFormats formats_;
-    const void* handle_ = nullptr;
-    unsigned int rows_ = 0;
-    unsigned short columns_ = 0;
+    struct Cell {
+        PackedKind kind;
+        QByteArray data;
+    };
+    WorkbookReading reading_;
+    std::unordered_map<std::uint64_t, Cell> cells_;
 };
 
 } // namespace quorvan

@@ -57,6 +57,10 @@ public:
     // The address of the user guide in the user's language.
     virtual QString GuideAddress() = 0;
 
+    // The full path of one of the program's helper programs (the workbook
+    // reader), installed with it.
+    virtual QString HelperProgram(const QString& name) = 0;
+
     // The open and save dialogs. `filter` lists description|pattern pairs
     // ("*.txt|*.txt|*.*|*.*"); patterns are separated by ';'. Each returns
     // the full path chosen, or nothing when cancelled. The save dialog never

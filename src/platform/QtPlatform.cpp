@@ -156,6 +156,12 @@ QString QtPlatform::GuideAddress()
     return QUrl::fromLocalFile(path).toString();
 }
 
+QString QtPlatform::HelperProgram(const QString& name)
+{
+    // In libexec/quorvan beside the program's bin folder, installed or in the build tree.
+    return QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../libexec/quorvan/") + name);
+}
+
 std::optional<QString> QtPlatform::GetOpenFileName(const QString& filter, const QString& initialFile)
 {
     const QString chosen =

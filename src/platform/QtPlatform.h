@@ -31,6 +31,7 @@ public:
     void CaptureWindowToClipboard(QWidget* window) override;
     void OpenAddress(const QString& address) override;
     QString GuideAddress() override;
+    QString HelperProgram(const QString& name) override;
     std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override;
     std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) override;
     QDateTime LocalNow() override;

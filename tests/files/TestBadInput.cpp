@@ -1,3 +1,4 @@
+#include "Spreadsheet.h"
 #include "TestData.h"
 #include "WindowFixture.h"
 
@@ -26,6 +27,18 @@ void VerifyStillUsable(WindowFixture& window)
     QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 }
 
+// A real .xlsx workbook, as the program writes it.
+QByteArray XlsxBytes()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("book.xlsx");
+    SpreadsheetApplication excel({});
+    Workbook& book = excel.WorkBooks().Add();
+    book.WorkSheets(1).SetCells(1, 1, QStringLiteral("Member"));
+    book.SaveAs(path);
+    return ReadTestFile(path);
+}
+
 } // namespace
 
 class TestBadInput : public QObject {
@@ -43,6 +56,11 @@ private slots:
         QTest::newRow("0-byte .xls") << "empty.xls" << QByteArray() << "";
         QTest::newRow("text named .xls") << "text.xls" << QByteArray("Alice\r\nBob\r\n") << "";
         QTest::newRow("truncated .xls") << "cut.xls" << workbook.left(2000) << "";
+        // A name length of 5,632 bytes in the directory: found by fuzzing, it made the
+        // workbook library read far past its buffer.
+        QTest::newRow("broken directory .xls") << "directory.xls" << ReadTestFile(TestData("broken-directory.xls"))
+                                               << "directory is broken";
+        QTest::newRow(".xlsx named .xls") << "book.xls" << XlsxBytes() << "not an Excel 97";
         QTest::newRow("binary .txt") << "binary.txt" << QByteArray("Al\0ice\r\n\x01\x02", 10) << "binary";
         QTest::newRow("missing") << "<missing>" << QByteArray() << "";
         QTest::newRow("folder") << "<folder>" << QByteArray() << "folder";
@@ -71,6 +89,65 @@ private slots:
         QCOMPARE(window.platform.Errors.size(), 1);
         const QString message = window.platform.Errors.first();
         QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+        VerifyStillUsable(window);
+    }
+
+    // Root reads and writes anything, so these two skip under root; ctest runs
+    // them once more as an ordinary user (tests/files/run-as-nobody.sh).
+    void listFilesWithoutReadPermission_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("text") << "members.txt";
+        QTest::newRow("workbook") << "members.xls";
+    }
+
+    void listFilesWithoutReadPermission()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QFile::copy(TestData(name.endsWith(".xls") ? "members-10.xls" : "members-crlf.txt"), path);
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("this user reads files without read permission");
+
+        WindowFixture window;
+        window.platform.OpenAnswers.append(path);
+        window.Click(window.form->Button3);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString message = window.platform.Errors.first();
+        QVERIFY2(message.contains(path) && message.contains("ermission"), qPrintable(message));
+        QCOMPARE(window.form->Edit1_1->text(), QString());
+        VerifyStillUsable(window);
+    }
+
+    void resultsIntoFolderWithoutWritePermission_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text") << "Button2" << "result.txt";
+        QTest::newRow("Excel") << "Button7" << "result.xls";
+    }
+
+    void resultsIntoFolderWithoutWritePermission()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString path = folder.filePath(name);
+        if (QFile(path).open(QIODevice::WriteOnly))
+            QSKIP("this user writes into folders without write permission");
+
+        WindowFixture window;
+        window.PlayLottery(3);
+        window.platform.SaveAnswers.append(path);
+        window.Click(window.form->FindComponent(button));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString message = window.platform.Errors.first();
+        QVERIFY2(message.contains(path) && message.contains("ermission"), qPrintable(message));
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!QFile::exists(path));
         VerifyStillUsable(window);
     }
 
@@ -107,6 +184,23 @@ private slots:
         QCOMPARE(window.form->Edit1_1->text().size(), 32767);
         QCOMPARE(window.Box("edit1_2")->text(), QStringLiteral("Bob"));
         QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
+    }
+
+    // A small workbook whose sheet claims its full size 400 times over: the
+    // workbook library asks for 256 MB each time and never gives it back.
+    // That happens in the reading process, which has a memory limit.
+    void workbookAskingForMemoryWithoutEnd()
+    {
+        const QString path = TestData("memory-hungry.xls");
+        const long before = PeakRssMegabytes();
+        WindowFixture window;
+        window.platform.OpenAnswers.append(path);
+        window.Click(window.form->Button3);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString message = window.platform.Errors.first();
+        QVERIFY2(message.contains(path) && message.contains("too large"), qPrintable(message));
+        QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
+        VerifyStillUsable(window);
     }
 
     void resultsThatCannotBeSaved_data()

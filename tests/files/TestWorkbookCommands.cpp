@@ -17,7 +17,7 @@ void Load(WindowFixture& window, QPushButton* button, const QString& path)
 
 QString CellOf(const QString& path, int row, int column)
 {
-    SpreadsheetApplication excel({});
+    SpreadsheetApplication excel({QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-xls-reader"), {}, {}});
     return excel.WorkBooks().Open(path, true).WorkSheets(1).Cells(row, column);
 }
 

@@ -68,6 +68,11 @@ public:
     void CaptureWindowToClipboard(QWidget* window) override { CapturedWindow = window; }
     void OpenAddress(const QString& address) override { OpenedAddresses.append(address); }
     QString GuideAddress() override { return Guide; }
+    // The build's own helpers, wherever the test program runs from.
+    QString HelperProgram(const QString& name) override
+    {
+        return QStringLiteral(QUORVAN_HELPER_DIRECTORY "/") + name;
+    }
 
     std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override
     {

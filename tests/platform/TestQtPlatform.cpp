@@ -82,6 +82,15 @@ private slots:
         QVERIFY(guide.isLocalFile());
         QVERIFY2(QFileInfo::exists(guide.toLocalFile()), qPrintable(guide.toString()));
     }
+
+    // Programs and helpers keep the installed layout in the build tree too.
+    void workbookReaderIsBesideTheProgram()
+    {
+        QtPlatform platform;
+        const QString reader = platform.HelperProgram(QStringLiteral("quorvan-xls-reader"));
+        QCOMPARE(reader, QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-xls-reader"));
+        QVERIFY2(QFileInfo(reader).isExecutable(), qPrintable(reader));
+    }
 };
 
 QTEST_MAIN(TestQtPlatform)

@@ -1,0 +1,25 @@
+#pragma once
+// The part of workbook reading that runs in the reader process
+// (quorvan-xls-reader): freexl opens the workbook and every cell of its first
+// worksheet that holds something is packed for the program. Plain C++; the
+// program unpacks the cells with UnpackCells (XlsReader).
+
+#include <cstdint>
+#include <string>
+
+namespace quorvan {
+
+// What a packed cell holds. Numbers travel as their 8 bytes, dates and times
+// in ISO form, so the program shows them the way it shows everything else.
+enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment };
+
+// Each cell: row (4 bytes), column (2), kind (1), length (4), then the bytes;
+// numbers little-endian, rows and columns counted from 1. Throws
+// std::runtime_error with a sentence for the user when the file cannot be read.
+std::string PackFirstSheet(const std::string& path);
+
+// Keeps the process's further heap within this many bytes, so that a file
+// that makes the library ask for memory without end gets "no" instead.
+void LimitFurtherMemory(std::uint64_t bytes);
+
+} // namespace quorvan

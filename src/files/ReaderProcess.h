@@ -1,0 +1,27 @@
+#pragma once
+// Running a reader program, a helper that reads a file in a process of its
+// own, and taking what it writes.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <stdexcept>
+
+namespace quorvan {
+
+// The reader did not hand back a result; what() says why, as a sentence.
+class ReaderError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Starts the program and returns what it wrote to its standard output, which
+// must begin with "R" (the result follows) or "F" (the reason it failed
+// follows, raised as ReaderError). A program that cannot be started, that
+// crashes, exits without a result or is still running after timeLimit (it
+// is killed then) raises ReaderError too.
+QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit);
+
+} // namespace quorvan

@@ -1,0 +1,39 @@
+// quorvan-xls-reader FILE: reads the first worksheet of an .xls workbook in a
+// process of its own, so that whatever the workbook library does with a
+// damaged file (crash, lose memory, ask for gigabytes) ends with this
+// process. Writes "R" and the packed cells, or "F" and the reason, to its
+// standard output.
+
+#include "FreexlSheet.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+namespace {
+
+constexpr std::uint64_t ReadingMemory = std::uint64_t(1) << 30;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fputs("usage: quorvan-xls-reader FILE\n", stderr);
+        return 2;
+    }
+    quorvan::LimitFurtherMemory(ReadingMemory);
+    char outcome = 'R';
+    std::string message;
+    try {
+        message = quorvan::PackFirstSheet(argv[1]);
+    } catch (const std::exception& error) {
+        outcome = 'F';
+        message = error.what();
+    }
+    std::fputc(outcome, stdout);
+    std::fwrite(message.data(), 1, message.size(), stdout);
+    std::fflush(stdout);
+    // Quick exit: what the library failed to free goes with the process.
+    std::_Exit(0);
+}
