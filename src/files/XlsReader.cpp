@@ -5,6 +5,7 @@
 #include "FreexlSheet.h"
 #include "ReaderProcess.h"
 
+#include <QDataStream>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -27,34 +28,6 @@ QString NumberText(double value)
     return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
-// Walks the packed cells the reader sent.
-class PackedCells {
-public:
-    explicit PackedCells(const QByteArray& bytes) : bytes_(bytes) {}
-    bool AtEnd() const { return at_ == bytes_.size(); }
-
-    template <typename Number>
-    Number Take()
-    {
-        Number value{};
-        std::memcpy(&value, Bytes(sizeof value), sizeof value);
-        return value;
-    }
-    QByteArray TakeBytes(std::uint32_t size) { return QByteArray(Bytes(size), qsizetype(size)); }
-
-private:
-    const char* Bytes(std::size_t size)
-    {
-        if (size > std::size_t(bytes_.size() - at_))
-            throw ReaderError("The reader sent damaged cells.");
-        const char* start = bytes_.constData() + at_;
-        at_ += qsizetype(size);
-        return start;
-    }
-    const QByteArray& bytes_;
-    qsizetype at_ = 0;
-};
-
 std::uint64_t KeyOf(std::uint32_t row, std::uint16_t column)
 {
     return (std::uint64_t(row) << 16) | column;
@@ -71,13 +44,18 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(st
     CheckCompoundDirectory(path);
     try {
         const QByteArray bytes = RunReader(reading_.ReaderProgram, {path}, ReadingTime);
-        PackedCells cells(bytes);
-        while (!cells.AtEnd()) {
-            const auto row = cells.Take<std::uint32_t>();
-            const auto column = cells.Take<std::uint16_t>();
-            const auto kind = PackedKind(cells.Take<std::uint8_t>());
-            const QByteArray data = cells.TakeBytes(cells.Take<std::uint32_t>());
-            cells_[KeyOf(row, column)] = {kind, data};
+        QDataStream cells(bytes);
+        cells.setByteOrder(QDataStream::LittleEndian);
+        while (!cells.atEnd()) {
+            quint32 row = 0;
+            quint16 column = 0;
+            quint8 kind = 0;
+            quint32 size = 0;
+            cells >> row >> column >> kind >> size;
+            QByteArray data(qsizetype(std::min<quint32>(size, quint32(bytes.size()))), Qt::Uninitialized);
+            if (cells.status() != QDataStream::Ok || cells.readRawData(data.data(), data.size()) != qsizetype(size))
+                throw ReaderError("The reader sent damaged cells.");
+            cells_[KeyOf(row, column)] = {PackedKind(kind), data};
         }
     } catch (const ReaderError& error) {
         throw FileError(CannotRead, path, QString::fromUtf8(error.what()));

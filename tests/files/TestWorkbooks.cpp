@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <freexl.h>
 
 using namespace quorvan;
@@ -184,6 +186,34 @@ private slots:
     void workbookThatLeaksInTheLibrary()
     {
         QCOMPARE(ColumnA(TestData("leaking-sheet.xls"), 3), QStringList({"", "", ""}));
+    }
+
+    // The program trusts nothing the reader program does: a stand-in reader
+    // that sends too little, dies or sends a cell whose length overruns.
+    void readerThatMisbehaves_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("cut short") << "printf 'R\\001\\000\\000'" << "The reader sent damaged cells.";
+        QTest::newRow("length overruns")
+            << "printf 'R\\001\\000\\000\\000\\001\\000\\000\\377\\377\\377\\377abc'"
+            << "The reader sent damaged cells.";
+        QTest::newRow("crash") << "kill -SEGV $$" << QStringLiteral("The reader stopped on signal %1").arg(SIGSEGV);
+    }
+
+    void readerThatMisbehaves()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString reader = folder.filePath("reader");
+        WriteTestFile(reader, "#!/bin/sh\n" + script.toUtf8() + "\n");
+        QFile::setPermissions(reader, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        WorkbookReading reading = Reading();
+        reading.ReaderProgram = reader;
+        const QString path = TestData("members-10.xls");
+        const QString error = ErrorOf([&] { XlsReader(path, reading); });
+        QVERIFY2(error.contains(path) && error.contains(reason), qPrintable(error));
     }
 
     void failedSavesKeepTheEarlierFile()
