@@ -17,7 +17,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    quorvan::LimitFurtherMemory(std::uint64_t(1) << 30); // as the reader program does
+    quorvan::LimitFurtherMemory(quorvan::ReaderMemory); // as the reader program does
     return 0;
 }
 

@@ -22,4 +22,8 @@ std::string PackFirstSheet(const std::string& path);
 // that makes the library ask for memory without end gets "no" instead.
 void LimitFurtherMemory(std::uint64_t bytes);
 
+// What the reader process may take: ample for any list (the library keeps a
+// worksheet's cells in at most 256 MB), and quickly refused beyond.
+constexpr std::uint64_t ReaderMemory = std::uint64_t(512) << 20;
+
 } // namespace quorvan

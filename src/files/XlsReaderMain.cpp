@@ -10,19 +10,13 @@
 #include <exception>
 #include <string>
 
-namespace {
-
-constexpr std::uint64_t ReadingMemory = std::uint64_t(1) << 30;
-
-} // namespace
-
 int main(int argc, char** argv)
 {
     if (argc != 2) {
         std::fputs("usage: quorvan-xls-reader FILE\n", stderr);
         return 2;
     }
-    quorvan::LimitFurtherMemory(ReadingMemory);
+    quorvan::LimitFurtherMemory(quorvan::ReaderMemory);
     char outcome = 'R';
     std::string message;
     try {
