@@ -1,3 +1,4 @@
+#include "Texts.h"
 #include "WindowFixture.h"
 
 using namespace quorvan;
@@ -105,6 +106,26 @@ private slots:
         // The earlier path went back to black before the error.
         QCOMPARE(RedPixels(window.Image()), 0);
         QCOMPARE(window.form->State.LitHit, 2);
+    }
+
+    // A rung that leads off the grid (the grid damaged behind the program's
+    // back) ends the click with a message; ［HIT-ALL］, Reset and Set-up
+    // still work afterwards.
+    void aPathOffTheGridEndsWithAMessage()
+    {
+        BuiltWindow window(3, 0);
+        window.form->State.Grid.SetCell(3, 43, RungDown); // no rung arrives below
+        window.Click(window.Box("edit2_3"));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains("out of range"), qPrintable(window.platform.Errors.first()));
+        QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+
+        window.Click(window.form->BitBtn3);
+        window.Click(window.form->BitBtn1);
+        window.Click(window.form->BitBtn2);
+        window.Click(window.form->Button1);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY(window.form->FindComponent(texts::ResultBoxName(2)));
     }
 };
 
