@@ -27,6 +27,16 @@ void VerifyStillUsable(WindowFixture& window)
     QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 }
 
+// The member import of `path` ends with one message naming the file and `reason`.
+void ExpectImportRefused(WindowFixture& window, const QString& path, const QString& reason)
+{
+    window.platform.OpenAnswers.append(path);
+    window.Click(window.form->Button3);
+    QCOMPARE(window.platform.Errors.size(), 1);
+    const QString message = window.platform.Errors.first();
+    QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+}
+
 // A real .xlsx workbook, as the program writes it.
 QByteArray XlsxBytes()
 {
@@ -89,11 +99,7 @@ private slots:
             WriteTestFile(path, bytes);
 
         WindowFixture window;
-        window.platform.OpenAnswers.append(path);
-        window.Click(window.form->Button3);
-        QCOMPARE(window.platform.Errors.size(), 1);
-        const QString message = window.platform.Errors.first();
-        QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+        ExpectImportRefused(window, path, reason);
         VerifyStillUsable(window);
     }
 
@@ -117,11 +123,7 @@ private slots:
             QSKIP("this user reads files without read permission");
 
         WindowFixture window;
-        window.platform.OpenAnswers.append(path);
-        window.Click(window.form->Button3);
-        QCOMPARE(window.platform.Errors.size(), 1);
-        const QString message = window.platform.Errors.first();
-        QVERIFY2(message.contains(path) && message.contains("ermission"), qPrintable(message));
+        ExpectImportRefused(window, path, "ermission");
         QCOMPARE(window.form->Edit1_1->text(), QString());
         VerifyStillUsable(window);
     }
@@ -199,11 +201,7 @@ private slots:
         const QString path = TestData("memory-hungry.xls");
         const long before = PeakRssMegabytes();
         WindowFixture window;
-        window.platform.OpenAnswers.append(path);
-        window.Click(window.form->Button3);
-        QCOMPARE(window.platform.Errors.size(), 1);
-        const QString message = window.platform.Errors.first();
-        QVERIFY2(message.contains(path) && message.contains("too large"), qPrintable(message));
+        ExpectImportRefused(window, path, "too large");
         QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
         VerifyStillUsable(window);
     }
