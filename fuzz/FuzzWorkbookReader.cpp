@@ -1,9 +1,8 @@
 // Fuzz target: bytes of a workbook in, the cells of its first column out,
-// along the program's own path: the directory check, then the reader program
-// (quorvan-xls-reader, in its own process) and the unpacking of what it
-// sends. A crash of the workbook library ends the reader's process and comes
-// back as a reason; only a fault on this side of the process boundary is a
-// finding.
+// along the program's own path: the reader program (quorvan-xls-reader, in
+// its own process) and the unpacking of what it sends. A crash of the
+// workbook library ends the reader's process and comes back as a reason;
+// only a fault on this side of the process boundary is a finding.
 
 #include "FileError.h"
 #include "XlsReader.h"

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <stdexcept>
 
 #include <sys/resource.h>
@@ -68,6 +69,41 @@ private:
 };
 
 template <typename Number>
+Number Get(const char* bytes)
+{
+    Number value;
+    std::memcpy(&value, bytes, sizeof value); // the machine is little-endian, as is the file
+    return value;
+}
+
+// freexl takes the name length of each entry in the compound file's first
+// directory sector on trust and reads that many bytes from a 64-byte field,
+// far past its buffer when the length is damaged. Such a file, and one whose
+// directory lies outside the file, is refused here first. Files that are not
+// compound files are left to freexl to judge.
+void CheckCompoundDirectory(const std::string& path)
+{
+    constexpr char Signature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    constexpr std::size_t HeaderSize = 512, SectorShiftAt = 30, DirectoryStartAt = 48;
+    constexpr std::size_t EntrySize = 128, NameLengthAt = 64, LongestName = 64;
+    std::ifstream file(path, std::ios::binary);
+    char header[HeaderSize];
+    if (!file.read(header, HeaderSize) || std::memcmp(header, Signature, 8) != 0)
+        return;
+    const auto shift = Get<std::uint16_t>(header + SectorShiftAt);
+    if (shift != 9 && shift != 12)
+        return; // freexl refuses it as it is
+    const std::uint64_t sectorSize = std::uint64_t(1) << shift;
+    const std::uint64_t directoryAt = (std::uint64_t(Get<std::uint32_t>(header + DirectoryStartAt)) + 1) * sectorSize;
+    std::string directory(sectorSize, '\0');
+    if (!file.seekg(std::streamoff(directoryAt)) || !file.read(directory.data(), std::streamsize(sectorSize)))
+        Refuse("The workbook is damaged (its directory is broken).");
+    for (std::size_t entry = 0; entry < sectorSize; entry += EntrySize)
+        if (Get<std::uint16_t>(directory.data() + entry + NameLengthAt) > LongestName)
+            Refuse("The workbook is damaged (its directory is broken).");
+}
+
+template <typename Number>
 void Put(std::string& out, Number value)
 {
     char bytes[sizeof value];
@@ -95,6 +131,7 @@ void PutText(std::string& out, unsigned row, unsigned short column, PackedKind k
 
 std::string PackFirstSheet(const std::string& path)
 {
+    CheckCompoundDirectory(path);
     const FreexlWorkbook workbook(path);
     unsigned int password = 0;
     if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK

@@ -1,16 +1,17 @@
 #pragma once
 // The part of workbook reading that runs in the reader process
 // (quorvan-xls-reader): freexl opens the workbook and every cell of its first
-// worksheet that holds something is packed for the program. Plain C++; the
-// program unpacks the cells with UnpackCells (XlsReader).
+// worksheet that holds something is packed for the program, where XlsReader
+// unpacks it. Plain C++.
 
 #include <cstdint>
 #include <string>
 
 namespace quorvan {
 
-// What a packed cell holds. Numbers travel as their 8 bytes, dates and times
-// in ISO form, so the program shows them the way it shows everything else.
+// What a packed cell holds. Numbers travel as their bytes (4 for an integer,
+// 8 for any other), dates and times in ISO form, so that the program shows
+// them the way it shows everything else.
 enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment };
 
 // Each cell: row (4 bytes), column (2), kind (1), length (4), then the bytes;

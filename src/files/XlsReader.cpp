@@ -1,6 +1,5 @@
 #include "XlsReader.h"
 
-#include "CompoundFileCheck.h"
 #include "FileError.h"
 #include "FreexlSheet.h"
 #include "ReaderProcess.h"
@@ -41,7 +40,6 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(st
         throw FileError(CannotRead, path, QStringLiteral("It is a folder, not a file."));
     if (QFile file(path); !file.open(QIODevice::ReadOnly))
         throw FileError(CannotRead, path, file.errorString());
-    CheckCompoundDirectory(path);
     try {
         const QByteArray bytes = RunReader(reading_.ReaderProgram, {path}, ReadingTime);
         QDataStream cells(bytes);
