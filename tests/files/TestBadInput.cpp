@@ -117,7 +117,7 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
-        QFile::copy(TestData(name.endsWith(".xls") ? "members-10.xls" : "members-crlf.txt"), path);
+        QVERIFY(QFile::copy(TestData(name.endsWith(".xls") ? "members-10.xls" : "members-crlf.txt"), path));
         QFile::setPermissions(path, QFileDevice::WriteOwner);
         if (QFile(path).open(QIODevice::ReadOnly))
             QSKIP("this user reads files without read permission");
