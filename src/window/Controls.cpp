@@ -57,7 +57,16 @@ void StaticText::changeEvent(QEvent* event)
         adjustSize();
 }
 
-EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {}
+EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
+{
+    // A text the program puts into a box (a list, a shuffle, a result) shows
+    // its beginning, as a name is read; Qt would leave the end in view. The
+    // user types only into the focused box, which keeps Qt's behaviour.
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!hasFocus())
+            setCursorPosition(0);
+    });
+}
 
 int EditBox::FontHeight() const
 {

@@ -28,6 +28,7 @@ protected:
 };
 
 // A single-line edit box whose height follows its font, with a click handler.
+// A text set while the box has no focus shows from its beginning.
 class EditBox : public QLineEdit {
 public:
     using ClickHandler = std::function<void(EditBox*)>;

@@ -19,6 +19,8 @@ MainForm::MainForm(Platform& platform) : State(platform), platform_(platform)
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll_->setWidgetResizable(false);
+    // The scrolled area is no stop of its own: Tab moves between the controls.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     client_ = new QWidget;
     client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setAutoFillBackground(true);
@@ -119,6 +121,10 @@ void MainForm::showEvent(QShowEvent* event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // The window opens with the keyboard on the first control of its tab sequence.
+    tabs_.Apply();
+    if (QWidget* first = tabs_.FirstStop())
+        first->setFocus(Qt::TabFocusReason);
 }
 
 void MainForm::resizeEvent(QResizeEvent* event)

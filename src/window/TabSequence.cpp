@@ -34,6 +34,14 @@ QStringList TabSequence::Names() const
     return names;
 }
 
+QWidget* TabSequence::FirstStop() const
+{
+    const auto stop = std::find_if(order_.begin(), order_.end(), [](const QWidget* control) {
+        return (control->focusPolicy() & Qt::TabFocus) && control->isEnabled();
+    });
+    return stop == order_.end() ? nullptr : *stop;
+}
+
 void TabSequence::Apply()
 {
     if (!changed_)

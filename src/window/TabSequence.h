@@ -21,6 +21,9 @@ public:
     // Hands the order to Qt's focus chain, if it changed since the last time.
     void Apply();
 
+    // The first control that takes the focus from the keyboard, or nullptr.
+    QWidget* FirstStop() const;
+
 private:
     QList<QWidget*> order_;
     bool changed_ = false;

@@ -185,6 +185,24 @@ private slots:
         window.Click(window.Box("edit1_3"));
         QCOMPARE(clicked, QStringList({"edit2_3"}));
     }
+
+    // A long name the program puts into a box shows its beginning.
+    void filledBoxesShowTheirBeginning()
+    {
+        WindowFixture window;
+        TFMAIN& form = *window.form;
+        window.ChooseCount(3);
+        window.Click(form.BitBtn1);
+        for (int row = 1; row <= 3; ++row)
+            window.Box(QStringLiteral("edit1_%1").arg(row))->insert(QString(60, QLatin1Char('a' + row)));
+        window.Click(form.Button4);
+        window.Click(form.BitBtn2);
+        window.Click(form.Button1);
+        for (const char* prefix : {"edit1_", "edit3_"}) {
+            for (int row = 1; row <= 3; ++row)
+                QCOMPARE(window.Box(QLatin1String(prefix) + QString::number(row))->cursorPosition(), 0);
+        }
+    }
 };
 
 QTEST_MAIN(TestRowSetup)

@@ -221,6 +221,22 @@ private slots:
                               "Button3", "Button4", "Button5", "Button6", "Button7", "Button9"}));
     }
 
+    // The window opens with the keyboard on the spinner, and Tab visits only the designed controls.
+    void keyboardStartsOnTheSpinner()
+    {
+        WindowFixture window;
+        QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+        QCOMPARE(QApplication::focusWidget(), window.form->UpDown1);
+        QTest::keyClick(window.form->UpDown1, Qt::Key_Up);
+        QCOMPARE(window.form->CT->text(), QStringLiteral("3"));
+        const QStringList designed = window.form->Tabs().Names();
+        for (int press = 0; press <= designed.size(); ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QString reached = QApplication::focusWidget()->objectName();
+            QVERIFY2(designed.contains(reached), qPrintable(reached));
+        }
+    }
+
     void errorsEndTheCommandWithAMessage()
     {
         WindowFixture window;
