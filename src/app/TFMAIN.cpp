@@ -1,6 +1,7 @@
 #include "TFMAIN.h"
 
 #include "BuildLadder.h"
+#include "Geometry.h"
 #include "HitHighlight.h"
 #include "HitImport.h"
 #include "MemberImport.h"
@@ -216,9 +217,8 @@ void TFMAIN::BindEvents()
 
 void TFMAIN::FormCreate()
 {
-    State.RowPitch = 20;
     ClearLadderImage(); // creates the bitmap at the image's designed size
-    Image1->resize(Image1->width(), (UpDown1->Position() + 1) * State.RowPitch);
+    Image1->resize(Image1->width(), (UpDown1->Position() + 1) * RowPitch);
     State.RowCount = 0;
     State.LadderBuilt = 0;
     State.LitHit = 0;

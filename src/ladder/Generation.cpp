@@ -1,6 +1,7 @@
 #include "Generation.h"
 
 #include "Checked.h"
+#include "Geometry.h"
 
 #include <stdexcept>
 #include <string>
@@ -9,7 +10,6 @@ namespace quorvan {
 
 namespace {
 
-constexpr int32_t ColumnPitch = 10;
 constexpr int32_t FirstRungColumn = 1;
 constexpr int32_t RungColumns = 42;      // rungs stand in columns 1 .. 42
 constexpr int32_t AttemptDrawRange = 17; // a draw of 0 .. 16 attempts per gap
@@ -26,7 +26,7 @@ void PlaceRung(const LadderShape& shape, Ladder& grid, DrawingSurface& surface, 
                int32_t column, int32_t y)
 {
     const int32_t x = CheckedMul(ColumnPitch, column);
-    const int32_t yBelow = CheckedAdd(y, shape.RowPitch);
+    const int32_t yBelow = CheckedAdd(y, RowPitch);
     const int32_t lineBelow = CheckedAdd(line, 1);
 
     if (shape.CrossLines) {
@@ -60,7 +60,7 @@ void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& ran
     const int32_t width = surface.Width();
 
     for (int32_t line = 1; line <= shape.MemberCount; ++line) {
-        const int32_t y = CheckedMul(line, shape.RowPitch);
+        const int32_t y = CheckedMul(line, RowPitch);
         DrawLine(surface, 0, y, width, y);
         if (line == shape.MemberCount)
             break; // nothing hangs below the last line

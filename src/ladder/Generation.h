@@ -10,8 +10,7 @@
 namespace quorvan {
 
 struct LadderShape {
-    int32_t MemberCount = 0; // lines 1 .. MemberCount
-    int32_t RowPitch = 0;    // pixels between lines
+    int32_t MemberCount = 0; // lines 1 .. MemberCount, RowPitch apart
     bool CrossLines = false; // whether rungs of neighbouring gaps may meet on a line
 };
 

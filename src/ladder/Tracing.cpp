@@ -1,14 +1,13 @@
 #include "Tracing.h"
 
 #include "Checked.h"
+#include "Geometry.h"
 
 namespace quorvan {
 
 namespace {
 
-constexpr int32_t ColumnPitch = 10;
 constexpr int32_t LastColumn = Ladder::Columns - 1;
-constexpr int32_t HitEnd = 440; // the right edge of the image
 
 void Stroke(DrawingSurface& surface, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {
@@ -18,13 +17,12 @@ void Stroke(DrawingSurface& surface, int32_t x0, int32_t y0, int32_t x1, int32_t
 
 } // namespace
 
-void TraceFromHit(LadderState& state, DrawingSurface& surface, int32_t hitLine)
+int32_t TraceFromHit(const Ladder& grid, DrawingSurface& surface, int32_t hitLine)
 {
-    const Ladder& grid = state.Grid;
-    const int32_t pitch = state.RowPitch;
     int32_t line = hitLine;
 
-    Stroke(surface, HitEnd, CheckedMul(line, pitch), HitEnd - ColumnPitch, CheckedMul(line, pitch));
+    // Entry segment: from the hit end to the last column.
+    Stroke(surface, LadderWidth, CheckedMul(line, RowPitch), LadderWidth - ColumnPitch, CheckedMul(line, RowPitch));
     for (int32_t column = LastColumn; column >= 0; --column) {
         const int32_t x = CheckedMul(column, ColumnPitch);
         const int32_t code = grid.Cell(line, column);
@@ -32,20 +30,20 @@ void TraceFromHit(LadderState& state, DrawingSurface& surface, int32_t hitLine)
             // Down the rung, straight across any crossing, to the line it arrives at.
             do {
                 const int32_t below = CheckedAdd(line, 1);
-                Stroke(surface, x, CheckedMul(line, pitch), x, CheckedMul(below, pitch));
+                Stroke(surface, x, CheckedMul(line, RowPitch), x, CheckedMul(below, RowPitch));
                 line = below;
             } while (grid.Cell(line, column) != RungUp);
         } else if (code == RungUp) {
             do {
                 const int32_t above = CheckedSub(line, 1);
-                Stroke(surface, x, CheckedMul(line, pitch), x, CheckedMul(above, pitch));
+                Stroke(surface, x, CheckedMul(line, RowPitch), x, CheckedMul(above, RowPitch));
                 line = above;
             } while (grid.Cell(line, column) != RungDown);
         }
-        const int32_t y = CheckedMul(line, pitch);
+        const int32_t y = CheckedMul(line, RowPitch);
         Stroke(surface, x, y, x - ColumnPitch, y);
     }
-    state.TraceEndRow = line;
+    return line;
 }
 
 } // namespace quorvan

@@ -2,7 +2,7 @@
 // Following one path through the ladder, from a hit to its member.
 
 #include "DrawingSurface.h"
-#include "LadderState.h"
+#include "Ladder.h"
 
 #include <cstdint>
 
@@ -10,7 +10,7 @@ namespace quorvan {
 
 // Walks from the hit end of `hitLine` (the right edge) to the member end,
 // taking every rung it meets, and draws the path with the surface's current
-// pen. Leaves the member line reached in state.TraceEndRow.
-void TraceFromHit(LadderState& state, DrawingSurface& surface, int32_t hitLine);
+// pen. Returns the member line reached.
+int32_t TraceFromHit(const Ladder& grid, DrawingSurface& surface, int32_t hitLine);
 
 } // namespace quorvan

@@ -2,6 +2,7 @@
 // Everything the program asks of the machine it runs on. The Qt implementation
 // talks to the desktop; tests inject a double. Nothing else reads the environment.
 
+#include "LocaleId.h"
 #include "RandomGenerator.h"
 
 #include <QColor>
@@ -17,8 +18,6 @@ class QWidget;
 #include <cstdint>
 
 namespace quorvan {
-
-constexpr int32_t LocaleJapanese = 1041;
 
 enum class MouseCursor { Default, Hourglass };
 

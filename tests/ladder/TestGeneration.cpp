@@ -1,5 +1,5 @@
 #include "Checked.h"
-#include "FakePlatform.h"
+#include "FakeClock.h"
 #include "Generation.h"
 #include "RecordingSurface.h"
 
@@ -9,7 +9,7 @@
 #include <set>
 
 using namespace quorvan;
-using testing::FakePlatform;
+using testing::FakeClock;
 using testing::RecordingSurface;
 
 namespace {
@@ -22,11 +22,11 @@ struct Built {
 // Builds with the generator seeded to `seed` by the clock.
 std::unique_ptr<Built> Build(int32_t members, bool crossLines, uint32_t seed)
 {
-    FakePlatform clock;
+    FakeClock clock;
     clock.Counter = seed;
     RandomGenerator random(clock);
     auto built = std::make_unique<Built>();
-    GenerateLadder({members, 20, crossLines}, built->Grid, random, built->Surface);
+    GenerateLadder({members, crossLines}, built->Grid, random, built->Surface);
     return built;
 }
 
@@ -131,11 +131,11 @@ private slots:
 
     void twoMembersDrawOnlyTheFirstGap()
     {
-        FakePlatform clock;
+        FakeClock clock;
         clock.Counter = 99;
         RandomGenerator random(clock);
         Built built;
-        GenerateLadder({2, 20, true}, built.Grid, random, built.Surface);
+        GenerateLadder({2, true}, built.Grid, random, built.Surface);
         for (const QLine& rung : built.Surface.Verticals())
             QCOMPARE(QPair(rung.y1(), rung.y2()), QPair(20, 40));
         QCOMPARE(built.Surface.Strokes.first().Line, QLine(0, 20, 440, 20));
@@ -152,12 +152,12 @@ private slots:
 
     void buildStartsWithBlackPenAndEmptyGrid()
     {
-        FakePlatform clock;
+        FakeClock clock;
         RandomGenerator random(clock);
         Built built;
         built.Grid.SetCell(499, 43, RungThrough);
         built.Surface.Pen = ColourRed;
-        GenerateLadder({4, 20, true}, built.Grid, random, built.Surface);
+        GenerateLadder({4, true}, built.Grid, random, built.Surface);
         QCOMPARE(built.Grid.Cell(499, 43), RungNone);
         for (const auto& stroke : built.Surface.Strokes)
             QCOMPARE(stroke.Pen, ColourBlack);
@@ -165,13 +165,13 @@ private slots:
 
     void memberCountOutsideGridIsAnError()
     {
-        FakePlatform clock;
+        FakeClock clock;
         RandomGenerator random(clock);
         Built built;
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 GenerateLadder({500, 20, true}, built.Grid, random, built.Surface));
+                                 GenerateLadder({500, true}, built.Grid, random, built.Surface));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 GenerateLadder({0, 20, true}, built.Grid, random, built.Surface));
+                                 GenerateLadder({0, true}, built.Grid, random, built.Surface));
     }
 
     void gridIndexesAreChecked()

@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeClock.h"
 #include "RandomGenerator.h"
 
 #include <QTest>
@@ -11,7 +11,7 @@ class TestRandomGenerator : public QObject {
 private slots:
     void sequenceFromSeedZero()
     {
-        testing::FakePlatform clock;
+        testing::FakeClock clock;
         RandomGenerator random(clock);
         random.RandomSeed = 0;
         QCOMPARE(random.RandomBelow(17), 0);
@@ -26,7 +26,7 @@ private slots:
 
     void highestSeedStaysBelowRange()
     {
-        testing::FakePlatform clock;
+        testing::FakeClock clock;
         RandomGenerator random(clock);
         random.RandomSeed = 4294967295u;
         QCOMPARE(random.RandomBelow(42), 40);
@@ -35,7 +35,7 @@ private slots:
 
     void resultsAlwaysBelowRange()
     {
-        testing::FakePlatform clock;
+        testing::FakeClock clock;
         RandomGenerator random(clock);
         for (const int32_t range : {1, 2, 17, 42, 480, 2147483647}) {
             random.RandomSeed = 0xFFFFFFFFu - static_cast<uint32_t>(range);
@@ -48,7 +48,7 @@ private slots:
 
     void rangeBelowOneIsAnError()
     {
-        testing::FakePlatform clock;
+        testing::FakeClock clock;
         RandomGenerator random(clock);
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, random.RandomBelow(0));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, random.RandomBelow(-5));
@@ -56,7 +56,7 @@ private slots:
 
     void seedsFromCounterLowBitsOrTicks()
     {
-        testing::FakePlatform clock;
+        testing::FakeClock clock;
         RandomGenerator random(clock);
         clock.Counter = 0x1234'0000'0008ull;
         clock.Ticks = 77;

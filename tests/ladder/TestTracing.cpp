@@ -1,4 +1,4 @@
-#include "FakePlatform.h"
+#include "FakeClock.h"
 #include "Generation.h"
 #include "RecordingSurface.h"
 #include "Tracing.h"
@@ -8,29 +8,28 @@
 #include <set>
 
 using namespace quorvan;
-using testing::FakePlatform;
+using testing::FakeClock;
 using testing::RecordingSurface;
 
 namespace {
 
 struct Lottery {
-    explicit Lottery(int32_t members, bool crossLines, uint32_t seed) : state(clock)
+    explicit Lottery(int32_t members, bool crossLines, uint32_t seed)
     {
+        FakeClock clock;
         clock.Counter = seed;
-        state.RowPitch = 20;
+        RandomGenerator random(clock);
         RecordingSurface build;
-        GenerateLadder({members, 20, crossLines}, state.Grid, state.Random, build);
+        GenerateLadder({members, crossLines}, grid, random, build);
     }
 
     int32_t EndOf(int32_t hit)
     {
         surface.Strokes.clear();
-        TraceFromHit(state, surface, hit);
-        return state.TraceEndRow;
+        return TraceFromHit(grid, surface, hit);
     }
 
-    FakePlatform clock;
-    LadderState state;
+    Ladder grid;
     RecordingSurface surface;
 };
 
@@ -117,14 +116,11 @@ private slots:
 
     void emptyGridDrawsStraightLines()
     {
-        FakePlatform clock;
-        LadderState state(clock);
-        state.RowPitch = 20;
+        const Ladder grid;
         RecordingSurface surface;
         for (const int32_t line : {1, 2, 480}) {
             surface.Strokes.clear();
-            TraceFromHit(state, surface, line);
-            QCOMPARE(state.TraceEndRow, line);
+            QCOMPARE(TraceFromHit(grid, surface, line), line);
             QCOMPARE(surface.Strokes.size(), 45);
             QVERIFY(surface.Verticals().isEmpty());
             QCOMPARE(surface.Strokes.first().Line, QLine(440, 20 * line, 430, 20 * line));
@@ -134,17 +130,15 @@ private slots:
 
     void brokenGridEndsWithAnError()
     {
-        FakePlatform clock;
-        LadderState state(clock);
-        state.RowPitch = 20;
+        Ladder grid;
         RecordingSurface surface;
         // A rung leaving line 3 that arrives nowhere walks off the grid.
-        state.Grid.SetCell(3, 20, RungDown);
-        QVERIFY_THROWS_EXCEPTION(GridIndexError, TraceFromHit(state, surface, 3));
-        QVERIFY_THROWS_EXCEPTION(GridIndexError, TraceFromHit(state, surface, 500));
-        state.Grid.Clear();
-        state.Grid.SetCell(1, 20, RungUp);
-        QVERIFY_THROWS_EXCEPTION(GridIndexError, TraceFromHit(state, surface, 1));
+        grid.SetCell(3, 20, RungDown);
+        QVERIFY_THROWS_EXCEPTION(GridIndexError, TraceFromHit(grid, surface, 3));
+        QVERIFY_THROWS_EXCEPTION(GridIndexError, TraceFromHit(grid, surface, 500));
+        grid.Clear();
+        grid.SetCell(1, 20, RungUp);
+        QVERIFY_THROWS_EXCEPTION(GridIndexError, TraceFromHit(grid, surface, 1));
     }
 };
 

@@ -1,0 +1,61 @@
+#include "ListReader.h"
+
+#include "Spreadsheet.h"
+
+#include <stdexcept>
+
+namespace quorvan {
+
+namespace {
+
+// Column A of the first worksheet, under its heading, to the first empty cell.
+ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading)
+{
+    SpreadsheetApplication excel(reading);
+    Workbook& book = excel.WorkBooks().Open(path, true);
+    const Worksheet& sheet = book.WorkSheets(1);
+    ListRead list;
+    while (list.Kept.size() < keep) {
+        const QString text = sheet.Cells(static_cast<int>(list.Kept.size()) + 2, 1);
+        if (text.isEmpty())
+            break;
+        list.Kept.append(text);
+    }
+    list.LinesRead = list.Kept.size();
+    book.close();
+    excel.Quit();
+    return list;
+}
+
+} // namespace
+
+ListFileKind KindOfListFile(const QString& path)
+{
+    const QString ending = path.right(3);
+    QString upper;
+    for (const QChar c : ending)
+        upper.append(c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 32) : c);
+    if (upper == QLatin1String("TXT"))
+        return ListFileKind::Text;
+    if (upper == QLatin1String("XLS"))
+        return ListFileKind::Workbook;
+    return ListFileKind::Other;
+}
+
+ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
+{
+    switch (KindOfListFile(path)) {
+    case ListFileKind::Text:
+        return ReadListFile(path, keep, reading.LocaleId);
+    case ListFileKind::Workbook:
+        return ReadListWorkbook(path, keep, reading.Workbooks);
+    case ListFileKind::Other:
+        break;
+    }
+    throw std::runtime_error(QStringLiteral("Cannot read \u201C%1\u201D:\nlists are read from text files (.txt) "
+                                            "and Excel 97\u20132003 workbooks (.xls).")
+                                 .arg(path)
+                                 .toStdString());
+}
+
+} // namespace quorvan

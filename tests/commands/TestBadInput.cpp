@@ -1,0 +1,237 @@
+#include "Spreadsheet.h"
+#include "TestData.h"
+#include "WindowFixture.h"
+
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+long PeakRssMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+// After a failed command the window takes the next one: Reset, then Set-up.
+void VerifyStillUsable(WindowFixture& window)
+{
+    window.Click(window.form->BitBtn3);
+    window.Click(window.form->BitBtn1);
+    QVERIFY(window.form->FindComponent("edit1_2"));
+    QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+}
+
+// The member import of `path` ends with one message naming the file and `reason`.
+void ExpectImportRefused(WindowFixture& window, const QString& path, const QString& reason)
+{
+    window.platform.OpenAnswers.append(path);
+    window.Click(window.form->Button3);
+    QCOMPARE(window.platform.Errors.size(), 1);
+    const QString message = window.platform.Errors.first();
+    QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+}
+
+// A real .xlsx workbook, as the program writes it.
+QByteArray XlsxBytes()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("book.xlsx");
+    SpreadsheetApplication excel({});
+    Workbook& book = excel.WorkBooks().Add();
+    book.WorkSheets(1).SetCells(1, 1, QStringLiteral("Member"));
+    book.SaveAs(path);
+    return ReadTestFile(path);
+}
+
+} // namespace
+
+class TestBadInput : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listFilesThatCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QFile xls(TestData("members-10.xls"));
+        xls.open(QIODevice::ReadOnly);
+        const QByteArray workbook = xls.readAll();
+        QTest::newRow("0-byte .xls") << "empty.xls" << QByteArray() << "";
+        QTest::newRow("text named .xls") << "text.xls" << QByteArray("Alice\r\nBob\r\n") << "";
+        QTest::newRow("truncated .xls") << "cut.xls" << workbook.left(2000) << "";
+        // A name length of 5,632 bytes in the directory: found by fuzzing, it made the
+        // workbook library read far past its buffer.
+        QTest::newRow("broken directory .xls") << "directory.xls" << ReadTestFile(TestData("broken-directory.xls"))
+                                               << "directory is broken";
+        // Found by fuzzing too: the workbook library reads from a wild address on
+        // this one. Its process ends on the signal (in the sanitized build the
+        // sanitizer reports it first); the program says so.
+        QTest::newRow("library crash .xls") << "crash.xls" << ReadTestFile(TestData("library-crash.xls"))
+                                            << "The reader stopped on signal";
+        QTest::newRow(".xlsx named .xls") << "book.xls" << XlsxBytes() << "not an Excel 97";
+        QTest::newRow("binary .txt") << "binary.txt" << QByteArray("Al\0ice\r\n\x01\x02", 10) << "binary";
+        QTest::newRow("missing") << "<missing>" << QByteArray() << "";
+        QTest::newRow("folder") << "<folder>" << QByteArray() << "folder";
+        QTest::newRow("read error") << "<unreadable>" << QByteArray() << "";
+    }
+
+    void listFilesThatCannotBeRead()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        QString path = folder.filePath(name);
+        if (name == "<missing>")
+            path = folder.filePath("missing.txt");
+        else if (name == "<folder>")
+            QDir().mkdir(path = folder.filePath("folder.txt"));
+        else if (name == "<unreadable>") // opens, but every read fails
+            QFile::link(QStringLiteral("/proc/self/mem"), path = folder.filePath("memory.txt"));
+        else
+            WriteTestFile(path, bytes);
+
+        WindowFixture window;
+        ExpectImportRefused(window, path, reason);
+        VerifyStillUsable(window);
+    }
+
+    // Root reads and writes anything, so these two skip under root; ctest runs
+    // them once more as an ordinary user (tests/commands/run-as-nobody.sh).
+    void listFilesWithoutReadPermission_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("text") << "members.txt";
+        QTest::newRow("workbook") << "members.xls";
+    }
+
+    void listFilesWithoutReadPermission()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        QVERIFY(QFile::copy(TestData(name.endsWith(".xls") ? "members-10.xls" : "members-crlf.txt"), path));
+        QFile::setPermissions(path, QFileDevice::WriteOwner);
+        if (QFile(path).open(QIODevice::ReadOnly))
+            QSKIP("this user reads files without read permission");
+
+        WindowFixture window;
+        ExpectImportRefused(window, path, "ermission");
+        QCOMPARE(window.form->Edit1_1->text(), QString());
+        VerifyStillUsable(window);
+    }
+
+    void resultsIntoFolderWithoutWritePermission_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text") << "Button2" << "result.txt";
+        QTest::newRow("Excel") << "Button7" << "result.xls";
+    }
+
+    void resultsIntoFolderWithoutWritePermission()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QString path = folder.filePath(name);
+        if (QFile(path).open(QIODevice::WriteOnly))
+            QSKIP("this user writes into folders without write permission");
+
+        WindowFixture window;
+        window.PlayLottery(3);
+        window.platform.SaveAnswers.append(path);
+        window.Click(window.form->FindComponent(button));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString message = window.platform.Errors.first();
+        QVERIFY2(message.contains(path) && message.contains("ermission"), qPrintable(message));
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QVERIFY(!QFile::exists(path));
+        VerifyStillUsable(window);
+    }
+
+    void hugeTextFilesStayBounded()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("huge.txt");
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray block = QByteArray("a member of a very long list\r\n").repeated(35000);
+            for (int i = 0; i < 200; ++i) // about 200 MB
+                QVERIFY(file.write(block) == block.size());
+        }
+        const long before = PeakRssMegabytes();
+        WindowFixture window;
+        window.platform.OpenAnswers.append(path);
+        window.Click(window.form->Button3);
+        QVERIFY(window.platform.Errors.isEmpty());
+        QCOMPARE(window.form->CT->text(), QStringLiteral("480"));
+        QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
+    }
+
+    void oneFiftyMegabyteLine()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("line.txt");
+        WriteTestFile(path, QByteArray(50 * 1024 * 1024, 'x') + "\r\nBob\r\n");
+        const long before = PeakRssMegabytes();
+        WindowFixture window;
+        window.platform.OpenAnswers.append(path);
+        window.Click(window.form->Button3);
+        QVERIFY(window.platform.Errors.isEmpty());
+        QCOMPARE(window.form->Edit1_1->text().size(), 32767);
+        QCOMPARE(window.Box("edit1_2")->text(), QStringLiteral("Bob"));
+        QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
+    }
+
+    // A small workbook whose sheet claims its full size 400 times over: the
+    // workbook library asks for 256 MB each time and never gives it back.
+    // That happens in the reading process, which has a memory limit.
+    void workbookAskingForMemoryWithoutEnd()
+    {
+        const QString path = TestData("memory-hungry.xls");
+        const long before = PeakRssMegabytes();
+        WindowFixture window;
+        ExpectImportRefused(window, path, "too large");
+        QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
+        VerifyStillUsable(window);
+    }
+
+    void resultsThatCannotBeSaved_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("path");
+        for (const char* button : {"Button2", "Button7"}) { // Text, Excel
+            QTest::addRow("%s to a full disk", button) << button << "/dev/full";
+            QTest::addRow("%s into a missing folder", button) << button << "/nonexistent-folder/result.xls";
+            QTest::addRow("%s onto a folder", button) << button << "/tmp";
+        }
+    }
+
+    void resultsThatCannotBeSaved()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, path);
+        WindowFixture window;
+        window.PlayLottery(3);
+        window.platform.SaveAnswers.append(path);
+        window.platform.Answers.append(true); // replace, where asked
+        window.Click(window.form->FindComponent(button));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
+        QVERIFY(window.form->Button2->isEnabled() && window.form->Button7->isEnabled());
+        VerifyStillUsable(window);
+    }
+};
+
+QTEST_MAIN(TestBadInput)
+#include "TestBadInput.moc"

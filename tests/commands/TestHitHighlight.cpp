@@ -1,0 +1,132 @@
+#include "Texts.h"
+#include "WindowFixture.h"
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+const QRgb Red = qRgb(255, 0, 0);
+
+int RedPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == Red;
+    return count;
+}
+
+// A built ladder of `rows` rows with the generator seeded to `seed`.
+struct BuiltWindow : WindowFixture {
+    BuiltWindow(int rows, uint64_t seed) : WindowFixture(1033, seed)
+    {
+        ChooseCount(rows);
+        Click(form->BitBtn1);
+        Click(form->BitBtn2);
+    }
+
+    QImage Image() const { return form->Bitmap().Image().copy(); }
+};
+
+} // namespace
+
+class TestHitHighlight : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clickDrawsThePathInRed()
+    {
+        BuiltWindow window(3, 0);
+        window.Click(window.Box("edit2_2"));
+        QCOMPARE(window.form->State.LitHit, 2);
+        const QImage& image = window.form->Bitmap().Image();
+        QCOMPARE(image.pixel(400, 40), Red);  // starts on line 2
+        QCOMPARE(image.pixel(370, 30), Red);  // climbs at column 37
+        QCOMPARE(image.pixel(200, 20), Red);  // along line 1
+        QCOMPARE(image.pixel(70, 50), Red);   // down at column 7
+        QCOMPARE(image.pixel(0, 60), Red);    // reaches member 3
+        QCOMPARE(image.pixel(400, 20), qRgb(0, 0, 0));
+        QCOMPARE(window.form->Bitmap().PenColour(), ColourRed);
+    }
+
+    void onlyTheLastClickedPathStaysRed()
+    {
+        BuiltWindow window(12, 31337);
+        const QImage ladder = window.Image();
+        window.Click(window.Box("edit2_5"));
+        const QImage onlyFive = window.Image();
+        window.Click(window.Box("edit2_5"));
+        QCOMPARE(window.Image(), onlyFive);
+
+        window.Click(window.Box("Edit2_1"));
+        window.Click(window.Box("edit2_12"));
+        window.Click(window.Box("edit2_5"));
+        QCOMPARE(window.Image(), onlyFive);
+        QVERIFY(RedPixels(onlyFive) > 2 * 440);
+
+        // ［HIT-ALL］ draws every path black: the ladder as it was built.
+        window.Click(window.form->Button1);
+        QCOMPARE(window.Image(), ladder);
+        QCOMPARE(window.form->State.LitHit, 5);
+        window.Click(window.Box("edit2_12"));
+        QCOMPARE(window.form->State.LitHit, 12);
+    }
+
+    void clicksBeforeBuildOrAfterResetDrawNothing()
+    {
+        WindowFixture window;
+        window.Click(window.form->BitBtn1);
+        const QImage preview = window.form->Bitmap().Image().copy();
+        window.Click(window.Box("edit2_2"));
+        QCOMPARE(window.form->Bitmap().Image(), preview);
+        QCOMPARE(window.form->State.LitHit, 0);
+
+        window.Click(window.form->BitBtn2);
+        window.Click(window.Box("edit2_2"));
+        window.Click(window.form->BitBtn3);
+        const QImage afterReset = window.form->Bitmap().Image().copy();
+        window.Click(window.Box("edit2_2"));
+        QCOMPARE(window.form->Bitmap().Image(), afterReset);
+        QCOMPARE(window.form->State.LitHit, 0);
+        QCOMPARE(RedPixels(afterReset), 0);
+    }
+
+    void aBoxWithoutARowInItsNameEndsWithAMessage()
+    {
+        BuiltWindow window(3, 0);
+        window.Click(window.Box("edit2_2"));
+        EditBox* stray = window.form->CreateEditBox("edit2_x", 578, 600, 121, 20);
+        stray->OnClick = window.form->Edit2_1->OnClick;
+        stray->show();
+        window.Click(stray);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY(window.platform.Errors.first().contains("edit2_x"));
+        // The earlier path went back to black before the error.
+        QCOMPARE(RedPixels(window.Image()), 0);
+        QCOMPARE(window.form->State.LitHit, 2);
+    }
+
+    // A rung that leads off the grid (the grid damaged behind the program's
+    // back) ends the click with a message; ［HIT-ALL］, Reset and Set-up
+    // still work afterwards.
+    void aPathOffTheGridEndsWithAMessage()
+    {
+        BuiltWindow window(3, 0);
+        window.form->State.Grid.SetCell(3, 43, RungDown); // no rung arrives below
+        window.Click(window.Box("edit2_3"));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains("out of range"), qPrintable(window.platform.Errors.first()));
+        QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+
+        window.Click(window.form->BitBtn3);
+        window.Click(window.form->BitBtn1);
+        window.Click(window.form->BitBtn2);
+        window.Click(window.form->Button1);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY(window.form->FindComponent(texts::ResultBoxName(2)));
+    }
+};
+
+QTEST_MAIN(TestHitHighlight)
+#include "TestHitHighlight.moc"
