@@ -10,8 +10,6 @@ namespace quorvan {
 
 class MainForm;
 
-constexpr int32_t MostListEntries = 480;
-
 enum class ListFileKind { Text, Workbook, Other };
 
 // Decided by the last three letters of the name, in any case: "TXT" or "XLS".
