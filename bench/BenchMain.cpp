@@ -40,9 +40,11 @@ public:
     }
     std::optional<QString> GetOpenFileName(const QString&, const QString&) override { return OpenFile; }
     std::optional<QString> GetSaveFileName(const QString&, const QString&) override { return SaveFile; }
+    int32_t UserDefaultLCID() override { return Locale ? *Locale : QtPlatform::UserDefaultLCID(); }
 
     QString OpenFile;
     QString SaveFile;
+    std::optional<int32_t> Locale;
 };
 
 BenchPlatform platform;
@@ -190,6 +192,20 @@ int main(int argc, char* argv[])
     form->RunCommand([&] { form->Button1Click(); });
     platform.SaveFile = folder.filePath(QStringLiteral("result.txt"));
     Report("export-text-480", Median([] {}, [&] { form->RunCommand([&] { form->Button2Click(); }); }));
+
+    // The same length of list in the Japanese code page, read by a Japanese user.
+    platform.OpenFile = folder.filePath(QStringLiteral("members-cp932.txt"));
+    {
+        QFile list(platform.OpenFile);
+        if (!list.open(QIODevice::WriteOnly))
+            return 1;
+        for (int line = 1; line <= 600; ++line)
+            list.write(QByteArray("\x89\xEF\x88\xF5\x96\xBC ") + QByteArray::number(line) + "\r\n"); // 会員名 n
+    }
+    platform.Locale = LocaleJapanese;
+    Report("import-cp932-480",
+           Median([&] { form = ShownWindow(); }, [&] { form->RunCommand([&] { form->Button3Click(); }); }));
+    platform.Locale.reset();
 
     platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.xls");
     Report("import-xls-480",

@@ -1,11 +1,12 @@
 // Fuzz target: bytes of a list text file in, members out, through every line
-// rule and both decodings.
+// rule and every decoding.
 
 #include "ListFile.h"
+#include "TextDecoding.h"
 
 #include <cstddef>
-#include <stdexcept>
 #include <cstdint>
+#include <stdexcept>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -18,6 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     splitter.Finish();
     if (splitter.KeptLines().size() > 480 || splitter.LinesRead() < splitter.KeptLines().size())
         __builtin_trap();
+    // UTF-16 comes out as UTF-8, cut only between characters.
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+    for (const QByteArray& line : splitter.KeptLines()) {
+        if (line.size() > quorvan::MostLineBytes || (utf16 && !quorvan::IsValidUtf8(line)))
+            __builtin_trap();
+    }
     for (const int32_t locale : {1041, 1033}) {
         try {
             quorvan::DecodeListLines(splitter.KeptLines(), locale);

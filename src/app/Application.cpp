@@ -52,7 +52,7 @@ public:
 void ConfigureApplication(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Quorvan"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvan"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quorvan.Quorvan"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
     application.setStyle(new ClassicStyle);
     SubstituteDesignedFaces();

@@ -1,10 +1,8 @@
 #include "ListFile.h"
 
 #include "FileError.h"
-#include "TextDecoding.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "Geometry.h"
+#include "RegularFile.h"
 
 #include <stdexcept>
 
@@ -13,25 +11,56 @@ namespace quorvan {
 namespace {
 constexpr char ControlZ = 0x1A;
 constexpr qint64 ChunkSize = 64 * 1024;
-const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+const QByteArray Utf8Mark("\xEF\xBB\xBF");
+const QByteArray Utf16LittleEndianMark("\xFF\xFE");
+const QByteArray Utf16BigEndianMark("\xFE\xFF");
+
+bool IsContinuation(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The length of the UTF-8 sequence `lead` starts.
+qsizetype SequenceLength(char lead)
+{
+    const auto byte = static_cast<unsigned char>(lead);
+    return byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+}
 } // namespace
 
 void ListLineSplitter::Feed(QByteArrayView bytes)
 {
-    if (ended_)
+    if (ended_ || bytes.isEmpty())
         return;
-    if (atStart_ && !bytes.isEmpty()) {
-        // The mark may come split over pieces: wait for three bytes.
-        current_.append(bytes);
-        if (current_.size() < ByteOrderMark.size() && ByteOrderMark.startsWith(current_))
+    if (atStart_)
+        return FeedStart(bytes);
+    if (utf16_)
+        return Split(utf16_->Feed(bytes));
+    Split(bytes);
+}
+
+// A byte-order mark decides how the rest is read; it may come split over pieces.
+void ListLineSplitter::FeedStart(QByteArrayView bytes)
+{
+    current_.append(bytes);
+    for (const QByteArray* mark : {&Utf8Mark, &Utf16LittleEndianMark, &Utf16BigEndianMark}) {
+        if (current_.size() < mark->size() && mark->startsWith(current_))
             return;
-        atStart_ = false;
-        QByteArray start = std::move(current_);
-        current_.clear();
-        if (start.startsWith(ByteOrderMark))
-            start.remove(0, ByteOrderMark.size());
-        return Feed(start);
     }
+    atStart_ = false;
+    QByteArray start = std::move(current_);
+    current_.clear();
+    if (start.startsWith(Utf8Mark)) {
+        start.remove(0, Utf8Mark.size());
+    } else if (start.startsWith(Utf16LittleEndianMark) || start.startsWith(Utf16BigEndianMark)) {
+        utf16_.emplace(start.startsWith(Utf16BigEndianMark));
+        start.remove(0, Utf16LittleEndianMark.size());
+    }
+    Feed(start);
+}
+
+void ListLineSplitter::Split(QByteArrayView bytes)
+{
     for (const char byte : bytes) {
         if (byte == ControlZ) {
             ended_ = true;
@@ -56,11 +85,11 @@ void ListLineSplitter::Keep(char byte)
         return;
     }
     // Cut at a character boundary: drop a UTF-8 sequence left incomplete.
-    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
-    while (!current_.isEmpty() && continuation(current_.back()))
-        current_.chop(1);
-    if (!current_.isEmpty() && static_cast<unsigned char>(current_.back()) >= 0xC0)
-        current_.chop(1);
+    qsizetype lead = current_.size();
+    while (lead > 0 && current_.size() - lead < 3 && IsContinuation(current_[lead - 1]))
+        --lead;
+    if (lead > 0 && current_.size() - (lead - 1) < SequenceLength(current_[lead - 1]))
+        current_.truncate(lead - 1);
     lineCut_ = true;
 }
 
@@ -73,6 +102,8 @@ void ListLineSplitter::Finish()
         current_.clear();
         Feed(start);
     }
+    if (utf16_ && !ended_)
+        Split(utf16_->Finish());
     if (lineStarted_)
         EndLine();
 }
@@ -92,32 +123,41 @@ QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId)
     bool utf8 = true;
     for (const QByteArray& line : lines) {
         if (line.contains('\0'))
-            throw std::invalid_argument("NUL byte in a list line");
+            throw std::invalid_argument("NUL character in a list line");
         utf8 = utf8 && IsValidUtf8(line);
     }
     QStringList decoded;
     decoded.reserve(lines.size());
+    if (utf8) {
+        for (const QByteArray& line : lines)
+            decoded.append(QString::fromUtf8(line));
+        return decoded;
+    }
+    CodePageDecoder codePage(AnsiCodePage(localeId));
     for (const QByteArray& line : lines)
-        decoded.append(utf8 ? QString::fromUtf8(line) : DecodeCodePage(line, AnsiCodePage(localeId)));
+        decoded.append(codePage.Decode(line));
     return decoded;
 }
 
 ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId)
 {
     const QString doing = QStringLiteral("Cannot read the list file");
-    if (QFileInfo(path).isDir())
-        throw FileError(doing, path, QStringLiteral("It is a folder, not a file."));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(doing, path, file.errorString());
-
+    const std::unique_ptr<QFile> file = OpenRegularFile(path, doing);
     ListLineSplitter splitter(keep);
-    QByteArray chunk;
+    qint64 bytesRead = 0;
     while (!splitter.Ended()) {
-        chunk = file.read(ChunkSize);
+        const QByteArray chunk = file->read(ChunkSize);
         if (chunk.isEmpty()) {
-            if (file.error() != QFileDevice::NoError)
-                throw FileError(doing, path, file.errorString());
+            if (file->error() != QFileDevice::NoError)
+                throw FileError(doing, path, file->errorString());
+            break;
+        }
+        if ((bytesRead += chunk.size()) > MostListFileBytes) {
+            if (splitter.LinesRead() < MostMembers)
+                throw FileError(doing, path,
+                                QStringLiteral("It is too large to be a list: its first %1 MB hold fewer than %2 lines.")
+                                    .arg(MostListFileBytes / (1024 * 1024))
+                                    .arg(MostMembers));
             break;
         }
         splitter.Feed(chunk);

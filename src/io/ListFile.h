@@ -1,13 +1,17 @@
 #pragma once
 // Reading a list text file: one entry a line. A line ends at LF or CR LF, a
-// CR elsewhere is dropped, Ctrl-Z ends the file, and a UTF-8 byte-order mark
-// at the start is dropped. Only the first lines are kept; the rest are counted.
+// CR elsewhere is dropped, Ctrl-Z ends the file, a UTF-8 byte-order mark at
+// the start is dropped, and one of UTF-16 makes the file UTF-16. Only the
+// first lines are kept; the rest are counted.
+
+#include "TextDecoding.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 namespace quorvan {
 
@@ -20,6 +24,11 @@ struct ListRead {
 // characters of up to four bytes); the rest of a longer line is dropped.
 constexpr qsizetype MostLineBytes = 4 * 32767;
 
+// The most bytes of a list file read. Lines that fit their boxes make a full
+// list in less than a third of it, so only a file that is no list meets it
+// before its 480th line; past that line it only ends a count already at 480.
+constexpr qint64 MostListFileBytes = 128 * 1024 * 1024;
+
 // Splits bytes fed in pieces into lines.
 class ListLineSplitter {
 public:
@@ -31,16 +40,20 @@ public:
     // A Ctrl-Z was met: nothing after it is read.
     bool Ended() const { return ended_; }
 
+    // The kept lines, in UTF-8 when the file is UTF-16.
     const QList<QByteArray>& KeptLines() const { return kept_; }
     int64_t LinesRead() const { return lines_; }
 
 private:
+    void FeedStart(QByteArrayView bytes);
+    void Split(QByteArrayView bytes);
     void EndLine();
     void Keep(char byte);
 
     int32_t keep_;
     QList<QByteArray> kept_;
     QByteArray current_;
+    std::optional<Utf16ToUtf8> utf16_;
     bool lineStarted_ = false;
     bool lineCut_ = false;
     bool atStart_ = true;
@@ -50,7 +63,7 @@ private:
 
 // The kept lines as text: UTF-8 when all of them are valid UTF-8, otherwise
 // the Windows code page of the user's language. Throws when a line holds a
-// NUL byte: such a file is binary data, not a list.
+// NUL character: such a file is binary data, not a list.
 QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId);
 
 // Reads the list file at `path`; throws FileError when it cannot be read.

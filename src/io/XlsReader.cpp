@@ -3,10 +3,9 @@
 #include "FileError.h"
 #include "FreexlSheet.h"
 #include "ReaderProcess.h"
+#include "RegularFile.h"
 
 #include <QDataStream>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <cstring>
@@ -36,10 +35,8 @@ std::uint64_t KeyOf(std::uint32_t row, std::uint16_t column)
 
 XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(std::move(reading))
 {
-    if (QFileInfo(path).isDir())
-        throw FileError(CannotRead, path, QStringLiteral("It is a folder, not a file."));
-    if (QFile file(path); !file.open(QIODevice::ReadOnly))
-        throw FileError(CannotRead, path, file.errorString());
+    // Refused here with the reason, before the reader program opens it.
+    OpenRegularFile(path, CannotRead);
     try {
         const QByteArray bytes = RunReader(reading_.ReaderProgram, {path}, ReadingTime);
         QDataStream cells(bytes);

@@ -8,7 +8,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -147,12 +146,9 @@ QString QtPlatform::GuideAddress()
 {
     const QString page = UserDefaultLCID() == LocaleJapanese ? QStringLiteral("index.ja.html")
                                                              : QStringLiteral("index.html");
-    // Installed beside the program, or else in the source tree it was built from.
-    const QString installed =
-        QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("../share/quorvan/guide/") + page);
-    const QString path = QFileInfo::exists(installed)
-                             ? QFileInfo(installed).canonicalFilePath()
-                             : QStringLiteral(QUORVAN_SOURCE_GUIDE "/") + page;
+    // In share/quorvan/guide beside the program's bin folder, installed or in the build tree.
+    const QString path =
+        QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../share/quorvan/guide/") + page);
     return QUrl::fromLocalFile(path).toString();
 }
 

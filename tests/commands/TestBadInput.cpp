@@ -1,3 +1,4 @@
+#include "ListFile.h"
 #include "Spreadsheet.h"
 #include "TestData.h"
 #include "WindowFixture.h"
@@ -5,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace quorvan;
 using testing::WindowFixture;
@@ -35,6 +37,15 @@ void ExpectImportRefused(WindowFixture& window, const QString& path, const QStri
     QCOMPARE(window.platform.Errors.size(), 1);
     const QString message = window.platform.Errors.first();
     QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
+}
+
+// `start`, then zero bytes up to `size` that take no room on the disk.
+void WriteSparseFile(const QString& path, const QByteArray& start, qint64 size)
+{
+    WriteTestFile(path, start);
+    QFile file(path);
+    if (!file.resize(size))
+        qFatal("cannot grow %s", qPrintable(path));
 }
 
 // A real .xlsx workbook, as the program writes it.
@@ -101,6 +112,50 @@ private slots:
         WindowFixture window;
         ExpectImportRefused(window, path, reason);
         VerifyStillUsable(window);
+    }
+
+    // Files that would block the window or be read without end: refused
+    // before they are opened, or once more has been read than any list holds.
+    void listFilesWithoutEnd_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pipe as .txt") << "pipe.txt" << "pipe";
+        QTest::newRow("pipe as .xls") << "pipe.xls" << "pipe";
+        QTest::newRow("/dev/zero as .txt") << "zero.txt" << "device";
+        QTest::newRow("one endless line") << "line.txt" << "too large";
+    }
+
+    void listFilesWithoutEnd()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        if (name.startsWith("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (name == "zero.txt")
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else
+            WriteSparseFile(path, QByteArray(MostLineBytes + 1, 'x'), MostListFileBytes + 1);
+
+        WindowFixture window;
+        ExpectImportRefused(window, path, reason);
+        VerifyStillUsable(window);
+    }
+
+    // Past the first 480 lines a file may go on: it loads like any long list.
+    void longFileAfterAFullList()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("long.txt");
+        WriteSparseFile(path, ReadTestFile(TestData("lines-600.txt")), MostListFileBytes + 1);
+        WindowFixture window;
+        window.platform.OpenAnswers.append(path);
+        window.Click(window.form->Button3);
+        QVERIFY(window.platform.Errors.isEmpty());
+        QCOMPARE(window.form->CT->text(), QStringLiteral("480"));
+        QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
     }
 
     // Root reads and writes anything, so these two skip under root; ctest runs

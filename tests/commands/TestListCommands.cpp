@@ -118,6 +118,7 @@ private slots:
             {"cr-only.txt", {"onetwothree", ""}},
             {"ctrl-z.txt", {"Alice", "Bob"}},
             {"utf8-bom.txt", {"Alice", "Bob"}},
+            {"members-utf16le-bom.txt", {"Aiko", "Bruno", "Chloé", "鈴木 Emi"}},
         };
         for (const auto& [file, members] : files) {
             WindowFixture window;

@@ -4,10 +4,33 @@
 #include "ListReader.h"
 #include "TextDecoding.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quorvan;
+
+Q_DECLARE_METATYPE(QStringConverter::Encoding)
+
+namespace {
+
+// `text` as a file in `encoding`, starting with the byte-order mark.
+QByteArray WithMark(const QString& text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+ListLineSplitter Split(QByteArrayView bytes, int32_t keep, qsizetype piece)
+{
+    ListLineSplitter splitter(keep);
+    for (qsizetype at = 0; at < bytes.size(); at += piece)
+        splitter.Feed(bytes.sliced(at, std::min(piece, bytes.size() - at)));
+    splitter.Finish();
+    return splitter;
+}
+
+} // namespace
 
 class TestListFile : public QObject {
     Q_OBJECT
@@ -29,6 +52,11 @@ private slots:
         QTest::newRow("empty") << "empty.txt" << 1033 << QStringList{} << 0ll;
         QTest::newRow("no final newline")
             << "no-final-newline.txt" << 1033 << QStringList{"no newline at end"} << 1ll;
+        // Notepad's "Unicode" and "Unicode big endian"; these two end in CR LF
+        // written as two bytes, not as two UTF-16 characters.
+        QTest::newRow("UTF-16 LE") << "members-utf16le-bom.txt" << 1041
+                                   << QStringList{"Aiko", "Bruno", "Chloé", "鈴木 Emi"} << 4ll;
+        QTest::newRow("UTF-16 BE") << "members-utf16be-bom.txt" << 1033 << QStringList{"Aiko", "Bruno"} << 2ll;
     }
 
     void fixtures()
@@ -51,25 +79,70 @@ private slots:
         QCOMPARE(read.Kept.last(), QStringLiteral("line480"));
     }
 
+    void piecesSplitAnywhereGiveTheSameLines_data()
+    {
+        QTest::addColumn<QStringConverter::Encoding>("encoding");
+        QTest::newRow("UTF-8") << QStringConverter::Utf8;
+        QTest::newRow("UTF-16 LE") << QStringConverter::Utf16LE;
+        QTest::newRow("UTF-16 BE") << QStringConverter::Utf16BE;
+    }
+
     void piecesSplitAnywhereGiveTheSameLines()
     {
-        const QByteArray bytes("\xEF\xBB\xBF" "A\r\nB\rb\n\nC\x1A" "D\n");
-        for (const int piece : {1, 2, 3, 5, 64}) {
-            ListLineSplitter splitter(480);
-            for (qsizetype at = 0; at < bytes.size(); at += piece)
-                splitter.Feed(QByteArrayView(bytes.mid(at, piece)));
-            splitter.Finish();
+        QFETCH(QStringConverter::Encoding, encoding);
+        const QByteArray bytes = WithMark(QStringLiteral("A\r\nB\rb\n\n😀C\x1A" "D\n"), encoding);
+        for (const qsizetype piece : {1, 2, 3, 5, 64}) {
+            const ListLineSplitter splitter = Split(bytes, 480, piece);
             QCOMPARE(splitter.LinesRead(), 4);
-            QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), QStringList({"A", "Bb", "", "C"}));
+            QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), QStringList({"A", "Bb", "", "😀C"}));
+        }
+    }
+
+    // What is not quite UTF-16: damage shows as U+FFFD where it is.
+    void utf16Lines_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<qint64>("count");
+        const QString damaged(QChar::ReplacementCharacter);
+        QTest::newRow("odd last byte") << QByteArray("\xFF\xFE" "A\0B", 5) << 480 << QStringList{"A" + damaged} << 1ll;
+        QTest::newRow("lone surrogate") << QByteArray("\xFE\xFF\xD8\x3D\0A", 6) << 480 << QStringList{damaged + "A"}
+                                        << 1ll;
+        QTest::newRow("bytes CR LF inside") << QByteArray("\xFF\xFE\r\nA\0", 6) << 480
+                                            << QStringList{QStringLiteral("\u0A0D" "A")} << 1ll;
+        QTest::newRow("first lines kept") << WithMark("a\r\nb\r\nc", QStringConverter::Utf16LE) << 2
+                                          << QStringList{"a", "b"} << 3ll;
+    }
+
+    void utf16Lines()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, keep);
+        QFETCH(QStringList, lines);
+        QFETCH(qint64, count);
+        const ListLineSplitter splitter = Split(bytes, keep, 1);
+        QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), lines);
+        QCOMPARE(splitter.LinesRead(), count);
+    }
+
+    void cutLinesKeepWholeCharacters_data()
+    {
+        QTest::addColumn<QStringConverter::Encoding>("encoding");
+        QTest::addColumn<QString>("character");
+        for (const QString& character : {QStringLiteral("あ"), QStringLiteral("😀")}) {
+            QTest::addRow("UTF-8 %s", qPrintable(character)) << QStringConverter::Utf8 << character;
+            QTest::addRow("UTF-16 %s", qPrintable(character)) << QStringConverter::Utf16LE << character;
         }
     }
 
     void cutLinesKeepWholeCharacters()
     {
-        ListLineSplitter splitter(480);
-        splitter.Feed(QString(MostLineBytes, QChar(0x3042)).toUtf8()); // three bytes each
-        splitter.Finish();
-        QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033).first(), QString(MostLineBytes / 3, QChar(0x3042)));
+        QFETCH(QStringConverter::Encoding, encoding);
+        QFETCH(QString, character);
+        const ListLineSplitter splitter = Split(WithMark(character.repeated(MostLineBytes / 2), encoding), 480, 4096);
+        const QString kept = DecodeListLines(splitter.KeptLines(), 1033).first();
+        QCOMPARE(kept, character.repeated(MostLineBytes / character.toUtf8().size()));
     }
 
     void windowsCodePagesWhenNotUtf8()
@@ -79,13 +152,34 @@ private slots:
                  QStringList({"José", "€uro"}));
         QCOMPARE(DecodeListLines({QByteArray("\x81")}, 1033), QStringList({QString(QChar::ReplacementCharacter)}));
         QCOMPARE(DecodeListLines({QByteArray("caf\xC3\xA9")}, 1041), QStringList({"café"}));
+        // One converter serves the whole file: a line cut inside a character leaves the next one whole.
+        QCOMPARE(DecodeListLines({QByteArray("\x89"), QByteArray("\x89\xEF")}, 1041),
+                 QStringList({QString(QChar::ReplacementCharacter), "会"}));
         QCOMPARE(AnsiCodePage(1041), 932);
         QCOMPARE(AnsiCodePage(2052), 1252);
     }
 
+    void binaryDataIsNotAList_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("binary");
+        QTest::newRow("NUL byte") << QByteArray("a\0b", 3) << true;
+        QTest::newRow("UTF-16 NUL") << QByteArray("\xFF\xFE" "a\0\0\0", 6) << true;
+        QTest::newRow("UTF-16 zero bytes") << QByteArray("\xFE\xFF\0a\0b", 6) << false;
+    }
+
     void binaryDataIsNotAList()
     {
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, DecodeListLines({QByteArray("a\0b", 3)}, 1033));
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, binary);
+        const ListLineSplitter splitter = Split(bytes, 480, 64);
+        bool refused = false;
+        try {
+            DecodeListLines(splitter.KeptLines(), 1033);
+        } catch (const std::invalid_argument&) {
+            refused = true;
+        }
+        QCOMPARE(refused, binary);
     }
 
     void unreadableFilesNameTheFile()

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
@@ -75,15 +76,17 @@ private slots:
         QCOMPARE(QApplication::clipboard()->image().size(), QSize(321, 123));
     }
 
-    void guideExists()
+    // Programs, helpers and the guide keep the installed layout in the build tree too.
+    void guideIsBesideTheProgram()
     {
         QtPlatform platform;
         const QUrl guide(platform.GuideAddress());
         QVERIFY(guide.isLocalFile());
+        QCOMPARE(QFileInfo(guide.toLocalFile()).absolutePath(),
+                 QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../share/quorvan/guide")));
         QVERIFY2(QFileInfo::exists(guide.toLocalFile()), qPrintable(guide.toString()));
     }
 
-    // Programs and helpers keep the installed layout in the build tree too.
     void workbookReaderIsBesideTheProgram()
     {
         QtPlatform platform;
