@@ -3,8 +3,9 @@
 // toolkit's own cost for the same widgets, measured in the same run.
 
 #include "Application.h"
+#include "Commands.h"
+#include "Geometry.h"
 #include "QtPlatform.h"
-#include "TFMAIN.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +28,6 @@ using namespace quorvan;
 namespace {
 
 constexpr int Runs = 15;
-constexpr int MostRows = 480;
 
 // The desktop's own platform, except that the dialogs answer at once with
 // the files below and an error ends the benchmark.
@@ -82,18 +82,32 @@ void Report(const char* name, double median, double floor)
     std::fflush(stdout);
 }
 
-std::unique_ptr<TFMAIN> ShownWindow()
+// The window with its commands, shown.
+struct Lottery {
+    Lottery() : commands(window)
+    {
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            std::fprintf(stderr, "warning: window not exposed\n");
+    }
+
+    void Run(void (Commands::*command)())
+    {
+        window.runCommand([&] { (commands.*command)(); });
+    }
+
+    MainWindow window{platform};
+    Commands commands;
+};
+
+std::unique_ptr<Lottery> ShownWindow()
 {
-    auto form = std::make_unique<TFMAIN>(platform);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        std::fprintf(stderr, "warning: window not exposed\n");
-    return form;
+    return std::make_unique<Lottery>();
 }
 
-void ChooseCount(TFMAIN& form, int count)
+void ChooseCount(Lottery& form, int count)
 {
-    form.UpDown1->RequestPosition(count);
+    form.window.countSpinner->requestPosition(count);
 }
 
 // The toolkit alone: `count` bare edit boxes created hidden, placed, named,
@@ -141,38 +155,38 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     ConfigureApplication(application);
 
-    std::unique_ptr<TFMAIN> form;
+    std::unique_ptr<Lottery> form;
     Report("startup", Median([&] { form.reset(); }, [&] { form = ShownWindow(); }));
 
     Report("setup-480",
            Median(
                [&] {
                    form = ShownWindow();
-                   ChooseCount(*form, MostRows);
+                   ChooseCount(*form, MostMembers);
                },
-               [&] { form->RunCommand([&] { form->BitBtn1Click(); }); }),
-           EditBoxFloor(2 * (MostRows - 1)));
+               [&] { form->Run(&Commands::onSetUp); }),
+           EditBoxFloor(2 * (MostMembers - 1)));
 
-    Report("build-480", Median([] {}, [&] { form->RunCommand([&] { form->BitBtn2Click(); }); }));
+    Report("build-480", Median([] {}, [&] { form->Run(&Commands::onBuild); }));
 
-    EditBox* lastHit = form->FindEditBox(QStringLiteral("edit2_480"));
-    Report("hit-click-480", Median([] {}, [&] { form->RunCommand([&] { form->phit(lastHit); }); }));
+    Report("hit-click-480",
+           Median([] {}, [&] { form->window.runCommand([&] { form->commands.onHitClicked(MostMembers); }); }));
 
     const auto builtWindow = [&] {
         form = ShownWindow();
-        ChooseCount(*form, MostRows);
-        form->RunCommand([&] { form->BitBtn1Click(); });
-        form->RunCommand([&] { form->BitBtn2Click(); });
+        ChooseCount(*form, MostMembers);
+        form->Run(&Commands::onSetUp);
+        form->Run(&Commands::onBuild);
     };
-    Report("hit-all-480", Median(builtWindow, [&] { form->RunCommand([&] { form->Button1Click(); }); }),
-           EditBoxFloor(MostRows));
+    Report("hit-all-480", Median(builtWindow, [&] { form->Run(&Commands::onHitAll); }),
+           EditBoxFloor(MostMembers));
 
     Report("reset-480", Median(
                             [&] {
                                 builtWindow();
-                                form->RunCommand([&] { form->Button1Click(); });
+                                form->Run(&Commands::onHitAll);
                             },
-                            [&] { form->RunCommand([&] { form->BitBtn3Click(); }); }));
+                            [&] { form->Run(&Commands::onReset); }));
 
     QTemporaryDir folder;
     platform.OpenFile = folder.filePath(QStringLiteral("members.txt"));
@@ -184,14 +198,14 @@ int main(int argc, char* argv[])
             list.write(QStringLiteral("Member %1\r\n").arg(line).toUtf8());
     }
     Report("import-text-480",
-           Median([&] { form = ShownWindow(); }, [&] { form->RunCommand([&] { form->Button3Click(); }); }),
-           EditBoxFloor(2 * (MostRows - 1)));
-    Report("shuffle-480", Median([] {}, [&] { form->RunCommand([&] { form->Button4Click(); }); }));
+           Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }),
+           EditBoxFloor(2 * (MostMembers - 1)));
+    Report("shuffle-480", Median([] {}, [&] { form->Run(&Commands::onShuffleMembers); }));
 
-    form->RunCommand([&] { form->BitBtn2Click(); });
-    form->RunCommand([&] { form->Button1Click(); });
+    form->Run(&Commands::onBuild);
+    form->Run(&Commands::onHitAll);
     platform.SaveFile = folder.filePath(QStringLiteral("result.txt"));
-    Report("export-text-480", Median([] {}, [&] { form->RunCommand([&] { form->Button2Click(); }); }));
+    Report("export-text-480", Median([] {}, [&] { form->Run(&Commands::onSaveText); }));
 
     // The same length of list in the Japanese code page, read by a Japanese user.
     platform.OpenFile = folder.filePath(QStringLiteral("members-cp932.txt"));
@@ -204,21 +218,21 @@ int main(int argc, char* argv[])
     }
     platform.Locale = LocaleJapanese;
     Report("import-cp932-480",
-           Median([&] { form = ShownWindow(); }, [&] { form->RunCommand([&] { form->Button3Click(); }); }));
+           Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }));
     platform.Locale.reset();
 
     platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.xls");
     Report("import-xls-480",
-           Median([&] { form = ShownWindow(); }, [&] { form->RunCommand([&] { form->Button3Click(); }); }),
-           EditBoxFloor(2 * (MostRows - 1)));
-    form->RunCommand([&] { form->BitBtn2Click(); });
-    form->RunCommand([&] { form->Button1Click(); });
+           Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }),
+           EditBoxFloor(2 * (MostMembers - 1)));
+    form->Run(&Commands::onBuild);
+    form->Run(&Commands::onHitAll);
     const std::pair<const char*, QString> exports[] = {{"export-xls-480", QStringLiteral("result.xls")},
                                                         {"export-xlsx-480", QStringLiteral("result.xlsx")}};
     for (const auto& [name, file] : exports) {
         platform.SaveFile = folder.filePath(file);
         Report(name, Median([&] { QFile::remove(platform.SaveFile); },
-                            [&] { form->RunCommand([&] { form->Button7Click(); }); }));
+                            [&] { form->Run(&Commands::onSaveWorkbook); }));
     }
 
     std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());

@@ -1,6 +1,7 @@
 #include "Application.h"
+#include "Commands.h"
+#include "MainWindow.h"
 #include "QtPlatform.h"
-#include "TFMAIN.h"
 
 #include <QApplication>
 
@@ -10,7 +11,8 @@ int main(int argc, char* argv[])
     quorvan::ConfigureApplication(application);
 
     quorvan::QtPlatform platform;
-    quorvan::TFMAIN FMAIN(platform);
-    FMAIN.show();
+    quorvan::MainWindow window(platform);
+    quorvan::Commands commands(window);
+    window.show();
     return QApplication::exec();
 }

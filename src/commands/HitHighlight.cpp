@@ -1,45 +1,25 @@
-#include "HitHighlight.h"
+// A click on a hit box: the path drawn red until now goes back to black, and
+// the clicked hit's path is drawn in red. Nothing happens before Build.
 
-#include "MainForm.h"
+#include "Commands.h"
 #include "Tracing.h"
-
-#include <stdexcept>
 
 namespace quorvan {
 
-namespace {
-
-constexpr int PrefixLength = 6; // "edit2_"
-constexpr int MostDigits = 3;
-
-// The row number a hit box carries in its name.
-int32_t RowOfHitBox(const EditBox& hitBox)
+void Commands::onHitClicked(int row)
 {
-    bool converted = false;
-    const int32_t row = hitBox.objectName().mid(PrefixLength, MostDigits).toInt(&converted, 10);
-    if (!converted)
-        throw std::invalid_argument("The box \"" + hitBox.objectName().toStdString()
-                                    + "\" does not name a hit row");
-    return row;
-}
-
-} // namespace
-
-void RunHitHighlight(MainForm& form, const EditBox& hitBox)
-{
-    if (form.State.LadderBuilt != 1)
+    if (!model_.LadderBuilt)
         return;
-    LadderBitmap& bitmap = form.Bitmap();
-    if (form.State.LitHit != 0) {
+    LadderBitmap& bitmap = window_.bitmap();
+    if (model_.LitHit != 0) {
         bitmap.SetPenColour(ColourBlack);
         bitmap.SetPenWidth(2);
-        TraceFromHit(form.State.Grid, bitmap, form.State.LitHit);
+        TraceFromHit(window_.grid, bitmap, model_.LitHit);
     }
-    const int32_t row = RowOfHitBox(hitBox);
-    form.State.LitHit = row;
+    model_.LitHit = row;
     bitmap.SetPenColour(ColourRed);
     bitmap.SetPenWidth(2);
-    TraceFromHit(form.State.Grid, bitmap, row);
+    TraceFromHit(window_.grid, bitmap, row);
 }
 
 } // namespace quorvan

@@ -1,6 +1,8 @@
-#include "ListImport.h"
+// What the member and hit list imports share: the open dialog and reading
+// the file chosen in it.
 
-#include "MainForm.h"
+#include "Commands.h"
+#include "ListReader.h"
 
 namespace quorvan {
 
@@ -8,17 +10,17 @@ namespace {
 const QString ListFilter = QStringLiteral("*.txt;*.xls|*.txt;*.xls|*.*|*.*");
 } // namespace
 
-std::optional<QString> ChooseListFile(MainForm& form)
+std::optional<QString> Commands::chooseListFile()
 {
-    auto chosen = form.Environment().GetOpenFileName(ListFilter, form.OpenDialog1FileName);
+    auto chosen = window_.platform().GetOpenFileName(ListFilter, model_.LastListFile);
     if (chosen)
-        form.OpenDialog1FileName = *chosen;
+        model_.LastListFile = *chosen;
     return chosen;
 }
 
-ListRead ReadList(MainForm& form, const QString& path, int32_t keep)
+ListRead Commands::readList(const QString& path, int32_t keep)
 {
-    Platform& platform = form.Environment();
+    Platform& platform = window_.platform();
     const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-xls-reader")),
                                     [&](const QDate& date) { return platform.ShortDate(date); },
                                     [&](const QTime& time) { return platform.LongTime(time); }};

@@ -1,50 +1,45 @@
-#include "MemberImport.h"
+// Loads the member list from a file: one row per member, at most 480, and
+// offers the hit list import. A cancelled dialog resets the window.
 
+#include "Commands.h"
 #include "Geometry.h"
-#include "ListImport.h"
-#include "MainForm.h"
-#include "Reset.h"
-#include "RowSetup.h"
 
 #include <algorithm>
 
 namespace quorvan {
 
-void RunMemberImport(MainForm& form)
+void Commands::onLoadMembers()
 {
-    form.State.RowCount = form.UpDown1->Position();
-    form.UpDown1->RequestPosition(2);
-    RunRowSetup(form);
-    form.BitBtn2->setEnabled(false);
-    form.Edit1_1->clear();
-    form.Edit2_1->clear();
-    form.repaint();
+    model_.RowCount = window_.countSpinner->position();
+    window_.countSpinner->requestPosition(2);
+    onSetUp();
+    window_.apply(Step::MemberImportBegins);
+    window_.firstMemberBox->clear();
+    window_.firstHitBox->clear();
+    window_.repaint();
 
-    const auto path = ChooseListFile(form);
+    const auto path = chooseListFile();
     if (!path) {
-        RunReset(form);
-        form.SetDefaultCursor();
+        onReset();
+        window_.setDefaultCursor();
         return;
     }
-    form.SetBusyCursor();
-    const ListRead list = ReadList(form, *path, MostMembers);
+    window_.setBusyCursor();
+    const ListRead list = readList(*path, MostMembers);
     for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
         if (member == 1)
-            form.Edit1_1->setText(list.Kept.first());
+            window_.firstMemberBox->setText(list.Kept.first());
         else
-            CreateRowBoxes(form, static_cast<int32_t>(member), list.Kept[member - 1]);
+            window_.createRow(static_cast<int32_t>(member), list.Kept[member - 1]);
     }
 
     const auto count = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
-    form.UpDown1->RequestPosition(count);
-    form.CT->SetCaption(QString::number(count));
-    form.Label1->SetCaption(QString::number(count));
-    form.Button6->setEnabled(true);
-    form.Button4->setEnabled(true);
-    form.Button5->setEnabled(false);
-    form.BitBtn1->setEnabled(false);
-    form.BitBtn2->setEnabled(true);
-    form.SetDefaultCursor();
+    window_.countSpinner->requestPosition(count);
+    window_.countDisplay->setCaption(QString::number(count));
+    model_.MembersLoaded = count;
+    window_.showLoadedCounts();
+    window_.apply(Step::MembersLoaded);
+    window_.setDefaultCursor();
 }
 
 } // namespace quorvan

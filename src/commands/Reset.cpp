@@ -1,65 +1,52 @@
-#include "Reset.h"
+// Reset: back to the start of a new lottery, two empty rows and an empty
+// ladder, from whatever state the window is in.
 
-#include "MainForm.h"
-#include "ResultColumn.h"
-#include "RowSetup.h"
+#include "Commands.h"
 #include "Texts.h"
 #include "Tracing.h"
+#include "WindowDesign.h"
 
 namespace quorvan {
 
-namespace {
-constexpr int DesignedWidth = 735;
-} // namespace
-
-void RunReset(MainForm& form)
+void Commands::onReset()
 {
-    form.SetBusyCursor();
-    if (form.State.ResultColumnShown == 1) {
-        SetResultColumn(form, RemoveColumn);
-        form.State.ResultColumnShown = 0;
+    window_.setBusyCursor();
+    if (model_.ResultColumnShown) {
+        setResultColumn(RemoveColumn);
+        model_.ResultColumnShown = false;
     }
-    form.SetOuterWidth(DesignedWidth);
+    window_.setOuterWidth(DesignedWidth);
 
     // Every row that has boxes is freed by the Set-up that follows.
-    form.State.RowCount = form.UpDown1->Position();
-    form.UpDown1->RequestPosition(1);
-    RunRowSetup(form);
-    form.Edit1_1->clear();
-    form.Edit2_1->clear();
+    model_.RowCount = window_.countSpinner->position();
+    window_.countSpinner->requestPosition(1);
+    onSetUp();
+    window_.firstMemberBox->clear();
+    window_.firstHitBox->clear();
 
     // Two plain lines across the empty ladder.
-    form.State.Grid.Clear();
-    LadderBitmap& bitmap = form.Bitmap();
+    window_.grid.Clear();
+    LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    const int32_t rows = form.UpDown1->Position();
+    const int32_t rows = window_.countSpinner->position();
     for (int32_t line = 1; line <= rows; ++line)
-        TraceFromHit(form.State.Grid, bitmap, line);
+        TraceFromHit(window_.grid, bitmap, line);
     bitmap.SetPenWidth(2);
-    form.CT->SetCaption(QString::number(rows));
+    window_.countDisplay->setCaption(QString::number(rows));
+    window_.apply(Step::Reset);
 
-    form.BitBtn2->setEnabled(false);
-    form.UpDown1->setEnabled(true);
-    form.BitBtn1->setEnabled(true);
-    form.CheckBox1->setEnabled(true);
-    form.Button6->setEnabled(false);
-    form.Button1->setEnabled(false);
-    form.Button4->setEnabled(false);
-    form.Button5->setEnabled(false);
-    form.Button3->setEnabled(true);
-
-    form.Label1->SetCaption({});
-    form.Label2->SetCaption({});
-    form.SText->SetCaption(form.Localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
-    form.State.LadderBuilt = 0;
-    form.State.LitHit = 0;
-    form.State.MemberShuffleCount = 0;
-    form.State.HitShuffleCount = 0;
-    const QString shuffle = form.Localized(texts::ShuffleJapanese, texts::ShuffleEnglish);
-    form.Button4->setText(shuffle);
-    form.Button5->setText(shuffle);
-    form.SetDefaultCursor();
+    model_.MembersLoaded.reset();
+    model_.HitsLoaded.reset();
+    window_.showLoadedCounts();
+    window_.messageLine->setCaption(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
+    model_.LadderBuilt = false;
+    model_.LitHit = 0;
+    model_.MemberShuffleCount = 0;
+    model_.HitShuffleCount = 0;
+    window_.showShuffleCount(Column::Members);
+    window_.showShuffleCount(Column::Hits);
+    window_.setDefaultCursor();
 }
 
 } // namespace quorvan

@@ -1,9 +1,7 @@
-#include "ResultColumn.h"
+// ［HIT-ALL］ and the result column: every hit traced in black, and beside
+// it the member it reaches.
 
-#include "Checked.h"
-#include "Geometry.h"
-#include "MainForm.h"
-#include "Texts.h"
+#include "Commands.h"
 #include "Tracing.h"
 
 #include <algorithm>
@@ -11,79 +9,60 @@
 namespace quorvan {
 
 namespace {
-
-constexpr int ResultLeft = 703;
-constexpr int ResultWidth = 100;
-constexpr int ResultHeight = 20;
-constexpr int WidthWithResults = 840;
-
-void RemoveResultBoxes(MainForm& form, int32_t rows)
-{
-    for (int32_t row = 1; row <= rows; ++row)
-        form.FreeComponent(texts::ResultBoxName(row));
-}
-
-void CreateResultBoxes(MainForm& form)
-{
-    const int base = form.FindComponent(texts::HitBoxName(1))->y();
-    const int32_t rows = form.UpDown1->Position();
-    for (int32_t row = 1; row <= rows; ++row) {
-        const int top = CheckedAdd(base, CheckedMul(RowPitch, CheckedSub(row, 1)));
-        form.CreateEditBox(texts::ResultBoxName(row), ResultLeft, top, ResultWidth, ResultHeight)->show();
-    }
-}
-
-void FillResultBox(MainForm& form, int32_t hit, const ControlFont& memberFont)
-{
-    const int32_t member = TraceFromHit(form.State.Grid, form.Bitmap(), hit);
-    const QString memberText = form.EditBoxNamed(texts::MemberBoxName(member)).text();
-    EditBox& resultBox = form.EditBoxNamed(texts::ResultBoxName(hit));
-    SetControlFont(&resultBox, memberFont);
-    resultBox.setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
-}
-
+constexpr int WidthWithResults = 840; // the result column shows at x = 703 .. 803
 } // namespace
 
-void SetResultColumn(MainForm& form, int32_t mode)
+void Commands::removeResultBoxes(int32_t rows)
 {
-    if (mode == RemoveColumn)
-        RemoveResultBoxes(form, form.State.RowCount);
-    else
-        CreateResultBoxes(form);
-    form.Button1->setEnabled(false);
-    form.Button2->setEnabled(false);
-    form.Button7->setEnabled(false);
+    for (int32_t row = 1; row <= rows; ++row)
+        window_.freeBox(Column::Results, row);
 }
 
-void RunHitAll(MainForm& form)
+void Commands::setResultColumn(ResultColumnMode mode)
 {
-    form.SetBusyCursor();
+    if (mode == RemoveColumn) {
+        removeResultBoxes(model_.RowCount);
+    } else {
+        const int32_t rows = window_.countSpinner->position();
+        for (int32_t row = 1; row <= rows; ++row)
+            window_.createResultBox(row);
+    }
+    window_.apply(Step::ResultColumnSet);
+}
+
+void Commands::onHitAll()
+{
+    window_.setBusyCursor();
     // A column left by an earlier ［HIT-ALL］ goes first, so each row keeps exactly one box.
-    if (form.State.ResultColumnShown == 1)
-        RemoveResultBoxes(form, std::max(form.State.RowCount, form.UpDown1->Position()));
-    SetResultColumn(form, CreateColumn);
-    form.State.ResultColumnShown = 1;
-    form.SetOuterWidth(WidthWithResults);
+    if (model_.ResultColumnShown)
+        removeResultBoxes(std::max(model_.RowCount, window_.countSpinner->position()));
+    setResultColumn(CreateColumn);
+    model_.ResultColumnShown = true;
+    window_.setOuterWidth(WidthWithResults);
 
-    form.Bitmap().SetPenColour(ColourBlack);
-    form.Bitmap().SetPenWidth(2);
-    const int32_t rows = form.UpDown1->Position();
-    const ControlFont memberFont = ControlFontOf(form.Edit1_1); // nothing changes it meanwhile
-    for (int32_t hit = 1; hit <= rows; ++hit)
-        FillResultBox(form, hit, memberFont);
+    LadderBitmap& bitmap = window_.bitmap();
+    bitmap.SetPenColour(ColourBlack);
+    bitmap.SetPenWidth(2);
+    const int32_t rows = window_.countSpinner->position();
+    const ControlFont memberFont = ControlFontOf(window_.firstMemberBox); // nothing changes it meanwhile
+    for (int32_t hit = 1; hit <= rows; ++hit) {
+        const int32_t member = TraceFromHit(window_.grid, bitmap, hit);
+        const QString memberText = window_.memberBox(member).text();
+        EditBox& result = window_.resultBox(hit);
+        SetControlFont(&result, memberFont);
+        result.setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
+    }
 
-    form.Button2->setEnabled(true);
-    form.Button7->setEnabled(true);
-    form.SetDefaultCursor();
+    window_.apply(Step::HitAllEnds);
+    window_.setDefaultCursor();
 }
 
-QList<ResultPair> ResultPairs(MainForm& form)
+QList<ResultPair> Commands::resultPairs() const
 {
     QList<ResultPair> results;
-    const int32_t rows = form.UpDown1->Position();
+    const int32_t rows = window_.countSpinner->position();
     for (int32_t row = 1; row <= rows; ++row)
-        results.append({form.EditBoxNamed(texts::HitBoxName(row)).text(),
-                        form.EditBoxNamed(texts::ResultBoxName(row)).text()});
+        results.append({window_.hitBox(row).text(), window_.resultBox(row).text()});
     return results;
 }
 

@@ -1,53 +1,44 @@
-#include "Shuffle.h"
+// Shuffle: puts the texts of a column's boxes 1 .. the row count into a
+// random order and shows in the column's button how often it was shuffled.
 
 #include "Checked.h"
-#include "MainForm.h"
-#include "Texts.h"
+#include "Commands.h"
 
 #include <vector>
 
 namespace quorvan {
 
-namespace {
+void Commands::onShuffleMembers() { shuffle(Column::Members); }
+void Commands::onShuffleHits() { shuffle(Column::Hits); }
 
-EditBox& BoxOfRow(MainForm& form, ShuffleColumn column, int32_t row)
+void Commands::shuffle(Column column)
 {
-    return form.EditBoxNamed(column == ShuffleColumn::Members ? texts::MemberBoxName(row) : texts::HitBoxName(row));
-}
+    const bool members = column == Column::Members;
+    window_.apply(members ? Step::MemberShuffleBegins : Step::HitShuffleBegins);
 
-} // namespace
-
-void RunShuffle(MainForm& form, ShuffleColumn column)
-{
-    QPushButton* button = column == ShuffleColumn::Members ? form.Button4 : form.Button5;
-    int32_t& shuffles =
-        column == ShuffleColumn::Members ? form.State.MemberShuffleCount : form.State.HitShuffleCount;
-    button->setEnabled(false);
-
-    const int32_t rows = form.UpDown1->Position();
+    const int32_t rows = window_.countSpinner->position();
     std::vector<QString> saved(static_cast<size_t>(rows) + 1);
     for (int32_t row = 1; row <= rows; ++row) {
-        EditBox& box = BoxOfRow(form, column, row);
+        EditBox& box = window_.box(column, row);
         saved[row] = box.text();
         box.clear();
     }
 
     // Row m receives the text of the m-th distinct row drawn.
-    form.State.Random.SeedRandom();
+    window_.random.SeedRandom();
     std::vector<int32_t> slot(static_cast<size_t>(rows) + 1, 0);
     for (int32_t drawn = 0; drawn != rows;) {
-        const int32_t row = form.State.Random.RandomBelow(rows) + 1;
+        const int32_t row = window_.random.RandomBelow(rows) + 1;
         if (slot[row] == 0)
             slot[row] = ++drawn;
     }
     for (int32_t row = 1; row <= rows; ++row)
-        BoxOfRow(form, column, slot[row]).setText(saved[row]);
+        window_.box(column, slot[row]).setText(saved[row]);
 
+    int32_t& shuffles = members ? model_.MemberShuffleCount : model_.HitShuffleCount;
     shuffles = CheckedAdd(shuffles, 1);
-    button->setText(QStringLiteral("%1(%2)")
-                        .arg(form.Localized(texts::ShuffleJapanese, texts::ShuffleEnglish))
-                        .arg(shuffles));
-    button->setEnabled(true);
+    window_.showShuffleCount(column);
+    window_.apply(members ? Step::MemberShuffleEnds : Step::HitShuffleEnds);
 }
 
 } // namespace quorvan

@@ -1,7 +1,6 @@
-#include "SpreadsheetResult.h"
+// Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
-#include "MainForm.h"
-#include "ResultColumn.h"
+#include "Commands.h"
 #include "Spreadsheet.h"
 
 #include <QFileInfo>
@@ -15,15 +14,15 @@ const QString AnyFileFilter = QStringLiteral("*.*|*.*");
 
 } // namespace
 
-void RunSpreadsheetResult(MainForm& form)
+void Commands::onSaveWorkbook()
 {
-    Platform& platform = form.Environment();
+    Platform& platform = window_.platform();
     const auto path = platform.GetSaveFileName(
-        AnyFileFilter, form.Localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
+        AnyFileFilter, window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!path)
         return;
     if (QFileInfo(*path).isFile()
-        && !platform.AskYesNo(form.Localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
+        && !platform.AskYesNo(window_.localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
                                              QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
                                   .arg(*path)))
         return;
@@ -36,11 +35,10 @@ void RunSpreadsheetResult(MainForm& form)
     sheet.SetCells(1, 1, platform.ShortDate(now.date()) + QLatin1Char(' ') + platform.LongTime(now.time()));
     sheet.SetCells(1, 2, QStringLiteral("Member"));
     sheet.SetCells(1, 3, QStringLiteral("Hit"));
-    int row = 1;
-    for (const ResultPair& result : ResultPairs(form)) {
-        ++row;
-        sheet.SetCells(row, 2, result.Member);
-        sheet.SetCells(row, 3, result.Hit);
+    const QList<ResultPair> results = resultPairs();
+    for (int row = 1; row <= results.size(); ++row) {
+        sheet.SetCells(row + 1, 2, results[row - 1].Member);
+        sheet.SetCells(row + 1, 3, results[row - 1].Hit);
     }
     book.SaveAs(*path);
     book.close();

@@ -1,8 +1,7 @@
-#include "TextResult.h"
+// Text: appends a block of the hit/member pairs under a time stamp to a file
+// the user chooses, leaving what the file held untouched.
 
-#include "MainForm.h"
-#include "ResultColumn.h"
-#include "TextResultFile.h"
+#include "Commands.h"
 
 namespace quorvan {
 
@@ -10,17 +9,15 @@ namespace {
 const QString AnyFileFilter = QStringLiteral("*.*|*.*");
 } // namespace
 
-void RunTextResult(MainForm& form)
+void Commands::onSaveText()
 {
-    Platform& platform = form.Environment();
+    Platform& platform = window_.platform();
     const auto path = platform.GetSaveFileName(
-        AnyFileFilter, form.Localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
+        AnyFileFilter, window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
     if (!path)
         return;
     const QDateTime now = platform.LocalNow();
-    const QByteArray block =
-        TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), ResultPairs(form));
-    AppendTextResult(*path, block);
+    AppendTextResult(*path, TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs()));
 }
 
 } // namespace quorvan

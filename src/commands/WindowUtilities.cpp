@@ -1,39 +1,42 @@
-#include "WindowUtilities.h"
+// The small commands of the window: the box font, the window capture and
+// the user guide.
 
-#include "MainForm.h"
-#include "Texts.h"
+#include "Commands.h"
 
 namespace quorvan {
 
-void RunFontDialog(MainForm& form, const std::function<void(const ControlFont&)>& apply)
+// Opens the font dialog; each Apply in it gives its font to the boxes.
+void Commands::onChooseFont()
 {
-    const auto confirmed = form.Environment().ChooseFont(form.FontDialog1, [&](const ControlFont& font) {
-        form.FontDialog1 = font;
-        apply(font);
+    const auto confirmed = window_.platform().ChooseFont(model_.BoxFont, [this](const ControlFont& font) {
+        model_.BoxFont = font;
+        window_.runCommand([this, &font] { onApplyFont(font); });
     });
     if (confirmed)
-        form.FontDialog1 = *confirmed;
+        model_.BoxFont = *confirmed;
 }
 
-void ApplyFontToRows(MainForm& form, const ControlFont& font)
+// Gives `font` to the member and hit boxes of rows 1 .. the spinner's count
+// that exist; result boxes keep theirs.
+void Commands::onApplyFont(const ControlFont& font)
 {
-    const int32_t rows = form.UpDown1->Position();
+    const int32_t rows = window_.countSpinner->position();
     for (int32_t row = 1; row <= rows; ++row) {
-        for (const QString& name : {texts::MemberBoxName(row), texts::HitBoxName(row)}) {
-            if (EditBox* box = form.FindEditBox(name))
+        for (const Column column : {Column::Members, Column::Hits}) {
+            if (EditBox* box = window_.findBox(column, row))
                 SetControlFont(box, font);
         }
     }
 }
 
-void RunWindowCapture(MainForm& form)
+void Commands::onCapture()
 {
-    form.Environment().CaptureWindowToClipboard(&form);
+    window_.platform().CaptureWindowToClipboard(&window_);
 }
 
-void RunGuideLink(MainForm& form)
+void Commands::onOpenGuide()
 {
-    form.Environment().OpenAddress(form.Environment().GuideAddress());
+    window_.platform().OpenAddress(window_.platform().GuideAddress());
 }
 
 } // namespace quorvan

@@ -35,7 +35,7 @@ void SetControlFont(QWidget* control, const ControlFont& font)
 void SetControlText(QWidget* control, const QString& text)
 {
     if (auto* staticText = dynamic_cast<StaticText*>(control))
-        staticText->SetCaption(text);
+        staticText->setCaption(text);
     else if (auto* button = dynamic_cast<QAbstractButton*>(control))
         button->setText(text);
     else if (auto* edit = dynamic_cast<QLineEdit*>(control))
@@ -44,7 +44,7 @@ void SetControlText(QWidget* control, const QString& text)
         throw std::logic_error("Control " + control->objectName().toStdString() + " has no text");
 }
 
-void StaticText::SetCaption(const QString& text)
+void StaticText::setCaption(const QString& text)
 {
     setText(text);
     adjustSize();
@@ -57,7 +57,7 @@ void StaticText::changeEvent(QEvent* event)
         adjustSize();
 }
 
-EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
+EditBox::EditBox(int row, QWidget* parent) : QLineEdit(parent), row_(row)
 {
     // A text the program puts into a box (a list, a shuffle, a result) shows
     // its beginning, as a name is read; Qt would leave the end in view. The
@@ -68,35 +68,35 @@ EditBox::EditBox(QWidget* parent) : QLineEdit(parent)
     });
 }
 
-int EditBox::FontHeight() const
+int EditBox::fontHeight() const
 {
     return QFontInfo(font()).pixelSize() + EditBoxChrome;
 }
 
-void EditBox::SetBounds(int left, int top, int width, int /*height*/)
+void EditBox::setBounds(int left, int top, int width, int /*height*/)
 {
-    setGeometry(left, top, width, FontHeight());
+    setGeometry(left, top, width, fontHeight());
 }
 
 void EditBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
-        OnClick(this);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(row_);
 }
 
 void EditBox::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        resize(width(), FontHeight());
+        resize(width(), fontHeight());
 }
 
 void Picture::mouseReleaseEvent(QMouseEvent* event)
 {
     QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick)
-        OnClick();
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
 }
 
 } // namespace quorvan

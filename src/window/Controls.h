@@ -7,8 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include <functional>
-
 namespace quorvan {
 
 ControlFont ControlFontOf(const QWidget* control);
@@ -19,38 +17,50 @@ void SetControlText(QWidget* control, const QString& text);
 
 // Static text and labels: size themselves to their text whenever it is set.
 class StaticText : public QLabel {
+    Q_OBJECT
 public:
     using QLabel::QLabel;
-    void SetCaption(const QString& text);
+    void setCaption(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;
 };
 
-// A single-line edit box whose height follows its font, with a click handler.
-// A text set while the box has no focus shows from its beginning.
+// A single-line edit box of one row of the lottery, whose height follows its
+// font. A text set while the box has no focus shows from its beginning.
 class EditBox : public QLineEdit {
+    Q_OBJECT
 public:
-    using ClickHandler = std::function<void(EditBox*)>;
+    // The designed first boxes are those of row 1.
+    explicit EditBox(int row = 1, QWidget* parent = nullptr);
 
-    explicit EditBox(QWidget* parent = nullptr);
+    // The row the box belongs to.
+    int row() const { return row_; }
 
     // Places the box; the height given is replaced by the height of its font.
-    void SetBounds(int left, int top, int width, int height);
-    int FontHeight() const;
+    void setBounds(int left, int top, int width, int height);
+    int fontHeight() const;
 
-    ClickHandler OnClick;
+signals:
+    // A click with the left button inside the box.
+    void clicked(int row);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+
+private:
+    int row_;
 };
 
 // A picture that answers a click.
 class Picture : public QLabel {
+    Q_OBJECT
 public:
     using QLabel::QLabel;
-    std::function<void()> OnClick;
+
+signals:
+    void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;

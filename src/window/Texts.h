@@ -14,9 +14,4 @@ inline const QString StartPromptEnglish =
 inline const QString ShuffleJapanese = QStringLiteral("ｼｬｯﾌﾙ");
 inline const QString ShuffleEnglish = QStringLiteral("Shuffle");
 
-// Row names: a column prefix followed by the row number.
-inline QString MemberBoxName(int row) { return QStringLiteral("edit1_%1").arg(row); }
-inline QString HitBoxName(int row) { return QStringLiteral("edit2_%1").arg(row); }
-inline QString ResultBoxName(int row) { return QStringLiteral("edit3_%1").arg(row); }
-
 } // namespace quorvan::texts

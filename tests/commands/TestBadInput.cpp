@@ -23,17 +23,22 @@ long PeakRssMegabytes()
 // After a failed command the window takes the next one: Reset, then Set-up.
 void VerifyStillUsable(WindowFixture& window)
 {
-    window.Click(window.form->BitBtn3);
-    window.Click(window.form->BitBtn1);
-    QVERIFY(window.form->FindComponent("edit1_2"));
+    window.Click(window->resetButton);
+    window.Click(window->setUpButton);
+    QVERIFY(window->findControl("edit1_2"));
     QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+}
+
+// The command that writes a result file: "Text" or "Excel".
+QPushButton* SaveButton(WindowFixture& window, const QString& file)
+{
+    return file == QLatin1String("Text") ? window->saveTextButton : window->saveWorkbookButton;
 }
 
 // The member import of `path` ends with one message naming the file and `reason`.
 void ExpectImportRefused(WindowFixture& window, const QString& path, const QString& reason)
 {
-    window.platform.OpenAnswers.append(path);
-    window.Click(window.form->Button3);
+    window.Load(window->loadMembersButton, path);
     QCOMPARE(window.platform.Errors.size(), 1);
     const QString message = window.platform.Errors.first();
     QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
@@ -151,10 +156,9 @@ private slots:
         const QString path = folder.filePath("long.txt");
         WriteSparseFile(path, ReadTestFile(TestData("lines-600.txt")), MostListFileBytes + 1);
         WindowFixture window;
-        window.platform.OpenAnswers.append(path);
-        window.Click(window.form->Button3);
+        window.Load(window->loadMembersButton, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window.form->CT->text(), QStringLiteral("480"));
+        QCOMPARE(window->countDisplay->text(), QStringLiteral("480"));
         QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
     }
 
@@ -179,21 +183,21 @@ private slots:
 
         WindowFixture window;
         ExpectImportRefused(window, path, "ermission");
-        QCOMPARE(window.form->Edit1_1->text(), QString());
+        QCOMPARE(window->firstMemberBox->text(), QString());
         VerifyStillUsable(window);
     }
 
     void resultsIntoFolderWithoutWritePermission_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Text") << "Button2" << "result.txt";
-        QTest::newRow("Excel") << "Button7" << "result.xls";
+        QTest::newRow("Text") << "Text" << "result.txt";
+        QTest::newRow("Excel") << "Excel" << "result.xls";
     }
 
     void resultsIntoFolderWithoutWritePermission()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, file);
         QFETCH(QString, name);
         QTemporaryDir folder;
         QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -204,7 +208,7 @@ private slots:
         WindowFixture window;
         window.PlayLottery(3);
         window.platform.SaveAnswers.append(path);
-        window.Click(window.form->FindComponent(button));
+        window.Click(SaveButton(window, file));
         QCOMPARE(window.platform.Errors.size(), 1);
         const QString message = window.platform.Errors.first();
         QVERIFY2(message.contains(path) && message.contains("ermission"), qPrintable(message));
@@ -226,10 +230,9 @@ private slots:
         }
         const long before = PeakRssMegabytes();
         WindowFixture window;
-        window.platform.OpenAnswers.append(path);
-        window.Click(window.form->Button3);
+        window.Load(window->loadMembersButton, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window.form->CT->text(), QStringLiteral("480"));
+        QCOMPARE(window->countDisplay->text(), QStringLiteral("480"));
         QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
     }
 
@@ -240,10 +243,9 @@ private slots:
         WriteTestFile(path, QByteArray(50 * 1024 * 1024, 'x') + "\r\nBob\r\n");
         const long before = PeakRssMegabytes();
         WindowFixture window;
-        window.platform.OpenAnswers.append(path);
-        window.Click(window.form->Button3);
+        window.Load(window->loadMembersButton, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window.form->Edit1_1->text().size(), 32767);
+        QCOMPARE(window->firstMemberBox->text().size(), 32767);
         QCOMPARE(window.Box("edit1_2")->text(), QStringLiteral("Bob"));
         QVERIFY2(PeakRssMegabytes() - before < 100, qPrintable(QString::number(PeakRssMegabytes() - before)));
     }
@@ -263,27 +265,27 @@ private slots:
 
     void resultsThatCannotBeSaved_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("path");
-        for (const char* button : {"Button2", "Button7"}) { // Text, Excel
-            QTest::addRow("%s to a full disk", button) << button << "/dev/full";
-            QTest::addRow("%s into a missing folder", button) << button << "/nonexistent-folder/result.xls";
-            QTest::addRow("%s onto a folder", button) << button << "/tmp";
+        for (const char* file : {"Text", "Excel"}) {
+            QTest::addRow("%s to a full disk", file) << file << "/dev/full";
+            QTest::addRow("%s into a missing folder", file) << file << "/nonexistent-folder/result.xls";
+            QTest::addRow("%s onto a folder", file) << file << "/tmp";
         }
     }
 
     void resultsThatCannotBeSaved()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, file);
         QFETCH(QString, path);
         WindowFixture window;
         window.PlayLottery(3);
         window.platform.SaveAnswers.append(path);
         window.platform.Answers.append(true); // replace, where asked
-        window.Click(window.form->FindComponent(button));
+        window.Click(SaveButton(window, file));
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
-        QVERIFY(window.form->Button2->isEnabled() && window.form->Button7->isEnabled());
+        QVERIFY(window->saveTextButton->isEnabled() && window->saveWorkbookButton->isEnabled());
         VerifyStillUsable(window);
     }
 };

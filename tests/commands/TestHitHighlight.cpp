@@ -1,4 +1,3 @@
-#include "Texts.h"
 #include "WindowFixture.h"
 
 using namespace quorvan;
@@ -21,12 +20,11 @@ int RedPixels(const QImage& image)
 struct BuiltWindow : WindowFixture {
     BuiltWindow(int rows, uint64_t seed) : WindowFixture(1033, seed)
     {
-        ChooseCount(rows);
-        Click(form->BitBtn1);
-        Click(form->BitBtn2);
+        SetUp(rows);
+        Click(window->buildButton);
     }
 
-    QImage Image() const { return form->Bitmap().Image().copy(); }
+    QImage Image() const { return window->bitmap().Image().copy(); }
 };
 
 } // namespace
@@ -39,15 +37,15 @@ private slots:
     {
         BuiltWindow window(3, 0);
         window.Click(window.Box("edit2_2"));
-        QCOMPARE(window.form->State.LitHit, 2);
-        const QImage& image = window.form->Bitmap().Image();
+        QCOMPARE(window->model.LitHit, 2);
+        const QImage& image = window->bitmap().Image();
         QCOMPARE(image.pixel(400, 40), Red);  // starts on line 2
         QCOMPARE(image.pixel(370, 30), Red);  // climbs at column 37
         QCOMPARE(image.pixel(200, 20), Red);  // along line 1
         QCOMPARE(image.pixel(70, 50), Red);   // down at column 7
         QCOMPARE(image.pixel(0, 60), Red);    // reaches member 3
         QCOMPARE(image.pixel(400, 20), qRgb(0, 0, 0));
-        QCOMPARE(window.form->Bitmap().PenColour(), ColourRed);
+        QCOMPARE(window->bitmap().PenColour(), ColourRed);
     }
 
     void onlyTheLastClickedPathStaysRed()
@@ -66,45 +64,30 @@ private slots:
         QVERIFY(RedPixels(onlyFive) > 2 * 440);
 
         // ［HIT-ALL］ draws every path black: the ladder as it was built.
-        window.Click(window.form->Button1);
+        window.Click(window->hitAllButton);
         QCOMPARE(window.Image(), ladder);
-        QCOMPARE(window.form->State.LitHit, 5);
+        QCOMPARE(window->model.LitHit, 5);
         window.Click(window.Box("edit2_12"));
-        QCOMPARE(window.form->State.LitHit, 12);
+        QCOMPARE(window->model.LitHit, 12);
     }
 
     void clicksBeforeBuildOrAfterResetDrawNothing()
     {
         WindowFixture window;
-        window.Click(window.form->BitBtn1);
-        const QImage preview = window.form->Bitmap().Image().copy();
+        window.Click(window->setUpButton);
+        const QImage preview = window->bitmap().Image().copy();
         window.Click(window.Box("edit2_2"));
-        QCOMPARE(window.form->Bitmap().Image(), preview);
-        QCOMPARE(window.form->State.LitHit, 0);
+        QCOMPARE(window->bitmap().Image(), preview);
+        QCOMPARE(window->model.LitHit, 0);
 
-        window.Click(window.form->BitBtn2);
+        window.Click(window->buildButton);
         window.Click(window.Box("edit2_2"));
-        window.Click(window.form->BitBtn3);
-        const QImage afterReset = window.form->Bitmap().Image().copy();
+        window.Click(window->resetButton);
+        const QImage afterReset = window->bitmap().Image().copy();
         window.Click(window.Box("edit2_2"));
-        QCOMPARE(window.form->Bitmap().Image(), afterReset);
-        QCOMPARE(window.form->State.LitHit, 0);
+        QCOMPARE(window->bitmap().Image(), afterReset);
+        QCOMPARE(window->model.LitHit, 0);
         QCOMPARE(RedPixels(afterReset), 0);
-    }
-
-    void aBoxWithoutARowInItsNameEndsWithAMessage()
-    {
-        BuiltWindow window(3, 0);
-        window.Click(window.Box("edit2_2"));
-        EditBox* stray = window.form->CreateEditBox("edit2_x", 578, 600, 121, 20);
-        stray->OnClick = window.form->Edit2_1->OnClick;
-        stray->show();
-        window.Click(stray);
-        QCOMPARE(window.platform.Errors.size(), 1);
-        QVERIFY(window.platform.Errors.first().contains("edit2_x"));
-        // The earlier path went back to black before the error.
-        QCOMPARE(RedPixels(window.Image()), 0);
-        QCOMPARE(window.form->State.LitHit, 2);
     }
 
     // A rung that leads off the grid (the grid damaged behind the program's
@@ -113,18 +96,18 @@ private slots:
     void aPathOffTheGridEndsWithAMessage()
     {
         BuiltWindow window(3, 0);
-        window.form->State.Grid.SetCell(3, 43, RungDown); // no rung arrives below
+        window->grid.SetCell(3, 43, RungDown); // no rung arrives below
         window.Click(window.Box("edit2_3"));
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains("out of range"), qPrintable(window.platform.Errors.first()));
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 
-        window.Click(window.form->BitBtn3);
-        window.Click(window.form->BitBtn1);
-        window.Click(window.form->BitBtn2);
-        window.Click(window.form->Button1);
+        window.Click(window->resetButton);
+        window.Click(window->setUpButton);
+        window.Click(window->buildButton);
+        window.Click(window->hitAllButton);
         QCOMPARE(window.platform.Errors.size(), 1);
-        QVERIFY(window.form->FindComponent(texts::ResultBoxName(2)));
+        QVERIFY(window.Box("edit3_2"));
     }
 };
 

@@ -11,18 +11,6 @@ namespace {
 const QRgb White = qRgb(255, 255, 255);
 const QRgb Black = qRgb(0, 0, 0);
 
-QStringList RowBoxNames(const TFMAIN& form)
-{
-    QStringList names;
-    for (const QObject* child : form.Client()->children()) {
-        const QString name = child->objectName().toLower();
-        if (name.startsWith("edit"))
-            names.append(name);
-    }
-    names.sort();
-    return names;
-}
-
 } // namespace
 
 class TestRowSetup : public QObject {
@@ -43,10 +31,10 @@ private slots:
         QFETCH(int, locale);
         QFETCH(QString, prompt);
         WindowFixture window(locale);
-        TFMAIN& form = *window.form;
-        form.Edit1_1->setText("typed before");
-        form.Edit2_1->setText("also typed");
-        window.Click(form.BitBtn1);
+        MainWindow& form = *window;
+        form.firstMemberBox->setText("typed before");
+        form.firstHitBox->setText("also typed");
+        window.Click(form.setUpButton);
 
         EditBox* member = window.Box("edit1_2");
         EditBox* hit = window.Box("EDIT2_2");
@@ -56,20 +44,10 @@ private slots:
         QCOMPARE(hit->geometry(), QRect(578, 131, 121, 21));
         QVERIFY(member->isVisible() && hit->isVisible());
         QVERIFY(member->text().isEmpty() && hit->text().isEmpty());
-        QVERIFY(form.Edit1_1->text().isEmpty() && form.Edit2_1->text().isEmpty());
-        QCOMPARE(form.State.RowCount, 2);
-        QCOMPARE(form.CT->text(), QStringLiteral("2"));
-        QCOMPARE(form.SText->text(), prompt);
-
-        QVERIFY(!form.UpDown1->isEnabled());
-        QVERIFY(!form.BitBtn1->isEnabled());
-        QVERIFY(!form.Button3->isEnabled());
-        QVERIFY(!form.CheckBox1->isEnabled());
-        QVERIFY(form.Button4->isEnabled());
-        QVERIFY(form.Button5->isEnabled());
-        QVERIFY(form.BitBtn2->isEnabled());
-        QVERIFY(!form.Button6->isEnabled());
-        QVERIFY(!form.Button1->isEnabled());
+        QVERIFY(form.firstMemberBox->text().isEmpty() && form.firstHitBox->text().isEmpty());
+        QCOMPARE(form.model.RowCount, 2);
+        QCOMPARE(form.countDisplay->text(), QStringLiteral("2"));
+        QCOMPARE(form.messageLine->text(), prompt);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.HourglassCount > 0);
     }
@@ -77,10 +55,9 @@ private slots:
     void threeRowsTabSequence()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.ChooseCount(3);
-        window.Click(form.BitBtn1);
-        QCOMPARE(form.Tabs().Names(),
+        MainWindow& form = *window;
+        window.SetUp(3);
+        QCOMPARE(form.tabs().Names(),
                  QStringList({"UpDown1", "Edit1_1", "edit1_2", "edit1_3", "CT", "StaticText1",
                               "StaticText2", "SText", "Edit2_1", "StaticText3", "StaticText4",
                               "CheckBox1", "Button8", "Button3", "Button4", "Button5", "Button6",
@@ -88,7 +65,7 @@ private slots:
                               "Button2", "Button7", "BitBtn3", "BitBtn4"}));
 
         // The keyboard follows it, skipping what cannot take the focus.
-        form.Edit1_1->setFocus();
+        form.firstMemberBox->setFocus();
         QStringList visited;
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -100,10 +77,10 @@ private slots:
     void previewShowsFourStubs()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.Click(form.BitBtn1);
-        QCOMPARE(form.Image1->height(), 60);
-        const QImage& image = form.Bitmap().Image();
+        MainWindow& form = *window;
+        window.Click(form.setUpButton);
+        QCOMPARE(form.ladderImage->height(), 60);
+        const QImage& image = form.bitmap().Image();
         for (const int y : {20, 40}) {
             for (const int x : {0, 50, 100, 340, 400, 439})
                 QCOMPARE(image.pixel(x, y), Black);
@@ -120,14 +97,13 @@ private slots:
     void fourHundredEightyRowsScroll()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.ChooseCount(480);
-        window.Click(form.BitBtn1);
+        MainWindow& form = *window;
+        window.SetUp(480);
         QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
         QCOMPARE(window.Box("edit2_480")->geometry(), QRect(578, 9691, 121, 21));
-        QCOMPARE(RowBoxNames(form).size(), 960);
-        QCOMPARE(form.CT->text(), QStringLiteral("480"));
-        QVERIFY(form.Client()->height() >= 9691 + 21);
+        QCOMPARE(window.BoxNames("edit").size(), 960);
+        QCOMPARE(form.countDisplay->text(), QStringLiteral("480"));
+        QVERIFY(form.client()->height() >= 9691 + 21);
         auto* scroll = form.findChild<QScrollArea*>();
         scroll->ensureWidgetVisible(window.Box("edit2_480"));
         QVERIFY(scroll->verticalScrollBar()->value() > 9000);
@@ -136,45 +112,43 @@ private slots:
     void setUpFreesEveryEarlierBox()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.ChooseCount(10);
-        window.Click(form.BitBtn1);
+        MainWindow& form = *window;
+        window.SetUp(10);
         for (int row = 1; row <= 10; ++row)
-            form.CreateEditBox(QStringLiteral("edit3_%1").arg(row), 703, 111 + 20 * (row - 1), 100, 20)->show();
+            form.createResultBox(row);
 
         // As after a list import or Reset: RowCount covers every row that exists.
-        form.State.RowCount = 10;
-        form.UpDown1->setEnabled(true);
+        form.model.RowCount = 10;
+        form.countSpinner->setEnabled(true);
         window.ChooseCount(3);
-        form.RunCommand([&] { form.BitBtn1Click(); });
-        QCOMPARE(RowBoxNames(form), QStringList({"edit1_1", "edit1_2", "edit1_3", "edit2_1",
-                                                 "edit2_2", "edit2_3"}));
-        QCOMPARE(form.State.RowCount, 3);
-        QVERIFY(!form.Tabs().Names().contains("edit1_4"));
-        QVERIFY(!form.Tabs().Names().contains("edit3_1"));
+        form.runCommand([&] { window.commands->onSetUp(); });
+        QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit1_3", "edit2_1",
+                                                       "edit2_2", "edit2_3"}));
+        QCOMPARE(form.model.RowCount, 3);
+        QVERIFY(!form.tabs().Names().contains("edit1_4"));
+        QVERIFY(!form.tabs().Names().contains("edit3_1"));
 
         // RowCount naming rows that never had boxes passes over them.
-        form.State.RowCount = 5;
-        form.UpDown1->setEnabled(true);
+        form.model.RowCount = 5;
+        form.countSpinner->setEnabled(true);
         window.ChooseCount(2);
-        form.RunCommand([&] { form.BitBtn1Click(); });
-        QCOMPARE(RowBoxNames(form), QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
+        form.runCommand([&] { window.commands->onSetUp(); });
+        QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
     void newBoxesCopyFirstBoxFontAndHitHandler()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
+        MainWindow& form = *window;
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPixelSize(17);
         font.setItalic(true);
-        SetControlFont(form.Edit1_1, {font, QColor(0, 128, 0)});
-        QStringList clicked;
-        form.Edit2_1->OnClick = [&](EditBox* box) { clicked.append(box->objectName()); };
+        SetControlFont(form.firstMemberBox, {font, QColor(0, 128, 0)});
+        QList<int> clicked;
+        QObject::connect(&form, &MainWindow::hitBoxClicked, [&](int row) { clicked.append(row); });
 
-        window.ChooseCount(4);
-        window.Click(form.BitBtn1);
+        window.SetUp(4);
         for (const QString name : {"edit1_4", "edit2_3"}) {
             EditBox* box = window.Box(name);
             QCOMPARE(box->font(), font);
@@ -183,21 +157,20 @@ private slots:
         }
         window.Click(window.Box("edit2_3"));
         window.Click(window.Box("edit1_3"));
-        QCOMPARE(clicked, QStringList({"edit2_3"}));
+        QCOMPARE(clicked, QList<int>({3}));
     }
 
     // A long name the program puts into a box shows its beginning.
     void filledBoxesShowTheirBeginning()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.ChooseCount(3);
-        window.Click(form.BitBtn1);
+        MainWindow& form = *window;
+        window.SetUp(3);
         for (int row = 1; row <= 3; ++row)
             window.Box(QStringLiteral("edit1_%1").arg(row))->insert(QString(60, QLatin1Char('a' + row)));
-        window.Click(form.Button4);
-        window.Click(form.BitBtn2);
-        window.Click(form.Button1);
+        window.Click(form.shuffleMembersButton);
+        window.Click(form.buildButton);
+        window.Click(form.hitAllButton);
         for (const char* prefix : {"edit1_", "edit3_"}) {
             for (int row = 1; row <= 3; ++row)
                 QCOMPARE(window.Box(QLatin1String(prefix) + QString::number(row))->cursorPosition(), 0);

@@ -21,12 +21,6 @@ uint32_t SeedFor(std::initializer_list<int32_t> draws, int32_t range)
     }
 }
 
-void Fill(WindowFixture& window, const char* prefix, const QStringList& texts)
-{
-    for (int row = 1; row <= texts.size(); ++row)
-        window.Box(QStringLiteral("%1%2").arg(QString::fromLatin1(prefix)).arg(row))->setText(texts[row - 1]);
-}
-
 } // namespace
 
 class TestShuffle : public QObject {
@@ -36,29 +30,26 @@ private slots:
     void workedExample()
     {
         WindowFixture window(1033, SeedFor({2, 0, 2, 1}, 3));
-        window.ChooseCount(3);
-        window.Click(window.form->BitBtn1);
-        Fill(window, "edit1_", {"A", "B", "C"});
-        Fill(window, "edit2_", {"X", "Y", "Z"});
-        window.Click(window.form->Button4);
+        window.SetUp(3);
+        window.Fill("edit1_", {"A", "B", "C"});
+        window.Fill("edit2_", {"X", "Y", "Z"});
+        window.Click(window->shuffleMembersButton);
         QCOMPARE(window.Column("edit1_", 3), QStringList({"C", "A", "B"}));
         QCOMPARE(window.Column("edit2_", 3), QStringList({"X", "Y", "Z"}));
-        QCOMPARE(window.form->Button4->text(), QStringLiteral("Shuffle(1)"));
-        QVERIFY(window.form->Button4->isEnabled());
+        QCOMPARE(window->shuffleMembersButton->text(), QStringLiteral("Shuffle(1)"));
     }
 
     void everyTextMovesExactlyOnce()
     {
         WindowFixture window(1033, 77);
-        window.ChooseCount(40);
-        window.Click(window.form->BitBtn1);
+        window.SetUp(40);
         QStringList texts;
         for (int row = 1; row <= 40; ++row)
             texts.append(row % 7 == 0 ? QString() : QStringLiteral("H%1").arg(row));
-        Fill(window, "edit2_", texts);
+        window.Fill("edit2_", texts);
         for (uint64_t seed : {1, 2, 3}) {
             window.platform.Counter = seed;
-            window.Click(window.form->Button5);
+            window.Click(window->shuffleHitsButton);
             QStringList shuffled = window.Column("edit2_", 40);
             QVERIFY(shuffled != texts);
             shuffled.sort();
@@ -66,41 +57,41 @@ private slots:
             sorted.sort();
             QCOMPARE(shuffled, sorted);
         }
-        QCOMPARE(window.form->State.HitShuffleCount, 3);
-        QCOMPARE(window.form->State.MemberShuffleCount, 0);
+        QCOMPARE(window->model.HitShuffleCount, 3);
+        QCOMPARE(window->model.MemberShuffleCount, 0);
     }
 
     void countsAndCaptionsPerColumnAndLanguage()
     {
         WindowFixture window(1041);
-        TFMAIN& form = *window.form;
-        window.Click(form.BitBtn1);
+        MainWindow& form = *window;
+        window.Click(form.setUpButton);
         for (int i = 0; i < 3; ++i)
-            window.Click(form.Button4);
-        window.Click(form.Button5);
-        QCOMPARE(form.Button4->text(), QStringLiteral("ｼｬｯﾌﾙ(3)"));
-        QCOMPARE(form.Button5->text(), QStringLiteral("ｼｬｯﾌﾙ(1)"));
+            window.Click(form.shuffleMembersButton);
+        window.Click(form.shuffleHitsButton);
+        QCOMPARE(form.shuffleMembersButton->text(), QStringLiteral("ｼｬｯﾌﾙ(3)"));
+        QCOMPARE(form.shuffleHitsButton->text(), QStringLiteral("ｼｬｯﾌﾙ(1)"));
 
         window.platform.Locale = 1033;
-        window.Click(form.Button5);
-        QCOMPARE(form.Button5->text(), QStringLiteral("Shuffle(2)"));
+        window.Click(form.shuffleHitsButton);
+        QCOMPARE(form.shuffleHitsButton->text(), QStringLiteral("Shuffle(2)"));
 
-        window.Click(form.BitBtn3);
-        QCOMPARE(form.Button4->text(), QStringLiteral("Shuffle"));
-        QCOMPARE(form.State.MemberShuffleCount, 0);
-        QCOMPARE(form.State.HitShuffleCount, 0);
+        window.Click(form.resetButton);
+        QCOMPARE(form.shuffleMembersButton->text(), QStringLiteral("Shuffle"));
+        QCOMPARE(form.model.MemberShuffleCount, 0);
+        QCOMPARE(form.model.HitShuffleCount, 0);
     }
 
     void twoRowsStayOrSwap()
     {
         WindowFixture window;
-        window.Click(window.form->BitBtn1);
-        Fill(window, "edit1_", {"first", ""});
+        window.Click(window->setUpButton);
+        window.Fill("edit1_", {"first", ""});
         bool swapped = false, stayed = false;
         for (uint64_t seed = 0; seed < 20; ++seed) {
             window.platform.Counter = seed;
-            Fill(window, "edit1_", {"first", ""});
-            window.Click(window.form->Button4);
+            window.Fill("edit1_", {"first", ""});
+            window.Click(window->shuffleMembersButton);
             const QStringList column = window.Column("edit1_", 2);
             swapped |= column == QStringList({"", "first"});
             stayed |= column == QStringList({"first", ""});

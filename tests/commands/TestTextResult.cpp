@@ -12,20 +12,19 @@ namespace {
 struct Results : WindowFixture {
     explicit Results(int rows, int32_t locale = 1033) : WindowFixture(locale, 0)
     {
-        ChooseCount(rows);
-        Click(form->BitBtn1);
+        SetUp(rows);
         for (int row = 1; row <= rows; ++row) {
             Box(QStringLiteral("edit1_%1").arg(row))->setText(QStringLiteral("メンバー%1").arg(row));
             Box(QStringLiteral("edit2_%1").arg(row))->setText(QStringLiteral("Hit %1").arg(row));
         }
-        Click(form->BitBtn2);
-        Click(form->Button1);
+        Click(window->buildButton);
+        Click(window->hitAllButton);
     }
 
     void WriteTo(const QString& path)
     {
         platform.SaveAnswers.append(path);
-        Click(form->Button2);
+        Click(window->saveTextButton);
     }
 
     QByteArray ExpectedBlock(int rows) const
@@ -96,11 +95,11 @@ private slots:
         const QString path = folder.filePath("kept.txt");
         WriteTestFile(path, "earlier\r\n");
         Results japanese(2, 1041);
-        japanese.Click(japanese.form->Button2);
+        japanese.Click(japanese->saveTextButton);
         QCOMPARE(japanese.platform.SaveStarts, QStringList({"Vessapo結果.TXT"}));
         QCOMPARE(japanese.platform.Filters.last(), QStringLiteral("*.*|*.*"));
         Results english(2);
-        english.Click(english.form->Button2);
+        english.Click(english->saveTextButton);
         QCOMPARE(english.platform.SaveStarts, QStringList({"VessapoResult.TXT"}));
         QCOMPARE(ReadTestFile(path), QByteArray("earlier\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"kept.txt"}));
@@ -108,7 +107,6 @@ private slots:
         // An existing file keeps what it held; the block follows it.
         english.WriteTo(path);
         QCOMPARE(ReadTestFile(path), "earlier\r\n" + english.ExpectedBlock(2));
-        QVERIFY(english.form->Button2->isEnabled());
     }
 
     void failuresNameTheFileAndLoseNothing_data()
@@ -129,7 +127,7 @@ private slots:
         window.WriteTo(path);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
-        QVERIFY(window.form->Button2->isEnabled());
+        QVERIFY(window->saveTextButton->isEnabled());
 
         // The window goes on: the next save succeeds.
         const QString good = folder.filePath("good.txt");

@@ -30,14 +30,14 @@ private slots:
     void applyGivesTheFontToEveryRowBox()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
+        MainWindow& form = *window;
         window.PlayLottery(5);
         const QFont resultFont = window.Box("edit3_3")->font();
 
         const ControlFont first = Font("DejaVu Serif", 18, QColor(200, 0, 0));
         const ControlFont second = Font("DejaVu Sans Mono", 11, QColor(0, 0, 200));
         window.platform.FontsToApply = {first, second};
-        window.Click(form.Button9);
+        window.Click(form.fontButton);
 
         QCOMPARE(window.platform.FontDialogStarts.size(), 1);
         const ControlFont start = window.platform.FontDialogStarts.first();
@@ -52,7 +52,7 @@ private slots:
 
         // Cancelled after the applies: the dialog starts from the last applied next time.
         window.platform.FontsToApply.clear();
-        window.Click(form.Button9);
+        window.Click(form.fontButton);
         QCOMPARE(window.platform.FontDialogStarts.last().Font, second.Font);
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -60,34 +60,33 @@ private slots:
     void okWithoutApplyChangesNoBox()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.Click(form.BitBtn1);
-        const QFont before = form.Edit1_1->font();
+        MainWindow& form = *window;
+        window.Click(form.setUpButton);
+        const QFont before = form.firstMemberBox->font();
         const ControlFont confirmed = Font("DejaVu Serif", 20, QColor(0, 0, 0));
         window.platform.FontToConfirm = confirmed;
-        window.Click(form.Button9);
-        QCOMPARE(form.Edit1_1->font(), before);
+        window.Click(form.fontButton);
+        QCOMPARE(form.firstMemberBox->font(), before);
         QCOMPARE(window.Box("edit2_2")->font(), before);
 
         window.platform.FontToConfirm.reset();
-        window.Click(form.Button9);
+        window.Click(form.fontButton);
         QCOMPARE(window.platform.FontDialogStarts.last().Font, confirmed.Font);
     }
 
     void setUpAfterApplyUsesTheAppliedFont()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
+        MainWindow& form = *window;
         // Before any Set-up only row 1 has boxes though the spinner says 2.
         const ControlFont applied = Font("DejaVu Sans", 15, QColor(0, 120, 0));
         window.platform.FontsToApply = {applied};
-        window.Click(form.Button9);
+        window.Click(form.fontButton);
         QVERIFY(window.platform.Errors.isEmpty());
-        VerifyFont(form.Edit1_1, applied);
-        VerifyFont(form.Edit2_1, applied);
+        VerifyFont(form.firstMemberBox, applied);
+        VerifyFont(form.firstHitBox, applied);
 
-        window.ChooseCount(4);
-        window.Click(form.BitBtn1);
+        window.SetUp(4);
         VerifyFont(window.Box("edit1_4"), applied);
         VerifyFont(window.Box("edit2_3"), applied);
     }
@@ -95,30 +94,29 @@ private slots:
     void clipboardAndGuide()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        window.Click(form.Button8);
+        MainWindow& form = *window;
+        window.Click(form.clipboardButton);
         QCOMPARE(window.platform.CapturedWindow, &form);
 
-        QCOMPARE(form.Image2->toolTip(), window.platform.Guide);
-        window.Click(form.Image2);
+        QCOMPARE(form.guideLink->toolTip(), window.platform.Guide);
+        window.Click(form.guideLink);
         QCOMPARE(window.platform.OpenedAddresses, QStringList({window.platform.Guide}));
     }
 
     void exitEndsTheProgram()
     {
         WindowFixture window;
-        window.ChooseCount(3);
-        window.Click(window.form->BitBtn1);
-        window.Click(window.form->BitBtn2);
+        window.SetUp(3);
+        window.Click(window->buildButton);
         bool timedOut = false;
-        QTimer::singleShot(0, window.form.get(), [&] { window.Click(window.form->BitBtn4); });
+        QTimer::singleShot(0, window.get(), [&] { window.Click(window->exitButton); });
         QTimer::singleShot(5000, qApp, [&] {
             timedOut = true;
             QApplication::quit();
         });
         QApplication::exec();
         QVERIFY(!timedOut);
-        QVERIFY(!window.form->isVisible());
+        QVERIFY(!window->isVisible());
     }
 };
 

@@ -9,12 +9,6 @@ using testing::WindowFixture;
 
 namespace {
 
-void Load(WindowFixture& window, QPushButton* button, const QString& path)
-{
-    window.platform.OpenAnswers.append(path);
-    window.Click(button);
-}
-
 QString CellOf(const QString& path, int row, int column)
 {
     SpreadsheetApplication excel({QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-xls-reader"), {}, {}});
@@ -30,18 +24,17 @@ private slots:
     void membersAndHitsFromWorkbooks()
     {
         WindowFixture window;
-        TFMAIN& form = *window.form;
-        Load(window, form.Button3, TestData("members-10.xls"));
+        MainWindow& form = *window;
+        window.Load(form.loadMembersButton, TestData("members-10.xls"));
         QCOMPARE(window.Column("edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
         QCOMPARE(window.Box("edit1_10")->text(), QStringLiteral("加藤"));
-        QCOMPARE(form.CT->text(), QStringLiteral("10"));
-        QCOMPARE(form.Label1->text(), QStringLiteral("10"));
-        QCOMPARE(form.UpDown1->Position(), 10);
+        QCOMPARE(form.countDisplay->text(), QStringLiteral("10"));
+        QCOMPARE(form.membersLoadedLabel->text(), QStringLiteral("10"));
+        QCOMPARE(form.countSpinner->position(), 10);
 
-        Load(window, form.Button6, TestData("hits-15.xls"));
+        window.Load(form.loadHitsButton, TestData("hits-15.xls"));
         QCOMPARE(window.Box("edit2_10")->text(), QStringLiteral("Prize 10"));
-        QCOMPARE(form.Label2->text(), QStringLiteral("10"));
-        QVERIFY(form.BitBtn2->isEnabled() && form.Button5->isEnabled());
+        QCOMPARE(form.hitsLoadedLabel->text(), QStringLiteral("10"));
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
@@ -63,9 +56,9 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, last);
         WindowFixture window;
-        Load(window, window.form->Button3, TestData(file.toLatin1().constData()));
-        QCOMPARE(window.form->CT->text(), QString::number(count));
-        QCOMPARE(window.form->UpDown1->Position(), std::max(count, 2));
+        window.Load(window->loadMembersButton, TestData(file.toLatin1().constData()));
+        QCOMPARE(window->countDisplay->text(), QString::number(count));
+        QCOMPARE(window->countSpinner->position(), std::max(count, 2));
         if (count > 0)
             QCOMPARE(window.Box(QStringLiteral("edit1_%1").arg(count))->text(), last);
         QVERIFY(!window.Box(QStringLiteral("edit1_%1").arg(std::max(count, 2) + 1)));
@@ -85,15 +78,14 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
         WindowFixture window(1033, 0);
-        TFMAIN& form = *window.form;
-        window.ChooseCount(3);
-        window.Click(form.BitBtn1);
-        form.Edit1_1->setText("太郎 😀");
-        window.Click(form.BitBtn2);
-        window.Click(form.Button1);
-        form.Edit2_1->setText("First prize");
+        MainWindow& form = *window;
+        window.SetUp(3);
+        form.firstMemberBox->setText("太郎 😀");
+        window.Click(form.buildButton);
+        window.Click(form.hitAllButton);
+        form.firstHitBox->setText("First prize");
         window.platform.SaveAnswers.append(path);
-        window.Click(form.Button7);
+        window.Click(form.saveWorkbookButton);
         QVERIFY2(window.platform.Errors.isEmpty(), qPrintable(window.platform.Errors.join("\n")));
         QCOMPARE(window.platform.SaveStarts, QStringList({"VessapoResult.XLS"}));
 
@@ -122,7 +114,7 @@ private slots:
         window.PlayLottery(2);
         window.platform.SaveAnswers = {path, path};
         window.platform.Answers = {false, true};
-        window.Click(window.form->Button7);
+        window.Click(window->saveWorkbookButton);
         QCOMPARE(window.platform.SaveStarts.first(), QStringLiteral("Vessapo結果.XLS"));
         QCOMPARE(window.platform.Questions.size(), 1);
         QVERIFY(window.platform.Questions.first().contains(path));
@@ -131,7 +123,7 @@ private slots:
         QCOMPARE(kept.readAll(), QByteArray("earlier"));
         kept.close();
 
-        window.Click(window.form->Button7);
+        window.Click(window->saveWorkbookButton);
         QCOMPARE(CellOf(path, 1, 2), QStringLiteral("Member"));
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -141,7 +133,7 @@ private slots:
         QTemporaryDir folder;
         WindowFixture window;
         window.PlayLottery(2);
-        window.Click(window.form->Button7);
+        window.Click(window->saveWorkbookButton);
         QVERIFY(QDir(folder.path()).isEmpty());
         QVERIFY(window.platform.Questions.isEmpty());
         QVERIFY(window.platform.Errors.isEmpty());
@@ -153,11 +145,11 @@ private slots:
         const QString path = folder.filePath("list.xls");
         WriteTestFile(path, "not a workbook\r\n");
         WindowFixture window;
-        Load(window, window.form->Button3, path);
+        window.Load(window->loadMembersButton, path);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY(window.platform.Errors.first().contains(path));
-        QVERIFY(window.form->Button4->isEnabled());
-        QVERIFY(!window.form->BitBtn2->isEnabled());
+        QVERIFY(window->shuffleMembersButton->isEnabled());
+        QVERIFY(!window->buildButton->isEnabled());
     }
 };
 

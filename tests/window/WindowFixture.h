@@ -1,10 +1,11 @@
 #pragma once
-// A main window on a fake platform, shown offscreen, for tests that drive it
-// the way a user would.
+// A main window with its commands on a fake platform, shown offscreen, for
+// tests that drive it the way a user would.
 
 #include "Application.h"
+#include "Commands.h"
 #include "FakePlatform.h"
-#include "TFMAIN.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QTest>
@@ -27,32 +28,57 @@ struct WindowFixture {
         ConfigureTestApplication();
         platform.Locale = locale;
         platform.Counter = counter;
-        form = std::make_unique<TFMAIN>(platform);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        window = std::make_unique<MainWindow>(platform);
+        commands = std::make_unique<Commands>(*window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
+
+    MainWindow* operator->() const { return window.get(); }
+    MainWindow& operator*() const { return *window; }
+    MainWindow* get() const { return window.get(); }
 
     // Sets the spinner as the user would, with its arrows.
     void ChooseCount(int count)
     {
-        while (form->UpDown1->Position() < count)
-            QTest::keyClick(form->UpDown1, Qt::Key_Up);
-        while (form->UpDown1->Position() > count)
-            QTest::keyClick(form->UpDown1, Qt::Key_Down);
+        while (window->countSpinner->position() < count)
+            QTest::keyClick(window->countSpinner, Qt::Key_Up);
+        while (window->countSpinner->position() > count)
+            QTest::keyClick(window->countSpinner, Qt::Key_Down);
     }
 
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
+    // Set-up of `rows` rows, as a user would do it.
+    void SetUp(int rows)
+    {
+        ChooseCount(rows);
+        Click(window->setUpButton);
+    }
+
     // Set-up of `rows` rows, Build and ［HIT-ALL］, as a user would click them.
     void PlayLottery(int rows)
     {
-        ChooseCount(rows);
-        Click(form->BitBtn1);
-        Click(form->BitBtn2);
-        Click(form->Button1);
+        SetUp(rows);
+        Click(window->buildButton);
+        Click(window->hitAllButton);
     }
 
-    EditBox* Box(const QString& name) const { return form->FindEditBox(name); }
+    // The list file at `path` chosen in the open dialog of a list import.
+    void Load(QPushButton* import, const QString& path)
+    {
+        platform.OpenAnswers.append(path);
+        Click(import);
+    }
+
+    EditBox* Box(const QString& name) const { return qobject_cast<EditBox*>(window->findControl(name)); }
+
+    // Puts `texts` into boxes <prefix>1, <prefix>2, ...
+    void Fill(const QString& prefix, const QStringList& texts)
+    {
+        for (int row = 1; row <= texts.size(); ++row)
+            Box(prefix + QString::number(row))->setText(texts[row - 1]);
+    }
 
     // The texts of boxes <prefix>1 .. <prefix><rows>, "<none>" where a box is missing.
     QStringList Column(const QString& prefix, int rows) const
@@ -65,8 +91,22 @@ struct WindowFixture {
         return texts;
     }
 
+    // The names of the boxes on the window that begin with `prefix`, in lower case, sorted.
+    QStringList BoxNames(const QString& prefix) const
+    {
+        QStringList names;
+        for (const QObject* child : window->client()->children()) {
+            const QString name = child->objectName().toLower();
+            if (name.startsWith(prefix))
+                names.append(name);
+        }
+        names.sort();
+        return names;
+    }
+
     FakePlatform platform;
-    std::unique_ptr<TFMAIN> form;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Commands> commands;
 };
 
 } // namespace quorvan::testing

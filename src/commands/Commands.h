@@ -1,0 +1,66 @@
+#pragma once
+// What the window's controls do: one slot per command, each in a file of
+// its own in this folder. The constructor runs start-up and connects every
+// control's signal to its slot, through the window's command boundary.
+
+#include "ListFile.h"
+#include "MainWindow.h"
+#include "TextResultFile.h"
+
+#include <QObject>
+
+#include <optional>
+
+namespace quorvan {
+
+class Commands : public QObject {
+    Q_OBJECT
+public:
+    explicit Commands(MainWindow& window);
+
+public slots:
+    void onSpinner();                 // Commands.cpp: the count display follows the spinner
+    void onSetUp();                   // SetUp.cpp
+    void onBuild();                   // Build.cpp
+    void onReset();                   // Reset.cpp
+    void onExit();                    // Commands.cpp
+    void onHitClicked(int row);       // HitHighlight.cpp
+    void onHitAll();                  // ResultColumn.cpp
+    void onSaveText();                // TextResult.cpp
+    void onSaveWorkbook();            // SpreadsheetResult.cpp
+    void onLoadMembers();             // MemberImport.cpp
+    void onLoadHits();                // HitImport.cpp
+    void onShuffleMembers();          // Shuffle.cpp
+    void onShuffleHits();             // Shuffle.cpp
+    void onCapture();                 // WindowUtilities.cpp
+    void onChooseFont();              // WindowUtilities.cpp
+    void onApplyFont(const ControlFont& font); // WindowUtilities.cpp
+    void onOpenGuide();               // WindowUtilities.cpp
+
+private:
+    void startUp();
+    // Connects `signal` of `sender` to `slot`, run as one command.
+    template <class Sender, class Signal>
+    void bind(Sender* sender, Signal signal, void (Commands::*slot)());
+
+    // Removes the result column's boxes (`mode` RemoveColumn) or creates an
+    // empty one per row (any other mode); either way ［HIT-ALL］ and the
+    // result files end withdrawn.
+    enum ResultColumnMode { CreateColumn = 0, RemoveColumn = 1 };
+    void setResultColumn(ResultColumnMode mode);
+    void removeResultBoxes(int32_t rows);
+    // The hit and result texts of rows 1 .. the spinner's count, as the result files write them.
+    QList<ResultPair> resultPairs() const;
+
+    // The open dialog for lists, starting with the file chosen last; nothing when cancelled.
+    std::optional<QString> chooseListFile();
+    // The first `keep` entries of the list file and how many it holds.
+    ListRead readList(const QString& path, int32_t keep);
+
+    void shuffle(Column column);
+
+    MainWindow& window_;
+    WindowModel& model_;
+};
+
+} // namespace quorvan

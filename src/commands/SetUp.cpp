@@ -1,0 +1,78 @@
+// Set-up: frees the rows of the last set-up and creates empty member and hit
+// boxes for the spinner's count, draws the preview and offers Build.
+
+#include "Checked.h"
+#include "Commands.h"
+#include "Geometry.h"
+
+namespace quorvan {
+
+namespace {
+
+constexpr int PreviewStub = 100; // length of each end of a preview line
+
+// The member and hit ends of the first two lines, the middle left blank.
+void DrawPreview(MainWindow& window)
+{
+    LadderBitmap& bitmap = window.bitmap();
+    bitmap.SetPenColour(ColourBlack);
+    const int32_t width = window.ladderImage->width();
+    for (const int32_t y : {RowPitch, CheckedMul(2, RowPitch)}) {
+        bitmap.MoveTo(0, y);
+        bitmap.LineTo(PreviewStub, y);
+        bitmap.MoveTo(CheckedSub(width, PreviewStub), y);
+        bitmap.LineTo(width, y);
+    }
+}
+
+// Every box of rows the last set-up (or import) made, and every result box.
+void FreeEarlierRows(MainWindow& window, int32_t rows)
+{
+    if (rows == 0)
+        return;
+    for (int32_t row = 2; row <= rows; ++row)
+        window.freeBox(Column::Members, row);
+    for (int32_t row = 2; row <= rows; ++row)
+        window.freeBox(Column::Hits, row);
+    for (int32_t row = 1; row <= rows; ++row)
+        window.freeBox(Column::Results, row);
+}
+
+} // namespace
+
+void Commands::onSetUp()
+{
+    window_.apply(Step::SetUpBegins);
+    window_.setBusyCursor();
+    window_.repaint();
+
+    window_.showCount(window_.countSpinner->position());
+    window_.showLadderLines(2);
+    window_.clearLadder();
+    DrawPreview(window_);
+
+    window_.firstMemberBox->clear();
+    window_.firstHitBox->clear();
+    FreeEarlierRows(window_, model_.RowCount);
+    const int32_t rows = window_.countSpinner->position();
+    for (int32_t row = 2; row <= rows; ++row)
+        window_.createRow(row, {});
+
+    window_.messageLine->setCaption(window_.localized(
+        QStringLiteral("■→→Memberと「当たり！？内容」を入力して、下の「Vessapoボタン」押下"),
+        QStringLiteral("Member and Hit are input and the Vessapo_button is pushed")));
+    model_.RowCount = window_.countSpinner->position();
+    window_.apply(Step::SetUpEnds);
+
+    // Past the end of the sequence: the command buttons close it in this order.
+    int tabValue = 1001;
+    for (QWidget* button : {window_.setUpButton, window_.buildButton, window_.hitAllButton, window_.saveTextButton,
+                            window_.saveWorkbookButton, window_.resetButton, window_.exitButton})
+        window_.tabs().SetTabValue(button, tabValue++);
+
+    model_.MemberShuffleCount = 0;
+    model_.HitShuffleCount = 0;
+    window_.setDefaultCursor();
+}
+
+} // namespace quorvan

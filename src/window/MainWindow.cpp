@@ -1,0 +1,347 @@
+#include "MainWindow.h"
+
+#include "Checked.h"
+#include "Geometry.h"
+#include "Texts.h"
+#include "WindowDesign.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+namespace quorvan {
+
+namespace {
+
+// Boxes created at run time: 20 pixels tall as placed (their font decides),
+// row n level with member line n.
+constexpr int BoxHeight = 20;
+constexpr int MemberTabBase = 1; // member box of row n takes tab value n + 1
+constexpr int HitTabBase = 51;   // hit box of row n takes tab value n + 51
+constexpr int ResultLeft = 703;
+constexpr int ResultWidth = 100;
+
+const QRgb Silver = qRgb(192, 192, 192);
+
+// Box names: the column's prefix and the row number.
+QString BoxName(Column column, int32_t row)
+{
+    const char* prefix = column == Column::Members ? "edit1_" : column == Column::Hits ? "edit2_" : "edit3_";
+    return QLatin1String(prefix) + QString::number(row);
+}
+
+ControlFont FontOf(const char* face, int pixels, const QColor& colour, bool bold = false)
+{
+    QFont font(QString::fromUtf8(face));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return {font, colour};
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platform)
+{
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll_->setWidgetResizable(false);
+    // The scrolled area is no stop of its own: Tab moves between the controls.
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->setAutoFillBackground(true);
+    scroll_->setWidget(client_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll_);
+
+    build();
+}
+
+void MainWindow::build()
+{
+    setObjectName(QLatin1String(WindowName));
+    setWindowTitle(QLatin1String(WindowCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
+    QPalette silver = client_->palette();
+    silver.setColor(QPalette::Window, Silver);
+    client_->setPalette(silver);
+    setFont(FontOf("Terminal", 16, Qt::black).Font);
+    setOuterSize(DesignedWidth, DesignedHeight);
+    model.BoxFont = FontOf("Terminal", 13, palette().color(QPalette::WindowText));
+
+    for (const DesignedControl& design : DesignedControls) {
+        QWidget* control = design.Create(*this);
+        control->setParent(client_);
+        control->setGeometry(design.Bounds);
+        if (design.Font.Face)
+            SetControlFont(control, FontOf(design.Font.Face, design.Font.Pixels, design.Font.Colour, design.Font.Bold));
+        addControl(control, QString::fromUtf8(design.Name), !design.Graphic());
+        if (design.Text)
+            SetControlText(control, QString::fromUtf8(design.Text));
+        if (auto* button = qobject_cast<QPushButton*>(control))
+            button->setAutoDefault(false);
+    }
+
+    // What the table does not say.
+    settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    guideLink->setPixmap(QPixmap(QStringLiteral(":/quorvan/icon.png")));
+    guideLink->adjustSize();
+    guideLink->setToolTip(platform_.GuideAddress());
+    guideLink->setCursor(Qt::PointingHandCursor);
+    countSpinner->setRange(2, MostMembers);
+    countSpinner->requestPosition(2);
+    titleLabel->setAutoFillBackground(true);
+    QPalette title = titleLabel->palette();
+    title.setColor(QPalette::Window, Qt::black);
+    titleLabel->setPalette(title);
+    crossLinesBox->setChecked(true);
+    connect(firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
+    apply(Step::StartUp);
+
+    // The designed places in the tab sequence, given from the first place on.
+    std::vector<const DesignedControl*> windowed;
+    for (const DesignedControl& design : DesignedControls)
+        if (!design.Graphic())
+            windowed.push_back(&design);
+    std::sort(windowed.begin(), windowed.end(), [](auto a, auto b) { return a->Tab < b->Tab; });
+    for (const DesignedControl* design : windowed)
+        tabs_.SetTabValue(findControl(QString::fromUtf8(design->Name)), design->Tab);
+}
+
+void MainWindow::addControl(QWidget* control, const QString& name, bool windowed)
+{
+    control->setObjectName(name);
+    controls_.insert(name.toLower(), control);
+    if (windowed)
+        tabs_.Append(control);
+}
+
+QWidget* MainWindow::findControl(const QString& name) const
+{
+    return controls_.value(name.toLower(), nullptr);
+}
+
+EditBox* MainWindow::findBox(Column column, int32_t row) const
+{
+    return qobject_cast<EditBox*>(findControl(BoxName(column, row)));
+}
+
+EditBox& MainWindow::box(Column column, int32_t row) const
+{
+    EditBox* found = findBox(column, row);
+    if (!found)
+        throw std::logic_error("The window has no box named " + BoxName(column, row).toStdString());
+    return *found;
+}
+
+void MainWindow::freeBox(Column column, int32_t row)
+{
+    QWidget* control = controls_.take(BoxName(column, row).toLower());
+    if (!control)
+        return;
+    tabs_.Remove(control);
+    delete control;
+}
+
+EditBox* MainWindow::createBox(Column column, int32_t row, int firstTop, int left, int width)
+{
+    // Level with the row's member line, one pitch a row below the first row.
+    const int top = CheckedAdd(firstTop, CheckedMul(RowPitch, CheckedSub(row, 1)));
+    auto* box = new EditBox(row);
+    box->hide();
+    box->setParent(client_);
+    box->setBounds(left, top, width, BoxHeight);
+    addControl(box, BoxName(column, row), true);
+    box->clear();
+    return box;
+}
+
+void MainWindow::createRow(int32_t row, const QString& memberText)
+{
+    const ControlFont font = ControlFontOf(firstMemberBox);
+    freeBox(Column::Members, row);
+    EditBox* member = createBox(Column::Members, row, firstMemberBox->y(), firstMemberBox->x(), firstMemberBox->width());
+    tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
+    SetControlFont(member, font);
+    member->setText(memberText);
+    member->show();
+
+    freeBox(Column::Hits, row);
+    EditBox* hit = createBox(Column::Hits, row, firstHitBox->y(), firstHitBox->x(), firstHitBox->width());
+    tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
+    SetControlFont(hit, font);
+    connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
+    hit->show();
+}
+
+EditBox& MainWindow::createResultBox(int32_t row)
+{
+    EditBox* result = createBox(Column::Results, row, firstHitBox->y(), ResultLeft, ResultWidth);
+    result->show();
+    return *result;
+}
+
+void MainWindow::apply(Step step)
+{
+    const Changes& changes = ChangesOf(step);
+    for (int control = 0; control < SwitchedCount; ++control) {
+        if (changes[control] != Change::Keep)
+            switched(static_cast<Switched>(control))->setEnabled(changes[control] == Change::Enable);
+    }
+}
+
+QWidget* MainWindow::switched(Switched control) const
+{
+    const std::array<QWidget*, SwitchedCount> controls = {
+        countSpinner,         setUpButton,       loadMembersButton, crossLinesBox,
+        buildButton,          shuffleMembersButton, shuffleHitsButton, loadHitsButton,
+        hitAllButton,         saveTextButton,    saveWorkbookButton,
+    };
+    return controls[static_cast<size_t>(control)];
+}
+
+void MainWindow::showCount(int32_t count)
+{
+    countDisplay->setCaption(QString::number(count));
+    countDisplay->repaint();
+}
+
+void MainWindow::showLoadedCounts()
+{
+    const auto text = [](const std::optional<int32_t>& count) {
+        return count ? QString::number(*count) : QString();
+    };
+    membersLoadedLabel->setCaption(text(model.MembersLoaded));
+    hitsLoadedLabel->setCaption(text(model.HitsLoaded));
+}
+
+void MainWindow::showShuffleCount(Column column)
+{
+    const bool members = column == Column::Members;
+    const int32_t shuffles = members ? model.MemberShuffleCount : model.HitShuffleCount;
+    const QString caption = localized(texts::ShuffleJapanese, texts::ShuffleEnglish);
+    (members ? shuffleMembersButton : shuffleHitsButton)
+        ->setText(shuffles == 0 ? caption : QStringLiteral("%1(%2)").arg(caption).arg(shuffles));
+}
+
+void MainWindow::clearLadder()
+{
+    LadderBitmap& ladder = bitmap();
+    ladder.FillRect(0, 0, ladder.Width(), ladder.Height());
+}
+
+void MainWindow::showLadderLines(int32_t lines)
+{
+    ladderImage->resize(ladderImage->width(), CheckedMul(CheckedAdd(lines, 1), RowPitch));
+}
+
+bool MainWindow::japanese()
+{
+    return platform_.UserDefaultLCID() == LocaleJapanese;
+}
+
+QString MainWindow::localized(const QString& japanese, const QString& english)
+{
+    return this->japanese() ? japanese : english;
+}
+
+void MainWindow::setBusyCursor() { platform_.SetMouseCursor(MouseCursor::Hourglass); }
+void MainWindow::setDefaultCursor() { platform_.SetMouseCursor(MouseCursor::Default); }
+
+QSize MainWindow::outerSize() const
+{
+    return frameGeometry().size();
+}
+
+void MainWindow::setOuterSize(int width, int height)
+{
+    outerSize_ = QSize(width, height);
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(width - frame.width(), height - frame.height());
+}
+
+void MainWindow::setOuterWidth(int width)
+{
+    setOuterSize(width, outerSize().height());
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    // The frame is known only now: make the outer size the designed one and centre it.
+    if (outerSize_.isValid())
+        setOuterSize(outerSize_.width(), outerSize_.height());
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // The window opens with the keyboard on the first control of its tab sequence.
+    tabs_.Apply();
+    if (QWidget* first = tabs_.FirstStop())
+        first->setFocus(Qt::TabFocusReason);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    refreshScrollExtent();
+}
+
+void MainWindow::refreshScrollExtent()
+{
+    int bottom = 0;
+    for (const QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden())
+            bottom = std::max(bottom, child->geometry().bottom() + 1);
+    }
+    const QSize viewport = scroll_->maximumViewportSize();
+    const bool scrolls = bottom > viewport.height();
+    const int scrollBar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
+    client_->resize(viewport.width() - scrollBar, std::max(bottom, viewport.height()));
+}
+
+void MainWindow::runCommand(const std::function<void()>& command)
+{
+    QString failure;
+    try {
+        command();
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        failure = QStringLiteral("The command ended with an unknown error.");
+    }
+    try {
+        finishCommand();
+    } catch (const std::exception& error) {
+        if (failure.isEmpty())
+            failure = QString::fromUtf8(error.what());
+    }
+    if (!failure.isEmpty())
+        platform_.ShowErrorMessage(failure);
+}
+
+void MainWindow::finishCommand()
+{
+    setDefaultCursor();
+    tabs_.Apply();
+    refreshScrollExtent();
+    ladderImage->update();
+}
+
+} // namespace quorvan

@@ -1,0 +1,60 @@
+#pragma once
+// The main window as designed: every control with its object name, place,
+// text, font and place in the tab sequence, in the order the window holds
+// them. The window is built from this table; the names are the ones lookups
+// by name find.
+
+#include <QRect>
+#include <QRgb>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace quorvan {
+
+class MainWindow;
+
+// The window's own design.
+constexpr const char* WindowName = "FMAIN";
+constexpr const char* WindowCaption = "Quorvan V2.2";
+constexpr int DesignedWidth = 735; // outer size
+constexpr int DesignedHeight = 549;
+
+// A designed font: face, character height in pixels, colour and weight.
+// A control without a face keeps its parent's font.
+struct DesignedFont {
+    const char* Face = nullptr;
+    int Pixels = 0;
+    QRgb Colour = 0;
+    bool Bold = false;
+};
+
+struct DesignedControl {
+    // `role` is the window's member that holds the control; its type is the control's kind.
+    template <class Control>
+    DesignedControl(Control* MainWindow::*role, const char* name, QRect bounds, const char* text,
+                    DesignedFont font, int tab)
+        : Name(name), Bounds(bounds), Text(text), Font(font), Tab(tab),
+          Create([role](MainWindow& window) {
+              auto* control = new Control;
+              window.*role = control;
+              return control;
+          })
+    {
+    }
+
+    const char* Name;
+    QRect Bounds;      // static texts then size themselves to their text
+    const char* Text;  // nullptr for a control without text
+    DesignedFont Font;
+    int Tab;           // place in the tab sequence; -1 for a graphic control, which has none
+    std::function<QWidget*(MainWindow&)> Create;
+
+    bool Graphic() const { return Tab < 0; }
+};
+
+extern const std::vector<DesignedControl> DesignedControls;
+
+} // namespace quorvan

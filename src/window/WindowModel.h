@@ -1,0 +1,38 @@
+#pragma once
+// The lottery's state, as the window's commands share it: plain values that
+// the commands change and the window shows.
+
+#include "Platform.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace quorvan {
+
+struct WindowModel {
+    // The rows whose boxes the next Set-up frees.
+    int32_t RowCount = 0;
+    // The members the last member list import placed, shown beside the
+    // member heading; the hit list import places no more hits than this.
+    std::optional<int32_t> MembersLoaded;
+    // The hits the last hit list import read, shown beside the hit heading.
+    std::optional<int32_t> HitsLoaded;
+    // Build has made a ladder since the last Reset: hit clicks draw paths.
+    bool LadderBuilt = false;
+    // The hit line whose path is red, 0 for none.
+    int32_t LitHit = 0;
+    // ［HIT-ALL］ has made the result column since the last Reset.
+    bool ResultColumnShown = false;
+    // Shuffles of each column since the last Set-up or Reset.
+    int32_t MemberShuffleCount = 0;
+    int32_t HitShuffleCount = 0;
+
+    // What the dialogs remember between uses: the font dialog's font and
+    // the list file chosen last.
+    ControlFont BoxFont;
+    QString LastListFile;
+};
+
+} // namespace quorvan
