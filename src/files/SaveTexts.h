@@ -9,6 +9,10 @@ namespace quorvan::save_texts {
 inline const QString CannotWriteTextResult = QStringLiteral("Cannot write the result file");
 inline const QString CannotSaveWorkbook = QStringLiteral("Cannot save the workbook");
 
+// The kinds of workbook the save dialog offers.
+inline const QString XlsDescription = QStringLiteral("Excel 97\u20132003 workbook");
+inline const QString XlsxDescription = QStringLiteral("Excel workbook");
+
 inline const QString IsAFolder = QStringLiteral("It is a folder, not a file.");
 inline const QString NotAnOrdinaryFile =
     QStringLiteral("It is not an ordinary file (it is a device, a pipe or the like), so nothing is written to it.");

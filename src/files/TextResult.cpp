@@ -5,6 +5,8 @@
 #include "SaveTexts.h"
 #include "Texts.h"
 
+#include <QFileInfo>
+
 
 namespace quorvan {
 
@@ -31,11 +33,13 @@ QByteArray ResultBlock(MainForm& form)
 
 void RunTextResult(MainForm& form)
 {
-    const auto path = form.Environment().GetSaveFileName(
-        AnyFileFilter, form.Localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
-    if (!path)
+    const auto choice = form.Environment().GetSaveFileName(
+        AnyFileFilter, form.TextResultFolder,
+        form.Localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
+    if (!choice)
         return;
-    AppendToFile(*path, ResultBlock(form), save_texts::CannotWriteTextResult);
+    form.TextResultFolder = QFileInfo(choice->Path).absolutePath();
+    AppendToFile(choice->Path, ResultBlock(form), save_texts::CannotWriteTextResult);
 }
 
 } // namespace quorvan

@@ -168,6 +168,20 @@ private slots:
         QCOMPARE(QDir(folder.filePath("kept")).entryList(QDir::Files | QDir::Hidden), QStringList({name}));
     }
 
+    // Each kind of result goes on in the folder where the last one went.
+    void saveDialogsStartInTheFolderLastUsed()
+    {
+        QTemporaryDir texts, workbooks;
+        WindowFixture window;
+        window.PlayLottery(2);
+        SaveResult(window, texts.filePath("a.txt"));
+        SaveResult(window, workbooks.filePath("b.xls"));
+        window.Click(window.form->Button2);
+        window.Click(window.form->Button7);
+        QCOMPARE(window.platform.SaveFolders, QStringList({"", "", texts.path(), workbooks.path()}));
+        QCOMPARE(window.platform.SaveStarts.last(), QStringLiteral("VessapoResult.XLS"));
+    }
+
     // A pipe or a device is refused before it is opened: opening a pipe
     // would wait for a reader for ever.
     void onlyOrdinaryFilesAreWritten_data()
