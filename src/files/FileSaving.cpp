@@ -113,6 +113,9 @@ void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QS
     const QByteArray targetName = QFile::encodeName(target);
     struct stat earlier {};
     const bool replacing = ::stat(targetName.constData(), &earlier) == 0;
+    // The rename could replace a file its owner keeps from being written.
+    if (replacing && ::access(targetName.constData(), W_OK) != 0)
+        Fail(doing, chosen, errno);
     const QString folder = QFileInfo(target).absolutePath();
     const auto [passingName, descriptor] = CreatePassingFile(folder);
     if (descriptor < 0)

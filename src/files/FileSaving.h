@@ -17,7 +17,8 @@ QString SaveTarget(const QString& chosen, const QString& doing);
 
 // Makes `bytes` the whole content of `chosen`: they are written to a new
 // file beside it, flushed to the disk, and only then put in its place.
-// The new file keeps the permissions of the file it replaces.
+// The new file keeps the permissions of the file it replaces; a file that
+// may not be written is not replaced.
 void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QString& doing);
 
 // Adds `bytes` at the end of `chosen`, creating it when missing. A write that

@@ -182,6 +182,31 @@ private slots:
         QCOMPARE(window.platform.SaveStarts.last(), QStringLiteral("VessapoResult.XLS"));
     }
 
+    // A file its owner may not write is neither replaced nor added to (this
+    // one runs as an ordinary user too).
+    void filesWithoutWritePermissionAreKept_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text") << "result.txt";
+        QTest::newRow("xls") << "result.xls";
+    }
+
+    void filesWithoutWritePermissionAreKept()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        WriteTestFile(path, "earlier");
+        QFile::setPermissions(path, QFileDevice::ReadOwner);
+        if (QFile(path).open(QIODevice::WriteOnly))
+            QSKIP("this user writes files without write permission");
+        WindowFixture window;
+        window.PlayLottery(2);
+        const QString message = SaveResult(window, path);
+        QVERIFY2(message.contains(path) && message.contains("permission"), qPrintable(message));
+        QCOMPARE(ReadTestFile(path), QByteArray("earlier"));
+    }
+
     // A pipe or a device is refused before it is opened: opening a pipe
     // would wait for a reader for ever.
     void onlyOrdinaryFilesAreWritten_data()
