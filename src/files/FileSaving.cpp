@@ -142,14 +142,15 @@ void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QS
 
 void AppendToFile(const QString& chosen, const QByteArray& bytes, const QString& doing)
 {
-    const QByteArray target = QFile::encodeName(SaveTarget(chosen, doing));
+    const QString target = SaveTarget(chosen, doing);
+    const QByteArray targetName = QFile::encodeName(target);
     // Should a pipe take the file's place after the check, opening it does
     // not wait for a reader; ordinary files take no notice of O_NONBLOCK.
     constexpr int Flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
     bool created = false;
-    int descriptor = ::open(target.constData(), Flags);
+    int descriptor = ::open(targetName.constData(), Flags);
     if (descriptor < 0 && errno == ENOENT) {
-        descriptor = ::open(target.constData(), Flags | O_CREAT | O_EXCL, 0666);
+        descriptor = ::open(targetName.constData(), Flags | O_CREAT | O_EXCL, 0666);
         created = descriptor >= 0;
     }
     if (descriptor < 0)
@@ -163,11 +164,11 @@ void AppendToFile(const QString& chosen, const QByteArray& bytes, const QString&
     const int error = WriteToDisk(descriptor, bytes);
     if (error == 0) {
         if (created)
-            SyncFolder(QFileInfo(QFile::decodeName(target)).absolutePath());
+            SyncFolder(QFileInfo(target).absolutePath());
         return;
     }
     if (created)
-        ::unlink(target.constData());
+        ::unlink(targetName.constData());
     else if (::ftruncate(descriptor, opened.st_size) == 0)
         ::fsync(descriptor);
     Fail(doing, chosen, error);
