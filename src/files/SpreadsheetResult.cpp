@@ -1,6 +1,7 @@
 #include "SpreadsheetResult.h"
 
 #include "MainForm.h"
+#include "SaveTexts.h"
 #include "Spreadsheet.h"
 #include "Texts.h"
 
@@ -11,21 +12,46 @@ namespace quorvan {
 
 namespace {
 
-const QString AnyFileFilter = QStringLiteral("*.*|*.*");
+// The save dialog's two entries: the .xls kind first, the .xlsx kind second.
+const QString XlsEnding = QStringLiteral(".xls");
+const QString XlsxEnding = QStringLiteral(".xlsx");
+constexpr int XlsxEntry = 1;
+
+QString WorkbookFilter()
+{
+    return QStringList({save_texts::XlsDescription, QLatin1Char('*') + XlsEnding, save_texts::XlsxDescription,
+                        QLatin1Char('*') + XlsxEnding})
+        .join(QLatin1Char('|'));
+}
+
+// The name chosen, given the ending of the kind chosen when it has none. A
+// folder keeps its name, to be refused as a folder.
+QString WithEnding(const SaveChoice& choice)
+{
+    const QFileInfo chosen(choice.Path);
+    if (chosen.fileName().contains(QLatin1Char('.')) || chosen.isDir())
+        return choice.Path;
+    return choice.Path + (choice.Filter == XlsxEntry ? XlsxEnding : XlsEnding);
+}
 
 } // namespace
 
 void RunSpreadsheetResult(MainForm& form)
 {
     Platform& platform = form.Environment();
-    const auto path = platform.GetSaveFileName(
-        AnyFileFilter, form.Localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
-    if (!path)
+    const auto choice = platform.GetSaveFileName(
+        WorkbookFilter(), form.WorkbookResultFolder,
+        form.Localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
+    if (!choice)
         return;
-    if (QFileInfo(*path).isFile()
+    form.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
+    const QString path = WithEnding(*choice);
+    // A name of another kind, a folder or a device is refused before anything is asked or made.
+    SavedWorkbookFormat(path);
+    if (QFileInfo(path).isFile()
         && !platform.AskYesNo(form.Localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
                                              QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
-                                  .arg(*path)))
+                                  .arg(path)))
         return;
 
     SpreadsheetApplication excel({});
@@ -41,7 +67,7 @@ void RunSpreadsheetResult(MainForm& form)
         sheet.SetCells(row + 1, 2, form.EditBoxNamed(texts::ResultBoxName(row)).text());
         sheet.SetCells(row + 1, 3, form.EditBoxNamed(texts::HitBoxName(row)).text());
     }
-    book.SaveAs(*path);
+    book.SaveAs(path);
     book.close();
     excel.Quit();
 }

@@ -1,10 +1,10 @@
 #include "TextResult.h"
 
-#include "FileError.h"
+#include "FileSaving.h"
 #include "MainForm.h"
+#include "SaveTexts.h"
 #include "Texts.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 
@@ -29,38 +29,17 @@ QByteArray ResultBlock(MainForm& form)
     return block.toUtf8();
 }
 
-// Adds `block` at the end of the file in one write. A write that fails takes
-// the file back to the size it had, so no half block stays behind.
-void AppendBlock(const QString& path, const QByteArray& block)
-{
-    const QString doing = QStringLiteral("Cannot write the result file");
-    if (QFileInfo(path).isDir())
-        throw FileError(doing, path, QStringLiteral("It is a folder, not a file."));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        throw FileError(doing, path, file.errorString());
-    const qint64 sizeBefore = file.size();
-    const bool written = file.write(block) == block.size() && file.flush();
-    if (!written) {
-        const QString reason = file.errorString();
-        if (!file.isSequential())
-            file.resize(sizeBefore);
-        throw FileError(doing, path, reason);
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        throw FileError(doing, path, file.errorString());
-}
-
 } // namespace
 
 void RunTextResult(MainForm& form)
 {
-    const auto path = form.Environment().GetSaveFileName(
-        AnyFileFilter, form.Localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
-    if (!path)
+    const auto choice = form.Environment().GetSaveFileName(
+        AnyFileFilter, form.TextResultFolder,
+        form.Localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
+    if (!choice)
         return;
-    AppendBlock(*path, ResultBlock(form));
+    form.TextResultFolder = QFileInfo(choice->Path).absolutePath();
+    AppendToFile(choice->Path, ResultBlock(form), save_texts::CannotWriteTextResult);
 }
 
 } // namespace quorvan

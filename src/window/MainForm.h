@@ -64,6 +64,10 @@ public:
     ControlFont FontDialog1;
     // The file last chosen in the open dialog, where it starts next time.
     QString OpenDialog1FileName;
+    // The folders the last text result and the last workbook result went
+    // to: the save dialog starts there the next time, for the rest of the run.
+    QString TextResultFolder;
+    QString WorkbookResultFolder;
 
     // The scrolled content, parent of every control.
     QWidget* Client() const { return client_; }
