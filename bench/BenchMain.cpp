@@ -39,7 +39,10 @@ public:
         std::exit(1);
     }
     std::optional<QString> GetOpenFileName(const QString&, const QString&) override { return OpenFile; }
-    std::optional<QString> GetSaveFileName(const QString&, const QString&) override { return SaveFile; }
+    std::optional<SaveChoice> GetSaveFileName(const QString&, const QString&, const QString&) override
+    {
+        return SaveChoice{SaveFile};
+    }
     int32_t UserDefaultLCID() override { return Locale ? *Locale : QtPlatform::UserDefaultLCID(); }
 
     QString OpenFile;

@@ -1,6 +1,7 @@
 // Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
 #include "Commands.h"
+#include "SaveTexts.h"
 #include "Spreadsheet.h"
 
 #include <QFileInfo>
@@ -10,21 +11,46 @@ namespace quorvan {
 
 namespace {
 
-const QString AnyFileFilter = QStringLiteral("*.*|*.*");
+// The save dialog's two entries: the .xls kind first, the .xlsx kind second.
+const QString XlsEnding = QStringLiteral(".xls");
+const QString XlsxEnding = QStringLiteral(".xlsx");
+constexpr int XlsxEntry = 1;
+
+QString WorkbookFilter()
+{
+    return QStringList({save_texts::XlsDescription, QLatin1Char('*') + XlsEnding, save_texts::XlsxDescription,
+                        QLatin1Char('*') + XlsxEnding})
+        .join(QLatin1Char('|'));
+}
+
+// The name chosen, given the ending of the kind chosen when it has none. A
+// folder keeps its name, to be refused as a folder.
+QString WithEnding(const SaveChoice& choice)
+{
+    const QFileInfo chosen(choice.Path);
+    if (chosen.fileName().contains(QLatin1Char('.')) || chosen.isDir())
+        return choice.Path;
+    return choice.Path + (choice.Filter == XlsxEntry ? XlsxEnding : XlsEnding);
+}
 
 } // namespace
 
 void Commands::onSaveWorkbook()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.GetSaveFileName(
-        AnyFileFilter, window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
-    if (!path)
+    const auto choice = platform.GetSaveFileName(
+        WorkbookFilter(), model_.WorkbookResultFolder,
+        window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
+    if (!choice)
         return;
-    if (QFileInfo(*path).isFile()
+    model_.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
+    const QString path = WithEnding(*choice);
+    // A name of another kind, a folder or a device is refused before anything is asked or made.
+    SavedWorkbookFormat(path);
+    if (QFileInfo(path).isFile()
         && !platform.AskYesNo(window_.localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
                                              QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
-                                  .arg(*path)))
+                                  .arg(path)))
         return;
 
     SpreadsheetApplication excel({});
@@ -40,7 +66,7 @@ void Commands::onSaveWorkbook()
         sheet.SetCells(row + 1, 2, results[row - 1].Member);
         sheet.SetCells(row + 1, 3, results[row - 1].Hit);
     }
-    book.SaveAs(*path);
+    book.SaveAs(path);
     book.close();
     excel.Quit();
 }

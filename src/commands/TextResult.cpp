@@ -2,6 +2,10 @@
 // the user chooses, leaving what the file held untouched.
 
 #include "Commands.h"
+#include "FileSaving.h"
+#include "SaveTexts.h"
+
+#include <QFileInfo>
 
 namespace quorvan {
 
@@ -12,12 +16,16 @@ const QString AnyFileFilter = QStringLiteral("*.*|*.*");
 void Commands::onSaveText()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.GetSaveFileName(
-        AnyFileFilter, window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
-    if (!path)
+    const auto choice = platform.GetSaveFileName(
+        AnyFileFilter, model_.TextResultFolder,
+        window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
+    if (!choice)
         return;
+    model_.TextResultFolder = QFileInfo(choice->Path).absolutePath();
     const QDateTime now = platform.LocalNow();
-    AppendTextResult(*path, TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs()));
+    const QByteArray block =
+        TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs());
+    AppendToFile(choice->Path, block, save_texts::CannotWriteTextResult);
 }
 
 } // namespace quorvan

@@ -1,23 +1,16 @@
 #include "Spreadsheet.h"
 
 #include "FileError.h"
+#include "FileSaving.h"
+#include "SaveTexts.h"
 #include "XlsxWriter.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <stdexcept>
 
 namespace quorvan {
 
 namespace {
 
-const QString CannotSave = QStringLiteral("Cannot save the workbook");
 constexpr int MostRows = 65536;
 constexpr int MostColumns = 256;
 
@@ -28,32 +21,17 @@ void CheckCell(int row, int column)
                                 + std::to_string(column));
 }
 
-void SaveXls(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError(CannotSave, path, file.errorString());
-}
-
-void SaveXlsx(const QString& path, const QString& sheetName, const CellMap& cells)
-{
-    // Written under a passing name in the same folder, then renamed over the target.
-    QTemporaryFile passing(QFileInfo(path).absoluteDir().filePath(QStringLiteral(".quorvan-XXXXXX.xlsx")));
-    if (!passing.open())
-        throw FileError(CannotSave, path, passing.errorString());
-    passing.close();
-    // The file gets the permissions the file it replaces had, or the usual ones.
-    const QFileInfo earlier(path);
-    passing.setPermissions(earlier.exists() ? earlier.permissions()
-                                            : QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                                  | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    WriteXlsxFile(passing.fileName(), sheetName, cells);
-    if (std::rename(QFile::encodeName(passing.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
-        throw FileError(CannotSave, path, QString::fromLocal8Bit(std::strerror(errno)));
-    passing.setAutoRemove(false);
-}
-
 } // namespace
+
+WorkbookFormat SavedWorkbookFormat(const QString& Filename)
+{
+    SaveTarget(Filename, save_texts::CannotSaveWorkbook);
+    if (Filename.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
+        return WorkbookFormat::Xls;
+    if (Filename.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
+        return WorkbookFormat::Xlsx;
+    throw FileError(save_texts::CannotSaveWorkbook, Filename, save_texts::WorkbookExtensions);
+}
 
 QString Worksheet::Cells(int row, int column) const
 {
@@ -90,16 +68,10 @@ Worksheet& Workbook::WorkSheets(int index)
 
 void Workbook::SaveAs(const QString& Filename)
 {
-    const QFileInfo target(Filename);
-    if (target.isDir())
-        throw FileError(CannotSave, Filename, QStringLiteral("It is a folder, not a file."));
-    // The save replaces the file whole, which must never befall a device or a pipe.
-    if (target.exists() && !target.isFile())
-        throw FileError(CannotSave, Filename, QStringLiteral("It is not an ordinary file."));
-    if (Filename.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
-        SaveXls(Filename, XlsWorkbookBytes(sheet_.Name(), sheet_.cells_));
-    else
-        SaveXlsx(Filename, sheet_.Name(), sheet_.cells_);
+    const QByteArray bytes = SavedWorkbookFormat(Filename) == WorkbookFormat::Xls
+                                 ? XlsWorkbookBytes(sheet_.Name(), sheet_.cells_)
+                                 : XlsxWorkbookBytes(sheet_.Name(), sheet_.cells_, Filename);
+    ReplaceFileContent(Filename, bytes, save_texts::CannotSaveWorkbook);
 }
 
 void Workbook::close()

@@ -12,6 +12,13 @@
 
 namespace quorvan {
 
+enum class WorkbookFormat { Xls, Xlsx };
+
+// The format a workbook saved under `Filename` gets: Excel 97-2003 for a name
+// ending in ".xls", Office Open XML for ".xlsx" (any letter case). Throws
+// FileError for any other name, and for a folder, a pipe or a device.
+WorkbookFormat SavedWorkbookFormat(const QString& Filename);
+
 class Worksheet {
 public:
     // A cell's value as text; rows and columns counted from 1.
@@ -33,9 +40,10 @@ public:
 
     // The worksheet of that number; a workbook here has just the first.
     Worksheet& WorkSheets(int index);
-    // Stores the workbook: a name ending in ".xls" (any case) as an Excel
-    // 97-2003 workbook, any other as .xlsx. The file is written beside its
-    // place and then put there, so a failed save leaves an earlier file whole.
+    // Stores the workbook in the format its name asks for (see
+    // SavedWorkbookFormat). The file is written beside its place and put
+    // there only once all of it is on the disk, so a failed save leaves an
+    // earlier file whole; a link is written through.
     void SaveAs(const QString& Filename);
     void close();
 

@@ -117,7 +117,8 @@ QByteArray BoundSheet(quint32 sheetOffset, const QString& name)
 }
 
 // The shared string table, split into CONTINUE records where it outgrows one
-// record. A string cut by a record boundary goes on with its flags byte again.
+// record. A string cut by a record boundary goes on with its flags byte again;
+// the cut never falls inside a surrogate pair, which some readers refuse.
 void SharedStrings(Bytes& out, const QStringList& strings, quint32 references)
 {
     std::vector<QByteArray> records(1);
@@ -132,18 +133,22 @@ void SharedStrings(Bytes& out, const QStringList& strings, quint32 references)
     };
     put32(references);
     put32(static_cast<quint32>(strings.size()));
+    // Room for two UTF-16 units: any character, a surrogate pair included.
+    constexpr int WholeCharacter = 4;
     for (const QString& text : strings) {
-        if (room() < 5)
+        if (room() < 3 + WholeCharacter) // the length, the flags and the first character
             records.emplace_back();
         put16(static_cast<quint16>(text.size()));
         records.back().append('\x01'); // UTF-16
         qsizetype written = 0;
         while (written < text.size()) {
-            if (room() < 2) {
+            if (room() < WholeCharacter) {
                 records.emplace_back();
                 records.back().append('\x01');
             }
-            const qsizetype chars = std::min<qsizetype>(room() / 2, text.size() - written);
+            qsizetype chars = std::min<qsizetype>(room() / 2, text.size() - written);
+            if (written + chars < text.size() && text[written + chars - 1].isHighSurrogate())
+                --chars;
             for (qsizetype i = 0; i < chars; ++i)
                 put16(text[written + i].unicode());
             written += chars;

@@ -1,17 +1,50 @@
 #include "XlsxWriter.h"
 
 #include "FileError.h"
+#include "SaveTexts.h"
+
+#include <QDir>
+#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
 namespace quorvan {
 
-void WriteXlsxFile(const QString& path, const QString& sheetName, const CellMap& cells)
+namespace {
+
+QString PlainReason(lxw_error error)
 {
-    const QString doing = QStringLiteral("Cannot save the workbook");
-    lxw_workbook* workbook = workbook_new(path.toLocal8Bit().constData());
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return save_texts::NoMemoryForWorkbook;
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return save_texts::CellTooLong;
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return save_texts::CannotAssembleWorkbook.arg(QDir::toNativeSeparators(QDir::tempPath()));
+    default:
+        return save_texts::WorkbookLibraryRefused.arg(QString::fromUtf8(lxw_strerror(error)));
+    }
+}
+
+} // namespace
+
+QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs)
+{
+    const auto fail = [&](lxw_error error) { throw FileError(save_texts::CannotSaveWorkbook, savedAs, PlainReason(error)); };
+    // The library writes only to a named file: a scratch file in the
+    // temporary folder, read back once the library is done with it.
+    QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("quorvan-XXXXXX.xlsx")));
+    if (!scratch.open())
+        fail(LXW_ERROR_CREATING_XLSX_FILE);
+    lxw_workbook* workbook = workbook_new(QFile::encodeName(scratch.fileName()).constData());
     if (!workbook)
-        throw FileError(doing, path, QStringLiteral("There is not enough memory to make it."));
+        fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, sheetName.toUtf8().constData());
     lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_SHEETNAME_ALREADY_USED;
     for (auto cell = cells.begin(); cell != cells.end() && error == LXW_NO_ERROR; ++cell) {
@@ -24,7 +57,11 @@ void WriteXlsxFile(const QString& path, const QString& sheetName, const CellMap&
     if (error == LXW_NO_ERROR)
         error = closed;
     if (error != LXW_NO_ERROR)
-        throw FileError(doing, path, QString::fromUtf8(lxw_strerror(error)));
+        fail(error);
+    QByteArray bytes = scratch.readAll();
+    if (bytes.isEmpty())
+        fail(LXW_ERROR_READING_TMPFILE);
+    return bytes;
 }
 
 } // namespace quorvan

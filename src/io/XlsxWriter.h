@@ -5,7 +5,8 @@
 
 namespace quorvan {
 
-// Writes the workbook to `path`; throws FileError when it cannot.
-void WriteXlsxFile(const QString& path, const QString& sheetName, const CellMap& cells);
+// The workbook's bytes; throws FileError naming `savedAs`, the file they are
+// for, when they cannot be made.
+QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs);
 
 } // namespace quorvan

@@ -27,6 +27,13 @@ struct ControlFont {
     QColor Colour;
 };
 
+// What the user chose in a save dialog: the full path, as chosen, and the
+// entry of the filter list (counted from 0) selected when it was.
+struct SaveChoice {
+    QString Path;
+    int Filter = 0;
+};
+
 class Platform : public SeedClock {
 public:
     // The user's default locale identifier (1041 is Japanese, 1033 US English).
@@ -62,10 +69,12 @@ public:
 
     // The open and save dialogs. `filter` lists description|pattern pairs
     // ("*.txt|*.txt|*.*|*.*"); patterns are separated by ';'. Each returns
-    // the full path chosen, or nothing when cancelled. The save dialog never
-    // asks about a file that exists.
+    // what was chosen, or nothing when cancelled. The save dialog starts in
+    // `folder` (where the desktop chooses when it is empty) offering
+    // `initialName`; it never asks about a file that exists.
     virtual std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) = 0;
-    virtual std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) = 0;
+    virtual std::optional<SaveChoice> GetSaveFileName(const QString& filter, const QString& folder,
+                                                      const QString& initialName) = 0;
 
     // The local date and time, and the user's formats for them: the short
     // date, and the time with seconds (and AM/PM where the clock has 12 hours).

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include <algorithm>
 #include <ctime>
 
 namespace quorvan {
@@ -167,14 +168,17 @@ std::optional<QString> QtPlatform::GetOpenFileName(const QString& filter, const 
     return chosen;
 }
 
-std::optional<QString> QtPlatform::GetSaveFileName(const QString& filter, const QString& initialName)
+std::optional<SaveChoice> QtPlatform::GetSaveFileName(const QString& filter, const QString& folder,
+                                                       const QString& initialName)
 {
-    const QString chosen = QFileDialog::getSaveFileName(QApplication::activeWindow(), {}, initialName,
-                                                        QtFileFilter(filter), nullptr,
-                                                        QFileDialog::DontConfirmOverwrite);
+    const QString entries = QtFileFilter(filter);
+    QString selected;
+    const QString chosen = QFileDialog::getSaveFileName(
+        QApplication::activeWindow(), {}, folder.isEmpty() ? initialName : QDir(folder).filePath(initialName),
+        entries, &selected, QFileDialog::DontConfirmOverwrite);
     if (chosen.isEmpty())
         return std::nullopt;
-    return chosen;
+    return SaveChoice{chosen, std::max(0, static_cast<int>(entries.split(QStringLiteral(";;")).indexOf(selected)))};
 }
 
 QDateTime QtPlatform::LocalNow()

@@ -33,7 +33,8 @@ public:
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;
     std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override;
-    std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) override;
+    std::optional<SaveChoice> GetSaveFileName(const QString& filter, const QString& folder,
+                                              const QString& initialName) override;
     QDateTime LocalNow() override;
     QString ShortDate(const QDate& date) override;
     QString LongTime(const QTime& time) override;

@@ -29,10 +29,13 @@ struct WindowModel {
     int32_t MemberShuffleCount = 0;
     int32_t HitShuffleCount = 0;
 
-    // What the dialogs remember between uses: the font dialog's font and
-    // the list file chosen last.
+    // What the dialogs remember between uses: the font dialog's font, the
+    // list file chosen last, and the folders the last text result and the
+    // last workbook result went to.
     ControlFont BoxFont;
     QString LastListFile;
+    QString TextResultFolder;
+    QString WorkbookResultFolder;
 };
 
 } // namespace quorvan

@@ -114,7 +114,7 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::newRow("folder") << "<folder>";
         QTest::newRow("missing folder") << "/nonexistent-folder/result.txt";
-        QTest::newRow("full disk") << "/dev/full";
+        QTest::newRow("device") << "/dev/full";
     }
 
     void failuresNameTheFileAndLoseNothing()

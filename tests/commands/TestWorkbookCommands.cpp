@@ -105,6 +105,49 @@ private slots:
         }
     }
 
+    // The dialog offers the two kinds of workbook. A name without an ending
+    // gets the ending of the kind chosen; a name of another kind is refused.
+    void excelFileTypeFollowsTheName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("saved"); // empty: refused
+        QTest::addColumn<QByteArray>("start");
+        const QByteArray xls("\xD0\xCF\x11\xE0"), xlsx("PK\x03\x04");
+        QTest::newRow("no ending, .xls chosen") << "out" << 0 << "out.xls" << xls;
+        QTest::newRow("no ending, .xlsx chosen") << "out" << 1 << "out.xlsx" << xlsx;
+        QTest::newRow(".XLSX, .xls chosen") << "out.XLSX" << 0 << "out.XLSX" << xlsx;
+        QTest::newRow(".csv") << "out.csv" << 1 << "" << QByteArray();
+        QTest::newRow(".txt") << "notes.txt" << 0 << "" << QByteArray();
+    }
+
+    void excelFileTypeFollowsTheName()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(QString, saved);
+        QFETCH(QByteArray, start);
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.PlayLottery(2);
+        window.platform.SaveAnswers.append(folder.filePath(name));
+        window.platform.SaveFilterChoices.append(kind);
+        window.Click(window->saveWorkbookButton);
+        QCOMPARE(window.platform.Filters,
+                 QStringList({"Excel 97\u20132003 workbook|*.xls|Excel workbook|*.xlsx"}));
+        const QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
+        if (saved.isEmpty()) {
+            QCOMPARE(files, QStringList());
+            QCOMPARE(window.platform.Errors.size(), 1);
+            const QString message = window.platform.Errors.first();
+            QVERIFY2(message.contains(folder.filePath(name)) && message.contains("(.xlsx)"), qPrintable(message));
+        } else {
+            QCOMPARE(files, QStringList({saved}));
+            QVERIFY(ReadTestFile(folder.filePath(saved)).startsWith(start));
+            QVERIFY(window.platform.Errors.isEmpty());
+        }
+    }
+
     void existingFilesAreAskedAbout()
     {
         QTemporaryDir folder;

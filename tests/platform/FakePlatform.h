@@ -30,8 +30,10 @@ public:
     // Dialog answers, taken in turn; an empty answer is a cancelled dialog.
     QList<std::optional<QString>> OpenAnswers;
     QList<std::optional<QString>> SaveAnswers;
+    QList<int> SaveFilterChoices; // the filter entry of each save answer, in turn (the first when none is left)
     QStringList OpenStarts; // the file each open dialog started with
     QStringList SaveStarts;
+    QStringList SaveFolders; // the folder each save dialog started in
     QStringList Filters;
 
     // Answers to questions, taken in turn (No when none is left).
@@ -80,11 +82,16 @@ public:
         OpenStarts.append(initialFile);
         return OpenAnswers.isEmpty() ? std::nullopt : OpenAnswers.takeFirst();
     }
-    std::optional<QString> GetSaveFileName(const QString& filter, const QString& initialName) override
+    std::optional<SaveChoice> GetSaveFileName(const QString& filter, const QString& folder,
+                                              const QString& initialName) override
     {
         Filters.append(filter);
+        SaveFolders.append(folder);
         SaveStarts.append(initialName);
-        return SaveAnswers.isEmpty() ? std::nullopt : SaveAnswers.takeFirst();
+        const std::optional<QString> answer = SaveAnswers.isEmpty() ? std::nullopt : SaveAnswers.takeFirst();
+        if (!answer)
+            return std::nullopt;
+        return SaveChoice{*answer, SaveFilterChoices.isEmpty() ? 0 : SaveFilterChoices.takeFirst()};
     }
     QDateTime LocalNow() override { return Now; }
     QString ShortDate(const QDate& date) override { return date.toString(QStringLiteral("yyyy/MM/dd")); }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTest>
@@ -74,6 +75,26 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         platform.CaptureWindowToClipboard(&window);
         QCOMPARE(QApplication::clipboard()->image().size(), QSize(321, 123));
+    }
+
+    // The save dialog starts in the folder given and tells which kind of file was chosen.
+    void saveDialogTellsTheChosenFilter()
+    {
+        QtPlatform platform;
+        const QString folder = QDir::tempPath();
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->directory().absolutePath(), folder);
+            dialog->selectNameFilter(QStringLiteral("Second (*.two)"));
+            dialog->selectFile(QStringLiteral("chosen"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        const auto choice = platform.GetSaveFileName(QStringLiteral("First|*.one|Second|*.two"), folder,
+                                                     QStringLiteral("offered.one"));
+        QVERIFY(choice.has_value());
+        QCOMPARE(choice->Path, QDir(folder).filePath(QStringLiteral("chosen")));
+        QCOMPARE(choice->Filter, 1);
     }
 
     // Programs, helpers and the guide keep the installed layout in the build tree too.
