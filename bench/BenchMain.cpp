@@ -38,12 +38,12 @@ public:
         std::fprintf(stderr, "error: %s\n", qPrintable(message));
         std::exit(1);
     }
-    std::optional<QString> GetOpenFileName(const QString&, const QString&) override { return OpenFile; }
-    std::optional<SaveChoice> GetSaveFileName(const QString&, const QString&, const QString&) override
+    std::optional<QString> ChooseFileToOpen(const QString&, const QString&) override { return OpenFile; }
+    std::optional<SaveChoice> ChooseFileToSave(const QString&, const QString&, const QString&) override
     {
         return SaveChoice{SaveFile};
     }
-    int32_t UserDefaultLCID() override { return Locale ? *Locale : QtPlatform::UserDefaultLCID(); }
+    int32_t UserLocaleId() override { return Locale ? *Locale : QtPlatform::UserLocaleId(); }
 
     QString OpenFile;
     QString SaveFile;

@@ -12,7 +12,7 @@ const QString ListFilter = QStringLiteral("*.txt;*.xls|*.txt;*.xls|*.*|*.*");
 
 std::optional<QString> Commands::chooseListFile()
 {
-    auto chosen = window_.platform().GetOpenFileName(ListFilter, model_.LastListFile);
+    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, model_.LastListFile);
     if (chosen)
         model_.LastListFile = *chosen;
     return chosen;
@@ -24,7 +24,7 @@ ListRead Commands::readList(const QString& path, int32_t keep)
     const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-xls-reader")),
                                     [&](const QDate& date) { return platform.ShortDate(date); },
                                     [&](const QTime& time) { return platform.LongTime(time); }};
-    return ReadList(path, keep, {platform.UserDefaultLCID(), workbooks});
+    return ReadList(path, keep, {platform.UserLocaleId(), workbooks});
 }
 
 } // namespace quorvan

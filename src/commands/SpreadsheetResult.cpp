@@ -38,7 +38,7 @@ QString WithEnding(const SaveChoice& choice)
 void Commands::onSaveWorkbook()
 {
     Platform& platform = window_.platform();
-    const auto choice = platform.GetSaveFileName(
+    const auto choice = platform.ChooseFileToSave(
         WorkbookFilter(), model_.WorkbookResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!choice)

@@ -16,7 +16,7 @@ const QString AnyFileFilter = QStringLiteral("*.*|*.*");
 void Commands::onSaveText()
 {
     Platform& platform = window_.platform();
-    const auto choice = platform.GetSaveFileName(
+    const auto choice = platform.ChooseFileToSave(
         AnyFileFilter, model_.TextResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
     if (!choice)

@@ -11,10 +11,10 @@ constexpr uint32_t Multiplier = 134775813; // 0x8088405
 
 void RandomGenerator::SeedRandom()
 {
-    if (const auto counter = clock_.QueryPerformanceCounter())
+    if (const auto counter = clock_.PerformanceCounter())
         RandomSeed = static_cast<uint32_t>(*counter);
     else
-        RandomSeed = clock_.GetTickCount();
+        RandomSeed = clock_.MillisecondsSinceStart();
 }
 
 int32_t RandomGenerator::RandomBelow(int32_t range)

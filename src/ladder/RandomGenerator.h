@@ -12,9 +12,9 @@ class SeedClock {
 public:
     virtual ~SeedClock() = default;
     // The high-resolution performance counter, or nothing if it cannot be read.
-    virtual std::optional<uint64_t> QueryPerformanceCounter() = 0;
+    virtual std::optional<uint64_t> PerformanceCounter() = 0;
     // Milliseconds since the system started.
-    virtual uint32_t GetTickCount() = 0;
+    virtual uint32_t MillisecondsSinceStart() = 0;
 };
 
 class RandomGenerator {

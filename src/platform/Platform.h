@@ -37,7 +37,7 @@ struct SaveChoice {
 class Platform : public SeedClock {
 public:
     // The user's default locale identifier (1041 is Japanese, 1033 US English).
-    virtual int32_t UserDefaultLCID() = 0;
+    virtual int32_t UserLocaleId() = 0;
 
     // The application-wide mouse cursor.
     virtual void SetMouseCursor(MouseCursor cursor) = 0;
@@ -72,8 +72,8 @@ public:
     // what was chosen, or nothing when cancelled. The save dialog starts in
     // `folder` (where the desktop chooses when it is empty) offering
     // `initialName`; it never asks about a file that exists.
-    virtual std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) = 0;
-    virtual std::optional<SaveChoice> GetSaveFileName(const QString& filter, const QString& folder,
+    virtual std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) = 0;
+    virtual std::optional<SaveChoice> ChooseFileToSave(const QString& filter, const QString& folder,
                                                       const QString& initialName) = 0;
 
     // The local date and time, and the user's formats for them: the short

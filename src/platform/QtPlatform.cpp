@@ -81,7 +81,7 @@ QString LongTimeFormat(const QLocale& locale)
     return format;
 }
 
-std::optional<uint64_t> QtPlatform::QueryPerformanceCounter()
+std::optional<uint64_t> QtPlatform::PerformanceCounter()
 {
     timespec now{};
     if (clock_gettime(CLOCK_MONOTONIC, &now) != 0)
@@ -89,7 +89,7 @@ std::optional<uint64_t> QtPlatform::QueryPerformanceCounter()
     return static_cast<uint64_t>(now.tv_sec) * 1'000'000'000u + static_cast<uint64_t>(now.tv_nsec);
 }
 
-uint32_t QtPlatform::GetTickCount()
+uint32_t QtPlatform::MillisecondsSinceStart()
 {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -98,7 +98,7 @@ uint32_t QtPlatform::GetTickCount()
     return static_cast<uint32_t>(milliseconds);
 }
 
-int32_t QtPlatform::UserDefaultLCID()
+int32_t QtPlatform::UserLocaleId()
 {
     return LocaleIdentifier(QLocale::system());
 }
@@ -145,7 +145,7 @@ void QtPlatform::OpenAddress(const QString& address)
 
 QString QtPlatform::GuideAddress()
 {
-    const QString page = UserDefaultLCID() == LocaleJapanese ? QStringLiteral("index.ja.html")
+    const QString page = UserLocaleId() == LocaleJapanese ? QStringLiteral("index.ja.html")
                                                              : QStringLiteral("index.html");
     // In share/quorvan/guide beside the program's bin folder, installed or in the build tree.
     const QString path =
@@ -159,7 +159,7 @@ QString QtPlatform::HelperProgram(const QString& name)
     return QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../libexec/quorvan/") + name);
 }
 
-std::optional<QString> QtPlatform::GetOpenFileName(const QString& filter, const QString& initialFile)
+std::optional<QString> QtPlatform::ChooseFileToOpen(const QString& filter, const QString& initialFile)
 {
     const QString chosen =
         QFileDialog::getOpenFileName(QApplication::activeWindow(), {}, initialFile, QtFileFilter(filter));
@@ -168,7 +168,7 @@ std::optional<QString> QtPlatform::GetOpenFileName(const QString& filter, const 
     return chosen;
 }
 
-std::optional<SaveChoice> QtPlatform::GetSaveFileName(const QString& filter, const QString& folder,
+std::optional<SaveChoice> QtPlatform::ChooseFileToSave(const QString& filter, const QString& folder,
                                                        const QString& initialName)
 {
     const QString entries = QtFileFilter(filter);

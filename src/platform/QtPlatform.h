@@ -20,9 +20,9 @@ int32_t LocaleIdentifier(const QLocale& locale);
 
 class QtPlatform : public Platform {
 public:
-    std::optional<uint64_t> QueryPerformanceCounter() override;
-    uint32_t GetTickCount() override;
-    int32_t UserDefaultLCID() override;
+    std::optional<uint64_t> PerformanceCounter() override;
+    uint32_t MillisecondsSinceStart() override;
+    int32_t UserLocaleId() override;
     void SetMouseCursor(MouseCursor cursor) override;
     void ShowErrorMessage(const QString& message) override;
     bool AskYesNo(const QString& question) override;
@@ -32,8 +32,8 @@ public:
     void OpenAddress(const QString& address) override;
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;
-    std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override;
-    std::optional<SaveChoice> GetSaveFileName(const QString& filter, const QString& folder,
+    std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) override;
+    std::optional<SaveChoice> ChooseFileToSave(const QString& filter, const QString& folder,
                                               const QString& initialName) override;
     QDateTime LocalNow() override;
     QString ShortDate(const QDate& date) override;

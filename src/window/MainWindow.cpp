@@ -249,7 +249,7 @@ void MainWindow::showLadderLines(int32_t lines)
 
 bool MainWindow::japanese()
 {
-    return platform_.UserDefaultLCID() == LocaleJapanese;
+    return platform_.UserLocaleId() == LocaleJapanese;
 }
 
 QString MainWindow::localized(const QString& japanese, const QString& english)

@@ -46,21 +46,27 @@ private slots:
         QCOMPARE(form.ladderImage->height(), 80);
     }
 
-    void emptyAndOneLineFilesKeepTwoRows()
+    void shortListsKeepTwoRows_data()
     {
-        WindowFixture window;
-        window.Load(window->loadMembersButton, TestData("empty.txt"));
-        QCOMPARE(window->countDisplay->text(), QStringLiteral("0"));
-        QCOMPARE(window->membersLoadedLabel->text(), QStringLiteral("0"));
-        QCOMPARE(window->countSpinner->position(), 2);
-        QCOMPARE(window.Column("edit1_", 2), QStringList({"", ""}));
-        QVERIFY(window->buildButton->isEnabled());
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QStringList>("members");
+        QTest::newRow("empty") << "empty.txt" << "0" << QStringList{"", ""};
+        QTest::newRow("one line") << "no-final-newline.txt" << "1" << QStringList{"no newline at end", ""};
+    }
 
-        WindowFixture single;
-        single.Load(single->loadMembersButton, TestData("no-final-newline.txt"));
-        QCOMPARE(single.Column("edit1_", 2), QStringList({"no newline at end", ""}));
-        QCOMPARE(single->countDisplay->text(), QStringLiteral("1"));
-        QCOMPARE(single->countSpinner->position(), 2);
+    void shortListsKeepTwoRows()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, count);
+        QFETCH(QStringList, members);
+        WindowFixture window;
+        window.Load(window->loadMembersButton, TestData(qPrintable(file)));
+        QCOMPARE(window->countDisplay->text(), count);
+        QCOMPARE(window->membersLoadedLabel->text(), count);
+        QCOMPARE(window->countSpinner->position(), 2);
+        QCOMPARE(window.Column("edit1_", 2), members);
+        QCOMPARE(window.BoxNames("edit1_").size(), 2);
     }
 
     void sixHundredLinesPlaceFourHundredEighty()

@@ -89,24 +89,31 @@ private slots:
         QCOMPARE(written, window.ExpectedBlock(rows));
     }
 
+    void defaultNamesAndCancel_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Japanese") << 1041 << "Vessapo結果.TXT";
+        QTest::newRow("English") << 1033 << "VessapoResult.TXT";
+    }
+
     void defaultNamesAndCancel()
     {
+        QFETCH(int, locale);
+        QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath("kept.txt");
         WriteTestFile(path, "earlier\r\n");
-        Results japanese(2, 1041);
-        japanese.Click(japanese->saveTextButton);
-        QCOMPARE(japanese.platform.SaveStarts, QStringList({"Vessapo結果.TXT"}));
-        QCOMPARE(japanese.platform.Filters.last(), QStringLiteral("*.*|*.*"));
-        Results english(2);
-        english.Click(english->saveTextButton);
-        QCOMPARE(english.platform.SaveStarts, QStringList({"VessapoResult.TXT"}));
+        Results window(2, locale);
+        window.Click(window->saveTextButton);
+        QCOMPARE(window.platform.SaveStarts, QStringList({name}));
+        QCOMPARE(window.platform.Filters.last(), QStringLiteral("*.*|*.*"));
         QCOMPARE(ReadTestFile(path), QByteArray("earlier\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"kept.txt"}));
 
         // An existing file keeps what it held; the block follows it.
-        english.WriteTo(path);
-        QCOMPARE(ReadTestFile(path), "earlier\r\n" + english.ExpectedBlock(2));
+        window.WriteTo(path);
+        QCOMPARE(ReadTestFile(path), "earlier\r\n" + window.ExpectedBlock(2));
     }
 
     void failuresNameTheFileAndLoseNothing_data()

@@ -10,8 +10,8 @@ public:
     std::optional<uint64_t> Counter = 0;
     uint32_t Ticks = 0;
 
-    std::optional<uint64_t> QueryPerformanceCounter() override { return Counter; }
-    uint32_t GetTickCount() override { return Ticks; }
+    std::optional<uint64_t> PerformanceCounter() override { return Counter; }
+    uint32_t MillisecondsSinceStart() override { return Ticks; }
 };
 
 } // namespace quorvan::testing

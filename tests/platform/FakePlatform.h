@@ -42,9 +42,9 @@ public:
 
     QDateTime Now{QDate(2014, 5, 1), QTime(9, 5, 7)};
 
-    std::optional<uint64_t> QueryPerformanceCounter() override { return Counter; }
-    uint32_t GetTickCount() override { return Ticks; }
-    int32_t UserDefaultLCID() override { return Locale; }
+    std::optional<uint64_t> PerformanceCounter() override { return Counter; }
+    uint32_t MillisecondsSinceStart() override { return Ticks; }
+    int32_t UserLocaleId() override { return Locale; }
     void SetMouseCursor(MouseCursor cursor) override
     {
         Cursor = cursor;
@@ -76,13 +76,13 @@ public:
         return QStringLiteral(QUORVAN_HELPER_DIRECTORY "/") + name;
     }
 
-    std::optional<QString> GetOpenFileName(const QString& filter, const QString& initialFile) override
+    std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) override
     {
         Filters.append(filter);
         OpenStarts.append(initialFile);
         return OpenAnswers.isEmpty() ? std::nullopt : OpenAnswers.takeFirst();
     }
-    std::optional<SaveChoice> GetSaveFileName(const QString& filter, const QString& folder,
+    std::optional<SaveChoice> ChooseFileToSave(const QString& filter, const QString& folder,
                                               const QString& initialName) override
     {
         Filters.append(filter);

@@ -30,10 +30,10 @@ private slots:
     void clockMovesOn()
     {
         QtPlatform platform;
-        const auto first = platform.QueryPerformanceCounter();
+        const auto first = platform.PerformanceCounter();
         QVERIFY(first.has_value());
         QTest::qWait(2);
-        QVERIFY(*platform.QueryPerformanceCounter() > *first);
+        QVERIFY(*platform.PerformanceCounter() > *first);
     }
 
     void fontDialogAppliesWhileOpen()
@@ -90,7 +90,7 @@ private slots:
             dialog->selectFile(QStringLiteral("chosen"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
-        const auto choice = platform.GetSaveFileName(QStringLiteral("First|*.one|Second|*.two"), folder,
+        const auto choice = platform.ChooseFileToSave(QStringLiteral("First|*.one|Second|*.two"), folder,
                                                      QStringLiteral("offered.one"));
         QVERIFY(choice.has_value());
         QCOMPARE(choice->Path, QDir(folder).filePath(QStringLiteral("chosen")));

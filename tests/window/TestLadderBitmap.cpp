@@ -35,8 +35,6 @@ private slots:
     void startsWhiteWithThinBlackPen()
     {
         LadderBitmap bitmap(440, 10620);
-        QCOMPARE(bitmap.Width(), 440);
-        QCOMPARE(bitmap.Height(), 10620);
         QCOMPARE(bitmap.PenWidth(), 1);
         QCOMPARE(bitmap.PenColour(), ColourBlack);
         QCOMPARE(bitmap.Image().pixel(439, 10619), White);
