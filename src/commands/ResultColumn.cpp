@@ -40,17 +40,20 @@ void Commands::onHitAll()
     model_.ResultColumnShown = true;
     window_.setOuterWidth(WidthWithResults);
 
+    // Every path is drawn in black. Each runs along lines and rungs that Build
+    // drew black, so only the path a hit click drew red looks different
+    // afterwards: that one is drawn, and the others are only followed.
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
+    if (model_.LitHit != 0)
+        TraceFromHit(window_.grid, bitmap, model_.LitHit);
+    // The result boxes have the first member box's font already: nothing changes it meanwhile.
     const int32_t rows = window_.countSpinner->position();
-    const ControlFont memberFont = ControlFontOf(window_.firstMemberBox); // nothing changes it meanwhile
     for (int32_t hit = 1; hit <= rows; ++hit) {
-        const int32_t member = TraceFromHit(window_.grid, bitmap, hit);
+        const int32_t member = EndOfPath(window_.grid, hit);
         const QString memberText = window_.memberBox(member).text();
-        EditBox& result = window_.resultBox(hit);
-        SetControlFont(&result, memberFont);
-        result.setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
+        window_.resultBox(hit).setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
     }
 
     window_.apply(Step::HitAllEnds);

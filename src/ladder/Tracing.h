@@ -13,4 +13,7 @@ namespace quorvan {
 // pen. Returns the member line reached.
 int32_t TraceFromHit(const Ladder& grid, DrawingSurface& surface, int32_t hitLine);
 
+// The member line `hitLine` leads to: the same walk, without drawing.
+int32_t EndOfPath(const Ladder& grid, int32_t hitLine);
+
 } // namespace quorvan

@@ -80,6 +80,7 @@ void MainWindow::build()
     setOuterSize(DesignedWidth, DesignedHeight);
     model.BoxFont = FontOf("Terminal", 13, palette().color(QPalette::WindowText));
 
+    controls_.reserve(static_cast<qsizetype>(DesignedControls.size()) + 3 * MostMembers);
     for (const DesignedControl& design : DesignedControls) {
         QWidget* control = design.Create(*this);
         control->setParent(client_);
@@ -107,6 +108,8 @@ void MainWindow::build()
     title.setColor(QPalette::Window, Qt::black);
     titleLabel->setPalette(title);
     crossLinesBox->setChecked(true);
+    rows_[static_cast<size_t>(Column::Members)] = {nullptr, firstMemberBox};
+    rows_[static_cast<size_t>(Column::Hits)] = {nullptr, firstHitBox};
     connect(firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
     apply(Step::StartUp);
 
@@ -135,7 +138,8 @@ QWidget* MainWindow::findControl(const QString& name) const
 
 EditBox* MainWindow::findBox(Column column, int32_t row) const
 {
-    return qobject_cast<EditBox*>(findControl(BoxName(column, row)));
+    const QList<EditBox*>& boxes = rows_[static_cast<size_t>(column)];
+    return row >= 0 && row < boxes.size() ? boxes[row] : nullptr;
 }
 
 EditBox& MainWindow::box(Column column, int32_t row) const
@@ -148,47 +152,55 @@ EditBox& MainWindow::box(Column column, int32_t row) const
 
 void MainWindow::freeBox(Column column, int32_t row)
 {
-    QWidget* control = controls_.take(BoxName(column, row).toLower());
-    if (!control)
+    EditBox* box = findBox(column, row);
+    if (!box)
         return;
-    tabs_.Remove(control);
-    delete control;
+    rows_[static_cast<size_t>(column)][row] = nullptr;
+    controls_.remove(box->objectName().toLower());
+    tabs_.Remove(box);
+    delete box;
 }
 
-EditBox* MainWindow::createBox(Column column, int32_t row, int firstTop, int left, int width)
+EditBox* MainWindow::createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width)
 {
     // Level with the row's member line, one pitch a row below the first row.
     const int top = CheckedAdd(firstTop, CheckedMul(RowPitch, CheckedSub(row, 1)));
     auto* box = new EditBox(row);
+    // The font first: the box then takes nothing more from the window it joins.
+    SetControlFont(box, font);
     box->hide();
     box->setParent(client_);
     box->setBounds(left, top, width, BoxHeight);
     addControl(box, BoxName(column, row), true);
-    box->clear();
-    return box;
+    QList<EditBox*>& boxes = rows_[static_cast<size_t>(column)];
+    if (boxes.size() <= row)
+        boxes.resize(row + 1);
+    boxes[row] = box;
+    return box; // empty: a new edit box has no text of its own
+
 }
 
 void MainWindow::createRow(int32_t row, const QString& memberText)
 {
     const ControlFont font = ControlFontOf(firstMemberBox);
     freeBox(Column::Members, row);
-    EditBox* member = createBox(Column::Members, row, firstMemberBox->y(), firstMemberBox->x(), firstMemberBox->width());
+    EditBox* member = createBox(Column::Members, row, font, firstMemberBox->y(), firstMemberBox->x(),
+                                firstMemberBox->width());
     tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
-    SetControlFont(member, font);
     member->setText(memberText);
     member->show();
 
     freeBox(Column::Hits, row);
-    EditBox* hit = createBox(Column::Hits, row, firstHitBox->y(), firstHitBox->x(), firstHitBox->width());
+    EditBox* hit = createBox(Column::Hits, row, font, firstHitBox->y(), firstHitBox->x(), firstHitBox->width());
     tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
-    SetControlFont(hit, font);
     connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
     hit->show();
 }
 
 EditBox& MainWindow::createResultBox(int32_t row)
 {
-    EditBox* result = createBox(Column::Results, row, firstHitBox->y(), ResultLeft, ResultWidth);
+    EditBox* result =
+        createBox(Column::Results, row, ControlFontOf(firstMemberBox), firstHitBox->y(), ResultLeft, ResultWidth);
     result->show();
     return *result;
 }

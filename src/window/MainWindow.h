@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 namespace quorvan {
@@ -82,7 +83,8 @@ public:
     // Creates the member box of `row` holding `memberText` and its empty hit
     // box, each in place of any box of the row, with the first member box's font.
     void createRow(int32_t row, const QString& memberText);
-    // Creates the empty result box of `row`, level with its hit box.
+    // Creates the empty result box of `row`, level with its hit box, with the
+    // first member box's font.
     EditBox& createResultBox(int32_t row);
     // Frees the box of `row`; where there is none, nothing happens.
     void freeBox(Column column, int32_t row);
@@ -135,14 +137,15 @@ private:
     // Places a control made at run time, names it and registers it for lookup;
     // a windowed control also joins the end of the tab sequence.
     void addControl(QWidget* control, const QString& name, bool windowed);
-    EditBox* createBox(Column column, int32_t row, int firstTop, int left, int width);
+    EditBox* createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width);
     void finishCommand();
     void refreshScrollExtent();
 
     Platform& platform_;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
-    QHash<QString, QWidget*> controls_;
+    QHash<QString, QWidget*> controls_; // by name in lower case
+    std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;

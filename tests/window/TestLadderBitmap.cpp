@@ -1,5 +1,8 @@
+#include "FakeClock.h"
+#include "Generation.h"
 #include "LadderBitmap.h"
 #include "TabSequence.h"
+#include "Tracing.h"
 
 #include <QTest>
 
@@ -78,6 +81,37 @@ private slots:
         Line(bitmap, 440, 20, 90, 20);
         Line(bitmap, 90, 20, 90, 40);
         Line(bitmap, 90, 40, -10, 40);
+        QCOMPARE(bitmap.Image(), ladder);
+    }
+
+    // ［HIT-ALL］ follows every path but draws only the one a click drew red:
+    // every other path already lies on the ladder's black lines and rungs.
+    void pathsLieOnTheLadder_data()
+    {
+        QTest::addColumn<int>("members");
+        QTest::addColumn<bool>("crossLines");
+        QTest::addColumn<uint64_t>("seed");
+        QTest::newRow("2 members") << 2 << true << uint64_t(1);
+        QTest::newRow("40, crossing") << 40 << true << uint64_t(77);
+        QTest::newRow("40, not crossing") << 40 << false << uint64_t(78);
+        QTest::newRow("480") << 480 << true << uint64_t(2024);
+    }
+
+    void pathsLieOnTheLadder()
+    {
+        QFETCH(int, members);
+        QFETCH(bool, crossLines);
+        QFETCH(uint64_t, seed);
+        testing::FakeClock clock;
+        clock.Counter = seed;
+        RandomGenerator random(clock);
+        Ladder grid;
+        LadderBitmap bitmap(440, 10620);
+        bitmap.SetPenWidth(2);
+        GenerateLadder({members, crossLines}, grid, random, bitmap);
+        const QImage ladder = bitmap.Image().copy();
+        for (int hit = 1; hit <= members; ++hit)
+            QCOMPARE(TraceFromHit(grid, bitmap, hit), EndOfPath(grid, hit));
         QCOMPARE(bitmap.Image(), ladder);
     }
 
