@@ -113,6 +113,11 @@ private slots:
         QTest::newRow("self-pointing small stream .xls")
             << "small-loop.xls" << WithSelfPointingStream(ReadTestFile(TestData("formulas.xls")), 60)
             << "The workbook is damaged";
+        // Found by fuzzing: a small stream but no table of small sectors, on
+        // which the reader's own code copied from a null pointer (the
+        // sanitized build stops on it).
+        QTest::newRow("small stream without its table .xls")
+            << "no-table.xls" << ReadTestFile(TestData("small-stream-without-table.xls")) << "The workbook is damaged";
         QTest::newRow(".xlsx named .xls") << "book.xls" << XlsxBytes() << "not an Excel 97";
         QTest::newRow("binary .txt") << "binary.txt" << QByteArray("Al\0ice\r\n\x01\x02", 10) << "binary";
         QTest::newRow("missing") << "<missing>" << QByteArray() << "";
