@@ -125,11 +125,24 @@ void PutCell(std::string& out, std::uint32_t row, SheetValue value)
 
 } // namespace
 
+std::vector<SheetValue> RecordValues(const std::string& path)
+{
+    if (const std::optional<std::string> stream = ReadWorkbookStream(path))
+        return FormulaAndBooleanValues(*stream);
+    return std::vector<SheetValue>(ListSheetRows);
+}
+
+std::string PackListColumn(std::vector<SheetValue> column)
+{
+    std::string packed;
+    for (std::uint32_t row = 0; row < column.size(); ++row)
+        PutCell(packed, row, std::move(column[row]));
+    return packed;
+}
+
 std::string PackFirstSheet(const std::string& path)
 {
-    std::vector<SheetValue> fromRecords(ListSheetRows);
-    if (const std::optional<std::string> stream = ReadWorkbookStream(path))
-        fromRecords = FormulaAndBooleanValues(*stream);
+    std::vector<SheetValue> column = RecordValues(path);
     const FreexlWorkbook workbook(path);
     unsigned int password = 0;
     if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK
@@ -139,18 +152,14 @@ std::string PackFirstSheet(const std::string& path)
     unsigned short columns = 0;
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));
     Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
-
-    std::string packed;
-    for (std::uint32_t row = 0; row < ListSheetRows; ++row) {
-        if (!fromRecords[row].bytes.empty()) {
-            PutCell(packed, row, std::move(fromRecords[row]));
-        } else if (row < rows && columns >= ListSheetColumn) {
-            FreeXL_CellValue cell{};
-            Check(freexl_get_cell_value(workbook.Handle(), row, ListSheetColumn - 1, &cell));
-            PutCell(packed, row, ValueOf(cell));
-        }
+    for (std::uint32_t row = 0; row < ListSheetRows && row < rows && columns >= ListSheetColumn; ++row) {
+        if (!column[row].bytes.empty())
+            continue; // a formula's result, a boolean or an error, which freexl leaves out
+        FreeXL_CellValue cell{};
+        Check(freexl_get_cell_value(workbook.Handle(), row, ListSheetColumn - 1, &cell));
+        column[row] = ValueOf(cell);
     }
-    return packed;
+    return PackListColumn(std::move(column));
 }
 
 void LimitFurtherMemory(std::uint64_t bytes)

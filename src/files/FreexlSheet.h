@@ -1,13 +1,15 @@
 #pragma once
 // The part of workbook reading that runs in the reader process
 // (quorvan-xls-reader): the cells of the first worksheet that a list can use
-// are read, by freexl and from the records freexl passes over, and packed
+// are read, from the records freexl passes over and by freexl, and packed
 // for the program, where XlsReader unpacks them. Plain C++.
 
 #include "PackedSheet.h"
+#include "SheetRecords.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvan {
 
@@ -15,6 +17,15 @@ namespace quorvan {
 // PackedSheet.h says; empty cells are left out. Throws std::runtime_error
 // with a sentence for the user when the file cannot be read.
 std::string PackFirstSheet(const std::string& path);
+
+// What the reader reads itself, before freexl: the workbook stream out of
+// its compound file (a damaged one is refused, by throwing as above) and
+// the list column's values that freexl leaves out (SheetRecords.h).
+std::vector<SheetValue> RecordValues(const std::string& path);
+
+// The list column's values, rows from 1, packed: texts cut to what an edit
+// box holds, cells without a value left out.
+std::string PackListColumn(std::vector<SheetValue> column);
 
 // Keeps the process's further heap within this many bytes, so that a file
 // that makes the library ask for memory without end gets "no" instead.
