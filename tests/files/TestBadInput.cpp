@@ -114,7 +114,7 @@ private slots:
             << "small-loop.xls" << WithSelfPointingStream(ReadTestFile(TestData("formulas.xls")), 60)
             << "The workbook is damaged";
         // Found by fuzzing: a small stream but no table of small sectors, on
-        // which the reader's own code copied from a null pointer (the
+        // which the reader's own code handed memcpy a null pointer (the
         // sanitized build stops on it).
         QTest::newRow("small stream without its table .xls")
             << "no-table.xls" << ReadTestFile(TestData("small-stream-without-table.xls")) << "The workbook is damaged";
