@@ -282,6 +282,10 @@ private slots:
         // this string: the 4106th is the first half of the emoji.
         QTest::newRow("xls, emoji across a record boundary")
             << "result.xls" << CellMap({{{1, 1}, QString(4105, QLatin1Char('a')) + QStringLiteral("😀")}});
+        // The longest texts a box holds, over several continuation records.
+        QTest::newRow("xls, longest texts")
+            << "result.xls"
+            << CellMap({{{1, 1}, QString(32767, QLatin1Char('a'))}, {{2, 1}, QString(32767, QChar(0x3042))}});
     }
 
     void otherReadersReadOurWorkbooks()
