@@ -1,20 +1,21 @@
 #include "FreexlSheet.h"
 
+#include "CompoundFile.h"
+#include "SheetRecords.h"
+
 #include <freexl.h>
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 #include <sys/resource.h>
 
 namespace quorvan {
 
 namespace {
-
-// More cell text than this is not a list anyone types.
-constexpr std::size_t LargestSheet = 256u * 1024 * 1024;
 
 std::string ReasonOf(int code)
 {
@@ -69,69 +70,79 @@ private:
 };
 
 template <typename Number>
-Number Get(const char* bytes)
+std::string BytesOf(Number value)
 {
-    Number value;
-    std::memcpy(&value, bytes, sizeof value); // the machine is little-endian, as is the file
-    return value;
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value); // the reader is little-endian too
 }
 
-// freexl takes the name length of each entry in the compound file's first
-// directory sector on trust and reads that many bytes from a 64-byte field,
-// far past its buffer when the length is damaged. Such a file, and one whose
-// directory lies outside the file, is refused here first. Files that are not
-// compound files are left to freexl to judge.
-void CheckCompoundDirectory(const std::string& path)
+// A text cut to what an edit box holds.
+void CutToEditBox(std::string& text)
 {
-    constexpr char Signature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
-    constexpr std::size_t HeaderSize = 512, SectorShiftAt = 30, DirectoryStartAt = 48;
-    constexpr std::size_t EntrySize = 128, NameLengthAt = 64, LongestName = 64;
-    std::ifstream file(path, std::ios::binary);
-    char header[HeaderSize];
-    if (!file.read(header, HeaderSize) || std::memcmp(header, Signature, 8) != 0)
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = std::uint8_t(text[at]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // within a character
+        units += byte >= 0xF0 ? 2 : 1; // a character beyond U+FFFF takes two
+        if (units > LongestCellUnits) {
+            text.resize(at);
+            break;
+        }
+    }
+    if (text.size() > LongestCellBytes) // bytes that are not UTF-8
+        text.resize(LongestCellBytes);
+}
+
+SheetValue ValueOf(const FreeXL_CellValue& cell)
+{
+    const auto text = [&](PackedKind kind) {
+        return SheetValue{kind, cell.value.text_value ? cell.value.text_value : ""};
+    };
+    switch (cell.type) {
+    case FREEXL_CELL_INT: return {PackedKind::Integer, BytesOf(std::int32_t(cell.value.int_value))};
+    case FREEXL_CELL_DOUBLE: return {PackedKind::Number, BytesOf(cell.value.double_value)};
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT: return text(PackedKind::Text);
+    case FREEXL_CELL_DATE: return text(PackedKind::Date);
+    case FREEXL_CELL_TIME: return text(PackedKind::Time);
+    case FREEXL_CELL_DATETIME: return text(PackedKind::Moment);
+    default: return {};
+    }
+}
+
+void PutCell(std::string& out, std::uint32_t row, SheetValue value)
+{
+    if (value.kind != PackedKind::Integer && value.kind != PackedKind::Number)
+        CutToEditBox(value.bytes);
+    if (value.bytes.empty())
         return;
-    const auto shift = Get<std::uint16_t>(header + SectorShiftAt);
-    if (shift != 9 && shift != 12)
-        return; // freexl refuses it as it is
-    const std::uint64_t sectorSize = std::uint64_t(1) << shift;
-    const std::uint64_t directoryAt = (std::uint64_t(Get<std::uint32_t>(header + DirectoryStartAt)) + 1) * sectorSize;
-    std::string directory(sectorSize, '\0');
-    if (!file.seekg(std::streamoff(directoryAt)) || !file.read(directory.data(), std::streamsize(sectorSize)))
-        Refuse("The workbook is damaged (its directory is broken).");
-    for (std::size_t entry = 0; entry < sectorSize; entry += EntrySize)
-        if (Get<std::uint16_t>(directory.data() + entry + NameLengthAt) > LongestName)
-            Refuse("The workbook is damaged (its directory is broken).");
-}
-
-template <typename Number>
-void Put(std::string& out, Number value)
-{
-    char bytes[sizeof value];
-    std::memcpy(bytes, &value, sizeof value); // the machine is little-endian, as is the reader
-    out.append(bytes, sizeof value);
-}
-
-void PutCell(std::string& out, unsigned row, unsigned short column, PackedKind kind, const void* data,
-             std::size_t size)
-{
-    Put(out, std::uint32_t(row + 1));
-    Put(out, std::uint16_t(column + 1));
-    Put(out, std::uint8_t(kind));
-    Put(out, std::uint32_t(size));
-    out.append(static_cast<const char*>(data), size);
-}
-
-void PutText(std::string& out, unsigned row, unsigned short column, PackedKind kind, const char* text)
-{
-    if (text && *text)
-        PutCell(out, row, column, kind, text, std::strlen(text));
+    out += BytesOf(std::uint32_t(row + 1));
+    out += BytesOf(ListSheetColumn);
+    out += BytesOf(std::uint8_t(value.kind));
+    out += BytesOf(std::uint32_t(value.bytes.size()));
+    out += value.bytes;
 }
 
 } // namespace
 
+std::vector<SheetValue> RecordValues(const std::string& path)
+{
+    if (const std::optional<std::string> stream = ReadWorkbookStream(path))
+        return FormulaAndBooleanValues(*stream);
+    return std::vector<SheetValue>(ListSheetRows);
+}
+
+std::string PackListColumn(std::vector<SheetValue> column)
+{
+    std::string packed;
+    for (std::uint32_t row = 0; row < column.size(); ++row)
+        PutCell(packed, row, std::move(column[row]));
+    return packed;
+}
+
 std::string PackFirstSheet(const std::string& path)
 {
-    CheckCompoundDirectory(path);
+    std::vector<SheetValue> column = RecordValues(path);
     const FreexlWorkbook workbook(path);
     unsigned int password = 0;
     if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK
@@ -141,33 +152,14 @@ std::string PackFirstSheet(const std::string& path)
     unsigned short columns = 0;
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));
     Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
-
-    std::string cells;
-    for (unsigned int row = 0; row < rows; ++row) {
-        for (unsigned short column = 0; column < columns; ++column) {
-            FreeXL_CellValue cell{};
-            Check(freexl_get_cell_value(workbook.Handle(), row, column, &cell));
-            switch (cell.type) {
-            case FREEXL_CELL_INT: {
-                const std::int32_t value = cell.value.int_value;
-                PutCell(cells, row, column, PackedKind::Integer, &value, sizeof value);
-                break;
-            }
-            case FREEXL_CELL_DOUBLE:
-                PutCell(cells, row, column, PackedKind::Number, &cell.value.double_value, sizeof(double));
-                break;
-            case FREEXL_CELL_TEXT:
-            case FREEXL_CELL_SST_TEXT: PutText(cells, row, column, PackedKind::Text, cell.value.text_value); break;
-            case FREEXL_CELL_DATE: PutText(cells, row, column, PackedKind::Date, cell.value.text_value); break;
-            case FREEXL_CELL_TIME: PutText(cells, row, column, PackedKind::Time, cell.value.text_value); break;
-            case FREEXL_CELL_DATETIME: PutText(cells, row, column, PackedKind::Moment, cell.value.text_value); break;
-            default: break;
-            }
-            if (cells.size() > LargestSheet)
-                Refuse("Its first worksheet holds more text than can be read.");
-        }
+    for (std::uint32_t row = 0; row < ListSheetRows && row < rows && columns >= ListSheetColumn; ++row) {
+        if (!column[row].bytes.empty())
+            continue; // a formula's result, a boolean or an error, which freexl leaves out
+        FreeXL_CellValue cell{};
+        Check(freexl_get_cell_value(workbook.Handle(), row, ListSheetColumn - 1, &cell));
+        column[row] = ValueOf(cell);
     }
-    return cells;
+    return PackListColumn(std::move(column));
 }
 
 void LimitFurtherMemory(std::uint64_t bytes)

@@ -1,23 +1,31 @@
 #pragma once
 // The part of workbook reading that runs in the reader process
-// (quorvan-xls-reader): freexl opens the workbook and every cell of its first
-// worksheet that holds something is packed for the program, where XlsReader
-// unpacks it. Plain C++.
+// (quorvan-xls-reader): the cells of the first worksheet that a list can use
+// are read, from the records freexl passes over and by freexl, and packed
+// for the program, where XlsReader unpacks them. Plain C++.
+
+#include "PackedSheet.h"
+#include "SheetRecords.h"
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quorvan {
 
-// What a packed cell holds. Numbers travel as their bytes (4 for an integer,
-// 8 for any other), dates and times in ISO form, so that the program shows
-// them the way it shows everything else.
-enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment };
-
-// Each cell: row (4 bytes), column (2), kind (1), length (4), then the bytes;
-// numbers little-endian, rows and columns counted from 1. Throws
-// std::runtime_error with a sentence for the user when the file cannot be read.
+// Column A, rows 1 .. ListSheetRows, of the first worksheet, packed as
+// PackedSheet.h says; empty cells are left out. Throws std::runtime_error
+// with a sentence for the user when the file cannot be read.
 std::string PackFirstSheet(const std::string& path);
+
+// What the reader reads itself, before freexl: the workbook stream out of
+// its compound file (a damaged one is refused, by throwing as above) and
+// the list column's values that freexl leaves out (SheetRecords.h).
+std::vector<SheetValue> RecordValues(const std::string& path);
+
+// The list column's values, rows from 1, packed: texts cut to what an edit
+// box holds, cells without a value left out.
+std::string PackListColumn(std::vector<SheetValue> column);
 
 // Keeps the process's further heap within this many bytes, so that a file
 // that makes the library ask for memory without end gets "no" instead.

@@ -1,16 +1,20 @@
 #include "ReaderProcess.h"
 
 #include <QFile>
+#include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,30 +24,64 @@ namespace quorvan {
 
 namespace {
 
-// Reads everything the reader writes until it closes its output; false when
-// the time runs out first.
-bool ReadUntilClosed(int fd, QByteArray& received, std::chrono::milliseconds timeLimit)
+using Clock = std::chrono::steady_clock;
+
+// A reason longer than this many characters is cut: it goes into a message box.
+constexpr qsizetype LongestReason = 500;
+
+int MillisecondsUntil(Clock::time_point deadline)
 {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point deadline = Clock::now() + timeLimit;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::clamp<decltype(left)>(left, 0, std::numeric_limits<int>::max()));
+}
+
+enum class Output { Closed, TimeUp, TooMuch };
+
+// Reads everything the reader writes until it closes its output, the
+// deadline passes or it has written more than mostBytes.
+Output ReadUntilClosed(int fd, QByteArray& received, Clock::time_point deadline, qsizetype mostBytes)
+{
     char buffer[65536];
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0)
-            return false;
+        const int left = MillisecondsUntil(deadline);
+        if (left <= 0)
+            return Output::TimeUp;
         pollfd ready{fd, POLLIN, 0};
-        const int count = poll(&ready, 1, static_cast<int>(left.count()));
+        const int count = poll(&ready, 1, left);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
-            return false; // the time is up (or poll itself failed, which is no better)
+            return Output::TimeUp; // (or poll itself failed, which is no better)
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
         if (got <= 0)
-            return true;
+            return Output::Closed;
         received.append(buffer, got);
+        if (received.size() > mostBytes)
+            return Output::TooMuch;
     }
+}
+
+// Waits until the child has ended, or the deadline has passed (false).
+bool EndsBy(pid_t child, Clock::time_point deadline, int& status)
+{
+    // Readable once the child has ended. Without it (an old kernel) the
+    // poll below is a short sleep.
+    const int ended = static_cast<int>(syscall(SYS_pidfd_open, child, 0));
+    bool done = false;
+    for (;;) {
+        const pid_t waited = waitpid(child, &status, WNOHANG);
+        done = waited != 0 && !(waited < 0 && errno == EINTR);
+        const int left = MillisecondsUntil(deadline);
+        if (done || left <= 0)
+            break;
+        pollfd ready{ended, POLLIN, 0};
+        poll(&ready, 1, std::min(left, 10));
+    }
+    if (ended >= 0)
+        close(ended);
+    return done;
 }
 
 int WaitFor(pid_t child)
@@ -61,6 +99,16 @@ QString HowItEnded(int status)
             .arg(WTERMSIG(status))
             .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
     return QStringLiteral("The reader ended with exit code %1 and no result.").arg(WEXITSTATUS(status));
+}
+
+// The reason after the "F", cut when it is long.
+QString ReasonIn(const QByteArray& received)
+{
+    QString reason = QString::fromUtf8(received.mid(1, 4 * LongestReason));
+    if (reason.size() <= LongestReason)
+        return reason;
+    reason.truncate(reason.at(LongestReason - 1).isHighSurrogate() ? LongestReason - 1 : LongestReason);
+    return reason + QChar(0x2026);
 }
 
 [[noreturn]] void Fail(const QString& reason)
@@ -115,26 +163,33 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int output)
 
 } // namespace
 
-QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit)
+QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit,
+                     qsizetype mostBytes)
 {
+    const Clock::time_point deadline = Clock::now() + timeLimit;
     Pipe output;
     const pid_t child = Spawn(program, arguments, output.ends[1]);
     output.CloseEnd(1);
     QByteArray received;
-    const bool finished = ReadUntilClosed(output.ends[0], received, timeLimit);
+    const Output reading = ReadUntilClosed(output.ends[0], received, deadline, mostBytes);
     output.CloseEnd(0);
-    if (!finished)
+    int status = 0;
+    const bool ended = reading == Output::Closed && EndsBy(child, deadline, status);
+    if (!ended) {
         kill(child, SIGKILL);
-    const int status = WaitFor(child);
-    if (!finished)
+        status = WaitFor(child);
+    }
+    if (reading == Output::TooMuch)
+        Fail(QStringLiteral("The reader sent more than %1.").arg(QLocale::c().formattedDataSize(mostBytes)));
+    if (!ended)
         Fail(QStringLiteral("The reader took longer than %1 seconds.").arg(timeLimit.count() / 1000.0));
     if (received.isEmpty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         Fail(HowItEnded(status));
     if (received.front() == 'F')
-        Fail(QString::fromUtf8(received.mid(1)));
+        Fail(ReasonIn(received));
     if (received.front() != 'R')
         Fail(QStringLiteral("The reader sent something other than a result."));
-    return received.mid(1);
+    return received.remove(0, 1); // in place: it may be large
 }
 
 } // namespace quorvan

@@ -19,9 +19,11 @@ public:
 
 // Starts the program and returns what it wrote to its standard output, which
 // must begin with "R" (the result follows) or "F" (the reason it failed
-// follows, raised as ReaderError). A program that cannot be started, that
-// crashes, exits without a result or is still running after timeLimit (it
+// follows, raised as ReaderError; a long one is cut). A program that cannot
+// be started, that crashes, exits without a result, writes more than
+// mostBytes, or has not both closed its output and ended by timeLimit (it
 // is killed then) raises ReaderError too.
-QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit);
+QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit,
+                     qsizetype mostBytes);
 
 } // namespace quorvan

@@ -1,7 +1,6 @@
 #include "XlsReader.h"
 
 #include "FileError.h"
-#include "FreexlSheet.h"
 #include "ReaderProcess.h"
 #include "RegularFile.h"
 
@@ -26,9 +25,10 @@ QString NumberText(double value)
     return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
 }
 
-std::uint64_t KeyOf(std::uint32_t row, std::uint16_t column)
+// The size a packed cell of that kind must have; 0 where any will do.
+qsizetype SizeOf(PackedKind kind)
 {
-    return (std::uint64_t(row) << 16) | column;
+    return kind == PackedKind::Integer ? 4 : kind == PackedKind::Number ? 8 : 0;
 }
 
 } // namespace
@@ -38,8 +38,9 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(st
     // Refused here with the reason, before the reader program opens it.
     OpenRegularFile(path, CannotRead);
     try {
-        const QByteArray bytes = RunReader(reading_.ReaderProgram, {path}, ReadingTime);
-        QDataStream cells(bytes);
+        packed_ = RunReader(reading_.ReaderProgram, {path}, ReadingTime, LongestPackedSheet);
+        cells_.resize(ListSheetRows);
+        QDataStream cells(packed_);
         cells.setByteOrder(QDataStream::LittleEndian);
         while (!cells.atEnd()) {
             quint32 row = 0;
@@ -47,10 +48,13 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(st
             quint8 kind = 0;
             quint32 size = 0;
             cells >> row >> column >> kind >> size;
-            QByteArray data(qsizetype(std::min<quint32>(size, quint32(bytes.size()))), Qt::Uninitialized);
-            if (cells.status() != QDataStream::Ok || cells.readRawData(data.data(), data.size()) != qsizetype(size))
+            const qsizetype at = cells.device()->pos();
+            if (cells.status() != QDataStream::Ok || row < 1 || row > ListSheetRows || column != ListSheetColumn
+                || kind > quint8(PackedKind::Moment) || size > packed_.size() - at
+                || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
                 throw ReaderError("The reader sent damaged cells.");
-            cells_[KeyOf(row, column)] = {PackedKind(kind), data};
+            cells_[row - 1] = {PackedKind(kind), at, qsizetype(size)};
+            cells.skipRawData(int(size));
         }
     } catch (const ReaderError& error) {
         throw FileError(CannotRead, path, QString::fromUtf8(error.what()));
@@ -59,23 +63,21 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(st
 
 QString XlsReader::CellText(int row, int column) const
 {
-    if (row < 1 || column < 1 || column > 0xFFFF)
+    if (column != ListSheetColumn || row < 1 || std::size_t(row) > cells_.size() || cells_[row - 1].size == 0)
         return {};
-    const auto found = cells_.find(KeyOf(std::uint32_t(row), std::uint16_t(column)));
-    if (found == cells_.end())
-        return {};
-    const QByteArray& data = found->second.data;
-    const QString text = QString::fromUtf8(data);
-    switch (found->second.kind) {
+    const Cell& cell = cells_[row - 1];
+    const char* data = packed_.constData() + cell.at;
+    const QString text = QString::fromUtf8(data, cell.size);
+    switch (cell.kind) {
     case PackedKind::Text: return text;
     case PackedKind::Integer: {
         std::int32_t value = 0;
-        std::memcpy(&value, data.constData(), std::min(sizeof value, std::size_t(data.size())));
+        std::memcpy(&value, data, sizeof value);
         return QString::number(value);
     }
     case PackedKind::Number: {
         double value = 0;
-        std::memcpy(&value, data.constData(), std::min(sizeof value, std::size_t(data.size())));
+        std::memcpy(&value, data, sizeof value);
         return NumberText(value);
     }
     case PackedKind::Date: return reading_.ShortDate(QDate::fromString(text, Qt::ISODate));

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "FreexlCells.h"
 #include "Spreadsheet.h"
 #include "WindowFixture.h"
 
@@ -11,8 +12,7 @@ namespace {
 
 QString CellOf(const QString& path, int row, int column)
 {
-    SpreadsheetApplication excel({QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-xls-reader"), {}, {}});
-    return excel.WorkBooks().Open(path, true).WorkSheets(1).Cells(row, column);
+    return ReadWithFreexl(path).Cells.value({row, column});
 }
 
 } // namespace
@@ -48,6 +48,7 @@ private slots:
         QTest::newRow("empty cell ends") << "gap-ends-list.xls" << 2 << "b";
         QTest::newRow("mixed types") << "mixed-types.xls" << 5 << "text";
         QTest::newRow("two sheets") << "two-sheets.xls" << 2 << "first-sheet-2";
+        QTest::newRow("formulas") << "formulas.xls" << 8 << "plain text";
     }
 
     void listLengths()
