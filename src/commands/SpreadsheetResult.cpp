@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 
-
 namespace quorvan {
 
 namespace {
@@ -49,7 +48,7 @@ void Commands::onSaveWorkbook()
     SavedWorkbookFormat(path);
     if (QFileInfo(path).isFile()
         && !platform.AskYesNo(window_.localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
-                                             QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
+                                                QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
                                   .arg(path)))
         return;
 

@@ -28,8 +28,6 @@ constexpr int HitTabBase = 51;   // hit box of row n takes tab value n + 51
 constexpr int ResultLeft = 703;
 constexpr int ResultWidth = 100;
 
-const QRgb Silver = qRgb(192, 192, 192);
-
 // Box names: the column's prefix and the row number.
 QString BoxName(Column column, int32_t row)
 {
@@ -37,12 +35,12 @@ QString BoxName(Column column, int32_t row)
     return QLatin1String(prefix) + QString::number(row);
 }
 
-ControlFont FontOf(const char* face, int pixels, const QColor& colour, bool bold = false)
+ControlFont FontOf(const DesignedFont& design)
 {
-    QFont font(QString::fromUtf8(face));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return {font, colour};
+    QFont font(QString::fromUtf8(design.Face));
+    font.setPixelSize(design.Pixels);
+    font.setBold(design.Bold);
+    return {font, QColor(design.Colour)};
 }
 
 } // namespace
@@ -74,11 +72,11 @@ void MainWindow::build()
     setWindowTitle(QLatin1String(WindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
     QPalette silver = client_->palette();
-    silver.setColor(QPalette::Window, Silver);
+    silver.setColor(QPalette::Window, WindowColour);
     client_->setPalette(silver);
-    setFont(FontOf("Terminal", 16, Qt::black).Font);
+    setFont(FontOf(WindowFont).Font);
     setOuterSize(DesignedWidth, DesignedHeight);
-    model.BoxFont = FontOf("Terminal", 13, palette().color(QPalette::WindowText));
+    model.BoxFont = {FontOf({FontDialogFace, FontDialogPixels}).Font, palette().color(QPalette::WindowText)};
 
     controls_.reserve(static_cast<qsizetype>(DesignedControls.size()) + 3 * MostMembers);
     for (const DesignedControl& design : DesignedControls) {
@@ -86,7 +84,7 @@ void MainWindow::build()
         control->setParent(client_);
         control->setGeometry(design.Bounds);
         if (design.Font.Face)
-            SetControlFont(control, FontOf(design.Font.Face, design.Font.Pixels, design.Font.Colour, design.Font.Bold));
+            SetControlFont(control, FontOf(design.Font));
         addControl(control, QString::fromUtf8(design.Name), !design.Graphic());
         if (design.Text)
             SetControlText(control, QString::fromUtf8(design.Text));

@@ -16,12 +16,6 @@ namespace quorvan {
 
 class MainWindow;
 
-// The window's own design.
-constexpr const char* WindowName = "FMAIN";
-constexpr const char* WindowCaption = "Quorvan V2.2";
-constexpr int DesignedWidth = 735; // outer size
-constexpr int DesignedHeight = 549;
-
 // A designed font: face, character height in pixels, colour and weight.
 // A control without a face keeps its parent's font.
 struct DesignedFont {
@@ -30,6 +24,17 @@ struct DesignedFont {
     QRgb Colour = 0;
     bool Bold = false;
 };
+
+// The window's own design.
+constexpr const char* WindowName = "FMAIN";
+constexpr const char* WindowCaption = "Quorvan V2.2";
+constexpr int DesignedWidth = 735; // outer size
+constexpr int DesignedHeight = 549;
+constexpr QRgb WindowColour = qRgb(192, 192, 192); // silver
+constexpr DesignedFont WindowFont = {"Terminal", 16, qRgb(0, 0, 0), false};
+// The font dialog's first font, in the desktop's window-text colour.
+constexpr const char* FontDialogFace = "Terminal";
+constexpr int FontDialogPixels = 13;
 
 struct DesignedControl {
     // `role` is the window's member that holds the control; its type is the control's kind.
