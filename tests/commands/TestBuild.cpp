@@ -1,12 +1,8 @@
+#include "Pixels.h"
 #include "WindowFixture.h"
 
 using namespace quorvan;
-using testing::WindowFixture;
-
-namespace {
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Black = qRgb(0, 0, 0);
-} // namespace
+using namespace quorvan::testing;
 
 class TestBuild : public QObject {
     Q_OBJECT

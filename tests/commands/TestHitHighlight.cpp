@@ -1,20 +1,10 @@
+#include "Pixels.h"
 #include "WindowFixture.h"
 
 using namespace quorvan;
-using testing::WindowFixture;
+using namespace quorvan::testing;
 
 namespace {
-
-const QRgb Red = qRgb(255, 0, 0);
-
-int RedPixels(const QImage& image)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == Red;
-    return count;
-}
 
 // A built ladder of `rows` rows with the generator seeded to `seed`.
 struct BuiltWindow : WindowFixture {
@@ -44,7 +34,7 @@ private slots:
         QCOMPARE(image.pixel(200, 20), Red);  // along line 1
         QCOMPARE(image.pixel(70, 50), Red);   // down at column 7
         QCOMPARE(image.pixel(0, 60), Red);    // reaches member 3
-        QCOMPARE(image.pixel(400, 20), qRgb(0, 0, 0));
+        QCOMPARE(image.pixel(400, 20), Black);
         QCOMPARE(window->bitmap().PenColour(), ColourRed);
     }
 
@@ -61,7 +51,7 @@ private slots:
         window.Click(window.Box("edit2_12"));
         window.Click(window.Box("edit2_5"));
         QCOMPARE(window.Image(), onlyFive);
-        QVERIFY(RedPixels(onlyFive) > 2 * 440);
+        QVERIFY(CountPixels(onlyFive, Red) > 2 * 440);
 
         // ［HIT-ALL］ draws every path black: the ladder as it was built.
         window.Click(window->hitAllButton);
@@ -87,7 +77,7 @@ private slots:
         window.Click(window.Box("edit2_2"));
         QCOMPARE(window->bitmap().Image(), afterReset);
         QCOMPARE(window->model.LitHit, 0);
-        QCOMPARE(RedPixels(afterReset), 0);
+        QCOMPARE(CountPixels(afterReset, Red), 0);
     }
 
     // A rung that leads off the grid (the grid damaged behind the program's

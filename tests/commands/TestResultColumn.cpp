@@ -1,7 +1,8 @@
+#include "Pixels.h"
 #include "WindowFixture.h"
 
 using namespace quorvan;
-using testing::WindowFixture;
+using namespace quorvan::testing;
 
 class TestResultColumn : public QObject {
     Q_OBJECT
@@ -173,9 +174,9 @@ private:
         QCOMPARE(form.ladderImage->height(), 60);
         const QImage& image = form.bitmap().Image();
         for (const int x : {0, 220, 439}) {
-            QCOMPARE(image.pixel(x, 20), qRgb(0, 0, 0));
-            QCOMPARE(image.pixel(x, 40), qRgb(0, 0, 0));
-            QCOMPARE(image.pixel(x, 30), qRgb(255, 255, 255));
+            QCOMPARE(image.pixel(x, 20), Black);
+            QCOMPARE(image.pixel(x, 40), Black);
+            QCOMPARE(image.pixel(x, 30), White);
         }
         QCOMPARE(form.model.RowCount, 2);
         QVERIFY(!form.model.LadderBuilt && !form.model.ResultColumnShown);

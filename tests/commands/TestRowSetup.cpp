@@ -1,17 +1,11 @@
+#include "Pixels.h"
 #include "WindowFixture.h"
 
 #include <QScrollArea>
 #include <QScrollBar>
 
 using namespace quorvan;
-using testing::WindowFixture;
-
-namespace {
-
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Black = qRgb(0, 0, 0);
-
-} // namespace
+using namespace quorvan::testing;
 
 class TestRowSetup : public QObject {
     Q_OBJECT

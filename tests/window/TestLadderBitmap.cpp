@@ -1,27 +1,16 @@
 #include "FakeClock.h"
 #include "Generation.h"
 #include "LadderBitmap.h"
+#include "Pixels.h"
 #include "TabSequence.h"
 #include "Tracing.h"
 
 #include <QTest>
 
 using namespace quorvan;
+using namespace quorvan::testing;
 
 namespace {
-
-const QRgb White = qRgb(255, 255, 255);
-const QRgb Black = qRgb(0, 0, 0);
-const QRgb Red = qRgb(255, 0, 0);
-
-int CountPixels(const QImage& image, QRgb colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour;
-    return count;
-}
 
 void Line(LadderBitmap& bitmap, int x0, int y0, int x1, int y1)
 {
