@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
     quorvan::ConfigureApplication(application);
 
     quorvan::QtPlatform platform;
+    quorvan::LoadToolkitTranslations(platform.UserLocaleId());
     quorvan::MainWindow window(platform);
     quorvan::Commands commands(window);
     window.show();

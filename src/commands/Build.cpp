@@ -18,6 +18,7 @@ void Commands::onBuild()
         QStringLiteral("■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。"),
         QStringLiteral("*- completion -*  Mouse click in \"Hit\"")));
     model_.LadderBuilt = true;
+    window_.clearTracedHit(); // a path told of lay on the ladder that is gone
     window_.apply(Step::Build);
     window_.setDefaultCursor();
 }

@@ -1,5 +1,6 @@
 // A click on a hit box: the path drawn red until now goes back to black, and
-// the clicked hit's path is drawn in red. Nothing happens before Build.
+// the clicked hit's path is drawn in red, and the member it reaches is told
+// in words. Nothing happens before Build.
 
 #include "Commands.h"
 #include "Tracing.h"
@@ -19,7 +20,9 @@ void Commands::onHitClicked(int row)
     model_.LitHit = row;
     bitmap.SetPenColour(ColourRed);
     bitmap.SetPenWidth(2);
-    TraceFromHit(window_.grid, bitmap, row);
+    const int32_t member = TraceFromHit(window_.grid, bitmap, row);
+    // Also in words, so the result does not rest on the red alone.
+    window_.showTracedHit(row, member);
 }
 
 } // namespace quorvan

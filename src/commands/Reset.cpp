@@ -42,6 +42,7 @@ void Commands::onReset()
     window_.messageLine->setCaption(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
     model_.LadderBuilt = false;
     model_.LitHit = 0;
+    window_.clearTracedHit();
     model_.MemberShuffleCount = 0;
     model_.HitShuffleCount = 0;
     window_.showShuffleCount(Column::Members);

@@ -1,7 +1,6 @@
 // Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
 #include "Commands.h"
-#include "SaveTexts.h"
 #include "Spreadsheet.h"
 
 #include <QFileInfo>
@@ -15,10 +14,10 @@ const QString XlsEnding = QStringLiteral(".xls");
 const QString XlsxEnding = QStringLiteral(".xlsx");
 constexpr int XlsxEntry = 1;
 
-QString WorkbookFilter()
+QString WorkbookFilter(MainWindow& window)
 {
-    return QStringList({save_texts::XlsDescription, QLatin1Char('*') + XlsEnding, save_texts::XlsxDescription,
-                        QLatin1Char('*') + XlsxEnding})
+    return QStringList({window.localized(Say(MessageId::XlsDescription)), QLatin1Char('*') + XlsEnding,
+                        window.localized(Say(MessageId::XlsxDescription)), QLatin1Char('*') + XlsxEnding})
         .join(QLatin1Char('|'));
 }
 
@@ -38,7 +37,7 @@ void Commands::onSaveWorkbook()
 {
     Platform& platform = window_.platform();
     const auto choice = platform.ChooseFileToSave(
-        WorkbookFilter(), model_.WorkbookResultFolder,
+        WorkbookFilter(window_), model_.WorkbookResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!choice)
         return;
@@ -47,9 +46,7 @@ void Commands::onSaveWorkbook()
     // A name of another kind, a folder or a device is refused before anything is asked or made.
     SavedWorkbookFormat(path);
     if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(QStringLiteral("\u201C%1\u201D は既にあります。置き換えますか？"),
-                                                QStringLiteral("\u201C%1\u201D already exists. Replace it?"))
-                                  .arg(path)))
+        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
         return;
 
     SpreadsheetApplication excel({});

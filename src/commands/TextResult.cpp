@@ -3,7 +3,6 @@
 
 #include "Commands.h"
 #include "FileSaving.h"
-#include "SaveTexts.h"
 
 #include <QFileInfo>
 
@@ -25,7 +24,7 @@ void Commands::onSaveText()
     const QDateTime now = platform.LocalNow();
     const QByteArray block =
         TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs());
-    AppendToFile(choice->Path, block, save_texts::CannotWriteTextResult);
+    AppendToFile(choice->Path, block, Say(MessageId::CannotWriteTextResult));
 }
 
 } // namespace quorvan

@@ -1,6 +1,7 @@
 #include "CompoundFile.h"
 
 #include "LittleEndian.h"
+#include "Messages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -18,9 +19,9 @@ constexpr char Signature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
 constexpr std::size_t HeaderSize = 512, DifatInHeader = 109, EntrySize = 128, LongestName = 64;
 constexpr std::uint32_t EndOfChain = 0xFFFFFFFE;
 
-[[noreturn]] void Damaged(const char* what)
+[[noreturn]] void Damaged(MessageId what)
 {
-    throw std::runtime_error(std::string("The workbook is damaged (") + what + ").");
+    throw MessageError(what);
 }
 
 // Sector numbers, four bytes each.
@@ -44,16 +45,16 @@ std::vector<std::uint32_t> Chain(const std::vector<std::uint32_t>& table, std::u
                                  std::uint64_t limit)
 {
     if (needed > limit)
-        Damaged("part of it lies outside the file");
+        Damaged(MessageId::WorkbookPartOutsideFile);
     std::vector<bool> seen(limit);
     std::vector<std::uint32_t> chain;
     for (std::uint32_t sector = start; needed ? chain.size() < needed : sector != EndOfChain; sector = table[sector]) {
         if (sector == EndOfChain)
-            Damaged("one of its streams is cut short");
+            Damaged(MessageId::WorkbookStreamCutShort);
         if (sector >= limit || sector >= table.size())
-            Damaged("part of it lies outside the file");
+            Damaged(MessageId::WorkbookPartOutsideFile);
         if (seen[sector])
-            Damaged("its sectors run in a loop");
+            Damaged(MessageId::WorkbookSectorsLoop);
         seen[sector] = true;
         chain.push_back(sector);
     }
@@ -69,7 +70,7 @@ public:
     {
         const auto tableLength = LittleEndian<std::uint32_t>(header + 44);
         if (tableLength > sectorCount_)
-            Damaged("part of it lies outside the file");
+            Damaged(MessageId::WorkbookPartOutsideFile);
         std::vector<std::uint32_t> tableSectors = SectorNumbers({header + 76, 4 * DifatInHeader});
         // The allocation table's sectors past the first 109 are listed in
         // sectors of their own, each ending with the number of the next.
@@ -93,14 +94,14 @@ public:
     void Append(std::string& out, std::uint32_t sector, std::uint64_t offset, std::uint64_t length) const
     {
         if (sector >= sectorCount_)
-            Damaged("part of it lies outside the file");
+            Damaged(MessageId::WorkbookPartOutsideFile);
         const std::uint64_t at = (sector + 1) * sectorSize_ + offset;
         const std::size_t start = out.size();
         out.resize(start + length);
         const std::uint64_t present = std::min(length, fileSize_ - std::min(at, fileSize_));
         file_.clear();
         if (!file_.seekg(std::streamoff(at)) || !file_.read(out.data() + start, std::streamsize(present)))
-            throw std::runtime_error("The file is cut short or cannot be read.");
+            throw MessageError(MessageId::FileCutShort);
     }
 
     // The sectors joined, read as a table of sector numbers.
@@ -138,7 +139,7 @@ Directory ReadDirectory(const Container& file, std::uint32_t start, bool wideSiz
     try {
         sectors = Chain(file.Fat(), start, 0, file.SectorCount());
     } catch (const std::runtime_error&) {
-        Damaged("its directory is broken");
+        Damaged(MessageId::WorkbookDirectoryBroken);
     }
     std::string entries;
     for (const std::uint32_t sector : sectors)
@@ -155,12 +156,12 @@ Directory ReadDirectory(const Container& file, std::uint32_t start, bool wideSiz
             && std::memcmp(entries.data() + at, name, 2 * length) == 0;
     };
     if (entries.size() < EntrySize)
-        Damaged("its directory is broken");
+        Damaged(MessageId::WorkbookDirectoryBroken);
     Directory directory{entryAt(0), {}};
     std::optional<Entry> book;
     for (std::size_t at = 0; at + EntrySize <= entries.size(); at += EntrySize) {
         if (LittleEndian<std::uint16_t>(entries.data() + at + 64) > LongestName)
-            Damaged("its directory is broken");
+            Damaged(MessageId::WorkbookDirectoryBroken);
         if (!directory.workbook && named(at, u"Workbook"))
             directory.workbook = entryAt(at);
         if (!book && named(at, u"Book"))
@@ -177,7 +178,7 @@ std::string ReadSmallStream(const Container& file, const char* header, const Ent
 {
     const auto miniShift = LittleEndian<std::uint16_t>(header + 32);
     if (miniShift != 6)
-        Damaged("its header is broken");
+        Damaged(MessageId::WorkbookHeaderBroken);
     const std::uint64_t miniSize = std::uint64_t(1) << miniShift;
     const std::vector<std::uint32_t> container =
         Chain(file.Fat(), root.start, SectorsFor(root.size, file.SectorSize()), file.SectorCount());

@@ -1,7 +1,6 @@
 #include "FileSaving.h"
 
 #include "FileError.h"
-#include "SaveTexts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -38,9 +37,9 @@ private:
     int descriptor_;
 };
 
-[[noreturn]] void Fail(const QString& doing, const QString& chosen, int error)
+[[noreturn]] void Fail(const Words& doing, const QString& chosen, int error)
 {
-    throw FileError(doing, chosen, save_texts::SystemReason(error));
+    throw FileError(doing, chosen, SystemReason(error));
 }
 
 // Writes every byte, then waits until they are on the disk: a full disk or
@@ -89,25 +88,25 @@ void SyncFolder(const QString& folder)
 
 } // namespace
 
-QString SaveTarget(const QString& chosen, const QString& doing)
+QString SaveTarget(const QString& chosen, const Words& doing)
 {
     QString target = chosen;
     for (int links = 0; QFileInfo(target).isSymLink(); ++links) {
         if (links == MostLinks)
-            throw FileError(doing, chosen, save_texts::TooManyLinks);
+            throw FileError(doing, chosen, Say(MessageId::TooManyLinks));
         target = QFileInfo(target).symLinkTarget();
     }
     struct stat found {};
     if (::stat(QFile::encodeName(target).constData(), &found) == 0) {
         if (S_ISDIR(found.st_mode))
-            throw FileError(doing, chosen, save_texts::IsAFolder);
+            throw FileError(doing, chosen, Say(MessageId::IsAFolder));
         if (!S_ISREG(found.st_mode))
-            throw FileError(doing, chosen, save_texts::NotAnOrdinaryFile);
+            throw FileError(doing, chosen, Say(MessageId::NotAnOrdinaryFileToWrite));
     }
     return target;
 }
 
-void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QString& doing)
+void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const Words& doing)
 {
     const QString target = SaveTarget(chosen, doing);
     const QByteArray targetName = QFile::encodeName(target);
@@ -140,7 +139,7 @@ void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QS
     SyncFolder(folder);
 }
 
-void AppendToFile(const QString& chosen, const QByteArray& bytes, const QString& doing)
+void AppendToFile(const QString& chosen, const QByteArray& bytes, const Words& doing)
 {
     const QString target = SaveTarget(chosen, doing);
     const QByteArray targetName = QFile::encodeName(target);
@@ -160,7 +159,7 @@ void AppendToFile(const QString& chosen, const QByteArray& bytes, const QString&
     if (::fstat(descriptor, &opened) != 0)
         Fail(doing, chosen, errno);
     if (!S_ISREG(opened.st_mode))
-        throw FileError(doing, chosen, save_texts::NotAnOrdinaryFile);
+        throw FileError(doing, chosen, Say(MessageId::NotAnOrdinaryFileToWrite));
     const int error = WriteToDisk(descriptor, bytes);
     if (error == 0) {
         if (created)

@@ -1,6 +1,7 @@
 #include "FreexlSheet.h"
 
 #include "CompoundFile.h"
+#include "Messages.h"
 #include "SheetRecords.h"
 
 #include <freexl.h>
@@ -17,26 +18,26 @@ namespace quorvan {
 
 namespace {
 
-std::string ReasonOf(int code)
+MessageError ReasonOf(int code)
 {
     switch (code) {
-    case FREEXL_FILE_NOT_FOUND: return "The file does not exist or cannot be opened.";
-    case FREEXL_INSUFFICIENT_MEMORY: return "There is not enough memory to read it.";
+    case FREEXL_FILE_NOT_FOUND: return MessageError(MessageId::FileNotFound);
+    case FREEXL_INSUFFICIENT_MEMORY: return MessageError(MessageId::NoMemoryToRead);
     case FREEXL_INVALID_CFBF_HEADER:
-    case FREEXL_CFBF_INVALID_SIGNATURE: return "It is not an Excel 97\u20132003 workbook (.xls).";
+    case FREEXL_CFBF_INVALID_SIGNATURE: return MessageError(MessageId::NotAnXlsWorkbook);
     case FREEXL_CFBF_READ_ERROR:
-    case FREEXL_CFBF_SEEK_ERROR: return "The file is cut short or cannot be read.";
-    case FREEXL_BIFF_WORKBOOK_NOT_FOUND: return "The file holds no workbook.";
-    case FREEXL_BIFF_ILLEGAL_SHEET_INDEX: return "The workbook has no worksheet.";
+    case FREEXL_CFBF_SEEK_ERROR: return MessageError(MessageId::FileCutShort);
+    case FREEXL_BIFF_WORKBOOK_NOT_FOUND: return MessageError(MessageId::NoWorkbookInFile);
+    case FREEXL_BIFF_ILLEGAL_SHEET_INDEX: return MessageError(MessageId::NoWorksheet);
     case FREEXL_UNSUPPORTED_CHARSET:
-    case FREEXL_INVALID_CHARACTER: return "Its text is in a character set that cannot be read.";
-    default: return "The workbook is damaged (error " + std::to_string(code) + ").";
+    case FREEXL_INVALID_CHARACTER: return MessageError(MessageId::UnreadableCharacterSet);
+    default: return MessageError(MessageId::WorkbookDamagedWithCode, std::to_string(code));
     }
 }
 
-[[noreturn]] void Refuse(const std::string& reason)
+[[noreturn]] void Refuse(const MessageError& reason)
 {
-    throw std::runtime_error(reason);
+    throw reason;
 }
 
 void Check(int code)
@@ -58,7 +59,7 @@ public:
         // Some records it cannot take (one that needs more memory than it
         // gets, say) make it stop and still answer "done", without a workbook.
         if (!handle_)
-            Refuse("The workbook is damaged or too large to read.");
+            Refuse(MessageError(MessageId::WorkbookDamagedOrTooLarge));
     }
     ~FreexlWorkbook() { freexl_close(handle_); }
     FreexlWorkbook(const FreexlWorkbook&) = delete;
@@ -147,7 +148,7 @@ std::string PackFirstSheet(const std::string& path)
     unsigned int password = 0;
     if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK
         && password == FREEXL_BIFF_OBFUSCATED)
-        Refuse("It is protected by a password.");
+        Refuse(MessageError(MessageId::PasswordProtected));
     unsigned int rows = 0;
     unsigned short columns = 0;
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));

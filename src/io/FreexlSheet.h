@@ -14,8 +14,8 @@
 namespace quorvan {
 
 // Column A, rows 1 .. ListSheetRows, of the first worksheet, packed as
-// PackedSheet.h says; empty cells are left out. Throws std::runtime_error
-// with a sentence for the user when the file cannot be read.
+// PackedSheet.h says; empty cells are left out. Throws MessageError
+// (Messages.h) with the message for the user when the file cannot be read.
 std::string PackFirstSheet(const std::string& path);
 
 // What the reader reads itself, before freexl: the workbook stream out of

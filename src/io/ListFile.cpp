@@ -141,7 +141,7 @@ QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId)
 
 ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId)
 {
-    const QString doing = QStringLiteral("Cannot read the list file");
+    const Words doing = Say(MessageId::CannotReadListFile);
     const std::unique_ptr<QFile> file = OpenRegularFile(path, doing);
     ListLineSplitter splitter(keep);
     qint64 bytesRead = 0;
@@ -149,15 +149,14 @@ ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId)
         const QByteArray chunk = file->read(ChunkSize);
         if (chunk.isEmpty()) {
             if (file->error() != QFileDevice::NoError)
-                throw FileError(doing, path, file->errorString());
+                throw FileError(doing, path, Verbatim(file->errorString()));
             break;
         }
         if ((bytesRead += chunk.size()) > MostListFileBytes) {
             if (splitter.LinesRead() < MostMembers)
                 throw FileError(doing, path,
-                                QStringLiteral("It is too large to be a list: its first %1 MB hold fewer than %2 lines.")
-                                    .arg(MostListFileBytes / (1024 * 1024))
-                                    .arg(MostMembers));
+                                Say(MessageId::ListTooLarge)
+                                    .arg(Verbatim(MostListFileBytes / (1024 * 1024)), Verbatim(MostMembers)));
             break;
         }
         splitter.Feed(chunk);
@@ -166,7 +165,7 @@ ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId)
     try {
         return {DecodeListLines(splitter.KeptLines(), localeId), splitter.LinesRead()};
     } catch (const std::invalid_argument&) {
-        throw FileError(doing, path, QStringLiteral("It holds binary data (NUL bytes), not a list of names."));
+        throw FileError(doing, path, Say(MessageId::ListHoldsBinary));
     }
 }
 

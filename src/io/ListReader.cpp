@@ -2,7 +2,7 @@
 
 #include "Spreadsheet.h"
 
-#include <stdexcept>
+#include "Words.h"
 
 namespace quorvan {
 
@@ -52,10 +52,7 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
     case ListFileKind::Other:
         break;
     }
-    throw std::runtime_error(QStringLiteral("Cannot read \u201C%1\u201D:\nlists are read from text files (.txt) "
-                                            "and Excel 97\u20132003 workbooks (.xls).")
-                                 .arg(path)
-                                 .toStdString());
+    throw UserError(Say(MessageId::ListFileKinds).arg(Verbatim(path)));
 }
 
 } // namespace quorvan

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include <fcntl.h>
@@ -92,28 +93,43 @@ int WaitFor(pid_t child)
     return status;
 }
 
-QString HowItEnded(int status)
+Words HowItEnded(int status)
 {
     if (WIFSIGNALED(status))
-        return QStringLiteral("The reader stopped on signal %1 (%2).")
-            .arg(WTERMSIG(status))
-            .arg(QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
-    return QStringLiteral("The reader ended with exit code %1 and no result.").arg(WEXITSTATUS(status));
+        return Say(MessageId::ReaderStoppedOnSignal)
+            .arg(Verbatim(WTERMSIG(status)), Verbatim(QString::fromLocal8Bit(strsignal(WTERMSIG(status)))));
+    return Say(MessageId::ReaderExitedWithoutResult).arg(Verbatim(WEXITSTATUS(status)));
+}
+
+// The message of the table a reason "#<number>[ <argument>]" names.
+std::optional<Words> MessageIn(const QString& reason)
+{
+    if (!reason.startsWith(QLatin1Char('#')))
+        return std::nullopt;
+    const qsizetype space = reason.indexOf(QLatin1Char(' '));
+    bool number = false;
+    const int id = reason.mid(1, space < 0 ? -1 : space - 1).toInt(&number);
+    if (!number || id < 0 || id >= static_cast<int>(MessageId::Count))
+        return std::nullopt;
+    const Words message = Say(static_cast<MessageId>(id));
+    return space < 0 ? message : message.arg(Verbatim(reason.mid(space + 1)));
 }
 
 // The reason after the "F", cut when it is long.
-QString ReasonIn(const QByteArray& received)
+Words ReasonIn(const QByteArray& received)
 {
     QString reason = QString::fromUtf8(received.mid(1, 4 * LongestReason));
+    if (const std::optional<Words> message = MessageIn(reason))
+        return *message;
     if (reason.size() <= LongestReason)
-        return reason;
+        return Verbatim(reason);
     reason.truncate(reason.at(LongestReason - 1).isHighSurrogate() ? LongestReason - 1 : LongestReason);
-    return reason + QChar(0x2026);
+    return Verbatim(reason + QChar(0x2026));
 }
 
-[[noreturn]] void Fail(const QString& reason)
+[[noreturn]] void Fail(const Words& reason)
 {
-    throw ReaderError(reason.toStdString());
+    throw ReaderError(reason);
 }
 
 // Owns the two ends of a pipe.
@@ -122,7 +138,7 @@ struct Pipe {
     Pipe()
     {
         if (pipe2(ends, O_CLOEXEC) != 0)
-            Fail(QString::fromLocal8Bit(std::strerror(errno)));
+            Fail(Verbatim(QString::fromLocal8Bit(std::strerror(errno))));
     }
     ~Pipe()
     {
@@ -156,8 +172,8 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int output)
     pid_t child = 0;
     const int error = posix_spawn(&child, path.constData(), &actions, nullptr, argv.data(), environ);
     if (error != 0)
-        Fail(QStringLiteral("The reader %1 cannot be started: %2.")
-                 .arg(program, QString::fromLocal8Bit(std::strerror(error))));
+        Fail(Say(MessageId::ReaderCannotStart)
+                 .arg(Verbatim(program), Verbatim(QString::fromLocal8Bit(std::strerror(error)))));
     return child;
 }
 
@@ -180,15 +196,15 @@ QByteArray RunReader(const QString& program, const QStringList& arguments, std::
         status = WaitFor(child);
     }
     if (reading == Output::TooMuch)
-        Fail(QStringLiteral("The reader sent more than %1.").arg(QLocale::c().formattedDataSize(mostBytes)));
+        Fail(Say(MessageId::ReaderSentTooMuch).arg(Verbatim(QLocale::c().formattedDataSize(mostBytes))));
     if (!ended)
-        Fail(QStringLiteral("The reader took longer than %1 seconds.").arg(timeLimit.count() / 1000.0));
+        Fail(Say(MessageId::ReaderTookTooLong).arg(Verbatim(QString::number(timeLimit.count() / 1000.0))));
     if (received.isEmpty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         Fail(HowItEnded(status));
     if (received.front() == 'F')
         Fail(ReasonIn(received));
     if (received.front() != 'R')
-        Fail(QStringLiteral("The reader sent something other than a result."));
+        Fail(Say(MessageId::ReaderSentNoResult));
     return received.remove(0, 1); // in place: it may be large
 }
 

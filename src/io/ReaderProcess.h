@@ -6,20 +6,22 @@
 #include <QString>
 #include <QStringList>
 
+#include "Words.h"
+
 #include <chrono>
-#include <stdexcept>
 
 namespace quorvan {
 
-// The reader did not hand back a result; what() says why, as a sentence.
-class ReaderError : public std::runtime_error {
+// The reader did not hand back a result; the message says why, as a sentence.
+class ReaderError : public UserError {
 public:
-    using std::runtime_error::runtime_error;
+    using UserError::UserError;
 };
 
 // Starts the program and returns what it wrote to its standard output, which
 // must begin with "R" (the result follows) or "F" (the reason it failed
-// follows, raised as ReaderError; a long one is cut). A program that cannot
+// follows, raised as ReaderError: a message of the program's table as
+// EncodeMessage writes it, or else a sentence, which is cut when long). A program that cannot
 // be started, that crashes, exits without a result, writes more than
 // mostBytes, or has not both closed its output and ended by timeLimit (it
 // is killed then) raises ReaderError too.

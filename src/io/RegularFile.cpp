@@ -12,32 +12,32 @@ namespace quorvan {
 
 namespace {
 
-QString NotARegularFile(mode_t mode)
+Words NotARegularFile(mode_t mode)
 {
     switch (mode & S_IFMT) {
-    case S_IFDIR: return QStringLiteral("It is a folder, not a file.");
-    case S_IFIFO: return QStringLiteral("It is a pipe, not a file.");
+    case S_IFDIR: return Say(MessageId::IsAFolder);
+    case S_IFIFO: return Say(MessageId::IsAPipe);
     case S_IFCHR:
-    case S_IFBLK: return QStringLiteral("It is a device, not a file.");
-    default: return QStringLiteral("It is not an ordinary file.");
+    case S_IFBLK: return Say(MessageId::IsADevice);
+    default: return Say(MessageId::NotAnOrdinaryFile);
     }
 }
 
 } // namespace
 
-std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing)
+std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        throw FileError(doing, path, qt_error_string(errno));
+        throw FileError(doing, path, Verbatim(qt_error_string(errno)));
     if (!S_ISREG(info.st_mode))
         throw FileError(doing, path, NotARegularFile(info.st_mode));
     // Something else may have taken the name since: open without waiting
     // and look again at what was opened.
     const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (handle < 0)
-        throw FileError(doing, path, qt_error_string(errno));
+        throw FileError(doing, path, Verbatim(qt_error_string(errno)));
     if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(handle);
         throw FileError(doing, path, NotARegularFile(info.st_mode));
@@ -45,7 +45,7 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing
     auto file = std::make_unique<QFile>(path);
     if (!file->open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
-        throw FileError(doing, path, file->errorString());
+        throw FileError(doing, path, Verbatim(file->errorString()));
     }
     return file;
 }

@@ -6,12 +6,14 @@
 #include <QFile>
 #include <QString>
 
+#include "Words.h"
+
 #include <memory>
 
 namespace quorvan {
 
 // Opens `path` for reading. A folder, pipe, device or socket is refused
 // without being opened: throws FileError(doing, path, why).
-std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing);
+std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing);
 
 } // namespace quorvan

@@ -1,6 +1,7 @@
 #include "SheetRecords.h"
 
 #include "LittleEndian.h"
+#include "Messages.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -145,7 +146,7 @@ std::string TextOfBiff5(std::string_view bytes, std::uint16_t codePage)
                                                                          : "CP" + std::to_string(codePage);
     const iconv_t convert = iconv_open("UTF-8", charset.c_str());
     if (convert == iconv_t(-1))
-        throw std::runtime_error("Its text is in a character set that cannot be read.");
+        throw MessageError(MessageId::UnreadableCharacterSet);
     std::string out(4 * bytes.size(), '\0');
     char* in = const_cast<char*>(bytes.data());
     char* to = out.data();
@@ -153,7 +154,7 @@ std::string TextOfBiff5(std::string_view bytes, std::uint16_t codePage)
     const std::size_t converted = iconv(convert, &in, &inLeft, &to, &outLeft);
     iconv_close(convert);
     if (converted == std::size_t(-1))
-        throw std::runtime_error("Its text is in a character set that cannot be read.");
+        throw MessageError(MessageId::UnreadableCharacterSet);
     out.resize(out.size() - outLeft);
     return out;
 }

@@ -24,7 +24,7 @@ struct SheetValue {
 // as the same value typed in would; a boolean reads "TRUE" or "FALSE", an
 // error as a spreadsheet shows it ("#DIV/0!"). A number a formula gives is
 // shown as a number even where the cell's format would show a date.
-// Records cut short are passed over. Throws std::runtime_error when an
+// Records cut short are passed over. Throws MessageError when an
 // Excel 5.0/95 formula's text is in a character set that cannot be read.
 std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream);
 

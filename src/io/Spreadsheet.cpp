@@ -2,7 +2,6 @@
 
 #include "FileError.h"
 #include "FileSaving.h"
-#include "SaveTexts.h"
 #include "XlsxWriter.h"
 
 #include <stdexcept>
@@ -25,12 +24,12 @@ void CheckCell(int row, int column)
 
 WorkbookFormat SavedWorkbookFormat(const QString& Filename)
 {
-    SaveTarget(Filename, save_texts::CannotSaveWorkbook);
+    SaveTarget(Filename, Say(MessageId::CannotSaveWorkbook));
     if (Filename.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive))
         return WorkbookFormat::Xls;
     if (Filename.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         return WorkbookFormat::Xlsx;
-    throw FileError(save_texts::CannotSaveWorkbook, Filename, save_texts::WorkbookExtensions);
+    throw FileError(Say(MessageId::CannotSaveWorkbook), Filename, Say(MessageId::WorkbookExtensions));
 }
 
 QString Worksheet::Cells(int row, int column) const
@@ -71,7 +70,7 @@ void Workbook::SaveAs(const QString& Filename)
     const QByteArray bytes = SavedWorkbookFormat(Filename) == WorkbookFormat::Xls
                                  ? XlsWorkbookBytes(sheet_.Name(), sheet_.cells_)
                                  : XlsxWorkbookBytes(sheet_.Name(), sheet_.cells_, Filename);
-    ReplaceFileContent(Filename, bytes, save_texts::CannotSaveWorkbook);
+    ReplaceFileContent(Filename, bytes, Say(MessageId::CannotSaveWorkbook));
 }
 
 void Workbook::close()

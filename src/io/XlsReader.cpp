@@ -13,7 +13,6 @@ namespace quorvan {
 
 namespace {
 
-const QString CannotRead = QStringLiteral("Cannot read the workbook");
 
 // A workbook the reader has not finished with in this time is not a list.
 constexpr std::chrono::seconds ReadingTime{30};
@@ -36,7 +35,7 @@ qsizetype SizeOf(PackedKind kind)
 XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(std::move(reading))
 {
     // Refused here with the reason, before the reader program opens it.
-    OpenRegularFile(path, CannotRead);
+    OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
     try {
         packed_ = RunReader(reading_.ReaderProgram, {path}, ReadingTime, LongestPackedSheet);
         cells_.resize(ListSheetRows);
@@ -52,12 +51,12 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(st
             if (cells.status() != QDataStream::Ok || row < 1 || row > ListSheetRows || column != ListSheetColumn
                 || kind > quint8(PackedKind::Moment) || size > packed_.size() - at
                 || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
-                throw ReaderError("The reader sent damaged cells.");
+                throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
             cells_[row - 1] = {PackedKind(kind), at, qsizetype(size)};
             cells.skipRawData(int(size));
         }
     } catch (const ReaderError& error) {
-        throw FileError(CannotRead, path, QString::fromUtf8(error.what()));
+        throw FileError(Say(MessageId::CannotReadWorkbook), path, error.Message());
     }
 }
 

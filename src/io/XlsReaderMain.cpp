@@ -2,9 +2,11 @@
 // process of its own, so that whatever the workbook library does with a
 // damaged file (crash, lose memory, ask for gigabytes) ends with this
 // process. Writes "R" and the packed cells, or "F" and the reason, to its
-// standard output.
+// standard output: the number of a message of the program's table
+// (Messages.h), which the program shows in the user's language.
 
 #include "FreexlSheet.h"
+#include "Messages.h"
 
 #include <cstdio>
 #include <exception>
@@ -21,6 +23,9 @@ int main(int argc, char** argv)
     std::string message;
     try {
         message = quorvan::PackFirstSheet(argv[1]);
+    } catch (const quorvan::MessageError& error) {
+        outcome = 'F';
+        message = quorvan::EncodeMessage(error.Id(), error.Argument());
     } catch (const std::exception& error) {
         outcome = 'F';
         message = error.what();

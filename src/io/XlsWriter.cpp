@@ -1,5 +1,7 @@
 #include "XlsWriter.h"
 
+#include "Words.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -258,7 +260,7 @@ QByteArray CompoundFile(QByteArray stream)
     while (fatSectors * EntriesPerFatSector < fatSectors + 1 + streamSectors)
         ++fatSectors;
     if (fatSectors > HeaderFatEntries)
-        throw std::length_error("The workbook is too large to write");
+        throw UserError(Say(MessageId::WorkbookTooLarge));
     const quint32 directorySector = static_cast<quint32>(fatSectors);
     const quint32 firstStreamSector = directorySector + 1;
 

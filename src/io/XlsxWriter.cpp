@@ -1,7 +1,6 @@
 #include "XlsxWriter.h"
 
 #include "FileError.h"
-#include "SaveTexts.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -12,13 +11,13 @@ namespace quorvan {
 
 namespace {
 
-QString PlainReason(lxw_error error)
+Words PlainReason(lxw_error error)
 {
     switch (error) {
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
-        return save_texts::NoMemoryForWorkbook;
+        return Say(MessageId::NoMemoryForWorkbook);
     case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
-        return save_texts::CellTooLong;
+        return Say(MessageId::CellTooLong);
     case LXW_ERROR_CREATING_XLSX_FILE:
     case LXW_ERROR_CREATING_TMPFILE:
     case LXW_ERROR_READING_TMPFILE:
@@ -26,9 +25,9 @@ QString PlainReason(lxw_error error)
     case LXW_ERROR_ZIP_INTERNAL_ERROR:
     case LXW_ERROR_ZIP_FILE_ADD:
     case LXW_ERROR_ZIP_CLOSE:
-        return save_texts::CannotAssembleWorkbook.arg(QDir::toNativeSeparators(QDir::tempPath()));
+        return Say(MessageId::CannotAssembleWorkbook).arg(Verbatim(QDir::toNativeSeparators(QDir::tempPath())));
     default:
-        return save_texts::WorkbookLibraryRefused.arg(QString::fromUtf8(lxw_strerror(error)));
+        return Say(MessageId::WorkbookLibraryRefused).arg(Verbatim(QString::fromUtf8(lxw_strerror(error))));
     }
 }
 
@@ -36,7 +35,7 @@ QString PlainReason(lxw_error error)
 
 QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs)
 {
-    const auto fail = [&](lxw_error error) { throw FileError(save_texts::CannotSaveWorkbook, savedAs, PlainReason(error)); };
+    const auto fail = [&](lxw_error error) { throw FileError(Say(MessageId::CannotSaveWorkbook), savedAs, PlainReason(error)); };
     // The library writes only to a named file: a scratch file in the
     // temporary folder, read back once the library is done with it.
     QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("quorvan-XXXXXX.xlsx")));

@@ -1,5 +1,7 @@
 #include "FontDialog.h"
 
+#include "Words.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFontDatabase>
@@ -28,15 +30,15 @@ QFont AsListed(const QFont& font)
 
 } // namespace
 
-FontDialog::FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply,
+FontDialog::FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply, bool japanese,
                        QWidget* parent)
-    : QFontDialog(parent), colour_(initial.Colour)
+    : QFontDialog(parent), japanese_(japanese), colour_(initial.Colour)
 {
     setOption(QFontDialog::DontUseNativeDialog);
     setFont(QApplication::font()); // not the main window's
     setCurrentFont(AsListed(initial.Font));
     auto* buttons = findChild<QDialogButtonBox*>();
-    colourButton_ = buttons->addButton(tr("&Colour..."), QDialogButtonBox::ActionRole);
+    colourButton_ = buttons->addButton(Say(MessageId::FontColourButton).In(japanese_), QDialogButtonBox::ActionRole);
     apply_ = buttons->addButton(QDialogButtonBox::Apply);
     SetColour(colour_);
     connect(colourButton_, &QPushButton::clicked, this, [this] { ChooseColour(); });
@@ -58,7 +60,7 @@ void FontDialog::SetColour(const QColor& colour)
 
 void FontDialog::ChooseColour()
 {
-    const QColor chosen = QColorDialog::getColor(colour_, this, tr("Font colour"));
+    const QColor chosen = QColorDialog::getColor(colour_, this, Say(MessageId::FontColourTitle).In(japanese_));
     if (chosen.isValid())
         SetColour(chosen);
 }

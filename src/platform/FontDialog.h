@@ -12,7 +12,8 @@ namespace quorvan {
 
 class FontDialog : public QFontDialog {
 public:
-    FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply,
+    // The buttons added speak Japanese when `japanese`, English otherwise.
+    FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply, bool japanese,
                QWidget* parent = nullptr);
 
     // The face, size, style and effects shown, with the colour chosen.
@@ -27,6 +28,7 @@ public:
 private:
     void ChooseColour();
 
+    bool japanese_;
     QColor colour_;
     QPushButton* apply_ = nullptr;
     QPushButton* colourButton_ = nullptr;

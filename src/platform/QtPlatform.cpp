@@ -8,7 +8,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -81,6 +83,18 @@ QString LongTimeFormat(const QLocale& locale)
     return format;
 }
 
+bool LoadToolkitTranslations(int32_t localeId)
+{
+    if (localeId != LocaleJapanese)
+        return false;
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 std::optional<uint64_t> QtPlatform::PerformanceCounter()
 {
     timespec now{};
@@ -126,7 +140,7 @@ bool QtPlatform::AskYesNo(const QString& question)
 std::optional<ControlFont> QtPlatform::ChooseFont(const ControlFont& initial,
                                                   const std::function<void(const ControlFont&)>& apply)
 {
-    FontDialog dialog(initial, apply, QApplication::activeWindow());
+    FontDialog dialog(initial, apply, UserLocaleId() == LocaleJapanese, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Shown();

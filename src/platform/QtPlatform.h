@@ -18,6 +18,11 @@ QString LongTimeFormat(const QLocale& locale);
 // The Windows locale identifier of a Qt locale; 1033 where no better one is known.
 int32_t LocaleIdentifier(const QLocale& locale);
 
+// Qt's own texts (the file and message dialogs' "Look in", "Cancel", "Yes")
+// in the language of that locale identifier, when it is Japanese and the
+// translations are installed: true when they were loaded.
+bool LoadToolkitTranslations(int32_t localeId);
+
 class QtPlatform : public Platform {
 public:
     std::optional<uint64_t> PerformanceCounter() override;

@@ -1,9 +1,13 @@
 #include "Controls.h"
 
+#include "WindowDesign.h"
+
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontInfo>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QStyle>
 
 #include <stdexcept>
 
@@ -14,6 +18,17 @@ namespace {
 constexpr int EditBoxChrome = 8;
 } // namespace
 
+const QPalette& DesignedPalette()
+{
+    static const QPalette designed = [] {
+        QPalette palette = QApplication::style()->standardPalette();
+        QApplication::style()->polish(palette); // the style's greyed text
+        palette.setColor(QPalette::Window, WindowColour);
+        return palette;
+    }();
+    return designed;
+}
+
 ControlFont ControlFontOf(const QWidget* control)
 {
     return {control->font(), control->palette().color(QPalette::WindowText)};
@@ -23,12 +38,13 @@ void SetControlFont(QWidget* control, const ControlFont& font)
 {
     if (control->font() != font.Font || control->font().resolveMask() != font.Font.resolveMask())
         control->setFont(font.Font);
-    QPalette palette = control->palette();
+    // Everything but the text as designed, not as the desktop's scheme has it.
+    QPalette palette = DesignedPalette();
     // Disabled controls keep the style's greyed text.
     for (const auto group : {QPalette::Active, QPalette::Inactive})
         for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(group, role, font.Colour);
-    if (palette != control->palette())
+    if (palette != control->palette() || palette.resolveMask() != control->palette().resolveMask())
         control->setPalette(palette);
 }
 

@@ -9,6 +9,12 @@
 
 namespace quorvan {
 
+// The colours the window is designed with, whatever the desktop's scheme:
+// the style's own light colours, silver behind the controls. The text of a
+// control with a font of its own takes that font's colour, on these
+// backgrounds: white in edit boxes, the button face behind captions.
+const QPalette& DesignedPalette();
+
 ControlFont ControlFontOf(const QWidget* control);
 void SetControlFont(QWidget* control, const ControlFont& font);
 

@@ -43,6 +43,21 @@ ControlFont FontOf(const DesignedFont& design)
     return {font, QColor(design.Colour)};
 }
 
+// The message of the error being handled. The program's own errors come in
+// both languages; any other says in English what went wrong.
+Words CaughtFailure()
+{
+    try {
+        throw;
+    } catch (const UserError& error) {
+        return error.Message();
+    } catch (const std::exception& error) {
+        return Say(MessageId::UnexpectedError).arg(Verbatim(QString::fromUtf8(error.what())));
+    } catch (...) {
+        return Say(MessageId::UnknownError);
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platform)
@@ -71,12 +86,10 @@ void MainWindow::build()
     setObjectName(QLatin1String(WindowName));
     setWindowTitle(QLatin1String(WindowCaption));
     setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
-    QPalette silver = client_->palette();
-    silver.setColor(QPalette::Window, WindowColour);
-    client_->setPalette(silver);
+    client_->setPalette(DesignedPalette());
     setFont(FontOf(WindowFont).Font);
     setOuterSize(DesignedWidth, DesignedHeight);
-    model.BoxFont = {FontOf({FontDialogFace, FontDialogPixels}).Font, palette().color(QPalette::WindowText)};
+    model.BoxFont = {FontOf({FontDialogFace, FontDialogPixels}).Font, DesignedPalette().color(QPalette::WindowText)};
 
     controls_.reserve(static_cast<qsizetype>(DesignedControls.size()) + 3 * MostMembers);
     for (const DesignedControl& design : DesignedControls) {
@@ -110,6 +123,7 @@ void MainWindow::build()
     rows_[static_cast<size_t>(Column::Hits)] = {nullptr, firstHitBox};
     connect(firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
     apply(Step::StartUp);
+    nameControls();
 
     // The designed places in the tab sequence, given from the first place on.
     std::vector<const DesignedControl*> windowed;
@@ -119,6 +133,25 @@ void MainWindow::build()
     std::sort(windowed.begin(), windowed.end(), [](auto a, auto b) { return a->Tab < b->Tab; });
     for (const DesignedControl* design : windowed)
         tabs_.SetTabValue(findControl(QString::fromUtf8(design->Name)), design->Tab);
+}
+
+// The names a screen reader gives what has no caption of its own; buttons,
+// check box and labels are named by their captions.
+void MainWindow::nameControls()
+{
+    nameBox(firstMemberBox, Column::Members, 1);
+    nameBox(firstHitBox, Column::Hits, 1);
+    countSpinner->setAccessibleName(localized(Say(MessageId::CountSpinnerName)));
+    ladderImage->setAccessibleName(localized(Say(MessageId::LadderName)));
+    guideLink->setAccessibleName(localized(Say(MessageId::GuideLinkName)));
+}
+
+void MainWindow::nameBox(EditBox* box, Column column, int32_t row)
+{
+    const MessageId name = column == Column::Members ? MessageId::MemberBoxName
+                           : column == Column::Hits  ? MessageId::HitBoxName
+                                                     : MessageId::ResultBoxName;
+    box->setAccessibleName(localized(Say(name).arg(Verbatim(row))));
 }
 
 void MainWindow::addControl(QWidget* control, const QString& name, bool windowed)
@@ -170,6 +203,7 @@ EditBox* MainWindow::createBox(Column column, int32_t row, const ControlFont& fo
     box->setParent(client_);
     box->setBounds(left, top, width, BoxHeight);
     addControl(box, BoxName(column, row), true);
+    nameBox(box, column, row);
     QList<EditBox*>& boxes = rows_[static_cast<size_t>(column)];
     if (boxes.size() <= row)
         boxes.resize(row + 1);
@@ -246,6 +280,33 @@ void MainWindow::showShuffleCount(Column column)
         ->setText(shuffles == 0 ? caption : QStringLiteral("%1(%2)").arg(caption).arg(shuffles));
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    statusText_ = text;
+}
+
+void MainWindow::showTracedHit(int32_t row, int32_t member)
+{
+    clearTracedHit();
+    const EditBox* reached = findBox(Column::Members, member);
+    const QString memberText = reached ? reached->text() : QString();
+    const QString words =
+        localized(memberText.isEmpty()
+                      ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
+                      : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member)));
+    hitBox(row).setAccessibleDescription(words);
+    describedHit_ = row;
+    showStatus(words);
+}
+
+void MainWindow::clearTracedHit()
+{
+    if (EditBox* described = findBox(Column::Hits, describedHit_))
+        described->setAccessibleDescription({});
+    describedHit_ = 0;
+    showStatus({});
+}
+
 void MainWindow::clearLadder()
 {
     LadderBitmap& ladder = bitmap();
@@ -265,6 +326,11 @@ bool MainWindow::japanese()
 QString MainWindow::localized(const QString& japanese, const QString& english)
 {
     return this->japanese() ? japanese : english;
+}
+
+QString MainWindow::localized(const Words& words)
+{
+    return words.In(japanese());
 }
 
 void MainWindow::setBusyCursor() { platform_.SetMouseCursor(MouseCursor::Hourglass); }
@@ -328,22 +394,20 @@ void MainWindow::refreshScrollExtent()
 
 void MainWindow::runCommand(const std::function<void()>& command)
 {
-    QString failure;
+    std::optional<Words> failure;
     try {
         command();
-    } catch (const std::exception& error) {
-        failure = QString::fromUtf8(error.what());
     } catch (...) {
-        failure = QStringLiteral("The command ended with an unknown error.");
+        failure = CaughtFailure();
     }
     try {
         finishCommand();
-    } catch (const std::exception& error) {
-        if (failure.isEmpty())
-            failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        if (!failure)
+            failure = CaughtFailure();
     }
-    if (!failure.isEmpty())
-        platform_.ShowErrorMessage(failure);
+    if (failure)
+        platform_.ShowErrorMessage(localized(*failure));
 }
 
 void MainWindow::finishCommand()

@@ -13,6 +13,7 @@
 #include "Spinner.h"
 #include "TabSequence.h"
 #include "WindowModel.h"
+#include "Words.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -102,6 +103,15 @@ public:
     void showLoadedCounts();           // beside the headings, from the model
     void showShuffleCount(Column column); // in the column's shuffle button, from the model
 
+    // A line of news for the user, kept until the next.
+    void showStatus(const QString& text);
+    QString statusText() const { return statusText_; }
+    // The path of hit `row` traced to member line `member`, in words: in the
+    // status line and as the hit box's description for a screen reader.
+    void showTracedHit(int32_t row, int32_t member);
+    // No traced path is described any more.
+    void clearTracedHit();
+
     // The ladder image: its bitmap, painted white by clearLadder, and the
     // number of lines shown (the image is a pitch taller).
     LadderBitmap& bitmap() { return ladderImage->Bitmap(); }
@@ -111,6 +121,7 @@ public:
     // The user's language, asked of the platform each time.
     bool japanese();
     QString localized(const QString& japanese, const QString& english);
+    QString localized(const Words& words);
 
     void setBusyCursor();
     void setDefaultCursor();
@@ -139,6 +150,8 @@ private:
     void addControl(QWidget* control, const QString& name, bool windowed);
     EditBox* createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width);
     void finishCommand();
+    void nameControls();
+    void nameBox(EditBox* box, Column column, int32_t row);
     void refreshScrollExtent();
 
     Platform& platform_;
@@ -149,6 +162,8 @@ private:
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;
+    QString statusText_;
+    int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
 };
 
 } // namespace quorvan

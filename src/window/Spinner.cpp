@@ -1,5 +1,8 @@
 #include "Spinner.h"
 
+#include "SpinnerAccessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,6 +45,7 @@ private:
 
 Spinner::Spinner(QWidget* parent) : QWidget(parent)
 {
+    InstallSpinnerAccessible();
     setFocusPolicy(Qt::StrongFocus);
     up_ = new ArrowButton(this);
     down_ = new ArrowButton(this);
@@ -65,13 +69,21 @@ void Spinner::requestPosition(int position)
 {
     emit changing();
     position_ = std::clamp(position, minimum_, maximum_);
+    announcePosition();
 }
 
 void Spinner::step(int by)
 {
     emit changing();
     position_ = std::clamp(position_ + by, minimum_, maximum_);
+    announcePosition();
     emit stepped();
+}
+
+void Spinner::announcePosition()
+{
+    QAccessibleValueChangeEvent event(this, position_);
+    QAccessible::updateAccessibility(&event);
 }
 
 void Spinner::paintArrows(QPainter& painter) const

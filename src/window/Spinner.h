@@ -47,8 +47,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class SpinnerAccessible; // moves it as the arrows do
     void step(int by);
     void repaintArrows();
+    void announcePosition(); // to a screen reader
 
     int minimum_ = 0;
     int maximum_ = 100;

@@ -27,6 +27,16 @@ private slots:
         QCOMPARE(LocaleIdentifier(QLocale(QLocale::Swahili, QLocale::Kenya)), 1033);
     }
 
+    // Qt's own dialog texts follow the user's language when it is Japanese.
+    void toolkitTextsInTheUserLanguage()
+    {
+        const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+        QVERIFY(!LoadToolkitTranslations(1033));
+        QCOMPARE(cancel(), QStringLiteral("Cancel"));
+        QVERIFY(LoadToolkitTranslations(1041));
+        QCOMPARE(cancel(), QStringLiteral("キャンセル"));
+    }
+
     void clockMovesOn()
     {
         QtPlatform platform;
