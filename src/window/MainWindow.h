@@ -17,8 +17,10 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHash>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QWidget>
 
 #include <array>
@@ -93,6 +95,9 @@ public:
     QWidget* findControl(const QString& name) const;
     // The scrolled content, parent of every control.
     QWidget* client() const { return client_; }
+    // Above the scrolled content, the menus; below it, a line of status.
+    QMenuBar* menuBar() const { return menuBar_; }
+    void showStatus(const QString& text);
     TabSequence& tabs() { return tabs_; }
 
     // What the window shows of the state.
@@ -115,7 +120,10 @@ public:
     void setBusyCursor();
     void setDefaultCursor();
 
-    // The window's outer size (frame included, where the window has one).
+    // The window's outer size as designed: its frame included, where it has
+    // one, and its menu bar and status bar left out, which the window adds
+    // on top. A shown window keeps within its screen's free area, smaller
+    // than asked where it must be; its content then scrolls.
     QSize outerSize() const;
     void setOuterSize(int width, int height);
     void setOuterWidth(int width);
@@ -140,10 +148,16 @@ private:
     EditBox* createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width);
     void finishCommand();
     void refreshScrollExtent();
+    // The height the menu bar and status bar take in a window `width` wide.
+    int barsHeight(int width) const;
+    // Puts the outer frame at `frame`, or as near as the screen's free area allows.
+    void placeFrame(QRect frame);
 
     Platform& platform_;
+    QMenuBar* menuBar_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     TabSequence tabs_;
