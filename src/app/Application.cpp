@@ -1,8 +1,9 @@
 #include "Application.h"
 
+#include "ProgramIcon.h"
+
 #include <QApplication>
 #include <QFont>
-#include <QIcon>
 #include <QProxyStyle>
 #include <QStyleFactory>
 
@@ -53,7 +54,7 @@ void ConfigureApplication(QApplication& application)
 {
     QApplication::setApplicationName(QStringLiteral("Quorvan"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.quorvan.Quorvan"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
+    QApplication::setWindowIcon(ProgramIcon());
     application.setStyle(new ClassicStyle);
     SubstituteDesignedFaces();
 }

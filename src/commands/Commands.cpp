@@ -23,12 +23,6 @@ void SetPointSize(QWidget* control, int points)
 
 } // namespace
 
-template <class Sender, class Signal>
-void Commands::bind(Sender* sender, Signal signal, void (Commands::*slot)())
-{
-    connect(sender, signal, this, [this, slot] { window_.runCommand([this, slot] { (this->*slot)(); }); });
-}
-
 Commands::Commands(MainWindow& window) : window_(window), model_(window.model)
 {
     // The spinner's three events all keep the count display in step.
@@ -53,6 +47,8 @@ Commands::Commands(MainWindow& window) : window_(window), model_(window.model)
             [this](int row) { window_.runCommand([this, row] { onHitClicked(row); }); });
 
     window.runCommand([this] { startUp(); });
+    // After start-up, which puts the controls' captions into the user's language.
+    buildMenus();
 }
 
 // Start-up, while the window is made and before it is first shown.

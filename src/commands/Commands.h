@@ -36,12 +36,18 @@ public slots:
     void onChooseFont();              // WindowUtilities.cpp
     void onApplyFont(const ControlFont& font); // WindowUtilities.cpp
     void onOpenGuide();               // WindowUtilities.cpp
+    void onAbout();                   // Menus.cpp
 
 private:
     void startUp();
+    // The menu bar's menus and entries, in the window's language.
+    void buildMenus();                // Menus.cpp
     // Connects `signal` of `sender` to `slot`, run as one command.
     template <class Sender, class Signal>
-    void bind(Sender* sender, Signal signal, void (Commands::*slot)());
+    void bind(Sender* sender, Signal signal, void (Commands::*slot)())
+    {
+        connect(sender, signal, this, [this, slot] { window_.runCommand([this, slot] { (this->*slot)(); }); });
+    }
 
     // Removes the result column's boxes (`mode` RemoveColumn) or creates an
     // empty one per row (any other mode); either way ［HIT-ALL］ and the

@@ -3,6 +3,11 @@
 
 #include "Commands.h"
 
+#include <QDir>
+#include <QUrl>
+
+#include <stdexcept>
+
 namespace quorvan {
 
 // Opens the font dialog; each Apply in it gives its font to the boxes.
@@ -36,7 +41,17 @@ void Commands::onCapture()
 
 void Commands::onOpenGuide()
 {
-    window_.platform().OpenAddress(window_.platform().GuideAddress());
+    const QString address = window_.platform().GuideAddress();
+    if (window_.platform().OpenAddress(address))
+        return;
+    const QUrl url(address);
+    const QString place = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : address;
+    throw std::runtime_error(
+        window_
+            .localized(QStringLiteral("ユーザーガイドを開けませんでした。次のファイルをウェブブラウザーで開いてください:\n%1"),
+                       QStringLiteral("The user guide could not be opened. Open this file in a web browser:\n%1"))
+            .arg(place)
+            .toStdString());
 }
 
 } // namespace quorvan

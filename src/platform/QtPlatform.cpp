@@ -152,9 +152,14 @@ void QtPlatform::CaptureWindowToClipboard(QWidget* window)
     QApplication::clipboard()->setImage(window->window()->grab().toImage());
 }
 
-void QtPlatform::OpenAddress(const QString& address)
+bool QtPlatform::OpenAddress(const QString& address)
 {
-    QDesktopServices::openUrl(QUrl(address));
+    return QDesktopServices::openUrl(QUrl(address));
+}
+
+void QtPlatform::ShowAbout(const QString& title, const QString& text)
+{
+    QMessageBox::about(QApplication::activeWindow(), title, text);
 }
 
 QString QtPlatform::GuideAddress()

@@ -34,7 +34,8 @@ public:
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;
-    void OpenAddress(const QString& address) override;
+    bool OpenAddress(const QString& address) override;
+    void ShowAbout(const QString& title, const QString& text) override;
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;
     std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) override;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QStyle>
@@ -14,8 +15,31 @@
 namespace quorvan {
 
 namespace {
+
 // An edit box is its font's height plus its border and inner margins.
 constexpr int EditBoxChrome = 8;
+
+bool IsEnter(const QKeyEvent* event)
+{
+    return (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()
+           && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// Presses the button it watches when Enter or Return goes down on it.
+class EnterPresser : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !IsEnter(static_cast<QKeyEvent*>(event)))
+            return false;
+        static_cast<QAbstractButton*>(watched)->click();
+        return true;
+    }
+};
+
 } // namespace
 
 const QPalette& DesignedPalette()
@@ -60,6 +84,11 @@ void SetControlText(QWidget* control, const QString& text)
         throw std::logic_error("Control " + control->objectName().toStdString() + " has no text");
 }
 
+void PressOnEnter(QAbstractButton* button)
+{
+    button->installEventFilter(new EnterPresser(button));
+}
+
 void StaticText::setCaption(const QString& text)
 {
     setText(text);
@@ -98,6 +127,13 @@ void EditBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QLineEdit::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked(row_);
+}
+
+void EditBox::keyPressEvent(QKeyEvent* event)
+{
+    QLineEdit::keyPressEvent(event);
+    if (IsEnter(event))
         emit clicked(row_);
 }
 

@@ -4,6 +4,7 @@
 
 #include "Platform.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -20,6 +21,9 @@ void SetControlFont(QWidget* control, const ControlFont& font);
 
 // Sets the text of a static text, label, button or edit box.
 void SetControlText(QWidget* control, const QString& text);
+
+// Makes Enter and Return press `button` while it has the focus, as Space does.
+void PressOnEnter(QAbstractButton* button);
 
 // Static text and labels: size themselves to their text whenever it is set.
 class StaticText : public QLabel {
@@ -48,11 +52,12 @@ public:
     int fontHeight() const;
 
 signals:
-    // A click with the left button inside the box.
+    // A click with the left button inside the box, or Enter while it has the focus.
     void clicked(int row);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -64,6 +69,9 @@ class Picture : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+
+    // Does what a click does.
+    void click() { emit clicked(); }
 
 signals:
     void clicked();

@@ -2,11 +2,12 @@
 
 #include "Checked.h"
 #include "Geometry.h"
+#include "ProgramIcon.h"
+#include "ScreenFit.h"
 #include "Texts.h"
 #include "WindowDesign.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -62,9 +63,11 @@ Words CaughtFailure()
 
 MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platform)
 {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll_->setWidgetResizable(false);
     // The scrolled area is no stop of its own: Tab moves between the controls.
@@ -73,10 +76,16 @@ MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platfor
     client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setAutoFillBackground(true);
     scroll_->setWidget(client_);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
+    layout->setMenuBar(menuBar_);
     layout->addWidget(scroll_);
+    layout->addWidget(statusBar_);
 
     build();
 }
@@ -85,9 +94,10 @@ void MainWindow::build()
 {
     setObjectName(QLatin1String(WindowName));
     setWindowTitle(QLatin1String(WindowCaption));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvan/icon.png")));
+    setWindowIcon(ProgramIcon());
     client_->setPalette(DesignedPalette());
-    setFont(FontOf(WindowFont).Font);
+    // The designed area has the designed font; the bars keep the desktop's.
+    client_->setFont(FontOf(WindowFont).Font);
     setOuterSize(DesignedWidth, DesignedHeight);
     model.BoxFont = {FontOf({FontDialogFace, FontDialogPixels}).Font, DesignedPalette().color(QPalette::WindowText)};
 
@@ -101,16 +111,18 @@ void MainWindow::build()
         addControl(control, QString::fromUtf8(design.Name), !design.Graphic());
         if (design.Text)
             SetControlText(control, QString::fromUtf8(design.Text));
-        if (auto* button = qobject_cast<QPushButton*>(control))
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
             button->setAutoDefault(false);
+            PressOnEnter(button);
+        }
     }
 
     // What the table does not say.
     settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    guideLink->setPixmap(QPixmap(QStringLiteral(":/quorvan/icon.png")));
+    guideLink->setPixmap(ProgramIcon().pixmap(guideLink->size()));
     guideLink->adjustSize();
-    guideLink->setToolTip(platform_.GuideAddress());
+    guideLink->setToolTip(localized(texts::GuideJapanese, texts::GuideEnglish));
     guideLink->setCursor(Qt::PointingHandCursor);
     countSpinner->setRange(2, MostMembers);
     countSpinner->requestPosition(2);
@@ -256,6 +268,11 @@ QWidget* MainWindow::switched(Switched control) const
     return controls[static_cast<size_t>(control)];
 }
 
+void MainWindow::showStatus(const QString& text)
+{
+    statusBar_->showMessage(text);
+}
+
 void MainWindow::showCount(int32_t count)
 {
     countDisplay->setCaption(QString::number(count));
@@ -280,9 +297,9 @@ void MainWindow::showShuffleCount(Column column)
         ->setText(shuffles == 0 ? caption : QStringLiteral("%1(%2)").arg(caption).arg(shuffles));
 }
 
-void MainWindow::showStatus(const QString& text)
+QString MainWindow::statusText() const
 {
-    statusText_ = text;
+    return statusBar_->currentMessage();
 }
 
 void MainWindow::showTracedHit(int32_t row, int32_t member)
@@ -336,16 +353,35 @@ QString MainWindow::localized(const Words& words)
 void MainWindow::setBusyCursor() { platform_.SetMouseCursor(MouseCursor::Hourglass); }
 void MainWindow::setDefaultCursor() { platform_.SetMouseCursor(MouseCursor::Default); }
 
+int MainWindow::barsHeight(int width) const
+{
+    // As the layout gives them their heights.
+    const int menus = menuBar_->heightForWidth(width);
+    return (menus < 0 ? menuBar_->sizeHint().height() : menus) + statusBar_->sizeHint().height();
+}
+
 QSize MainWindow::outerSize() const
 {
-    return frameGeometry().size();
+    return frameGeometry().size() - QSize(0, barsHeight(width()));
 }
 
 void MainWindow::setOuterSize(int width, int height)
 {
     outerSize_ = QSize(width, height);
     const QSize frame = frameGeometry().size() - geometry().size();
-    resize(width - frame.width(), height - frame.height());
+    const QSize inner(width - frame.width(), height - frame.height() + barsHeight(width - frame.width()));
+    if (shown_)
+        placeFrame(QRect(frameGeometry().topLeft(), inner + frame));
+    else
+        resize(inner);
+}
+
+void MainWindow::placeFrame(QRect frame)
+{
+    if (const QScreen* screen = this->screen())
+        frame = FitInto(frame, screen->availableGeometry());
+    resize(frame.size() - (frameGeometry().size() - geometry().size()));
+    move(frame.topLeft());
 }
 
 void MainWindow::setOuterWidth(int width)
@@ -359,13 +395,13 @@ void MainWindow::showEvent(QShowEvent* event)
     if (shown_ || event->spontaneous())
         return;
     shown_ = true;
-    // The frame is known only now: make the outer size the designed one and centre it.
-    if (outerSize_.isValid())
-        setOuterSize(outerSize_.width(), outerSize_.height());
+    // The frame is known only now: make the outer size the designed one,
+    // centred on the screen and within it.
+    setOuterSize(outerSize_.width(), outerSize_.height());
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        placeFrame(frame);
     }
     // The window opens with the keyboard on the first control of its tab sequence.
     tabs_.Apply();
@@ -381,15 +417,20 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 void MainWindow::refreshScrollExtent()
 {
-    int bottom = 0;
+    QSize content;
     for (const QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isHidden())
-            bottom = std::max(bottom, child->geometry().bottom() + 1);
+            content = content.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
     }
+    // Each scroll bar shows when the content is longer than the room the other leaves.
     const QSize viewport = scroll_->maximumViewportSize();
-    const bool scrolls = bottom > viewport.height();
-    const int scrollBar = scrolls ? scroll_->verticalScrollBar()->sizeHint().width() : 0;
-    client_->resize(viewport.width() - scrollBar, std::max(bottom, viewport.height()));
+    const int verticalBar = scroll_->verticalScrollBar()->sizeHint().width();
+    const int horizontalBar = scroll_->horizontalScrollBar()->sizeHint().height();
+    bool across = content.width() > viewport.width();
+    const bool down = content.height() > viewport.height() - (across ? horizontalBar : 0);
+    across = across || (down && content.width() > viewport.width() - verticalBar);
+    const QSize room(viewport.width() - (down ? verticalBar : 0), viewport.height() - (across ? horizontalBar : 0));
+    client_->resize(content.expandedTo(room));
 }
 
 void MainWindow::runCommand(const std::function<void()>& command)

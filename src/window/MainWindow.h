@@ -18,8 +18,10 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QHash>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QWidget>
 
 #include <array>
@@ -94,6 +96,10 @@ public:
     QWidget* findControl(const QString& name) const;
     // The scrolled content, parent of every control.
     QWidget* client() const { return client_; }
+    // Above the scrolled content, the menus; below it, a line of status:
+    // news for the user, kept until the next.
+    QMenuBar* menuBar() const { return menuBar_; }
+    void showStatus(const QString& text);
     TabSequence& tabs() { return tabs_; }
 
     // What the window shows of the state.
@@ -103,9 +109,8 @@ public:
     void showLoadedCounts();           // beside the headings, from the model
     void showShuffleCount(Column column); // in the column's shuffle button, from the model
 
-    // A line of news for the user, kept until the next.
-    void showStatus(const QString& text);
-    QString statusText() const { return statusText_; }
+    // The status line's text, as showStatus left it.
+    QString statusText() const;
     // The path of hit `row` traced to member line `member`, in words: in the
     // status line and as the hit box's description for a screen reader.
     void showTracedHit(int32_t row, int32_t member);
@@ -126,7 +131,10 @@ public:
     void setBusyCursor();
     void setDefaultCursor();
 
-    // The window's outer size (frame included, where the window has one).
+    // The window's outer size as designed: its frame included, where it has
+    // one, and its menu bar and status bar left out, which the window adds
+    // on top. A shown window keeps within its screen's free area, smaller
+    // than asked where it must be; its content then scrolls.
     QSize outerSize() const;
     void setOuterSize(int width, int height);
     void setOuterWidth(int width);
@@ -153,16 +161,21 @@ private:
     void nameControls();
     void nameBox(EditBox* box, Column column, int32_t row);
     void refreshScrollExtent();
+    // The height the menu bar and status bar take in a window `width` wide.
+    int barsHeight(int width) const;
+    // Puts the outer frame at `frame`, or as near as the screen's free area allows.
+    void placeFrame(QRect frame);
 
     Platform& platform_;
+    QMenuBar* menuBar_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;
-    QString statusText_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
 };
 

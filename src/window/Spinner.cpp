@@ -17,6 +17,8 @@ namespace {
 
 constexpr int FirstRepeatDelayMs = 400;
 constexpr int RepeatIntervalMs = 60;
+constexpr int PageStep = 10;
+constexpr int WheelNotch = 120; // eighths of a degree
 
 // One arrow: a button that repeats while held; it paints its part of the spinner.
 class ArrowButton : public QAbstractButton {
@@ -151,8 +153,22 @@ void Spinner::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Up: step(1); break;
     case Qt::Key_Down: step(-1); break;
+    case Qt::Key_PageUp: step(PageStep); break;
+    case Qt::Key_PageDown: step(-PageStep); break;
+    case Qt::Key_Home: step(minimum_ - position_); break;
+    case Qt::Key_End: step(maximum_ - position_); break;
     default: QWidget::keyPressEvent(event);
     }
+}
+
+void Spinner::wheelEvent(QWheelEvent* event)
+{
+    wheelTurn_ += std::clamp(event->angleDelta().y(), -WheelNotch * PageStep, WheelNotch * PageStep);
+    const int notches = wheelTurn_ / WheelNotch;
+    wheelTurn_ -= notches * WheelNotch;
+    if (notches != 0)
+        step(notches);
+    event->accept();
 }
 
 } // namespace quorvan

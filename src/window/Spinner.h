@@ -1,7 +1,10 @@
 #pragma once
 // A vertical up-down spinner: two arrow buttons and no number of its own.
 // Its position is shown elsewhere; the spinner tells of its changes by
-// signals. An arrow held down repeats, as buttons with auto-repeat do.
+// signals. An arrow held down repeats, as buttons with auto-repeat do. The
+// keys Up and Down step by one, PageUp and PageDown by ten, Home and End go
+// to the ends of the range, and the mouse wheel steps by one a notch; each
+// of these changes the position as the arrows do.
 
 #include <QAbstractButton>
 #include <QWidget>
@@ -41,6 +44,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -55,6 +59,7 @@ private:
     int minimum_ = 0;
     int maximum_ = 100;
     int position_ = 0;
+    int wheelTurn_ = 0; // the wheel's turn not yet a whole notch
     QAbstractButton* up_ = nullptr;
     QAbstractButton* down_ = nullptr;
 };

@@ -14,4 +14,8 @@ inline const QString StartPromptEnglish =
 inline const QString ShuffleJapanese = QStringLiteral("ｼｬｯﾌﾙ");
 inline const QString ShuffleEnglish = QStringLiteral("Shuffle");
 
+// The user guide, as the guide link's hint and the menu entry that opens it.
+inline const QString GuideJapanese = QStringLiteral("ユーザーガイド");
+inline const QString GuideEnglish = QStringLiteral("User guide");
+
 } // namespace quorvan::texts

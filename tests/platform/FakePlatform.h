@@ -25,6 +25,8 @@ public:
 
     QWidget* CapturedWindow = nullptr;
     QStringList OpenedAddresses;
+    bool AddressesOpen = true; // what OpenAddress answers
+    QStringList AboutBoxes;    // title, then text, of each About box shown
     QString Guide = QStringLiteral("file:///usr/share/quorvan/guide/index.html");
 
     // Dialog answers, taken in turn; an empty answer is a cancelled dialog.
@@ -68,7 +70,12 @@ public:
     }
 
     void CaptureWindowToClipboard(QWidget* window) override { CapturedWindow = window; }
-    void OpenAddress(const QString& address) override { OpenedAddresses.append(address); }
+    bool OpenAddress(const QString& address) override
+    {
+        OpenedAddresses.append(address);
+        return AddressesOpen;
+    }
+    void ShowAbout(const QString& title, const QString& text) override { AboutBoxes << title << text; }
     QString GuideAddress() override { return Guide; }
     // The build's own helpers, wherever the test program runs from.
     QString HelperProgram(const QString& name) override

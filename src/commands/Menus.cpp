@@ -1,0 +1,125 @@
+// The menu bar: every command of the window, each entry under the caption
+// of the control it stands for, and the commands that have no control.
+// A new command is one row of Entries.
+
+#include "Commands.h"
+#include "MenuEntry.h"
+#include "Texts.h"
+
+#include <QMenu>
+
+#include <functional>
+#include <map>
+#include <variant>
+
+namespace quorvan {
+
+namespace {
+
+enum class Menu { File, Members, Hits, Ladder, View, Help };
+
+struct Title {
+    Menu menu;
+    const char* japanese;
+    const char* english;
+};
+
+// In the order of the menu bar.
+constexpr Title Titles[] = {
+    {Menu::File, "ファイル(&F)", "&File"}, {Menu::Members, "&Member", "&Member"}, {Menu::Hits, "Hi&t", "Hi&t"},
+    {Menu::Ladder, "あみだ(&L)", "&Ladder"}, {Menu::View, "表示(&V)", "&View"},   {Menu::Help, "ヘルプ(&H)", "&Help"},
+};
+
+using ControlOf = std::function<QWidget*(MainWindow&)>;
+using Command = void (Commands::*)();
+
+// An entry stands for a control of the window, or runs a command of its own.
+// Its caption is the control's, unless the row gives one in both languages.
+struct Entry {
+    template <class Control>
+    Entry(Menu menu, Control* MainWindow::*role, char mnemonic, QKeySequence shortcut = {},
+          QString japanese = {}, QString english = {})
+        : Where(menu), Source(ControlOf([role](MainWindow& window) { return window.*role; })), Mnemonic(mnemonic),
+          Shortcut(shortcut), Japanese(japanese), English(english)
+    {
+    }
+    Entry(Menu menu, Command command, char mnemonic, QKeySequence shortcut, QString japanese, QString english)
+        : Where(menu), Source(command), Mnemonic(mnemonic), Shortcut(shortcut), Japanese(japanese), English(english)
+    {
+    }
+
+    Menu Where;
+    std::variant<ControlOf, Command> Source;
+    char Mnemonic;
+    QKeySequence Shortcut;
+    QString Japanese;
+    QString English; // empty: the control's caption
+};
+
+const QString AboutJapanese = QStringLiteral("Quorvanについて");
+const QString AboutEnglish = QStringLiteral("About Quorvan");
+
+using W = MainWindow;
+using C = Commands;
+constexpr auto Ctrl = Qt::CTRL;
+constexpr auto Shift = Qt::SHIFT;
+
+// In the order of each menu.
+// clang-format off
+const Entry Entries[] = {
+    {Menu::File,    &W::saveTextButton,       'T', Ctrl | Qt::Key_S},
+    {Menu::File,    &W::saveWorkbookButton,   'E', Ctrl | Shift | Qt::Key_S},
+    {Menu::File,    &W::clipboardButton,      'C', Ctrl | Shift | Qt::Key_C},
+    {Menu::File,    &W::exitButton,           'X', Ctrl | Qt::Key_Q},
+    {Menu::Members, &W::loadMembersButton,    'F', Ctrl | Qt::Key_O},
+    {Menu::Members, &W::shuffleMembersButton, 'S'},
+    {Menu::Hits,    &W::loadHitsButton,       'F', Ctrl | Shift | Qt::Key_O},
+    {Menu::Hits,    &W::shuffleHitsButton,    'S'},
+    {Menu::Ladder,  &W::setUpButton,          'x', Qt::Key_F4},
+    {Menu::Ladder,  &W::crossLinesBox,        'C'},
+    {Menu::Ladder,  &W::buildButton,          'V', Qt::Key_F5},
+    {Menu::Ladder,  &W::hitAllButton,         'H', Qt::Key_F6},
+    {Menu::Ladder,  &W::resetButton,          'R'},
+    {Menu::View,    &W::fontButton,           'F'},
+    {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, texts::GuideJapanese, texts::GuideEnglish},
+    {Menu::Help,    &C::onAbout,              'A', {},         AboutJapanese,        AboutEnglish},
+};
+// clang-format on
+
+} // namespace
+
+void Commands::buildMenus()
+{
+    std::map<Menu, QMenu*> menus;
+    for (const Title& title : Titles)
+        menus[title.menu] = window_.menuBar()->addMenu(
+            window_.localized(QString::fromUtf8(title.japanese), QString::fromUtf8(title.english)));
+
+    for (const Entry& entry : Entries) {
+        QMenu& menu = *menus.at(entry.Where);
+        QWidget* control = std::holds_alternative<ControlOf>(entry.Source) ? std::get<ControlOf>(entry.Source)(window_)
+                                                                           : nullptr;
+        const QString caption =
+            entry.English.isEmpty() ? CaptionOf(*control) : window_.localized(entry.Japanese, entry.English);
+        const QString text = WithMnemonic(caption, QLatin1Char(entry.Mnemonic));
+        if (control) {
+            AddControlEntry(menu, *control, text, entry.Shortcut);
+        } else {
+            QAction* action = menu.addAction(text);
+            action->setShortcut(entry.Shortcut);
+            bind(action, &QAction::triggered, std::get<Command>(entry.Source));
+        }
+    }
+}
+
+void Commands::onAbout()
+{
+    const QString version = QStringLiteral(QUORVAN_VERSION);
+    window_.platform().ShowAbout(
+        window_.localized(AboutJapanese, AboutEnglish),
+        window_.localized(QStringLiteral("<h3>Quorvan V%1</h3><p>あみだくじ</p><p>ライセンス: MIT</p>"),
+                          QStringLiteral("<h3>Quorvan V%1</h3><p>A ladder lottery (ghost leg).</p><p>Licence: MIT</p>"))
+            .arg(version));
+}
+
+} // namespace quorvan

@@ -1,0 +1,75 @@
+#include "MenuEntry.h"
+
+#include "Controls.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+
+#include <stdexcept>
+
+namespace quorvan {
+
+namespace {
+
+// Keeps an entry enabled exactly when the control it watches is.
+class EnabledFollower : public QObject {
+public:
+    EnabledFollower(QWidget& control, QAction& entry) : QObject(&entry), entry_(entry)
+    {
+        entry_.setEnabled(control.isEnabled());
+        control.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::EnabledChange)
+            entry_.setEnabled(static_cast<QWidget*>(watched)->isEnabled());
+        return false;
+    }
+
+private:
+    QAction& entry_;
+};
+
+} // namespace
+
+QString WithMnemonic(const QString& caption, QChar letter)
+{
+    const qsizetype at = caption.indexOf(letter);
+    if (at < 0)
+        return QStringLiteral("%1(&%2)").arg(caption, letter.toUpper());
+    return QString(caption).insert(at, QLatin1Char('&'));
+}
+
+QString CaptionOf(const QWidget& control)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
+        return button->text();
+    throw std::logic_error("Control " + control.objectName().toStdString() + " has no caption");
+}
+
+QAction* AddControlEntry(QMenu& menu, QWidget& control, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* entry = menu.addAction(caption);
+    entry->setShortcut(shortcut);
+    entry->setData(QVariant::fromValue(static_cast<QObject*>(&control)));
+    new EnabledFollower(control, *entry);
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        if (button->isCheckable()) {
+            entry->setCheckable(true);
+            entry->setChecked(button->isChecked());
+            QObject::connect(button, &QAbstractButton::toggled, entry, &QAction::setChecked);
+        }
+        QObject::connect(entry, &QAction::triggered, button, &QAbstractButton::click);
+    } else if (auto* picture = qobject_cast<Picture*>(&control)) {
+        QObject::connect(entry, &QAction::triggered, picture, &Picture::click);
+    } else {
+        throw std::logic_error("Control " + control.objectName().toStdString() + " cannot stand in a menu");
+    }
+    return entry;
+}
+
+} // namespace quorvan

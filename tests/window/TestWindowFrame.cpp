@@ -1,0 +1,274 @@
+#include "ProgramIcon.h"
+#include "ScreenFit.h"
+#include "WindowDesign.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+// The menu entries, each with the control it stands for (nullptr for a command of its own).
+QList<QAction*> Entries(const MainWindow& window)
+{
+    QList<QAction*> entries;
+    for (const QAction* title : window.menuBar()->actions())
+        entries += title->menu()->actions();
+    return entries;
+}
+
+QWidget* ControlOf(const QAction* entry)
+{
+    return qobject_cast<QWidget*>(entry->data().value<QObject*>());
+}
+
+QAction* EntryOf(const MainWindow& window, const QWidget* control)
+{
+    for (QAction* entry : Entries(window))
+        if (ControlOf(entry) == control)
+            return entry;
+    return nullptr;
+}
+
+QAction* EntryNamed(const MainWindow& window, const QString& text)
+{
+    for (QAction* entry : Entries(window))
+        if (entry->text() == text)
+            return entry;
+    return nullptr;
+}
+
+} // namespace
+
+// The frame around the designed area: menus, status line, screen, icon, About and the guide.
+class TestWindowFrame : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fitInto_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("fitted");
+        const QRect screen(0, 30, 800, 570);
+        QTest::newRow("inside stays") << QRect(10, 40, 300, 200) << screen << QRect(10, 40, 300, 200);
+        QTest::newRow("too tall") << QRect(30, 10, 735, 600) << screen << QRect(30, 30, 735, 570);
+        QTest::newRow("too wide and off right") << QRect(500, 100, 840, 200) << screen << QRect(0, 100, 800, 200);
+        QTest::newRow("off left and above") << QRect(-50, -20, 100, 100) << screen << QRect(0, 30, 100, 100);
+        QTest::newRow("off bottom right") << QRect(750, 580, 100, 100) << screen << QRect(700, 500, 100, 100);
+        QTest::newRow("second screen") << QRect(1500, 0, 735, 600) << QRect(1600, 0, 400, 300)
+                                       << QRect(1600, 0, 400, 300);
+    }
+
+    void fitInto()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, available);
+        QTEST(FitInto(frame, available), "fitted");
+    }
+
+    // The menu bar and the status bar add to the designed size; the designed area is as it was.
+    void barsAroundTheDesignedArea()
+    {
+        WindowFixture window;
+        MainWindow& form = *window;
+        QWidget* menuBar = form.findChild<QWidget*>("MenuBar");
+        auto* statusBar = form.findChild<QStatusBar*>("StatusBar");
+        QVERIFY(menuBar && statusBar);
+        QCOMPARE(menuBar->geometry().top(), 0);
+        QVERIFY(menuBar->height() > 0 && statusBar->height() > 0);
+        const QRect designed(form.client()->parentWidget()->mapTo(&form, QPoint()),
+                             form.client()->parentWidget()->size());
+        const QSize frame = form.frameGeometry().size() - form.size();
+        QCOMPARE(designed, QRect(QPoint(0, menuBar->height()), QSize(735, 549) - frame));
+        QCOMPARE(statusBar->geometry().top(), designed.bottom() + 1);
+        QCOMPARE(form.frameGeometry().size(), QSize(735, 549 + menuBar->height() + statusBar->height()));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Quorvan V" QUORVAN_VERSION));
+
+        form.showStatus(QStringLiteral("Ready"));
+        QCOMPARE(statusBar->currentMessage(), QStringLiteral("Ready"));
+    }
+
+    // On a screen smaller than the window, the window keeps within it and its content scrolls both ways.
+    void opensWithinASmallScreen()
+    {
+        testing::ConfigureTestApplication();
+        QScreen* small = nullptr;
+        for (QScreen* screen : QGuiApplication::screens())
+            if (screen->name() == QStringLiteral("Small"))
+                small = screen;
+        QVERIFY(small);
+        testing::FakePlatform platform;
+        MainWindow form(platform);
+        Commands commands(form);
+        form.move(small->geometry().topLeft());
+        form.setScreen(small);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(small->availableGeometry().contains(form.frameGeometry()));
+
+        auto* scroll = qobject_cast<QScrollArea*>(form.client()->parentWidget()->parentWidget());
+        QVERIFY(scroll);
+        QVERIFY(scroll->horizontalScrollBar()->isVisible());
+        scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+        // Scrolled to the right, the hit column shows in full.
+        const int left = form.firstHitBox->mapTo(scroll->viewport(), QPoint()).x();
+        QVERIFY(left >= 0 && left + form.firstHitBox->width() <= scroll->viewport()->width());
+
+        // A width asked for later keeps within the screen too.
+        form.setOuterWidth(840);
+        QVERIFY(small->availableGeometry().contains(form.frameGeometry()));
+    }
+
+    // Each entry is enabled exactly when its control is, through a whole lottery.
+    void entriesFollowTheirControls()
+    {
+        WindowFixture window;
+        MainWindow& form = *window;
+        const QList<QAction*> entries = Entries(form);
+        QCOMPARE(entries.size(), 16);
+        const auto verify = [&](const char* step) {
+            for (const QAction* entry : entries)
+                if (const QWidget* control = ControlOf(entry))
+                    QVERIFY2(entry->isEnabled() == control->isEnabled(),
+                             qPrintable(QStringLiteral("%1 after %2").arg(control->objectName(), step)));
+        };
+        verify("start-up");
+        window.SetUp(4);
+        verify("set-up");
+        window.Click(form.buildButton);
+        verify("build");
+        window.Click(form.hitAllButton);
+        verify("hit-all");
+        window.Click(form.resetButton);
+        verify("reset");
+        QVERIFY(EntryOf(form, form.setUpButton)->isEnabled());
+        QVERIFY(!EntryOf(form, form.buildButton)->isEnabled());
+    }
+
+    void crossLinesEntryInStepWithTheBox()
+    {
+        WindowFixture window;
+        QAction* entry = EntryOf(*window, window->crossLinesBox);
+        QVERIFY(entry->isCheckable() && entry->isChecked());
+        entry->trigger();
+        QVERIFY(!window->crossLinesBox->isChecked());
+        QVERIFY(!entry->isChecked());
+        window.Click(window->crossLinesBox);
+        QVERIFY(entry->isChecked());
+    }
+
+    void captionsAndShortcuts_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::newRow("set-up") << 1033 << "BitBtn1" << "E&xecution" << QKeySequence(Qt::Key_F4);
+        QTest::newRow("set-up ja") << 1041 << "BitBtn1" << "設定実行(&X)" << QKeySequence(Qt::Key_F4);
+        QTest::newRow("build") << 1033 << "BitBtn2" << "*- &Vessapo -*" << QKeySequence(Qt::Key_F5);
+        QTest::newRow("members") << 1033 << "Button3" << "&File" << QKeySequence("Ctrl+O");
+        QTest::newRow("hits ja") << 1041 << "Button6" << "読込(&F)" << QKeySequence("Ctrl+Shift+O");
+        QTest::newRow("shuffle ja") << 1041 << "Button4" << "ｼｬｯﾌﾙ(&S)" << QKeySequence();
+        QTest::newRow("text") << 1033 << "Button2" << "&Text" << QKeySequence("Ctrl+S");
+        QTest::newRow("workbook") << 1033 << "Button7" << "&Excel" << QKeySequence("Ctrl+Shift+S");
+        QTest::newRow("capture") << 1033 << "Button8" << "&Clipboard" << QKeySequence("Ctrl+Shift+C");
+        QTest::newRow("exit") << 1041 << "BitBtn4" << "E&XIT" << QKeySequence("Ctrl+Q");
+        QTest::newRow("guide") << 1033 << "Image2" << "&User guide" << QKeySequence(Qt::Key_F1);
+        QTest::newRow("guide ja") << 1041 << "Image2" << "ユーザーガイド(&U)" << QKeySequence(Qt::Key_F1);
+    }
+
+    void captionsAndShortcuts()
+    {
+        QFETCH(int, locale);
+        QFETCH(QString, name);
+        WindowFixture window(locale);
+        const QAction* entry = EntryOf(*window, window->findControl(name));
+        QVERIFY(entry);
+        QTEST(entry->text(), "text");
+        QTEST(entry->shortcut(), "shortcut");
+    }
+
+    void menuTitles_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QStringList>("titles");
+        QTest::newRow("English") << 1033 << QStringList{"&File", "&Member", "Hi&t", "&Ladder", "&View", "&Help"};
+        QTest::newRow("Japanese") << 1041
+                                  << QStringList{"ファイル(&F)", "&Member", "Hi&t", "あみだ(&L)", "表示(&V)", "ヘルプ(&H)"};
+    }
+
+    void menuTitles()
+    {
+        QFETCH(int, locale);
+        WindowFixture window(locale);
+        QStringList titles;
+        for (const QAction* title : window->menuBar()->actions())
+            titles.append(title->text());
+        QTEST(titles, "titles");
+    }
+
+    void aboutShowsTheBuildsVersion_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("licence");
+        QTest::newRow("English") << 1033 << "About Quorvan" << "Licence: MIT";
+        QTest::newRow("Japanese") << 1041 << "Quorvanについて" << "ライセンス: MIT";
+    }
+
+    void aboutShowsTheBuildsVersion()
+    {
+        QFETCH(int, locale);
+        WindowFixture window(locale);
+        QFETCH(QString, title);
+        EntryNamed(*window, locale == 1041 ? "Quorvanについて(&A)" : "&About Quorvan")->trigger();
+        QCOMPARE(window.platform.AboutBoxes.size(), 2);
+        QCOMPARE(window.platform.AboutBoxes[0], title);
+        QVERIFY(window.platform.AboutBoxes[1].contains("Quorvan V" QUORVAN_VERSION));
+        QFETCH(QString, licence);
+        QVERIFY(window.platform.AboutBoxes[1].contains(licence));
+    }
+
+    void guideThatCannotBeOpenedIsNamed_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("English") << 1033 << "User guide"
+                                 << "The user guide could not be opened. Open this file in a web browser:\n"
+                                    "/usr/share/quorvan/guide/index.html";
+        QTest::newRow("Japanese") << 1041 << "ユーザーガイド"
+                                  << "ユーザーガイドを開けませんでした。次のファイルをウェブブラウザーで開いてください:\n"
+                                     "/usr/share/quorvan/guide/index.html";
+    }
+
+    void guideThatCannotBeOpenedIsNamed()
+    {
+        QFETCH(int, locale);
+        WindowFixture window(locale);
+        QTEST(window->guideLink->toolTip(), "hint");
+        window.platform.AddressesOpen = false;
+        window.Click(window->guideLink);
+        QCOMPARE(window.platform.OpenedAddresses, QStringList{window.platform.Guide});
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QTEST(window.platform.Errors.first(), "message");
+    }
+
+    // Drawn from the scalable picture: as sharp at twice the size.
+    void iconAtTwiceTheSize()
+    {
+        WindowFixture window;
+        const QImage twice = window->windowIcon().pixmap(QSize(64, 64)).toImage();
+        QCOMPARE(twice.size(), QSize(64, 64));
+        QCOMPARE(ProgramIcon().pixmap(QSize(64, 64)).size(), QSize(64, 64));
+    }
+};
+
+QTEST_MAIN(TestWindowFrame)
+#include "TestWindowFrame.moc"
