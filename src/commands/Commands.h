@@ -36,6 +36,7 @@ public slots:
     void onChooseFont();              // WindowUtilities.cpp
     void onApplyFont(const ControlFont& font); // WindowUtilities.cpp
     void onOpenGuide();               // WindowUtilities.cpp
+    void onFairnessView();            // FairnessView.cpp: opens the fairness view
 
 private:
     void startUp();
