@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -13,14 +12,28 @@ namespace quorvan {
 
 namespace {
 
-// Spreads neighbouring numbers over all 64 bits (the finaliser of SplitMix64).
-uint64_t Mixed(uint64_t value)
-{
-    value += 0x9E3779B97F4A7C15u;
-    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9u;
-    value = (value ^ (value >> 27)) * 0x94D049BB133111EBu;
-    return value ^ (value >> 31);
-}
+// The step of SplitMix64's state: 2^64 divided by the golden ratio, odd.
+constexpr uint64_t GoldenStep = 0x9E3779B97F4A7C15u;
+
+// SplitMix64: a small generator of good quality whose state is one word, so
+// that seeding it afresh for every ladder costs nothing.
+class SplitMix64 {
+public:
+    using result_type = uint64_t;
+    explicit SplitMix64(uint64_t state) : state_(state) {}
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return UINT64_MAX; }
+    result_type operator()()
+    {
+        uint64_t value = state_ += GoldenStep;
+        value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9u;
+        value = (value ^ (value >> 27)) * 0x94D049BB133111EBu;
+        return value ^ (value >> 31);
+    }
+
+private:
+    uint64_t state_;
+};
 
 // The clock Build's generator seeds from, reading a seed of the simulation's choosing.
 class ChosenSeed final : public SeedClock {
@@ -99,17 +112,17 @@ void FairnessSimulation::Simulate(Worker& worker)
         NoDrawing nowhere;
         LandingLines memberOfHit{};
         LandingLines lineOfHit{}; // where the shuffle puts each hit
-        std::mt19937_64 shuffling;
         for (int32_t ladder = worker.First; ladder < worker.End; ++ladder) {
             if (cancelled_.load(std::memory_order_relaxed))
                 break;
-            const uint64_t ladderSeed = run_.Seed + 2 * static_cast<uint64_t>(ladder);
-            seed.Seed = Mixed(ladderSeed);
+            // Two words of one stream a ladder: Build's seed and the shuffle's.
+            SplitMix64 seeds(run_.Seed + 2 * static_cast<uint64_t>(ladder) * GoldenStep);
+            seed.Seed = seeds();
             GenerateLadder(run_.Shape, worker.Grid, random, nowhere);
             FindLandings(worker.Grid, members, memberOfHit);
 
             std::iota(lineOfHit.begin() + 1, lineOfHit.begin() + 1 + members, 1);
-            shuffling.seed(Mixed(ladderSeed + 1));
+            SplitMix64 shuffling(seeds());
             std::shuffle(lineOfHit.begin() + 1, lineOfHit.begin() + 1 + members, shuffling);
             for (int32_t hit = 1; hit <= members; ++hit) {
                 worker.AsDrawn.Add(hit, memberOfHit[hit]);
