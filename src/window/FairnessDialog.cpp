@@ -161,8 +161,10 @@ void FairnessDialog::poll()
 {
     if (!simulation_)
         return;
+    // Finished first: once it holds, every ladder counted is in LaddersDone.
+    const bool finished = simulation_->Finished();
     progressBar->setValue(simulation_->LaddersDone());
-    if (simulation_->Finished()) {
+    if (finished) {
         poll_.stop();
         window_.runCommand([this] { finish(); });
     }
