@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Commands.h"
+#include "Fairness.h"
 #include "Geometry.h"
 #include "QtPlatform.h"
 
@@ -236,6 +237,13 @@ int main(int argc, char* argv[])
         platform.SaveFile = folder.filePath(file);
         Report(name, Median([&] { QFile::remove(platform.SaveFile); },
                             [&] { form->Run(&Commands::onSaveWorkbook); }));
+    }
+
+    // The fairness view's whole computation, on every core: 10,000 ladders
+    // made, followed and counted as drawn and after a shuffle.
+    for (const auto& [name, members] : {std::pair{"fairness-30", 30}, std::pair{"fairness-480", MostMembers}}) {
+        uint64_t seed = 0;
+        Report(name, Median([] {}, [&] { (void)FairnessSimulation({{members, true}, 10000, ++seed, 0}).Wait(); }));
     }
 
     std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());

@@ -37,6 +37,7 @@ public slots:
     void onApplyFont(const ControlFont& font); // WindowUtilities.cpp
     void onOpenGuide();               // WindowUtilities.cpp
     void onAbout();                   // Menus.cpp
+    void onFairnessView();            // FairnessView.cpp: opens the fairness view
 
 private:
     void startUp();

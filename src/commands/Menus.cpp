@@ -56,6 +56,8 @@ struct Entry {
     QString English; // empty: the control's caption
 };
 
+const QString FairnessJapanese = QStringLiteral("公平さ…");
+const QString FairnessEnglish = QStringLiteral("Fairness…");
 const QString AboutJapanese = QStringLiteral("Quorvanについて");
 const QString AboutEnglish = QStringLiteral("About Quorvan");
 
@@ -81,6 +83,7 @@ const Entry Entries[] = {
     {Menu::Ladder,  &W::hitAllButton,         'H', Qt::Key_F6},
     {Menu::Ladder,  &W::resetButton,          'R'},
     {Menu::View,    &W::fontButton,           'F'},
+    {Menu::View,    &C::onFairnessView,       'a', {},         FairnessJapanese,     FairnessEnglish},
     {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, texts::GuideJapanese, texts::GuideEnglish},
     {Menu::Help,    &C::onAbout,              'A', {},         AboutJapanese,        AboutEnglish},
 };

@@ -1,0 +1,267 @@
+#include "FairnessDialog.h"
+
+#include "FairnessFigures.h"
+#include "FileSaving.h"
+#include "Geometry.h"
+#include "MainWindow.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace quorvan {
+
+namespace {
+
+constexpr int PollMilliseconds = 40;
+
+QString Percent(double share)
+{
+    return QString::number(100 * share, 'f', 1) + QLatin1Char('%');
+}
+
+// The name chosen, given `ending` when it has none. A folder keeps its name,
+// to be refused as a folder.
+QString WithEnding(const QString& chosen, const QString& ending)
+{
+    const QFileInfo file(chosen);
+    return file.fileName().contains(QLatin1Char('.')) || file.isDir() ? chosen : chosen + ending;
+}
+
+} // namespace
+
+FairnessDialog::FairnessDialog(MainWindow& window, const LadderShape& shape) : QDialog(&window), window_(window)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    build(shape);
+    poll_.setInterval(PollMilliseconds);
+    connect(&poll_, &QTimer::timeout, this, &FairnessDialog::poll);
+    connect(runButton, &QPushButton::clicked, this, [this] { window_.runCommand([this] { run(); }); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
+    connect(savePictureButton, &QPushButton::clicked, this, [this] { window_.runCommand([this] { savePicture(); }); });
+    connect(saveMatrixButton, &QPushButton::clicked, this, [this] { window_.runCommand([this] { saveMatrix(); }); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    showRunning(false);
+}
+
+// Closing the dialog while it runs stops the threads and waits for them.
+FairnessDialog::~FairnessDialog() = default;
+
+QString FairnessDialog::localized(const char* japanese, const char* english)
+{
+    return window_.localized(QString::fromUtf8(japanese), QString::fromUtf8(english));
+}
+
+void FairnessDialog::build(const LadderShape& shape)
+{
+    setObjectName(QStringLiteral("FairnessDialog"));
+    setWindowTitle(localized("公平さ", "Fairness"));
+
+    rowsBox = new QSpinBox;
+    rowsBox->setRange(2, MostMembers);
+    rowsBox->setValue(shape.MemberCount);
+    crossLinesBox = new QCheckBox(QStringLiteral("Cross Lines"));
+    crossLinesBox->setChecked(shape.CrossLines);
+    runButton = new QPushButton(localized("実行", "Run"));
+    runButton->setDefault(true);
+    cancelButton = new QPushButton(localized("中止", "Cancel"));
+    progressBar = new QProgressBar;
+    progressBar->setRange(0, Ladders);
+    progressBar->setValue(0);
+
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(new QLabel(localized("行数:", "Rows:")));
+    settings->addWidget(rowsBox);
+    settings->addWidget(crossLinesBox);
+    settings->addWidget(runButton);
+    settings->addWidget(cancelButton);
+    settings->addWidget(progressBar, 1);
+
+    resultPanel = new QWidget;
+    resultPanel->setObjectName(QStringLiteral("FairnessResult"));
+    resultPanel->setAutoFillBackground(true);
+    heading = new QLabel;
+    auto* explanation = new QLabel(localized("Hit（行）が Member（列）に当たる確率。白が公平な 1/n。",
+                                             "How often each hit (row) lands on each member (column); white is the "
+                                             "fair 1/n."));
+    explanation->setWordWrap(true);
+    drawnMap = new HeatMapView;
+    shuffledMap = new HeatMapView;
+    drawnFigures = new QLabel;
+    shuffledFigures = new QLabel;
+    for (QLabel* figures : {drawnFigures, shuffledFigures}) {
+        figures->setWordWrap(true);
+        figures->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        figures->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    auto* maps = new QGridLayout(resultPanel);
+    maps->addWidget(heading, 0, 0, 1, 2);
+    maps->addWidget(explanation, 1, 0, 1, 2);
+    maps->addWidget(new QLabel(localized("このプログラムのあみだ", "The program's ladder")), 2, 0);
+    maps->addWidget(new QLabel(localized("Hit の一覧を一様にシャッフルした後", "After a uniform shuffle of the hits")),
+                    2, 1);
+    maps->addWidget(drawnMap, 3, 0);
+    maps->addWidget(shuffledMap, 3, 1);
+    maps->addWidget(drawnFigures, 4, 0);
+    maps->addWidget(shuffledFigures, 4, 1);
+    maps->addWidget(new HeatLegend(localized("なし", "never"), QStringLiteral("1/n")), 5, 0, 1, 2);
+    maps->setRowStretch(3, 1);
+
+    savePictureButton = new QPushButton(localized("図を保存…", "Save picture…"));
+    saveMatrixButton = new QPushButton(localized("表を保存…", "Save matrix…"));
+    closeButton = new QPushButton(localized("閉じる", "Close"));
+    closeButton->setAutoDefault(false);
+    auto* saving = new QHBoxLayout;
+    saving->addWidget(savePictureButton);
+    saving->addWidget(saveMatrixButton);
+    saving->addStretch(1);
+    saving->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(settings);
+    layout->addWidget(resultPanel, 1);
+    layout->addLayout(saving);
+}
+
+void FairnessDialog::showRunning(bool running)
+{
+    rowsBox->setEnabled(!running);
+    crossLinesBox->setEnabled(!running);
+    runButton->setEnabled(!running);
+    cancelButton->setEnabled(running);
+    savePictureButton->setEnabled(!running && result_.has_value());
+    saveMatrixButton->setEnabled(!running && result_.has_value());
+}
+
+void FairnessDialog::run()
+{
+    runShape_ = {rowsBox->value(), crossLinesBox->isChecked()};
+    Platform& platform = window_.platform();
+    const uint64_t seed = platform.PerformanceCounter().value_or(platform.MillisecondsSinceStart());
+    result_.reset();
+    simulation_ = std::make_unique<FairnessSimulation>(FairnessRun{runShape_, Ladders, seed, 0});
+    progressBar->setValue(0);
+    for (HeatMapView* map : {drawnMap, shuffledMap})
+        map->setMap({});
+    for (QLabel* figures : {drawnFigures, shuffledFigures})
+        figures->clear();
+    showRunning(true);
+    poll_.start();
+}
+
+void FairnessDialog::cancel()
+{
+    if (simulation_)
+        simulation_->Cancel();
+}
+
+void FairnessDialog::poll()
+{
+    if (!simulation_)
+        return;
+    // Finished first: once it holds, every ladder counted is in LaddersDone.
+    const bool finished = simulation_->Finished();
+    progressBar->setValue(simulation_->LaddersDone());
+    if (finished) {
+        poll_.stop();
+        window_.runCommand([this] { finish(); });
+    }
+}
+
+// Takes the counts of the finished threads; a cancelled run shows nothing.
+void FairnessDialog::finish()
+{
+    const std::unique_ptr<FairnessSimulation> finished = std::move(simulation_);
+    result_ = finished->Wait();
+    showRunning(false);
+    if (result_)
+        showResult();
+    else
+        progressBar->setValue(0);
+}
+
+void FairnessDialog::showResult()
+{
+    drawnMap->setMap(HeatMapImage(result_->AsDrawn, result_->Ladders));
+    shuffledMap->setMap(HeatMapImage(result_->Shuffled, result_->Ladders));
+    drawnFigures->setText(figuresText(result_->AsDrawn));
+    shuffledFigures->setText(figuresText(result_->Shuffled));
+    heading->setText(localized("%1 行、Cross Lines %2、あみだ %3 本", "%1 rows, Cross Lines %2, %3 ladders")
+                         .arg(runShape_.MemberCount)
+                         .arg(runShape_.CrossLines ? localized("オン", "on") : localized("オフ", "off"))
+                         .arg(QLocale(QLocale::English).toString(result_->Ladders)));
+}
+
+QString FairnessDialog::figuresText(const LandingCounts& counts)
+{
+    const FairnessFigures figures = FiguresOf(counts, result_->Ladders);
+    const double fair = 1.0 / counts.Members();
+    return localized("最も多い組: Hit %1 → Member %2、%3（公平な %4 の %5 倍）\n"
+                     "一度も起きなかった組: %6\n"
+                     "移動した行数の中央値: %7",
+                     "Most likely: hit %1 → member %2, %3, %5× the fair %4\n"
+                     "Pairs that never occurred: %6\n"
+                     "Typical distance moved (median): %7 lines")
+        .arg(figures.LikeliestHit)
+        .arg(figures.LikeliestMember)
+        .arg(Percent(figures.LikeliestShare), Percent(fair), QString::number(figures.TimesFair, 'f', 1),
+             Percent(figures.NeverShare))
+        .arg(figures.MedianDistance);
+}
+
+std::optional<QString> FairnessDialog::chooseFile(const QString& filter, const QString& ending,
+                                                  const QString& initialName, int* filterChosen)
+{
+    Platform& platform = window_.platform();
+    const auto choice = platform.ChooseFileToSave(filter, folder_, initialName);
+    if (!choice)
+        return std::nullopt;
+    folder_ = QFileInfo(choice->Path).absolutePath();
+    if (filterChosen)
+        *filterChosen = choice->Filter;
+    const QString path = WithEnding(choice->Path, ending);
+    if (QFileInfo(path).isFile()
+        && !platform.AskYesNo(localized("\u201C%1\u201D は既にあります。置き換えますか？",
+                                        "\u201C%1\u201D already exists. Replace it?")
+                                  .arg(path)))
+        return std::nullopt;
+    return path;
+}
+
+void FairnessDialog::savePicture()
+{
+    const QString name = QStringLiteral("fairness-%1.png").arg(runShape_.MemberCount);
+    const auto path = chooseFile(localized("PNG 画像", "PNG picture") + QStringLiteral("|*.png"),
+                                 QStringLiteral(".png"), name);
+    if (!path)
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!resultPanel->grab().save(&buffer, "PNG"))
+        throw std::runtime_error(localized("図を PNG にできませんでした。", "The picture could not be made into a PNG.")
+                                     .toStdString());
+    ReplaceFileContent(*path, bytes, localized("図を保存できません", "Cannot save the picture"));
+}
+
+// The save dialog's first entry writes the program's ladder, the second the shuffled side.
+void FairnessDialog::saveMatrix()
+{
+    const QString name = QStringLiteral("fairness-%1.csv").arg(runShape_.MemberCount);
+    int side = 0;
+    const auto path = chooseFile(QStringList({localized("このプログラムのあみだ (CSV)", "The program's ladder (CSV)"),
+                                              QStringLiteral("*.csv"),
+                                              localized("シャッフルした後 (CSV)", "After a uniform shuffle (CSV)"),
+                                              QStringLiteral("*.csv")})
+                                     .join(QLatin1Char('|')),
+                                 QStringLiteral(".csv"), name, &side);
+    if (!path)
+        return;
+    const LandingCounts& counts = side == 1 ? result_->Shuffled : result_->AsDrawn;
+    ReplaceFileContent(*path, QByteArray::fromStdString(LandingCountsCsv(counts)),
+                       localized("表を保存できません", "Cannot save the matrix"));
+}
+
+} // namespace quorvan

@@ -1,0 +1,128 @@
+#include "FairnessDialog.h"
+#include "FairnessFigures.h"
+#include "WindowFixture.h"
+
+#include <QPointer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+constexpr int RunTimeout = 60000; // the sanitizer build is slow
+
+FairnessDialog* OpenView(WindowFixture& window)
+{
+    window.commands->onFairnessView();
+    return window->findChild<FairnessDialog*>();
+}
+
+// The row sums of a CSV file as Python's own csv module reads it, after its heading row.
+QStringList CsvRowSums(const QString& path)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import csv, sys\n"
+                                 "rows = list(csv.reader(open(sys.argv[1], newline='')))\n"
+                                 "print(len(rows[0]) - 1, *(sum(map(int, row[1:])) for row in rows[1:]))"),
+                  path});
+    python.waitForFinished();
+    return QString::fromUtf8(python.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestFairnessView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void runsAndSaves_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("figuresStart");
+        QTest::newRow("English") << 1033 << QStringLiteral("Most likely: hit ");
+        QTest::newRow("Japanese") << 1041 << QStringLiteral("最も多い組: Hit ");
+    }
+    void runsAndSaves()
+    {
+        QFETCH(int, locale);
+        QFETCH(QString, figuresStart);
+        WindowFixture window(locale);
+        window.ChooseCount(7);
+        window->crossLinesBox->setChecked(false);
+        FairnessDialog* view = OpenView(window);
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(OpenView(window), view); // asked again, the open view comes forward
+        QCOMPARE(window->findChildren<FairnessDialog*>().size(), 1);
+        QCOMPARE(view->rowsBox->value(), 7);
+        QVERIFY(!view->crossLinesBox->isChecked());
+        QVERIFY(!view->savePictureButton->isEnabled());
+
+        window.Click(view->runButton);
+        QTRY_VERIFY_WITH_TIMEOUT(view->result().has_value(), RunTimeout);
+        QCOMPARE(view->progressBar->value(), FairnessDialog::Ladders);
+        QCOMPARE(view->drawnMap->map().size(), QSize(7, 7));
+        QCOMPARE(view->shuffledMap->map().size(), QSize(7, 7));
+        // Without crossing lines the paths move little: the likeliest pair is
+        // far above the fair 1/7, and it is the first words shown.
+        const FairnessFigures drawn = FiguresOf(view->result()->AsDrawn, FairnessDialog::Ladders);
+        QVERIFY(drawn.TimesFair > 1.5);
+        QVERIFY2(view->drawnFigures->text().startsWith(figuresStart + QString::number(drawn.LikeliestHit)),
+                 qPrintable(view->drawnFigures->text()));
+        QVERIFY(view->shuffledFigures->text().startsWith(figuresStart));
+
+        QTemporaryDir folder;
+        // The picture: a name without an ending is given ".png".
+        window.platform.SaveAnswers = {folder.filePath("fairness")};
+        window.Click(view->savePictureButton);
+        QVERIFY2(window.platform.Errors.isEmpty(), qPrintable(window.platform.Errors.join("\n")));
+        const QImage picture(folder.filePath("fairness.png"));
+        QCOMPARE(picture.size(), view->resultPanel->size() * view->resultPanel->devicePixelRatio());
+
+        // The matrix: the save dialog's first entry is the ladder as drawn, the second after a shuffle.
+        window.platform.SaveAnswers = {folder.filePath("drawn.csv"), folder.filePath("shuffled.csv")};
+        window.platform.SaveFilterChoices = {0, 1};
+        window.Click(view->saveMatrixButton);
+        window.Click(view->saveMatrixButton);
+        const QStringList everyRow(7, QString::number(FairnessDialog::Ladders));
+        for (const char* name : {"drawn.csv", "shuffled.csv"})
+            QCOMPARE(CsvRowSums(folder.filePath(name)), QStringList{"7"} + everyRow);
+        QFile drawnFile(folder.filePath("drawn.csv"));
+        QVERIFY(drawnFile.open(QIODevice::ReadOnly));
+        QCOMPARE(drawnFile.readAll().toStdString(), LandingCountsCsv(view->result()->AsDrawn));
+
+        // A folder is refused like any save, named in the message; nothing else is asked.
+        window.platform.SaveAnswers = {folder.path()};
+        window.Click(view->saveMatrixButton);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY(window.platform.Errors.first().contains(folder.path()));
+        QVERIFY(window.platform.Questions.isEmpty());
+    }
+
+    void cancelAndCloseWhileRunning()
+    {
+        WindowFixture window;
+        window.ChooseCount(480);
+        QPointer<FairnessDialog> view = OpenView(window);
+        window.Click(view->runButton);
+        QVERIFY(view->cancelButton->isEnabled());
+        QVERIFY(!view->runButton->isEnabled());
+        window.Click(view->cancelButton);
+        QTRY_VERIFY_WITH_TIMEOUT(view->runButton->isEnabled(), RunTimeout);
+        QVERIFY(!view->result());
+        QVERIFY(view->progressBar->value() < FairnessDialog::Ladders);
+        QVERIFY(!view->saveMatrixButton->isEnabled());
+
+        // Closed while it runs, the view stops its threads and goes.
+        window.Click(view->runButton);
+        view->close();
+        QTRY_VERIFY(view.isNull());
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestFairnessView)
+#include "TestFairnessView.moc"
