@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QUrl>
 
-#include <stdexcept>
 
 namespace quorvan {
 
@@ -46,12 +45,7 @@ void Commands::onOpenGuide()
         return;
     const QUrl url(address);
     const QString place = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : address;
-    throw std::runtime_error(
-        window_
-            .localized(QStringLiteral("ユーザーガイドを開けませんでした。次のファイルをウェブブラウザーで開いてください:\n%1"),
-                       QStringLiteral("The user guide could not be opened. Open this file in a web browser:\n%1"))
-            .arg(place)
-            .toStdString());
+    throw UserError(Say(MessageId::GuideNotOpened).arg(Verbatim(place)));
 }
 
 } // namespace quorvan

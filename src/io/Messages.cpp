@@ -54,6 +54,11 @@ constexpr MessageText Table[] = {
     {XlsDescription, "Excel 97\u20132003 workbook", "Excel 97\u20132003 ブック"},
     {XlsxDescription, "Excel workbook", "Excel ブック"},
     {ReplaceQuestion, "\u201C%1\u201D already exists. Replace it?", "\u201C%1\u201D は既にあります。置き換えますか？"},
+    {GuideNotOpened, "The user guide could not be opened. Open this file in a web browser:\n%1",
+     "ユーザーガイドを開けませんでした。次のファイルをウェブブラウザーで開いてください:\n%1"},
+    {CannotSavePicture, "Cannot save the picture", "図を保存できません"},
+    {CannotSaveMatrix, "Cannot save the matrix", "表を保存できません"},
+    {PictureNotMade, "The picture could not be made into a PNG.", "図を PNG にできませんでした。"},
 
     {ReaderStoppedOnSignal, "The reader stopped on signal %1 (%2).", "読み込みプログラムがシグナル %1（%2）で止まりました。"},
     {ReaderExitedWithoutResult, "The reader ended with exit code %1 and no result.",

@@ -51,6 +51,12 @@ enum class MessageId : int {
     XlsxDescription,
     // The question before a workbook replaces a file: %1 the file.
     ReplaceQuestion,
+    // The user guide could not be shown: %1 where it is.
+    GuideNotOpened,
+    // The fairness view's files: what failed, and why the picture failed.
+    CannotSavePicture,
+    CannotSaveMatrix,
+    PictureNotMade,
 
     // The reader program, as the program sees it.
     ReaderStoppedOnSignal, // %1: number, %2: the signal's name

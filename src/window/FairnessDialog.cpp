@@ -223,9 +223,7 @@ std::optional<QString> FairnessDialog::chooseFile(const QString& filter, const Q
         *filterChosen = choice->Filter;
     const QString path = WithEnding(choice->Path, ending);
     if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(localized("\u201C%1\u201D は既にあります。置き換えますか？",
-                                        "\u201C%1\u201D already exists. Replace it?")
-                                  .arg(path)))
+        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
         return std::nullopt;
     return path;
 }
@@ -241,9 +239,8 @@ void FairnessDialog::savePicture()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!resultPanel->grab().save(&buffer, "PNG"))
-        throw std::runtime_error(localized("図を PNG にできませんでした。", "The picture could not be made into a PNG.")
-                                     .toStdString());
-    ReplaceFileContent(*path, bytes, localized("図を保存できません", "Cannot save the picture"));
+        throw UserError(Say(MessageId::PictureNotMade));
+    ReplaceFileContent(*path, bytes, Say(MessageId::CannotSavePicture));
 }
 
 // The save dialog's first entry writes the program's ladder, the second the shuffled side.
@@ -261,7 +258,7 @@ void FairnessDialog::saveMatrix()
         return;
     const LandingCounts& counts = side == 1 ? result_->Shuffled : result_->AsDrawn;
     ReplaceFileContent(*path, QByteArray::fromStdString(LandingCountsCsv(counts)),
-                       localized("表を保存できません", "Cannot save the matrix"));
+                       Say(MessageId::CannotSaveMatrix));
 }
 
 } // namespace quorvan
