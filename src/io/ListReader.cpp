@@ -31,14 +31,13 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
 
 ListFileKind KindOfListFile(const QString& path)
 {
-    const QString ending = path.right(3);
-    QString upper;
-    for (const QChar c : ending)
-        upper.append(c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 32) : c);
-    if (upper == QLatin1String("TXT"))
-        return ListFileKind::Text;
-    if (upper == QLatin1String("XLS"))
+    if (WorkbookKindOf(path))
         return ListFileKind::Workbook;
+    const QString ending = UpperEnding(path, 3);
+    if (ending == QLatin1String("TXT"))
+        return ListFileKind::Text;
+    if (ending == QLatin1String("CSV"))
+        return ListFileKind::Csv;
     return ListFileKind::Other;
 }
 
@@ -46,14 +45,19 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
 {
     switch (KindOfListFile(path)) {
     case ListFileKind::Text:
-        return ReadListFile(path, keep, reading.LocaleId);
+        return ReadListFile(path, keep, reading.LocaleId, ListSyntax::Lines);
+    case ListFileKind::Csv:
+        return ReadListFile(path, keep, reading.LocaleId, ListSyntax::CsvFirstField);
     case ListFileKind::Workbook:
         return ReadListWorkbook(path, keep, reading.Workbooks);
     case ListFileKind::Other:
         break;
     }
-    throw std::runtime_error(QStringLiteral("Cannot read \u201C%1\u201D:\nlists are read from text files (.txt) "
-                                            "and Excel 97\u20132003 workbooks (.xls).")
+    // Japanese: "\u201C%1\u201D を読めません:\n名簿はテキスト (.txt)、CSV (.csv)、Excel ブック (.xls, .xlsx)、
+    // OpenDocument スプレッドシート (.ods) から読みます。"
+    throw std::runtime_error(QStringLiteral("Cannot read \u201C%1\u201D:\nlists are read from text files (.txt), CSV "
+                                            "files (.csv), Excel workbooks (.xls, .xlsx) and OpenDocument "
+                                            "spreadsheets (.ods).")
                                  .arg(path)
                                  .toStdString());
 }

@@ -1,26 +1,41 @@
-// quorvan-xls-reader FILE: reads the first worksheet of an .xls workbook in a
-// process of its own, so that whatever the workbook library does with a
-// damaged file (crash, lose memory, ask for gigabytes) ends with this
-// process. Writes "R" and the packed cells, or "F" and the reason, to its
-// standard output.
+// quorvan-xls-reader KIND FILE: reads the first worksheet of a workbook (KIND
+// xls, xlsx or ods) in a process of its own, so that whatever the workbook
+// and archive libraries do with a damaged file (crash, lose memory, ask for
+// gigabytes) ends with this process. Writes "R" and the packed cells, or "F"
+// and the reason, to its standard output.
 
 #include "FreexlSheet.h"
+#include "ZipSheets.h"
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <new>
 #include <string>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fputs("usage: quorvan-xls-reader FILE\n", stderr);
+    using quorvan::WorkbookKindArgument;
+    if (argc != 3 || (std::strcmp(argv[1], WorkbookKindArgument[0]) != 0
+                      && std::strcmp(argv[1], WorkbookKindArgument[1]) != 0
+                      && std::strcmp(argv[1], WorkbookKindArgument[2]) != 0)) {
+        std::fputs("usage: quorvan-xls-reader xls|xlsx|ods FILE\n", stderr);
         return 2;
     }
     quorvan::LimitFurtherMemory(quorvan::ReaderMemory);
+    const std::string kind = argv[1];
     char outcome = 'R';
     std::string message;
     try {
-        message = quorvan::PackFirstSheet(argv[1]);
+        if (kind == WorkbookKindArgument[0])
+            message = quorvan::PackFirstSheet(argv[2]);
+        else if (kind == WorkbookKindArgument[1])
+            message = quorvan::PackListColumn(quorvan::XlsxListColumn(argv[2]));
+        else
+            message = quorvan::PackListColumn(quorvan::OdsListColumn(argv[2]));
+    } catch (const std::bad_alloc&) {
+        outcome = 'F';
+        message = "There is not enough memory to read it.";
     } catch (const std::exception& error) {
         outcome = 'F';
         message = error.what();
