@@ -7,32 +7,42 @@
 #include "FreexlSheet.h"
 #include "ZipSheets.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <iterator>
 #include <new>
 #include <string>
+
+namespace {
+
+std::string PackedSheet(quorvan::WorkbookKind kind, const std::string& path)
+{
+    switch (kind) {
+    case quorvan::WorkbookKind::Xls: return quorvan::PackFirstSheet(path);
+    case quorvan::WorkbookKind::Xlsx: return quorvan::PackListColumn(quorvan::XlsxListColumn(path));
+    case quorvan::WorkbookKind::Ods: return quorvan::PackListColumn(quorvan::OdsListColumn(path));
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     using quorvan::WorkbookKindArgument;
-    if (argc != 3 || (std::strcmp(argv[1], WorkbookKindArgument[0]) != 0
-                      && std::strcmp(argv[1], WorkbookKindArgument[1]) != 0
-                      && std::strcmp(argv[1], WorkbookKindArgument[2]) != 0)) {
+    const auto kind = std::find_if(std::begin(WorkbookKindArgument), std::end(WorkbookKindArgument),
+                                   [&](const char* name) { return argc == 3 && std::strcmp(name, argv[1]) == 0; });
+    if (kind == std::end(WorkbookKindArgument)) {
         std::fputs("usage: quorvan-xls-reader xls|xlsx|ods FILE\n", stderr);
         return 2;
     }
     quorvan::LimitFurtherMemory(quorvan::ReaderMemory);
-    const std::string kind = argv[1];
     char outcome = 'R';
     std::string message;
     try {
-        if (kind == WorkbookKindArgument[0])
-            message = quorvan::PackFirstSheet(argv[2]);
-        else if (kind == WorkbookKindArgument[1])
-            message = quorvan::PackListColumn(quorvan::XlsxListColumn(argv[2]));
-        else
-            message = quorvan::PackListColumn(quorvan::OdsListColumn(argv[2]));
+        message = PackedSheet(quorvan::WorkbookKind(kind - std::begin(WorkbookKindArgument)), argv[2]);
     } catch (const std::bad_alloc&) {
         outcome = 'F';
         message = "There is not enough memory to read it.";
