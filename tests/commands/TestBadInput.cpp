@@ -146,7 +146,7 @@ private slots:
         QTest::newRow(".ods without content") << "no-content.ods" << ReadTestFile(TestData("no-content.ods"))
                                               << "no part \u201Ccontent.xml\u201D";
         QTest::newRow(".xls named .ods") << "book.ods" << workbook << "not a whole zip archive";
-        QTest::newRow("binary .csv") << "binary.csv" << QByteArray("a\0,b\r\n", 6) << "binary";
+        QTest::newRow("binary .csv") << "binary.csv" << QByteArray("a\0,b\r\n", 6) << "NUL bytes";
         QTest::newRow("binary .txt") << "binary.txt" << QByteArray("Al\0ice\r\n\x01\x02", 10) << "binary";
         QTest::newRow("missing") << "<missing>" << QByteArray() << "";
         QTest::newRow("folder") << "<folder>" << QByteArray() << "folder";
