@@ -225,10 +225,14 @@ int main(int argc, char* argv[])
            Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }));
     platform.Locale.reset();
 
-    platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.xls");
-    Report("import-xls-480",
-           Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }),
-           EditBoxFloor(2 * (MostMembers - 1)));
+    // The same list of 600 in each kind of workbook; the .xlsx and .ods
+    // imports are held to 1.5 times the .xls import's time.
+    for (const char* kind : {"xlsx", "ods", "xls"}) {
+        platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.") + QLatin1String(kind);
+        Report(qPrintable(QStringLiteral("import-%1-480").arg(QLatin1String(kind))),
+               Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }),
+               EditBoxFloor(2 * (MostMembers - 1)));
+    }
     form->Run(&Commands::onBuild);
     form->Run(&Commands::onHitAll);
     const std::pair<const char*, QString> exports[] = {{"export-xls-480", QStringLiteral("result.xls")},

@@ -3,8 +3,11 @@
 // passes over, the packing) instrumented, under the reader's memory limit.
 // freexl itself is fuzzed where it runs, in the reader's process
 // (FuzzWorkbookReader.cpp), where its faults cost only that process.
+// Built with QUORVAN_FUZZ_XLSX or QUORVAN_FUZZ_ODS, the workbook is an .xlsx
+// or an .ods, read from its zip parts through libzip and expat.
 
 #include "FreexlSheet.h"
+#include "ZipSheets.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -42,7 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (ftruncate(workbook, 0) != 0 || pwrite(workbook, data, size, 0) != static_cast<ssize_t>(size))
         __builtin_trap();
     try {
-        if (quorvan::PackListColumn(quorvan::RecordValues(workbookPath)).size() + 1 > quorvan::LongestPackedSheet)
+#if defined(QUORVAN_FUZZ_XLSX)
+        const auto column = quorvan::XlsxListColumn(workbookPath);
+#elif defined(QUORVAN_FUZZ_ODS)
+        const auto column = quorvan::OdsListColumn(workbookPath);
+#else
+        const auto column = quorvan::RecordValues(workbookPath);
+#endif
+        if (quorvan::PackListColumn(column).size() + 1 > quorvan::LongestPackedSheet)
             __builtin_trap();
     } catch (const std::exception&) {
         // A damaged workbook is refused with a reason, which is right.

@@ -7,7 +7,8 @@
 namespace quorvan {
 
 namespace {
-const QString ListFilter = QStringLiteral("*.txt;*.xls|*.txt;*.xls|*.*|*.*");
+const QString ListFilter =
+    QStringLiteral("*.txt;*.csv;*.xls;*.xlsx;*.ods|*.txt;*.csv;*.xls;*.xlsx;*.ods|*.*|*.*");
 } // namespace
 
 std::optional<QString> Commands::chooseListFile()

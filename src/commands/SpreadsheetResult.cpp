@@ -5,20 +5,25 @@
 
 #include <QFileInfo>
 
+#include <iterator>
+#include <utility>
+
 namespace quorvan {
 
 namespace {
 
-// The save dialog's two entries: the .xls kind first, the .xlsx kind second.
-const QString XlsEnding = QStringLiteral(".xls");
-const QString XlsxEnding = QStringLiteral(".xlsx");
-constexpr int XlsxEntry = 1;
+// The save dialog's entries, in order: each kind's description and ending.
+const std::pair<MessageId, QString> Kinds[] = {{MessageId::XlsDescription, QStringLiteral(".xls")},
+                                              {MessageId::XlsxDescription, QStringLiteral(".xlsx")},
+                                              {MessageId::OdsDescription, QStringLiteral(".ods")},
+                                              {MessageId::CsvDescription, QStringLiteral(".csv")}};
 
 QString WorkbookFilter(MainWindow& window)
 {
-    return QStringList({window.localized(Say(MessageId::XlsDescription)), QLatin1Char('*') + XlsEnding,
-                        window.localized(Say(MessageId::XlsxDescription)), QLatin1Char('*') + XlsxEnding})
-        .join(QLatin1Char('|'));
+    QStringList entries;
+    for (const auto& [description, ending] : Kinds)
+        entries << window.localized(Say(description)) << QLatin1Char('*') + ending;
+    return entries.join(QLatin1Char('|'));
 }
 
 // The name chosen, given the ending of the kind chosen when it has none. A
@@ -28,7 +33,8 @@ QString WithEnding(const SaveChoice& choice)
     const QFileInfo chosen(choice.Path);
     if (chosen.fileName().contains(QLatin1Char('.')) || chosen.isDir())
         return choice.Path;
-    return choice.Path + (choice.Filter == XlsxEntry ? XlsxEnding : XlsEnding);
+    const bool known = choice.Filter >= 0 && choice.Filter < int(std::size(Kinds));
+    return choice.Path + Kinds[known ? choice.Filter : 0].second;
 }
 
 } // namespace

@@ -31,7 +31,7 @@ MessageError ReasonOf(int code)
     case FREEXL_BIFF_ILLEGAL_SHEET_INDEX: return MessageError(MessageId::NoWorksheet);
     case FREEXL_UNSUPPORTED_CHARSET:
     case FREEXL_INVALID_CHARACTER: return MessageError(MessageId::UnreadableCharacterSet);
-    default: return MessageError(MessageId::WorkbookDamagedWithCode, std::to_string(code));
+    default: return MessageError(MessageId::WorkbookDamagedWithCode, {std::to_string(code)});
     }
 }
 

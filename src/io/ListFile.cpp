@@ -5,6 +5,7 @@
 #include "RegularFile.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace quorvan {
 
@@ -66,6 +67,10 @@ void ListLineSplitter::Split(QByteArrayView bytes)
             ended_ = true;
             break;
         }
+        if (syntax_ == ListSyntax::CsvFirstField) {
+            SplitCsv(byte);
+            continue;
+        }
         if (byte == '\n') {
             EndLine();
             continue;
@@ -74,6 +79,44 @@ void ListLineSplitter::Split(QByteArrayView bytes)
         if (byte != '\r' && lines_ < keep_)
             Keep(byte);
     }
+}
+
+void ListLineSplitter::SplitCsv(char byte)
+{
+    if (quote_ == Quote::ClosingOrDoubled) {
+        quote_ = byte == '"' ? Quote::Inside : Quote::Outside;
+        if (quote_ == Quote::Inside) {
+            if (field_ == 0 && lines_ < keep_)
+                Keep(byte);
+            return;
+        }
+    }
+    if (quote_ == Quote::Inside) {
+        if (byte == '"')
+            quote_ = Quote::ClosingOrDoubled;
+        else if (byte != '\r' && field_ == 0 && lines_ < keep_)
+            Keep(byte);
+        return;
+    }
+    if (byte == '\n')
+        return EndLine();
+    lineStarted_ = true;
+    const bool atStart = std::exchange(fieldStart_, false);
+    if (byte == '"' && atStart) {
+        quote_ = Quote::Inside;
+    } else if (IsSeparator(byte)) {
+        ++field_;
+        fieldStart_ = true;
+    } else if (byte != '\r' && field_ == 0 && lines_ < keep_) {
+        Keep(byte);
+    }
+}
+
+bool ListLineSplitter::IsSeparator(char byte)
+{
+    if (separator_ == 0 && (byte == ',' || byte == ';'))
+        separator_ = byte;
+    return byte == separator_ && byte != 0;
 }
 
 void ListLineSplitter::Keep(char byte)
@@ -115,6 +158,9 @@ void ListLineSplitter::EndLine()
     current_.clear();
     lineStarted_ = false;
     lineCut_ = false;
+    quote_ = Quote::Outside;
+    fieldStart_ = true;
+    field_ = 0;
     ++lines_;
 }
 
@@ -139,11 +185,11 @@ QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId)
     return decoded;
 }
 
-ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId)
+ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId, ListSyntax syntax)
 {
     const Words doing = Say(MessageId::CannotReadListFile);
     const std::unique_ptr<QFile> file = OpenRegularFile(path, doing);
-    ListLineSplitter splitter(keep);
+    ListLineSplitter splitter(keep, syntax);
     qint64 bytesRead = 0;
     while (!splitter.Ended()) {
         const QByteArray chunk = file->read(ChunkSize);

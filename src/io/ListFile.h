@@ -3,6 +3,10 @@
 // CR elsewhere is dropped, Ctrl-Z ends the file, a UTF-8 byte-order mark at
 // the start is dropped, and one of UTF-16 makes the file UTF-16. Only the
 // first lines are kept; the rest are counted.
+//
+// A CSV file is read by the same rules, one entry a record: its first field,
+// quoted or not (a quoted field may hold the separator, doubled quotes and
+// line breaks). The separator is the first comma or semicolon outside quotes.
 
 #include "TextDecoding.h"
 
@@ -29,10 +33,12 @@ constexpr qsizetype MostLineBytes = 4 * 32767;
 // before its 480th line; past that line it only ends a count already at 480.
 constexpr qint64 MostListFileBytes = 128 * 1024 * 1024;
 
-// Splits bytes fed in pieces into lines.
+enum class ListSyntax { Lines, CsvFirstField };
+
+// Splits bytes fed in pieces into lines (or CSV records: their first fields).
 class ListLineSplitter {
 public:
-    explicit ListLineSplitter(int32_t keep) : keep_(keep) {}
+    explicit ListLineSplitter(int32_t keep, ListSyntax syntax = ListSyntax::Lines) : keep_(keep), syntax_(syntax) {}
 
     void Feed(QByteArrayView bytes);
     // Call at the end of the bytes; a last line without a line end counts too.
@@ -47,10 +53,19 @@ public:
 private:
     void FeedStart(QByteArrayView bytes);
     void Split(QByteArrayView bytes);
+    void SplitCsv(char byte);
+    bool IsSeparator(char byte);
     void EndLine();
     void Keep(char byte);
 
+    enum class Quote { Outside, Inside, ClosingOrDoubled };
+
     int32_t keep_;
+    ListSyntax syntax_;
+    Quote quote_ = Quote::Outside;
+    bool fieldStart_ = true;
+    int32_t field_ = 0; // the field of the record, from 0
+    char separator_ = 0; // none yet
     QList<QByteArray> kept_;
     QByteArray current_;
     std::optional<Utf16ToUtf8> utf16_;
@@ -67,6 +82,6 @@ private:
 QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId);
 
 // Reads the list file at `path`; throws FileError when it cannot be read.
-ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId);
+ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId, ListSyntax syntax = ListSyntax::Lines);
 
 } // namespace quorvan

@@ -31,14 +31,13 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
 
 ListFileKind KindOfListFile(const QString& path)
 {
-    const QString ending = path.right(3);
-    QString upper;
-    for (const QChar c : ending)
-        upper.append(c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 32) : c);
-    if (upper == QLatin1String("TXT"))
-        return ListFileKind::Text;
-    if (upper == QLatin1String("XLS"))
+    if (WorkbookKindOf(path))
         return ListFileKind::Workbook;
+    const QString ending = UpperEnding(path, 3);
+    if (ending == QLatin1String("TXT"))
+        return ListFileKind::Text;
+    if (ending == QLatin1String("CSV"))
+        return ListFileKind::Csv;
     return ListFileKind::Other;
 }
 
@@ -46,7 +45,9 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
 {
     switch (KindOfListFile(path)) {
     case ListFileKind::Text:
-        return ReadListFile(path, keep, reading.LocaleId);
+        return ReadListFile(path, keep, reading.LocaleId, ListSyntax::Lines);
+    case ListFileKind::Csv:
+        return ReadListFile(path, keep, reading.LocaleId, ListSyntax::CsvFirstField);
     case ListFileKind::Workbook:
         return ReadListWorkbook(path, keep, reading.Workbooks);
     case ListFileKind::Other:

@@ -16,8 +16,10 @@ constexpr MessageText Table[] = {
     {CannotSaveWorkbook, "Cannot save the workbook", "ブックを保存できません"},
     {FileErrorFormat, "%1 \u201C%2\u201D:\n%3", "%1：\u201C%2\u201D\n%3"},
 
-    {ListFileKinds, "Cannot read \u201C%1\u201D:\nlists are read from text files (.txt) and Excel 97\u20132003 workbooks (.xls).",
-     "\u201C%1\u201D を読み込めません：\nリストはテキストファイル（.txt）と Excel 97\u20132003 ブック（.xls）から読み込みます。"},
+    {ListFileKinds, "Cannot read \u201C%1\u201D:\nlists are read from text files (.txt), CSV files (.csv), Excel "
+                    "workbooks (.xls, .xlsx) and OpenDocument spreadsheets (.ods).",
+     "\u201C%1\u201D を読み込めません：\nリストはテキストファイル（.txt）、CSV（.csv）、Excel ブック（.xls、.xlsx）、"
+     "OpenDocument スプレッドシート（.ods）から読み込みます。"},
     {ListTooLarge, "It is too large to be a list: its first %1 MB hold fewer than %2 lines.",
      "リストとしては大きすぎます：先頭の %1 MB に %2 行もありません。"},
     {ListHoldsBinary, "It holds binary data (NUL bytes), not a list of names.",
@@ -30,10 +32,11 @@ constexpr MessageText Table[] = {
     {NotAnOrdinaryFileToWrite, "It is not an ordinary file (it is a device, a pipe or the like), so nothing is written to it.",
      "通常のファイルではない（デバイスやパイプなど）ため、何も書き込みません。"},
     {TooManyLinks, "It is a symbolic link that leads round in a circle.", "循環しているシンボリックリンクです。"},
-    {WorkbookExtensions, "An Excel result is saved as an Excel 97\u20132003 workbook (.xls) or an Excel workbook "
-                         "(.xlsx). Choose a name ending in one of them, or a name without an ending.",
-     "Excel の結果は Excel 97\u20132003 ブック（.xls）か Excel ブック（.xlsx）として保存します。"
-     "どちらかの拡張子で終わる名前か、拡張子のない名前を選んでください。"},
+    {WorkbookExtensions, "An Excel result is saved as an Excel 97\u20132003 workbook (.xls), an Excel workbook "
+                         "(.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv). Choose a name ending in one of "
+                         "them, or a name without an ending.",
+     "Excel の結果は Excel 97\u20132003 ブック（.xls）、Excel ブック（.xlsx）、OpenDocument スプレッドシート（.ods）"
+     "または CSV（.csv）として保存します。そのいずれかの拡張子で終わる名前か、拡張子のない名前を選んでください。"},
     {NoMemoryForWorkbook, "There is not enough memory to make it.", "作成するためのメモリーが足りません。"},
     {CellTooLong, "A cell holds more than 32,767 characters.", "32,767 文字を超えるセルがあります。"},
     {CannotAssembleWorkbook, "It could not be put together in the temporary folder \u201C%1\u201D: that folder may be "
@@ -53,6 +56,8 @@ constexpr MessageText Table[] = {
 
     {XlsDescription, "Excel 97\u20132003 workbook", "Excel 97\u20132003 ブック"},
     {XlsxDescription, "Excel workbook", "Excel ブック"},
+    {OdsDescription, "OpenDocument spreadsheet", "OpenDocument スプレッドシート"},
+    {CsvDescription, "CSV file", "CSV ファイル"},
     {ReplaceQuestion, "\u201C%1\u201D already exists. Replace it?", "\u201C%1\u201D は既にあります。置き換えますか？"},
     {GuideNotOpened, "The user guide could not be opened. Open this file in a web browser:\n%1",
      "ユーザーガイドを開けませんでした。次のファイルをウェブブラウザーで開いてください:\n%1"},
@@ -107,6 +112,21 @@ constexpr MessageText Table[] = {
 
     {HitReachedMember, "Hit %1 \u2192 %2 (member %3)", "当たり %1 \u2192 %2（メンバー %3）"},
     {HitReachedEmptyMember, "Hit %1 \u2192 member %2", "当たり %1 \u2192 メンバー %2"},
+
+    {ZipNotAnArchive, "The file is damaged or cut short: it is not a whole zip archive, as an .xlsx or .ods workbook is (%1).",
+     "ファイルが壊れているか途中で切れています。.xlsx や .ods のブックのような完全な zip 書庫ではありません（%1）。"},
+    {ZipPartMissing, "The workbook has no part \u201C%1\u201D: it is damaged, or not a workbook of this kind.",
+     "ブックに「%1」の部分がありません。壊れているか、この種類のブックではありません。"},
+    {ZipPartTooLarge, "Its part \u201C%1\u201D unpacks to more than %2 MB, far more than any list needs (it may be a zip bomb).",
+     "その部分「%1」は展開すると %2 MB を超え、名簿としては大きすぎます（zip 爆弾のおそれがあります）。"},
+    {ZipPartDamaged, "Its part \u201C%1\u201D cannot be unpacked: %2.", "その部分「%1」を展開できません: %2。"},
+    {ZipPartCutShort, "Its part \u201C%1\u201D stops before its end: the file is damaged or cut short.",
+     "その部分「%1」が終わりの前で途切れています。ファイルが壊れているか途中で切れています。"},
+    {ZipPartNotXml, "Its part \u201C%1\u201D is damaged: line %2: %3.", "その部分「%1」が壊れています（%2 行目: %3）。"},
+    {ZipPartDeclaresEntities, "Its part \u201C%1\u201D declares XML entities of its own, which no workbook does.",
+     "その部分「%1」は独自の XML 実体を宣言しています。ブックにはないことです。"},
+    {SharedTextMissing, "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.",
+     "セルが共有文字列の %1 番を参照していますが、ブックの文字列表には %2 個しかありません。"},
 };
 // clang-format on
 
@@ -127,20 +147,29 @@ const MessageText& TextOf(MessageId id)
     return Table[index < std::size(Table) ? index : static_cast<std::size_t>(UnknownError)];
 }
 
-std::string EncodeMessage(MessageId id, const std::string& argument)
+std::string EncodeMessage(MessageId id, const std::vector<std::string>& arguments)
 {
     std::string encoded = "#" + std::to_string(static_cast<int>(id));
-    if (!argument.empty())
-        encoded += " " + argument;
+    for (std::size_t index = 0; index < arguments.size(); ++index)
+        encoded += (index == 0 ? ' ' : ArgumentSeparator) + arguments[index];
     return encoded;
 }
 
-std::string EnglishText(MessageId id, const std::string& argument)
+std::string EnglishText(MessageId id, const std::vector<std::string>& arguments)
 {
-    std::string text = TextOf(id).English;
-    if (const std::size_t at = text.find("%1"); at != std::string::npos)
-        text.replace(at, 2, argument);
-    return text;
+    // One pass from the left, so that an argument holding "%2" stays as it is.
+    const std::string text = TextOf(id).English;
+    std::string filled;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t number = at + 1 < text.size() ? std::size_t(text[at + 1] - '0') : 0;
+        if (text[at] == '%' && number >= 1 && number <= arguments.size() && number <= 9) {
+            filled += arguments[number - 1];
+            ++at;
+        } else {
+            filled += text[at];
+        }
+    }
+    return filled;
 }
 
 } // namespace quorvan

@@ -8,6 +8,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace quorvan {
 
@@ -49,6 +50,8 @@ enum class MessageId : int {
     // The kinds of workbook the save dialog offers.
     XlsDescription,
     XlsxDescription,
+    OdsDescription,
+    CsvDescription,
     // The question before a workbook replaces a file: %1 the file.
     ReplaceQuestion,
     // The user guide could not be shown: %1 where it is.
@@ -104,6 +107,16 @@ enum class MessageId : int {
     HitReachedMember,
     HitReachedEmptyMember, // %1 the hit's row, %2 the member's row
 
+    // The reader program's reasons for an .xlsx or .ods workbook.
+    ZipNotAnArchive,         // %1: the archive library's words
+    ZipPartMissing,          // %1: the part's name in the archive
+    ZipPartTooLarge,         // %1: the part, %2: the cap in MB
+    ZipPartDamaged,          // %1: the part, %2: the archive library's words
+    ZipPartCutShort,         // %1: the part
+    ZipPartNotXml,           // %1: the part, %2: the line, %3: the XML parser's words
+    ZipPartDeclaresEntities, // %1: the part
+    SharedTextMissing,       // %1: the index, %2: the size of the table
+
     Count
 };
 
@@ -115,27 +128,29 @@ struct MessageText {
 
 const MessageText& TextOf(MessageId id);
 
-// A message the reader program sends: its number and at most one argument,
-// as "#<number>" or "#<number> <argument>".
-std::string EncodeMessage(MessageId id, const std::string& argument = {});
+// A message the reader program sends: its number and its arguments, as
+// "#<number>", "#<number> <argument>", or with further arguments each after
+// the separator ArgumentSeparator.
+inline constexpr char ArgumentSeparator = '\x1f';
+std::string EncodeMessage(MessageId id, const std::vector<std::string>& arguments = {});
 
-// The English text of a message, with its one argument filled in; what the
-// reader program's errors say of themselves.
-std::string EnglishText(MessageId id, const std::string& argument = {});
+// The English text of a message, with %1, %2 ... filled in; what the reader
+// program's errors say of themselves.
+std::string EnglishText(MessageId id, const std::vector<std::string>& arguments = {});
 
 // An error the reader program reports with a message of the table.
 class MessageError : public std::runtime_error {
 public:
-    explicit MessageError(MessageId id, std::string argument = {})
-        : std::runtime_error(EnglishText(id, argument)), id_(id), argument_(std::move(argument))
+    explicit MessageError(MessageId id, std::vector<std::string> arguments = {})
+        : std::runtime_error(EnglishText(id, arguments)), id_(id), arguments_(std::move(arguments))
     {
     }
     MessageId Id() const { return id_; }
-    const std::string& Argument() const { return argument_; }
+    const std::vector<std::string>& Arguments() const { return arguments_; }
 
 private:
     MessageId id_;
-    std::string argument_;
+    std::vector<std::string> arguments_;
 };
 
 } // namespace quorvan

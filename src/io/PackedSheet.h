@@ -9,6 +9,11 @@
 
 namespace quorvan {
 
+// The kinds of workbook the reader reads, and how the program names each on
+// the reader's command line: quorvan-xls-reader KIND FILE.
+enum class WorkbookKind { Xls, Xlsx, Ods };
+constexpr const char* WorkbookKindArgument[] = {"xls", "xlsx", "ods"};
+
 // The cells a list import reads: column A, from the heading row to the
 // last entry a list holds below it. Nothing else of the sheet leaves the reader.
 constexpr std::uint16_t ListSheetColumn = 1;

@@ -101,7 +101,24 @@ Words HowItEnded(int status)
     return Say(MessageId::ReaderExitedWithoutResult).arg(Verbatim(WEXITSTATUS(status)));
 }
 
-// The message of the table a reason "#<number>[ <argument>]" names.
+// `text` with %1, %2 ... replaced by `arguments`, in one pass from the left,
+// so that an argument holding "%2" stays as it is.
+QString Filled(const QString& text, const QStringList& arguments)
+{
+    QString filled;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const qsizetype number = at + 1 < text.size() ? text[at + 1].digitValue() : -1;
+        if (text[at] == QLatin1Char('%') && number >= 1 && number <= arguments.size()) {
+            filled += arguments[number - 1];
+            ++at;
+        } else {
+            filled += text[at];
+        }
+    }
+    return filled;
+}
+
+// The message of the table a reason "#<number>[ <arguments>]" names.
 std::optional<Words> MessageIn(const QString& reason)
 {
     if (!reason.startsWith(QLatin1Char('#')))
@@ -112,7 +129,10 @@ std::optional<Words> MessageIn(const QString& reason)
     if (!number || id < 0 || id >= static_cast<int>(MessageId::Count))
         return std::nullopt;
     const Words message = Say(static_cast<MessageId>(id));
-    return space < 0 ? message : message.arg(Verbatim(reason.mid(space + 1)));
+    if (space < 0)
+        return message;
+    const QStringList arguments = reason.mid(space + 1).split(QLatin1Char(ArgumentSeparator));
+    return Words{Filled(message.English, arguments), Filled(message.Japanese, arguments)};
 }
 
 // The reason after the "F", cut when it is long.

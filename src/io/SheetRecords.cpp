@@ -167,7 +167,7 @@ SheetValue TextValue(std::string text)
 SheetValue BooleanOrError(std::uint8_t value, bool isError)
 {
     if (!isError)
-        return TextValue(value ? "TRUE" : "FALSE");
+        return BooleanValue(value != 0);
     switch (value) {
     case 0x00: return TextValue("#NULL!");
     case 0x07: return TextValue("#DIV/0!");
@@ -180,6 +180,16 @@ SheetValue BooleanOrError(std::uint8_t value, bool isError)
 }
 
 } // namespace
+
+SheetValue NumberValue(double value)
+{
+    return {PackedKind::Number, std::string(reinterpret_cast<const char*>(&value), sizeof value)}; // little-endian, as the program
+}
+
+SheetValue BooleanValue(bool value)
+{
+    return TextValue(value ? "TRUE" : "FALSE");
+}
 
 std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
 {

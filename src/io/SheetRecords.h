@@ -18,6 +18,10 @@ struct SheetValue {
     std::string bytes;
 };
 
+// A number, and a boolean as "TRUE" or "FALSE", as every reader packs them.
+SheetValue NumberValue(double value);
+SheetValue BooleanValue(bool value);
+
 // Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
 // workbook stream), rows 1 .. ListSheetRows, indexed from 0: the formula
 // results and the boolean and error values. A formula's text and number read

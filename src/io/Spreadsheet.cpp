@@ -1,7 +1,9 @@
 #include "Spreadsheet.h"
 
+#include "CsvWriter.h"
 #include "FileError.h"
 #include "FileSaving.h"
+#include "OdsWriter.h"
 #include "XlsxWriter.h"
 
 #include <stdexcept>
@@ -29,6 +31,10 @@ WorkbookFormat SavedWorkbookFormat(const QString& Filename)
         return WorkbookFormat::Xls;
     if (Filename.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive))
         return WorkbookFormat::Xlsx;
+    if (Filename.endsWith(QStringLiteral(".ods"), Qt::CaseInsensitive))
+        return WorkbookFormat::Ods;
+    if (Filename.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return WorkbookFormat::Csv;
     throw FileError(Say(MessageId::CannotSaveWorkbook), Filename, Say(MessageId::WorkbookExtensions));
 }
 
@@ -67,9 +73,13 @@ Worksheet& Workbook::WorkSheets(int index)
 
 void Workbook::SaveAs(const QString& Filename)
 {
-    const QByteArray bytes = SavedWorkbookFormat(Filename) == WorkbookFormat::Xls
-                                 ? XlsWorkbookBytes(sheet_.Name(), sheet_.cells_)
-                                 : XlsxWorkbookBytes(sheet_.Name(), sheet_.cells_, Filename);
+    QByteArray bytes;
+    switch (SavedWorkbookFormat(Filename)) {
+    case WorkbookFormat::Xls: bytes = XlsWorkbookBytes(sheet_.Name(), sheet_.cells_); break;
+    case WorkbookFormat::Xlsx: bytes = XlsxWorkbookBytes(sheet_.Name(), sheet_.cells_, Filename); break;
+    case WorkbookFormat::Ods: bytes = OdsWorkbookBytes(sheet_.Name(), sheet_.cells_, Filename); break;
+    case WorkbookFormat::Csv: bytes = CsvBytes(sheet_.cells_); break;
+    }
     ReplaceFileContent(Filename, bytes, Say(MessageId::CannotSaveWorkbook));
 }
 
@@ -81,7 +91,9 @@ void Workbook::close()
 
 Workbook& Workbooks::Open(const QString& FileName, bool /*readOnly: never written back*/)
 {
-    books_.push_back(std::make_unique<Workbook>(std::make_unique<XlsReader>(FileName, reading_)));
+    // A name of no workbook kind is read as the oldest kind, .xls.
+    const WorkbookKind kind = WorkbookKindOf(FileName).value_or(WorkbookKind::Xls);
+    books_.push_back(std::make_unique<Workbook>(std::make_unique<XlsReader>(FileName, reading_, kind)));
     return *books_.back();
 }
 

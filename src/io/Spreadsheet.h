@@ -12,11 +12,12 @@
 
 namespace quorvan {
 
-enum class WorkbookFormat { Xls, Xlsx };
+enum class WorkbookFormat { Xls, Xlsx, Ods, Csv };
 
 // The format a workbook saved under `Filename` gets: Excel 97-2003 for a name
-// ending in ".xls", Office Open XML for ".xlsx" (any letter case). Throws
-// FileError for any other name, and for a folder, a pipe or a device.
+// ending in ".xls", Office Open XML for ".xlsx", OpenDocument for ".ods" and
+// CSV for ".csv" (any letter case). Throws FileError for any other name, and
+// for a folder, a pipe or a device.
 WorkbookFormat SavedWorkbookFormat(const QString& Filename);
 
 class Worksheet {

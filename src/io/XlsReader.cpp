@@ -32,12 +32,32 @@ qsizetype SizeOf(PackedKind kind)
 
 } // namespace
 
-XlsReader::XlsReader(const QString& path, WorkbookReading reading) : reading_(std::move(reading))
+QString UpperEnding(const QString& path, qsizetype count)
+{
+    QString upper;
+    for (const QChar c : path.right(count))
+        upper.append(c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 32) : c);
+    return upper;
+}
+
+std::optional<WorkbookKind> WorkbookKindOf(const QString& path)
+{
+    if (UpperEnding(path, 4) == QLatin1String("XLSX"))
+        return WorkbookKind::Xlsx;
+    if (UpperEnding(path, 3) == QLatin1String("XLS"))
+        return WorkbookKind::Xls;
+    if (UpperEnding(path, 3) == QLatin1String("ODS"))
+        return WorkbookKind::Ods;
+    return std::nullopt;
+}
+
+XlsReader::XlsReader(const QString& path, WorkbookReading reading, WorkbookKind kind) : reading_(std::move(reading))
 {
     // Refused here with the reason, before the reader program opens it.
     OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
     try {
-        packed_ = RunReader(reading_.ReaderProgram, {path}, ReadingTime, LongestPackedSheet);
+        const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
+        packed_ = RunReader(reading_.ReaderProgram, {kindArgument, path}, ReadingTime, LongestPackedSheet);
         cells_.resize(ListSheetRows);
         QDataStream cells(packed_);
         cells.setByteOrder(QDataStream::LittleEndian);

@@ -1,5 +1,7 @@
 #pragma once
-// Reading Excel 97-2003 (and 5.0/95) workbooks: cells of the first worksheet as text.
+// Reading workbooks: cells of the first worksheet as text, from Excel
+// 97-2003 (and 5.0/95) workbooks (.xls), Office Open XML workbooks (.xlsx)
+// and OpenDocument spreadsheets (.ods).
 
 #include "PackedSheet.h"
 
@@ -8,9 +10,18 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quorvan {
+
+// The last `count` letters of a name, upper-cased (ASCII letters only): a
+// file's kind is told by them.
+QString UpperEnding(const QString& path, qsizetype count);
+
+// The kind of workbook a name asks for, by its last letters in any case:
+// "XLS", "XLSX" or "ODS" (no dot needed); nothing for any other name.
+std::optional<WorkbookKind> WorkbookKindOf(const QString& path);
 
 // How workbooks are read: by which reader program, and how the dates and
 // times read are shown.
@@ -23,11 +34,11 @@ struct WorkbookReading {
 class XlsReader {
 public:
     // Reads the cells a list can use (PackedSheet.h) of the first worksheet
-    // of the workbook; throws FileError with the reason when the file is not
-    // a workbook that can be read. The workbook library runs in the reader
-    // program (quorvan-xls-reader), so a file that upsets it costs that
-    // process, never this one.
-    XlsReader(const QString& path, WorkbookReading reading);
+    // of the workbook of that kind; throws FileError with the reason when the
+    // file is not a workbook that can be read. The workbook libraries run in
+    // the reader program (quorvan-xls-reader), so a file that upsets them
+    // costs that process, never this one.
+    XlsReader(const QString& path, WorkbookReading reading, WorkbookKind kind = WorkbookKind::Xls);
 
     // The text of a cell, rows and columns counted from 1; empty where there
     // is none and outside the cells read.

@@ -136,6 +136,17 @@ private slots:
         QTest::newRow("small stream without its table .xls")
             << "no-table.xls" << ReadTestFile(TestData("small-stream-without-table.xls")) << "The workbook is damaged";
         QTest::newRow(".xlsx named .xls") << "book.xls" << XlsxBytes() << "not an Excel 97";
+        const QByteArray xlsx = ReadTestFile(TestData("hits-20.xlsx"));
+        QTest::newRow("zip bomb .xlsx") << "bomb.xlsx" << ReadTestFile(TestData("zip-bomb.xlsx")) << "zip bomb";
+        QTest::newRow("truncated .xlsx") << "cut.xlsx" << xlsx.left(xlsx.size() / 2) << "not a whole zip archive";
+        QTest::newRow("sheet without its end .xlsx")
+            << "sheet-cut.xlsx" << ReadTestFile(TestData("sheet-cut-short.xlsx")) << "stops before its end";
+        QTest::newRow("shared text past the table .xlsx")
+            << "past.xlsx" << ReadTestFile(TestData("shared-text-past-table.xlsx")) << "shared text number 9999";
+        QTest::newRow(".ods without content") << "no-content.ods" << ReadTestFile(TestData("no-content.ods"))
+                                              << "no part \u201Ccontent.xml\u201D";
+        QTest::newRow(".xls named .ods") << "book.ods" << workbook << "not a whole zip archive";
+        QTest::newRow("binary .csv") << "binary.csv" << QByteArray("a\0,b\r\n", 6) << "NUL bytes";
         QTest::newRow("binary .txt") << "binary.txt" << QByteArray("Al\0ice\r\n\x01\x02", 10) << "binary";
         QTest::newRow("missing") << "<missing>" << QByteArray() << "";
         QTest::newRow("folder") << "<folder>" << QByteArray() << "folder";
@@ -171,6 +182,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("pipe as .txt") << "pipe.txt" << "pipe";
         QTest::newRow("pipe as .xls") << "pipe.xls" << "pipe";
+        QTest::newRow("pipe as .ods") << "pipe.ods" << "pipe";
         QTest::newRow("/dev/zero as .txt") << "zero.txt" << "device";
         QTest::newRow("one endless line") << "line.txt" << "too large";
     }

@@ -37,7 +37,8 @@ private slots:
         QCOMPARE(form.countDisplay->text(), QStringLiteral("3"));
         QCOMPARE(form.membersLoadedLabel->text(), QStringLiteral("3"));
         QCOMPARE(form.model.RowCount, 2);
-        QCOMPARE(window.platform.Filters.first(), QStringLiteral("*.txt;*.xls|*.txt;*.xls|*.*|*.*"));
+        QCOMPARE(window.platform.Filters.first(),
+                 QStringLiteral("*.txt;*.csv;*.xls;*.xlsx;*.ods|*.txt;*.csv;*.xls;*.xlsx;*.ods|*.*|*.*"));
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 
         // The rows are real rows: Build and a hit click work on them.
@@ -93,6 +94,12 @@ private slots:
         QTest::newRow("UTF-16 mark") << "members-utf16le-bom.txt" << 1033
                                      << QStringList{"Aiko", "Bruno", "Chloé", "鈴木 Emi"};
         QTest::newRow("code page 932") << "cp932.txt" << 1041 << QStringList{"佐藤", "鈴木", "高橋"};
+        // CSV from Python's csv module: the first field of each record, its heading included.
+        QTest::newRow("CSV, UTF-8 mark, quotes")
+            << "members-quoted.csv" << 1033
+            << QStringList{"Name", "Smith, John", "O\"Brien", "Line\nBreak", "Plain", "山田 太郎"};
+        QTest::newRow("CSV, semicolons, code page 1252")
+            << "members-semicolon.csv" << 1033 << QStringList{"Name", "Zoë", "François", "Müller; Hans", "Ana"};
     }
 
     void lineRulesReachTheBoxes()
@@ -119,7 +126,7 @@ private slots:
     void unreadableFilesEndWithAMessage_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("other kind") << "/tmp/list.csv";
+        QTest::newRow("other kind") << "/tmp/list.pdf";
         QTest::newRow("workbook") << TestData("members.xls");
         QTest::newRow("missing") << "/nonexistent/members.txt";
         QTest::newRow("folder") << QStringLiteral(QUORVAN_TEST_DATA "/folder.txt");

@@ -21,8 +21,19 @@ class TestWorkbookCommands : public QObject {
     Q_OBJECT
 
 private slots:
+    void membersAndHitsFromWorkbooks_data()
+    {
+        QTest::addColumn<QString>("hits");
+        QTest::addColumn<QString>("tenth");
+        QTest::newRow(".xls") << "hits-15.xls" << "Prize 10";
+        QTest::newRow(".xlsx") << "hits-20.xlsx" << "Gift card ¥3000 #10";
+        QTest::newRow(".ods") << "hits-20.ods" << "Gift card ¥3000 #10";
+    }
+
     void membersAndHitsFromWorkbooks()
     {
+        QFETCH(QString, hits);
+        QFETCH(QString, tenth);
         WindowFixture window;
         MainWindow& form = *window;
         window.Load(form.loadMembersButton, TestData("members-10.xls"));
@@ -32,8 +43,8 @@ private slots:
         QCOMPARE(form.membersLoadedLabel->text(), QStringLiteral("10"));
         QCOMPARE(form.countSpinner->position(), 10);
 
-        window.Load(form.loadHitsButton, TestData("hits-15.xls"));
-        QCOMPARE(window.Box("edit2_10")->text(), QStringLiteral("Prize 10"));
+        window.Load(form.loadHitsButton, TestData(qPrintable(hits)));
+        QCOMPARE(window.Box("edit2_10")->text(), tenth);
         QCOMPARE(form.hitsLoadedLabel->text(), QStringLiteral("10"));
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -45,6 +56,12 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::newRow("heading only") << "heading-only.xls" << 0 << "";
         QTest::newRow("600 members") << "members-600.xls" << 480 << "m480";
+        QTest::newRow("600 members .xlsx") << "members-600.xlsx" << 480 << "m480";
+        QTest::newRow("600 members .ods") << "members-600.ods" << 480 << "m480";
+        // A CSV file is read as a text list: no heading row is skipped.
+        QTest::newRow("600 records .csv") << "members-600.csv" << 480 << "m480";
+        QTest::newRow("empty cell ends .xlsx") << "mixed-types.xlsx" << 8 << "text";
+        QTest::newRow("empty cell ends .ods") << "mixed-types.ods" << 13 << "0.25";
         QTest::newRow("empty cell ends") << "gap-ends-list.xls" << 2 << "b";
         QTest::newRow("mixed types") << "mixed-types.xls" << 5 << "text";
         QTest::newRow("two sheets") << "two-sheets.xls" << 2 << "first-sheet-2";
@@ -71,6 +88,8 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::newRow("xls") << "result.xls";
         QTest::newRow("xlsx") << "result.xlsx";
+        QTest::newRow("ods") << "result.ods";
+        QTest::newRow("csv") << "result.csv";
     }
 
     void excelWritesTheResults()
@@ -101,6 +120,8 @@ private slots:
             QCOMPARE(CellOf(path, 4, 3), QString());
             QCOMPARE(CellOf(path, 2, 1), QString());
             QCOMPARE(CellOf(path, 5, 2), QString());
+        } else if (name.endsWith(".csv")) {
+            QCOMPARE(ReadTestFile(path).split('\n').at(1), QByteArray(",太郎 😀,First prize\r"));
         } else {
             QVERIFY(QFile(path).size() > 0);
         }
@@ -114,11 +135,13 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("saved"); // empty: refused
         QTest::addColumn<QByteArray>("start");
-        const QByteArray xls("\xD0\xCF\x11\xE0"), xlsx("PK\x03\x04");
+        const QByteArray xls("\xD0\xCF\x11\xE0"), zip("PK\x03\x04"), csv("\xEF\xBB\xBF" "2014");
         QTest::newRow("no ending, .xls chosen") << "out" << 0 << "out.xls" << xls;
-        QTest::newRow("no ending, .xlsx chosen") << "out" << 1 << "out.xlsx" << xlsx;
-        QTest::newRow(".XLSX, .xls chosen") << "out.XLSX" << 0 << "out.XLSX" << xlsx;
-        QTest::newRow(".csv") << "out.csv" << 1 << "" << QByteArray();
+        QTest::newRow("no ending, .xlsx chosen") << "out" << 1 << "out.xlsx" << zip;
+        QTest::newRow("no ending, .ods chosen") << "out" << 2 << "out.ods" << zip;
+        QTest::newRow("no ending, .csv chosen") << "out" << 3 << "out.csv" << csv;
+        QTest::newRow(".XLSX, .xls chosen") << "out.XLSX" << 0 << "out.XLSX" << zip;
+        QTest::newRow(".Csv, .xlsx chosen") << "out.Csv" << 1 << "out.Csv" << csv;
         QTest::newRow(".txt") << "notes.txt" << 0 << "" << QByteArray();
     }
 
@@ -135,13 +158,14 @@ private slots:
         window.platform.SaveFilterChoices.append(kind);
         window.Click(window->saveWorkbookButton);
         QCOMPARE(window.platform.Filters,
-                 QStringList({"Excel 97\u20132003 workbook|*.xls|Excel workbook|*.xlsx"}));
+                 QStringList({"Excel 97\u20132003 workbook|*.xls|Excel workbook|*.xlsx|OpenDocument "
+                              "spreadsheet|*.ods|CSV file|*.csv"}));
         const QStringList files = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
         if (saved.isEmpty()) {
             QCOMPARE(files, QStringList());
             QCOMPARE(window.platform.Errors.size(), 1);
             const QString message = window.platform.Errors.first();
-            QVERIFY2(message.contains(folder.filePath(name)) && message.contains("(.xlsx)"), qPrintable(message));
+            QVERIFY2(message.contains(folder.filePath(name)) && message.contains("(.ods)"), qPrintable(message));
         } else {
             QCOMPARE(files, QStringList({saved}));
             QVERIFY(ReadTestFile(folder.filePath(saved)).startsWith(start));

@@ -11,6 +11,7 @@
 using namespace quorvan;
 
 Q_DECLARE_METATYPE(QStringConverter::Encoding)
+Q_DECLARE_METATYPE(quorvan::ListFileKind)
 
 namespace {
 
@@ -21,9 +22,9 @@ QByteArray WithMark(const QString& text, QStringConverter::Encoding encoding)
     return encoder.encode(text);
 }
 
-ListLineSplitter Split(QByteArrayView bytes, int32_t keep, qsizetype piece)
+ListLineSplitter Split(QByteArrayView bytes, int32_t keep, qsizetype piece, ListSyntax syntax = ListSyntax::Lines)
 {
-    ListLineSplitter splitter(keep);
+    ListLineSplitter splitter(keep, syntax);
     for (qsizetype at = 0; at < bytes.size(); at += piece)
         splitter.Feed(bytes.sliced(at, std::min(piece, bytes.size() - at)));
     splitter.Finish();
@@ -126,6 +127,40 @@ private slots:
         QCOMPARE(splitter.LinesRead(), count);
     }
 
+    // A CSV record's first field, quoted or not, whichever way the bytes come in pieces.
+    void csvRecords_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<qint64>("count");
+        QTest::newRow("comma") << QByteArray("a,b\r\nc;d,e\r\n") << 480 << QStringList{"a", "c;d"} << 2ll;
+        QTest::newRow("semicolon first") << QByteArray("a;b,c\nd,e;f\n") << 480 << QStringList{"a", "d,e"} << 2ll;
+        QTest::newRow("no separator") << QByteArray("Smith John\nLee\n") << 480 << QStringList{"Smith John", "Lee"}
+                                      << 2ll;
+        QTest::newRow("quotes") << QByteArray("\"a,\"\"b\"\"\",x\n\"\"\n\"c\"d\n") << 480
+                                << QStringList{"a,\"b\"", "", "cd"} << 3ll;
+        QTest::newRow("line break inside quotes")
+            << QByteArray("\"one\r\ntwo\",x\ny,\"z\nz\"\nlast") << 480 << QStringList{"one\ntwo", "y", "last"} << 3ll;
+        QTest::newRow("empty records count") << QByteArray("a\n\n,b\n") << 480 << QStringList{"a", "", ""} << 3ll;
+        QTest::newRow("quote never closed") << QByteArray("a\n\"b\nc,d\n") << 480 << QStringList{"a", "b\nc,d\n"}
+                                            << 2ll;
+        QTest::newRow("first records kept") << QByteArray("a\nb\nc\n") << 2 << QStringList{"a", "b"} << 3ll;
+    }
+
+    void csvRecords()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, keep);
+        QFETCH(QStringList, entries);
+        QFETCH(qint64, count);
+        for (const qsizetype piece : {1, 2, 64}) {
+            const ListLineSplitter splitter = Split(bytes, keep, piece, ListSyntax::CsvFirstField);
+            QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), entries);
+            QCOMPARE(splitter.LinesRead(), count);
+        }
+    }
+
     void cutLinesKeepWholeCharacters_data()
     {
         QTest::addColumn<QStringConverter::Encoding>("encoding");
@@ -195,15 +230,32 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(FileError, ReadListFile(folder.path(), 480, 1033));
     }
 
-    void fileKindByTheLastThreeLetters()
+    void fileKindByTheLastLetters_data()
     {
-        QCOMPARE(KindOfListFile("/a/list.Txt"), ListFileKind::Text);
-        QCOMPARE(KindOfListFile("/a/mytxt"), ListFileKind::Text);
-        QCOMPARE(KindOfListFile("/a/book.xls"), ListFileKind::Workbook);
-        QCOMPARE(KindOfListFile("/a/BOOK.XLS"), ListFileKind::Workbook);
-        QCOMPARE(KindOfListFile("/a/book.xlsx"), ListFileKind::Other);
-        QCOMPARE(KindOfListFile("/a/list.csv"), ListFileKind::Other);
-        QCOMPARE(KindOfListFile("/a/list.ｔｘｔ"), ListFileKind::Other);
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<ListFileKind>("kind");
+        QTest::addColumn<int>("workbook"); // WorkbookKind, or -1
+        QTest::newRow(".Txt") << "/a/list.Txt" << ListFileKind::Text << -1;
+        QTest::newRow("no dot") << "/a/mytxt" << ListFileKind::Text << -1;
+        QTest::newRow(".CSV") << "/a/list.CSV" << ListFileKind::Csv << -1;
+        QTest::newRow(".xls") << "/a/book.xls" << ListFileKind::Workbook << int(WorkbookKind::Xls);
+        QTest::newRow(".XLS") << "/a/BOOK.XLS" << ListFileKind::Workbook << int(WorkbookKind::Xls);
+        QTest::newRow(".xlsx") << "/a/book.xlsx" << ListFileKind::Workbook << int(WorkbookKind::Xlsx);
+        QTest::newRow(".XlsX") << "/a/book.XlsX" << ListFileKind::Workbook << int(WorkbookKind::Xlsx);
+        QTest::newRow(".ODS") << "/a/book.ODS" << ListFileKind::Workbook << int(WorkbookKind::Ods);
+        QTest::newRow(".xlsm") << "/a/book.xlsm" << ListFileKind::Other << -1;
+        QTest::newRow("full-width") << "/a/list.ｔｘｔ" << ListFileKind::Other << -1;
+    }
+
+    void fileKindByTheLastLetters()
+    {
+        QFETCH(QString, path);
+        QFETCH(ListFileKind, kind);
+        QFETCH(int, workbook);
+        QCOMPARE(KindOfListFile(path), kind);
+        QCOMPARE(WorkbookKindOf(path).has_value(), workbook >= 0);
+        if (workbook >= 0)
+            QCOMPARE(int(*WorkbookKindOf(path)), workbook);
     }
 };
 

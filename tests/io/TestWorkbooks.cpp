@@ -112,18 +112,42 @@ class TestWorkbooks : public QObject {
     Q_OBJECT
 
 private slots:
+    // Numbers, dates and times read alike from every kind; formulas by the
+    // values saved with them; the first sheet's column A only.
+    void readsCellsAsText_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("cells");
+        const QStringList kinds = {"Value", "42", "3.5", "TRUE", "2014/05/01"};
+        QTest::newRow("members .xls") << "members-10.xls" << QStringList({"Member", "佐藤", "鈴木"});
+        QTest::newRow("mixed .xls") << "mixed-types.xls" << kinds + QStringList({"text", ""});
+        QTest::newRow("mixed .xlsx (openpyxl)")
+            << "mixed-types.xlsx"
+            << kinds + QStringList({"9:05:07", "2014/05/01 9:05:07", "#DIV/0!", "text", "", "after the gap", ""});
+        QTest::newRow("mixed .ods (odfpy)")
+            << "mixed-types.ods"
+            << kinds + QStringList({"9:05:07", "2014/05/01 9:05:07", "two   spaces\ttab", "first line\nsecond line",
+                                    "span", "repeated", "repeated", "repeated", "0.25", "", "after the gap", ""});
+        // Saved by LibreOffice: names built by formulas, a sum and a comparison,
+        // read as the results it saved with them (in .xlsx it saves the
+        // comparison as the number 1).
+        const QStringList names = {"Member", "Tanaka, Aiko", "Díaz, Bruno", "Martin, Chloé", "Ivanov, Dmitri",
+                                   "鈴木, Emi", "50"};
+        QTest::newRow("formulas .xls") << "formulas.xls" << names + QStringList({"TRUE", "plain text", ""});
+        QTest::newRow("formulas .xlsx") << "formulas.xlsx" << names + QStringList({"1", "plain text", ""});
+        // Its last shared text in runs of rich text, with a phonetic guide that is no part of the text.
+        QTest::newRow("rich text .xlsx") << "rich-text.xlsx" << names + QStringList({"1", "佐藤 Rich", ""});
+        QTest::newRow("hits .ods (LibreOffice)")
+            << "hits-20.ods" << QStringList({"Hit", "2nd prize #1", "Gift card ¥3000 #2"});
+        QTest::newRow("two sheets .xls") << "two-sheets.xls" << QStringList({"Member", "first-sheet-1"});
+        QTest::newRow("gap .xls") << "gap-ends-list.xls" << QStringList({"Member", "a", "b", "", "d"});
+    }
+
     void readsCellsAsText()
     {
-        QCOMPARE(ColumnA(TestData("members-10.xls"), 3), QStringList({"Member", "佐藤", "鈴木"}));
-        QCOMPARE(ColumnA(TestData("mixed-types.xls"), 7),
-                 QStringList({"Value", "42", "3.5", "TRUE", "2014/05/01", "text", ""}));
-        // Saved by LibreOffice: names built by formulas, a sum and a comparison,
-        // read as the results it saved with them.
-        QCOMPARE(ColumnA(TestData("formulas.xls"), 10),
-                 QStringList({"Member", "Tanaka, Aiko", "Díaz, Bruno", "Martin, Chloé", "Ivanov, Dmitri", "鈴木, Emi",
-                              "50", "TRUE", "plain text", ""}));
-        QCOMPARE(ColumnA(TestData("two-sheets.xls"), 2), QStringList({"Member", "first-sheet-1"}));
-        QCOMPARE(ColumnA(TestData("gap-ends-list.xls"), 5), QStringList({"Member", "a", "b", "", "d"}));
+        QFETCH(QString, file);
+        QFETCH(QStringList, cells);
+        QCOMPARE(ColumnA(TestData(qPrintable(file)), int(cells.size())), cells);
     }
 
     // Texts of formulas that no sample file holds.
@@ -248,7 +272,7 @@ private slots:
     void failedSavesKeepTheEarlierFile()
     {
         QTemporaryDir folder;
-        for (const char* name : {"kept.xls", "kept.xlsx"}) {
+        for (const char* name : {"kept.xls", "kept.xlsx", "kept.ods", "kept.csv"}) {
             const QString path = folder.filePath(QString::fromLatin1(name));
             Save(path, ResultCells(3));
             QFile file(path);
@@ -264,12 +288,13 @@ private slots:
             QCOMPARE(file.readAll(), before);
         }
         for (const QString& path : {folder.path(), QStringLiteral("/nonexistent-folder/r.xls"),
-                                    QStringLiteral("/nonexistent-folder/r.xlsx")}) {
+                                    QStringLiteral("/nonexistent-folder/r.xlsx"), QStringLiteral("/nonexistent-folder/r.ods"),
+                                    QStringLiteral("/nonexistent-folder/r.csv")}) {
             const QString error = ErrorOf([&] { Save(path, ResultCells(2)); });
             QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList({"kept.xls", "kept.xlsx"}));
+                 QStringList({"kept.csv", "kept.ods", "kept.xls", "kept.xlsx"}));
     }
     // Readers we did not write read what we write.
     void otherReadersReadOurWorkbooks_data()
@@ -277,6 +302,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<CellMap>("cells");
         QTest::newRow("xlsx, 480 rows") << "result.xlsx" << ResultCells(480);
+        QTest::newRow("ods, 480 rows") << "result.ods" << ResultCells(480);
+        QTest::newRow("csv, 480 rows") << "result.csv" << ResultCells(480);
+        // What the formats would fold or cannot hold as they are.
+        const CellMap awkward({{{1, 1}, " lead"}, {{1, 2}, "a  b"}, {{1, 3}, "trail "}, {{2, 1}, "tab\there"},
+                               {{2, 2}, "two\nlines"}, {{2, 3}, "<&>\"q\", ;"}, {{3, 2}, "  "}});
+        QTest::newRow("ods, blanks and marks") << "result.ods" << awkward;
+        QTest::newRow("csv, blanks and marks") << "result.csv" << awkward;
         QTest::newRow("xls, 480 rows") << "result.xls" << ResultCells(480);
         // The first record of the string table holds 4106 characters of
         // this string: the 4106th is the first half of the emoji.
@@ -297,13 +329,16 @@ private slots:
         Save(path, cells);
 
         QProcess python;
-        // Debian's own interpreter, which has the xlrd and openpyxl packages.
-        const QString reader = name.endsWith(".xls") ? "read_xls.py" : "read_xlsx.py";
+        // Debian's own interpreter, which has the xlrd, openpyxl and odfpy packages.
+        const QString reader = "read_" + name.section('.', -1) + ".py";
         python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(QUORVAN_TEST_SOURCE "/") + reader, path});
         QVERIFY(python.waitForFinished(60000));
         QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
         const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-        QCOMPARE(read["sheets"].toVariant().toStringList(), QStringList({"QUORVAN"}));
+        // CSV has no sheets; an .ods has its "mimetype" first, stored, as the format asks.
+        QCOMPARE(read["sheets"].toVariant().toStringList(), name.endsWith(".csv") ? QStringList() : QStringList({"QUORVAN"}));
+        if (name.endsWith(".ods"))
+            QVERIFY(ReadTestFile(path).mid(30).startsWith("mimetypeapplication/vnd.oasis.opendocument.spreadsheet"));
         const QJsonObject readCells = read["cells"].toObject();
         int nonEmpty = 0;
         for (auto cell = cells.begin(); cell != cells.end(); ++cell) {
