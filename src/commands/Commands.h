@@ -3,6 +3,7 @@
 // its own in this folder. The constructor runs start-up and connects every
 // control's signal to its slot, through the window's command boundary.
 
+#include "DrawRecord.h"
 #include "ListFile.h"
 #include "MainWindow.h"
 #include "TextResultFile.h"
@@ -10,6 +11,9 @@
 #include <QObject>
 
 #include <optional>
+#include <vector>
+
+class QCheckBox;
 
 namespace quorvan {
 
@@ -36,6 +40,17 @@ public slots:
     void onChooseFont();              // WindowUtilities.cpp
     void onApplyFont(const ControlFont& font); // WindowUtilities.cpp
     void onOpenGuide();               // WindowUtilities.cpp
+    void onSaveDraw();                // DrawRecords.cpp
+    void onOpenDraw();                // DrawRecords.cpp
+    void onFairDrawToggled(bool on);  // FairDraw.cpp
+
+public:
+    // A "Fair draw" check box on `parent`, which sets the switch and follows it.
+    QCheckBox* makeFairDrawBox(QWidget* parent); // FairDraw.cpp
+
+signals:
+    // The fair draw switch has changed: every control that shows it follows.
+    void fairDrawChanged(bool on);
 
 private:
     void startUp();
@@ -58,6 +73,18 @@ private:
     ListRead readList(const QString& path, int32_t keep);
 
     void shuffle(Column column);
+    // The fair draw's shuffle of the hits, from the platform's secure source.
+    void fairShuffleHits();
+    // Row r of the column receives the text that row order[r - 1] held.
+    void putInOrder(Column column, const std::vector<int32_t>& order);
+    void countShuffle(Column column);
+    // The texts of the column's boxes 1 .. rows.
+    QStringList columnTexts(Column column, int32_t rows) const;
+
+    // Draws the ladder of `build` from its seed and offers the hits.
+    void buildLadder(const BuildEvent& build);
+    // The window as after ［HIT-ALL］ of the recorded draw.
+    void showDraw(const DrawRecord& record);
 
     MainWindow& window_;
     WindowModel& model_;

@@ -2,6 +2,7 @@
 
 #include "Checked.h"
 #include "Geometry.h"
+#include "NoDrawing.h"
 
 namespace quorvan {
 
@@ -14,18 +15,6 @@ void Stroke(DrawingSurface& surface, int32_t x0, int32_t y0, int32_t x1, int32_t
     surface.MoveTo(x0, y0);
     surface.LineTo(x1, y1);
 }
-
-// A surface that draws nothing, for following a path only.
-class NoDrawing final : public DrawingSurface {
-public:
-    void FillRect(int32_t, int32_t, int32_t, int32_t) override {}
-    void MoveTo(int32_t, int32_t) override {}
-    void LineTo(int32_t, int32_t) override {}
-    void SetPenColour(Colour) override {}
-    void SetPenWidth(int32_t) override {}
-    int32_t Width() const override { return LadderWidth; }
-    int32_t Height() const override { return 0; }
-};
 
 } // namespace
 
