@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace quorvan {
 
@@ -192,7 +191,7 @@ public:
     }
     const QString& Say(const Words& words) const { return words.In(japanese_); }
 
-    // Every key of `object` is one of `keys`, and each of `required` is there.
+    // Every key of `object` is one of `keys`.
     void OnlyKeys(const QJsonObject& object, const QStringList& keys, const QString& prefix) const
     {
         for (const QString& key : object.keys())
@@ -258,13 +257,13 @@ public:
     std::vector<int32_t> Order(const QJsonValue& value, const QString& entry, int32_t rows) const
     {
         std::vector<int32_t> order;
-        std::set<int64_t> seen;
+        std::vector<bool> seen(static_cast<size_t>(rows) + 1, false);
         for (const QJsonValue& row : Array(value, entry, rows)) {
-            const int64_t number = row.isDouble() ? row.toDouble() : 0;
-            if (!row.isDouble() || number != row.toDouble() || number < 1 || number > rows
-                || !seen.insert(number).second)
+            const auto number = static_cast<int32_t>(Whole(row, entry, 1, rows));
+            if (seen[number])
                 Wrong(entry, Say(draw_texts::Order));
-            order.push_back(static_cast<int32_t>(number));
+            seen[number] = true;
+            order.push_back(number);
         }
         return order;
     }
