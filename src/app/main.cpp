@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "Commands.h"
+#include "DrawVerifying.h"
 #include "MainWindow.h"
 #include "QtPlatform.h"
 
@@ -7,6 +8,10 @@
 
 int main(int argc, char* argv[])
 {
+    // A draw record is checked without a window, so without a display too.
+    if (quorvan::AsksToVerify(argc, argv))
+        return quorvan::VerifyFromCommandLine(argc, argv);
+
     QApplication application(argc, argv);
     quorvan::ConfigureApplication(application);
 

@@ -47,6 +47,8 @@ Commands::Commands(MainWindow& window) : window_(window), model_(window.model)
             [this](int row) { window_.runCommand([this, row] { onHitClicked(row); }); });
 
     window.runCommand([this] { startUp(); });
+    window.fairDrawBox = makeFairDrawBox(nullptr);
+    window.addStatusControl(window.fairDrawBox);
     // After start-up, which puts the controls' captions into the user's language.
     buildMenus();
 }

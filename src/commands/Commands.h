@@ -3,6 +3,7 @@
 // its own in this folder. The constructor runs start-up and connects every
 // control's signal to its slot, through the window's command boundary.
 
+#include "DrawRecord.h"
 #include "ListFile.h"
 #include "MainWindow.h"
 #include "TextResultFile.h"
@@ -10,6 +11,9 @@
 #include <QObject>
 
 #include <optional>
+#include <vector>
+
+class QCheckBox;
 
 namespace quorvan {
 
@@ -38,6 +42,17 @@ public slots:
     void onOpenGuide();               // WindowUtilities.cpp
     void onAbout();                   // Menus.cpp
     void onFairnessView();            // FairnessView.cpp: opens the fairness view
+    void onSaveDraw();                // DrawRecords.cpp
+    void onOpenDraw();                // DrawRecords.cpp
+    void onFairDrawToggled(bool on);  // FairDraw.cpp
+
+public:
+    // A "Fair draw" check box on `parent`, which sets the switch and follows it.
+    QCheckBox* makeFairDrawBox(QWidget* parent); // FairDraw.cpp
+
+signals:
+    // The fair draw switch has changed: every control that shows it follows.
+    void fairDrawChanged(bool on);
 
 private:
     void startUp();
@@ -65,6 +80,18 @@ private:
     ListRead readList(const QString& path, int32_t keep);
 
     void shuffle(Column column);
+    // The fair draw's shuffle of the hits, from the platform's secure source.
+    void fairShuffleHits();
+    // Row r of the column receives the text that row order[r - 1] held.
+    void putInOrder(Column column, const std::vector<int32_t>& order);
+    void countShuffle(Column column);
+    // The texts of the column's boxes 1 .. rows.
+    QStringList columnTexts(Column column, int32_t rows) const;
+
+    // Draws the ladder of `build` from its seed and offers the hits.
+    void buildLadder(const BuildEvent& build);
+    // The window as after ［HIT-ALL］ of the recorded draw.
+    void showDraw(const DrawRecord& record);
 
     MainWindow& window_;
     WindowModel& model_;

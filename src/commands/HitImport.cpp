@@ -21,6 +21,8 @@ void Commands::onLoadHits()
         window_.hitBox(static_cast<int32_t>(hit)).setText(list.Kept[hit - 1]);
 
     model_.HitsLoaded = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
+    // Loading the hits anew is what lets Build run again: the record shows both.
+    model_.History.push_back(LoadEvent{DrawColumn::Hits, *model_.HitsLoaded});
     window_.showLoadedCounts();
     window_.apply(Step::HitsLoaded);
     window_.setDefaultCursor();

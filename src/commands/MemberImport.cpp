@@ -37,6 +37,7 @@ void Commands::onLoadMembers()
     window_.countSpinner->requestPosition(count);
     window_.countDisplay->setCaption(QString::number(count));
     model_.MembersLoaded = count;
+    model_.History.push_back(LoadEvent{DrawColumn::Members, count});
     window_.showLoadedCounts();
     window_.apply(Step::MembersLoaded);
     window_.setDefaultCursor();

@@ -56,6 +56,10 @@ struct Entry {
     QString English; // empty: the control's caption
 };
 
+const QString OpenDrawJapanese = QStringLiteral("抽選記録を開く…");
+const QString OpenDrawEnglish = QStringLiteral("Open draw…");
+const QString SaveDrawJapanese = QStringLiteral("抽選記録を保存…");
+const QString SaveDrawEnglish = QStringLiteral("Save draw…");
 const QString FairnessJapanese = QStringLiteral("公平さ…");
 const QString FairnessEnglish = QStringLiteral("Fairness…");
 const QString AboutJapanese = QStringLiteral("Quorvanについて");
@@ -71,6 +75,8 @@ constexpr auto Shift = Qt::SHIFT;
 const Entry Entries[] = {
     {Menu::File,    &W::saveTextButton,       'T', Ctrl | Qt::Key_S},
     {Menu::File,    &W::saveWorkbookButton,   'E', Ctrl | Shift | Qt::Key_S},
+    {Menu::File,    &C::onOpenDraw,           'O', {},         OpenDrawJapanese,     OpenDrawEnglish},
+    {Menu::File,    &C::onSaveDraw,           'D', {},         SaveDrawJapanese,     SaveDrawEnglish},
     {Menu::File,    &W::clipboardButton,      'C', Ctrl | Shift | Qt::Key_C},
     {Menu::File,    &W::exitButton,           'X', Ctrl | Qt::Key_Q},
     {Menu::Members, &W::loadMembersButton,    'F', Ctrl | Qt::Key_O},
@@ -79,6 +85,7 @@ const Entry Entries[] = {
     {Menu::Hits,    &W::shuffleHitsButton,    'S'},
     {Menu::Ladder,  &W::setUpButton,          'x', Qt::Key_F4},
     {Menu::Ladder,  &W::crossLinesBox,        'C'},
+    {Menu::Ladder,  &W::fairDrawBox,          'F'},
     {Menu::Ladder,  &W::buildButton,          'V', Qt::Key_F5},
     {Menu::Ladder,  &W::hitAllButton,         'H', Qt::Key_F6},
     {Menu::Ladder,  &W::resetButton,          'R'},

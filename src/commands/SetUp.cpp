@@ -72,6 +72,9 @@ void Commands::onSetUp()
 
     model_.MemberShuffleCount = 0;
     model_.HitShuffleCount = 0;
+    // A new lottery's record begins.
+    model_.History.clear();
+    model_.LastBuild.reset();
     window_.setDefaultCursor();
 }
 

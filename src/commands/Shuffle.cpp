@@ -1,5 +1,6 @@
 // Shuffle: puts the texts of a column's boxes 1 .. the row count into a
 // random order and shows in the column's button how often it was shuffled.
+// The fair draw's shuffle of the hits is here too.
 
 #include "Checked.h"
 #include "Commands.h"
@@ -7,6 +8,13 @@
 #include <vector>
 
 namespace quorvan {
+
+namespace {
+DrawColumn RecordedColumn(Column column)
+{
+    return column == Column::Members ? DrawColumn::Members : DrawColumn::Hits;
+}
+} // namespace
 
 void Commands::onShuffleMembers() { shuffle(Column::Members); }
 void Commands::onShuffleHits() { shuffle(Column::Hits); }
@@ -16,29 +24,58 @@ void Commands::shuffle(Column column)
     const bool members = column == Column::Members;
     window_.apply(members ? Step::MemberShuffleBegins : Step::HitShuffleBegins);
 
-    const int32_t rows = window_.countSpinner->position();
-    std::vector<QString> saved(static_cast<size_t>(rows) + 1);
-    for (int32_t row = 1; row <= rows; ++row) {
-        EditBox& box = window_.box(column, row);
-        saved[row] = box.text();
-        box.clear();
-    }
-
     // Row m receives the text of the m-th distinct row drawn.
+    const int32_t rows = window_.countSpinner->position();
     window_.random.SeedRandom();
-    std::vector<int32_t> slot(static_cast<size_t>(rows) + 1, 0);
-    for (int32_t drawn = 0; drawn != rows;) {
+    const uint32_t seed = window_.random.RandomSeed;
+    std::vector<int32_t> order;
+    std::vector<bool> drawn(static_cast<size_t>(rows) + 1, false);
+    while (order.size() != static_cast<size_t>(rows)) {
         const int32_t row = window_.random.RandomBelow(rows) + 1;
-        if (slot[row] == 0)
-            slot[row] = ++drawn;
+        if (!drawn[row]) {
+            drawn[row] = true;
+            order.push_back(row);
+        }
     }
-    for (int32_t row = 1; row <= rows; ++row)
-        window_.box(column, slot[row]).setText(saved[row]);
+    putInOrder(column, order);
+    model_.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
+    countShuffle(column);
+    window_.apply(members ? Step::MemberShuffleEnds : Step::HitShuffleEnds);
+}
 
-    int32_t& shuffles = members ? model_.MemberShuffleCount : model_.HitShuffleCount;
+void Commands::fairShuffleHits()
+{
+    SecureWords secure(window_.platform());
+    const std::vector<int32_t> order = UniformOrder(window_.countSpinner->position(), secure);
+    putInOrder(Column::Hits, order);
+    model_.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
+    countShuffle(Column::Hits);
+}
+
+void Commands::putInOrder(Column column, const std::vector<int32_t>& order)
+{
+    const auto rows = static_cast<int32_t>(order.size());
+    const QStringList saved = columnTexts(column, rows);
+    // Emptied first, so that every box takes its text anew and shows its beginning.
+    for (int32_t row = 1; row <= rows; ++row)
+        window_.box(column, row).clear();
+    for (size_t row = 1; row <= order.size(); ++row)
+        window_.box(column, static_cast<int32_t>(row)).setText(saved[order[row - 1] - 1]);
+}
+
+void Commands::countShuffle(Column column)
+{
+    int32_t& shuffles = column == Column::Members ? model_.MemberShuffleCount : model_.HitShuffleCount;
     shuffles = CheckedAdd(shuffles, 1);
     window_.showShuffleCount(column);
-    window_.apply(members ? Step::MemberShuffleEnds : Step::HitShuffleEnds);
+}
+
+QStringList Commands::columnTexts(Column column, int32_t rows) const
+{
+    QStringList texts;
+    for (int32_t row = 1; row <= rows; ++row)
+        texts.append(window_.box(column, row).text());
+    return texts;
 }
 
 } // namespace quorvan

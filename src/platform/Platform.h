@@ -4,6 +4,7 @@
 
 #include "LocaleId.h"
 #include "RandomGenerator.h"
+#include "UniformShuffle.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -45,6 +46,13 @@ public:
     // Shows an error message in a modal message box.
     virtual void ShowErrorMessage(const QString& message) = 0;
 
+    // Shows a message that is no error (a verdict, a notice) in a modal message box.
+    virtual void ShowInformation(const QString& message) = 0;
+
+    // Fills `count` bytes at `bytes` from the system's cryptographic random
+    // source. Raises an error when the source cannot be read.
+    virtual void FillSecureRandom(void* bytes, size_t count) = 0;
+
     // Asks a question in a modal message box; true for Yes.
     virtual bool AskYesNo(const QString& question) = 0;
 
@@ -85,6 +93,21 @@ public:
     virtual QDateTime LocalNow() = 0;
     virtual QString ShortDate(const QDate& date) = 0;
     virtual QString LongTime(const QTime& time) = 0;
+};
+
+// Random words from the platform's secure source.
+class SecureWords final : public RandomWords {
+public:
+    explicit SecureWords(Platform& platform) : platform_(platform) {}
+    uint32_t NextWord() override
+    {
+        uint32_t word = 0;
+        platform_.FillSecureRandom(&word, sizeof word);
+        return word;
+    }
+
+private:
+    Platform& platform_;
 };
 
 } // namespace quorvan

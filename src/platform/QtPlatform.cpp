@@ -13,8 +13,12 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <sys/random.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
+#include <stdexcept>
 
 namespace quorvan {
 
@@ -129,6 +133,33 @@ void QtPlatform::ShowErrorMessage(const QString& message)
 {
     QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
                           message);
+}
+
+void QtPlatform::ShowInformation(const QString& message)
+{
+    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), message);
+}
+
+void QtPlatform::FillSecureRandom(void* bytes, size_t count)
+{
+    auto* next = static_cast<unsigned char*>(bytes);
+    while (count > 0) {
+        // The kernel's source, as /dev/urandom, but with no file to open; it
+        // may return fewer bytes than asked, or be interrupted by a signal.
+        const ssize_t filled = ::getrandom(next, count, 0);
+        if (filled < 0 && errno == EINTR)
+            continue;
+        if (filled <= 0) {
+            const QString reason = qt_error_string(filled < 0 ? errno : EIO);
+            throw std::runtime_error(
+                (UserLocaleId() == LocaleJapanese
+                     ? QStringLiteral("システムの暗号用乱数を読めませんでした：%1").arg(reason)
+                     : QStringLiteral("The system's cryptographic random source could not be read: %1").arg(reason))
+                    .toStdString());
+        }
+        next += filled;
+        count -= static_cast<size_t>(filled);
+    }
 }
 
 bool QtPlatform::AskYesNo(const QString& question)

@@ -30,6 +30,8 @@ public:
     int32_t UserLocaleId() override;
     void SetMouseCursor(MouseCursor cursor) override;
     void ShowErrorMessage(const QString& message) override;
+    void ShowInformation(const QString& message) override;
+    void FillSecureRandom(void* bytes, size_t count) override;
     bool AskYesNo(const QString& question) override;
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override;

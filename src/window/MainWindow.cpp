@@ -297,6 +297,11 @@ void MainWindow::showShuffleCount(Column column)
         ->setText(shuffles == 0 ? caption : QStringLiteral("%1(%2)").arg(caption).arg(shuffles));
 }
 
+void MainWindow::addStatusControl(QWidget* control)
+{
+    statusBar_->addPermanentWidget(control);
+}
+
 QString MainWindow::statusText() const
 {
     return statusBar_->currentMessage();

@@ -74,6 +74,8 @@ public:
     QPushButton* saveWorkbookButton = nullptr;
     QPushButton* clipboardButton = nullptr;
     QPushButton* fontButton = nullptr;
+    // Beside the designed controls, in the status line: the fair draw switch.
+    QCheckBox* fairDrawBox = nullptr;
 
     // The row boxes. Row 1's member and hit boxes are the designed first
     // boxes; the commands create and free the others.
@@ -100,6 +102,8 @@ public:
     // news for the user, kept until the next.
     QMenuBar* menuBar() const { return menuBar_; }
     void showStatus(const QString& text);
+    // A control kept at the right of the status line.
+    void addStatusControl(QWidget* control);
     TabSequence& tabs() { return tabs_; }
 
     // What the window shows of the state.

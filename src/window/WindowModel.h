@@ -2,12 +2,14 @@
 // The lottery's state, as the window's commands share it: plain values that
 // the commands change and the window shows.
 
+#include "DrawRecord.h"
 #include "Platform.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace quorvan {
 
@@ -28,14 +30,23 @@ struct WindowModel {
     // Shuffles of each column since the last Set-up or Reset.
     int32_t MemberShuffleCount = 0;
     int32_t HitShuffleCount = 0;
+    // The fair draw switch: when on, Build first puts the hits into an order
+    // drawn from the system's secure random source. Off at start.
+    bool FairDraw = false;
+    // What a draw record keeps: every list load, shuffle and Build since the
+    // last Set-up, and the last Build with the lists it was made with.
+    std::vector<DrawEvent> History;
+    std::optional<BuiltDraw> LastBuild;
 
     // What the dialogs remember between uses: the font dialog's font, the
-    // list file chosen last, and the folders the last text result and the
-    // last workbook result went to.
+    // list file and the draw record opened last, and the folders the last
+    // text result, workbook result and draw record went to.
     ControlFont BoxFont;
     QString LastListFile;
+    QString LastDrawFile;
     QString TextResultFolder;
     QString WorkbookResultFolder;
+    QString DrawRecordFolder;
 };
 
 } // namespace quorvan

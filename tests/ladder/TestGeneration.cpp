@@ -2,6 +2,7 @@
 #include "FakeClock.h"
 #include "Generation.h"
 #include "RecordingSurface.h"
+#include "SeededGeneration.h"
 
 #include <QTest>
 
@@ -127,6 +128,37 @@ private slots:
                 }
             }
         }
+    }
+
+    // A draw record keeps the 32-bit seed; the clock may give a counter of
+    // more bits, whose low 32 bits seed the generator.
+    void recordedSeedMakesTheSameLadder_data()
+    {
+        QTest::addColumn<uint64_t>("counter");
+        QTest::addColumn<int>("members");
+        QTest::addColumn<bool>("crossLines");
+        QTest::newRow("seed 8, no cross lines") << uint64_t{8} << 3 << false;
+        QTest::newRow("largest seed, 480 members") << uint64_t{0xFFFFFFFF} << 480 << true;
+        QTest::newRow("counter above 32 bits") << uint64_t{0x2540BE400A} << 57 << true;
+    }
+
+    void recordedSeedMakesTheSameLadder()
+    {
+        QFETCH(uint64_t, counter);
+        QFETCH(int, members);
+        QFETCH(bool, crossLines);
+        FakeClock clock;
+        clock.Counter = counter;
+        RandomGenerator random(clock);
+        Built fromClock;
+        GenerateLadder({members, crossLines}, fromClock.Grid, random, fromClock.Surface);
+
+        Built fromRecord;
+        const uint32_t state = GenerateLadderFromSeed({members, crossLines}, static_cast<uint32_t>(counter),
+                                                      fromRecord.Grid, fromRecord.Surface);
+        QCOMPARE(NonZeroCells(fromRecord.Grid), NonZeroCells(fromClock.Grid));
+        QCOMPARE(fromRecord.Surface.Strokes, fromClock.Surface.Strokes);
+        QCOMPARE(state, random.RandomSeed);
     }
 
     void twoMembersDrawOnlyTheFirstGap()

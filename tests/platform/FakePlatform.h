@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <random>
+
 namespace quorvan::testing {
 
 class FakePlatform final : public Platform {
@@ -16,6 +18,11 @@ public:
     MouseCursor Cursor = MouseCursor::Default;
     int HourglassCount = 0;
     QStringList Errors;
+    QStringList Notices;
+
+    // The secure random source: a seeded generator, and how often it was asked.
+    std::mt19937 SecureSource{20240501};
+    int SecureRandomRequests = 0;
 
     // The font dialog: applies each of these in turn, then ends with OK
     // (confirming FontToConfirm) or, when that is empty, with Cancel.
@@ -54,6 +61,14 @@ public:
             ++HourglassCount;
     }
     void ShowErrorMessage(const QString& message) override { Errors.append(message); }
+    void ShowInformation(const QString& message) override { Notices.append(message); }
+    void FillSecureRandom(void* bytes, size_t count) override
+    {
+        ++SecureRandomRequests;
+        auto* next = static_cast<unsigned char*>(bytes);
+        for (size_t index = 0; index < count; ++index)
+            next[index] = static_cast<unsigned char>(SecureSource());
+    }
     bool AskYesNo(const QString& question) override
     {
         Questions.append(question);

@@ -132,9 +132,9 @@ private slots:
         MainWindow& form = *window;
         const QList<QAction*> entries = Entries(form);
         // Every command control of the window has its entry: the thirteen buttons,
-        // the check box and the guide's picture.
+        // the two check boxes and the guide's picture.
         QCOMPARE(std::count_if(entries.begin(), entries.end(), [](const QAction* entry) { return ControlOf(entry); }),
-                 15);
+                 16);
         const auto verify = [&](const char* step) {
             for (const QAction* entry : entries)
                 if (const QWidget* control = ControlOf(entry))
