@@ -33,8 +33,11 @@ int VerifyFromCommandLine(int argc, char* argv[])
         out << DrawVerdict(differences, japanese, differences.size()) << '\n';
         return differences.isEmpty() ? RecordVerified : RecordDiffers;
     } catch (const AlteredRecord& altered) {
-        out << QString::fromUtf8(altered.what()) << '\n';
+        out << altered.Message().In(japanese) << '\n';
         return RecordDiffers;
+    } catch (const UserError& problem) {
+        problems << problem.Message().In(japanese) << '\n';
+        return RecordUnreadable;
     } catch (const std::exception& problem) {
         problems << QString::fromUtf8(problem.what()) << '\n';
         return RecordUnreadable;

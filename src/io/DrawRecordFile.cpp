@@ -184,7 +184,7 @@ class Checker {
 public:
     Checker(const QString& path, bool japanese) : path_(path), japanese_(japanese) {}
 
-    [[noreturn]] void Fail(const QString& reason) const { throw FileError(CannotOpen.In(japanese_), path_, reason); }
+    [[noreturn]] void Fail(const QString& reason) const { throw FileError(CannotOpen, path_, Verbatim(reason)); }
     [[noreturn]] void Wrong(const QString& entry, const QString& should) const
     {
         Fail(Damaged.In(japanese_).arg(entry, should));
@@ -391,18 +391,18 @@ void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese
 {
     const QByteArray bytes = DrawRecordBytes(record);
     if (bytes.size() > MostDrawRecordBytes)
-        throw FileError(CannotSave.In(japanese), path, TooLarge.In(japanese).arg(MostDrawRecordBytes));
-    ReplaceFileContent(path, bytes, CannotSave.In(japanese));
+        throw FileError(CannotSave, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
+    ReplaceFileContent(path, bytes, CannotSave);
 }
 
 DrawRecord ReadDrawRecord(const QString& path, bool japanese)
 {
-    const auto file = OpenRegularFile(path, CannotOpen.In(japanese));
+    const auto file = OpenRegularFile(path, CannotOpen);
     const QByteArray content = file->read(MostDrawRecordBytes + 1);
     if (file->error() != QFileDevice::NoError)
-        throw FileError(CannotOpen.In(japanese), path, file->errorString());
+        throw FileError(CannotOpen, path, Verbatim(file->errorString()));
     if (content.size() > MostDrawRecordBytes)
-        throw FileError(CannotOpen.In(japanese), path, TooLarge.In(japanese).arg(MostDrawRecordBytes));
+        throw FileError(CannotOpen, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
     return ParseDrawRecord(content, path, japanese);
 }
 
@@ -422,7 +422,7 @@ DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool 
     check.Whole(version, QStringLiteral("formatVersion"), DrawRecordVersion, DrawRecordVersion);
     const QString digest = check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256"));
     if (digest != ContentDigest(object))
-        throw AlteredRecord(check.Say(CannotOpen), path, check.Say(Altered));
+        throw AlteredRecord(CannotOpen, path, Altered);
     return ReadContent(check, object);
 }
 

@@ -299,6 +299,9 @@ void MainWindow::showShuffleCount(Column column)
 
 void MainWindow::addStatusControl(QWidget* control)
 {
+    // Reached from the keyboard through its menu entry: the tab sequence
+    // stays the designed one.
+    control->setFocusPolicy(Qt::NoFocus);
     statusBar_->addPermanentWidget(control);
 }
 
