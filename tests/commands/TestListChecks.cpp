@@ -1,0 +1,70 @@
+// The list checks find repeated names, empty entries inside a list and a
+// hit list shorter than the member list, and nothing else.
+
+#include "ListChecks.h"
+
+#include <QTest>
+
+using namespace quorvan;
+
+class TestListChecks : public QObject {
+    Q_OBJECT
+private slots:
+    void findings_data();
+    void findings();
+    void summaryShowsTheFirstTwoAndCountsTheRest();
+};
+
+void TestListChecks::findings_data()
+{
+    QTest::addColumn<QStringList>("members");
+    QTest::addColumn<QStringList>("hits");
+    QTest::addColumn<bool>("beforeBuild");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList three{"Ann", "Bob", "Cy"};
+    QTest::newRow("clean lists") << three << QStringList{"1st", "2nd", "3rd"} << true << QStringList{};
+    QTest::newRow("case, width and spacing")
+        << QStringList{"Ann  Lee", "bob", "ＡＮＮ LEE ", "Bob", "Ｂｏｂ"} << QStringList{"a", "b", "c", "d", "e"}
+        << false
+        << QStringList{"“Ann  Lee” appears 2 times in the members (rows 1, 3)",
+                       "“bob” appears 3 times in the members (rows 2, 4, 5)"};
+    QTest::newRow("repeated hit") << three << QStringList{"Prize", "Blank", "Blank"} << false
+                                  << QStringList{"“Blank” appears 2 times in the hits (rows 2, 3)"};
+    QTest::newRow("empty inside, not at the end")
+        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "b", "c", "", ""} << false
+        << QStringList{"Row 2 of the members is empty"};
+    QTest::newRow("fewer hits") << three << QStringList{"1st", "", ""} << false
+                                << QStringList{"1 hit for 3 members"};
+    QTest::newRow("no hits yet after a member import") << three << QStringList{"", "", ""} << false
+                                                       << QStringList{};
+    QTest::newRow("no hits at Build") << three << QStringList{"", "", ""} << true
+                                      << QStringList{"0 hits for 3 members"};
+    QTest::newRow("one member, no hit") << QStringList{"Ann", ""} << QStringList{"", ""} << true
+                                        << QStringList{"0 hits for 1 member"};
+}
+
+void TestListChecks::findings()
+{
+    QFETCH(QStringList, members);
+    QFETCH(QStringList, hits);
+    QFETCH(bool, beforeBuild);
+    QFETCH(QStringList, expected);
+    const ListFindings found = CheckLists(members, hits, beforeBuild);
+    QCOMPARE(DescribeFindings(found, false), expected);
+    QCOMPARE(found.empty(), expected.isEmpty());
+    QCOMPARE(DescribeFindings(found, true).size(), expected.size());
+}
+
+void TestListChecks::summaryShowsTheFirstTwoAndCountsTheRest()
+{
+    const ListFindings found = CheckLists({"A", "", "A", "", "B"}, {"x"}, false);
+    QCOMPARE(SummarizeFindings(found, false),
+             QStringLiteral("List check: “A” appears 2 times in the members (rows 1, 3); "
+                            "Row 2 of the members is empty; 2 more"));
+    QVERIFY(SummarizeFindings(found, true).startsWith(QStringLiteral("リストの確認: ")));
+    QVERIFY(SummarizeFindings(CheckLists({"A"}, {"x"}, true), false).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestListChecks)
+#include "TestListChecks.moc"
