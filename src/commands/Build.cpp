@@ -30,6 +30,7 @@ void Commands::onBuild()
     model_.History.push_back(build);
     model_.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
                                  AsRecorded(columnTexts(Column::Hits, members))};
+    reportListChecks(true);
     window_.setDefaultCursor();
 }
 

@@ -49,6 +49,11 @@ Commands::Commands(MainWindow& window) : window_(window), model_(window.model)
     window.runCommand([this] { startUp(); });
     window.fairDrawBox = makeFairDrawBox(nullptr);
     window.addStatusControl(window.fairDrawBox);
+    listFindingsButton_ = new QPushButton(window.localized(QStringLiteral("確認結果…"), QStringLiteral("Findings…")));
+    listFindingsButton_->setObjectName(QStringLiteral("ListFindingsButton"));
+    bind(listFindingsButton_, &QPushButton::clicked, &Commands::onShowListFindings);
+    window.addStatusControl(listFindingsButton_);
+    listFindingsButton_->hide();
     // After start-up, which puts the controls' captions into the user's language.
     buildMenus();
 }

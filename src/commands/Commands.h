@@ -4,6 +4,7 @@
 // control's signal to its slot, through the window's command boundary.
 
 #include "DrawRecord.h"
+#include "ListChecks.h"
 #include "ListFile.h"
 #include "MainWindow.h"
 #include "TextResultFile.h"
@@ -45,6 +46,7 @@ public slots:
     void onSaveDraw();                // DrawRecords.cpp
     void onOpenDraw();                // DrawRecords.cpp
     void onFairDrawToggled(bool on);  // FairDraw.cpp
+    void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
 
 public:
     // A "Fair draw" check box on `parent`, which sets the switch and follows it.
@@ -88,6 +90,12 @@ private:
     // The texts of the column's boxes 1 .. rows.
     QStringList columnTexts(Column column, int32_t rows) const;
 
+    // Checks the lists in the boxes 1 .. the spinner's count and tells the
+    // first findings in the status line (`beforeBuild`: see CheckLists).
+    void reportListChecks(bool beforeBuild); // ListCheckReport.cpp
+    // Forgets the findings, for lists that are gone.
+    void clearListFindings();                // ListCheckReport.cpp
+
     // Draws the ladder of `build` from its seed and offers the hits.
     void buildLadder(const BuildEvent& build);
     // The window as after ［HIT-ALL］ of the recorded draw.
@@ -95,6 +103,8 @@ private:
 
     MainWindow& window_;
     WindowModel& model_;
+    ListFindings listFindings_;
+    QPushButton* listFindingsButton_ = nullptr; // in the status line while there are findings
 };
 
 } // namespace quorvan

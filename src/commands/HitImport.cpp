@@ -25,6 +25,7 @@ void Commands::onLoadHits()
     model_.History.push_back(LoadEvent{DrawColumn::Hits, *model_.HitsLoaded});
     window_.showLoadedCounts();
     window_.apply(Step::HitsLoaded);
+    reportListChecks(false);
     window_.setDefaultCursor();
 }
 

@@ -40,6 +40,7 @@ void Commands::onLoadMembers()
     model_.History.push_back(LoadEvent{DrawColumn::Members, count});
     window_.showLoadedCounts();
     window_.apply(Step::MembersLoaded);
+    reportListChecks(false);
     window_.setDefaultCursor();
 }
 

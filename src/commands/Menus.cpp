@@ -60,6 +60,8 @@ const QString OpenDrawJapanese = QStringLiteral("抽選記録を開く…");
 const QString OpenDrawEnglish = QStringLiteral("Open draw…");
 const QString SaveDrawJapanese = QStringLiteral("抽選記録を保存…");
 const QString SaveDrawEnglish = QStringLiteral("Save draw…");
+const QString ListCheckJapanese = QStringLiteral("リストの確認…");
+const QString ListCheckEnglish = QStringLiteral("List check…");
 const QString FairnessJapanese = QStringLiteral("公平さ…");
 const QString FairnessEnglish = QStringLiteral("Fairness…");
 const QString AboutJapanese = QStringLiteral("Quorvanについて");
@@ -90,6 +92,7 @@ const Entry Entries[] = {
     {Menu::Ladder,  &W::hitAllButton,         'H', Qt::Key_F6},
     {Menu::Ladder,  &W::resetButton,          'R'},
     {Menu::View,    &W::fontButton,           'F'},
+    {Menu::View,    &C::onShowListFindings,   'L', {},         ListCheckJapanese,    ListCheckEnglish},
     {Menu::View,    &C::onFairnessView,       'a', {},         FairnessJapanese,     FairnessEnglish},
     {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, texts::GuideJapanese, texts::GuideEnglish},
     {Menu::Help,    &C::onAbout,              'A', {},         AboutJapanese,        AboutEnglish},

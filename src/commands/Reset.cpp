@@ -43,6 +43,7 @@ void Commands::onReset()
     model_.LadderBuilt = false;
     model_.LitHit = 0;
     window_.clearTracedHit();
+    clearListFindings();
     model_.MemberShuffleCount = 0;
     model_.HitShuffleCount = 0;
     window_.showShuffleCount(Column::Members);

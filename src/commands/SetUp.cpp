@@ -75,6 +75,7 @@ void Commands::onSetUp()
     // A new lottery's record begins.
     model_.History.clear();
     model_.LastBuild.reset();
+    clearListFindings();
     window_.setDefaultCursor();
 }
 

@@ -112,6 +112,28 @@ private slots:
         QCOMPARE(window.Column("edit1_", members.size()), members);
     }
 
+    // The list checks tell the first findings in the status line after an
+    // import and at Build, all of them on request, and are forgotten at Reset.
+    void listChecksTellWhatTheyFind()
+    {
+        WindowFixture window;
+        window.Load(window->loadMembersButton, TestData("members-lf-empty-line.txt"));
+        QCOMPARE(window->statusText(), QStringLiteral("List check: Row 3 of the members is empty"));
+        auto* findings = window->findChild<QPushButton*>(QStringLiteral("ListFindingsButton"));
+        QVERIFY(findings && !findings->isHidden());
+
+        window.Click(window->buildButton);
+        QCOMPARE(window->statusText(),
+                 QStringLiteral("List check: Row 3 of the members is empty; 0 hits for 3 members"));
+        window.Click(findings);
+        QCOMPARE(window.platform.Notices,
+                 QStringList{QStringLiteral("Row 3 of the members is empty\n0 hits for 3 members")});
+
+        window.Click(window->resetButton);
+        QVERIFY(findings->isHidden());
+        QVERIFY(window->statusText().isEmpty());
+    }
+
     void cancelResets()
     {
         WindowFixture window;

@@ -1,0 +1,33 @@
+// The list checks as the user meets them: the first findings in the status
+// line after a list is loaded and at Build, and all of them on request.
+
+#include "Commands.h"
+
+namespace quorvan {
+
+void Commands::reportListChecks(bool beforeBuild)
+{
+    const int32_t rows = window_.countSpinner->position();
+    listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild);
+    window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
+    listFindingsButton_->setVisible(!listFindings_.empty());
+}
+
+void Commands::clearListFindings()
+{
+    if (!listFindings_.empty())
+        window_.showStatus({});
+    listFindings_ = {};
+    listFindingsButton_->hide();
+}
+
+void Commands::onShowListFindings()
+{
+    const QStringList lines = DescribeFindings(listFindings_, window_.japanese());
+    window_.platform().ShowInformation(
+        lines.isEmpty() ? window_.localized(QStringLiteral("リストの確認で見つかったことはありません。"),
+                                            QStringLiteral("The list check found nothing."))
+                        : lines.join(QLatin1Char('\n')));
+}
+
+} // namespace quorvan
