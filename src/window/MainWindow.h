@@ -177,6 +177,7 @@ private:
     QStatusBar* statusBar_ = nullptr;
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
+    std::array<QString, 3> boxNames_; // "Member %1", "Hit %1", "Result %1" in the user's language
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;
