@@ -2,6 +2,7 @@
 
 #include "Landings.h"
 #include "NoDrawing.h"
+#include "SeededGeneration.h"
 
 #include <algorithm>
 #include <numeric>
@@ -33,15 +34,6 @@ public:
 
 private:
     uint64_t state_;
-};
-
-// The clock Build's generator seeds from, reading a seed of the simulation's choosing.
-class ChosenSeed final : public SeedClock {
-public:
-    std::optional<uint64_t> PerformanceCounter() override { return Seed; }
-    uint32_t MillisecondsSinceStart() override { return static_cast<uint32_t>(Seed); }
-
-    uint64_t Seed = 0;
 };
 
 } // namespace
@@ -107,8 +99,6 @@ void FairnessSimulation::Simulate(Worker& worker)
 {
     try {
         const int32_t members = run_.Shape.MemberCount;
-        ChosenSeed seed;
-        RandomGenerator random(seed);
         NoDrawing nowhere;
         LandingLines memberOfHit{};
         LandingLines lineOfHit{}; // where the shuffle puts each hit
@@ -117,8 +107,8 @@ void FairnessSimulation::Simulate(Worker& worker)
                 break;
             // Two words of one stream a ladder: Build's seed and the shuffle's.
             SplitMix64 seeds(run_.Seed + 2 * static_cast<uint64_t>(ladder) * GoldenStep);
-            seed.Seed = seeds();
-            GenerateLadder(run_.Shape, worker.Grid, random, nowhere);
+            // Build's generator takes the low 32 bits of its seed.
+            GenerateLadderFromSeed(run_.Shape, static_cast<uint32_t>(seeds()), worker.Grid, nowhere);
             FindLandings(worker.Grid, members, memberOfHit);
 
             std::iota(lineOfHit.begin() + 1, lineOfHit.begin() + 1 + members, 1);
