@@ -149,9 +149,12 @@ const MessageText& TextOf(MessageId id)
 
 std::string EncodeMessage(MessageId id, const std::vector<std::string>& arguments)
 {
-    std::string encoded = "#" + std::to_string(static_cast<int>(id));
-    for (std::size_t index = 0; index < arguments.size(); ++index)
-        encoded += (index == 0 ? ' ' : ArgumentSeparator) + arguments[index];
+    std::string encoded(1, '#');
+    encoded += std::to_string(static_cast<int>(id));
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        encoded += index == 0 ? ' ' : ArgumentSeparator;
+        encoded += arguments[index];
+    }
     return encoded;
 }
 
