@@ -1,0 +1,20 @@
+// Fuzz target: bytes of a draw record in, a record or a message out; a record
+// that reads is verified too, which rebuilds its ladder and traces it.
+
+#include "DrawRecordFile.h"
+#include "DrawVerification.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    try {
+        const quorvan::DrawRecord record = quorvan::ParseDrawRecord(bytes, QStringLiteral("fuzz.qdraw"), false);
+        quorvan::DrawDifferences(record, false);
+    } catch (const quorvan::UserError&) {
+        // A damaged, foreign or altered record is refused with its message, which is right.
+    }
+    return 0;
+}
