@@ -2,11 +2,11 @@
 // the median of several runs, and where an operation has one, the floor: the
 // toolkit's own cost for the same widgets, measured in the same run.
 
-#include "Application.h"
-#include "Commands.h"
-#include "Fairness.h"
-#include "Geometry.h"
-#include "QtPlatform.h"
+#include "app/Application.h"
+#include "commands/Commands.h"
+#include "ladder/Fairness.h"
+#include "ladder/Geometry.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 // Fuzz target: bytes of a draw record in, a record or a message out; a record
 // that reads is verified too, which rebuilds its ladder and traces it.
 
-#include "DrawRecordFile.h"
-#include "DrawVerification.h"
+#include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/DrawVerification.h"
 
 #include <cstddef>
 #include <cstdint>

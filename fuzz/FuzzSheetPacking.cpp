@@ -6,8 +6,8 @@
 // Built with QUORVAN_FUZZ_XLSX or QUORVAN_FUZZ_ODS, the workbook is an .xlsx
 // or an .ods, read from its zip parts through libzip and expat.
 
-#include "FreexlSheet.h"
-#include "ZipSheets.h"
+#include "sheetreader/FreexlSheet.h"
+#include "sheetreader/ZipSheets.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
 // Fuzz target: bytes of a workbook in, the cells of its first column out,
-// along the program's own path: the reader program (quorvan-xls-reader, in
+// along the program's own path: the reader program (quorvan-sheet-reader, in
 // its own process) and the unpacking of what it sends. A crash of the
 // workbook library ends the reader's process and comes back as a reason;
 // only a fault on this side of the process boundary is a finding.
 
-#include "FileError.h"
-#include "XlsReader.h"
+#include "files/FileError.h"
+#include "workbook/WorkbookReader.h"
 
 #include <QTemporaryFile>
 
@@ -19,11 +19,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     file.close();
-    const quorvan::WorkbookReading reading{QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-xls-reader"),
+    const quorvan::WorkbookReading reading{QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-sheet-reader"),
                                            [](const QDate& date) { return date.toString(); },
                                            [](const QTime& time) { return time.toString(); }};
     try {
-        const quorvan::XlsReader reader(file.fileName(), reading);
+        const quorvan::WorkbookReader reader(file.fileName(), reading);
         for (int row = 1; row <= 600; ++row)
             for (int column = 1; column <= 3; ++column)
                 reader.CellText(row, column);

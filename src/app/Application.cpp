@@ -1,6 +1,6 @@
-#include "Application.h"
+#include "app/Application.h"
 
-#include "ProgramIcon.h"
+#include "window/ProgramIcon.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "DrawVerifying.h"
+#include "app/DrawVerifying.h"
 
-#include "DrawRecordFile.h"
-#include "DrawVerification.h"
-#include "QtPlatform.h"
+#include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/DrawVerification.h"
+#include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
 #include <QTextStream>

@@ -1,8 +1,8 @@
-#include "Application.h"
-#include "Commands.h"
-#include "DrawVerifying.h"
-#include "MainWindow.h"
-#include "QtPlatform.h"
+#include "app/Application.h"
+#include "commands/Commands.h"
+#include "app/DrawVerifying.h"
+#include "window/MainWindow.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 

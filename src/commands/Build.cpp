@@ -2,8 +2,8 @@
 // ladder and moves the window on to finding the hits. With the fair draw
 // on, the hits are first put into a uniformly random order.
 
-#include "Commands.h"
-#include "SeededGeneration.h"
+#include "commands/Commands.h"
+#include "ladder/SeededGeneration.h"
 
 namespace quorvan {
 

@@ -1,6 +1,6 @@
-#include "Commands.h"
+#include "commands/Commands.h"
 
-#include "Texts.h"
+#include "window/Texts.h"
 
 #include <cmath>
 

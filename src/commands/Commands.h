@@ -3,11 +3,11 @@
 // its own in this folder. The constructor runs start-up and connects every
 // control's signal to its slot, through the window's command boundary.
 
-#include "DrawRecord.h"
-#include "ListChecks.h"
-#include "ListFile.h"
-#include "MainWindow.h"
-#include "TextResultFile.h"
+#include "drawrecord/DrawRecord.h"
+#include "commands/ListChecks.h"
+#include "lists/ListFile.h"
+#include "window/MainWindow.h"
+#include "files/TextResultFile.h"
 
 #include <QObject>
 

@@ -2,10 +2,11 @@
 // file, and a record read back into the window, its ladder made again from
 // the recorded seed and checked against the results it holds.
 
-#include "Commands.h"
-#include "DrawRecordFile.h"
-#include "DrawTexts.h"
-#include "DrawVerification.h"
+#include "Version.h"
+#include "commands/Commands.h"
+#include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/DrawTexts.h"
+#include "drawrecord/DrawVerification.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 // The fair draw switch, and a check box that shows and sets it.
 
-#include "Commands.h"
+#include "commands/Commands.h"
 
 #include <QCheckBox>
 

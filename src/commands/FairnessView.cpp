@@ -3,8 +3,8 @@
 // setting. The view runs beside the window; asked for again while it is
 // open, it comes to the front.
 
-#include "Commands.h"
-#include "FairnessDialog.h"
+#include "commands/Commands.h"
+#include "window/FairnessDialog.h"
 
 namespace quorvan {
 

@@ -2,8 +2,8 @@
 // the clicked hit's path is drawn in red, and the member it reaches is told
 // in words. Nothing happens before Build.
 
-#include "Commands.h"
-#include "Tracing.h"
+#include "commands/Commands.h"
+#include "ladder/Tracing.h"
 
 namespace quorvan {
 

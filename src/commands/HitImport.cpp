@@ -1,7 +1,7 @@
 // Loads hits from a file into the hit boxes, as many as the members loaded.
 
-#include "Commands.h"
-#include "Geometry.h"
+#include "commands/Commands.h"
+#include "ladder/Geometry.h"
 
 #include <algorithm>
 

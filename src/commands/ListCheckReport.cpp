@@ -1,7 +1,7 @@
 // The list checks as the user meets them: the first findings in the status
 // line after a list is loaded and at Build, and all of them on request.
 
-#include "Commands.h"
+#include "commands/Commands.h"
 
 namespace quorvan {
 

@@ -1,8 +1,8 @@
 // What the member and hit list imports share: the open dialog and reading
 // the file chosen in it.
 
-#include "Commands.h"
-#include "ListReader.h"
+#include "commands/Commands.h"
+#include "lists/ListReader.h"
 
 namespace quorvan {
 
@@ -22,7 +22,7 @@ std::optional<QString> Commands::chooseListFile()
 ListRead Commands::readList(const QString& path, int32_t keep)
 {
     Platform& platform = window_.platform();
-    const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-xls-reader")),
+    const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-sheet-reader")),
                                     [&](const QDate& date) { return platform.ShortDate(date); },
                                     [&](const QTime& time) { return platform.LongTime(time); }};
     return ReadList(path, keep, {platform.UserLocaleId(), workbooks});

@@ -1,8 +1,8 @@
 // Loads the member list from a file: one row per member, at most 480, and
 // offers the hit list import. A cancelled dialog resets the window.
 
-#include "Commands.h"
-#include "Geometry.h"
+#include "commands/Commands.h"
+#include "ladder/Geometry.h"
 
 #include <algorithm>
 

@@ -2,9 +2,10 @@
 // of the control it stands for, and the commands that have no control.
 // A new command is one row of Entries.
 
-#include "Commands.h"
-#include "MenuEntry.h"
-#include "Texts.h"
+#include "Version.h"
+#include "commands/Commands.h"
+#include "window/MenuEntry.h"
+#include "window/Texts.h"
 
 #include <QMenu>
 

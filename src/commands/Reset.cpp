@@ -1,10 +1,10 @@
 // Reset: back to the start of a new lottery, two empty rows and an empty
 // ladder, from whatever state the window is in.
 
-#include "Commands.h"
-#include "Texts.h"
-#include "Tracing.h"
-#include "WindowDesign.h"
+#include "commands/Commands.h"
+#include "window/Texts.h"
+#include "ladder/Tracing.h"
+#include "window/WindowDesign.h"
 
 namespace quorvan {
 

@@ -1,8 +1,8 @@
 // ［HIT-ALL］ and the result column: every hit traced in black, and beside
 // it the member it reaches.
 
-#include "Commands.h"
-#include "Tracing.h"
+#include "commands/Commands.h"
+#include "ladder/Tracing.h"
 
 #include <algorithm>
 

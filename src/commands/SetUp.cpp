@@ -1,9 +1,9 @@
 // Set-up: frees the rows of the last set-up and creates empty member and hit
 // boxes for the spinner's count, draws the preview and offers Build.
 
-#include "Checked.h"
-#include "Commands.h"
-#include "Geometry.h"
+#include "ladder/Checked.h"
+#include "commands/Commands.h"
+#include "ladder/Geometry.h"
 
 namespace quorvan {
 

@@ -2,8 +2,8 @@
 // random order and shows in the column's button how often it was shuffled.
 // The fair draw's shuffle of the hits is here too.
 
-#include "Checked.h"
-#include "Commands.h"
+#include "ladder/Checked.h"
+#include "commands/Commands.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 // Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
-#include "Commands.h"
-#include "Spreadsheet.h"
+#include "commands/Commands.h"
+#include "workbook/WorkbookSaving.h"
 
 #include <QFileInfo>
 
@@ -55,22 +55,17 @@ void Commands::onSaveWorkbook()
         && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
         return;
 
-    SpreadsheetApplication excel({});
-    Workbook& book = excel.WorkBooks().Add();
-    Worksheet& sheet = book.WorkSheets(1);
-    sheet.SetName(QStringLiteral("QUORVAN"));
     const QDateTime now = platform.LocalNow();
-    sheet.SetCells(1, 1, platform.ShortDate(now.date()) + QLatin1Char(' ') + platform.LongTime(now.time()));
-    sheet.SetCells(1, 2, QStringLiteral("Member"));
-    sheet.SetCells(1, 3, QStringLiteral("Hit"));
+    CellMap cells;
+    cells.insert({1, 1}, platform.ShortDate(now.date()) + QLatin1Char(' ') + platform.LongTime(now.time()));
+    cells.insert({1, 2}, QStringLiteral("Member"));
+    cells.insert({1, 3}, QStringLiteral("Hit"));
     const QList<ResultPair> results = resultPairs();
     for (int row = 1; row <= results.size(); ++row) {
-        sheet.SetCells(row + 1, 2, results[row - 1].Member);
-        sheet.SetCells(row + 1, 3, results[row - 1].Hit);
+        cells.insert({row + 1, 2}, results[row - 1].Member);
+        cells.insert({row + 1, 3}, results[row - 1].Hit);
     }
-    book.SaveAs(path);
-    book.close();
-    excel.Quit();
+    SaveWorkbook(path, QStringLiteral("QUORVAN"), cells);
 }
 
 } // namespace quorvan

@@ -1,8 +1,8 @@
 // Text: appends a block of the hit/member pairs under a time stamp to a file
 // the user chooses, leaving what the file held untouched.
 
-#include "Commands.h"
-#include "FileSaving.h"
+#include "commands/Commands.h"
+#include "files/FileSaving.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // The small commands of the window: the box font, the window capture and
 // the user guide.
 
-#include "Commands.h"
+#include "commands/Commands.h"
 
 #include <QDir>
 #include <QUrl>

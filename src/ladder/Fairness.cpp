@@ -1,8 +1,8 @@
-#include "Fairness.h"
+#include "ladder/Fairness.h"
 
-#include "Landings.h"
-#include "NoDrawing.h"
-#include "SeededGeneration.h"
+#include "ladder/Landings.h"
+#include "ladder/NoDrawing.h"
+#include "ladder/SeededGeneration.h"
 
 #include <algorithm>
 #include <numeric>

@@ -5,7 +5,7 @@
 // uniformly before each ladder. The ladders are shared among worker threads,
 // one a core, each with its own generator and counts.
 
-#include "Generation.h"
+#include "ladder/Generation.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "FairnessFigures.h"
+#include "ladder/FairnessFigures.h"
 
 #include <cstdlib>
 #include <vector>

@@ -2,7 +2,7 @@
 // What the fairness view says in words and writes to a file about one set of
 // landing counts.
 
-#include "Fairness.h"
+#include "ladder/Fairness.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "Generation.h"
+#include "ladder/Generation.h"
 
-#include "Checked.h"
-#include "Geometry.h"
+#include "ladder/Checked.h"
+#include "ladder/Geometry.h"
 
 #include <stdexcept>
 #include <string>

@@ -1,9 +1,9 @@
 #pragma once
 // Filling the rung grid at random and drawing the ladder.
 
-#include "DrawingSurface.h"
-#include "Ladder.h"
-#include "RandomGenerator.h"
+#include "ladder/DrawingSurface.h"
+#include "ladder/Ladder.h"
+#include "ladder/RandomGenerator.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // Where the ladder lies on its image, in pixels from the image's top-left
 // corner, x to the right and y downward.
 
-#include "Ladder.h"
+#include "ladder/Ladder.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "Ladder.h"
+#include "ladder/Ladder.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "Landings.h"
+#include "ladder/Landings.h"
 
 #include <stdexcept>
 #include <string>

@@ -2,7 +2,7 @@
 // Where every hit of a ladder lands, found in one pass over the rungs rather
 // than by walking each path on its own.
 
-#include "Ladder.h"
+#include "ladder/Ladder.h"
 
 #include <array>
 #include <cstdint>

@@ -2,8 +2,8 @@
 // A surface that draws nothing, for following paths or making a ladder
 // without showing it.
 
-#include "DrawingSurface.h"
-#include "Geometry.h"
+#include "ladder/DrawingSurface.h"
+#include "ladder/Geometry.h"
 
 namespace quorvan {
 

@@ -1,4 +1,4 @@
-#include "RandomGenerator.h"
+#include "ladder/RandomGenerator.h"
 
 #include <stdexcept>
 #include <string>

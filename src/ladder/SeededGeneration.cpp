@@ -1,4 +1,4 @@
-#include "SeededGeneration.h"
+#include "ladder/SeededGeneration.h"
 
 namespace quorvan {
 

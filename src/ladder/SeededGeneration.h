@@ -2,7 +2,7 @@
 // Making a ladder from a given seed: the seed Build took from the clock, or
 // one a draw record holds, gives the same ladder again.
 
-#include "Generation.h"
+#include "ladder/Generation.h"
 
 #include <cstdint>
 

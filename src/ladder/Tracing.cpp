@@ -1,8 +1,8 @@
-#include "Tracing.h"
+#include "ladder/Tracing.h"
 
-#include "Checked.h"
-#include "Geometry.h"
-#include "NoDrawing.h"
+#include "ladder/Checked.h"
+#include "ladder/Geometry.h"
+#include "ladder/NoDrawing.h"
 
 namespace quorvan {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Following one path through the ladder, from a hit to its member.
 
-#include "DrawingSurface.h"
-#include "Ladder.h"
+#include "ladder/DrawingSurface.h"
+#include "ladder/Ladder.h"
 
 #include <cstdint>
 

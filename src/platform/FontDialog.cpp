@@ -1,6 +1,6 @@
-#include "FontDialog.h"
+#include "platform/FontDialog.h"
 
-#include "Words.h"
+#include "texts/Words.h"
 
 #include <QApplication>
 #include <QColorDialog>

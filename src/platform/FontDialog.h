@@ -2,7 +2,7 @@
 // The font dialog: Qt's own, never the desktop's native one, with an Apply
 // button and a choice of colour added to it.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QFontDialog>
 

@@ -1,6 +1,6 @@
-#include "QtPlatform.h"
+#include "platform/QtPlatform.h"
 
-#include "FontDialog.h"
+#include "platform/FontDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 // The platform as this desktop offers it, through Qt and the C library.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QLocale>
 

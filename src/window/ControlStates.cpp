@@ -1,4 +1,4 @@
-#include "ControlStates.h"
+#include "window/ControlStates.h"
 
 namespace quorvan {
 

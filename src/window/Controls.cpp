@@ -1,6 +1,6 @@
-#include "Controls.h"
+#include "window/Controls.h"
 
-#include "WindowDesign.h"
+#include "window/WindowDesign.h"
 
 #include <QAbstractButton>
 #include <QApplication>

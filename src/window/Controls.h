@@ -2,7 +2,7 @@
 // The kinds of control the main window is made of, where Qt's own widgets
 // behave differently from what the window needs.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "FairnessDialog.h"
+#include "window/FairnessDialog.h"
 
-#include "FairnessFigures.h"
-#include "FileSaving.h"
-#include "Geometry.h"
-#include "MainWindow.h"
+#include "ladder/FairnessFigures.h"
+#include "files/FileSaving.h"
+#include "ladder/Geometry.h"
+#include "window/MainWindow.h"
 
 #include <QBuffer>
 #include <QFileInfo>

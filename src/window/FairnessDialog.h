@@ -6,8 +6,8 @@
 // window stays responsive while it runs; the picture saves as PNG and the
 // counts as CSV.
 
-#include "Fairness.h"
-#include "HeatMap.h"
+#include "ladder/Fairness.h"
+#include "window/HeatMap.h"
 
 #include <QCheckBox>
 #include <QDialog>

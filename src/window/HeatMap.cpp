@@ -1,4 +1,4 @@
-#include "HeatMap.h"
+#include "window/HeatMap.h"
 
 #include <QPainter>
 

@@ -4,7 +4,7 @@
 // blue below it, red above it, dark for a pair that never occurred), and
 // its legend.
 
-#include "Fairness.h"
+#include "ladder/Fairness.h"
 
 #include <QImage>
 #include <QWidget>

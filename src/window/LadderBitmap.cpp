@@ -1,6 +1,6 @@
-#include "LadderBitmap.h"
+#include "window/LadderBitmap.h"
 
-#include "Checked.h"
+#include "ladder/Checked.h"
 
 #include <QPainter>
 #include <QPen>

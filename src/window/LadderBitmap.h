@@ -3,7 +3,7 @@
 // Lines are drawn without anti-aliasing, so the same segment drawn twice with
 // the same pen covers exactly the same pixels.
 
-#include "DrawingSurface.h"
+#include "ladder/DrawingSurface.h"
 
 #include <QImage>
 

@@ -1,4 +1,4 @@
-#include "LadderImage.h"
+#include "window/LadderImage.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // The ladder image: shows the top part of the ladder bitmap, as tall as the
 // image currently is.
 
-#include "LadderBitmap.h"
+#include "window/LadderBitmap.h"
 
 #include <QWidget>
 

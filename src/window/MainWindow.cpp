@@ -1,11 +1,13 @@
-#include "MainWindow.h"
+#include "window/MainWindow.h"
 
-#include "Checked.h"
-#include "Geometry.h"
-#include "ProgramIcon.h"
-#include "ScreenFit.h"
-#include "Texts.h"
-#include "WindowDesign.h"
+#include "Version.h"
+
+#include "ladder/Checked.h"
+#include "ladder/Geometry.h"
+#include "window/ProgramIcon.h"
+#include "window/ScreenFit.h"
+#include "window/Texts.h"
+#include "window/WindowDesign.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -93,7 +95,7 @@ MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platfor
 void MainWindow::build()
 {
     setObjectName(QLatin1String(WindowName));
-    setWindowTitle(QLatin1String(WindowCaption));
+    setWindowTitle(QStringLiteral("Quorvan V" QUORVAN_VERSION)); // the build's version
     setWindowIcon(ProgramIcon());
     client_->setPalette(DesignedPalette());
     // The designed area has the designed font; the bars keep the desktop's.

@@ -4,16 +4,16 @@
 // where commands run. The commands (src/commands) change the state and ask
 // the window to show it.
 
-#include "ControlStates.h"
-#include "Controls.h"
-#include "LadderImage.h"
-#include "Ladder.h"
-#include "Platform.h"
-#include "RandomGenerator.h"
-#include "Spinner.h"
-#include "TabSequence.h"
-#include "WindowModel.h"
-#include "Words.h"
+#include "window/ControlStates.h"
+#include "window/Controls.h"
+#include "window/LadderImage.h"
+#include "ladder/Ladder.h"
+#include "platform/Platform.h"
+#include "ladder/RandomGenerator.h"
+#include "window/Spinner.h"
+#include "window/TabSequence.h"
+#include "window/WindowModel.h"
+#include "texts/Words.h"
 
 #include <QCheckBox>
 #include <QFrame>

@@ -1,6 +1,6 @@
-#include "MenuEntry.h"
+#include "window/MenuEntry.h"
 
-#include "Controls.h"
+#include "window/Controls.h"
 
 #include <QAbstractButton>
 #include <QAction>

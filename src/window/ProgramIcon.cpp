@@ -1,4 +1,4 @@
-#include "ProgramIcon.h"
+#include "window/ProgramIcon.h"
 
 namespace quorvan {
 

@@ -1,4 +1,4 @@
-#include "ScreenFit.h"
+#include "window/ScreenFit.h"
 
 #include <algorithm>
 

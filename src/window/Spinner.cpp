@@ -1,6 +1,6 @@
-#include "Spinner.h"
+#include "window/Spinner.h"
 
-#include "SpinnerAccessible.h"
+#include "window/SpinnerAccessible.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

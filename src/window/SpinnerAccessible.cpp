@@ -1,6 +1,6 @@
-#include "SpinnerAccessible.h"
+#include "window/SpinnerAccessible.h"
 
-#include "Spinner.h"
+#include "window/Spinner.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TabSequence.h"
+#include "window/TabSequence.h"
 
 #include <algorithm>
 

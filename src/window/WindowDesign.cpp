@@ -1,7 +1,7 @@
-#include "WindowDesign.h"
+#include "window/WindowDesign.h"
 
-#include "Geometry.h"
-#include "MainWindow.h"
+#include "ladder/Geometry.h"
+#include "window/MainWindow.h"
 
 namespace quorvan {
 

@@ -27,7 +27,6 @@ struct DesignedFont {
 
 // The window's own design.
 constexpr const char* WindowName = "FMAIN";
-constexpr const char* WindowCaption = "Quorvan V" QUORVAN_VERSION; // the build's version
 constexpr int DesignedWidth = 735; // outer size
 constexpr int DesignedHeight = 549;
 constexpr QRgb WindowColour = qRgb(192, 192, 192); // silver

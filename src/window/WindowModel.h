@@ -2,8 +2,8 @@
 // The lottery's state, as the window's commands share it: plain values that
 // the commands change and the window shows.
 
-#include "DrawRecord.h"
-#include "Platform.h"
+#include "drawrecord/DrawRecord.h"
+#include "platform/Platform.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "ListFile.h"
-#include "Spreadsheet.h"
+#include "lists/ListFile.h"
+#include "workbook/WorkbookSaving.h"
 #include "TestData.h"
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -81,10 +81,7 @@ QByteArray XlsxBytes()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath("book.xlsx");
-    SpreadsheetApplication excel({});
-    Workbook& book = excel.WorkBooks().Add();
-    book.WorkSheets(1).SetCells(1, 1, QStringLiteral("Member"));
-    book.SaveAs(path);
+    SaveWorkbook(path, QStringLiteral("Sheet1"), {{{1, 1}, QStringLiteral("Member")}});
     return ReadTestFile(path);
 }
 

@@ -1,5 +1,5 @@
-#include "Pixels.h"
-#include "WindowFixture.h"
+#include "window/Pixels.h"
+#include "window/WindowFixture.h"
 
 using namespace quorvan;
 using namespace quorvan::testing;

@@ -1,7 +1,7 @@
-#include "DrawRecordFile.h"
-#include "DrawVerification.h"
+#include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/DrawVerification.h"
 #include "TestData.h"
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 #include <QCheckBox>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
-#include "FairnessDialog.h"
-#include "FairnessFigures.h"
-#include "WindowFixture.h"
+#include "window/FairnessDialog.h"
+#include "ladder/FairnessFigures.h"
+#include "window/WindowFixture.h"
 
 #include <QPointer>
 #include <QProcess>

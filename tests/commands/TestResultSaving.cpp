@@ -1,5 +1,5 @@
 #include "TestData.h"
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 #include <QTemporaryDir>
 

@@ -1,5 +1,5 @@
-#include "FakeClock.h"
-#include "WindowFixture.h"
+#include "ladder/FakeClock.h"
+#include "window/WindowFixture.h"
 
 using namespace quorvan;
 using testing::WindowFixture;

@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 #include <QTimer>
 

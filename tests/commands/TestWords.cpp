@@ -3,7 +3,7 @@
 // traced result; and that its texts stay readable under a dark scheme.
 
 #include "TestData.h"
-#include "WindowFixture.h"
+#include "window/WindowFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>

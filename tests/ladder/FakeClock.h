@@ -1,7 +1,7 @@
 #pragma once
 // A clock for tests: the generator is seeded with what the test chooses.
 
-#include "RandomGenerator.h"
+#include "ladder/RandomGenerator.h"
 
 namespace quorvan::testing {
 

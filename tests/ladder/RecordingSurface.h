@@ -1,7 +1,7 @@
 #pragma once
 // A drawing surface that records every stroke instead of painting it.
 
-#include "DrawingSurface.h"
+#include "ladder/DrawingSurface.h"
 
 #include <QList>
 #include <QLine>

@@ -1,8 +1,8 @@
-#include "FairnessFigures.h"
-#include "FakeClock.h"
-#include "Landings.h"
-#include "NoDrawing.h"
-#include "Tracing.h"
+#include "ladder/FairnessFigures.h"
+#include "ladder/FakeClock.h"
+#include "ladder/Landings.h"
+#include "ladder/NoDrawing.h"
+#include "ladder/Tracing.h"
 
 #include <QTest>
 

@@ -1,8 +1,8 @@
-#include "Checked.h"
-#include "FakeClock.h"
-#include "Generation.h"
-#include "RecordingSurface.h"
-#include "SeededGeneration.h"
+#include "ladder/Checked.h"
+#include "ladder/FakeClock.h"
+#include "ladder/Generation.h"
+#include "ladder/RecordingSurface.h"
+#include "ladder/SeededGeneration.h"
 
 #include <QTest>
 

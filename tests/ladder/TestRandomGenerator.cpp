@@ -1,5 +1,5 @@
-#include "FakeClock.h"
-#include "RandomGenerator.h"
+#include "ladder/FakeClock.h"
+#include "ladder/RandomGenerator.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "FakeClock.h"
-#include "Generation.h"
-#include "RecordingSurface.h"
-#include "Tracing.h"
+#include "ladder/FakeClock.h"
+#include "ladder/Generation.h"
+#include "ladder/RecordingSurface.h"
+#include "ladder/Tracing.h"
 
 #include <QTest>
 

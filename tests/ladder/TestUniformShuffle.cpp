@@ -1,4 +1,4 @@
-#include "UniformShuffle.h"
+#include "ladder/UniformShuffle.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // A platform for tests: a chosen locale and clock, and a record of what the
 // program asked of the desktop.
 
-#include "Platform.h"
+#include "platform/Platform.h"
 
 #include <QStringList>
 

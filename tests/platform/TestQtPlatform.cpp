@@ -1,5 +1,5 @@
-#include "FontDialog.h"
-#include "QtPlatform.h"
+#include "platform/FontDialog.h"
+#include "platform/QtPlatform.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -121,8 +121,8 @@ private slots:
     void workbookReaderIsBesideTheProgram()
     {
         QtPlatform platform;
-        const QString reader = platform.HelperProgram(QStringLiteral("quorvan-xls-reader"));
-        QCOMPARE(reader, QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-xls-reader"));
+        const QString reader = platform.HelperProgram(QStringLiteral("quorvan-sheet-reader"));
+        QCOMPARE(reader, QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-sheet-reader"));
         QVERIFY2(QFileInfo(reader).isExecutable(), qPrintable(reader));
     }
 };

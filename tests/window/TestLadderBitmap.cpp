@@ -1,9 +1,9 @@
-#include "FakeClock.h"
-#include "Generation.h"
-#include "LadderBitmap.h"
-#include "Pixels.h"
-#include "TabSequence.h"
-#include "Tracing.h"
+#include "ladder/FakeClock.h"
+#include "ladder/Generation.h"
+#include "window/LadderBitmap.h"
+#include "window/Pixels.h"
+#include "window/TabSequence.h"
+#include "ladder/Tracing.h"
 
 #include <QTest>
 

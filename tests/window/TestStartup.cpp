@@ -1,5 +1,5 @@
-#include "WindowDesign.h"
-#include "WindowFixture.h"
+#include "window/WindowDesign.h"
+#include "window/WindowFixture.h"
 
 #include <QFontInfo>
 

@@ -1,7 +1,8 @@
-#include "ProgramIcon.h"
-#include "ScreenFit.h"
-#include "WindowDesign.h"
-#include "WindowFixture.h"
+#include "Version.h"
+#include "window/ProgramIcon.h"
+#include "window/ScreenFit.h"
+#include "window/WindowDesign.h"
+#include "window/WindowFixture.h"
 
 #include <QAction>
 #include <QMenu>

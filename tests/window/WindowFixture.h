@@ -2,10 +2,10 @@
 // A main window with its commands on a fake platform, shown offscreen, for
 // tests that drive it the way a user would.
 
-#include "Application.h"
-#include "Commands.h"
-#include "FakePlatform.h"
-#include "MainWindow.h"
+#include "app/Application.h"
+#include "commands/Commands.h"
+#include "platform/FakePlatform.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,0 +1,53 @@
+#pragma once
+// The draw record file (.qdraw): one JSON object in UTF-8, written with
+// FileSaving's care and read with strict checks. Its entries, and the
+// canonical form its SHA-256 digest is taken over, are described in the user
+// guide ("Draw records").
+
+#include "drawrecord/DrawRecord.h"
+#include "files/FileError.h"
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QString>
+
+namespace quorvan {
+
+// The file name's ending, without the dot.
+inline const QString DrawRecordSuffix = QStringLiteral("qdraw");
+// The one format name, and the highest format version this program reads and the one it writes.
+inline const QString DrawRecordFormat = QStringLiteral("quorvan-draw");
+constexpr int DrawRecordVersion = 1;
+// No record comes near this size: the largest lottery with long names is far below it.
+constexpr qint64 MostDrawRecordBytes = 16 * 1024 * 1024;
+
+// The canonical form of a JSON value: no blanks, object keys in the order of
+// their code points, strings escaped only where JSON needs it (\" \\ \b \f \n
+// \r \t, other characters below U+0020 as \u00xx in lower case) and written
+// in UTF-8 otherwise, numbers as whole decimal numbers. It is what Python's
+// json.dumps(value, sort_keys=True, separators=(",", ":"), ensure_ascii=False)
+// gives for the values a record holds.
+QByteArray CanonicalJson(const QJsonValue& value);
+
+// The record's file content: its entries and their digest, indented.
+QByteArray DrawRecordBytes(const DrawRecord& record);
+
+// Writes the record to `path`, replacing what was there only once the whole
+// record is on the disk.
+void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese);
+
+// A record whose content does not match its digest.
+class AlteredRecord : public FileError {
+public:
+    using FileError::FileError;
+};
+
+// Reads the record at `path`. A file that cannot be read, is no draw record
+// or is damaged raises a FileError naming it; one whose digest does not match
+// its content raises AlteredRecord. Messages are Japanese when `japanese`.
+DrawRecord ReadDrawRecord(const QString& path, bool japanese);
+
+// The same for a file's content already read, `path` naming it in messages.
+DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese);
+
+} // namespace quorvan

@@ -1,0 +1,87 @@
+#pragma once
+// Reading a list text file: one entry a line. A line ends at LF or CR LF, a
+// CR elsewhere is dropped, Ctrl-Z ends the file, a UTF-8 byte-order mark at
+// the start is dropped, and one of UTF-16 makes the file UTF-16. Only the
+// first lines are kept; the rest are counted.
+//
+// A CSV file is read by the same rules, one entry a record: its first field,
+// quoted or not (a quoted field may hold the separator, doubled quotes and
+// line breaks). The separator is the first comma or semicolon outside quotes.
+
+#include "lists/TextDecoding.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+namespace quorvan {
+
+struct ListRead {
+    QStringList Kept;      // the first lines, decoded
+    int64_t LinesRead = 0; // every line of the file
+};
+
+// The longest line kept, in bytes: more than an edit box holds (32,767
+// characters of up to four bytes); the rest of a longer line is dropped.
+constexpr qsizetype MostLineBytes = 4 * 32767;
+
+// The most bytes of a list file read. Lines that fit their boxes make a full
+// list in less than a third of it, so only a file that is no list meets it
+// before its 480th line; past that line it only ends a count already at 480.
+constexpr qint64 MostListFileBytes = 128 * 1024 * 1024;
+
+enum class ListSyntax { Lines, CsvFirstField };
+
+// Splits bytes fed in pieces into lines (or CSV records: their first fields).
+class ListLineSplitter {
+public:
+    explicit ListLineSplitter(int32_t keep, ListSyntax syntax = ListSyntax::Lines) : keep_(keep), syntax_(syntax) {}
+
+    void Feed(QByteArrayView bytes);
+    // Call at the end of the bytes; a last line without a line end counts too.
+    void Finish();
+    // A Ctrl-Z was met: nothing after it is read.
+    bool Ended() const { return ended_; }
+
+    // The kept lines, in UTF-8 when the file is UTF-16.
+    const QList<QByteArray>& KeptLines() const { return kept_; }
+    int64_t LinesRead() const { return lines_; }
+
+private:
+    void FeedStart(QByteArrayView bytes);
+    void Split(QByteArrayView bytes);
+    void SplitCsv(char byte);
+    bool IsSeparator(char byte);
+    void EndLine();
+    void Keep(char byte);
+
+    enum class Quote { Outside, Inside, ClosingOrDoubled };
+
+    int32_t keep_;
+    ListSyntax syntax_;
+    Quote quote_ = Quote::Outside;
+    bool fieldStart_ = true;
+    int32_t field_ = 0; // the field of the record, from 0
+    char separator_ = 0; // none yet
+    QList<QByteArray> kept_;
+    QByteArray current_;
+    std::optional<Utf16ToUtf8> utf16_;
+    bool lineStarted_ = false;
+    bool lineCut_ = false;
+    bool atStart_ = true;
+    bool ended_ = false;
+    int64_t lines_ = 0;
+};
+
+// The kept lines as text: UTF-8 when all of them are valid UTF-8, otherwise
+// the Windows code page of the user's language. Throws when a line holds a
+// NUL character: such a file is binary data, not a list.
+QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId);
+
+// Reads the list file at `path`; throws FileError when it cannot be read.
+ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId, ListSyntax syntax = ListSyntax::Lines);
+
+} // namespace quorvan

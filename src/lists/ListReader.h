@@ -1,0 +1,24 @@
+#pragma once
+// Reading a member or hit list from a file of any of its kinds: a text file
+// with one entry a line, a CSV file with one entry a record, or a workbook
+// with the entries in column A of its first worksheet, under a heading.
+
+#include "files/FileKinds.h"
+#include "lists/ListFile.h"
+#include "workbook/WorkbookReader.h"
+
+namespace quorvan {
+
+// How lists are read: text and CSV files in the code page of the user's
+// locale, workbooks as `Workbooks` says.
+struct ListReading {
+    int32_t LocaleId = 0;
+    WorkbookReading Workbooks;
+};
+
+// The first `keep` entries of the list file and how many it holds: every
+// line of a text file, every record of a CSV file, or the cells read from a
+// workbook. A file of a kind that cannot be read throws an error naming it.
+ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading);
+
+} // namespace quorvan

@@ -1,0 +1,183 @@
+#include "sheetreader/FreexlSheet.h"
+
+#include "sheetreader/CompoundFile.h"
+#include "texts/Messages.h"
+#include "sheetreader/SheetRecords.h"
+
+#include <freexl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace quorvan {
+
+namespace {
+
+MessageError ReasonOf(int code)
+{
+    switch (code) {
+    case FREEXL_FILE_NOT_FOUND: return MessageError(MessageId::FileNotFound);
+    case FREEXL_INSUFFICIENT_MEMORY: return MessageError(MessageId::NoMemoryToRead);
+    case FREEXL_INVALID_CFBF_HEADER:
+    case FREEXL_CFBF_INVALID_SIGNATURE: return MessageError(MessageId::NotAnXlsWorkbook);
+    case FREEXL_CFBF_READ_ERROR:
+    case FREEXL_CFBF_SEEK_ERROR: return MessageError(MessageId::FileCutShort);
+    case FREEXL_BIFF_WORKBOOK_NOT_FOUND: return MessageError(MessageId::NoWorkbookInFile);
+    case FREEXL_BIFF_ILLEGAL_SHEET_INDEX: return MessageError(MessageId::NoWorksheet);
+    case FREEXL_UNSUPPORTED_CHARSET:
+    case FREEXL_INVALID_CHARACTER: return MessageError(MessageId::UnreadableCharacterSet);
+    default: return MessageError(MessageId::WorkbookDamagedWithCode, {std::to_string(code)});
+    }
+}
+
+[[noreturn]] void Refuse(const MessageError& reason)
+{
+    throw reason;
+}
+
+void Check(int code)
+{
+    if (code != FREEXL_OK)
+        Refuse(ReasonOf(code));
+}
+
+// Owns a workbook opened by freexl.
+class FreexlWorkbook {
+public:
+    explicit FreexlWorkbook(const std::string& path)
+    {
+        const int code = freexl_open(path.c_str(), &handle_);
+        if (code != FREEXL_OK) {
+            freexl_close(handle_);
+            Refuse(ReasonOf(code));
+        }
+        // Some records it cannot take (one that needs more memory than it
+        // gets, say) make it stop and still answer "done", without a workbook.
+        if (!handle_)
+            Refuse(MessageError(MessageId::WorkbookDamagedOrTooLarge));
+    }
+    ~FreexlWorkbook() { freexl_close(handle_); }
+    FreexlWorkbook(const FreexlWorkbook&) = delete;
+    FreexlWorkbook& operator=(const FreexlWorkbook&) = delete;
+    const void* Handle() const { return handle_; }
+
+private:
+    const void* handle_ = nullptr;
+};
+
+template <typename Number>
+std::string BytesOf(Number value)
+{
+    return std::string(reinterpret_cast<const char*>(&value), sizeof value); // the reader is little-endian too
+}
+
+// A text cut to what an edit box holds.
+void CutToEditBox(std::string& text)
+{
+    std::size_t units = 0;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = std::uint8_t(text[at]);
+        if ((byte & 0xC0) == 0x80)
+            continue; // within a character
+        units += byte >= 0xF0 ? 2 : 1; // a character beyond U+FFFF takes two
+        if (units > LongestCellUnits) {
+            text.resize(at);
+            break;
+        }
+    }
+    if (text.size() > LongestCellBytes) // bytes that are not UTF-8
+        text.resize(LongestCellBytes);
+}
+
+SheetValue ValueOf(const FreeXL_CellValue& cell)
+{
+    const auto text = [&](PackedKind kind) {
+        return SheetValue{kind, cell.value.text_value ? cell.value.text_value : ""};
+    };
+    switch (cell.type) {
+    case FREEXL_CELL_INT: return {PackedKind::Integer, BytesOf(std::int32_t(cell.value.int_value))};
+    case FREEXL_CELL_DOUBLE: return {PackedKind::Number, BytesOf(cell.value.double_value)};
+    case FREEXL_CELL_TEXT:
+    case FREEXL_CELL_SST_TEXT: return text(PackedKind::Text);
+    case FREEXL_CELL_DATE: return text(PackedKind::Date);
+    case FREEXL_CELL_TIME: return text(PackedKind::Time);
+    case FREEXL_CELL_DATETIME: return text(PackedKind::Moment);
+    default: return {};
+    }
+}
+
+void PutCell(std::string& out, std::uint32_t row, SheetValue value)
+{
+    if (value.kind != PackedKind::Integer && value.kind != PackedKind::Number)
+        CutToEditBox(value.bytes);
+    if (value.bytes.empty())
+        return;
+    out += BytesOf(std::uint32_t(row + 1));
+    out += BytesOf(ListSheetColumn);
+    out += BytesOf(std::uint8_t(value.kind));
+    out += BytesOf(std::uint32_t(value.bytes.size()));
+    out += value.bytes;
+}
+
+} // namespace
+
+std::vector<SheetValue> RecordValues(const std::string& path)
+{
+    if (const std::optional<std::string> stream = ReadWorkbookStream(path))
+        return FormulaAndBooleanValues(*stream);
+    return std::vector<SheetValue>(ListSheetRows);
+}
+
+std::string PackListColumn(std::vector<SheetValue> column)
+{
+    std::string packed;
+    for (std::uint32_t row = 0; row < column.size(); ++row)
+        PutCell(packed, row, std::move(column[row]));
+    return packed;
+}
+
+std::string PackFirstSheet(const std::string& path)
+{
+    std::vector<SheetValue> column = RecordValues(path);
+    const FreexlWorkbook workbook(path);
+    unsigned int password = 0;
+    if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK
+        && password == FREEXL_BIFF_OBFUSCATED)
+        Refuse(MessageError(MessageId::PasswordProtected));
+    unsigned int rows = 0;
+    unsigned short columns = 0;
+    Check(freexl_select_active_worksheet(workbook.Handle(), 0));
+    Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
+    for (std::uint32_t row = 0; row < ListSheetRows && row < rows && columns >= ListSheetColumn; ++row) {
+        if (!column[row].bytes.empty())
+            continue; // a formula's result, a boolean or an error, which freexl leaves out
+        FreeXL_CellValue cell{};
+        Check(freexl_get_cell_value(workbook.Handle(), row, ListSheetColumn - 1, &cell));
+        column[row] = ValueOf(cell);
+    }
+    return PackListColumn(std::move(column));
+}
+
+void LimitFurtherMemory(std::uint64_t bytes)
+{
+    // Counted on top of what the process holds now; with AddressSanitizer
+    // that includes its reserved shadow memory.
+    unsigned long kilobytes = 0;
+    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, status))
+            if (std::sscanf(line, "VmData: %lu kB", &kilobytes) == 1)
+                break;
+        std::fclose(status);
+    }
+    const rlim_t limit = rlim_t(kilobytes) * 1024 + bytes;
+    const rlimit memory{limit, limit};
+    setrlimit(RLIMIT_DATA, &memory);
+}
+
+} // namespace quorvan

@@ -1,0 +1,40 @@
+#pragma once
+// What the reader program (quorvan-sheet-reader) sends the program: the cells
+// of the first worksheet that a list import can use, packed. Plain C++.
+
+#include "ladder/Geometry.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace quorvan {
+
+// The kinds of workbook the reader reads, and how the program names each on
+// the reader's command line: quorvan-sheet-reader KIND FILE.
+enum class WorkbookKind { Xls, Xlsx, Ods };
+constexpr const char* WorkbookKindArgument[] = {"xls", "xlsx", "ods"};
+
+// The cells a list import reads: column A, from the heading row to the
+// last entry a list holds below it. Nothing else of the sheet leaves the reader.
+constexpr std::uint16_t ListSheetColumn = 1;
+constexpr std::uint32_t ListSheetRows = MostMembers + 1;
+
+// What a packed cell holds. Numbers travel as their bytes (4 for an integer,
+// 8 for any other), dates and times in ISO form, so that the program shows
+// them the way it shows everything else; text in UTF-8.
+enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment };
+
+// Each cell: row (4 bytes), column (2), kind (1), length (4), then the bytes;
+// numbers little-endian, rows and columns counted from 1.
+constexpr std::size_t PackedCellHeading = 11;
+
+// A text is cut to what an edit box holds: 32,767 UTF-16 code units, each
+// at most 3 bytes of UTF-8.
+constexpr std::size_t LongestCellUnits = 32767;
+constexpr std::size_t LongestCellBytes = 3 * LongestCellUnits;
+
+// The most a reader that keeps to these rules sends: the leading "R" and
+// every cell of the list at its longest, about 45 MB.
+constexpr std::size_t LongestPackedSheet = 1 + ListSheetRows * (PackedCellHeading + LongestCellBytes);
+
+} // namespace quorvan

@@ -1,0 +1,247 @@
+#include "sheetreader/SheetRecords.h"
+
+#include "sheetreader/LittleEndian.h"
+#include "texts/Messages.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <stdexcept>
+
+#include <iconv.h>
+
+namespace quorvan {
+
+namespace {
+
+constexpr std::uint16_t BofRecord = 0x0809, EofRecord = 0x000A, BoundSheetRecord = 0x0085, CodePageRecord = 0x0042,
+                        FilePassRecord = 0x002F, FormulaRecord = 0x0006, StringRecord = 0x0207,
+                        BoolErrRecord = 0x0205, ContinueRecord = 0x003C;
+constexpr std::uint16_t Biff5 = 0x0500, Biff8 = 0x0600;
+
+struct Record {
+    std::uint16_t type = 0;
+    std::string_view body;
+};
+
+// The records of a stream, one after another from a place in it.
+class Records {
+public:
+    Records(std::string_view stream, std::size_t at) : stream_(stream), at_(at) {}
+
+    // The next record without taking it; false at the end of the stream and
+    // at a record that the stream cuts short.
+    bool Peek(Record& record) const
+    {
+        if (at_ > stream_.size() || stream_.size() - at_ < 4)
+            return false;
+        const auto size = LittleEndian<std::uint16_t>(stream_.data() + at_ + 2);
+        if (stream_.size() - at_ - 4 < size)
+            return false;
+        record = {LittleEndian<std::uint16_t>(stream_.data() + at_), stream_.substr(at_ + 4, size)};
+        return true;
+    }
+
+    bool Next(Record& record)
+    {
+        if (!Peek(record))
+            return false;
+        at_ += 4 + record.body.size();
+        return true;
+    }
+
+private:
+    std::string_view stream_;
+    std::size_t at_;
+};
+
+// What the workbook's global records say about reading the first sheet.
+struct Globals {
+    std::uint16_t version = 0;
+    std::optional<std::uint32_t> firstSheetAt;
+    std::uint16_t codePage = 1252;
+    bool encrypted = false;
+};
+
+Globals ReadGlobals(std::string_view stream)
+{
+    Globals globals;
+    Records records(stream, 0);
+    Record record;
+    if (!records.Next(record) || record.type != BofRecord || record.body.size() < 2)
+        return globals;
+    globals.version = LittleEndian<std::uint16_t>(record.body.data());
+    while (records.Next(record) && record.type != EofRecord) {
+        if (record.type == BoundSheetRecord && record.body.size() >= 4 && !globals.firstSheetAt)
+            globals.firstSheetAt = LittleEndian<std::uint32_t>(record.body.data());
+        else if (record.type == CodePageRecord && record.body.size() >= 2)
+            globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
+        else if (record.type == FilePassRecord)
+            globals.encrypted = true;
+    }
+    return globals;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 as UTF-8; half of a surrogate pair alone becomes U+FFFD.
+std::string Utf8(const std::u16string& text)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char16_t unit = text[at];
+        const bool high = unit >= 0xD800 && unit < 0xDC00;
+        if (high && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000)
+            AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[++at] - 0xDC00));
+        else
+            AppendUtf8(out, unit >= 0xD800 && unit < 0xE000 ? U'\uFFFD' : char32_t(unit));
+    }
+    return out;
+}
+
+// An Excel 97-2003 text of `count` characters that begins in `part`, one
+// or two bytes a character as the flags say, and goes on in the CONTINUE
+// records that follow, each with flags of its own.
+std::string TextOfBiff8(std::string_view part, std::uint8_t flags, std::size_t count, Records& records)
+{
+    std::u16string text;
+    for (;;) {
+        const bool wide = flags & 1;
+        const std::size_t take = std::min(count - text.size(), part.size() / (wide ? 2 : 1));
+        for (std::size_t at = 0; at < take; ++at)
+            text += wide ? LittleEndian<char16_t>(part.data() + 2 * at) : char16_t(std::uint8_t(part[at]));
+        Record next;
+        if (text.size() == count || !records.Peek(next) || next.type != ContinueRecord || next.body.empty())
+            return Utf8(text);
+        records.Next(next);
+        flags = std::uint8_t(next.body[0]);
+        part = next.body.substr(1);
+    }
+}
+
+// An Excel 5.0/95 text: bytes in the workbook's code page.
+std::string TextOfBiff5(std::string_view bytes, std::uint16_t codePage)
+{
+    const std::string charset = codePage == 367                        ? "ASCII"
+                                : codePage == 10000 || codePage == 32768 ? "MACINTOSH"
+                                : codePage == 32769                      ? "CP1252"
+                                                                         : "CP" + std::to_string(codePage);
+    const iconv_t convert = iconv_open("UTF-8", charset.c_str());
+    if (convert == iconv_t(-1))
+        throw MessageError(MessageId::UnreadableCharacterSet);
+    std::string out(4 * bytes.size(), '\0');
+    char* in = const_cast<char*>(bytes.data());
+    char* to = out.data();
+    std::size_t inLeft = bytes.size(), outLeft = out.size();
+    const std::size_t converted = iconv(convert, &in, &inLeft, &to, &outLeft);
+    iconv_close(convert);
+    if (converted == std::size_t(-1))
+        throw MessageError(MessageId::UnreadableCharacterSet);
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+SheetValue TextValue(std::string text)
+{
+    return {PackedKind::Text, std::move(text)};
+}
+
+SheetValue BooleanOrError(std::uint8_t value, bool isError)
+{
+    if (!isError)
+        return BooleanValue(value != 0);
+    switch (value) {
+    case 0x00: return TextValue("#NULL!");
+    case 0x07: return TextValue("#DIV/0!");
+    case 0x0F: return TextValue("#VALUE!");
+    case 0x17: return TextValue("#REF!");
+    case 0x1D: return TextValue("#NAME?");
+    case 0x24: return TextValue("#NUM!");
+    default: return TextValue("#N/A");
+    }
+}
+
+} // namespace
+
+SheetValue NumberValue(double value)
+{
+    return {PackedKind::Number, std::string(reinterpret_cast<const char*>(&value), sizeof value)}; // little-endian, as the program
+}
+
+SheetValue BooleanValue(bool value)
+{
+    return TextValue(value ? "TRUE" : "FALSE");
+}
+
+std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
+{
+    std::vector<SheetValue> column(ListSheetRows);
+    const Globals globals = ReadGlobals(stream);
+    if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
+        return column;
+    Records records(stream, *globals.firstSheetAt);
+    Record record;
+    if (!records.Next(record) || record.type != BofRecord)
+        return column;
+    // The row of a formula whose text comes in the STRING record after it
+    // (after the formula it shares, if any); -1 when there is none.
+    int textToFollow = -1;
+    while (records.Next(record) && record.type != EofRecord) {
+        const char* body = record.body.data();
+        if (record.type == StringRecord) {
+            const std::size_t heading = globals.version == Biff8 ? 3 : 2;
+            if (textToFollow >= 0 && record.body.size() >= heading) {
+                const auto count = LittleEndian<std::uint16_t>(body);
+                column[std::size_t(textToFollow)] = TextValue(
+                    globals.version == Biff8
+                        ? TextOfBiff8(record.body.substr(heading), std::uint8_t(body[2]), count, records)
+                        : TextOfBiff5(record.body.substr(heading, count), globals.codePage));
+            }
+            textToFollow = -1;
+            continue;
+        }
+        if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
+            continue;
+        if (record.type == FormulaRecord)
+            textToFollow = -1;
+        const auto row = LittleEndian<std::uint16_t>(body);
+        if (LittleEndian<std::uint16_t>(body + 2) != ListSheetColumn - 1 || row >= ListSheetRows)
+            continue;
+        if (record.type == BoolErrRecord) {
+            column[row] = BooleanOrError(std::uint8_t(body[6]), body[7] != 0);
+            continue;
+        }
+        if (record.body.size() < 14)
+            continue;
+        // The result: a number, or, marked by 0xFFFF in its last two
+        // bytes, a kind and a value (a text's comes in the next STRING).
+        const char* result = body + 6;
+        if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF)
+            column[row] = {PackedKind::Number, std::string(result, 8)};
+        else if (result[0] == 0)
+            textToFollow = row;
+        else if (result[0] == 1 || result[0] == 2)
+            column[row] = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
+    }
+    return column;
+}
+
+} // namespace quorvan

@@ -1,0 +1,35 @@
+#pragma once
+// The values freexl leaves out of a worksheet, read from the workbook
+// stream's own records: the results of formulas, as the spreadsheet program
+// that saved the workbook worked them out, and boolean and error cells.
+// Part of the reader program; plain C++.
+
+#include "sheetreader/PackedSheet.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvan {
+
+// A cell's value as it is packed for the program; without bytes, no value.
+struct SheetValue {
+    PackedKind kind = PackedKind::Text;
+    std::string bytes;
+};
+
+// A number, and a boolean as "TRUE" or "FALSE", as every reader packs them.
+SheetValue NumberValue(double value);
+SheetValue BooleanValue(bool value);
+
+// Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
+// workbook stream), rows 1 .. ListSheetRows, indexed from 0: the formula
+// results and the boolean and error values. A formula's text and number read
+// as the same value typed in would; a boolean reads "TRUE" or "FALSE", an
+// error as a spreadsheet shows it ("#DIV/0!"). A number a formula gives is
+// shown as a number even where the cell's format would show a date.
+// Records cut short are passed over. Throws MessageError when an
+// Excel 5.0/95 formula's text is in a character set that cannot be read.
+std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream);
+
+} // namespace quorvan

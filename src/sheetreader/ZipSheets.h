@@ -1,0 +1,22 @@
+#pragma once
+// The list column of the first worksheet of an Office Open XML workbook
+// (.xlsx) or an OpenDocument spreadsheet (.ods), read in the reader program
+// from the zip archive through libzip and expat. Values come as the .xls
+// reading gives them (SheetRecords.h): texts (shared, inline and rich text
+// alike), numbers, dates and times in ISO form, booleans as "TRUE" or
+// "FALSE", errors as a spreadsheet shows them; a formula by the value saved
+// with it. Reading stops past the rows a list uses. Plain C++.
+
+#include "sheetreader/SheetRecords.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvan {
+
+// Rows 1 .. ListSheetRows of column A, indexed from 0. Throws
+// std::runtime_error with a sentence for the user when the file cannot be read.
+std::vector<SheetValue> XlsxListColumn(const std::string& path);
+std::vector<SheetValue> OdsListColumn(const std::string& path);
+
+} // namespace quorvan

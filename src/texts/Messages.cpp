@@ -1,0 +1,178 @@
+#include "texts/Messages.h"
+
+#include <iterator>
+
+namespace quorvan {
+
+namespace {
+
+using enum MessageId;
+
+// clang-format off
+constexpr MessageText Table[] = {
+    {CannotReadListFile, "Cannot read the list file", "リストファイルを読み込めません"},
+    {CannotReadWorkbook, "Cannot read the workbook", "ブックを読み込めません"},
+    {CannotWriteTextResult, "Cannot write the result file", "結果ファイルに書き込めません"},
+    {CannotSaveWorkbook, "Cannot save the workbook", "ブックを保存できません"},
+    {FileErrorFormat, "%1 \u201C%2\u201D:\n%3", "%1：\u201C%2\u201D\n%3"},
+
+    {ListFileKinds, "Cannot read \u201C%1\u201D:\nlists are read from text files (.txt), CSV files (.csv), Excel "
+                    "workbooks (.xls, .xlsx) and OpenDocument spreadsheets (.ods).",
+     "\u201C%1\u201D を読み込めません：\nリストはテキストファイル（.txt）、CSV（.csv）、Excel ブック（.xls、.xlsx）、"
+     "OpenDocument スプレッドシート（.ods）から読み込みます。"},
+    {ListTooLarge, "It is too large to be a list: its first %1 MB hold fewer than %2 lines.",
+     "リストとしては大きすぎます：先頭の %1 MB に %2 行もありません。"},
+    {ListHoldsBinary, "It holds binary data (NUL bytes), not a list of names.",
+     "名前のリストではなく、バイナリデータ（NUL バイト）を含んでいます。"},
+    {IsAFolder, "It is a folder, not a file.", "ファイルではなくフォルダーです。"},
+    {IsAPipe, "It is a pipe, not a file.", "ファイルではなくパイプです。"},
+    {IsADevice, "It is a device, not a file.", "ファイルではなくデバイスです。"},
+    {NotAnOrdinaryFile, "It is not an ordinary file.", "通常のファイルではありません。"},
+
+    {NotAnOrdinaryFileToWrite, "It is not an ordinary file (it is a device, a pipe or the like), so nothing is written to it.",
+     "通常のファイルではない（デバイスやパイプなど）ため、何も書き込みません。"},
+    {TooManyLinks, "It is a symbolic link that leads round in a circle.", "循環しているシンボリックリンクです。"},
+    {WorkbookExtensions, "An Excel result is saved as an Excel 97\u20132003 workbook (.xls), an Excel workbook "
+                         "(.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv). Choose a name ending in one of "
+                         "them, or a name without an ending.",
+     "Excel の結果は Excel 97\u20132003 ブック（.xls）、Excel ブック（.xlsx）、OpenDocument スプレッドシート（.ods）"
+     "または CSV（.csv）として保存します。そのいずれかの拡張子で終わる名前か、拡張子のない名前を選んでください。"},
+    {NoMemoryForWorkbook, "There is not enough memory to make it.", "作成するためのメモリーが足りません。"},
+    {CellTooLong, "A cell holds more than 32,767 characters.", "32,767 文字を超えるセルがあります。"},
+    {CannotAssembleWorkbook, "It could not be put together in the temporary folder \u201C%1\u201D: that folder may be "
+                             "full, or the file larger than this system allows.",
+     "一時フォルダー \u201C%1\u201D で組み立てられませんでした：フォルダーがいっぱいか、"
+     "ファイルがこのシステムで扱える大きさを超えている可能性があります。"},
+    {WorkbookLibraryRefused, "The workbook library refused it: %1", "ブックのライブラリーが拒否しました：%1"},
+    {WorkbookTooLarge, "The workbook is too large to write", "ブックが大きすぎて書き込めません"},
+    {NoSpaceOnDisk, "There is not enough space on the disk.", "ディスクの空き容量が足りません。"},
+    {QuotaUsedUp, "Your disk quota is used up.", "ディスククォータを使い切りました。"},
+    {FileTooLarge, "The file would grow larger than this system allows.",
+     "ファイルがこのシステムで扱える大きさを超えてしまいます。"},
+    {NoPermissionToWrite, "You have no permission to write there.", "そこに書き込む権限がありません。"},
+    {DiskReadOnly, "The disk can only be read, not written.", "ディスクは読み取り専用で、書き込めません。"},
+    {FolderMissing, "The folder does not exist.", "フォルダーがありません。"},
+    {DiskInputOutputError, "The disk reported an input/output error.", "ディスクが入出力エラーを報告しました。"},
+
+    {XlsDescription, "Excel 97\u20132003 workbook", "Excel 97\u20132003 ブック"},
+    {XlsxDescription, "Excel workbook", "Excel ブック"},
+    {OdsDescription, "OpenDocument spreadsheet", "OpenDocument スプレッドシート"},
+    {CsvDescription, "CSV file", "CSV ファイル"},
+    {ReplaceQuestion, "\u201C%1\u201D already exists. Replace it?", "\u201C%1\u201D は既にあります。置き換えますか？"},
+    {GuideNotOpened, "The user guide could not be opened. Open this file in a web browser:\n%1",
+     "ユーザーガイドを開けませんでした。次のファイルをウェブブラウザーで開いてください:\n%1"},
+    {CannotSavePicture, "Cannot save the picture", "図を保存できません"},
+    {CannotSaveMatrix, "Cannot save the matrix", "表を保存できません"},
+    {PictureNotMade, "The picture could not be made into a PNG.", "図を PNG にできませんでした。"},
+
+    {ReaderStoppedOnSignal, "The reader stopped on signal %1 (%2).", "読み込みプログラムがシグナル %1（%2）で止まりました。"},
+    {ReaderExitedWithoutResult, "The reader ended with exit code %1 and no result.",
+     "読み込みプログラムが結果を返さずに終了しました（終了コード %1）。"},
+    {ReaderCannotStart, "The reader %1 cannot be started: %2.", "読み込みプログラム %1 を起動できません：%2。"},
+    {ReaderSentTooMuch, "The reader sent more than %1.", "読み込みプログラムが %1 を超えるデータを送ってきました。"},
+    {ReaderTookTooLong, "The reader took longer than %1 seconds.", "読み込みプログラムが %1 秒たっても終わりませんでした。"},
+    {ReaderSentNoResult, "The reader sent something other than a result.",
+     "読み込みプログラムが結果以外のものを送ってきました。"},
+    {ReaderSentDamagedCells, "The reader sent damaged cells.", "読み込みプログラムが壊れたセルを送ってきました。"},
+
+    {WorkbookPartOutsideFile, "The workbook is damaged (part of it lies outside the file).",
+     "ブックが壊れています（一部がファイルの外を指しています）。"},
+    {WorkbookStreamCutShort, "The workbook is damaged (one of its streams is cut short).",
+     "ブックが壊れています（ストリームの一つが途中で切れています）。"},
+    {WorkbookSectorsLoop, "The workbook is damaged (its sectors run in a loop).",
+     "ブックが壊れています（セクターが循環しています）。"},
+    {WorkbookDirectoryBroken, "The workbook is damaged (its directory is broken).",
+     "ブックが壊れています（ディレクトリーが壊れています）。"},
+    {WorkbookHeaderBroken, "The workbook is damaged (its header is broken).", "ブックが壊れています（ヘッダーが壊れています）。"},
+    {FileCutShort, "The file is cut short or cannot be read.", "ファイルが途中で切れているか、読み取れません。"},
+    {FileNotFound, "The file does not exist or cannot be opened.", "ファイルが存在しないか、開けません。"},
+    {NoMemoryToRead, "There is not enough memory to read it.", "読み込むためのメモリーが足りません。"},
+    {NotAnXlsWorkbook, "It is not an Excel 97\u20132003 workbook (.xls).", "Excel 97\u20132003 ブック（.xls）ではありません。"},
+    {NoWorkbookInFile, "The file holds no workbook.", "ファイルにブックが入っていません。"},
+    {NoWorksheet, "The workbook has no worksheet.", "ブックにワークシートがありません。"},
+    {UnreadableCharacterSet, "Its text is in a character set that cannot be read.",
+     "読み取れない文字セットで書かれたテキストがあります。"},
+    {WorkbookDamagedWithCode, "The workbook is damaged (error %1).", "ブックが壊れています（エラー %1）。"},
+    {WorkbookDamagedOrTooLarge, "The workbook is damaged or too large to read.",
+     "ブックが壊れているか、大きすぎて読み込めません。"},
+    {PasswordProtected, "It is protected by a password.", "パスワードで保護されています。"},
+
+    {UnknownError, "The command ended with an unknown error.", "コマンドが不明なエラーで終了しました。"},
+    {UnexpectedError, "%1", "コマンドが予期しないエラーで終了しました：\n%1"},
+
+    {FontColourButton, "&Colour...", "色(&C)..."},
+    {FontColourTitle, "Font colour", "フォントの色"},
+
+    {MemberBoxName, "Member %1", "メンバー %1"},
+    {HitBoxName, "Hit %1", "当たり %1"},
+    {ResultBoxName, "Result %1", "結果 %1"},
+    {CountSpinnerName, "Number of members", "メンバー数"},
+    {LadderName, "Ladder", "あみだ"},
+    {GuideLinkName, "User guide", "ユーザーガイド"},
+
+    {HitReachedMember, "Hit %1 \u2192 %2 (member %3)", "当たり %1 \u2192 %2（メンバー %3）"},
+    {HitReachedEmptyMember, "Hit %1 \u2192 member %2", "当たり %1 \u2192 メンバー %2"},
+
+    {ZipNotAnArchive, "The file is damaged or cut short: it is not a whole zip archive, as an .xlsx or .ods workbook is (%1).",
+     "ファイルが壊れているか途中で切れています。.xlsx や .ods のブックのような完全な zip 書庫ではありません（%1）。"},
+    {ZipPartMissing, "The workbook has no part \u201C%1\u201D: it is damaged, or not a workbook of this kind.",
+     "ブックに「%1」の部分がありません。壊れているか、この種類のブックではありません。"},
+    {ZipPartTooLarge, "Its part \u201C%1\u201D unpacks to more than %2 MB, far more than any list needs (it may be a zip bomb).",
+     "その部分「%1」は展開すると %2 MB を超え、名簿としては大きすぎます（zip 爆弾のおそれがあります）。"},
+    {ZipPartDamaged, "Its part \u201C%1\u201D cannot be unpacked: %2.", "その部分「%1」を展開できません: %2。"},
+    {ZipPartCutShort, "Its part \u201C%1\u201D stops before its end: the file is damaged or cut short.",
+     "その部分「%1」が終わりの前で途切れています。ファイルが壊れているか途中で切れています。"},
+    {ZipPartNotXml, "Its part \u201C%1\u201D is damaged: line %2: %3.", "その部分「%1」が壊れています（%2 行目: %3）。"},
+    {ZipPartDeclaresEntities, "Its part \u201C%1\u201D declares XML entities of its own, which no workbook does.",
+     "その部分「%1」は独自の XML 実体を宣言しています。ブックにはないことです。"},
+    {SharedTextMissing, "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.",
+     "セルが共有文字列の %1 番を参照していますが、ブックの文字列表には %2 個しかありません。"},
+};
+// clang-format on
+
+constexpr bool InOrder()
+{
+    for (std::size_t i = 0; i < std::size(Table); ++i)
+        if (static_cast<std::size_t>(Table[i].Id) != i)
+            return false;
+    return std::size(Table) == static_cast<std::size_t>(Count);
+}
+static_assert(InOrder(), "every message has its row, in the order of MessageId");
+
+} // namespace
+
+const MessageText& TextOf(MessageId id)
+{
+    const auto index = static_cast<std::size_t>(id);
+    return Table[index < std::size(Table) ? index : static_cast<std::size_t>(UnknownError)];
+}
+
+std::string EncodeMessage(MessageId id, const std::vector<std::string>& arguments)
+{
+    std::string encoded(1, '#');
+    encoded += std::to_string(static_cast<int>(id));
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        encoded += index == 0 ? ' ' : ArgumentSeparator;
+        encoded += arguments[index];
+    }
+    return encoded;
+}
+
+std::string EnglishText(MessageId id, const std::vector<std::string>& arguments)
+{
+    // One pass from the left, so that an argument holding "%2" stays as it is.
+    const std::string text = TextOf(id).English;
+    std::string filled;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t number = at + 1 < text.size() ? std::size_t(text[at + 1] - '0') : 0;
+        if (text[at] == '%' && number >= 1 && number <= arguments.size() && number <= 9) {
+            filled += arguments[number - 1];
+            ++at;
+        } else {
+            filled += text[at];
+        }
+    }
+    return filled;
+}
+
+} // namespace quorvan

@@ -1,0 +1,231 @@
+#include "workbook/ReaderProcess.h"
+
+#include <QFile>
+#include <QLocale>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace quorvan {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// A reason longer than this many characters is cut: it goes into a message box.
+constexpr qsizetype LongestReason = 500;
+
+int MillisecondsUntil(Clock::time_point deadline)
+{
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::clamp<decltype(left)>(left, 0, std::numeric_limits<int>::max()));
+}
+
+enum class Output { Closed, TimeUp, TooMuch };
+
+// Reads everything the reader writes until it closes its output, the
+// deadline passes or it has written more than mostBytes.
+Output ReadUntilClosed(int fd, QByteArray& received, Clock::time_point deadline, qsizetype mostBytes)
+{
+    char buffer[65536];
+    for (;;) {
+        const int left = MillisecondsUntil(deadline);
+        if (left <= 0)
+            return Output::TimeUp;
+        pollfd ready{fd, POLLIN, 0};
+        const int count = poll(&ready, 1, left);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return Output::TimeUp; // (or poll itself failed, which is no better)
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            return Output::Closed;
+        received.append(buffer, got);
+        if (received.size() > mostBytes)
+            return Output::TooMuch;
+    }
+}
+
+// Waits until the child has ended, or the deadline has passed (false).
+bool EndsBy(pid_t child, Clock::time_point deadline, int& status)
+{
+    // Readable once the child has ended. Without it (an old kernel) the
+    // poll below is a short sleep.
+    const int ended = static_cast<int>(syscall(SYS_pidfd_open, child, 0));
+    bool done = false;
+    for (;;) {
+        const pid_t waited = waitpid(child, &status, WNOHANG);
+        done = waited != 0 && !(waited < 0 && errno == EINTR);
+        const int left = MillisecondsUntil(deadline);
+        if (done || left <= 0)
+            break;
+        pollfd ready{ended, POLLIN, 0};
+        poll(&ready, 1, std::min(left, 10));
+    }
+    if (ended >= 0)
+        close(ended);
+    return done;
+}
+
+int WaitFor(pid_t child)
+{
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return status;
+}
+
+Words HowItEnded(int status)
+{
+    if (WIFSIGNALED(status))
+        return Say(MessageId::ReaderStoppedOnSignal)
+            .arg(Verbatim(WTERMSIG(status)), Verbatim(QString::fromLocal8Bit(strsignal(WTERMSIG(status)))));
+    return Say(MessageId::ReaderExitedWithoutResult).arg(Verbatim(WEXITSTATUS(status)));
+}
+
+// `text` with %1, %2 ... replaced by `arguments`, in one pass from the left,
+// so that an argument holding "%2" stays as it is.
+QString Filled(const QString& text, const QStringList& arguments)
+{
+    QString filled;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const qsizetype number = at + 1 < text.size() ? text[at + 1].digitValue() : -1;
+        if (text[at] == QLatin1Char('%') && number >= 1 && number <= arguments.size()) {
+            filled += arguments[number - 1];
+            ++at;
+        } else {
+            filled += text[at];
+        }
+    }
+    return filled;
+}
+
+// The message of the table a reason "#<number>[ <arguments>]" names.
+std::optional<Words> MessageIn(const QString& reason)
+{
+    if (!reason.startsWith(QLatin1Char('#')))
+        return std::nullopt;
+    const qsizetype space = reason.indexOf(QLatin1Char(' '));
+    bool number = false;
+    const int id = reason.mid(1, space < 0 ? -1 : space - 1).toInt(&number);
+    if (!number || id < 0 || id >= static_cast<int>(MessageId::Count))
+        return std::nullopt;
+    const Words message = Say(static_cast<MessageId>(id));
+    if (space < 0)
+        return message;
+    const QStringList arguments = reason.mid(space + 1).split(QLatin1Char(ArgumentSeparator));
+    return Words{Filled(message.English, arguments), Filled(message.Japanese, arguments)};
+}
+
+// The reason after the "F", cut when it is long.
+Words ReasonIn(const QByteArray& received)
+{
+    QString reason = QString::fromUtf8(received.mid(1, 4 * LongestReason));
+    if (const std::optional<Words> message = MessageIn(reason))
+        return *message;
+    if (reason.size() <= LongestReason)
+        return Verbatim(reason);
+    reason.truncate(reason.at(LongestReason - 1).isHighSurrogate() ? LongestReason - 1 : LongestReason);
+    return Verbatim(reason + QChar(0x2026));
+}
+
+[[noreturn]] void Fail(const Words& reason)
+{
+    throw ReaderError(reason);
+}
+
+// Owns the two ends of a pipe.
+struct Pipe {
+    int ends[2] = {-1, -1};
+    Pipe()
+    {
+        if (pipe2(ends, O_CLOEXEC) != 0)
+            Fail(Verbatim(QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    ~Pipe()
+    {
+        CloseEnd(0);
+        CloseEnd(1);
+    }
+    void CloseEnd(int end)
+    {
+        if (ends[end] >= 0)
+            close(ends[end]);
+        ends[end] = -1;
+    }
+};
+
+pid_t Spawn(const QString& program, const QStringList& arguments, int output)
+{
+    const QByteArray path = QFile::encodeName(program);
+    std::vector<QByteArray> texts{path};
+    for (const QString& argument : arguments)
+        texts.push_back(QFile::encodeName(argument));
+    std::vector<char*> argv;
+    for (QByteArray& text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    const std::unique_ptr<posix_spawn_file_actions_t, int (*)(posix_spawn_file_actions_t*)> freeActions(
+        &actions, posix_spawn_file_actions_destroy);
+    posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+    pid_t child = 0;
+    const int error = posix_spawn(&child, path.constData(), &actions, nullptr, argv.data(), environ);
+    if (error != 0)
+        Fail(Say(MessageId::ReaderCannotStart)
+                 .arg(Verbatim(program), Verbatim(QString::fromLocal8Bit(std::strerror(error)))));
+    return child;
+}
+
+} // namespace
+
+QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit,
+                     qsizetype mostBytes)
+{
+    const Clock::time_point deadline = Clock::now() + timeLimit;
+    Pipe output;
+    const pid_t child = Spawn(program, arguments, output.ends[1]);
+    output.CloseEnd(1);
+    QByteArray received;
+    const Output reading = ReadUntilClosed(output.ends[0], received, deadline, mostBytes);
+    output.CloseEnd(0);
+    int status = 0;
+    const bool ended = reading == Output::Closed && EndsBy(child, deadline, status);
+    if (!ended) {
+        kill(child, SIGKILL);
+        status = WaitFor(child);
+    }
+    if (reading == Output::TooMuch)
+        Fail(Say(MessageId::ReaderSentTooMuch).arg(Verbatim(QLocale::c().formattedDataSize(mostBytes))));
+    if (!ended)
+        Fail(Say(MessageId::ReaderTookTooLong).arg(Verbatim(QString::number(timeLimit.count() / 1000.0))));
+    if (received.isEmpty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        Fail(HowItEnded(status));
+    if (received.front() == 'F')
+        Fail(ReasonIn(received));
+    if (received.front() != 'R')
+        Fail(Say(MessageId::ReaderSentNoResult));
+    return received.remove(0, 1); // in place: it may be large
+}
+
+} // namespace quorvan

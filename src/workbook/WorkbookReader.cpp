@@ -1,0 +1,93 @@
+#include "workbook/WorkbookReader.h"
+
+#include "files/FileError.h"
+#include "workbook/ReaderProcess.h"
+#include "files/RegularFile.h"
+
+#include <QDataStream>
+#include <QLocale>
+
+#include <cstring>
+
+namespace quorvan {
+
+namespace {
+
+
+// A workbook the reader has not finished with in this time is not a list.
+constexpr std::chrono::seconds ReadingTime{30};
+
+// A number as a person would write it: whole numbers without decimals,
+// others in their shortest exact form.
+QString NumberText(double value)
+{
+    return QLocale::c().toString(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The size a packed cell of that kind must have; 0 where any will do.
+qsizetype SizeOf(PackedKind kind)
+{
+    return kind == PackedKind::Integer ? 4 : kind == PackedKind::Number ? 8 : 0;
+}
+
+} // namespace
+
+WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind) : reading_(std::move(reading))
+{
+    // Refused here with the reason, before the reader program opens it.
+    OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
+    try {
+        const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
+        packed_ = RunReader(reading_.ReaderProgram, {kindArgument, path}, ReadingTime, LongestPackedSheet);
+        cells_.resize(ListSheetRows);
+        QDataStream cells(packed_);
+        cells.setByteOrder(QDataStream::LittleEndian);
+        while (!cells.atEnd()) {
+            quint32 row = 0;
+            quint16 column = 0;
+            quint8 kind = 0;
+            quint32 size = 0;
+            cells >> row >> column >> kind >> size;
+            const qsizetype at = cells.device()->pos();
+            if (cells.status() != QDataStream::Ok || row < 1 || row > ListSheetRows || column != ListSheetColumn
+                || kind > quint8(PackedKind::Moment) || size > packed_.size() - at
+                || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
+                throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
+            cells_[row - 1] = {PackedKind(kind), at, qsizetype(size)};
+            cells.skipRawData(int(size));
+        }
+    } catch (const ReaderError& error) {
+        throw FileError(Say(MessageId::CannotReadWorkbook), path, error.Message());
+    }
+}
+
+QString WorkbookReader::CellText(int row, int column) const
+{
+    if (column != ListSheetColumn || row < 1 || std::size_t(row) > cells_.size() || cells_[row - 1].size == 0)
+        return {};
+    const Cell& cell = cells_[row - 1];
+    const char* data = packed_.constData() + cell.at;
+    const QString text = QString::fromUtf8(data, cell.size);
+    switch (cell.kind) {
+    case PackedKind::Text: return text;
+    case PackedKind::Integer: {
+        std::int32_t value = 0;
+        std::memcpy(&value, data, sizeof value);
+        return QString::number(value);
+    }
+    case PackedKind::Number: {
+        double value = 0;
+        std::memcpy(&value, data, sizeof value);
+        return NumberText(value);
+    }
+    case PackedKind::Date: return reading_.ShortDate(QDate::fromString(text, Qt::ISODate));
+    case PackedKind::Time: return reading_.LongTime(QTime::fromString(text, Qt::ISODate));
+    case PackedKind::Moment: {
+        const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        return reading_.ShortDate(moment.date()) + QLatin1Char(' ') + reading_.LongTime(moment.time());
+    }
+    }
+    return {};
+}
+
+} // namespace quorvan

@@ -1,0 +1,50 @@
+#pragma once
+// Reading workbooks: cells of the first worksheet as text, from Excel
+// 97-2003 (and 5.0/95) workbooks (.xls), Office Open XML workbooks (.xlsx)
+// and OpenDocument spreadsheets (.ods).
+
+#include "sheetreader/PackedSheet.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace quorvan {
+
+// How workbooks are read: by which reader program, and how the dates and
+// times read are shown.
+struct WorkbookReading {
+    QString ReaderProgram;
+    std::function<QString(const QDate&)> ShortDate;
+    std::function<QString(const QTime&)> LongTime;
+};
+
+class WorkbookReader {
+public:
+    // Reads the cells a list can use (PackedSheet.h) of the first worksheet
+    // of the workbook of that kind; throws FileError with the reason when the
+    // file is not a workbook that can be read. The workbook libraries run in
+    // the reader program (quorvan-sheet-reader), so a file that upsets them
+    // costs that process, never this one.
+    WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind = WorkbookKind::Xls);
+
+    // The text of a cell, rows and columns counted from 1; empty where there
+    // is none and outside the cells read.
+    QString CellText(int row, int column) const;
+
+private:
+    // Where a cell's bytes lie in packed_; a cell without bytes is empty.
+    struct Cell {
+        PackedKind kind = PackedKind::Text;
+        qsizetype at = 0;
+        qsizetype size = 0;
+    };
+    WorkbookReading reading_;
+    QByteArray packed_;
+    std::vector<Cell> cells_; // rows 1 .. ListSheetRows of the list's column
+};
+
+} // namespace quorvan

@@ -1,0 +1,66 @@
+#include "workbook/XlsxWriter.h"
+
+#include "files/FileError.h"
+
+#include <QDir>
+#include <QTemporaryFile>
+
+#include <xlsxwriter.h>
+
+namespace quorvan {
+
+namespace {
+
+Words PlainReason(lxw_error error)
+{
+    switch (error) {
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return Say(MessageId::NoMemoryForWorkbook);
+    case LXW_ERROR_MAX_STRING_LENGTH_EXCEEDED:
+        return Say(MessageId::CellTooLong);
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_INTERNAL_ERROR:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+        return Say(MessageId::CannotAssembleWorkbook).arg(Verbatim(QDir::toNativeSeparators(QDir::tempPath())));
+    default:
+        return Say(MessageId::WorkbookLibraryRefused).arg(Verbatim(QString::fromUtf8(lxw_strerror(error))));
+    }
+}
+
+} // namespace
+
+QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs)
+{
+    const auto fail = [&](lxw_error error) { throw FileError(Say(MessageId::CannotSaveWorkbook), savedAs, PlainReason(error)); };
+    // The library writes only to a named file: a scratch file in the
+    // temporary folder, read back once the library is done with it.
+    QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("quorvan-XXXXXX.xlsx")));
+    if (!scratch.open())
+        fail(LXW_ERROR_CREATING_XLSX_FILE);
+    lxw_workbook* workbook = workbook_new(QFile::encodeName(scratch.fileName()).constData());
+    if (!workbook)
+        fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
+    lxw_worksheet* sheet = workbook_add_worksheet(workbook, sheetName.toUtf8().constData());
+    lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_SHEETNAME_ALREADY_USED;
+    for (auto cell = cells.begin(); cell != cells.end() && error == LXW_NO_ERROR; ++cell) {
+        error = worksheet_write_string(sheet, static_cast<lxw_row_t>(cell.key().first - 1),
+                                       static_cast<lxw_col_t>(cell.key().second - 1),
+                                       cell.value().toUtf8().constData(), nullptr);
+    }
+    // Closing writes the file and frees the workbook, also after an error.
+    const lxw_error closed = workbook_close(workbook);
+    if (error == LXW_NO_ERROR)
+        error = closed;
+    if (error != LXW_NO_ERROR)
+        fail(error);
+    QByteArray bytes = scratch.readAll();
+    if (bytes.isEmpty())
+        fail(LXW_ERROR_READING_TMPFILE);
+    return bytes;
+}
+
+} // namespace quorvan

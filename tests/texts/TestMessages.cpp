@@ -1,0 +1,75 @@
+#include "files/FileError.h"
+#include "workbook/ReaderProcess.h"
+
+#include <QTest>
+
+using namespace quorvan;
+using namespace std::chrono_literals;
+
+Q_DECLARE_METATYPE(quorvan::MessageId)
+
+class TestMessages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyMessageIsInBothLanguages_data()
+    {
+        QTest::addColumn<MessageId>("id");
+        for (int id = 0; id < static_cast<int>(MessageId::Count); ++id)
+            QTest::addRow("%d", id) << static_cast<MessageId>(id);
+    }
+
+    void everyMessageIsInBothLanguages()
+    {
+        QFETCH(MessageId, id);
+        const Words words = Say(id);
+        QVERIFY(!words.English.isEmpty());
+        QVERIFY(!words.Japanese.isEmpty());
+        QVERIFY2(words.Japanese != words.English, qPrintable(words.English));
+        for (const char* placeholder : {"%1", "%2", "%3"})
+            QCOMPARE(words.Japanese.contains(QLatin1String(placeholder)),
+                     words.English.contains(QLatin1String(placeholder)));
+    }
+
+    void aFileNameIsNotFilledIn()
+    {
+        const FileError error(Say(MessageId::CannotReadListFile), QStringLiteral("/a/%3.txt"),
+                              Say(MessageId::IsAFolder));
+        QCOMPARE(QString::fromUtf8(error.what()),
+                 QStringLiteral("Cannot read the list file \u201C/a/%3.txt\u201D:\nIt is a folder, not a file."));
+        QCOMPARE(error.Message().Japanese,
+                 QStringLiteral("リストファイルを読み込めません：\u201C/a/%3.txt\u201D\nファイルではなくフォルダーです。"));
+    }
+
+    // The reader program sends the number of its message and its arguments;
+    // the program has both languages of it, with an argument's own "%2" kept.
+    void readerMessagesComeInBothLanguages_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("japanese");
+        QTest::newRow("one argument") << QByteArray::fromStdString(EncodeMessage(MessageId::WorkbookDamagedWithCode, {"7"}))
+                                      << "The workbook is damaged (error 7)." << "ブックが壊れています（エラー 7）。";
+        QTest::newRow("three arguments")
+            << QByteArray::fromStdString(EncodeMessage(MessageId::ZipPartNotXml, {"xl/%2.xml", "12", "not well-formed"}))
+            << "Its part \u201Cxl/%2.xml\u201D is damaged: line 12: not well-formed."
+            << "その部分「xl/%2.xml」が壊れています（12 行目: not well-formed）。";
+    }
+
+    void readerMessagesComeInBothLanguages()
+    {
+        QFETCH(QByteArray, sent);
+        try {
+            RunReader(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QStringLiteral("printf '%s' 'F%1'").arg(QString::fromUtf8(sent))}, 10s,
+                      100);
+            QFAIL("the reader's failure was not raised");
+        } catch (const ReaderError& error) {
+            QTEST(error.Message().English, "english");
+            QTEST(error.Message().Japanese, "japanese");
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMessages)
+#include "TestMessages.moc"
