@@ -4,7 +4,7 @@
 // control's signal to its slot, through the window's command boundary.
 
 #include "drawrecord/DrawRecord.h"
-#include "commands/ListChecks.h"
+#include "lists/ListChecks.h"
 #include "lists/ListFile.h"
 #include "window/MainWindow.h"
 #include "files/TextResultFile.h"

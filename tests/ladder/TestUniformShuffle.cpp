@@ -54,5 +54,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestUniformShuffle)
+QTEST_APPLESS_MAIN(TestUniformShuffle)
 #include "TestUniformShuffle.moc"

@@ -1,7 +1,7 @@
 // The list checks: repeated names, empty entries inside a list, fewer hits
 // than members.
 
-#include "commands/ListChecks.h"
+#include "lists/ListChecks.h"
 
 #include <QHash>
 

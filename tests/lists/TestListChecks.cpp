@@ -1,7 +1,7 @@
 // The list checks find repeated names, empty entries inside a list and a
 // hit list shorter than the member list, and nothing else.
 
-#include "commands/ListChecks.h"
+#include "lists/ListChecks.h"
 
 #include <QTest>
 
