@@ -3,7 +3,13 @@
 // on, the hits are first put into a uniformly random order.
 
 #include "Commands.h"
+#include "Controls.h"
+#include "LadderBitmap.h"
+#include "MainWindow.h"
 #include "SeededGeneration.h"
+#include "Spinner.h"
+
+#include <QCheckBox>
 
 namespace quorvan {
 
@@ -21,14 +27,14 @@ QStringList AsRecorded(const QStringList& texts)
 void Commands::onBuild()
 {
     window_.setBusyCursor();
-    if (model_.FairDraw)
+    if (lottery_.model.FairDraw)
         fairShuffleHits();
-    const int32_t members = window_.countSpinner->position();
-    window_.random.SeedRandom();
-    const BuildEvent build{window_.random.RandomSeed, members, window_.crossLinesBox->isChecked(), model_.FairDraw};
+    const int32_t members = window_.countSpinner()->position();
+    lottery_.random.SeedRandom();
+    const BuildEvent build{lottery_.random.RandomSeed, members, window_.crossLinesBox()->isChecked(), lottery_.model.FairDraw};
     buildLadder(build);
-    model_.History.push_back(build);
-    model_.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
+    lottery_.model.History.push_back(build);
+    lottery_.model.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
                                  AsRecorded(columnTexts(Column::Hits, members))};
     reportListChecks(true);
     window_.setDefaultCursor();
@@ -38,13 +44,13 @@ void Commands::buildLadder(const BuildEvent& build)
 {
     window_.showLadderLines(build.Rows);
     window_.clearLadder();
-    window_.random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, window_.grid,
+    lottery_.random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, lottery_.grid,
                                                        window_.bitmap());
 
-    window_.messageLine->setCaption(window_.localized(
+    window_.showPrompt(window_.localized(
         QStringLiteral("■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。"),
         QStringLiteral("*- completion -*  Mouse click in \"Hit\"")));
-    model_.LadderBuilt = true;
+    lottery_.model.LadderBuilt = true;
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
     window_.apply(Step::Build);
 }

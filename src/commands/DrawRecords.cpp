@@ -3,10 +3,15 @@
 // the recorded seed and checked against the results it holds.
 
 #include "Commands.h"
+#include "Controls.h"
 #include "DrawRecordFile.h"
 #include "DrawTexts.h"
 #include "DrawVerification.h"
+#include "MainWindow.h"
+#include "Platform.h"
+#include "Spinner.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -49,38 +54,38 @@ void Commands::onSaveDraw()
 {
     Platform& platform = window_.platform();
     const bool japanese = window_.japanese();
-    if (!model_.LastBuild) {
+    if (!lottery_.model.LastBuild) {
         platform.ShowInformation(draw_texts::NothingToSave.In(japanese));
         return;
     }
     const auto choice = platform.ChooseFileToSave(
-        DrawFilter(window_), model_.DrawRecordFolder,
+        DrawFilter(window_), lottery_.model.DrawRecordFolder,
         window_.localized(QStringLiteral("抽選記録.%1"), QStringLiteral("Draw.%1")).arg(DrawRecordSuffix));
     if (!choice)
         return;
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + DrawRecordSuffix;
-    model_.DrawRecordFolder = QFileInfo(path).absolutePath();
+    lottery_.model.DrawRecordFolder = QFileInfo(path).absolutePath();
     window_.setBusyCursor();
 
-    const BuiltDraw& draw = *model_.LastBuild;
+    const BuiltDraw& draw = *lottery_.model.LastBuild;
     DrawRecord record{QStringLiteral(QUORVAN_VERSION),
                       TimeWithOffset(platform.LocalNow()),
                       draw,
-                      model_.History,
-                      LadderDigest(window_.grid, draw.Build.Rows),
-                      TraceResults(window_.grid, draw.Members, draw.Hits)};
+                      lottery_.model.History,
+                      LadderDigest(lottery_.grid, draw.Build.Rows),
+                      TraceResults(lottery_.grid, draw.Members, draw.Hits)};
     SaveDrawRecord(path, record, japanese);
 }
 
 void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), model_.LastDrawFile);
+    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.model.LastDrawFile);
     if (!path)
         return;
-    model_.LastDrawFile = *path;
+    lottery_.model.LastDrawFile = *path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
     const bool japanese = window_.japanese();
@@ -97,20 +102,20 @@ void Commands::showDraw(const DrawRecord& record)
 {
     const BuiltDraw& draw = record.Draw;
     onReset();
-    window_.crossLinesBox->setChecked(draw.Build.CrossLines);
-    window_.countSpinner->requestPosition(draw.Build.Rows);
+    window_.crossLinesBox()->setChecked(draw.Build.CrossLines);
+    window_.countSpinner()->requestPosition(draw.Build.Rows);
     onSetUp();
     for (int32_t row = 1; row <= draw.Build.Rows; ++row) {
         window_.memberBox(row).setText(draw.Members[row - 1]);
         window_.hitBox(row).setText(draw.Hits[row - 1]);
     }
-    model_.History = record.History;
-    model_.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
-    model_.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
-    window_.showShuffleCount(Column::Members);
-    window_.showShuffleCount(Column::Hits);
+    lottery_.model.History = record.History;
+    lottery_.model.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
+    lottery_.model.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
+    window_.showShuffleCount(Column::Members, lottery_.model.MemberShuffleCount);
+    window_.showShuffleCount(Column::Hits, lottery_.model.HitShuffleCount);
     buildLadder(draw.Build);
-    model_.LastBuild = draw;
+    lottery_.model.LastBuild = draw;
     onHitAll();
 }
 

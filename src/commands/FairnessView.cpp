@@ -5,6 +5,10 @@
 
 #include "Commands.h"
 #include "FairnessDialog.h"
+#include "MainWindow.h"
+#include "Spinner.h"
+
+#include <QCheckBox>
 
 namespace quorvan {
 
@@ -15,7 +19,7 @@ void Commands::onFairnessView()
         if (open->isVisible())
             view = open;
     if (!view) {
-        view = new FairnessDialog(window_, {window_.countSpinner->position(), window_.crossLinesBox->isChecked()});
+        view = new FairnessDialog(window_, boundary_, {window_.countSpinner()->position(), window_.crossLinesBox()->isChecked()});
         view->show();
     }
     view->raise();

@@ -3,24 +3,26 @@
 // in words. Nothing happens before Build.
 
 #include "Commands.h"
+#include "LadderBitmap.h"
+#include "MainWindow.h"
 #include "Tracing.h"
 
 namespace quorvan {
 
 void Commands::onHitClicked(int row)
 {
-    if (!model_.LadderBuilt)
+    if (!lottery_.model.LadderBuilt)
         return;
     LadderBitmap& bitmap = window_.bitmap();
-    if (model_.LitHit != 0) {
+    if (lottery_.model.LitHit != 0) {
         bitmap.SetPenColour(ColourBlack);
         bitmap.SetPenWidth(2);
-        TraceFromHit(window_.grid, bitmap, model_.LitHit);
+        TraceFromHit(lottery_.grid, bitmap, lottery_.model.LitHit);
     }
-    model_.LitHit = row;
+    lottery_.model.LitHit = row;
     bitmap.SetPenColour(ColourRed);
     bitmap.SetPenWidth(2);
-    const int32_t member = TraceFromHit(window_.grid, bitmap, row);
+    const int32_t member = TraceFromHit(lottery_.grid, bitmap, row);
     // Also in words, so the result does not rest on the red alone.
     window_.showTracedHit(row, member);
 }

@@ -3,6 +3,8 @@
 
 #include "Commands.h"
 #include "ListReader.h"
+#include "MainWindow.h"
+#include "Platform.h"
 
 namespace quorvan {
 
@@ -13,9 +15,9 @@ const QString ListFilter =
 
 std::optional<QString> Commands::chooseListFile()
 {
-    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, model_.LastListFile);
+    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, lottery_.model.LastListFile);
     if (chosen)
-        model_.LastListFile = *chosen;
+        lottery_.model.LastListFile = *chosen;
     return chosen;
 }
 

@@ -3,10 +3,15 @@
 // A new command is one row of Entries.
 
 #include "Commands.h"
+#include "Controls.h"
+#include "MainWindow.h"
 #include "MenuEntry.h"
 #include "Texts.h"
 
+#include <QCheckBox>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 
 #include <functional>
 #include <map>
@@ -37,9 +42,9 @@ using Command = void (Commands::*)();
 // Its caption is the control's, unless the row gives one in both languages.
 struct Entry {
     template <class Control>
-    Entry(Menu menu, Control* MainWindow::*role, char mnemonic, QKeySequence shortcut = {},
+    Entry(Menu menu, Control* (MainWindow::*role)() const, char mnemonic, QKeySequence shortcut = {},
           QString japanese = {}, QString english = {})
-        : Where(menu), Source(ControlOf([role](MainWindow& window) { return window.*role; })), Mnemonic(mnemonic),
+        : Where(menu), Source(ControlOf([role](MainWindow& window) { return (window.*role)(); })), Mnemonic(mnemonic),
           Shortcut(shortcut), Japanese(japanese), English(english)
     {
     }

@@ -2,6 +2,9 @@
 // ladder, from whatever state the window is in.
 
 #include "Commands.h"
+#include "LadderBitmap.h"
+#include "MainWindow.h"
+#include "Spinner.h"
 #include "Texts.h"
 #include "Tracing.h"
 #include "WindowDesign.h"
@@ -11,43 +14,42 @@ namespace quorvan {
 void Commands::onReset()
 {
     window_.setBusyCursor();
-    if (model_.ResultColumnShown) {
+    if (lottery_.model.ResultColumnShown) {
         setResultColumn(RemoveColumn);
-        model_.ResultColumnShown = false;
+        lottery_.model.ResultColumnShown = false;
     }
     window_.setOuterWidth(DesignedWidth);
 
     // Every row that has boxes is freed by the Set-up that follows.
-    model_.RowCount = window_.countSpinner->position();
-    window_.countSpinner->requestPosition(1);
+    lottery_.model.RowCount = window_.countSpinner()->position();
+    window_.countSpinner()->requestPosition(1);
     onSetUp();
-    window_.firstMemberBox->clear();
-    window_.firstHitBox->clear();
+    window_.clearFirstRow();
 
     // Two plain lines across the empty ladder.
-    window_.grid.Clear();
+    lottery_.grid.Clear();
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    const int32_t rows = window_.countSpinner->position();
+    const int32_t rows = window_.countSpinner()->position();
     for (int32_t line = 1; line <= rows; ++line)
-        TraceFromHit(window_.grid, bitmap, line);
+        TraceFromHit(lottery_.grid, bitmap, line);
     bitmap.SetPenWidth(2);
-    window_.countDisplay->setCaption(QString::number(rows));
+    window_.showCount(rows);
     window_.apply(Step::Reset);
 
-    model_.MembersLoaded.reset();
-    model_.HitsLoaded.reset();
-    window_.showLoadedCounts();
-    window_.messageLine->setCaption(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
-    model_.LadderBuilt = false;
-    model_.LitHit = 0;
+    lottery_.model.MembersLoaded.reset();
+    lottery_.model.HitsLoaded.reset();
+    window_.showLoadedCounts(lottery_.model.MembersLoaded, lottery_.model.HitsLoaded);
+    window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
+    lottery_.model.LadderBuilt = false;
+    lottery_.model.LitHit = 0;
     window_.clearTracedHit();
     clearListFindings();
-    model_.MemberShuffleCount = 0;
-    model_.HitShuffleCount = 0;
-    window_.showShuffleCount(Column::Members);
-    window_.showShuffleCount(Column::Hits);
+    lottery_.model.MemberShuffleCount = 0;
+    lottery_.model.HitShuffleCount = 0;
+    window_.showShuffleCount(Column::Members, 0);
+    window_.showShuffleCount(Column::Hits, 0);
     window_.setDefaultCursor();
 }
 

@@ -4,6 +4,10 @@
 
 #include "Checked.h"
 #include "Commands.h"
+#include "Controls.h"
+#include "MainWindow.h"
+#include "Platform.h"
+#include "Spinner.h"
 
 #include <vector>
 
@@ -25,20 +29,20 @@ void Commands::shuffle(Column column)
     window_.apply(members ? Step::MemberShuffleBegins : Step::HitShuffleBegins);
 
     // Row m receives the text of the m-th distinct row drawn.
-    const int32_t rows = window_.countSpinner->position();
-    window_.random.SeedRandom();
-    const uint32_t seed = window_.random.RandomSeed;
+    const int32_t rows = window_.countSpinner()->position();
+    lottery_.random.SeedRandom();
+    const uint32_t seed = lottery_.random.RandomSeed;
     std::vector<int32_t> order;
     std::vector<bool> drawn(static_cast<size_t>(rows) + 1, false);
     while (order.size() != static_cast<size_t>(rows)) {
-        const int32_t row = window_.random.RandomBelow(rows) + 1;
+        const int32_t row = lottery_.random.RandomBelow(rows) + 1;
         if (!drawn[row]) {
             drawn[row] = true;
             order.push_back(row);
         }
     }
     putInOrder(column, order);
-    model_.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
+    lottery_.model.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
     countShuffle(column);
     window_.apply(members ? Step::MemberShuffleEnds : Step::HitShuffleEnds);
 }
@@ -46,9 +50,9 @@ void Commands::shuffle(Column column)
 void Commands::fairShuffleHits()
 {
     SecureWords secure(window_.platform());
-    const std::vector<int32_t> order = UniformOrder(window_.countSpinner->position(), secure);
+    const std::vector<int32_t> order = UniformOrder(window_.countSpinner()->position(), secure);
     putInOrder(Column::Hits, order);
-    model_.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
+    lottery_.model.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
     countShuffle(Column::Hits);
 }
 
@@ -65,9 +69,9 @@ void Commands::putInOrder(Column column, const std::vector<int32_t>& order)
 
 void Commands::countShuffle(Column column)
 {
-    int32_t& shuffles = column == Column::Members ? model_.MemberShuffleCount : model_.HitShuffleCount;
+    int32_t& shuffles = column == Column::Members ? lottery_.model.MemberShuffleCount : lottery_.model.HitShuffleCount;
     shuffles = CheckedAdd(shuffles, 1);
-    window_.showShuffleCount(column);
+    window_.showShuffleCount(column, shuffles);
 }
 
 QStringList Commands::columnTexts(Column column, int32_t rows) const

@@ -1,7 +1,10 @@
 // Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
 #include "Commands.h"
+#include "MainWindow.h"
+#include "Platform.h"
 #include "Spreadsheet.h"
+#include "Words.h"
 
 #include <QFileInfo>
 
@@ -43,11 +46,11 @@ void Commands::onSaveWorkbook()
 {
     Platform& platform = window_.platform();
     const auto choice = platform.ChooseFileToSave(
-        WorkbookFilter(window_), model_.WorkbookResultFolder,
+        WorkbookFilter(window_), lottery_.model.WorkbookResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!choice)
         return;
-    model_.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
+    lottery_.model.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
     const QString path = WithEnding(*choice);
     // A name of another kind, a folder or a device is refused before anything is asked or made.
     SavedWorkbookFormat(path);

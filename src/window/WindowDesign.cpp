@@ -1,7 +1,14 @@
 #include "WindowDesign.h"
 
+#include "ControlRoles.h"
+#include "Controls.h"
 #include "Geometry.h"
-#include "MainWindow.h"
+#include "LadderImage.h"
+#include "Spinner.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
 
 namespace quorvan {
 
@@ -22,7 +29,7 @@ constexpr bool Bold = true;
 constexpr bool Regular = false;
 constexpr int Graphic = -1;
 
-using W = MainWindow;
+using W = ControlRoles;
 
 } // namespace
 
