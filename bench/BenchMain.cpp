@@ -99,7 +99,7 @@ struct Form {
 
     void Run(void (Commands::*command)())
     {
-        commands.boundary().run([&] { (commands.*command)(); });
+        commands.boundary().Run([&] { (commands.*command)(); });
     }
 
     MainWindow window{platform};
@@ -176,7 +176,7 @@ int main(int argc, char* argv[])
     Report("build-480", Median([] {}, [&] { form->Run(&Commands::onBuild); }));
 
     Report("hit-click-480",
-           Median([] {}, [&] { form->commands.boundary().run([&] { form->commands.onHitClicked(MostMembers); }); }));
+           Median([] {}, [&] { form->commands.boundary().Run([&] { form->commands.onHitClicked(MostMembers); }); }));
 
     const auto builtWindow = [&] {
         form = ShownWindow();

@@ -27,14 +27,14 @@ QStringList AsRecorded(const QStringList& texts)
 void Commands::onBuild()
 {
     window_.setBusyCursor();
-    if (lottery_.model.FairDraw)
+    if (lottery_.Model.FairDraw)
         fairShuffleHits();
     const int32_t members = window_.countSpinner()->position();
-    lottery_.random.SeedRandom();
-    const BuildEvent build{lottery_.random.RandomSeed, members, window_.crossLinesBox()->isChecked(), lottery_.model.FairDraw};
+    lottery_.Random.SeedRandom();
+    const BuildEvent build{lottery_.Random.RandomSeed, members, window_.crossLinesBox()->isChecked(), lottery_.Model.FairDraw};
     buildLadder(build);
-    lottery_.model.History.push_back(build);
-    lottery_.model.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
+    lottery_.Model.History.push_back(build);
+    lottery_.Model.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
                                  AsRecorded(columnTexts(Column::Hits, members))};
     reportListChecks(true);
     window_.setDefaultCursor();
@@ -44,13 +44,13 @@ void Commands::buildLadder(const BuildEvent& build)
 {
     window_.showLadderLines(build.Rows);
     window_.clearLadder();
-    lottery_.random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, lottery_.grid,
+    lottery_.Random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, lottery_.Grid,
                                                        window_.bitmap());
 
     window_.showPrompt(window_.localized(
         QStringLiteral("■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。"),
         QStringLiteral("*- completion -*  Mouse click in \"Hit\"")));
-    lottery_.model.LadderBuilt = true;
+    lottery_.Model.LadderBuilt = true;
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
     window_.apply(Step::Build);
 }

@@ -15,7 +15,7 @@ Commands::Commands(MainWindow& window)
     : window_(window), lottery_(window.platform()),
       boundary_(window.platform(), [&window] { window.afterCommand(); })
 {
-    lottery_.model.BoxFont = window.fontDialogStart();
+    lottery_.Model.BoxFont = window.fontDialogStart();
     // The spinner's three events all keep the count display in step.
     bind(window.countSpinner(), &Spinner::mouseDown, &Commands::onSpinner);
     bind(window.countSpinner(), &Spinner::changing, &Commands::onSpinner);
@@ -35,11 +35,11 @@ Commands::Commands(MainWindow& window)
     bind(window.fontButton(), &QPushButton::clicked, &Commands::onChooseFont);
     bind(window.guideLink(), &Picture::clicked, &Commands::onOpenGuide);
     bind(window.listFindingsButton(), &QPushButton::clicked, &Commands::onShowListFindings);
-    boundary_.connect(&window, &MainWindow::hitBoxClicked, this, [this](int row) { onHitClicked(row); });
-    boundary_.connect(window.fairDrawBox(), &QCheckBox::toggled, this, [this](bool on) { onFairDrawToggled(on); });
+    boundary_.Connect(&window, &MainWindow::hitBoxClicked, this, [this](int row) { onHitClicked(row); });
+    boundary_.Connect(window.fairDrawBox(), &QCheckBox::toggled, this, [this](bool on) { onFairDrawToggled(on); });
     connect(this, &Commands::fairDrawChanged, window.fairDrawBox(), &QCheckBox::setChecked);
 
-    boundary_.run([this] { startUp(); });
+    boundary_.Run([this] { startUp(); });
     // After start-up, which puts the controls' captions into the user's language.
     buildMenus();
 }

@@ -68,7 +68,7 @@ private:
     template <class Sender, class Signal>
     void bind(const Sender* sender, Signal signal, void (Commands::*slot)())
     {
-        boundary_.connect(sender, signal, this, [this, slot] { (this->*slot)(); });
+        boundary_.Connect(sender, signal, this, [this, slot] { (this->*slot)(); });
     }
 
     // Removes the result column's boxes (`mode` RemoveColumn) or creates an

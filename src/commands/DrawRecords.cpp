@@ -54,38 +54,38 @@ void Commands::onSaveDraw()
 {
     Platform& platform = window_.platform();
     const bool japanese = window_.japanese();
-    if (!lottery_.model.LastBuild) {
+    if (!lottery_.Model.LastBuild) {
         platform.ShowInformation(draw_texts::NothingToSave.In(japanese));
         return;
     }
     const auto choice = platform.ChooseFileToSave(
-        DrawFilter(window_), lottery_.model.DrawRecordFolder,
+        DrawFilter(window_), lottery_.Model.DrawRecordFolder,
         window_.localized(QStringLiteral("抽選記録.%1"), QStringLiteral("Draw.%1")).arg(DrawRecordSuffix));
     if (!choice)
         return;
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + DrawRecordSuffix;
-    lottery_.model.DrawRecordFolder = QFileInfo(path).absolutePath();
+    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
     window_.setBusyCursor();
 
-    const BuiltDraw& draw = *lottery_.model.LastBuild;
+    const BuiltDraw& draw = *lottery_.Model.LastBuild;
     DrawRecord record{QStringLiteral(QUORVAN_VERSION),
                       TimeWithOffset(platform.LocalNow()),
                       draw,
-                      lottery_.model.History,
-                      LadderDigest(lottery_.grid, draw.Build.Rows),
-                      TraceResults(lottery_.grid, draw.Members, draw.Hits)};
+                      lottery_.Model.History,
+                      LadderDigest(lottery_.Grid, draw.Build.Rows),
+                      TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
     SaveDrawRecord(path, record, japanese);
 }
 
 void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.model.LastDrawFile);
+    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.Model.LastDrawFile);
     if (!path)
         return;
-    lottery_.model.LastDrawFile = *path;
+    lottery_.Model.LastDrawFile = *path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
     const bool japanese = window_.japanese();
@@ -109,13 +109,13 @@ void Commands::showDraw(const DrawRecord& record)
         window_.memberBox(row).setText(draw.Members[row - 1]);
         window_.hitBox(row).setText(draw.Hits[row - 1]);
     }
-    lottery_.model.History = record.History;
-    lottery_.model.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
-    lottery_.model.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
-    window_.showShuffleCount(Column::Members, lottery_.model.MemberShuffleCount);
-    window_.showShuffleCount(Column::Hits, lottery_.model.HitShuffleCount);
+    lottery_.Model.History = record.History;
+    lottery_.Model.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
+    lottery_.Model.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
+    window_.showShuffleCount(Column::Members, lottery_.Model.MemberShuffleCount);
+    window_.showShuffleCount(Column::Hits, lottery_.Model.HitShuffleCount);
     buildLadder(draw.Build);
-    lottery_.model.LastBuild = draw;
+    lottery_.Model.LastBuild = draw;
     onHitAll();
 }
 

@@ -6,9 +6,9 @@ namespace quorvan {
 
 void Commands::onFairDrawToggled(bool on)
 {
-    if (lottery_.model.FairDraw == on)
+    if (lottery_.Model.FairDraw == on)
         return;
-    lottery_.model.FairDraw = on;
+    lottery_.Model.FairDraw = on;
     emit fairDrawChanged(on);
 }
 

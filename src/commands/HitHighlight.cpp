@@ -11,18 +11,18 @@ namespace quorvan {
 
 void Commands::onHitClicked(int row)
 {
-    if (!lottery_.model.LadderBuilt)
+    if (!lottery_.Model.LadderBuilt)
         return;
     LadderBitmap& bitmap = window_.bitmap();
-    if (lottery_.model.LitHit != 0) {
+    if (lottery_.Model.LitHit != 0) {
         bitmap.SetPenColour(ColourBlack);
         bitmap.SetPenWidth(2);
-        TraceFromHit(lottery_.grid, bitmap, lottery_.model.LitHit);
+        TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
     }
-    lottery_.model.LitHit = row;
+    lottery_.Model.LitHit = row;
     bitmap.SetPenColour(ColourRed);
     bitmap.SetPenWidth(2);
-    const int32_t member = TraceFromHit(lottery_.grid, bitmap, row);
+    const int32_t member = TraceFromHit(lottery_.Grid, bitmap, row);
     // Also in words, so the result does not rest on the red alone.
     window_.showTracedHit(row, member);
 }

@@ -17,15 +17,15 @@ void Commands::onLoadHits()
         return;
     }
     window_.setBusyCursor();
-    const int32_t limit = std::clamp(lottery_.model.MembersLoaded.value_or(0), 0, MostMembers);
+    const int32_t limit = std::clamp(lottery_.Model.MembersLoaded.value_or(0), 0, MostMembers);
     const ListRead list = readList(*path, limit);
     for (qsizetype hit = 1; hit <= list.Kept.size(); ++hit)
         window_.hitBox(static_cast<int32_t>(hit)).setText(list.Kept[hit - 1]);
 
-    lottery_.model.HitsLoaded = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
+    lottery_.Model.HitsLoaded = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
     // Loading the hits anew is what lets Build run again: the record shows both.
-    lottery_.model.History.push_back(LoadEvent{DrawColumn::Hits, *lottery_.model.HitsLoaded});
-    window_.showLoadedCounts(lottery_.model.MembersLoaded, lottery_.model.HitsLoaded);
+    lottery_.Model.History.push_back(LoadEvent{DrawColumn::Hits, *lottery_.Model.HitsLoaded});
+    window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.apply(Step::HitsLoaded);
     reportListChecks(false);
     window_.setDefaultCursor();

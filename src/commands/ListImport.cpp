@@ -15,9 +15,9 @@ const QString ListFilter =
 
 std::optional<QString> Commands::chooseListFile()
 {
-    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, lottery_.model.LastListFile);
+    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, lottery_.Model.LastListFile);
     if (chosen)
-        lottery_.model.LastListFile = *chosen;
+        lottery_.Model.LastListFile = *chosen;
     return chosen;
 }
 

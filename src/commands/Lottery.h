@@ -9,11 +9,11 @@
 namespace quorvan {
 
 struct Lottery {
-    explicit Lottery(SeedClock& clock) : random(clock) {}
+    explicit Lottery(SeedClock& clock) : Random(clock) {}
 
-    WindowModel model;
-    Ladder grid;
-    RandomGenerator random;
+    WindowModel Model;
+    Ladder Grid;
+    RandomGenerator Random;
 };
 
 } // namespace quorvan

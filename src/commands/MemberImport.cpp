@@ -13,7 +13,7 @@ namespace quorvan {
 
 void Commands::onLoadMembers()
 {
-    lottery_.model.RowCount = window_.countSpinner()->position();
+    lottery_.Model.RowCount = window_.countSpinner()->position();
     window_.countSpinner()->requestPosition(2);
     onSetUp();
     window_.apply(Step::MemberImportBegins);
@@ -38,9 +38,9 @@ void Commands::onLoadMembers()
     const auto count = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
     window_.countSpinner()->requestPosition(count);
     window_.showCount(count);
-    lottery_.model.MembersLoaded = count;
-    lottery_.model.History.push_back(LoadEvent{DrawColumn::Members, count});
-    window_.showLoadedCounts(lottery_.model.MembersLoaded, lottery_.model.HitsLoaded);
+    lottery_.Model.MembersLoaded = count;
+    lottery_.Model.History.push_back(LoadEvent{DrawColumn::Members, count});
+    window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.apply(Step::MembersLoaded);
     reportListChecks(false);
     window_.setDefaultCursor();

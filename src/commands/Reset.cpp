@@ -14,40 +14,40 @@ namespace quorvan {
 void Commands::onReset()
 {
     window_.setBusyCursor();
-    if (lottery_.model.ResultColumnShown) {
+    if (lottery_.Model.ResultColumnShown) {
         setResultColumn(RemoveColumn);
-        lottery_.model.ResultColumnShown = false;
+        lottery_.Model.ResultColumnShown = false;
     }
     window_.setOuterWidth(DesignedWidth);
 
     // Every row that has boxes is freed by the Set-up that follows.
-    lottery_.model.RowCount = window_.countSpinner()->position();
+    lottery_.Model.RowCount = window_.countSpinner()->position();
     window_.countSpinner()->requestPosition(1);
     onSetUp();
     window_.clearFirstRow();
 
     // Two plain lines across the empty ladder.
-    lottery_.grid.Clear();
+    lottery_.Grid.Clear();
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
     const int32_t rows = window_.countSpinner()->position();
     for (int32_t line = 1; line <= rows; ++line)
-        TraceFromHit(lottery_.grid, bitmap, line);
+        TraceFromHit(lottery_.Grid, bitmap, line);
     bitmap.SetPenWidth(2);
     window_.showCount(rows);
     window_.apply(Step::Reset);
 
-    lottery_.model.MembersLoaded.reset();
-    lottery_.model.HitsLoaded.reset();
-    window_.showLoadedCounts(lottery_.model.MembersLoaded, lottery_.model.HitsLoaded);
+    lottery_.Model.MembersLoaded.reset();
+    lottery_.Model.HitsLoaded.reset();
+    window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
-    lottery_.model.LadderBuilt = false;
-    lottery_.model.LitHit = 0;
+    lottery_.Model.LadderBuilt = false;
+    lottery_.Model.LitHit = 0;
     window_.clearTracedHit();
     clearListFindings();
-    lottery_.model.MemberShuffleCount = 0;
-    lottery_.model.HitShuffleCount = 0;
+    lottery_.Model.MemberShuffleCount = 0;
+    lottery_.Model.HitShuffleCount = 0;
     window_.showShuffleCount(Column::Members, 0);
     window_.showShuffleCount(Column::Hits, 0);
     window_.setDefaultCursor();

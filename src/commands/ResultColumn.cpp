@@ -25,7 +25,7 @@ void Commands::removeResultBoxes(int32_t rows)
 void Commands::setResultColumn(ResultColumnMode mode)
 {
     if (mode == RemoveColumn) {
-        removeResultBoxes(lottery_.model.RowCount);
+        removeResultBoxes(lottery_.Model.RowCount);
     } else {
         const int32_t rows = window_.countSpinner()->position();
         for (int32_t row = 1; row <= rows; ++row)
@@ -38,10 +38,10 @@ void Commands::onHitAll()
 {
     window_.setBusyCursor();
     // A column left by an earlier ［HIT-ALL］ goes first, so each row keeps exactly one box.
-    if (lottery_.model.ResultColumnShown)
-        removeResultBoxes(std::max(lottery_.model.RowCount, window_.countSpinner()->position()));
+    if (lottery_.Model.ResultColumnShown)
+        removeResultBoxes(std::max(lottery_.Model.RowCount, window_.countSpinner()->position()));
     setResultColumn(CreateColumn);
-    lottery_.model.ResultColumnShown = true;
+    lottery_.Model.ResultColumnShown = true;
     window_.setOuterWidth(WidthWithResults);
 
     // Every path is drawn in black. Each runs along lines and rungs that Build
@@ -50,12 +50,12 @@ void Commands::onHitAll()
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    if (lottery_.model.LitHit != 0)
-        TraceFromHit(lottery_.grid, bitmap, lottery_.model.LitHit);
+    if (lottery_.Model.LitHit != 0)
+        TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
     // The result boxes have the first member box's font already: nothing changes it meanwhile.
     const int32_t rows = window_.countSpinner()->position();
     for (int32_t hit = 1; hit <= rows; ++hit) {
-        const int32_t member = EndOfPath(lottery_.grid, hit);
+        const int32_t member = EndOfPath(lottery_.Grid, hit);
         const QString memberText = window_.memberBox(member).text();
         window_.resultBox(hit).setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
     }

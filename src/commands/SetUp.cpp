@@ -57,7 +57,7 @@ void Commands::onSetUp()
     DrawPreview(window_);
 
     window_.clearFirstRow();
-    FreeEarlierRows(window_, lottery_.model.RowCount);
+    FreeEarlierRows(window_, lottery_.Model.RowCount);
     const int32_t rows = window_.countSpinner()->position();
     for (int32_t row = 2; row <= rows; ++row)
         window_.createRow(row, {});
@@ -65,16 +65,16 @@ void Commands::onSetUp()
     window_.showPrompt(window_.localized(
         QStringLiteral("■→→Memberと「当たり！？内容」を入力して、下の「Vessapoボタン」押下"),
         QStringLiteral("Member and Hit are input and the Vessapo_button is pushed")));
-    lottery_.model.RowCount = window_.countSpinner()->position();
+    lottery_.Model.RowCount = window_.countSpinner()->position();
     window_.apply(Step::SetUpEnds);
 
     window_.putCommandButtonsLastInTabs();
 
-    lottery_.model.MemberShuffleCount = 0;
-    lottery_.model.HitShuffleCount = 0;
+    lottery_.Model.MemberShuffleCount = 0;
+    lottery_.Model.HitShuffleCount = 0;
     // A new lottery's record begins.
-    lottery_.model.History.clear();
-    lottery_.model.LastBuild.reset();
+    lottery_.Model.History.clear();
+    lottery_.Model.LastBuild.reset();
     clearListFindings();
     window_.setDefaultCursor();
 }

@@ -30,19 +30,19 @@ void Commands::shuffle(Column column)
 
     // Row m receives the text of the m-th distinct row drawn.
     const int32_t rows = window_.countSpinner()->position();
-    lottery_.random.SeedRandom();
-    const uint32_t seed = lottery_.random.RandomSeed;
+    lottery_.Random.SeedRandom();
+    const uint32_t seed = lottery_.Random.RandomSeed;
     std::vector<int32_t> order;
     std::vector<bool> drawn(static_cast<size_t>(rows) + 1, false);
     while (order.size() != static_cast<size_t>(rows)) {
-        const int32_t row = lottery_.random.RandomBelow(rows) + 1;
+        const int32_t row = lottery_.Random.RandomBelow(rows) + 1;
         if (!drawn[row]) {
             drawn[row] = true;
             order.push_back(row);
         }
     }
     putInOrder(column, order);
-    lottery_.model.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
+    lottery_.Model.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
     countShuffle(column);
     window_.apply(members ? Step::MemberShuffleEnds : Step::HitShuffleEnds);
 }
@@ -52,7 +52,7 @@ void Commands::fairShuffleHits()
     SecureWords secure(window_.platform());
     const std::vector<int32_t> order = UniformOrder(window_.countSpinner()->position(), secure);
     putInOrder(Column::Hits, order);
-    lottery_.model.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
+    lottery_.Model.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
     countShuffle(Column::Hits);
 }
 
@@ -69,7 +69,7 @@ void Commands::putInOrder(Column column, const std::vector<int32_t>& order)
 
 void Commands::countShuffle(Column column)
 {
-    int32_t& shuffles = column == Column::Members ? lottery_.model.MemberShuffleCount : lottery_.model.HitShuffleCount;
+    int32_t& shuffles = column == Column::Members ? lottery_.Model.MemberShuffleCount : lottery_.Model.HitShuffleCount;
     shuffles = CheckedAdd(shuffles, 1);
     window_.showShuffleCount(column, shuffles);
 }

@@ -46,11 +46,11 @@ void Commands::onSaveWorkbook()
 {
     Platform& platform = window_.platform();
     const auto choice = platform.ChooseFileToSave(
-        WorkbookFilter(window_), lottery_.model.WorkbookResultFolder,
+        WorkbookFilter(window_), lottery_.Model.WorkbookResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!choice)
         return;
-    lottery_.model.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
+    lottery_.Model.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
     const QString path = WithEnding(*choice);
     // A name of another kind, a folder or a device is refused before anything is asked or made.
     SavedWorkbookFormat(path);

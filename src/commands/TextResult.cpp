@@ -19,11 +19,11 @@ void Commands::onSaveText()
 {
     Platform& platform = window_.platform();
     const auto choice = platform.ChooseFileToSave(
-        AnyFileFilter, lottery_.model.TextResultFolder,
+        AnyFileFilter, lottery_.Model.TextResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
     if (!choice)
         return;
-    lottery_.model.TextResultFolder = QFileInfo(choice->Path).absolutePath();
+    lottery_.Model.TextResultFolder = QFileInfo(choice->Path).absolutePath();
     const QDateTime now = platform.LocalNow();
     const QByteArray block =
         TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs());

@@ -17,12 +17,12 @@ namespace quorvan {
 // Opens the font dialog; each Apply in it gives its font to the boxes.
 void Commands::onChooseFont()
 {
-    const auto confirmed = window_.platform().ChooseFont(lottery_.model.BoxFont, [this](const ControlFont& font) {
-        lottery_.model.BoxFont = font;
-        boundary_.run([this, &font] { onApplyFont(font); });
+    const auto confirmed = window_.platform().ChooseFont(lottery_.Model.BoxFont, [this](const ControlFont& font) {
+        lottery_.Model.BoxFont = font;
+        boundary_.Run([this, &font] { onApplyFont(font); });
     });
     if (confirmed)
-        lottery_.model.BoxFont = *confirmed;
+        lottery_.Model.BoxFont = *confirmed;
 }
 
 // Gives `font` to the member and hit boxes of rows 1 .. the spinner's count

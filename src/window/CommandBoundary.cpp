@@ -32,7 +32,7 @@ CommandBoundary::CommandBoundary(Platform& platform, std::function<void()> after
 {
 }
 
-void CommandBoundary::run(const std::function<void()>& command) const
+void CommandBoundary::Run(const std::function<void()>& command) const
 {
     std::optional<Words> failure;
     try {

@@ -18,18 +18,18 @@ public:
     // an error it raises is shown as the command's would be.
     CommandBoundary(Platform& platform, std::function<void()> afterEach);
 
-    void run(const std::function<void()>& command) const;
+    void Run(const std::function<void()>& command) const;
 
     // Runs `command` here each time `sender` emits `signal`, for as long as
     // `context` lives. The command takes as many of the signal's arguments as
     // it names (none, or the row of a clicked box, or a switch's state).
     template <class Sender, class Signal, class Command>
-    QMetaObject::Connection connect(const Sender* sender, Signal signal, const QObject* context,
+    QMetaObject::Connection Connect(const Sender* sender, Signal signal, const QObject* context,
                                     Command command) const
     {
         return QObject::connect(sender, signal, context,
                                 [this, command](auto... arguments) -> decltype(command(arguments...)) {
-                                    run([&] { command(arguments...); });
+                                    Run([&] { command(arguments...); });
                                 });
     }
 

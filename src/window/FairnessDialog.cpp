@@ -42,10 +42,10 @@ FairnessDialog::FairnessDialog(MainWindow& window, const CommandBoundary& bounda
     build(shape);
     poll_.setInterval(PollMilliseconds);
     connect(&poll_, &QTimer::timeout, this, &FairnessDialog::poll);
-    boundary_.connect(runButton, &QPushButton::clicked, this, [this] { run(); });
+    boundary_.Connect(runButton, &QPushButton::clicked, this, [this] { run(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
-    boundary_.connect(savePictureButton, &QPushButton::clicked, this, [this] { savePicture(); });
-    boundary_.connect(saveMatrixButton, &QPushButton::clicked, this, [this] { saveMatrix(); });
+    boundary_.Connect(savePictureButton, &QPushButton::clicked, this, [this] { savePicture(); });
+    boundary_.Connect(saveMatrixButton, &QPushButton::clicked, this, [this] { saveMatrix(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     showRunning(false);
 }
@@ -170,7 +170,7 @@ void FairnessDialog::poll()
     progressBar->setValue(simulation_->LaddersDone());
     if (finished) {
         poll_.stop();
-        boundary_.run([this] { finish(); });
+        boundary_.Run([this] { finish(); });
     }
 }
 

@@ -382,7 +382,7 @@ void MainWindow::clearTracedHit()
 
 LadderBitmap& MainWindow::bitmap()
 {
-    return roles_.ladderImage->Bitmap();
+    return roles_.ladderImage->bitmap();
 }
 
 void MainWindow::clearLadder()

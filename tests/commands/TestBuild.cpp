@@ -28,13 +28,13 @@ private slots:
 
         QCOMPARE(form.ladderImage()->height(), 80);
         QCOMPARE(form.messageLine()->text(), message);
-        QVERIFY(window.lottery().model.LadderBuilt);
+        QVERIFY(window.lottery().Model.LadderBuilt);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 
         // The seed-0 ladder: rungs at columns 2, 9, 37 below line 1.
-        QCOMPARE(window.lottery().grid.Cell(1, 2), RungDown);
-        QCOMPARE(window.lottery().grid.Cell(2, 37), RungUp);
-        QCOMPARE(window.lottery().grid.Cell(2, 29), RungDown);
+        QCOMPARE(window.lottery().Grid.Cell(1, 2), RungDown);
+        QCOMPARE(window.lottery().Grid.Cell(2, 37), RungUp);
+        QCOMPARE(window.lottery().Grid.Cell(2, 29), RungDown);
         const QImage& image = form.bitmap().Image();
         for (const int y : {20, 40, 60})
             QCOMPARE(image.pixel(220, y), Black);
@@ -51,8 +51,8 @@ private slots:
         form.crossLinesBox()->setChecked(false);
         window.SetUp(3);
         window.Click(form.buildButton());
-        QCOMPARE(window.lottery().grid.Cell(2, 25), RungUp);
-        QCOMPARE(window.lottery().grid.Cell(3, 25), RungNone);
+        QCOMPARE(window.lottery().Grid.Cell(2, 25), RungUp);
+        QCOMPARE(window.lottery().Grid.Cell(3, 25), RungNone);
     }
 
     void penIsBlackAfterRed()
@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(form.bitmap().Image().pixel(200, 9625), White);
         bool deepest = false;
         for (int column = 1; column <= 42; ++column)
-            deepest |= window.lottery().grid.Cell(480, column) == RungUp;
+            deepest |= window.lottery().Grid.Cell(480, column) == RungUp;
         QVERIFY(deepest);
         QVERIFY(form.client()->height() >= 102 + 9620);
     }

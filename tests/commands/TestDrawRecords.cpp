@@ -16,7 +16,7 @@ namespace {
 
 void Run(WindowFixture& window, void (Commands::*slot)())
 {
-    window.commands->boundary().run([&] { (window.commands.get()->*slot)(); });
+    window.commands->boundary().Run([&] { (window.commands.get()->*slot)(); });
 }
 
 void SaveDraw(WindowFixture& window, const QString& path)
@@ -72,7 +72,7 @@ struct Shown {
 Shown WhatIsShown(WindowFixture& window, int rows)
 {
     return {window.Column("edit1_", rows), window.Column("edit2_", rows), window.Column("edit3_", rows),
-            LadderDigest(window.lottery().grid, rows)};
+            LadderDigest(window.lottery().Grid, rows)};
 }
 
 } // namespace
@@ -96,16 +96,16 @@ private slots:
         QVERIFY(!fairBox->isChecked());
         if (fair)
             fairBox->click();
-        QCOMPARE(window.lottery().model.FairDraw, fair);
+        QCOMPARE(window.lottery().Model.FairDraw, fair);
         window.SetUp(6);
         const QStringList hits = Names("H", 6);
         window.Fill("edit2_", hits);
         window.Click(window->buildButton());
 
         // Either way the ladder is the one the clock's seed gives.
-        QCOMPARE(window.lottery().grid.Cell(1, 2), RungDown);
-        QCOMPARE(window.lottery().grid.Cell(2, 29), RungDown);
-        const auto& history = window.lottery().model.History;
+        QCOMPARE(window.lottery().Grid.Cell(1, 2), RungDown);
+        QCOMPARE(window.lottery().Grid.Cell(2, 29), RungDown);
+        const auto& history = window.lottery().Model.History;
         QCOMPARE(history.back(), DrawEvent(BuildEvent{0, 6, true, fair}));
         if (!fair) {
             QCOMPARE(window.platform.SecureRandomRequests, 0);
@@ -124,7 +124,7 @@ private slots:
         QVERIFY(shuffled != hits);
         QCOMPARE(window.Column("edit2_", 6), shuffled);
         QCOMPARE(window->shuffleHitsButton()->text(), QStringLiteral("Shuffle(1)"));
-        QCOMPARE(window.lottery().model.LastBuild->Hits, shuffled);
+        QCOMPARE(window.lottery().Model.LastBuild->Hits, shuffled);
     }
 
     void savedDrawOpensAsItWas_data()
@@ -181,10 +181,10 @@ private slots:
         QCOMPARE(window->crossLinesBox()->isChecked(), crossLines);
         QCOMPARE(window->shuffleMembersButton()->text(), locale == 1041 ? "ｼｬｯﾌﾙ(1)" : "Shuffle(1)");
         // As after ［HIT-ALL］: the results can be written, a hit click draws its path.
-        QVERIFY(window.lottery().model.ResultColumnShown && window.lottery().model.LadderBuilt);
+        QVERIFY(window.lottery().Model.ResultColumnShown && window.lottery().Model.LadderBuilt);
         QVERIFY(!window->hitAllButton()->isEnabled() && window->saveTextButton()->isEnabled());
         window.Click(window.Box("edit2_1"));
-        QCOMPARE(window.lottery().model.LitHit, 1);
+        QCOMPARE(window.lottery().Model.LitHit, 1);
 
         // Saved again, it is the same record.
         SaveDraw(window, folder.filePath("again.qdraw"));
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(lines.first(), QStringLiteral("Not verified: the record differs from its ladder."));
         QCOMPARE(lines.size(), 3);
         QVERIFY(lines[1].startsWith("Hit 1 ") && lines[2].startsWith("Hit 2 "));
-        QVERIFY(window.lottery().model.ResultColumnShown);
+        QVERIFY(window.lottery().Model.ResultColumnShown);
     }
 };
 

@@ -27,7 +27,7 @@ private slots:
     {
         BuiltWindow window(3, 0);
         window.Click(window.Box("edit2_2"));
-        QCOMPARE(window.lottery().model.LitHit, 2);
+        QCOMPARE(window.lottery().Model.LitHit, 2);
         const QImage& image = window->bitmap().Image();
         QCOMPARE(image.pixel(400, 40), Red);  // starts on line 2
         QCOMPARE(image.pixel(370, 30), Red);  // climbs at column 37
@@ -56,9 +56,9 @@ private slots:
         // ［HIT-ALL］ draws every path black: the ladder as it was built.
         window.Click(window->hitAllButton());
         QCOMPARE(window.Image(), ladder);
-        QCOMPARE(window.lottery().model.LitHit, 5);
+        QCOMPARE(window.lottery().Model.LitHit, 5);
         window.Click(window.Box("edit2_12"));
-        QCOMPARE(window.lottery().model.LitHit, 12);
+        QCOMPARE(window.lottery().Model.LitHit, 12);
     }
 
     void clicksBeforeBuildOrAfterResetDrawNothing()
@@ -68,7 +68,7 @@ private slots:
         const QImage preview = window->bitmap().Image().copy();
         window.Click(window.Box("edit2_2"));
         QCOMPARE(window->bitmap().Image(), preview);
-        QCOMPARE(window.lottery().model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
 
         window.Click(window->buildButton());
         window.Click(window.Box("edit2_2"));
@@ -76,7 +76,7 @@ private slots:
         const QImage afterReset = window->bitmap().Image().copy();
         window.Click(window.Box("edit2_2"));
         QCOMPARE(window->bitmap().Image(), afterReset);
-        QCOMPARE(window.lottery().model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
         QCOMPARE(CountPixels(afterReset, Red), 0);
     }
 
@@ -86,7 +86,7 @@ private slots:
     void aPathOffTheGridEndsWithAMessage()
     {
         BuiltWindow window(3, 0);
-        window.lottery().grid.SetCell(3, 43, RungDown); // no rung arrives below
+        window.lottery().Grid.SetCell(3, 43, RungDown); // no rung arrives below
         window.Click(window.Box("edit2_3"));
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains("out of range"), qPrintable(window.platform.Errors.first()));

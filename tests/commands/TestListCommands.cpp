@@ -36,7 +36,7 @@ private slots:
         QCOMPARE(form.countSpinner()->position(), 3);
         QCOMPARE(form.countDisplay()->text(), QStringLiteral("3"));
         QCOMPARE(form.membersLoadedLabel()->text(), QStringLiteral("3"));
-        QCOMPARE(window.lottery().model.RowCount, 2);
+        QCOMPARE(window.lottery().Model.RowCount, 2);
         QCOMPARE(window.platform.Filters.first(),
                  QStringLiteral("*.txt;*.csv;*.xls;*.xlsx;*.ods|*.txt;*.csv;*.xls;*.xlsx;*.ods|*.*|*.*"));
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);

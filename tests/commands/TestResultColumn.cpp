@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(members, expected);
 
         QCOMPARE(form.outerSize().width(), 840);
-        QVERIFY(window.lottery().model.ResultColumnShown);
+        QVERIFY(window.lottery().Model.ResultColumnShown);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -91,7 +91,7 @@ private slots:
         form.buildButton()->setEnabled(true);
         window.Click(form.buildButton());
         QCOMPARE(window.BoxNames("edit3_").size(), 6); // Build leaves the column alone
-        QVERIFY(window.lottery().model.ResultColumnShown);
+        QVERIFY(window.lottery().Model.ResultColumnShown);
         window.Click(form.hitAllButton());
         QCOMPARE(window.BoxNames("edit3_").size(), 6);
         QCOMPARE(form.tabs().Names().filter("edit3_").size(), 6);
@@ -106,8 +106,8 @@ private slots:
         window.SetUp(10);
         for (QPushButton* shuffle : {form.shuffleMembersButton(), form.shuffleMembersButton(), form.shuffleHitsButton()})
             window.Click(shuffle);
-        window.lottery().model.MembersLoaded = 10;
-        form.showLoadedCounts(window.lottery().model.MembersLoaded, window.lottery().model.HitsLoaded);
+        window.lottery().Model.MembersLoaded = 10;
+        form.showLoadedCounts(window.lottery().Model.MembersLoaded, window.lottery().Model.HitsLoaded);
         window.Click(form.buildButton());
         window.Click(window.Box("edit2_4"));
         window.Click(form.hitAllButton());
@@ -148,7 +148,7 @@ private slots:
         WindowFixture window;
         MainWindow& form = *window;
         window.SetUp(10);
-        window.lottery().model.RowCount = 2;
+        window.lottery().Model.RowCount = 2;
         window.Click(form.buildButton());
         window.Click(form.hitAllButton());
         window.Click(form.resetButton());
@@ -169,7 +169,7 @@ private:
             QVERIFY(window.Box(name)->text().isEmpty());
         for (int row = 0; row < Ladder::Rows; ++row)
             for (int column = 0; column < Ladder::Columns; ++column)
-                QCOMPARE(window.lottery().grid.Cell(row, column), RungNone);
+                QCOMPARE(window.lottery().Grid.Cell(row, column), RungNone);
         QCOMPARE(form.outerSize().width(), 735);
         QCOMPARE(form.ladderImage()->height(), 60);
         const QImage& image = form.bitmap().Image();
@@ -178,11 +178,11 @@ private:
             QCOMPARE(image.pixel(x, 40), Black);
             QCOMPARE(image.pixel(x, 30), White);
         }
-        QCOMPARE(window.lottery().model.RowCount, 2);
-        QVERIFY(!window.lottery().model.LadderBuilt && !window.lottery().model.ResultColumnShown);
-        QCOMPARE(window.lottery().model.LitHit, 0);
-        QCOMPARE(window.lottery().model.MemberShuffleCount, 0);
-        QCOMPARE(window.lottery().model.HitShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.RowCount, 2);
+        QVERIFY(!window.lottery().Model.LadderBuilt && !window.lottery().Model.ResultColumnShown);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.HitShuffleCount, 0);
         QCOMPARE(form.countSpinner()->position(), 2);
         QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
         QCOMPARE(form.messageLine()->text(), prompt);

@@ -39,7 +39,7 @@ private slots:
         QVERIFY(member->isVisible() && hit->isVisible());
         QVERIFY(member->text().isEmpty() && hit->text().isEmpty());
         QVERIFY(form.firstMemberBox()->text().isEmpty() && form.firstHitBox()->text().isEmpty());
-        QCOMPARE(window.lottery().model.RowCount, 2);
+        QCOMPARE(window.lottery().Model.RowCount, 2);
         QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
         QCOMPARE(form.messageLine()->text(), prompt);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
@@ -112,21 +112,21 @@ private slots:
             form.createResultBox(row);
 
         // As after a list import or Reset: RowCount covers every row that exists.
-        window.lottery().model.RowCount = 10;
+        window.lottery().Model.RowCount = 10;
         form.countSpinner()->setEnabled(true);
         window.ChooseCount(3);
-        window.commands->boundary().run([&] { window.commands->onSetUp(); });
+        window.commands->boundary().Run([&] { window.commands->onSetUp(); });
         QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit1_3", "edit2_1",
                                                        "edit2_2", "edit2_3"}));
-        QCOMPARE(window.lottery().model.RowCount, 3);
+        QCOMPARE(window.lottery().Model.RowCount, 3);
         QVERIFY(!form.tabs().Names().contains("edit1_4"));
         QVERIFY(!form.tabs().Names().contains("edit3_1"));
 
         // RowCount naming rows that never had boxes passes over them.
-        window.lottery().model.RowCount = 5;
+        window.lottery().Model.RowCount = 5;
         form.countSpinner()->setEnabled(true);
         window.ChooseCount(2);
-        window.commands->boundary().run([&] { window.commands->onSetUp(); });
+        window.commands->boundary().Run([&] { window.commands->onSetUp(); });
         QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
         QVERIFY(window.platform.Errors.isEmpty());
     }

@@ -57,8 +57,8 @@ private slots:
             sorted.sort();
             QCOMPARE(shuffled, sorted);
         }
-        QCOMPARE(window.lottery().model.HitShuffleCount, 3);
-        QCOMPARE(window.lottery().model.MemberShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.HitShuffleCount, 3);
+        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
     }
 
     void countsAndCaptionsPerColumnAndLanguage()
@@ -78,8 +78,8 @@ private slots:
 
         window.Click(form.resetButton());
         QCOMPARE(form.shuffleMembersButton()->text(), QStringLiteral("Shuffle"));
-        QCOMPARE(window.lottery().model.MemberShuffleCount, 0);
-        QCOMPARE(window.lottery().model.HitShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.HitShuffleCount, 0);
     }
 
     void twoRowsStayOrSwap()

@@ -83,9 +83,9 @@ private slots:
         hit->setFocus();
         QTest::keyClicks(hit, "A b");
         QCOMPARE(hit->text(), QStringLiteral("A b"));
-        QCOMPARE(window.lottery().model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
         QTest::keyClick(hit, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(window.lottery().model.LitHit, 3);
+        QCOMPARE(window.lottery().Model.LitHit, 3);
         QCOMPARE(hit->text(), QStringLiteral("A b"));
     }
 
@@ -126,7 +126,7 @@ private slots:
 
         // F5 builds from the box; the capture has its own shortcut.
         QTest::keyClick(member, Qt::Key_F5);
-        QVERIFY(window.lottery().model.LadderBuilt);
+        QVERIFY(window.lottery().Model.LadderBuilt);
         QTest::keyClick(member, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(window.platform.CapturedWindow, window.get());
         QCOMPARE(member->text(), QStringLiteral("AnnaAnna"));
@@ -138,7 +138,7 @@ private slots:
         WindowFixture window;
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window->countSpinner(), Qt::Key_F5);
-        QVERIFY(!window.lottery().model.LadderBuilt);
+        QVERIFY(!window.lottery().Model.LadderBuilt);
         QVERIFY(window.platform.Errors.isEmpty());
     }
 };

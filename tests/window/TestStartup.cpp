@@ -119,9 +119,9 @@ private slots:
         MainWindow& form = *window;
         QCOMPARE(form.countSpinner()->position(), 2);
         QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
-        QCOMPARE(window.lottery().model.RowCount, 0);
-        QVERIFY(!window.lottery().model.LadderBuilt && !window.lottery().model.ResultColumnShown);
-        QCOMPARE(window.lottery().model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.RowCount, 0);
+        QVERIFY(!window.lottery().Model.LadderBuilt && !window.lottery().Model.ResultColumnShown);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
         QCOMPARE(form.bitmap().Width(), 440);
         QCOMPARE(form.bitmap().Height(), 10620);
         QCOMPARE(form.bitmap().PenWidth(), 2);
@@ -189,9 +189,9 @@ private slots:
     {
         WindowFixture window;
         MainWindow& form = *window;
-        window.commands->boundary().run([&] {
+        window.commands->boundary().Run([&] {
             form.setBusyCursor();
-            window.lottery().grid.Cell(500, 0);
+            window.lottery().Grid.Cell(500, 0);
         });
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY(window.platform.Errors.first().contains("out of range"));
