@@ -6,7 +6,9 @@
 #include "commands/Commands.h"
 #include "ladder/Fairness.h"
 #include "ladder/Geometry.h"
+#include "window/MainWindow.h"
 #include "platform/QtPlatform.h"
+#include "window/Spinner.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -87,8 +89,8 @@ void Report(const char* name, double median, double floor)
 }
 
 // The window with its commands, shown.
-struct Lottery {
-    Lottery() : commands(window)
+struct Form {
+    Form() : commands(window)
     {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
@@ -97,21 +99,21 @@ struct Lottery {
 
     void Run(void (Commands::*command)())
     {
-        window.runCommand([&] { (commands.*command)(); });
+        commands.boundary().Run([&] { (commands.*command)(); });
     }
 
     MainWindow window{platform};
     Commands commands;
 };
 
-std::unique_ptr<Lottery> ShownWindow()
+std::unique_ptr<Form> ShownWindow()
 {
-    return std::make_unique<Lottery>();
+    return std::make_unique<Form>();
 }
 
-void ChooseCount(Lottery& form, int count)
+void ChooseCount(Form& form, int count)
 {
-    form.window.countSpinner->requestPosition(count);
+    form.window.countSpinner()->requestPosition(count);
 }
 
 // The toolkit alone: `count` bare edit boxes created hidden, placed, named,
@@ -159,7 +161,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     ConfigureApplication(application);
 
-    std::unique_ptr<Lottery> form;
+    std::unique_ptr<Form> form;
     Report("startup", Median([&] { form.reset(); }, [&] { form = ShownWindow(); }));
 
     Report("setup-480",
@@ -174,7 +176,7 @@ int main(int argc, char* argv[])
     Report("build-480", Median([] {}, [&] { form->Run(&Commands::onBuild); }));
 
     Report("hit-click-480",
-           Median([] {}, [&] { form->window.runCommand([&] { form->commands.onHitClicked(MostMembers); }); }));
+           Median([] {}, [&] { form->commands.boundary().Run([&] { form->commands.onHitClicked(MostMembers); }); }));
 
     const auto builtWindow = [&] {
         form = ShownWindow();

@@ -3,7 +3,13 @@
 // on, the hits are first put into a uniformly random order.
 
 #include "commands/Commands.h"
+#include "window/Controls.h"
+#include "window/LadderBitmap.h"
+#include "window/MainWindow.h"
 #include "ladder/SeededGeneration.h"
+#include "window/Spinner.h"
+
+#include <QCheckBox>
 
 namespace quorvan {
 
@@ -21,14 +27,14 @@ QStringList AsRecorded(const QStringList& texts)
 void Commands::onBuild()
 {
     window_.setBusyCursor();
-    if (model_.FairDraw)
+    if (lottery_.Model.FairDraw)
         fairShuffleHits();
-    const int32_t members = window_.countSpinner->position();
-    window_.random.SeedRandom();
-    const BuildEvent build{window_.random.RandomSeed, members, window_.crossLinesBox->isChecked(), model_.FairDraw};
+    const int32_t members = window_.countSpinner()->position();
+    lottery_.Random.SeedRandom();
+    const BuildEvent build{lottery_.Random.RandomSeed, members, window_.crossLinesBox()->isChecked(), lottery_.Model.FairDraw};
     buildLadder(build);
-    model_.History.push_back(build);
-    model_.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
+    lottery_.Model.History.push_back(build);
+    lottery_.Model.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
                                  AsRecorded(columnTexts(Column::Hits, members))};
     reportListChecks(true);
     window_.setDefaultCursor();
@@ -38,13 +44,13 @@ void Commands::buildLadder(const BuildEvent& build)
 {
     window_.showLadderLines(build.Rows);
     window_.clearLadder();
-    window_.random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, window_.grid,
+    lottery_.Random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, lottery_.Grid,
                                                        window_.bitmap());
 
-    window_.messageLine->setCaption(window_.localized(
+    window_.showPrompt(window_.localized(
         QStringLiteral("■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。"),
         QStringLiteral("*- completion -*  Mouse click in \"Hit\"")));
-    model_.LadderBuilt = true;
+    lottery_.Model.LadderBuilt = true;
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
     window_.apply(Step::Build);
 }

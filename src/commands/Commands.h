@@ -1,12 +1,15 @@
 #pragma once
 // What the window's controls do: one slot per command, each in a file of
-// its own in this folder. The constructor runs start-up and connects every
-// control's signal to its slot, through the window's command boundary.
+// its own in this folder. The commands own the lottery's state beside the
+// window; the constructor runs start-up and connects every control's signal
+// to its slot through the command boundary.
 
+#include "window/CommandBoundary.h"
+#include "window/ControlRoles.h"
 #include "drawrecord/DrawRecord.h"
 #include "lists/ListChecks.h"
 #include "lists/ListFile.h"
-#include "window/MainWindow.h"
+#include "commands/Lottery.h"
 #include "files/TextResultFile.h"
 
 #include <QObject>
@@ -14,9 +17,9 @@
 #include <optional>
 #include <vector>
 
-class QCheckBox;
-
 namespace quorvan {
+
+class MainWindow;
 
 class Commands : public QObject {
     Q_OBJECT
@@ -49,8 +52,9 @@ public slots:
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
 
 public:
-    // A "Fair draw" check box on `parent`, which sets the switch and follows it.
-    QCheckBox* makeFairDrawBox(QWidget* parent); // FairDraw.cpp
+    Lottery& lottery() { return lottery_; }
+    // Where every command runs.
+    const CommandBoundary& boundary() const { return boundary_; }
 
 signals:
     // The fair draw switch has changed: every control that shows it follows.
@@ -62,9 +66,9 @@ private:
     void buildMenus();                // Menus.cpp
     // Connects `signal` of `sender` to `slot`, run as one command.
     template <class Sender, class Signal>
-    void bind(Sender* sender, Signal signal, void (Commands::*slot)())
+    void bind(const Sender* sender, Signal signal, void (Commands::*slot)())
     {
-        connect(sender, signal, this, [this, slot] { window_.runCommand([this, slot] { (this->*slot)(); }); });
+        boundary_.Connect(sender, signal, this, [this, slot] { (this->*slot)(); });
     }
 
     // Removes the result column's boxes (`mode` RemoveColumn) or creates an
@@ -102,9 +106,9 @@ private:
     void showDraw(const DrawRecord& record);
 
     MainWindow& window_;
-    WindowModel& model_;
+    Lottery lottery_;
+    CommandBoundary boundary_;
     ListFindings listFindings_;
-    QPushButton* listFindingsButton_ = nullptr; // in the status line while there are findings
 };
 
 } // namespace quorvan

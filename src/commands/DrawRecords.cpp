@@ -4,10 +4,15 @@
 
 #include "Version.h"
 #include "commands/Commands.h"
+#include "window/Controls.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawTexts.h"
 #include "drawrecord/DrawVerification.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "window/Spinner.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -50,38 +55,38 @@ void Commands::onSaveDraw()
 {
     Platform& platform = window_.platform();
     const bool japanese = window_.japanese();
-    if (!model_.LastBuild) {
+    if (!lottery_.Model.LastBuild) {
         platform.ShowInformation(draw_texts::NothingToSave.In(japanese));
         return;
     }
     const auto choice = platform.ChooseFileToSave(
-        DrawFilter(window_), model_.DrawRecordFolder,
+        DrawFilter(window_), lottery_.Model.DrawRecordFolder,
         window_.localized(QStringLiteral("抽選記録.%1"), QStringLiteral("Draw.%1")).arg(DrawRecordSuffix));
     if (!choice)
         return;
     QString path = choice->Path;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + DrawRecordSuffix;
-    model_.DrawRecordFolder = QFileInfo(path).absolutePath();
+    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
     window_.setBusyCursor();
 
-    const BuiltDraw& draw = *model_.LastBuild;
+    const BuiltDraw& draw = *lottery_.Model.LastBuild;
     DrawRecord record{QStringLiteral(QUORVAN_VERSION),
                       TimeWithOffset(platform.LocalNow()),
                       draw,
-                      model_.History,
-                      LadderDigest(window_.grid, draw.Build.Rows),
-                      TraceResults(window_.grid, draw.Members, draw.Hits)};
+                      lottery_.Model.History,
+                      LadderDigest(lottery_.Grid, draw.Build.Rows),
+                      TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
     SaveDrawRecord(path, record, japanese);
 }
 
 void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), model_.LastDrawFile);
+    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.Model.LastDrawFile);
     if (!path)
         return;
-    model_.LastDrawFile = *path;
+    lottery_.Model.LastDrawFile = *path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
     const bool japanese = window_.japanese();
@@ -98,20 +103,20 @@ void Commands::showDraw(const DrawRecord& record)
 {
     const BuiltDraw& draw = record.Draw;
     onReset();
-    window_.crossLinesBox->setChecked(draw.Build.CrossLines);
-    window_.countSpinner->requestPosition(draw.Build.Rows);
+    window_.crossLinesBox()->setChecked(draw.Build.CrossLines);
+    window_.countSpinner()->requestPosition(draw.Build.Rows);
     onSetUp();
     for (int32_t row = 1; row <= draw.Build.Rows; ++row) {
         window_.memberBox(row).setText(draw.Members[row - 1]);
         window_.hitBox(row).setText(draw.Hits[row - 1]);
     }
-    model_.History = record.History;
-    model_.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
-    model_.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
-    window_.showShuffleCount(Column::Members);
-    window_.showShuffleCount(Column::Hits);
+    lottery_.Model.History = record.History;
+    lottery_.Model.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
+    lottery_.Model.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
+    window_.showShuffleCount(Column::Members, lottery_.Model.MemberShuffleCount);
+    window_.showShuffleCount(Column::Hits, lottery_.Model.HitShuffleCount);
     buildLadder(draw.Build);
-    model_.LastBuild = draw;
+    lottery_.Model.LastBuild = draw;
     onHitAll();
 }
 

@@ -1,28 +1,15 @@
-// The fair draw switch, and a check box that shows and sets it.
+// The fair draw switch. The window's check box sets it and follows it.
 
 #include "commands/Commands.h"
-
-#include <QCheckBox>
 
 namespace quorvan {
 
 void Commands::onFairDrawToggled(bool on)
 {
-    if (model_.FairDraw == on)
+    if (lottery_.Model.FairDraw == on)
         return;
-    model_.FairDraw = on;
+    lottery_.Model.FairDraw = on;
     emit fairDrawChanged(on);
-}
-
-QCheckBox* Commands::makeFairDrawBox(QWidget* parent)
-{
-    auto* box = new QCheckBox(window_.localized(QStringLiteral("公平抽選"), QStringLiteral("Fair draw")), parent);
-    box->setObjectName(QStringLiteral("FairDrawBox"));
-    box->setChecked(model_.FairDraw);
-    connect(box, &QCheckBox::toggled, this,
-            [this](bool on) { window_.runCommand([this, on] { onFairDrawToggled(on); }); });
-    connect(this, &Commands::fairDrawChanged, box, &QCheckBox::setChecked);
-    return box;
 }
 
 } // namespace quorvan

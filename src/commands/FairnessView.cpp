@@ -5,6 +5,10 @@
 
 #include "commands/Commands.h"
 #include "window/FairnessDialog.h"
+#include "window/MainWindow.h"
+#include "window/Spinner.h"
+
+#include <QCheckBox>
 
 namespace quorvan {
 
@@ -15,7 +19,7 @@ void Commands::onFairnessView()
         if (open->isVisible())
             view = open;
     if (!view) {
-        view = new FairnessDialog(window_, {window_.countSpinner->position(), window_.crossLinesBox->isChecked()});
+        view = new FairnessDialog(window_, boundary_, {window_.countSpinner()->position(), window_.crossLinesBox()->isChecked()});
         view->show();
     }
     view->raise();

@@ -3,24 +3,26 @@
 // in words. Nothing happens before Build.
 
 #include "commands/Commands.h"
+#include "window/LadderBitmap.h"
+#include "window/MainWindow.h"
 #include "ladder/Tracing.h"
 
 namespace quorvan {
 
 void Commands::onHitClicked(int row)
 {
-    if (!model_.LadderBuilt)
+    if (!lottery_.Model.LadderBuilt)
         return;
     LadderBitmap& bitmap = window_.bitmap();
-    if (model_.LitHit != 0) {
+    if (lottery_.Model.LitHit != 0) {
         bitmap.SetPenColour(ColourBlack);
         bitmap.SetPenWidth(2);
-        TraceFromHit(window_.grid, bitmap, model_.LitHit);
+        TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
     }
-    model_.LitHit = row;
+    lottery_.Model.LitHit = row;
     bitmap.SetPenColour(ColourRed);
     bitmap.SetPenWidth(2);
-    const int32_t member = TraceFromHit(window_.grid, bitmap, row);
+    const int32_t member = TraceFromHit(lottery_.Grid, bitmap, row);
     // Also in words, so the result does not rest on the red alone.
     window_.showTracedHit(row, member);
 }

@@ -1,7 +1,9 @@
 // Loads hits from a file into the hit boxes, as many as the members loaded.
 
 #include "commands/Commands.h"
+#include "window/Controls.h"
 #include "ladder/Geometry.h"
+#include "window/MainWindow.h"
 
 #include <algorithm>
 
@@ -15,15 +17,15 @@ void Commands::onLoadHits()
         return;
     }
     window_.setBusyCursor();
-    const int32_t limit = std::clamp(model_.MembersLoaded.value_or(0), 0, MostMembers);
+    const int32_t limit = std::clamp(lottery_.Model.MembersLoaded.value_or(0), 0, MostMembers);
     const ListRead list = readList(*path, limit);
     for (qsizetype hit = 1; hit <= list.Kept.size(); ++hit)
         window_.hitBox(static_cast<int32_t>(hit)).setText(list.Kept[hit - 1]);
 
-    model_.HitsLoaded = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
+    lottery_.Model.HitsLoaded = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
     // Loading the hits anew is what lets Build run again: the record shows both.
-    model_.History.push_back(LoadEvent{DrawColumn::Hits, *model_.HitsLoaded});
-    window_.showLoadedCounts();
+    lottery_.Model.History.push_back(LoadEvent{DrawColumn::Hits, *lottery_.Model.HitsLoaded});
+    window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.apply(Step::HitsLoaded);
     reportListChecks(false);
     window_.setDefaultCursor();

@@ -2,15 +2,20 @@
 // line after a list is loaded and at Build, and all of them on request.
 
 #include "commands/Commands.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "window/Spinner.h"
+
+#include <QPushButton>
 
 namespace quorvan {
 
 void Commands::reportListChecks(bool beforeBuild)
 {
-    const int32_t rows = window_.countSpinner->position();
+    const int32_t rows = window_.countSpinner()->position();
     listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild);
     window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
-    listFindingsButton_->setVisible(!listFindings_.empty());
+    window_.listFindingsButton()->setVisible(!listFindings_.empty());
 }
 
 void Commands::clearListFindings()
@@ -18,7 +23,7 @@ void Commands::clearListFindings()
     if (!listFindings_.empty())
         window_.showStatus({});
     listFindings_ = {};
-    listFindingsButton_->hide();
+    window_.listFindingsButton()->hide();
 }
 
 void Commands::onShowListFindings()

@@ -3,6 +3,8 @@
 
 #include "commands/Commands.h"
 #include "lists/ListReader.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
 
 namespace quorvan {
 
@@ -13,9 +15,9 @@ const QString ListFilter =
 
 std::optional<QString> Commands::chooseListFile()
 {
-    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, model_.LastListFile);
+    auto chosen = window_.platform().ChooseFileToOpen(ListFilter, lottery_.Model.LastListFile);
     if (chosen)
-        model_.LastListFile = *chosen;
+        lottery_.Model.LastListFile = *chosen;
     return chosen;
 }
 

@@ -2,7 +2,10 @@
 // offers the hit list import. A cancelled dialog resets the window.
 
 #include "commands/Commands.h"
+#include "window/Controls.h"
 #include "ladder/Geometry.h"
+#include "window/MainWindow.h"
+#include "window/Spinner.h"
 
 #include <algorithm>
 
@@ -10,12 +13,11 @@ namespace quorvan {
 
 void Commands::onLoadMembers()
 {
-    model_.RowCount = window_.countSpinner->position();
-    window_.countSpinner->requestPosition(2);
+    lottery_.Model.RowCount = window_.countSpinner()->position();
+    window_.countSpinner()->requestPosition(2);
     onSetUp();
     window_.apply(Step::MemberImportBegins);
-    window_.firstMemberBox->clear();
-    window_.firstHitBox->clear();
+    window_.clearFirstRow();
     window_.repaint();
 
     const auto path = chooseListFile();
@@ -28,17 +30,17 @@ void Commands::onLoadMembers()
     const ListRead list = readList(*path, MostMembers);
     for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
         if (member == 1)
-            window_.firstMemberBox->setText(list.Kept.first());
+            window_.memberBox(1).setText(list.Kept.first());
         else
             window_.createRow(static_cast<int32_t>(member), list.Kept[member - 1]);
     }
 
     const auto count = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
-    window_.countSpinner->requestPosition(count);
-    window_.countDisplay->setCaption(QString::number(count));
-    model_.MembersLoaded = count;
-    model_.History.push_back(LoadEvent{DrawColumn::Members, count});
-    window_.showLoadedCounts();
+    window_.countSpinner()->requestPosition(count);
+    window_.showCount(count);
+    lottery_.Model.MembersLoaded = count;
+    lottery_.Model.History.push_back(LoadEvent{DrawColumn::Members, count});
+    window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.apply(Step::MembersLoaded);
     reportListChecks(false);
     window_.setDefaultCursor();

@@ -4,10 +4,15 @@
 
 #include "Version.h"
 #include "commands/Commands.h"
+#include "window/Controls.h"
+#include "window/MainWindow.h"
 #include "window/MenuEntry.h"
 #include "window/Texts.h"
 
+#include <QCheckBox>
 #include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 
 #include <functional>
 #include <map>
@@ -38,9 +43,9 @@ using Command = void (Commands::*)();
 // Its caption is the control's, unless the row gives one in both languages.
 struct Entry {
     template <class Control>
-    Entry(Menu menu, Control* MainWindow::*role, char mnemonic, QKeySequence shortcut = {},
+    Entry(Menu menu, Control* (MainWindow::*role)() const, char mnemonic, QKeySequence shortcut = {},
           QString japanese = {}, QString english = {})
-        : Where(menu), Source(ControlOf([role](MainWindow& window) { return window.*role; })), Mnemonic(mnemonic),
+        : Where(menu), Source(ControlOf([role](MainWindow& window) { return (window.*role)(); })), Mnemonic(mnemonic),
           Shortcut(shortcut), Japanese(japanese), English(english)
     {
     }

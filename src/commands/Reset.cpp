@@ -2,6 +2,9 @@
 // ladder, from whatever state the window is in.
 
 #include "commands/Commands.h"
+#include "window/LadderBitmap.h"
+#include "window/MainWindow.h"
+#include "window/Spinner.h"
 #include "window/Texts.h"
 #include "ladder/Tracing.h"
 #include "window/WindowDesign.h"
@@ -11,43 +14,42 @@ namespace quorvan {
 void Commands::onReset()
 {
     window_.setBusyCursor();
-    if (model_.ResultColumnShown) {
+    if (lottery_.Model.ResultColumnShown) {
         setResultColumn(RemoveColumn);
-        model_.ResultColumnShown = false;
+        lottery_.Model.ResultColumnShown = false;
     }
     window_.setOuterWidth(DesignedWidth);
 
     // Every row that has boxes is freed by the Set-up that follows.
-    model_.RowCount = window_.countSpinner->position();
-    window_.countSpinner->requestPosition(1);
+    lottery_.Model.RowCount = window_.countSpinner()->position();
+    window_.countSpinner()->requestPosition(1);
     onSetUp();
-    window_.firstMemberBox->clear();
-    window_.firstHitBox->clear();
+    window_.clearFirstRow();
 
     // Two plain lines across the empty ladder.
-    window_.grid.Clear();
+    lottery_.Grid.Clear();
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    const int32_t rows = window_.countSpinner->position();
+    const int32_t rows = window_.countSpinner()->position();
     for (int32_t line = 1; line <= rows; ++line)
-        TraceFromHit(window_.grid, bitmap, line);
+        TraceFromHit(lottery_.Grid, bitmap, line);
     bitmap.SetPenWidth(2);
-    window_.countDisplay->setCaption(QString::number(rows));
+    window_.showCount(rows);
     window_.apply(Step::Reset);
 
-    model_.MembersLoaded.reset();
-    model_.HitsLoaded.reset();
-    window_.showLoadedCounts();
-    window_.messageLine->setCaption(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
-    model_.LadderBuilt = false;
-    model_.LitHit = 0;
+    lottery_.Model.MembersLoaded.reset();
+    lottery_.Model.HitsLoaded.reset();
+    window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
+    window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
+    lottery_.Model.LadderBuilt = false;
+    lottery_.Model.LitHit = 0;
     window_.clearTracedHit();
     clearListFindings();
-    model_.MemberShuffleCount = 0;
-    model_.HitShuffleCount = 0;
-    window_.showShuffleCount(Column::Members);
-    window_.showShuffleCount(Column::Hits);
+    lottery_.Model.MemberShuffleCount = 0;
+    lottery_.Model.HitShuffleCount = 0;
+    window_.showShuffleCount(Column::Members, 0);
+    window_.showShuffleCount(Column::Hits, 0);
     window_.setDefaultCursor();
 }
 

@@ -2,6 +2,10 @@
 // it the member it reaches.
 
 #include "commands/Commands.h"
+#include "window/Controls.h"
+#include "window/LadderBitmap.h"
+#include "window/MainWindow.h"
+#include "window/Spinner.h"
 #include "ladder/Tracing.h"
 
 #include <algorithm>
@@ -21,9 +25,9 @@ void Commands::removeResultBoxes(int32_t rows)
 void Commands::setResultColumn(ResultColumnMode mode)
 {
     if (mode == RemoveColumn) {
-        removeResultBoxes(model_.RowCount);
+        removeResultBoxes(lottery_.Model.RowCount);
     } else {
-        const int32_t rows = window_.countSpinner->position();
+        const int32_t rows = window_.countSpinner()->position();
         for (int32_t row = 1; row <= rows; ++row)
             window_.createResultBox(row);
     }
@@ -34,10 +38,10 @@ void Commands::onHitAll()
 {
     window_.setBusyCursor();
     // A column left by an earlier ［HIT-ALL］ goes first, so each row keeps exactly one box.
-    if (model_.ResultColumnShown)
-        removeResultBoxes(std::max(model_.RowCount, window_.countSpinner->position()));
+    if (lottery_.Model.ResultColumnShown)
+        removeResultBoxes(std::max(lottery_.Model.RowCount, window_.countSpinner()->position()));
     setResultColumn(CreateColumn);
-    model_.ResultColumnShown = true;
+    lottery_.Model.ResultColumnShown = true;
     window_.setOuterWidth(WidthWithResults);
 
     // Every path is drawn in black. Each runs along lines and rungs that Build
@@ -46,12 +50,12 @@ void Commands::onHitAll()
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    if (model_.LitHit != 0)
-        TraceFromHit(window_.grid, bitmap, model_.LitHit);
+    if (lottery_.Model.LitHit != 0)
+        TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
     // The result boxes have the first member box's font already: nothing changes it meanwhile.
-    const int32_t rows = window_.countSpinner->position();
+    const int32_t rows = window_.countSpinner()->position();
     for (int32_t hit = 1; hit <= rows; ++hit) {
-        const int32_t member = EndOfPath(window_.grid, hit);
+        const int32_t member = EndOfPath(lottery_.Grid, hit);
         const QString memberText = window_.memberBox(member).text();
         window_.resultBox(hit).setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
     }
@@ -63,7 +67,7 @@ void Commands::onHitAll()
 QList<ResultPair> Commands::resultPairs() const
 {
     QList<ResultPair> results;
-    const int32_t rows = window_.countSpinner->position();
+    const int32_t rows = window_.countSpinner()->position();
     for (int32_t row = 1; row <= rows; ++row)
         results.append({window_.hitBox(row).text(), window_.resultBox(row).text()});
     return results;

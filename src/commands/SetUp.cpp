@@ -3,7 +3,12 @@
 
 #include "ladder/Checked.h"
 #include "commands/Commands.h"
+#include "window/Controls.h"
 #include "ladder/Geometry.h"
+#include "window/LadderBitmap.h"
+#include "window/LadderImage.h"
+#include "window/MainWindow.h"
+#include "window/Spinner.h"
 
 namespace quorvan {
 
@@ -16,7 +21,7 @@ void DrawPreview(MainWindow& window)
 {
     LadderBitmap& bitmap = window.bitmap();
     bitmap.SetPenColour(ColourBlack);
-    const int32_t width = window.ladderImage->width();
+    const int32_t width = window.ladderImage()->width();
     for (const int32_t y : {RowPitch, CheckedMul(2, RowPitch)}) {
         bitmap.MoveTo(0, y);
         bitmap.LineTo(PreviewStub, y);
@@ -46,35 +51,30 @@ void Commands::onSetUp()
     window_.setBusyCursor();
     window_.repaint();
 
-    window_.showCount(window_.countSpinner->position());
+    window_.showCount(window_.countSpinner()->position());
     window_.showLadderLines(2);
     window_.clearLadder();
     DrawPreview(window_);
 
-    window_.firstMemberBox->clear();
-    window_.firstHitBox->clear();
-    FreeEarlierRows(window_, model_.RowCount);
-    const int32_t rows = window_.countSpinner->position();
+    window_.clearFirstRow();
+    FreeEarlierRows(window_, lottery_.Model.RowCount);
+    const int32_t rows = window_.countSpinner()->position();
     for (int32_t row = 2; row <= rows; ++row)
         window_.createRow(row, {});
 
-    window_.messageLine->setCaption(window_.localized(
+    window_.showPrompt(window_.localized(
         QStringLiteral("■→→Memberと「当たり！？内容」を入力して、下の「Vessapoボタン」押下"),
         QStringLiteral("Member and Hit are input and the Vessapo_button is pushed")));
-    model_.RowCount = window_.countSpinner->position();
+    lottery_.Model.RowCount = window_.countSpinner()->position();
     window_.apply(Step::SetUpEnds);
 
-    // Past the end of the sequence: the command buttons close it in this order.
-    int tabValue = 1001;
-    for (QWidget* button : {window_.setUpButton, window_.buildButton, window_.hitAllButton, window_.saveTextButton,
-                            window_.saveWorkbookButton, window_.resetButton, window_.exitButton})
-        window_.tabs().SetTabValue(button, tabValue++);
+    window_.putCommandButtonsLastInTabs();
 
-    model_.MemberShuffleCount = 0;
-    model_.HitShuffleCount = 0;
+    lottery_.Model.MemberShuffleCount = 0;
+    lottery_.Model.HitShuffleCount = 0;
     // A new lottery's record begins.
-    model_.History.clear();
-    model_.LastBuild.reset();
+    lottery_.Model.History.clear();
+    lottery_.Model.LastBuild.reset();
     clearListFindings();
     window_.setDefaultCursor();
 }

@@ -4,6 +4,10 @@
 
 #include "ladder/Checked.h"
 #include "commands/Commands.h"
+#include "window/Controls.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "window/Spinner.h"
 
 #include <vector>
 
@@ -25,20 +29,20 @@ void Commands::shuffle(Column column)
     window_.apply(members ? Step::MemberShuffleBegins : Step::HitShuffleBegins);
 
     // Row m receives the text of the m-th distinct row drawn.
-    const int32_t rows = window_.countSpinner->position();
-    window_.random.SeedRandom();
-    const uint32_t seed = window_.random.RandomSeed;
+    const int32_t rows = window_.countSpinner()->position();
+    lottery_.Random.SeedRandom();
+    const uint32_t seed = lottery_.Random.RandomSeed;
     std::vector<int32_t> order;
     std::vector<bool> drawn(static_cast<size_t>(rows) + 1, false);
     while (order.size() != static_cast<size_t>(rows)) {
-        const int32_t row = window_.random.RandomBelow(rows) + 1;
+        const int32_t row = lottery_.Random.RandomBelow(rows) + 1;
         if (!drawn[row]) {
             drawn[row] = true;
             order.push_back(row);
         }
     }
     putInOrder(column, order);
-    model_.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
+    lottery_.Model.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
     countShuffle(column);
     window_.apply(members ? Step::MemberShuffleEnds : Step::HitShuffleEnds);
 }
@@ -46,9 +50,9 @@ void Commands::shuffle(Column column)
 void Commands::fairShuffleHits()
 {
     SecureWords secure(window_.platform());
-    const std::vector<int32_t> order = UniformOrder(window_.countSpinner->position(), secure);
+    const std::vector<int32_t> order = UniformOrder(window_.countSpinner()->position(), secure);
     putInOrder(Column::Hits, order);
-    model_.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
+    lottery_.Model.History.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, order});
     countShuffle(Column::Hits);
 }
 
@@ -65,9 +69,9 @@ void Commands::putInOrder(Column column, const std::vector<int32_t>& order)
 
 void Commands::countShuffle(Column column)
 {
-    int32_t& shuffles = column == Column::Members ? model_.MemberShuffleCount : model_.HitShuffleCount;
+    int32_t& shuffles = column == Column::Members ? lottery_.Model.MemberShuffleCount : lottery_.Model.HitShuffleCount;
     shuffles = CheckedAdd(shuffles, 1);
-    window_.showShuffleCount(column);
+    window_.showShuffleCount(column, shuffles);
 }
 
 QStringList Commands::columnTexts(Column column, int32_t rows) const

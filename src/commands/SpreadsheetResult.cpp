@@ -1,7 +1,10 @@
 // Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
-#include "commands/Commands.h"
 #include "workbook/WorkbookSaving.h"
+#include "commands/Commands.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "texts/Words.h"
 
 #include <QFileInfo>
 
@@ -43,11 +46,11 @@ void Commands::onSaveWorkbook()
 {
     Platform& platform = window_.platform();
     const auto choice = platform.ChooseFileToSave(
-        WorkbookFilter(window_), model_.WorkbookResultFolder,
+        WorkbookFilter(window_), lottery_.Model.WorkbookResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!choice)
         return;
-    model_.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
+    lottery_.Model.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
     const QString path = WithEnding(*choice);
     // A name of another kind, a folder or a device is refused before anything is asked or made.
     SavedWorkbookFormat(path);

@@ -3,6 +3,9 @@
 
 #include "commands/Commands.h"
 #include "files/FileSaving.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "texts/Words.h"
 
 #include <QFileInfo>
 
@@ -16,11 +19,11 @@ void Commands::onSaveText()
 {
     Platform& platform = window_.platform();
     const auto choice = platform.ChooseFileToSave(
-        AnyFileFilter, model_.TextResultFolder,
+        AnyFileFilter, lottery_.Model.TextResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
     if (!choice)
         return;
-    model_.TextResultFolder = QFileInfo(choice->Path).absolutePath();
+    lottery_.Model.TextResultFolder = QFileInfo(choice->Path).absolutePath();
     const QDateTime now = platform.LocalNow();
     const QByteArray block =
         TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs());

@@ -2,6 +2,11 @@
 // the user guide.
 
 #include "commands/Commands.h"
+#include "window/Controls.h"
+#include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "window/Spinner.h"
+#include "texts/Words.h"
 
 #include <QDir>
 #include <QUrl>
@@ -12,19 +17,19 @@ namespace quorvan {
 // Opens the font dialog; each Apply in it gives its font to the boxes.
 void Commands::onChooseFont()
 {
-    const auto confirmed = window_.platform().ChooseFont(model_.BoxFont, [this](const ControlFont& font) {
-        model_.BoxFont = font;
-        window_.runCommand([this, &font] { onApplyFont(font); });
+    const auto confirmed = window_.platform().ChooseFont(lottery_.Model.BoxFont, [this](const ControlFont& font) {
+        lottery_.Model.BoxFont = font;
+        boundary_.Run([this, &font] { onApplyFont(font); });
     });
     if (confirmed)
-        model_.BoxFont = *confirmed;
+        lottery_.Model.BoxFont = *confirmed;
 }
 
 // Gives `font` to the member and hit boxes of rows 1 .. the spinner's count
 // that exist; result boxes keep theirs.
 void Commands::onApplyFont(const ControlFont& font)
 {
-    const int32_t rows = window_.countSpinner->position();
+    const int32_t rows = window_.countSpinner()->position();
     for (int32_t row = 1; row <= rows; ++row) {
         for (const Column column : {Column::Members, Column::Hits}) {
             if (EditBox* box = window_.findBox(column, row))

@@ -1,9 +1,12 @@
 #include "window/FairnessDialog.h"
 
+#include "window/CommandBoundary.h"
 #include "ladder/FairnessFigures.h"
 #include "files/FileSaving.h"
 #include "ladder/Geometry.h"
 #include "window/MainWindow.h"
+#include "platform/Platform.h"
+#include "texts/Words.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -32,16 +35,17 @@ QString WithEnding(const QString& chosen, const QString& ending)
 
 } // namespace
 
-FairnessDialog::FairnessDialog(MainWindow& window, const LadderShape& shape) : QDialog(&window), window_(window)
+FairnessDialog::FairnessDialog(MainWindow& window, const CommandBoundary& boundary, const LadderShape& shape)
+    : QDialog(&window), window_(window), boundary_(boundary)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     build(shape);
     poll_.setInterval(PollMilliseconds);
     connect(&poll_, &QTimer::timeout, this, &FairnessDialog::poll);
-    connect(runButton, &QPushButton::clicked, this, [this] { window_.runCommand([this] { run(); }); });
+    boundary_.Connect(runButton, &QPushButton::clicked, this, [this] { run(); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { cancel(); });
-    connect(savePictureButton, &QPushButton::clicked, this, [this] { window_.runCommand([this] { savePicture(); }); });
-    connect(saveMatrixButton, &QPushButton::clicked, this, [this] { window_.runCommand([this] { saveMatrix(); }); });
+    boundary_.Connect(savePictureButton, &QPushButton::clicked, this, [this] { savePicture(); });
+    boundary_.Connect(saveMatrixButton, &QPushButton::clicked, this, [this] { saveMatrix(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     showRunning(false);
 }
@@ -166,7 +170,7 @@ void FairnessDialog::poll()
     progressBar->setValue(simulation_->LaddersDone());
     if (finished) {
         poll_.stop();
-        window_.runCommand([this] { finish(); });
+        boundary_.Run([this] { finish(); });
     }
 }
 

@@ -22,6 +22,7 @@
 
 namespace quorvan {
 
+class CommandBoundary;
 class MainWindow;
 
 class FairnessDialog : public QDialog {
@@ -30,8 +31,9 @@ public:
     // Ladders a run makes.
     static constexpr int32_t Ladders = 20000;
 
-    // Starts with `shape`'s row count and Cross Lines setting.
-    FairnessDialog(MainWindow& window, const LadderShape& shape);
+    // Starts with `shape`'s row count and Cross Lines setting; its commands
+    // run through `boundary`.
+    FairnessDialog(MainWindow& window, const CommandBoundary& boundary, const LadderShape& shape);
     ~FairnessDialog() override;
 
     QSpinBox* rowsBox = nullptr;
@@ -69,6 +71,7 @@ private:
     QString localized(const char* japanese, const char* english);
 
     MainWindow& window_;
+    const CommandBoundary& boundary_;
     std::unique_ptr<FairnessSimulation> simulation_;
     LadderShape runShape_;
     std::optional<FairnessResult> result_;

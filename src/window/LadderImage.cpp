@@ -10,7 +10,7 @@ LadderImage::LadderImage(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-LadderBitmap& LadderImage::Bitmap()
+LadderBitmap& LadderImage::bitmap()
 {
     if (!bitmap_)
         bitmap_ = std::make_unique<LadderBitmap>(width(), height());

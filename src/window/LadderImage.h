@@ -16,7 +16,7 @@ public:
 
     // The bitmap is created on first use, at the image's size at that moment,
     // and kept for the life of the image.
-    LadderBitmap& Bitmap();
+    LadderBitmap& bitmap();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,23 +1,32 @@
 #include "window/MainWindow.h"
 
 #include "Version.h"
-
 #include "ladder/Checked.h"
+#include "window/Controls.h"
 #include "ladder/Geometry.h"
+#include "window/LadderImage.h"
+#include "platform/Platform.h"
 #include "window/ProgramIcon.h"
 #include "window/ScreenFit.h"
+#include "window/Spinner.h"
 #include "window/Texts.h"
 #include "window/WindowDesign.h"
+#include "texts/Words.h"
 
-#include <QGuiApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QVBoxLayout>
+#include <QStatusBar>
 
 #include <algorithm>
-#include <exception>
+#include <cmath>
 #include <stdexcept>
+#include <tuple>
 
 namespace quorvan {
 
@@ -38,6 +47,19 @@ QString BoxName(Column column, int32_t row)
     return QLatin1String(prefix) + QString::number(row);
 }
 
+// Points at 96 dots per inch, to the nearest pixel.
+int PointsToPixels(int points)
+{
+    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+}
+
+void SetPointSize(QWidget* control, int points)
+{
+    QFont font = control->font();
+    font.setPixelSize(PointsToPixels(points));
+    control->setFont(font);
+}
+
 ControlFont FontOf(const DesignedFont& design)
 {
     QFont font(QString::fromUtf8(design.Face));
@@ -46,27 +68,11 @@ ControlFont FontOf(const DesignedFont& design)
     return {font, QColor(design.Colour)};
 }
 
-// The message of the error being handled. The program's own errors come in
-// both languages; any other says in English what went wrong.
-Words CaughtFailure()
-{
-    try {
-        throw;
-    } catch (const UserError& error) {
-        return error.Message();
-    } catch (const std::exception& error) {
-        return Say(MessageId::UnexpectedError).arg(Verbatim(QString::fromUtf8(error.what())));
-    } catch (...) {
-        return Say(MessageId::UnknownError);
-    }
-}
-
 } // namespace
 
-MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platform)
+MainWindow::MainWindow(Platform& platform) : platform_(platform)
 {
-    menuBar_ = new QMenuBar(this);
-    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    menuBar()->setObjectName(QStringLiteral("MenuBar"));
     scroll_ = new QScrollArea(this);
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -78,18 +84,11 @@ MainWindow::MainWindow(Platform& platform) : random(platform), platform_(platfor
     client_->setObjectName(QStringLiteral("ClientArea"));
     client_->setAutoFillBackground(true);
     scroll_->setWidget(client_);
-    statusBar_ = new QStatusBar(this);
-    statusBar_->setObjectName(QStringLiteral("StatusBar"));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->setSizeConstraint(QLayout::SetNoConstraint);
-    layout->setMenuBar(menuBar_);
-    layout->addWidget(scroll_);
-    layout->addWidget(statusBar_);
+    setCentralWidget(scroll_);
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
 
     build();
+    buildStatusControls();
 }
 
 void MainWindow::build()
@@ -101,11 +100,10 @@ void MainWindow::build()
     // The designed area has the designed font; the bars keep the desktop's.
     client_->setFont(FontOf(WindowFont).Font);
     setOuterSize(DesignedWidth, DesignedHeight);
-    model.BoxFont = {FontOf({FontDialogFace, FontDialogPixels}).Font, DesignedPalette().color(QPalette::WindowText)};
 
     controls_.reserve(static_cast<qsizetype>(DesignedControls.size()) + 3 * MostMembers);
     for (const DesignedControl& design : DesignedControls) {
-        QWidget* control = design.Create(*this);
+        QWidget* control = design.Create(roles_);
         control->setParent(client_);
         control->setGeometry(design.Bounds);
         if (design.Font.Face)
@@ -120,22 +118,22 @@ void MainWindow::build()
     }
 
     // What the table does not say.
-    settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
-    guideLink->setPixmap(ProgramIcon().pixmap(guideLink->size()));
-    guideLink->adjustSize();
-    guideLink->setToolTip(localized(texts::GuideJapanese, texts::GuideEnglish));
-    guideLink->setCursor(Qt::PointingHandCursor);
-    countSpinner->setRange(2, MostMembers);
-    countSpinner->requestPosition(2);
-    titleLabel->setAutoFillBackground(true);
-    QPalette title = titleLabel->palette();
+    roles_.settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    roles_.settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    roles_.guideLink->setPixmap(ProgramIcon().pixmap(roles_.guideLink->size()));
+    roles_.guideLink->adjustSize();
+    roles_.guideLink->setToolTip(localized(texts::GuideJapanese, texts::GuideEnglish));
+    roles_.guideLink->setCursor(Qt::PointingHandCursor);
+    roles_.countSpinner->setRange(2, MostMembers);
+    roles_.countSpinner->requestPosition(2);
+    roles_.titleLabel->setAutoFillBackground(true);
+    QPalette title = roles_.titleLabel->palette();
     title.setColor(QPalette::Window, Qt::black);
-    titleLabel->setPalette(title);
-    crossLinesBox->setChecked(true);
-    rows_[static_cast<size_t>(Column::Members)] = {nullptr, firstMemberBox};
-    rows_[static_cast<size_t>(Column::Hits)] = {nullptr, firstHitBox};
-    connect(firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
+    roles_.titleLabel->setPalette(title);
+    roles_.crossLinesBox->setChecked(true);
+    rows_[static_cast<size_t>(Column::Members)] = {nullptr, roles_.firstMemberBox};
+    rows_[static_cast<size_t>(Column::Hits)] = {nullptr, roles_.firstHitBox};
+    connect(roles_.firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
     apply(Step::StartUp);
     nameControls();
 
@@ -156,11 +154,11 @@ void MainWindow::nameControls()
     // Worked out once: ［HIT-ALL］ names 480 boxes at a time.
     boxNames_ = {localized(Say(MessageId::MemberBoxName)), localized(Say(MessageId::HitBoxName)),
                  localized(Say(MessageId::ResultBoxName))};
-    nameBox(firstMemberBox, Column::Members, 1);
-    nameBox(firstHitBox, Column::Hits, 1);
-    countSpinner->setAccessibleName(localized(Say(MessageId::CountSpinnerName)));
-    ladderImage->setAccessibleName(localized(Say(MessageId::LadderName)));
-    guideLink->setAccessibleName(localized(Say(MessageId::GuideLinkName)));
+    nameBox(roles_.firstMemberBox, Column::Members, 1);
+    nameBox(roles_.firstHitBox, Column::Hits, 1);
+    roles_.countSpinner->setAccessibleName(localized(Say(MessageId::CountSpinnerName)));
+    roles_.ladderImage->setAccessibleName(localized(Say(MessageId::LadderName)));
+    roles_.guideLink->setAccessibleName(localized(Say(MessageId::GuideLinkName)));
 }
 
 void MainWindow::nameBox(EditBox* box, Column column, int32_t row)
@@ -228,25 +226,31 @@ EditBox* MainWindow::createBox(Column column, int32_t row, const ControlFont& fo
 
 void MainWindow::createRow(int32_t row, const QString& memberText)
 {
-    const ControlFont font = ControlFontOf(firstMemberBox);
+    const ControlFont font = ControlFontOf(roles_.firstMemberBox);
     freeBox(Column::Members, row);
-    EditBox* member = createBox(Column::Members, row, font, firstMemberBox->y(), firstMemberBox->x(),
-                                firstMemberBox->width());
+    EditBox* member = createBox(Column::Members, row, font, roles_.firstMemberBox->y(), roles_.firstMemberBox->x(),
+                                roles_.firstMemberBox->width());
     tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
     member->setText(memberText);
     member->show();
 
     freeBox(Column::Hits, row);
-    EditBox* hit = createBox(Column::Hits, row, font, firstHitBox->y(), firstHitBox->x(), firstHitBox->width());
+    EditBox* hit = createBox(Column::Hits, row, font, roles_.firstHitBox->y(), roles_.firstHitBox->x(), roles_.firstHitBox->width());
     tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
     connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
     hit->show();
 }
 
+void MainWindow::clearFirstRow()
+{
+    roles_.firstMemberBox->clear();
+    roles_.firstHitBox->clear();
+}
+
 EditBox& MainWindow::createResultBox(int32_t row)
 {
     EditBox* result =
-        createBox(Column::Results, row, ControlFontOf(firstMemberBox), firstHitBox->y(), ResultLeft, ResultWidth);
+        createBox(Column::Results, row, ControlFontOf(roles_.firstMemberBox), roles_.firstHitBox->y(), ResultLeft, ResultWidth);
     result->show();
     return *result;
 }
@@ -263,53 +267,96 @@ void MainWindow::apply(Step step)
 QWidget* MainWindow::switched(Switched control) const
 {
     const std::array<QWidget*, SwitchedCount> controls = {
-        countSpinner,         setUpButton,       loadMembersButton, crossLinesBox,
-        buildButton,          shuffleMembersButton, shuffleHitsButton, loadHitsButton,
-        hitAllButton,         saveTextButton,    saveWorkbookButton,
+        roles_.countSpinner,         roles_.setUpButton,       roles_.loadMembersButton, roles_.crossLinesBox,
+        roles_.buildButton,          roles_.shuffleMembersButton, roles_.shuffleHitsButton, roles_.loadHitsButton,
+        roles_.hitAllButton,         roles_.saveTextButton,    roles_.saveWorkbookButton,
     };
     return controls[static_cast<size_t>(control)];
 }
 
 void MainWindow::showStatus(const QString& text)
 {
-    statusBar_->showMessage(text);
+    statusBar()->showMessage(text);
+}
+
+void MainWindow::putCommandButtonsLastInTabs()
+{
+    int tabValue = 1001;
+    for (QWidget* button : {roles_.setUpButton, roles_.buildButton, roles_.hitAllButton, roles_.saveTextButton,
+                            roles_.saveWorkbookButton, roles_.resetButton, roles_.exitButton})
+        tabs_.SetTabValue(button, tabValue++);
 }
 
 void MainWindow::showCount(int32_t count)
 {
-    countDisplay->setCaption(QString::number(count));
-    countDisplay->repaint();
+    roles_.countDisplay->setCaption(QString::number(count));
+    roles_.countDisplay->repaint();
 }
 
-void MainWindow::showLoadedCounts()
+void MainWindow::showLoadedCounts(std::optional<int32_t> members, std::optional<int32_t> hits)
 {
     const auto text = [](const std::optional<int32_t>& count) {
         return count ? QString::number(*count) : QString();
     };
-    membersLoadedLabel->setCaption(text(model.MembersLoaded));
-    hitsLoadedLabel->setCaption(text(model.HitsLoaded));
+    roles_.membersLoadedLabel->setCaption(text(members));
+    roles_.hitsLoadedLabel->setCaption(text(hits));
 }
 
-void MainWindow::showShuffleCount(Column column)
+void MainWindow::showShuffleCount(Column column, int32_t shuffles)
 {
     const bool members = column == Column::Members;
-    const int32_t shuffles = members ? model.MemberShuffleCount : model.HitShuffleCount;
     const QString caption = localized(texts::ShuffleJapanese, texts::ShuffleEnglish);
-    (members ? shuffleMembersButton : shuffleHitsButton)
+    (members ? roles_.shuffleMembersButton : roles_.shuffleHitsButton)
         ->setText(shuffles == 0 ? caption : QStringLiteral("%1(%2)").arg(caption).arg(shuffles));
 }
 
-void MainWindow::addStatusControl(QWidget* control)
+void MainWindow::showPrompt(const QString& text)
 {
-    // Reached from the keyboard through its menu entry: the tab sequence
-    // stays the designed one.
-    control->setFocusPolicy(Qt::NoFocus);
-    statusBar_->addPermanentWidget(control);
+    roles_.messageLine->setCaption(text);
+}
+
+void MainWindow::useEnglishCaptions()
+{
+    SetPointSize(roles_.titleLabel, 14);
+    const std::tuple<QWidget*, QString, int> captions[] = {
+        {roles_.settingLabel, QStringLiteral("Setting"), 9},
+        {roles_.setUpButton, QStringLiteral("Execution"), 9},
+        {roles_.buildButton, QStringLiteral("*- Vessapo -*"), 12},
+        {roles_.loadMembersButton, QStringLiteral("File"), 9},
+        {roles_.loadHitsButton, QStringLiteral("File"), 9},
+        {roles_.shuffleMembersButton, texts::ShuffleEnglish, 9},
+        {roles_.shuffleHitsButton, texts::ShuffleEnglish, 9},
+        {roles_.outputHeading, QStringLiteral("Result output"), 9},
+    };
+    for (const auto& [control, caption, points] : captions) {
+        SetControlText(control, caption);
+        SetPointSize(control, points);
+    }
+}
+
+ControlFont MainWindow::fontDialogStart() const
+{
+    return {FontOf({FontDialogFace, FontDialogPixels}).Font, DesignedPalette().color(QPalette::WindowText)};
+}
+
+void MainWindow::buildStatusControls()
+{
+    fairDrawBox_ = new QCheckBox(localized(QStringLiteral("公平抽選"), QStringLiteral("Fair draw")));
+    fairDrawBox_->setObjectName(QStringLiteral("FairDrawBox"));
+    listFindingsButton_ = new QPushButton(localized(QStringLiteral("確認結果…"), QStringLiteral("Findings…")));
+    listFindingsButton_->setObjectName(QStringLiteral("ListFindingsButton"));
+    for (QWidget* control : {static_cast<QWidget*>(fairDrawBox_), static_cast<QWidget*>(listFindingsButton_)}) {
+        // Reached from the keyboard through its menu entry: the tab sequence
+        // stays the designed one.
+        control->setFocusPolicy(Qt::NoFocus);
+        statusBar()->addPermanentWidget(control);
+    }
+    listFindingsButton_->hide();
 }
 
 QString MainWindow::statusText() const
 {
-    return statusBar_->currentMessage();
+    return statusBar()->currentMessage();
 }
 
 void MainWindow::showTracedHit(int32_t row, int32_t member)
@@ -334,6 +381,11 @@ void MainWindow::clearTracedHit()
     showStatus({});
 }
 
+LadderBitmap& MainWindow::bitmap()
+{
+    return roles_.ladderImage->bitmap();
+}
+
 void MainWindow::clearLadder()
 {
     LadderBitmap& ladder = bitmap();
@@ -342,7 +394,7 @@ void MainWindow::clearLadder()
 
 void MainWindow::showLadderLines(int32_t lines)
 {
-    ladderImage->resize(ladderImage->width(), CheckedMul(CheckedAdd(lines, 1), RowPitch));
+    roles_.ladderImage->resize(roles_.ladderImage->width(), CheckedMul(CheckedAdd(lines, 1), RowPitch));
 }
 
 bool MainWindow::japanese()
@@ -366,8 +418,8 @@ void MainWindow::setDefaultCursor() { platform_.SetMouseCursor(MouseCursor::Defa
 int MainWindow::barsHeight(int width) const
 {
     // As the layout gives them their heights.
-    const int menus = menuBar_->heightForWidth(width);
-    return (menus < 0 ? menuBar_->sizeHint().height() : menus) + statusBar_->sizeHint().height();
+    const int menus = menuBar()->heightForWidth(width);
+    return (menus < 0 ? menuBar()->sizeHint().height() : menus) + statusBar()->sizeHint().height();
 }
 
 QSize MainWindow::outerSize() const
@@ -399,9 +451,18 @@ void MainWindow::setOuterWidth(int width)
     setOuterSize(width, outerSize().height());
 }
 
+bool MainWindow::event(QEvent* event)
+{
+    // The status line keeps its news while the pointer passes over menu
+    // entries: their status tips, all empty, would clear it.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
 void MainWindow::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    QMainWindow::showEvent(event);
     if (shown_ || event->spontaneous())
         return;
     shown_ = true;
@@ -421,7 +482,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
-    QWidget::resizeEvent(event);
+    QMainWindow::resizeEvent(event);
     refreshScrollExtent();
 }
 
@@ -443,30 +504,12 @@ void MainWindow::refreshScrollExtent()
     client_->resize(content.expandedTo(room));
 }
 
-void MainWindow::runCommand(const std::function<void()>& command)
-{
-    std::optional<Words> failure;
-    try {
-        command();
-    } catch (...) {
-        failure = CaughtFailure();
-    }
-    try {
-        finishCommand();
-    } catch (...) {
-        if (!failure)
-            failure = CaughtFailure();
-    }
-    if (failure)
-        platform_.ShowErrorMessage(localized(*failure));
-}
-
-void MainWindow::finishCommand()
+void MainWindow::afterCommand()
 {
     setDefaultCursor();
     tabs_.Apply();
     refreshScrollExtent();
-    ladderImage->update();
+    roles_.ladderImage->update();
 }
 
 } // namespace quorvan

@@ -1,81 +1,74 @@
 #pragma once
-// The main window: its controls as designed, the boxes of the rows, the
-// ladder image, the tab sequence, the lottery's state, and the one place
-// where commands run. The commands (src/commands) change the state and ask
-// the window to show it.
+// The main window: a QMainWindow whose central widget is the designed area,
+// scrolled, with the menu bar above it and the status line below. It holds
+// the controls as designed, the boxes of the rows, the ladder image and the
+// tab sequence, and shows what the commands (src/commands) ask of it; the
+// lottery's state lives beside it, with the commands.
 
+#include "window/ControlRoles.h"
 #include "window/ControlStates.h"
-#include "window/Controls.h"
-#include "window/LadderImage.h"
-#include "ladder/Ladder.h"
-#include "platform/Platform.h"
-#include "ladder/RandomGenerator.h"
-#include "window/Spinner.h"
 #include "window/TabSequence.h"
-#include "window/WindowModel.h"
-#include "texts/Words.h"
 
-#include <QCheckBox>
-#include <QFrame>
 #include <QHash>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QStatusBar>
-#include <QWidget>
+#include <QList>
+#include <QMainWindow>
+#include <QString>
 
 #include <array>
-#include <functional>
+#include <cstdint>
+#include <optional>
+
+class QScrollArea;
 
 namespace quorvan {
 
-// The three columns of row boxes.
-enum class Column { Members, Hits, Results };
+class LadderBitmap;
+class Platform;
+struct ControlFont;
+struct Words;
 
-class MainWindow : public QWidget {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Platform& platform);
 
     Platform& platform() { return platform_; }
 
-    // The lottery's state and its ladder, which the commands change.
-    WindowModel model;
-    Ladder grid;
-    RandomGenerator random;
-
     // The designed controls, by role (WindowDesign.cpp names and places them).
-    LadderImage* ladderImage = nullptr;
-    QFrame* settingsFrame = nullptr;
-    Picture* guideLink = nullptr;
-    StaticText* outputHeading = nullptr;
-    StaticText* membersLoadedLabel = nullptr;
-    StaticText* hitsLoadedLabel = nullptr;
-    Spinner* countSpinner = nullptr;
-    QPushButton* setUpButton = nullptr;
-    StaticText* countDisplay = nullptr;
-    StaticText* settingLabel = nullptr;
-    StaticText* titleLabel = nullptr;
-    StaticText* messageLine = nullptr;
-    EditBox* firstMemberBox = nullptr;
-    EditBox* firstHitBox = nullptr;
-    QPushButton* buildButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    StaticText* memberHeading = nullptr;
-    StaticText* hitHeading = nullptr;
-    QPushButton* exitButton = nullptr;
-    QCheckBox* crossLinesBox = nullptr;
-    QPushButton* hitAllButton = nullptr;
-    QPushButton* saveTextButton = nullptr;
-    QPushButton* loadMembersButton = nullptr;
-    QPushButton* shuffleMembersButton = nullptr;
-    QPushButton* shuffleHitsButton = nullptr;
-    QPushButton* loadHitsButton = nullptr;
-    QPushButton* saveWorkbookButton = nullptr;
-    QPushButton* clipboardButton = nullptr;
-    QPushButton* fontButton = nullptr;
-    // Beside the designed controls, in the status line: the fair draw switch.
-    QCheckBox* fairDrawBox = nullptr;
+    LadderImage* ladderImage() const { return roles_.ladderImage; }
+    QFrame* settingsFrame() const { return roles_.settingsFrame; }
+    Picture* guideLink() const { return roles_.guideLink; }
+    StaticText* outputHeading() const { return roles_.outputHeading; }
+    StaticText* membersLoadedLabel() const { return roles_.membersLoadedLabel; }
+    StaticText* hitsLoadedLabel() const { return roles_.hitsLoadedLabel; }
+    Spinner* countSpinner() const { return roles_.countSpinner; }
+    QPushButton* setUpButton() const { return roles_.setUpButton; }
+    StaticText* countDisplay() const { return roles_.countDisplay; }
+    StaticText* settingLabel() const { return roles_.settingLabel; }
+    StaticText* titleLabel() const { return roles_.titleLabel; }
+    StaticText* messageLine() const { return roles_.messageLine; }
+    EditBox* firstMemberBox() const { return roles_.firstMemberBox; }
+    EditBox* firstHitBox() const { return roles_.firstHitBox; }
+    QPushButton* buildButton() const { return roles_.buildButton; }
+    QPushButton* resetButton() const { return roles_.resetButton; }
+    StaticText* memberHeading() const { return roles_.memberHeading; }
+    StaticText* hitHeading() const { return roles_.hitHeading; }
+    QPushButton* exitButton() const { return roles_.exitButton; }
+    QCheckBox* crossLinesBox() const { return roles_.crossLinesBox; }
+    QPushButton* hitAllButton() const { return roles_.hitAllButton; }
+    QPushButton* saveTextButton() const { return roles_.saveTextButton; }
+    QPushButton* loadMembersButton() const { return roles_.loadMembersButton; }
+    QPushButton* shuffleMembersButton() const { return roles_.shuffleMembersButton; }
+    QPushButton* shuffleHitsButton() const { return roles_.shuffleHitsButton; }
+    QPushButton* loadHitsButton() const { return roles_.loadHitsButton; }
+    QPushButton* saveWorkbookButton() const { return roles_.saveWorkbookButton; }
+    QPushButton* clipboardButton() const { return roles_.clipboardButton; }
+    QPushButton* fontButton() const { return roles_.fontButton; }
+    // Beside the designed controls, in the status line: the fair draw switch,
+    // and the button that tells every finding of the last list check, shown
+    // while there are findings.
+    QCheckBox* fairDrawBox() const { return fairDrawBox_; }
+    QPushButton* listFindingsButton() const { return listFindingsButton_; }
 
     // The row boxes. Row 1's member and hit boxes are the designed first
     // boxes; the commands create and free the others.
@@ -93,25 +86,35 @@ public:
     EditBox& createResultBox(int32_t row);
     // Frees the box of `row`; where there is none, nothing happens.
     void freeBox(Column column, int32_t row);
+    // Empties row 1's member and hit boxes.
+    void clearFirstRow();
 
     // A control by its designed or given name, ignoring case; nullptr where none.
     QWidget* findControl(const QString& name) const;
     // The scrolled content, parent of every control.
     QWidget* client() const { return client_; }
-    // Above the scrolled content, the menus; below it, a line of status:
-    // news for the user, kept until the next.
-    QMenuBar* menuBar() const { return menuBar_; }
+    // The status line: news for the user, kept until the next.
     void showStatus(const QString& text);
-    // A control kept at the right of the status line.
-    void addStatusControl(QWidget* control);
     TabSequence& tabs() { return tabs_; }
+    // Past the end of the tab sequence: the command buttons close it.
+    void putCommandButtonsLastInTabs();
 
     // What the window shows of the state.
     void apply(Step step);             // the step's row of the control-state table
     QWidget* switched(Switched control) const;
     void showCount(int32_t count);     // in the count display, painted at once
-    void showLoadedCounts();           // beside the headings, from the model
-    void showShuffleCount(Column column); // in the column's shuffle button, from the model
+    // Beside the headings: the members and hits the last imports placed, blank for none.
+    void showLoadedCounts(std::optional<int32_t> members, std::optional<int32_t> hits);
+    // In the column's shuffle button: how often it was shuffled.
+    void showShuffleCount(Column column, int32_t shuffles);
+    // The prompt above the ladder, which tells the user what to do next.
+    void showPrompt(const QString& text);
+    // The designed captions are Japanese: in any other language the headings
+    // and buttons take their English captions and sizes.
+    void useEnglishCaptions();
+    // The font the font dialog offers first: the designed one, in the
+    // desktop's window-text colour.
+    ControlFont fontDialogStart() const;
 
     // The status line's text, as showStatus left it.
     QString statusText() const;
@@ -123,7 +126,7 @@ public:
 
     // The ladder image: its bitmap, painted white by clearLadder, and the
     // number of lines shown (the image is a pitch taller).
-    LadderBitmap& bitmap() { return ladderImage->Bitmap(); }
+    LadderBitmap& bitmap();
     void clearLadder();
     void showLadderLines(int32_t lines);
 
@@ -143,25 +146,27 @@ public:
     void setOuterSize(int width, int height);
     void setOuterWidth(int width);
 
-    // Runs one command to its end. An error it raises is shown in a message
-    // box and the window goes on; the cursor is the default afterwards either way.
-    void runCommand(const std::function<void()>& command);
+    // What the window does after every command, whether it ended well or
+    // not: the default cursor, the tab sequence handed to Qt, the scrolled
+    // extent and the ladder image brought up to date.
+    void afterCommand();
 
 signals:
     // A click on the hit box of `row`.
     void hitBoxClicked(int row);
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void build();
+    void buildStatusControls();
     // Places a control made at run time, names it and registers it for lookup;
     // a windowed control also joins the end of the tab sequence.
     void addControl(QWidget* control, const QString& name, bool windowed);
     EditBox* createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width);
-    void finishCommand();
     void nameControls();
     void nameBox(EditBox* box, Column column, int32_t row);
     void refreshScrollExtent();
@@ -171,10 +176,11 @@ private:
     void placeFrame(QRect frame);
 
     Platform& platform_;
-    QMenuBar* menuBar_ = nullptr;
+    ControlRoles roles_;
+    QCheckBox* fairDrawBox_ = nullptr;
+    QPushButton* listFindingsButton_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
-    QStatusBar* statusBar_ = nullptr;
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     std::array<QString, 3> boxNames_; // "Member %1", "Hit %1", "Result %1" in the user's language

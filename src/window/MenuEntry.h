@@ -1,5 +1,15 @@
 #pragma once
 // Menu entries that stand for controls of the window.
+//
+// The designed controls stay primary and each entry follows its control: a
+// click on the entry clicks the control, the entry's enabled state follows the
+// control's through an event filter on QEvent::EnabledChange (a widget has no
+// signal for it), and a check box's entry follows its toggled signal. Not a
+// QAction shared by button and menu: the designed controls are QPushButtons
+// and a QCheckBox with their own fonts, places and tab values, and Qt binds an
+// action only to a QToolButton (setDefaultAction), so sharing one would take
+// hand-written syncing both ways; and the control-state table, the tests, the
+// screen reader and the keyboard all work on the controls themselves.
 
 #include <QKeySequence>
 #include <QString>

@@ -1,7 +1,14 @@
 #include "window/WindowDesign.h"
 
+#include "window/ControlRoles.h"
+#include "window/Controls.h"
 #include "ladder/Geometry.h"
-#include "window/MainWindow.h"
+#include "window/LadderImage.h"
+#include "window/Spinner.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
 
 namespace quorvan {
 
@@ -22,7 +29,7 @@ constexpr bool Bold = true;
 constexpr bool Regular = false;
 constexpr int Graphic = -1;
 
-using W = MainWindow;
+using W = ControlRoles;
 
 } // namespace
 

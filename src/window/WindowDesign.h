@@ -14,7 +14,7 @@ class QWidget;
 
 namespace quorvan {
 
-class MainWindow;
+struct ControlRoles;
 
 // A designed font: face, character height in pixels, colour and weight.
 // A control without a face keeps its parent's font.
@@ -36,14 +36,14 @@ constexpr const char* FontDialogFace = "Terminal";
 constexpr int FontDialogPixels = 13;
 
 struct DesignedControl {
-    // `role` is the window's member that holds the control; its type is the control's kind.
+    // `role` is the window's role that holds the control; its type is the control's kind.
     template <class Control>
-    DesignedControl(Control* MainWindow::*role, const char* name, QRect bounds, const char* text,
+    DesignedControl(Control* ControlRoles::*role, const char* name, QRect bounds, const char* text,
                     DesignedFont font, int tab)
         : Name(name), Bounds(bounds), Text(text), Font(font), Tab(tab),
-          Create([role](MainWindow& window) {
+          Create([role](ControlRoles& roles) {
               auto* control = new Control;
-              window.*role = control;
+              roles.*role = control;
               return control;
           })
     {
@@ -54,7 +54,7 @@ struct DesignedControl {
     const char* Text;  // nullptr for a control without text
     DesignedFont Font;
     int Tab;           // place in the tab sequence; -1 for a graphic control, which has none
-    std::function<QWidget*(MainWindow&)> Create;
+    std::function<QWidget*(ControlRoles&)> Create;
 
     bool Graphic() const { return Tab < 0; }
 };

@@ -39,15 +39,15 @@ long MemoryToLoad(WindowFixture& window, const QString& path)
 {
     const long before = StartPeakRss();
     window.platform.OpenAnswers.append(path);
-    window.Click(window->loadMembersButton);
+    window.Click(window->loadMembersButton());
     return PeakRssMegabytes() - before;
 }
 
 // After a failed command the window takes the next one: Reset, then Set-up.
 void VerifyStillUsable(WindowFixture& window)
 {
-    window.Click(window->resetButton);
-    window.Click(window->setUpButton);
+    window.Click(window->resetButton());
+    window.Click(window->setUpButton());
     QVERIFY(window->findControl("edit1_2"));
     QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 }
@@ -55,13 +55,13 @@ void VerifyStillUsable(WindowFixture& window)
 // The command that writes a result file: "Text" or "Excel".
 QPushButton* SaveButton(WindowFixture& window, const QString& file)
 {
-    return file == QLatin1String("Text") ? window->saveTextButton : window->saveWorkbookButton;
+    return file == QLatin1String("Text") ? window->saveTextButton() : window->saveWorkbookButton();
 }
 
 // The member import of `path` ends with one message naming the file and `reason`.
 void ExpectImportRefused(WindowFixture& window, const QString& path, const QString& reason)
 {
-    window.Load(window->loadMembersButton, path);
+    window.Load(window->loadMembersButton(), path);
     QCOMPARE(window.platform.Errors.size(), 1);
     const QString message = window.platform.Errors.first();
     QVERIFY2(message.contains(path) && message.contains(reason), qPrintable(message));
@@ -209,9 +209,9 @@ private slots:
         const QString path = folder.filePath("long.txt");
         WriteSparseFile(path, ReadTestFile(TestData("lines-600.txt")), MostListFileBytes + 1);
         WindowFixture window;
-        window.Load(window->loadMembersButton, path);
+        window.Load(window->loadMembersButton(), path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window->countDisplay->text(), QStringLiteral("480"));
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("480"));
         QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
     }
 
@@ -236,7 +236,7 @@ private slots:
 
         WindowFixture window;
         ExpectImportRefused(window, path, "ermission");
-        QCOMPARE(window->firstMemberBox->text(), QString());
+        QCOMPARE(window->firstMemberBox()->text(), QString());
         VerifyStillUsable(window);
     }
 
@@ -284,7 +284,7 @@ private slots:
         WindowFixture window;
         const long memory = MemoryToLoad(window, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window->countDisplay->text(), QStringLiteral("480"));
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("480"));
         QVERIFY2(memory < 100, qPrintable(QString::number(memory)));
     }
 
@@ -296,7 +296,7 @@ private slots:
         WindowFixture window;
         const long memory = MemoryToLoad(window, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window->firstMemberBox->text().size(), 32767);
+        QCOMPARE(window->firstMemberBox()->text().size(), 32767);
         QCOMPARE(window.Box("edit1_2")->text(), QStringLiteral("Bob"));
         QVERIFY2(memory < 100, qPrintable(QString::number(memory)));
     }
@@ -359,7 +359,7 @@ private slots:
         window.Click(SaveButton(window, file));
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
-        QVERIFY(window->saveTextButton->isEnabled() && window->saveWorkbookButton->isEnabled());
+        QVERIFY(window->saveTextButton()->isEnabled() && window->saveWorkbookButton()->isEnabled());
         VerifyStillUsable(window);
     }
 };

@@ -24,17 +24,17 @@ private slots:
         WindowFixture window(locale, 0);
         MainWindow& form = *window;
         window.SetUp(3);
-        window.Click(form.buildButton);
+        window.Click(form.buildButton());
 
-        QCOMPARE(form.ladderImage->height(), 80);
-        QCOMPARE(form.messageLine->text(), message);
-        QVERIFY(form.model.LadderBuilt);
+        QCOMPARE(form.ladderImage()->height(), 80);
+        QCOMPARE(form.messageLine()->text(), message);
+        QVERIFY(window.lottery().Model.LadderBuilt);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 
         // The seed-0 ladder: rungs at columns 2, 9, 37 below line 1.
-        QCOMPARE(form.grid.Cell(1, 2), RungDown);
-        QCOMPARE(form.grid.Cell(2, 37), RungUp);
-        QCOMPARE(form.grid.Cell(2, 29), RungDown);
+        QCOMPARE(window.lottery().Grid.Cell(1, 2), RungDown);
+        QCOMPARE(window.lottery().Grid.Cell(2, 37), RungUp);
+        QCOMPARE(window.lottery().Grid.Cell(2, 29), RungDown);
         const QImage& image = form.bitmap().Image();
         for (const int y : {20, 40, 60})
             QCOMPARE(image.pixel(220, y), Black);
@@ -48,20 +48,20 @@ private slots:
     {
         WindowFixture window(1033, 8);
         MainWindow& form = *window;
-        form.crossLinesBox->setChecked(false);
+        form.crossLinesBox()->setChecked(false);
         window.SetUp(3);
-        window.Click(form.buildButton);
-        QCOMPARE(form.grid.Cell(2, 25), RungUp);
-        QCOMPARE(form.grid.Cell(3, 25), RungNone);
+        window.Click(form.buildButton());
+        QCOMPARE(window.lottery().Grid.Cell(2, 25), RungUp);
+        QCOMPARE(window.lottery().Grid.Cell(3, 25), RungNone);
     }
 
     void penIsBlackAfterRed()
     {
         WindowFixture window;
         MainWindow& form = *window;
-        window.Click(form.setUpButton);
+        window.Click(form.setUpButton());
         form.bitmap().SetPenColour(ColourRed);
-        window.Click(form.buildButton);
+        window.Click(form.buildButton());
         QCOMPARE(form.bitmap().PenColour(), ColourBlack);
         QCOMPARE(form.bitmap().PenWidth(), 2);
         QCOMPARE(form.bitmap().Image().pixel(300, 20), Black);
@@ -72,15 +72,15 @@ private slots:
         WindowFixture window;
         MainWindow& form = *window;
         window.SetUp(480);
-        window.Click(form.buildButton);
+        window.Click(form.buildButton());
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(form.ladderImage->height(), 9620);
+        QCOMPARE(form.ladderImage()->height(), 9620);
         QCOMPARE(form.bitmap().Height(), 10620);
         QCOMPARE(form.bitmap().Image().pixel(200, 9600), Black);
         QCOMPARE(form.bitmap().Image().pixel(200, 9625), White);
         bool deepest = false;
         for (int column = 1; column <= 42; ++column)
-            deepest |= form.grid.Cell(480, column) == RungUp;
+            deepest |= window.lottery().Grid.Cell(480, column) == RungUp;
         QVERIFY(deepest);
         QVERIFY(form.client()->height() >= 102 + 9620);
     }

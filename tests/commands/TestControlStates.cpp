@@ -18,11 +18,11 @@ void Play(WindowFixture& window, const QString& step, const QString& folder)
 {
     MainWindow& form = *window;
     const std::pair<const char*, QPushButton*> buttons[] = {
-        {"SetUp", form.setUpButton},         {"Build", form.buildButton},
-        {"HitAll", form.hitAllButton},       {"Reset", form.resetButton},
-        {"ShuffleMembers", form.shuffleMembersButton}, {"ShuffleHits", form.shuffleHitsButton},
-        {"SaveText", form.saveTextButton},   {"SaveWorkbook", form.saveWorkbookButton},
-        {"LoadMembers", form.loadMembersButton}, {"LoadHits", form.loadHitsButton},
+        {"SetUp", form.setUpButton()},         {"Build", form.buildButton()},
+        {"HitAll", form.hitAllButton()},       {"Reset", form.resetButton()},
+        {"ShuffleMembers", form.shuffleMembersButton()}, {"ShuffleHits", form.shuffleHitsButton()},
+        {"SaveText", form.saveTextButton()},   {"SaveWorkbook", form.saveWorkbookButton()},
+        {"LoadMembers", form.loadMembersButton()}, {"LoadHits", form.loadHitsButton()},
     };
     QString role = step;
     if (role.endsWith('!') || role.endsWith('?'))
@@ -88,10 +88,10 @@ private slots:
         for (int control = 0; control < SwitchedCount; ++control)
             QVERIFY2(window->switched(static_cast<Switched>(control))->isEnabled() == enabled.contains(Switches[control]),
                      Switches[control]);
-        for (QWidget* always : std::initializer_list<QWidget*>{window->resetButton, window->exitButton,
-                                                               window->clipboardButton, window->fontButton,
-                                                               window->guideLink, window->firstMemberBox,
-                                                               window->firstHitBox})
+        for (QWidget* always : std::initializer_list<QWidget*>{window->resetButton(), window->exitButton(),
+                                                               window->clipboardButton(), window->fontButton(),
+                                                               window->guideLink(), window->firstMemberBox(),
+                                                               window->firstHitBox()})
             QVERIFY2(always->isEnabled(), qPrintable(always->objectName()));
     }
 };

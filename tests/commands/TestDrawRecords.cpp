@@ -16,7 +16,7 @@ namespace {
 
 void Run(WindowFixture& window, void (Commands::*slot)())
 {
-    window->runCommand([&] { (window.commands.get()->*slot)(); });
+    window.commands->boundary().Run([&] { (window.commands.get()->*slot)(); });
 }
 
 void SaveDraw(WindowFixture& window, const QString& path)
@@ -72,7 +72,7 @@ struct Shown {
 Shown WhatIsShown(WindowFixture& window, int rows)
 {
     return {window.Column("edit1_", rows), window.Column("edit2_", rows), window.Column("edit3_", rows),
-            LadderDigest(window->grid, rows)};
+            LadderDigest(window.lottery().Grid, rows)};
 }
 
 } // namespace
@@ -92,25 +92,25 @@ private slots:
     {
         QFETCH(bool, fair);
         WindowFixture window(1033, 0);
-        QCheckBox* fairBox = window.commands->makeFairDrawBox(window->client());
+        QCheckBox* fairBox = window->fairDrawBox();
         QVERIFY(!fairBox->isChecked());
         if (fair)
             fairBox->click();
-        QCOMPARE(window->model.FairDraw, fair);
+        QCOMPARE(window.lottery().Model.FairDraw, fair);
         window.SetUp(6);
         const QStringList hits = Names("H", 6);
         window.Fill("edit2_", hits);
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
 
         // Either way the ladder is the one the clock's seed gives.
-        QCOMPARE(window->grid.Cell(1, 2), RungDown);
-        QCOMPARE(window->grid.Cell(2, 29), RungDown);
-        const auto& history = window->model.History;
+        QCOMPARE(window.lottery().Grid.Cell(1, 2), RungDown);
+        QCOMPARE(window.lottery().Grid.Cell(2, 29), RungDown);
+        const auto& history = window.lottery().Model.History;
         QCOMPARE(history.back(), DrawEvent(BuildEvent{0, 6, true, fair}));
         if (!fair) {
             QCOMPARE(window.platform.SecureRandomRequests, 0);
             QCOMPARE(window.Column("edit2_", 6), hits);
-            QCOMPARE(window->shuffleHitsButton->text(), QStringLiteral("Shuffle"));
+            QCOMPARE(window->shuffleHitsButton()->text(), QStringLiteral("Shuffle"));
             QCOMPARE(history.size(), size_t{1});
             return;
         }
@@ -123,8 +123,8 @@ private slots:
             shuffled.append(hits[row - 1]);
         QVERIFY(shuffled != hits);
         QCOMPARE(window.Column("edit2_", 6), shuffled);
-        QCOMPARE(window->shuffleHitsButton->text(), QStringLiteral("Shuffle(1)"));
-        QCOMPARE(window->model.LastBuild->Hits, shuffled);
+        QCOMPARE(window->shuffleHitsButton()->text(), QStringLiteral("Shuffle(1)"));
+        QCOMPARE(window.lottery().Model.LastBuild->Hits, shuffled);
     }
 
     void savedDrawOpensAsItWas_data()
@@ -148,7 +148,7 @@ private slots:
         QFETCH(QString, verdict);
         QTemporaryDir folder;
         WindowFixture window(locale, 4242);
-        window->crossLinesBox->setChecked(crossLines);
+        window->crossLinesBox()->setChecked(crossLines);
         window.commands->onFairDrawToggled(fair);
         window.SetUp(rows);
         QStringList members = Names("M", rows);
@@ -156,9 +156,9 @@ private slots:
         window.Fill("edit1_", members);
         window.Fill("edit2_", Names("H", rows));
         window.platform.Counter = 31337;
-        window.Click(window->shuffleMembersButton);
-        window.Click(window->buildButton);
-        window.Click(window->hitAllButton);
+        window.Click(window->shuffleMembersButton());
+        window.Click(window->buildButton());
+        window.Click(window->hitAllButton());
         const Shown played = WhatIsShown(window, rows);
 
         SaveDraw(window, folder.filePath("lottery")); // the ending is added
@@ -172,19 +172,19 @@ private slots:
             events.insert(1, "shuffle hits fair");
         QCOMPARE(Events(saved), events);
 
-        window.Click(window->resetButton);
-        window->crossLinesBox->setChecked(!crossLines);
+        window.Click(window->resetButton());
+        window->crossLinesBox()->setChecked(!crossLines);
         OpenDraw(window, path);
         QCOMPARE(window.platform.Errors, QStringList());
         QCOMPARE(window.platform.Notices, QStringList{verdict});
         QVERIFY(WhatIsShown(window, rows) == played);
-        QCOMPARE(window->crossLinesBox->isChecked(), crossLines);
-        QCOMPARE(window->shuffleMembersButton->text(), locale == 1041 ? "ｼｬｯﾌﾙ(1)" : "Shuffle(1)");
+        QCOMPARE(window->crossLinesBox()->isChecked(), crossLines);
+        QCOMPARE(window->shuffleMembersButton()->text(), locale == 1041 ? "ｼｬｯﾌﾙ(1)" : "Shuffle(1)");
         // As after ［HIT-ALL］: the results can be written, a hit click draws its path.
-        QVERIFY(window->model.ResultColumnShown && window->model.LadderBuilt);
-        QVERIFY(!window->hitAllButton->isEnabled() && window->saveTextButton->isEnabled());
+        QVERIFY(window.lottery().Model.ResultColumnShown && window.lottery().Model.LadderBuilt);
+        QVERIFY(!window->hitAllButton()->isEnabled() && window->saveTextButton()->isEnabled());
         window.Click(window.Box("edit2_1"));
-        QCOMPARE(window->model.LitHit, 1);
+        QCOMPARE(window.lottery().Model.LitHit, 1);
 
         // Saved again, it is the same record.
         SaveDraw(window, folder.filePath("again.qdraw"));
@@ -206,13 +206,13 @@ private slots:
         WriteTestFile(members, "Ann\nBob\nCy\nDee\n");
         WriteTestFile(hits, "1st\n2nd\n3rd\n4th\n5th\n");
         WindowFixture window(1033, 11);
-        window.Load(window->loadMembersButton, members);
-        window.Click(window->buildButton);
-        window.Load(window->loadHitsButton, hits);
+        window.Load(window->loadMembersButton(), members);
+        window.Click(window->buildButton());
+        window.Load(window->loadHitsButton(), hits);
         window.platform.Counter = 5;
-        window.Click(window->shuffleHitsButton);
+        window.Click(window->shuffleHitsButton());
         window.platform.Counter = 12;
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
         SaveDraw(window, folder.filePath("draw.qdraw"));
         const QJsonObject saved = SavedJson(folder.filePath("draw.qdraw"));
         QCOMPARE(Events(saved), QStringList({"load members", "build 11", "load hits", "shuffle hits program 5",
@@ -247,8 +247,8 @@ private slots:
         WindowFixture window(1033, 99);
         window.SetUp(4);
         window.Fill("edit1_", Names("M", 4));
-        window.Click(window->buildButton);
-        window.Click(window->hitAllButton);
+        window.Click(window->buildButton());
+        window.Click(window->hitAllButton());
         const Shown before = WhatIsShown(window, 4);
 
         const QString path = TestData(qPrintable(name));
@@ -259,7 +259,7 @@ private slots:
         QVERIFY2(window.platform.Errors.first().contains(reason), qPrintable(window.platform.Errors.first()));
         QVERIFY(window.platform.Notices.isEmpty());
         QVERIFY(WhatIsShown(window, 4) == before);
-        QCOMPARE(window->countSpinner->position(), 4);
+        QCOMPARE(window->countSpinner()->position(), 4);
     }
 
     // A record whose results its ladder does not give opens with its ladder, and says where it differs.
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(lines.first(), QStringLiteral("Not verified: the record differs from its ladder."));
         QCOMPARE(lines.size(), 3);
         QVERIFY(lines[1].startsWith("Hit 1 ") && lines[2].startsWith("Hit 2 "));
-        QVERIFY(window->model.ResultColumnShown);
+        QVERIFY(window.lottery().Model.ResultColumnShown);
     }
 };
 

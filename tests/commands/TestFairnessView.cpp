@@ -52,7 +52,7 @@ private slots:
         QFETCH(QString, figuresStart);
         WindowFixture window(locale);
         window.ChooseCount(7);
-        window->crossLinesBox->setChecked(false);
+        window->crossLinesBox()->setChecked(false);
         FairnessDialog* view = OpenView(window);
         QVERIFY(view && view->isVisible());
         QCOMPARE(OpenView(window), view); // asked again, the open view comes forward

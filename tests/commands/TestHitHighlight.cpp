@@ -11,7 +11,7 @@ struct BuiltWindow : WindowFixture {
     BuiltWindow(int rows, uint64_t seed) : WindowFixture(1033, seed)
     {
         SetUp(rows);
-        Click(window->buildButton);
+        Click(window->buildButton());
     }
 
     QImage Image() const { return window->bitmap().Image().copy(); }
@@ -27,7 +27,7 @@ private slots:
     {
         BuiltWindow window(3, 0);
         window.Click(window.Box("edit2_2"));
-        QCOMPARE(window->model.LitHit, 2);
+        QCOMPARE(window.lottery().Model.LitHit, 2);
         const QImage& image = window->bitmap().Image();
         QCOMPARE(image.pixel(400, 40), Red);  // starts on line 2
         QCOMPARE(image.pixel(370, 30), Red);  // climbs at column 37
@@ -54,29 +54,29 @@ private slots:
         QVERIFY(CountPixels(onlyFive, Red) > 2 * 440);
 
         // ［HIT-ALL］ draws every path black: the ladder as it was built.
-        window.Click(window->hitAllButton);
+        window.Click(window->hitAllButton());
         QCOMPARE(window.Image(), ladder);
-        QCOMPARE(window->model.LitHit, 5);
+        QCOMPARE(window.lottery().Model.LitHit, 5);
         window.Click(window.Box("edit2_12"));
-        QCOMPARE(window->model.LitHit, 12);
+        QCOMPARE(window.lottery().Model.LitHit, 12);
     }
 
     void clicksBeforeBuildOrAfterResetDrawNothing()
     {
         WindowFixture window;
-        window.Click(window->setUpButton);
+        window.Click(window->setUpButton());
         const QImage preview = window->bitmap().Image().copy();
         window.Click(window.Box("edit2_2"));
         QCOMPARE(window->bitmap().Image(), preview);
-        QCOMPARE(window->model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
 
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
         window.Click(window.Box("edit2_2"));
-        window.Click(window->resetButton);
+        window.Click(window->resetButton());
         const QImage afterReset = window->bitmap().Image().copy();
         window.Click(window.Box("edit2_2"));
         QCOMPARE(window->bitmap().Image(), afterReset);
-        QCOMPARE(window->model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
         QCOMPARE(CountPixels(afterReset, Red), 0);
     }
 
@@ -86,16 +86,16 @@ private slots:
     void aPathOffTheGridEndsWithAMessage()
     {
         BuiltWindow window(3, 0);
-        window->grid.SetCell(3, 43, RungDown); // no rung arrives below
+        window.lottery().Grid.SetCell(3, 43, RungDown); // no rung arrives below
         window.Click(window.Box("edit2_3"));
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains("out of range"), qPrintable(window.platform.Errors.first()));
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 
-        window.Click(window->resetButton);
-        window.Click(window->setUpButton);
-        window.Click(window->buildButton);
-        window.Click(window->hitAllButton);
+        window.Click(window->resetButton());
+        window.Click(window->setUpButton());
+        window.Click(window->buildButton());
+        window.Click(window->hitAllButton());
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY(window.Box("edit3_2"));
     }

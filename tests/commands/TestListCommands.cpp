@@ -29,22 +29,22 @@ private slots:
     {
         WindowFixture window;
         MainWindow& form = *window;
-        window.Load(window->loadMembersButton, TestData("members-crlf.txt"));
+        window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
         QCOMPARE(window.Column("edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
         QCOMPARE(window.Column("edit2_", 3), QStringList({"", "", ""}));
         QCOMPARE(window.BoxNames("edit1_").size(), 3);
-        QCOMPARE(form.countSpinner->position(), 3);
-        QCOMPARE(form.countDisplay->text(), QStringLiteral("3"));
-        QCOMPARE(form.membersLoadedLabel->text(), QStringLiteral("3"));
-        QCOMPARE(form.model.RowCount, 2);
+        QCOMPARE(form.countSpinner()->position(), 3);
+        QCOMPARE(form.countDisplay()->text(), QStringLiteral("3"));
+        QCOMPARE(form.membersLoadedLabel()->text(), QStringLiteral("3"));
+        QCOMPARE(window.lottery().Model.RowCount, 2);
         QCOMPARE(window.platform.Filters.first(),
                  QStringLiteral("*.txt;*.csv;*.xls;*.xlsx;*.ods|*.txt;*.csv;*.xls;*.xlsx;*.ods|*.*|*.*"));
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
 
         // The rows are real rows: Build and a hit click work on them.
-        window.Click(form.buildButton);
+        window.Click(form.buildButton());
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(form.ladderImage->height(), 80);
+        QCOMPARE(form.ladderImage()->height(), 80);
     }
 
     void shortListsKeepTwoRows_data()
@@ -62,10 +62,10 @@ private slots:
         QFETCH(QString, count);
         QFETCH(QStringList, members);
         WindowFixture window;
-        window.Load(window->loadMembersButton, TestData(qPrintable(file)));
-        QCOMPARE(window->countDisplay->text(), count);
-        QCOMPARE(window->membersLoadedLabel->text(), count);
-        QCOMPARE(window->countSpinner->position(), 2);
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
+        QCOMPARE(window->countDisplay()->text(), count);
+        QCOMPARE(window->membersLoadedLabel()->text(), count);
+        QCOMPARE(window->countSpinner()->position(), 2);
         QCOMPARE(window.Column("edit1_", 2), members);
         QCOMPARE(window.BoxNames("edit1_").size(), 2);
     }
@@ -73,9 +73,9 @@ private slots:
     void sixHundredLinesPlaceFourHundredEighty()
     {
         WindowFixture window;
-        window.Load(window->loadMembersButton, TestData("lines-600.txt"));
-        QCOMPARE(window->countDisplay->text(), QStringLiteral("480"));
-        QCOMPARE(window->countSpinner->position(), 480);
+        window.Load(window->loadMembersButton(), TestData("lines-600.txt"));
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("480"));
+        QCOMPARE(window->countSpinner()->position(), 480);
         QCOMPARE(window.BoxNames("edit1_").size(), 480);
         QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
         QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
@@ -108,7 +108,7 @@ private slots:
         QFETCH(int, locale);
         QFETCH(QStringList, members);
         WindowFixture window(locale);
-        window.Load(window->loadMembersButton, TestData(qPrintable(file)));
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
         QCOMPARE(window.Column("edit1_", members.size()), members);
     }
 
@@ -117,19 +117,19 @@ private slots:
     void listChecksTellWhatTheyFind()
     {
         WindowFixture window;
-        window.Load(window->loadMembersButton, TestData("members-lf-empty-line.txt"));
+        window.Load(window->loadMembersButton(), TestData("members-lf-empty-line.txt"));
         QCOMPARE(window->statusText(), QStringLiteral("List check: Row 3 of the members is empty"));
         auto* findings = window->findChild<QPushButton*>(QStringLiteral("ListFindingsButton"));
         QVERIFY(findings && !findings->isHidden());
 
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
         QCOMPARE(window->statusText(),
                  QStringLiteral("List check: Row 3 of the members is empty; 0 hits for 3 members"));
         window.Click(findings);
         QCOMPARE(window.platform.Notices,
                  QStringList{QStringLiteral("Row 3 of the members is empty\n0 hits for 3 members")});
 
-        window.Click(window->resetButton);
+        window.Click(window->resetButton());
         QVERIFY(findings->isHidden());
         QVERIFY(window->statusText().isEmpty());
     }
@@ -138,9 +138,9 @@ private slots:
     {
         WindowFixture window;
         window.ChooseCount(7);
-        window.Click(window->loadMembersButton);
+        window.Click(window->loadMembersButton());
         QCOMPARE(window.BoxNames("edit1_").size(), 2);
-        QCOMPARE(window->countSpinner->position(), 2);
+        QCOMPARE(window->countSpinner()->position(), 2);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -163,7 +163,7 @@ private slots:
             QDir().mkdir(path);
         }
         WindowFixture window;
-        window.Load(window->loadMembersButton, path);
+        window.Load(window->loadMembersButton(), path);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
         // As the steps before the dialog left it: two empty rows.
@@ -176,11 +176,11 @@ private slots:
         QTemporaryDir folder;
         WindowFixture window;
         MainWindow& form = *window;
-        window.Load(window->loadMembersButton, WriteList(folder, "members.txt", "M", 10));
-        window.Load(window->loadHitsButton, WriteList(folder, "hits.txt", "H", 15));
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 10));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 15));
         QCOMPARE(window.Column("edit2_", 10),
                  QStringList({"H1", "H2", "H3", "H4", "H5", "H6", "H7", "H8", "H9", "H10"}));
-        QCOMPARE(form.hitsLoadedLabel->text(), QStringLiteral("15"));
+        QCOMPARE(form.hitsLoadedLabel()->text(), QStringLiteral("15"));
         QCOMPARE(window.platform.OpenStarts, QStringList({"", folder.filePath("members.txt")}));
     }
 
@@ -188,11 +188,11 @@ private slots:
     {
         QTemporaryDir folder;
         WindowFixture window;
-        window.Load(window->loadMembersButton, WriteList(folder, "members.txt", "M", 10));
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 10));
         window.Box("edit2_6")->setText("typed");
-        window.Load(window->loadHitsButton, WriteList(folder, "hits.txt", "H", 4));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 4));
         QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "H4", "", "typed"}));
-        QCOMPARE(window->hitsLoadedLabel->text(), QStringLiteral("4"));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("4"));
     }
 
     void hitsAfterBuildOfferBuildAgain()
@@ -200,17 +200,17 @@ private slots:
         QTemporaryDir folder;
         WindowFixture window;
         MainWindow& form = *window;
-        window.Load(window->loadMembersButton, WriteList(folder, "members.txt", "M", 5));
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
-        window.Load(window->loadHitsButton, WriteList(folder, "hits.txt", "H", 600));
-        QCOMPARE(form.hitsLoadedLabel->text(), QStringLiteral("480"));
-        QVERIFY(form.buildButton->isEnabled());
-        window.Click(form.buildButton);
-        QVERIFY(form.hitAllButton->isEnabled());
-        window.Click(form.hitAllButton);
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 5));
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 600));
+        QCOMPARE(form.hitsLoadedLabel()->text(), QStringLiteral("480"));
+        QVERIFY(form.buildButton()->isEnabled());
+        window.Click(form.buildButton());
+        QVERIFY(form.hitAllButton()->isEnabled());
+        window.Click(form.hitAllButton());
         QCOMPARE(window.BoxNames("edit3_").size(), 5);
-        window.Click(form.resetButton);
+        window.Click(form.resetButton());
         QCOMPARE(window.BoxNames("edit1_").size() + window.BoxNames("edit3_").size(), 2);
     }
 
@@ -218,10 +218,10 @@ private slots:
     {
         QTemporaryDir folder;
         WindowFixture window;
-        window.Load(window->loadMembersButton, WriteList(folder, "members.txt", "M", 3));
-        window.Click(window->loadHitsButton);
-        QVERIFY(window->loadHitsButton->isEnabled());
-        QVERIFY(window->hitsLoadedLabel->text().isEmpty());
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 3));
+        window.Click(window->loadHitsButton());
+        QVERIFY(window->loadHitsButton()->isEnabled());
+        QVERIFY(window->hitsLoadedLabel()->text().isEmpty());
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
     }
 
@@ -229,10 +229,10 @@ private slots:
     {
         QTemporaryDir folder;
         WindowFixture window;
-        window.Load(window->loadMembersButton, TestData("empty.txt"));
-        window.Load(window->loadHitsButton, WriteList(folder, "hits.txt", "H", 3));
+        window.Load(window->loadMembersButton(), TestData("empty.txt"));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 3));
         QCOMPARE(window.Column("edit2_", 2), QStringList({"", ""}));
-        QCOMPARE(window->hitsLoadedLabel->text(), QStringLiteral("3"));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("3"));
     }
 };
 

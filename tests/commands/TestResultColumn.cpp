@@ -25,8 +25,8 @@ private slots:
         for (int row = 1; row <= rows; ++row)
             expected.append(QStringLiteral("M%1").arg(row));
         window.Fill("edit1_", expected);
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
 
         QCOMPARE(window.BoxNames("edit3_").size(), rows);
         QStringList members;
@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(members, expected);
 
         QCOMPARE(form.outerSize().width(), 840);
-        QVERIFY(form.model.ResultColumnShown);
+        QVERIFY(window.lottery().Model.ResultColumnShown);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -51,9 +51,9 @@ private slots:
         WindowFixture window(1033, 0);
         MainWindow& form = *window;
         window.SetUp(3);
-        form.firstMemberBox->setText("  ");
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
+        form.firstMemberBox()->setText("  ");
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
         // Hits 1, 2, 3 reach members 1, 3, 2; blanks are a name like any other.
         QCOMPARE(window.Box("edit3_1")->text(), QStringLiteral("  "));
         QCOMPARE(window.Box("edit3_2")->text(), QStringLiteral("Member-3"));
@@ -69,16 +69,16 @@ private slots:
         MainWindow& form = *window;
         QFont chosen(QStringLiteral("DejaVu Serif"));
         chosen.setPixelSize(15);
-        SetControlFont(form.firstMemberBox, {chosen, QColor(0, 0, 128)});
-        window.Click(form.setUpButton);
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
+        SetControlFont(form.firstMemberBox(), {chosen, QColor(0, 0, 128)});
+        window.Click(form.setUpButton());
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
         EditBox* result = window.Box("edit3_2");
         QCOMPARE(result->font(), chosen);
 
         QFont later(QStringLiteral("DejaVu Sans"));
         later.setPixelSize(20);
-        SetControlFont(form.firstMemberBox, {later, QColor(0, 0, 0)});
+        SetControlFont(form.firstMemberBox(), {later, QColor(0, 0, 0)});
         QCOMPARE(result->font(), chosen);
     }
 
@@ -88,14 +88,14 @@ private slots:
         MainWindow& form = *window;
         window.PlayLottery(6);
         // As after a hit list import: Build is offered again, then ［HIT-ALL］.
-        form.buildButton->setEnabled(true);
-        window.Click(form.buildButton);
+        form.buildButton()->setEnabled(true);
+        window.Click(form.buildButton());
         QCOMPARE(window.BoxNames("edit3_").size(), 6); // Build leaves the column alone
-        QVERIFY(form.model.ResultColumnShown);
-        window.Click(form.hitAllButton);
+        QVERIFY(window.lottery().Model.ResultColumnShown);
+        window.Click(form.hitAllButton());
         QCOMPARE(window.BoxNames("edit3_").size(), 6);
         QCOMPARE(form.tabs().Names().filter("edit3_").size(), 6);
-        QVERIFY(form.saveTextButton->isEnabled());
+        QVERIFY(form.saveTextButton()->isEnabled());
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
@@ -104,14 +104,14 @@ private slots:
         WindowFixture window(1041);
         MainWindow& form = *window;
         window.SetUp(10);
-        for (QPushButton* shuffle : {form.shuffleMembersButton, form.shuffleMembersButton, form.shuffleHitsButton})
+        for (QPushButton* shuffle : {form.shuffleMembersButton(), form.shuffleMembersButton(), form.shuffleHitsButton()})
             window.Click(shuffle);
-        form.model.MembersLoaded = 10;
-        form.showLoadedCounts();
-        window.Click(form.buildButton);
+        window.lottery().Model.MembersLoaded = 10;
+        form.showLoadedCounts(window.lottery().Model.MembersLoaded, window.lottery().Model.HitsLoaded);
+        window.Click(form.buildButton());
         window.Click(window.Box("edit2_4"));
-        window.Click(form.hitAllButton);
-        window.Click(form.resetButton);
+        window.Click(form.hitAllButton());
+        window.Click(form.resetButton());
         VerifyStartOfLottery(window, QStringLiteral("ｼｬｯﾌﾙ"),
                              QStringLiteral("■→設定数を指定してから、設定実行ボタンを押下してください"));
     }
@@ -130,11 +130,11 @@ private slots:
         QFETCH(int, steps);
         WindowFixture window;
         window.ChooseCount(5);
-        for (QPushButton* command : {window->setUpButton, window->buildButton, window->hitAllButton}) {
+        for (QPushButton* command : {window->setUpButton(), window->buildButton(), window->hitAllButton()}) {
             if (steps-- > 0)
                 window.Click(command);
         }
-        window.Click(window->resetButton);
+        window.Click(window->resetButton());
         VerifyStartOfLottery(window, QStringLiteral("Shuffle"),
                              QStringLiteral("Please press the set execution button after specifying a set number"));
         // Lottery follows lottery.
@@ -148,10 +148,10 @@ private slots:
         WindowFixture window;
         MainWindow& form = *window;
         window.SetUp(10);
-        form.model.RowCount = 2;
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
-        window.Click(form.resetButton);
+        window.lottery().Model.RowCount = 2;
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
+        window.Click(form.resetButton());
         QVERIFY(window.BoxNames("edit3_").isEmpty());
         QCOMPARE(window.BoxNames("edit1_").size(), 2);
         QCOMPARE(window.BoxNames("edit2_").size(), 2);
@@ -169,26 +169,26 @@ private:
             QVERIFY(window.Box(name)->text().isEmpty());
         for (int row = 0; row < Ladder::Rows; ++row)
             for (int column = 0; column < Ladder::Columns; ++column)
-                QCOMPARE(form.grid.Cell(row, column), RungNone);
+                QCOMPARE(window.lottery().Grid.Cell(row, column), RungNone);
         QCOMPARE(form.outerSize().width(), 735);
-        QCOMPARE(form.ladderImage->height(), 60);
+        QCOMPARE(form.ladderImage()->height(), 60);
         const QImage& image = form.bitmap().Image();
         for (const int x : {0, 220, 439}) {
             QCOMPARE(image.pixel(x, 20), Black);
             QCOMPARE(image.pixel(x, 40), Black);
             QCOMPARE(image.pixel(x, 30), White);
         }
-        QCOMPARE(form.model.RowCount, 2);
-        QVERIFY(!form.model.LadderBuilt && !form.model.ResultColumnShown);
-        QCOMPARE(form.model.LitHit, 0);
-        QCOMPARE(form.model.MemberShuffleCount, 0);
-        QCOMPARE(form.model.HitShuffleCount, 0);
-        QCOMPARE(form.countSpinner->position(), 2);
-        QCOMPARE(form.countDisplay->text(), QStringLiteral("2"));
-        QCOMPARE(form.messageLine->text(), prompt);
-        QCOMPARE(form.shuffleMembersButton->text(), shuffle);
-        QCOMPARE(form.shuffleHitsButton->text(), shuffle);
-        QVERIFY(form.membersLoadedLabel->text().isEmpty() && form.hitsLoadedLabel->text().isEmpty());
+        QCOMPARE(window.lottery().Model.RowCount, 2);
+        QVERIFY(!window.lottery().Model.LadderBuilt && !window.lottery().Model.ResultColumnShown);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.HitShuffleCount, 0);
+        QCOMPARE(form.countSpinner()->position(), 2);
+        QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
+        QCOMPARE(form.messageLine()->text(), prompt);
+        QCOMPARE(form.shuffleMembersButton()->text(), shuffle);
+        QCOMPARE(form.shuffleHitsButton()->text(), shuffle);
+        QVERIFY(form.membersLoadedLabel()->text().isEmpty() && form.hitsLoadedLabel()->text().isEmpty());
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.Errors.isEmpty());
     }

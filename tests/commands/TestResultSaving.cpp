@@ -23,7 +23,7 @@ QString SaveResult(WindowFixture& window, const QString& path)
 {
     window.platform.SaveAnswers.append(path);
     window.platform.Answers.append(true); // replace, where asked
-    window.Click(path.endsWith(".txt") ? window->saveTextButton : window->saveWorkbookButton);
+    window.Click(path.endsWith(".txt") ? window->saveTextButton() : window->saveWorkbookButton());
     return window.platform.Errors.join("\n");
 }
 
@@ -176,8 +176,8 @@ private slots:
         window.PlayLottery(2);
         SaveResult(window, texts.filePath("a.txt"));
         SaveResult(window, workbooks.filePath("b.xls"));
-        window.Click(window->saveTextButton);
-        window.Click(window->saveWorkbookButton);
+        window.Click(window->saveTextButton());
+        window.Click(window->saveWorkbookButton());
         QCOMPARE(window.platform.SaveFolders, QStringList({"", "", texts.path(), workbooks.path()}));
         QCOMPARE(window.platform.SaveStarts.last(), QStringLiteral("VessapoResult.XLS"));
     }

@@ -26,9 +26,9 @@ private slots:
         QFETCH(QString, prompt);
         WindowFixture window(locale);
         MainWindow& form = *window;
-        form.firstMemberBox->setText("typed before");
-        form.firstHitBox->setText("also typed");
-        window.Click(form.setUpButton);
+        form.firstMemberBox()->setText("typed before");
+        form.firstHitBox()->setText("also typed");
+        window.Click(form.setUpButton());
 
         EditBox* member = window.Box("edit1_2");
         EditBox* hit = window.Box("EDIT2_2");
@@ -38,10 +38,10 @@ private slots:
         QCOMPARE(hit->geometry(), QRect(578, 131, 121, 21));
         QVERIFY(member->isVisible() && hit->isVisible());
         QVERIFY(member->text().isEmpty() && hit->text().isEmpty());
-        QVERIFY(form.firstMemberBox->text().isEmpty() && form.firstHitBox->text().isEmpty());
-        QCOMPARE(form.model.RowCount, 2);
-        QCOMPARE(form.countDisplay->text(), QStringLiteral("2"));
-        QCOMPARE(form.messageLine->text(), prompt);
+        QVERIFY(form.firstMemberBox()->text().isEmpty() && form.firstHitBox()->text().isEmpty());
+        QCOMPARE(window.lottery().Model.RowCount, 2);
+        QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
+        QCOMPARE(form.messageLine()->text(), prompt);
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.HourglassCount > 0);
     }
@@ -59,7 +59,7 @@ private slots:
                               "Button2", "Button7", "BitBtn3", "BitBtn4"}));
 
         // The keyboard follows it, skipping what cannot take the focus.
-        form.firstMemberBox->setFocus();
+        form.firstMemberBox()->setFocus();
         QStringList visited;
         for (int i = 0; i < 6; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -72,8 +72,8 @@ private slots:
     {
         WindowFixture window;
         MainWindow& form = *window;
-        window.Click(form.setUpButton);
-        QCOMPARE(form.ladderImage->height(), 60);
+        window.Click(form.setUpButton());
+        QCOMPARE(form.ladderImage()->height(), 60);
         const QImage& image = form.bitmap().Image();
         for (const int y : {20, 40}) {
             for (const int x : {0, 50, 100, 340, 400, 439})
@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
         QCOMPARE(window.Box("edit2_480")->geometry(), QRect(578, 9691, 121, 21));
         QCOMPARE(window.BoxNames("edit").size(), 960);
-        QCOMPARE(form.countDisplay->text(), QStringLiteral("480"));
+        QCOMPARE(form.countDisplay()->text(), QStringLiteral("480"));
         QVERIFY(form.client()->height() >= 9691 + 21);
         auto* scroll = form.findChild<QScrollArea*>();
         scroll->ensureWidgetVisible(window.Box("edit2_480"));
@@ -112,21 +112,21 @@ private slots:
             form.createResultBox(row);
 
         // As after a list import or Reset: RowCount covers every row that exists.
-        form.model.RowCount = 10;
-        form.countSpinner->setEnabled(true);
+        window.lottery().Model.RowCount = 10;
+        form.countSpinner()->setEnabled(true);
         window.ChooseCount(3);
-        form.runCommand([&] { window.commands->onSetUp(); });
+        window.commands->boundary().Run([&] { window.commands->onSetUp(); });
         QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit1_3", "edit2_1",
                                                        "edit2_2", "edit2_3"}));
-        QCOMPARE(form.model.RowCount, 3);
+        QCOMPARE(window.lottery().Model.RowCount, 3);
         QVERIFY(!form.tabs().Names().contains("edit1_4"));
         QVERIFY(!form.tabs().Names().contains("edit3_1"));
 
         // RowCount naming rows that never had boxes passes over them.
-        form.model.RowCount = 5;
-        form.countSpinner->setEnabled(true);
+        window.lottery().Model.RowCount = 5;
+        form.countSpinner()->setEnabled(true);
         window.ChooseCount(2);
-        form.runCommand([&] { window.commands->onSetUp(); });
+        window.commands->boundary().Run([&] { window.commands->onSetUp(); });
         QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -138,7 +138,7 @@ private slots:
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPixelSize(17);
         font.setItalic(true);
-        SetControlFont(form.firstMemberBox, {font, QColor(0, 128, 0)});
+        SetControlFont(form.firstMemberBox(), {font, QColor(0, 128, 0)});
         QList<int> clicked;
         QObject::connect(&form, &MainWindow::hitBoxClicked, [&](int row) { clicked.append(row); });
 
@@ -162,9 +162,9 @@ private slots:
         window.SetUp(3);
         for (int row = 1; row <= 3; ++row)
             window.Box(QStringLiteral("edit1_%1").arg(row))->insert(QString(60, QLatin1Char('a' + row)));
-        window.Click(form.shuffleMembersButton);
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
+        window.Click(form.shuffleMembersButton());
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
         for (const char* prefix : {"edit1_", "edit3_"}) {
             for (int row = 1; row <= 3; ++row)
                 QCOMPARE(window.Box(QLatin1String(prefix) + QString::number(row))->cursorPosition(), 0);

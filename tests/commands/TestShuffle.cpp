@@ -33,10 +33,10 @@ private slots:
         window.SetUp(3);
         window.Fill("edit1_", {"A", "B", "C"});
         window.Fill("edit2_", {"X", "Y", "Z"});
-        window.Click(window->shuffleMembersButton);
+        window.Click(window->shuffleMembersButton());
         QCOMPARE(window.Column("edit1_", 3), QStringList({"C", "A", "B"}));
         QCOMPARE(window.Column("edit2_", 3), QStringList({"X", "Y", "Z"}));
-        QCOMPARE(window->shuffleMembersButton->text(), QStringLiteral("Shuffle(1)"));
+        QCOMPARE(window->shuffleMembersButton()->text(), QStringLiteral("Shuffle(1)"));
     }
 
     void everyTextMovesExactlyOnce()
@@ -49,7 +49,7 @@ private slots:
         window.Fill("edit2_", texts);
         for (uint64_t seed : {1, 2, 3}) {
             window.platform.Counter = seed;
-            window.Click(window->shuffleHitsButton);
+            window.Click(window->shuffleHitsButton());
             QStringList shuffled = window.Column("edit2_", 40);
             QVERIFY(shuffled != texts);
             shuffled.sort();
@@ -57,41 +57,41 @@ private slots:
             sorted.sort();
             QCOMPARE(shuffled, sorted);
         }
-        QCOMPARE(window->model.HitShuffleCount, 3);
-        QCOMPARE(window->model.MemberShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.HitShuffleCount, 3);
+        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
     }
 
     void countsAndCaptionsPerColumnAndLanguage()
     {
         WindowFixture window(1041);
         MainWindow& form = *window;
-        window.Click(form.setUpButton);
+        window.Click(form.setUpButton());
         for (int i = 0; i < 3; ++i)
-            window.Click(form.shuffleMembersButton);
-        window.Click(form.shuffleHitsButton);
-        QCOMPARE(form.shuffleMembersButton->text(), QStringLiteral("ｼｬｯﾌﾙ(3)"));
-        QCOMPARE(form.shuffleHitsButton->text(), QStringLiteral("ｼｬｯﾌﾙ(1)"));
+            window.Click(form.shuffleMembersButton());
+        window.Click(form.shuffleHitsButton());
+        QCOMPARE(form.shuffleMembersButton()->text(), QStringLiteral("ｼｬｯﾌﾙ(3)"));
+        QCOMPARE(form.shuffleHitsButton()->text(), QStringLiteral("ｼｬｯﾌﾙ(1)"));
 
         window.platform.Locale = 1033;
-        window.Click(form.shuffleHitsButton);
-        QCOMPARE(form.shuffleHitsButton->text(), QStringLiteral("Shuffle(2)"));
+        window.Click(form.shuffleHitsButton());
+        QCOMPARE(form.shuffleHitsButton()->text(), QStringLiteral("Shuffle(2)"));
 
-        window.Click(form.resetButton);
-        QCOMPARE(form.shuffleMembersButton->text(), QStringLiteral("Shuffle"));
-        QCOMPARE(form.model.MemberShuffleCount, 0);
-        QCOMPARE(form.model.HitShuffleCount, 0);
+        window.Click(form.resetButton());
+        QCOMPARE(form.shuffleMembersButton()->text(), QStringLiteral("Shuffle"));
+        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
+        QCOMPARE(window.lottery().Model.HitShuffleCount, 0);
     }
 
     void twoRowsStayOrSwap()
     {
         WindowFixture window;
-        window.Click(window->setUpButton);
+        window.Click(window->setUpButton());
         window.Fill("edit1_", {"first", ""});
         bool swapped = false, stayed = false;
         for (uint64_t seed = 0; seed < 20; ++seed) {
             window.platform.Counter = seed;
             window.Fill("edit1_", {"first", ""});
-            window.Click(window->shuffleMembersButton);
+            window.Click(window->shuffleMembersButton());
             const QStringList column = window.Column("edit1_", 2);
             swapped |= column == QStringList({"", "first"});
             stayed |= column == QStringList({"first", ""});

@@ -17,14 +17,14 @@ struct Results : WindowFixture {
             Box(QStringLiteral("edit1_%1").arg(row))->setText(QStringLiteral("メンバー%1").arg(row));
             Box(QStringLiteral("edit2_%1").arg(row))->setText(QStringLiteral("Hit %1").arg(row));
         }
-        Click(window->buildButton);
-        Click(window->hitAllButton);
+        Click(window->buildButton());
+        Click(window->hitAllButton());
     }
 
     void WriteTo(const QString& path)
     {
         platform.SaveAnswers.append(path);
-        Click(window->saveTextButton);
+        Click(window->saveTextButton());
     }
 
     QByteArray ExpectedBlock(int rows) const
@@ -105,7 +105,7 @@ private slots:
         const QString path = folder.filePath("kept.txt");
         WriteTestFile(path, "earlier\r\n");
         Results window(2, locale);
-        window.Click(window->saveTextButton);
+        window.Click(window->saveTextButton());
         QCOMPARE(window.platform.SaveStarts, QStringList({name}));
         QCOMPARE(window.platform.Filters.last(), QStringLiteral("*.*|*.*"));
         QCOMPARE(ReadTestFile(path), QByteArray("earlier\r\n"));
@@ -134,7 +134,7 @@ private slots:
         window.WriteTo(path);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
-        QVERIFY(window->saveTextButton->isEnabled());
+        QVERIFY(window->saveTextButton()->isEnabled());
 
         // The window goes on: the next save succeeds.
         const QString good = folder.filePath("good.txt");

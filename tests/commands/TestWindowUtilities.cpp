@@ -37,7 +37,7 @@ private slots:
         const ControlFont first = Font("DejaVu Serif", 18, QColor(200, 0, 0));
         const ControlFont second = Font("DejaVu Sans Mono", 11, QColor(0, 0, 200));
         window.platform.FontsToApply = {first, second};
-        window.Click(form.fontButton);
+        window.Click(form.fontButton());
 
         QCOMPARE(window.platform.FontDialogStarts.size(), 1);
         const ControlFont start = window.platform.FontDialogStarts.first();
@@ -52,7 +52,7 @@ private slots:
 
         // Cancelled after the applies: the dialog starts from the last applied next time.
         window.platform.FontsToApply.clear();
-        window.Click(form.fontButton);
+        window.Click(form.fontButton());
         QCOMPARE(window.platform.FontDialogStarts.last().Font, second.Font);
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -61,16 +61,16 @@ private slots:
     {
         WindowFixture window;
         MainWindow& form = *window;
-        window.Click(form.setUpButton);
-        const QFont before = form.firstMemberBox->font();
+        window.Click(form.setUpButton());
+        const QFont before = form.firstMemberBox()->font();
         const ControlFont confirmed = Font("DejaVu Serif", 20, QColor(0, 0, 0));
         window.platform.FontToConfirm = confirmed;
-        window.Click(form.fontButton);
-        QCOMPARE(form.firstMemberBox->font(), before);
+        window.Click(form.fontButton());
+        QCOMPARE(form.firstMemberBox()->font(), before);
         QCOMPARE(window.Box("edit2_2")->font(), before);
 
         window.platform.FontToConfirm.reset();
-        window.Click(form.fontButton);
+        window.Click(form.fontButton());
         QCOMPARE(window.platform.FontDialogStarts.last().Font, confirmed.Font);
     }
 
@@ -81,10 +81,10 @@ private slots:
         // Before any Set-up only row 1 has boxes though the spinner says 2.
         const ControlFont applied = Font("DejaVu Sans", 15, QColor(0, 120, 0));
         window.platform.FontsToApply = {applied};
-        window.Click(form.fontButton);
+        window.Click(form.fontButton());
         QVERIFY(window.platform.Errors.isEmpty());
-        VerifyFont(form.firstMemberBox, applied);
-        VerifyFont(form.firstHitBox, applied);
+        VerifyFont(form.firstMemberBox(), applied);
+        VerifyFont(form.firstHitBox(), applied);
 
         window.SetUp(4);
         VerifyFont(window.Box("edit1_4"), applied);
@@ -95,10 +95,10 @@ private slots:
     {
         WindowFixture window;
         MainWindow& form = *window;
-        window.Click(form.clipboardButton);
+        window.Click(form.clipboardButton());
         QCOMPARE(window.platform.CapturedWindow, &form);
 
-        window.Click(form.guideLink);
+        window.Click(form.guideLink());
         QCOMPARE(window.platform.OpenedAddresses, QStringList({window.platform.Guide}));
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -107,9 +107,9 @@ private slots:
     {
         WindowFixture window;
         window.SetUp(3);
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
         bool timedOut = false;
-        QTimer::singleShot(0, window.get(), [&] { window.Click(window->exitButton); });
+        QTimer::singleShot(0, window.get(), [&] { window.Click(window->exitButton()); });
         QTimer::singleShot(5000, qApp, [&] {
             timedOut = true;
             QApplication::quit();

@@ -88,7 +88,7 @@ private slots:
             file = folder.filePath(file);
         }
         WindowFixture window(locale);
-        window.Load(window->loadMembersButton, file);
+        window.Load(window->loadMembersButton(), file);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(reason.arg(file)), qPrintable(window.platform.Errors.first()));
     }
@@ -110,18 +110,18 @@ private slots:
         WindowFixture window(locale);
         window.PlayLottery(3);
         const QList<QWidget*> named = {window.Box("edit1_3"), window.Box("edit2_3"), window.Box("edit3_3"),
-                                       window->firstMemberBox, window->ladderImage, window->guideLink};
+                                       window->firstMemberBox(), window->ladderImage(), window->guideLink()};
         for (qsizetype i = 0; i < named.size(); ++i)
             QCOMPARE(AccessibleText(named[i], QAccessible::Name), names[i]);
         for (QPushButton* button : window->findChildren<QPushButton*>())
             QCOMPARE(AccessibleText(button, QAccessible::Name), button->text());
-        QCOMPARE(AccessibleText(window->crossLinesBox, QAccessible::Name), QStringLiteral("Cross Lines"));
+        QCOMPARE(AccessibleText(window->crossLinesBox(), QAccessible::Name), QStringLiteral("Cross Lines"));
     }
 
     void spinnerTellsItsValue()
     {
         WindowFixture window;
-        QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(window->countSpinner);
+        QAccessibleInterface* spinner = QAccessible::queryAccessibleInterface(window->countSpinner());
         QCOMPARE(spinner->role(), QAccessible::SpinBox);
         QVERIFY(!spinner->text(QAccessible::Name).isEmpty());
         QAccessibleValueInterface* value = spinner->valueInterface();
@@ -131,8 +131,8 @@ private slots:
         QCOMPARE(value->minimumValue().toInt(), 2);
         QCOMPARE(value->maximumValue().toInt(), 480);
         value->setCurrentValue(7);
-        QCOMPARE(window->countSpinner->position(), 7);
-        QCOMPARE(window->countDisplay->text(), QStringLiteral("7"));
+        QCOMPARE(window->countSpinner()->position(), 7);
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("7"));
     }
 
     void tracedHitIsToldInWords_data()
@@ -151,7 +151,7 @@ private slots:
         QFETCH(QString, toldOfEmpty);
         WindowFixture window(locale, 0); // hit 2 of three reaches member 3
         window.SetUp(3);
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
         window.Click(window.Box("edit2_2"));
         QCOMPARE(window->statusText(), toldOfEmpty);
         window.Box("edit1_3")->setText(QStringLiteral("Ann"));
@@ -162,9 +162,9 @@ private slots:
         window.Click(window.Box("edit2_1"));
         QCOMPARE(AccessibleText(window.Box("edit2_2"), QAccessible::Description), QString());
         QVERIFY(!AccessibleText(window.Box("edit2_1"), QAccessible::Description).isEmpty());
-        window.Click(window->resetButton);
+        window.Click(window->resetButton());
         QCOMPARE(window->statusText(), QString());
-        QCOMPARE(AccessibleText(window->firstHitBox, QAccessible::Description), QString());
+        QCOMPARE(AccessibleText(window->firstHitBox(), QAccessible::Description), QString());
     }
 
     void textsStayReadableUnderADarkScheme()
@@ -174,7 +174,7 @@ private slots:
         {
             WindowFixture window;
             window.PlayLottery(3);
-            window->firstMemberBox->setText(QStringLiteral("Ann"));
+            window->firstMemberBox()->setText(QStringLiteral("Ann"));
             // Boxes and buttons; the designed red captions on the button face reach 3.5.
             for (QWidget* control : window->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 const bool box = qobject_cast<QLineEdit*>(control);
@@ -195,7 +195,7 @@ private slots:
             QApplication::setPalette(scheme);
             WindowFixture window;
             window.PlayLottery(3);
-            window->firstMemberBox->setText(QStringLiteral("Ann"));
+            window->firstMemberBox()->setText(QStringLiteral("Ann"));
             return window->client()->grab().toImage();
         };
         const QPalette normal = QApplication::palette();

@@ -36,16 +36,16 @@ private slots:
         QFETCH(QString, tenth);
         WindowFixture window;
         MainWindow& form = *window;
-        window.Load(form.loadMembersButton, TestData("members-10.xls"));
+        window.Load(form.loadMembersButton(), TestData("members-10.xls"));
         QCOMPARE(window.Column("edit1_", 3), QStringList({"佐藤", "鈴木", "高橋"}));
         QCOMPARE(window.Box("edit1_10")->text(), QStringLiteral("加藤"));
-        QCOMPARE(form.countDisplay->text(), QStringLiteral("10"));
-        QCOMPARE(form.membersLoadedLabel->text(), QStringLiteral("10"));
-        QCOMPARE(form.countSpinner->position(), 10);
+        QCOMPARE(form.countDisplay()->text(), QStringLiteral("10"));
+        QCOMPARE(form.membersLoadedLabel()->text(), QStringLiteral("10"));
+        QCOMPARE(form.countSpinner()->position(), 10);
 
-        window.Load(form.loadHitsButton, TestData(qPrintable(hits)));
+        window.Load(form.loadHitsButton(), TestData(qPrintable(hits)));
         QCOMPARE(window.Box("edit2_10")->text(), tenth);
-        QCOMPARE(form.hitsLoadedLabel->text(), QStringLiteral("10"));
+        QCOMPARE(form.hitsLoadedLabel()->text(), QStringLiteral("10"));
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
@@ -74,9 +74,9 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, last);
         WindowFixture window;
-        window.Load(window->loadMembersButton, TestData(file.toLatin1().constData()));
-        QCOMPARE(window->countDisplay->text(), QString::number(count));
-        QCOMPARE(window->countSpinner->position(), std::max(count, 2));
+        window.Load(window->loadMembersButton(), TestData(file.toLatin1().constData()));
+        QCOMPARE(window->countDisplay()->text(), QString::number(count));
+        QCOMPARE(window->countSpinner()->position(), std::max(count, 2));
         if (count > 0)
             QCOMPARE(window.Box(QStringLiteral("edit1_%1").arg(count))->text(), last);
         QVERIFY(!window.Box(QStringLiteral("edit1_%1").arg(std::max(count, 2) + 1)));
@@ -100,12 +100,12 @@ private slots:
         WindowFixture window(1033, 0);
         MainWindow& form = *window;
         window.SetUp(3);
-        form.firstMemberBox->setText("太郎 😀");
-        window.Click(form.buildButton);
-        window.Click(form.hitAllButton);
-        form.firstHitBox->setText("First prize");
+        form.firstMemberBox()->setText("太郎 😀");
+        window.Click(form.buildButton());
+        window.Click(form.hitAllButton());
+        form.firstHitBox()->setText("First prize");
         window.platform.SaveAnswers.append(path);
-        window.Click(form.saveWorkbookButton);
+        window.Click(form.saveWorkbookButton());
         QVERIFY2(window.platform.Errors.isEmpty(), qPrintable(window.platform.Errors.join("\n")));
         QCOMPARE(window.platform.SaveStarts, QStringList({"VessapoResult.XLS"}));
 
@@ -156,7 +156,7 @@ private slots:
         window.PlayLottery(2);
         window.platform.SaveAnswers.append(folder.filePath(name));
         window.platform.SaveFilterChoices.append(kind);
-        window.Click(window->saveWorkbookButton);
+        window.Click(window->saveWorkbookButton());
         QCOMPARE(window.platform.Filters,
                  QStringList({"Excel 97\u20132003 workbook|*.xls|Excel workbook|*.xlsx|OpenDocument "
                               "spreadsheet|*.ods|CSV file|*.csv"}));
@@ -182,7 +182,7 @@ private slots:
         window.PlayLottery(2);
         window.platform.SaveAnswers = {path, path};
         window.platform.Answers = {false, true};
-        window.Click(window->saveWorkbookButton);
+        window.Click(window->saveWorkbookButton());
         QCOMPARE(window.platform.SaveStarts.first(), QStringLiteral("Vessapo結果.XLS"));
         QCOMPARE(window.platform.Questions.size(), 1);
         QVERIFY(window.platform.Questions.first().contains(path));
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(kept.readAll(), QByteArray("earlier"));
         kept.close();
 
-        window.Click(window->saveWorkbookButton);
+        window.Click(window->saveWorkbookButton());
         QCOMPARE(CellOf(path, 1, 2), QStringLiteral("Member"));
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -201,7 +201,7 @@ private slots:
         QTemporaryDir folder;
         WindowFixture window;
         window.PlayLottery(2);
-        window.Click(window->saveWorkbookButton);
+        window.Click(window->saveWorkbookButton());
         QVERIFY(QDir(folder.path()).isEmpty());
         QVERIFY(window.platform.Questions.isEmpty());
         QVERIFY(window.platform.Errors.isEmpty());
@@ -213,11 +213,11 @@ private slots:
         const QString path = folder.filePath("list.xls");
         WriteTestFile(path, "not a workbook\r\n");
         WindowFixture window;
-        window.Load(window->loadMembersButton, path);
+        window.Load(window->loadMembersButton(), path);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY(window.platform.Errors.first().contains(path));
-        QVERIFY(window->shuffleMembersButton->isEnabled());
-        QVERIFY(!window->buildButton->isEnabled());
+        QVERIFY(window->shuffleMembersButton()->isEnabled());
+        QVERIFY(!window->buildButton()->isEnabled());
     }
 };
 

@@ -51,7 +51,7 @@ private slots:
         QFETCH(int, position);
         WindowFixture window;
         window.ChooseCount(start);
-        Spinner* spinner = window->countSpinner;
+        Spinner* spinner = window->countSpinner();
         QStringList events;
         QObject::connect(spinner, &Spinner::changing, [&] { events.append(QString::number(spinner->position())); });
         QObject::connect(spinner, &Spinner::stepped, [&] { events.append(QString::number(spinner->position())); });
@@ -60,7 +60,7 @@ private slots:
         else
             Wheel(spinner, notches);
         QCOMPARE(spinner->position(), position);
-        QCOMPARE(window->countDisplay->text(), QString::number(position));
+        QCOMPARE(window->countDisplay()->text(), QString::number(position));
         // As an arrow does: told before and after the change.
         QCOMPARE(events, QStringList({QString::number(start), QString::number(position)}));
     }
@@ -78,14 +78,14 @@ private slots:
         QFETCH(int, key);
         WindowFixture window;
         window.SetUp(3);
-        window.Click(window->buildButton);
+        window.Click(window->buildButton());
         EditBox* hit = window.Box("edit2_3");
         hit->setFocus();
         QTest::keyClicks(hit, "A b");
         QCOMPARE(hit->text(), QStringLiteral("A b"));
-        QCOMPARE(window->model.LitHit, 0);
+        QCOMPARE(window.lottery().Model.LitHit, 0);
         QTest::keyClick(hit, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(window->model.LitHit, 3);
+        QCOMPARE(window.lottery().Model.LitHit, 3);
         QCOMPARE(hit->text(), QStringLiteral("A b"));
     }
 
@@ -100,10 +100,10 @@ private slots:
     {
         QFETCH(int, key);
         WindowFixture window;
-        window->setUpButton->setFocus();
-        QTest::keyClick(window->setUpButton, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        window->setUpButton()->setFocus();
+        QTest::keyClick(window->setUpButton(), Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QVERIFY(window->findControl("edit1_2"));
-        QVERIFY(window->buildButton->isEnabled());
+        QVERIFY(window->buildButton()->isEnabled());
     }
 
     // The menus' shortcuts reach the commands from anywhere, but the edit
@@ -113,7 +113,7 @@ private slots:
         WindowFixture window;
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         window.SetUp(2);
-        EditBox* member = window->firstMemberBox;
+        EditBox* member = window->firstMemberBox();
         member->setFocus();
         QTest::keyClicks(member, "Anna");
         QTest::keyClick(member, Qt::Key_A, Qt::ControlModifier);
@@ -126,7 +126,7 @@ private slots:
 
         // F5 builds from the box; the capture has its own shortcut.
         QTest::keyClick(member, Qt::Key_F5);
-        QVERIFY(window->model.LadderBuilt);
+        QVERIFY(window.lottery().Model.LadderBuilt);
         QTest::keyClick(member, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(window.platform.CapturedWindow, window.get());
         QCOMPARE(member->text(), QStringLiteral("AnnaAnna"));
@@ -137,8 +137,8 @@ private slots:
     {
         WindowFixture window;
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window->countSpinner, Qt::Key_F5);
-        QVERIFY(!window->model.LadderBuilt);
+        QTest::keyClick(window->countSpinner(), Qt::Key_F5);
+        QVERIFY(!window.lottery().Model.LadderBuilt);
         QVERIFY(window.platform.Errors.isEmpty());
     }
 };

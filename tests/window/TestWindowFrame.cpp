@@ -118,8 +118,8 @@ private slots:
         QVERIFY(scroll->horizontalScrollBar()->isVisible());
         scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
         // Scrolled to the right, the hit column shows in full.
-        const int left = form.firstHitBox->mapTo(scroll->viewport(), QPoint()).x();
-        QVERIFY(left >= 0 && left + form.firstHitBox->width() <= scroll->viewport()->width());
+        const int left = form.firstHitBox()->mapTo(scroll->viewport(), QPoint()).x();
+        QVERIFY(left >= 0 && left + form.firstHitBox()->width() <= scroll->viewport()->width());
 
         // A width asked for later keeps within the screen too.
         form.setOuterWidth(840);
@@ -145,25 +145,25 @@ private slots:
         verify("start-up");
         window.SetUp(4);
         verify("set-up");
-        window.Click(form.buildButton);
+        window.Click(form.buildButton());
         verify("build");
-        window.Click(form.hitAllButton);
+        window.Click(form.hitAllButton());
         verify("hit-all");
-        window.Click(form.resetButton);
+        window.Click(form.resetButton());
         verify("reset");
-        QVERIFY(EntryOf(form, form.setUpButton)->isEnabled());
-        QVERIFY(!EntryOf(form, form.buildButton)->isEnabled());
+        QVERIFY(EntryOf(form, form.setUpButton())->isEnabled());
+        QVERIFY(!EntryOf(form, form.buildButton())->isEnabled());
     }
 
     void crossLinesEntryInStepWithTheBox()
     {
         WindowFixture window;
-        QAction* entry = EntryOf(*window, window->crossLinesBox);
+        QAction* entry = EntryOf(*window, window->crossLinesBox());
         QVERIFY(entry->isCheckable() && entry->isChecked());
         entry->trigger();
-        QVERIFY(!window->crossLinesBox->isChecked());
+        QVERIFY(!window->crossLinesBox()->isChecked());
         QVERIFY(!entry->isChecked());
-        window.Click(window->crossLinesBox);
+        window.Click(window->crossLinesBox());
         QVERIFY(entry->isChecked());
     }
 
@@ -256,9 +256,9 @@ private slots:
     {
         QFETCH(int, locale);
         WindowFixture window(locale);
-        QTEST(window->guideLink->toolTip(), "hint");
+        QTEST(window->guideLink()->toolTip(), "hint");
         window.platform.AddressesOpen = false;
-        window.Click(window->guideLink);
+        window.Click(window->guideLink());
         QCOMPARE(window.platform.OpenedAddresses, QStringList{window.platform.Guide});
         QCOMPARE(window.platform.Errors.size(), 1);
         QTEST(window.platform.Errors.first(), "message");

@@ -4,10 +4,19 @@
 
 #include "app/Application.h"
 #include "commands/Commands.h"
+#include "window/Controls.h"
 #include "platform/FakePlatform.h"
+#include "window/LadderBitmap.h"
+#include "window/LadderImage.h"
 #include "window/MainWindow.h"
+#include "window/Spinner.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTest>
 
 #include <memory>
@@ -37,14 +46,16 @@ struct WindowFixture {
     MainWindow* operator->() const { return window.get(); }
     MainWindow& operator*() const { return *window; }
     MainWindow* get() const { return window.get(); }
+    // The lottery's state, which the commands keep beside the window.
+    Lottery& lottery() const { return commands->lottery(); }
 
     // Sets the spinner as the user would, with its arrows.
     void ChooseCount(int count)
     {
-        while (window->countSpinner->position() < count)
-            QTest::keyClick(window->countSpinner, Qt::Key_Up);
-        while (window->countSpinner->position() > count)
-            QTest::keyClick(window->countSpinner, Qt::Key_Down);
+        while (window->countSpinner()->position() < count)
+            QTest::keyClick(window->countSpinner(), Qt::Key_Up);
+        while (window->countSpinner()->position() > count)
+            QTest::keyClick(window->countSpinner(), Qt::Key_Down);
     }
 
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
@@ -53,15 +64,15 @@ struct WindowFixture {
     void SetUp(int rows)
     {
         ChooseCount(rows);
-        Click(window->setUpButton);
+        Click(window->setUpButton());
     }
 
     // Set-up of `rows` rows, Build and ［HIT-ALL］, as a user would click them.
     void PlayLottery(int rows)
     {
         SetUp(rows);
-        Click(window->buildButton);
-        Click(window->hitAllButton);
+        Click(window->buildButton());
+        Click(window->hitAllButton());
     }
 
     // The list file at `path` chosen in the open dialog of a list import.

@@ -1,0 +1,53 @@
+#include "window/CommandBoundary.h"
+
+#include "platform/Platform.h"
+#include "texts/Words.h"
+
+#include <exception>
+#include <optional>
+
+namespace quorvan {
+
+namespace {
+
+// The message of the error being handled. The program's own errors come in
+// both languages; any other says in English what went wrong.
+Words CaughtFailure()
+{
+    try {
+        throw;
+    } catch (const UserError& error) {
+        return error.Message();
+    } catch (const std::exception& error) {
+        return Say(MessageId::UnexpectedError).arg(Verbatim(QString::fromUtf8(error.what())));
+    } catch (...) {
+        return Say(MessageId::UnknownError);
+    }
+}
+
+} // namespace
+
+CommandBoundary::CommandBoundary(Platform& platform, std::function<void()> afterEach)
+    : platform_(platform), afterEach_(std::move(afterEach))
+{
+}
+
+void CommandBoundary::Run(const std::function<void()>& command) const
+{
+    std::optional<Words> failure;
+    try {
+        command();
+    } catch (...) {
+        failure = CaughtFailure();
+    }
+    try {
+        afterEach_();
+    } catch (...) {
+        if (!failure)
+            failure = CaughtFailure();
+    }
+    if (failure)
+        platform_.ShowErrorMessage(failure->In(platform_.UserLocaleId() == LocaleJapanese));
+}
+
+} // namespace quorvan
