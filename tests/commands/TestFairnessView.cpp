@@ -107,13 +107,15 @@ private slots:
         WindowFixture window;
         window.ChooseCount(480);
         QPointer<FairnessDialog> view = OpenView(window);
+        // The view hears of the run's end only from its event loop, which does
+        // not run between the two clicks: the cancel always comes first, even
+        // when the threads have already finished, so a cancelled run shows nothing.
         window.Click(view->runButton);
         QVERIFY(view->cancelButton->isEnabled());
         QVERIFY(!view->runButton->isEnabled());
         window.Click(view->cancelButton);
         QTRY_VERIFY_WITH_TIMEOUT(view->runButton->isEnabled(), RunTimeout);
         QVERIFY(!view->result());
-        QVERIFY(view->progressBar->value() < FairnessDialog::Ladders);
         QVERIFY(!view->saveMatrixButton->isEnabled());
 
         // Closed while it runs, the view stops its threads and goes.

@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <memory>
+#include <stdexcept>
 
 namespace quorvan::testing {
 
@@ -40,7 +41,10 @@ struct WindowFixture {
         window = std::make_unique<MainWindow>(platform);
         commands = std::make_unique<Commands>(*window);
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        // A constructor cannot fail a test with QVERIFY; the test function
+        // reports this as a failure instead.
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            throw std::runtime_error("the window was never shown");
     }
 
     MainWindow* operator->() const { return window.get(); }
