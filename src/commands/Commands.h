@@ -51,6 +51,9 @@ public slots:
 public:
     // A "Fair draw" check box on `parent`, which sets the switch and follows it.
     QCheckBox* makeFairDrawBox(QWidget* parent); // FairDraw.cpp
+    // The draw record at `path` read, checked and shown, as Open draw does
+    // with the file chosen (`quorvan FILE` too).
+    void openDrawFile(const QString& path); // DrawRecords.cpp
 
 signals:
     // The fair draw switch has changed: every control that shows it follows.

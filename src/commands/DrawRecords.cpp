@@ -78,13 +78,18 @@ void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
     const auto path = platform.ChooseFileToOpen(DrawFilter(window_), model_.LastDrawFile);
-    if (!path)
-        return;
-    model_.LastDrawFile = *path;
+    if (path)
+        openDrawFile(*path);
+}
+
+void Commands::openDrawFile(const QString& path)
+{
+    Platform& platform = window_.platform();
+    model_.LastDrawFile = path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
     const bool japanese = window_.japanese();
-    const DrawRecord record = ReadDrawRecord(*path, japanese);
+    const DrawRecord record = ReadDrawRecord(path, japanese);
     const QStringList differences = DrawDifferences(record, japanese);
     showDraw(record);
     window_.setDefaultCursor();

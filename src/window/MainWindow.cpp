@@ -358,6 +358,13 @@ QString MainWindow::localized(const Words& words)
     return words.In(japanese());
 }
 
+void MainWindow::showGuide(const QUrl& page)
+{
+    if (!guide_)
+        guide_ = new GuideWindow(this);
+    guide_->showPage(page);
+}
+
 void MainWindow::setBusyCursor() { platform_.SetMouseCursor(MouseCursor::Hourglass); }
 void MainWindow::setDefaultCursor() { platform_.SetMouseCursor(MouseCursor::Default); }
 

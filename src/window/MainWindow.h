@@ -6,6 +6,7 @@
 
 #include "ControlStates.h"
 #include "Controls.h"
+#include "GuideWindow.h"
 #include "LadderImage.h"
 #include "Ladder.h"
 #include "Platform.h"
@@ -132,6 +133,9 @@ public:
     QString localized(const QString& japanese, const QString& english);
     QString localized(const Words& words);
 
+    // The user guide's `page` in the guide window, made the first time.
+    void showGuide(const QUrl& page);
+
     void setBusyCursor();
     void setDefaultCursor();
 
@@ -181,6 +185,7 @@ private:
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;
+    GuideWindow* guide_ = nullptr;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
 };
 
