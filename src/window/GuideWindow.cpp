@@ -9,7 +9,7 @@ GuideWindow::GuideWindow(QWidget* owner) : QTextBrowser(owner)
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("guideWindow"));
-    resize(900, 700);
+    resize(960, 720); // the guide's widest picture, 878 pixels, fits beside the margins
     auto* close = new QShortcut(QKeySequence::Close, this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     connect(this, &QTextBrowser::sourceChanged, this,

@@ -4,6 +4,7 @@
 
 #include "ListReader.h"
 #include "Spreadsheet.h"
+#include "Words.h"
 
 #include <QFile>
 #include <QProcess>
