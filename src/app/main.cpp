@@ -1,16 +1,19 @@
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "commands/Commands.h"
-#include "app/DrawVerifying.h"
 #include "window/MainWindow.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
-    // A draw record is checked without a window, so without a display too.
-    if (quorvan::AsksToVerify(argc, argv))
-        return quorvan::VerifyFromCommandLine(argc, argv);
+    // --help, --version and --verify are answered before the window's
+    // application exists, so without a display too.
+    const quorvan::CommandLine commandLine = quorvan::AnswerCommandLine(argc, argv);
+    if (commandLine.ExitStatus)
+        return *commandLine.ExitStatus;
 
     QApplication application(argc, argv);
     quorvan::ConfigureApplication(application);
@@ -20,5 +23,10 @@ int main(int argc, char* argv[])
     quorvan::MainWindow window(platform);
     quorvan::Commands commands(window);
     window.show();
+    if (!commandLine.DrawFile.isEmpty()) {
+        QTimer::singleShot(0, &window, [&] {
+            commands.boundary().Run([&] { commands.openDrawFile(commandLine.DrawFile); });
+        });
+    }
     return QApplication::exec();
 }

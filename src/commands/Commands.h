@@ -55,6 +55,9 @@ public:
     Lottery& lottery() { return lottery_; }
     // Where every command runs.
     const CommandBoundary& boundary() const { return boundary_; }
+    // The draw record at `path` read, checked and shown, as Open draw does
+    // with the file chosen (`quorvan FILE` too).
+    void openDrawFile(const QString& path); // DrawRecords.cpp
 
 signals:
     // The fair draw switch has changed: every control that shows it follows.

@@ -84,13 +84,18 @@ void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
     const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.Model.LastDrawFile);
-    if (!path)
-        return;
-    lottery_.Model.LastDrawFile = *path;
+    if (path)
+        openDrawFile(*path);
+}
+
+void Commands::openDrawFile(const QString& path)
+{
+    Platform& platform = window_.platform();
+    lottery_.Model.LastDrawFile = path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
     const bool japanese = window_.japanese();
-    const DrawRecord record = ReadDrawRecord(*path, japanese);
+    const DrawRecord record = ReadDrawRecord(path, japanese);
     const QStringList differences = DrawDifferences(record, japanese);
     showDraw(record);
     window_.setDefaultCursor();

@@ -9,6 +9,7 @@
 #include "texts/Words.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 
@@ -43,14 +44,15 @@ void Commands::onCapture()
     window_.platform().CaptureWindowToClipboard(&window_);
 }
 
+// The guide in the program's own window; a page that is missing or cannot
+// be read is named.
 void Commands::onOpenGuide()
 {
-    const QString address = window_.platform().GuideAddress();
-    if (window_.platform().OpenAddress(address))
-        return;
-    const QUrl url(address);
-    const QString place = url.isLocalFile() ? QDir::toNativeSeparators(url.toLocalFile()) : address;
-    throw UserError(Say(MessageId::GuideNotOpened).arg(Verbatim(place)));
+    const QUrl page(window_.platform().GuideAddress());
+    const QString path = page.toLocalFile();
+    if (!QFileInfo(path).isReadable())
+        throw UserError(Say(MessageId::GuideNotOpened).arg(Verbatim(QDir::toNativeSeparators(path))));
+    window_.showGuide(page);
 }
 
 } // namespace quorvan

@@ -65,14 +65,10 @@ public:
     // Puts an image of `window`, as it is shown, on the clipboard.
     virtual void CaptureWindowToClipboard(QWidget* window) = 0;
 
-    // Opens a document or address in the user's default program for it;
-    // false when the desktop could not.
-    virtual bool OpenAddress(const QString& address) = 0;
-
     // Shows the program's About box, modal, with `title` and rich `text`.
     virtual void ShowAbout(const QString& title, const QString& text) = 0;
 
-    // The address of the user guide in the user's language.
+    // The address of the user guide's local page in the user's language.
     virtual QString GuideAddress() = 0;
 
     // The full path of one of the program's helper programs (the workbook

@@ -1,11 +1,11 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/FontDialog.h"
+#include "InstalledPlaces.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLibraryInfo>
@@ -183,11 +183,6 @@ void QtPlatform::CaptureWindowToClipboard(QWidget* window)
     QApplication::clipboard()->setImage(window->window()->grab().toImage());
 }
 
-bool QtPlatform::OpenAddress(const QString& address)
-{
-    return QDesktopServices::openUrl(QUrl(address));
-}
-
 void QtPlatform::ShowAbout(const QString& title, const QString& text)
 {
     QMessageBox::about(QApplication::activeWindow(), title, text);
@@ -197,16 +192,15 @@ QString QtPlatform::GuideAddress()
 {
     const QString page = UserLocaleId() == LocaleJapanese ? QStringLiteral("index.ja.html")
                                                              : QStringLiteral("index.html");
-    // In share/quorvan/guide beside the program's bin folder, installed or in the build tree.
-    const QString path =
-        QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../share/quorvan/guide/") + page);
+    const QString path = QDir::cleanPath(QApplication::applicationDirPath()
+                                         + QStringLiteral("/" QUORVAN_GUIDE_FROM_PROGRAM "/") + page);
     return QUrl::fromLocalFile(path).toString();
 }
 
 QString QtPlatform::HelperProgram(const QString& name)
 {
-    // In libexec/quorvan beside the program's bin folder, installed or in the build tree.
-    return QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../libexec/quorvan/") + name);
+    return QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/" QUORVAN_HELPERS_FROM_PROGRAM "/")
+                           + name);
 }
 
 std::optional<QString> QtPlatform::ChooseFileToOpen(const QString& filter, const QString& initialFile)

@@ -36,7 +36,6 @@ public:
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;
-    bool OpenAddress(const QString& address) override;
     void ShowAbout(const QString& title, const QString& text) override;
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;

@@ -3,6 +3,7 @@
 #include "Version.h"
 #include "ladder/Checked.h"
 #include "window/Controls.h"
+#include "window/GuideWindow.h"
 #include "ladder/Geometry.h"
 #include "window/LadderImage.h"
 #include "platform/Platform.h"
@@ -410,6 +411,13 @@ QString MainWindow::localized(const QString& japanese, const QString& english)
 QString MainWindow::localized(const Words& words)
 {
     return words.In(japanese());
+}
+
+void MainWindow::showGuide(const QUrl& page)
+{
+    if (!guide_)
+        guide_ = new GuideWindow(this);
+    guide_->showPage(page);
 }
 
 void MainWindow::setBusyCursor() { platform_.SetMouseCursor(MouseCursor::Hourglass); }

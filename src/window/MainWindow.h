@@ -22,6 +22,7 @@ class QScrollArea;
 
 namespace quorvan {
 
+class GuideWindow;
 class LadderBitmap;
 class Platform;
 struct ControlFont;
@@ -135,6 +136,9 @@ public:
     QString localized(const QString& japanese, const QString& english);
     QString localized(const Words& words);
 
+    // The user guide's `page` in the guide window, made the first time.
+    void showGuide(const QUrl& page);
+
     void setBusyCursor();
     void setDefaultCursor();
 
@@ -187,6 +191,7 @@ private:
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;
+    GuideWindow* guide_ = nullptr;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
 };
 

@@ -1,5 +1,7 @@
 #include "window/WindowFixture.h"
 
+#include <QImage>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace quorvan;
@@ -98,9 +100,18 @@ private slots:
         window.Click(form.clipboardButton());
         QCOMPARE(window.platform.CapturedWindow, &form);
 
+        // The guide in a window of its own, its picture loaded from beside the page.
         window.Click(form.guideLink());
-        QCOMPARE(window.platform.OpenedAddresses, QStringList({window.platform.Guide}));
         QVERIFY(window.platform.Errors.isEmpty());
+        auto* guide = form.findChild<QTextBrowser*>(QStringLiteral("guideWindow"));
+        QVERIFY(guide && guide->isVisible() && guide->isWindow());
+        QCOMPARE(guide->source(), QUrl(window.platform.Guide));
+        QCOMPARE(guide->documentTitle(), QStringLiteral("Quorvan — user guide"));
+        const QVariant picture = guide->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("fairness.png")));
+        QVERIFY(!QImage::fromData(picture.toByteArray()).isNull());
+        // The page its language link names opens in the same window.
+        guide->setSource(guide->source().resolved(QUrl(QStringLiteral("index.ja.html"))));
+        QCOMPARE(guide->documentTitle(), QStringLiteral("Quorvan — 使い方"));
     }
 
     void exitEndsTheProgram()

@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QStringList>
+#include <QUrl>
 
 #include <random>
 
@@ -31,10 +32,9 @@ public:
     QList<ControlFont> FontDialogStarts;
 
     QWidget* CapturedWindow = nullptr;
-    QStringList OpenedAddresses;
-    bool AddressesOpen = true; // what OpenAddress answers
-    QStringList AboutBoxes;    // title, then text, of each About box shown
-    QString Guide = QStringLiteral("file:///usr/share/quorvan/guide/index.html");
+    QStringList AboutBoxes; // title, then text, of each About box shown
+    // The build's own guide, wherever the test program runs from.
+    QString Guide = QUrl::fromLocalFile(QStringLiteral(QUORVAN_GUIDE_DIRECTORY "/index.html")).toString();
 
     // Dialog answers, taken in turn; an empty answer is a cancelled dialog.
     QList<std::optional<QString>> OpenAnswers;
@@ -85,11 +85,6 @@ public:
     }
 
     void CaptureWindowToClipboard(QWidget* window) override { CapturedWindow = window; }
-    bool OpenAddress(const QString& address) override
-    {
-        OpenedAddresses.append(address);
-        return AddressesOpen;
-    }
     void ShowAbout(const QString& title, const QString& text) override { AboutBoxes << title << text; }
     QString GuideAddress() override { return Guide; }
     // The build's own helpers, wherever the test program runs from.

@@ -113,8 +113,7 @@ private slots:
         QtPlatform platform;
         const QUrl guide(platform.GuideAddress());
         QVERIFY(guide.isLocalFile());
-        QCOMPARE(QFileInfo(guide.toLocalFile()).absolutePath(),
-                 QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/../share/quorvan/guide")));
+        QCOMPARE(QFileInfo(guide.toLocalFile()).absolutePath(), QStringLiteral(QUORVAN_GUIDE_DIRECTORY));
         QVERIFY2(QFileInfo::exists(guide.toLocalFile()), qPrintable(guide.toString()));
     }
 

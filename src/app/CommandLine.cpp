@@ -1,0 +1,90 @@
+#include "app/CommandLine.h"
+
+#include "Version.h"
+
+#include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/DrawVerification.h"
+#include "platform/QtPlatform.h"
+#include "texts/Words.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextStream>
+
+namespace quorvan {
+
+namespace {
+
+const Words Description{QStringLiteral("Ladder lottery (ghost leg): draws a random ladder between members and hits."),
+    QStringLiteral("あみだくじ：メンバーと当たりの間にあみだを作ります。")};
+const Words VerifyOption{QStringLiteral("Checks the draw record FILE without a window: status 0 when its ladder "
+                                        "gives its results, 1 when not or when it was altered, 2 when it cannot be read."),
+    QStringLiteral("抽選記録 FILE をウィンドウなしで検証します。あみだが記録の結果を出せば終了状態 0、"
+                   "出さないか書き換えられていれば 1、読めなければ 2。")};
+const Words FileArgument{QStringLiteral("A draw record (.qdraw) to open in the window, as File > Open draw does."),
+    QStringLiteral("ウィンドウで開く抽選記録（.qdraw）。［ファイル］▸［抽選記録を開く］と同じです。")};
+const Words Usage{QStringLiteral("usage: quorvan [FILE] | --verify FILE | --help | --version"),
+    QStringLiteral("使い方: quorvan [FILE] | --verify FILE | --help | --version")};
+
+int Verify(const QString& path, bool japanese)
+{
+    QTextStream out(stdout);
+    QTextStream problems(stderr);
+    try {
+        const DrawRecord record = ReadDrawRecord(path, japanese);
+        const QStringList differences = DrawDifferences(record, japanese);
+        out << DrawVerdict(differences, japanese, differences.size()) << '\n';
+        return differences.isEmpty() ? ProgramDone : RecordDiffers;
+    } catch (const AlteredRecord& altered) {
+        out << altered.Message().In(japanese) << '\n';
+        return RecordDiffers;
+    } catch (const UserError& problem) {
+        problems << problem.Message().In(japanese) << '\n';
+        return RecordUnreadable;
+    } catch (const std::exception& problem) {
+        problems << QString::fromUtf8(problem.what()) << '\n';
+        return RecordUnreadable;
+    }
+}
+
+} // namespace
+
+CommandLine AnswerCommandLine(int argc, char* argv[])
+{
+    const QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quorvan"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVAN_VERSION));
+    const bool japanese = LocaleIdentifier(QLocale::system()) == LocaleJapanese;
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description.In(japanese));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption verify(QStringLiteral("verify"), VerifyOption.In(japanese), QStringLiteral("FILE"));
+    parser.addOption(verify);
+    parser.addPositionalArgument(QStringLiteral("FILE"), FileArgument.In(japanese), QStringLiteral("[FILE]"));
+
+    QTextStream out(stdout);
+    QTextStream problems(stderr);
+    const bool understood = parser.parse(QCoreApplication::arguments());
+    const QStringList files = parser.positionalArguments();
+    if (!understood || files.size() > 1 || (parser.isSet(verify) && !files.isEmpty())) {
+        if (!understood)
+            problems << parser.errorText() << '\n';
+        problems << Usage.In(japanese) << '\n';
+        return {RecordUnreadable, {}};
+    }
+    if (parser.isSet(help)) {
+        out << parser.helpText();
+        return {ProgramDone, {}};
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return {ProgramDone, {}};
+    }
+    if (parser.isSet(verify))
+        return {Verify(parser.value(verify), japanese), {}};
+    return {std::nullopt, files.value(0)};
+}
+
+} // namespace quorvan
