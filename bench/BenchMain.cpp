@@ -6,8 +6,8 @@
 #include "commands/Commands.h"
 #include "ladder/Fairness.h"
 #include "ladder/Geometry.h"
-#include "window/MainWindow.h"
 #include "platform/QtPlatform.h"
+#include "window/MainWindow.h"
 #include "window/Spinner.h"
 
 #include <QApplication>

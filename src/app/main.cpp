@@ -1,8 +1,8 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "commands/Commands.h"
-#include "window/MainWindow.h"
 #include "platform/QtPlatform.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>

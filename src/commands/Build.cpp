@@ -3,10 +3,10 @@
 // on, the hits are first put into a uniformly random order.
 
 #include "commands/Commands.h"
+#include "ladder/SeededGeneration.h"
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
-#include "ladder/SeededGeneration.h"
 #include "window/Spinner.h"
 
 #include <QCheckBox>

@@ -4,13 +4,13 @@
 // window; the constructor runs start-up and connects every control's signal
 // to its slot through the command boundary.
 
-#include "window/CommandBoundary.h"
-#include "window/ControlRoles.h"
+#include "commands/Lottery.h"
 #include "drawrecord/DrawRecord.h"
+#include "files/TextResultFile.h"
 #include "lists/ListChecks.h"
 #include "lists/ListFile.h"
-#include "commands/Lottery.h"
-#include "files/TextResultFile.h"
+#include "window/CommandBoundary.h"
+#include "window/ControlRoles.h"
 
 #include <QObject>
 

@@ -4,12 +4,12 @@
 
 #include "Version.h"
 #include "commands/Commands.h"
-#include "window/Controls.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawTexts.h"
 #include "drawrecord/DrawVerification.h"
-#include "window/MainWindow.h"
 #include "platform/Platform.h"
+#include "window/Controls.h"
+#include "window/MainWindow.h"
 #include "window/Spinner.h"
 
 #include <QCheckBox>

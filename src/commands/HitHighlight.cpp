@@ -3,9 +3,9 @@
 // in words. Nothing happens before Build.
 
 #include "commands/Commands.h"
+#include "ladder/Tracing.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
-#include "ladder/Tracing.h"
 
 namespace quorvan {
 

@@ -1,8 +1,8 @@
 // Loads hits from a file into the hit boxes, as many as the members loaded.
 
 #include "commands/Commands.h"
-#include "window/Controls.h"
 #include "ladder/Geometry.h"
+#include "window/Controls.h"
 #include "window/MainWindow.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // line after a list is loaded and at Build, and all of them on request.
 
 #include "commands/Commands.h"
-#include "window/MainWindow.h"
 #include "platform/Platform.h"
+#include "window/MainWindow.h"
 #include "window/Spinner.h"
 
 #include <QPushButton>

@@ -3,8 +3,8 @@
 
 #include "commands/Commands.h"
 #include "lists/ListReader.h"
-#include "window/MainWindow.h"
 #include "platform/Platform.h"
+#include "window/MainWindow.h"
 
 namespace quorvan {
 

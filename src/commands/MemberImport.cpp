@@ -2,8 +2,8 @@
 // offers the hit list import. A cancelled dialog resets the window.
 
 #include "commands/Commands.h"
-#include "window/Controls.h"
 #include "ladder/Geometry.h"
+#include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 

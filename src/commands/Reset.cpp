@@ -2,11 +2,11 @@
 // ladder, from whatever state the window is in.
 
 #include "commands/Commands.h"
+#include "ladder/Tracing.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 #include "window/Texts.h"
-#include "ladder/Tracing.h"
 #include "window/WindowDesign.h"
 
 namespace quorvan {

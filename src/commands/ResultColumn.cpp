@@ -2,11 +2,11 @@
 // it the member it reaches.
 
 #include "commands/Commands.h"
+#include "ladder/Tracing.h"
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
-#include "ladder/Tracing.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // Set-up: frees the rows of the last set-up and creates empty member and hit
 // boxes for the spinner's count, draws the preview and offers Build.
 
-#include "ladder/Checked.h"
 #include "commands/Commands.h"
-#include "window/Controls.h"
+#include "ladder/Checked.h"
 #include "ladder/Geometry.h"
+#include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/LadderImage.h"
 #include "window/MainWindow.h"

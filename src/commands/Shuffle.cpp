@@ -2,11 +2,11 @@
 // random order and shows in the column's button how often it was shuffled.
 // The fair draw's shuffle of the hits is here too.
 
-#include "ladder/Checked.h"
 #include "commands/Commands.h"
+#include "ladder/Checked.h"
+#include "platform/Platform.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
-#include "platform/Platform.h"
 #include "window/Spinner.h"
 
 #include <vector>

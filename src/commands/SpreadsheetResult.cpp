@@ -1,10 +1,10 @@
 // Excel: saves the member/hit pairs under a time stamp as a new workbook.
 
-#include "workbook/WorkbookSaving.h"
 #include "commands/Commands.h"
-#include "window/MainWindow.h"
 #include "platform/Platform.h"
 #include "texts/Words.h"
+#include "window/MainWindow.h"
+#include "workbook/WorkbookSaving.h"
 
 #include <QFileInfo>
 

@@ -3,9 +3,9 @@
 
 #include "commands/Commands.h"
 #include "files/FileSaving.h"
-#include "window/MainWindow.h"
 #include "platform/Platform.h"
 #include "texts/Words.h"
+#include "window/MainWindow.h"
 
 #include <QFileInfo>
 

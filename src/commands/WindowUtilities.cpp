@@ -2,11 +2,11 @@
 // the user guide.
 
 #include "commands/Commands.h"
+#include "platform/Platform.h"
+#include "texts/Words.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
-#include "platform/Platform.h"
 #include "window/Spinner.h"
-#include "texts/Words.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 
 #include "drawrecord/DrawTexts.h"
 #include "files/FileSaving.h"
-#include "ladder/Geometry.h"
 #include "files/RegularFile.h"
+#include "ladder/Geometry.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

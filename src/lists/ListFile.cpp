@@ -1,8 +1,8 @@
 #include "lists/ListFile.h"
 
 #include "files/FileError.h"
-#include "ladder/Geometry.h"
 #include "files/RegularFile.h"
+#include "ladder/Geometry.h"
 
 #include <stdexcept>
 #include <utility>

@@ -2,9 +2,9 @@
 // Everything the program asks of the machine it runs on. The Qt implementation
 // talks to the desktop; tests inject a double. Nothing else reads the environment.
 
-#include "texts/LocaleId.h"
 #include "ladder/RandomGenerator.h"
 #include "ladder/UniformShuffle.h"
+#include "texts/LocaleId.h"
 
 #include <QColor>
 #include <QDateTime>

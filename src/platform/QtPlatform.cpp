@@ -1,7 +1,7 @@
 #include "platform/QtPlatform.h"
 
-#include "platform/FontDialog.h"
 #include "InstalledPlaces.h"
+#include "platform/FontDialog.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,8 @@
 #include "sheetreader/FreexlSheet.h"
 
 #include "sheetreader/CompoundFile.h"
-#include "texts/Messages.h"
 #include "sheetreader/SheetRecords.h"
+#include "texts/Messages.h"
 
 #include <freexl.h>
 

@@ -7,8 +7,8 @@
 // in the user's language.
 
 #include "sheetreader/FreexlSheet.h"
-#include "texts/Messages.h"
 #include "sheetreader/ZipSheets.h"
+#include "texts/Messages.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -3,8 +3,8 @@
 // the styles say which numbers are dates.
 
 #include "sheetreader/XmlPart.h"
-#include "texts/Messages.h"
 #include "sheetreader/ZipSheets.h"
+#include "texts/Messages.h"
 
 #include <charconv>
 #include <chrono>

@@ -1,12 +1,12 @@
 #include "window/FairnessDialog.h"
 
-#include "window/CommandBoundary.h"
-#include "ladder/FairnessFigures.h"
 #include "files/FileSaving.h"
+#include "ladder/FairnessFigures.h"
 #include "ladder/Geometry.h"
-#include "window/MainWindow.h"
 #include "platform/Platform.h"
 #include "texts/Words.h"
+#include "window/CommandBoundary.h"
+#include "window/MainWindow.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -2,17 +2,17 @@
 
 #include "Version.h"
 #include "ladder/Checked.h"
+#include "ladder/Geometry.h"
+#include "platform/Platform.h"
+#include "texts/Words.h"
 #include "window/Controls.h"
 #include "window/GuideWindow.h"
-#include "ladder/Geometry.h"
 #include "window/LadderImage.h"
-#include "platform/Platform.h"
 #include "window/ProgramIcon.h"
 #include "window/ScreenFit.h"
 #include "window/Spinner.h"
 #include "window/Texts.h"
 #include "window/WindowDesign.h"
-#include "texts/Words.h"
 
 #include <QCheckBox>
 #include <QFrame>

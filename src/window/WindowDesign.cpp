@@ -1,8 +1,8 @@
 #include "window/WindowDesign.h"
 
+#include "ladder/Geometry.h"
 #include "window/ControlRoles.h"
 #include "window/Controls.h"
-#include "ladder/Geometry.h"
 #include "window/LadderImage.h"
 #include "window/Spinner.h"
 

@@ -1,8 +1,8 @@
 #include "workbook/WorkbookReader.h"
 
 #include "files/FileError.h"
-#include "workbook/ReaderProcess.h"
 #include "files/RegularFile.h"
+#include "workbook/ReaderProcess.h"
 
 #include <QDataStream>
 #include <QLocale>

@@ -3,8 +3,8 @@
 // `quorvan --help` lists, no more and no fewer.
 
 #include "files/FileKinds.h"
-#include "workbook/WorkbookSaving.h"
 #include "texts/Words.h"
+#include "workbook/WorkbookSaving.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "lists/ListFile.h"
-#include "workbook/WorkbookSaving.h"
 #include "TestData.h"
+#include "lists/ListFile.h"
 #include "window/WindowFixture.h"
+#include "workbook/WorkbookSaving.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>

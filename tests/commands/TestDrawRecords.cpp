@@ -1,6 +1,6 @@
+#include "TestData.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
-#include "TestData.h"
 #include "window/WindowFixture.h"
 
 #include <QCheckBox>

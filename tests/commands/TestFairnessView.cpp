@@ -1,5 +1,5 @@
-#include "window/FairnessDialog.h"
 #include "ladder/FairnessFigures.h"
+#include "window/FairnessDialog.h"
 #include "window/WindowFixture.h"
 
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "TestData.h"
+#include "window/WindowFixture.h"
 #include "workbook/FreexlCells.h"
 #include "workbook/WorkbookSaving.h"
-#include "window/WindowFixture.h"
 
 #include <QTemporaryDir>
 

@@ -1,8 +1,8 @@
+#include "TestData.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
-#include "TestData.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "ladder/FakeClock.h"
 #include "ladder/Generation.h"
+#include "ladder/Tracing.h"
 #include "window/LadderBitmap.h"
 #include "window/Pixels.h"
 #include "window/TabSequence.h"
-#include "ladder/Tracing.h"
 
 #include <QTest>
 

@@ -4,8 +4,8 @@
 
 #include "app/Application.h"
 #include "commands/Commands.h"
-#include "window/Controls.h"
 #include "platform/FakePlatform.h"
+#include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/LadderImage.h"
 #include "window/MainWindow.h"

@@ -1,8 +1,8 @@
 #include "TestData.h"
 #include "files/FileError.h"
-#include "workbook/FreexlCells.h"
-#include "sheetreader/SheetRecords.h"
 #include "files/FileKinds.h"
+#include "sheetreader/SheetRecords.h"
+#include "workbook/FreexlCells.h"
 #include "workbook/WorkbookReader.h"
 #include "workbook/WorkbookSaving.h"
 
