@@ -45,9 +45,9 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
 {
     switch (KindOfListFile(path)) {
     case ListFileKind::Text:
-        return ReadListFile(path, keep, reading.LocaleId, ListSyntax::Lines);
+        return ReadListFile(path, keep, reading.TextLocale, ListSyntax::Lines);
     case ListFileKind::Csv:
-        return ReadListFile(path, keep, reading.LocaleId, ListSyntax::CsvFirstField);
+        return ReadListFile(path, keep, reading.TextLocale, ListSyntax::CsvFirstField);
     case ListFileKind::Workbook:
         return ReadListWorkbook(path, keep, reading.Workbooks);
     case ListFileKind::Other:

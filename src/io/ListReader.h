@@ -14,10 +14,11 @@ enum class ListFileKind { Text, Csv, Workbook, Other };
 // workbook's (WorkbookKindOf).
 ListFileKind KindOfListFile(const QString& path);
 
-// How lists are read: text and CSV files in the code page of the user's
-// locale, workbooks as `Workbooks` says.
+// How lists are read: text and CSV files in the encoding their bytes show,
+// the text-encoding locale (an LC_CTYPE value) deciding a tie; workbooks as
+// `Workbooks` says.
 struct ListReading {
-    int32_t LocaleId = 0;
+    QString TextLocale;
     WorkbookReading Workbooks;
 };
 

@@ -25,6 +25,7 @@ enum class MessageId : int {
     ListFileKinds, // %1: the file
     ListTooLarge,  // %1: megabytes, %2: lines
     ListHoldsBinary,
+    ListEncodingUnknown,
     IsAFolder,
     IsAPipe,
     IsADevice,
