@@ -104,6 +104,8 @@ private:
     MainWindow& window_;
     WindowModel& model_;
     ListFindings listFindings_;
+    ListNotes memberNotes_; // what reading the list files loaded had to do
+    ListNotes hitNotes_;
     QPushButton* listFindingsButton_ = nullptr; // in the status line while there are findings
 };
 

@@ -8,7 +8,8 @@ namespace quorvan {
 void Commands::reportListChecks(bool beforeBuild)
 {
     const int32_t rows = window_.countSpinner->position();
-    listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild);
+    listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild,
+                               memberNotes_, hitNotes_);
     window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
     listFindingsButton_->setVisible(!listFindings_.empty());
 }
@@ -18,6 +19,8 @@ void Commands::clearListFindings()
     if (!listFindings_.empty())
         window_.showStatus({});
     listFindings_ = {};
+    memberNotes_ = {};
+    hitNotes_ = {};
     listFindingsButton_->hide();
 }
 

@@ -3,7 +3,6 @@
 // list check (ListChecks.h) puts it into words.
 
 #include <QList>
-#include <QString>
 
 #include <cstdint>
 
@@ -17,13 +16,11 @@ struct ListNotes {
     // Workbooks.
     int32_t StopRow = 0;      // the empty cell that ended the list, when names follow below it
     int32_t NamesBelow = 0;   // the names in column A below it
-    QString OtherPlace;       // where names are when column A has none ("column B", "sheet “Hits”")
-    bool FirstSheetHidden = false;
 
     bool empty() const
     {
         return ReplacedLines.isEmpty() && DroppedCrLines.isEmpty() && !TabColumns && StopRow == 0
-               && OtherPlace.isEmpty() && !FirstSheetHidden;
+;
     }
 };
 

@@ -22,6 +22,13 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
         list.Kept.append(text);
     }
     list.LinesRead = list.Kept.size();
+    // Names below the empty cell that ended the list are not read, but told.
+    const int stop = static_cast<int>(list.Kept.size()) + 2;
+    if (list.Kept.size() < keep)
+        for (int row = stop + 1; row <= static_cast<int>(ListSheetRows); ++row)
+            list.Notes.NamesBelow += sheet.Cells(row, 1).isEmpty() ? 0 : 1;
+    if (list.Notes.NamesBelow > 0)
+        list.Notes.StopRow = stop;
     book.close();
     excel.Quit();
     return list;

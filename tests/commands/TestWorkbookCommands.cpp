@@ -75,6 +75,10 @@ private slots:
         QFETCH(QString, last);
         WindowFixture window;
         window.Load(window->loadMembersButton, TestData(file.toLatin1().constData()));
+        // Names below the empty cell that ends the list are told, with where the list stopped.
+        const QString stop = QStringLiteral("The member list stops at the empty cell in row %1; 1 name follows below it")
+                                 .arg(count + 2);
+        QCOMPARE(window->statusText().contains(stop), file == "gap-ends-list.xls" || file == "mixed-types.xlsx" || file == "mixed-types.ods");
         QCOMPARE(window->countDisplay->text(), QString::number(count));
         QCOMPARE(window->countSpinner->position(), std::max(count, 2));
         if (count > 0)
