@@ -26,6 +26,8 @@ enum class MessageId : int {
     ListTooLarge,  // %1: megabytes, %2: lines
     ListHoldsBinary,
     ListEncodingUnknown,
+    ListIsHtml,
+    ListIsSpreadsheetMl,
     IsAFolder,
     IsAPipe,
     IsADevice,

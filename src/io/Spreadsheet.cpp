@@ -92,7 +92,11 @@ void Workbook::close()
 Workbook& Workbooks::Open(const QString& FileName, bool /*readOnly: never written back*/)
 {
     // A name of no workbook kind is read as the oldest kind, .xls.
-    const WorkbookKind kind = WorkbookKindOf(FileName).value_or(WorkbookKind::Xls);
+    return OpenAs(FileName, WorkbookKindOf(FileName).value_or(WorkbookKind::Xls));
+}
+
+Workbook& Workbooks::OpenAs(const QString& FileName, WorkbookKind kind)
+{
     books_.push_back(std::make_unique<Workbook>(std::make_unique<XlsReader>(FileName, reading_, kind)));
     return *books_.back();
 }

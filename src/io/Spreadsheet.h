@@ -58,6 +58,8 @@ public:
     explicit Workbooks(WorkbookReading reading) : reading_(std::move(reading)) {}
     // Opens a workbook file for reading; throws FileError when it cannot be read.
     Workbook& Open(const QString& FileName, bool readOnly);
+    // Opens it as a workbook of `kind`, whatever its name says.
+    Workbook& OpenAs(const QString& FileName, WorkbookKind kind);
     Workbook& Add();
 
 private:

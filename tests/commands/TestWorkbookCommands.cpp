@@ -87,6 +87,36 @@ private slots:
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
+    // A file behind the wrong ending is read as what its first bytes show,
+    // or refused with what it is and what to do.
+    void filesAreWhatTheirBytesShow_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("first"); // the first member, or empty when refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow(".xlsx named .xls") << "renamed-xlsx.xls" << "2nd prize #1" << "";
+        QTest::newRow(".ods named .xlsx") << "renamed-ods.xlsx" << "2nd prize #1" << "";
+        QTest::newRow(".xls named .txt") << "renamed-xls.txt" << "佐藤" << "";
+        QTest::newRow("CSV named .xls") << "csv-export.xls" << "Name" << "";
+        QTest::newRow("HTML named .xls") << "web-export.xls" << "" << "This is an HTML table";
+        QTest::newRow("SpreadsheetML named .xls") << "spreadsheetml-2003.xls" << "" << "Excel 2003 XML spreadsheet";
+    }
+
+    void filesAreWhatTheirBytesShow()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, first);
+        QFETCH(QString, message);
+        WindowFixture window;
+        window.Load(window->loadMembersButton, TestData(qPrintable(file)));
+        QCOMPARE(window->firstMemberBox->text(), first);
+        QCOMPARE(window.platform.Errors.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY(window.platform.Errors.first().contains(message));
+            QVERIFY(window.platform.Errors.first().contains(file));
+        }
+    }
+
     void excelWritesTheResults_data()
     {
         QTest::addColumn<QString>("name");
