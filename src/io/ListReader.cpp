@@ -19,6 +19,8 @@ constexpr qint64 ContentSample = 4096;
 
 Content ContentOf(QByteArray start)
 {
+    if (start.isEmpty())
+        return Content::Other;
     if (start.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
         return Content::Xls;
     if (start.startsWith("PK\x03\x04"))

@@ -289,7 +289,7 @@ std::optional<bool> Utf16WithoutMark(QByteArrayView start, bool whole)
     const qsizetype units = start.size() / 2;
     std::optional<bool> order;
     for (const bool bigEndian : {false, true}) {
-        qsizetype ascii = 0, lowZero = 0;
+        qsizetype ascii = 0, lowZero = 0, lineEnds = 0;
         bool plausible = units > 0;
         for (qsizetype unit = 0; unit < units && plausible; ++unit) {
             const auto first = static_cast<unsigned char>(start[2 * unit]);
@@ -299,10 +299,11 @@ std::optional<bool> Utf16WithoutMark(QByteArrayView start, bool whole)
             plausible = !control && code != 0 && !(unit == 0 && QChar::isLowSurrogate(code));
             ascii += code < 0x80 ? 1 : 0;
             lowZero += (code & 0xFF) == 0 ? 1 : 0;
+            lineEnds += code == '\r' || code == '\n' ? 1 : 0;
         }
         // Names have ASCII among them (line ends at least), which 8-bit text
         // never makes; read in the other byte order, ASCII ends in zero bytes.
-        if (plausible && ascii * 16 >= units && lowZero * 8 <= units)
+        if (plausible && lineEnds > 0 && ascii * 16 >= units && lowZero * 8 <= units)
             order = bigEndian;
     }
     return order;

@@ -263,7 +263,7 @@ private slots:
         QTest::newRow("NUL byte") << QByteArray("a\0b", 3) << true;
         QTest::newRow("UTF-16 NUL") << QByteArray("\xFF\xFE" "a\0\0\0", 6) << true;
         QTest::newRow("UTF-16 zero bytes") << QByteArray("\xFE\xFF\0a\0b", 6) << false;
-        QTest::newRow("UTF-16 without a mark") << QByteArray("a\0b\0", 4) << false;
+        QTest::newRow("UTF-16 without a mark") << QByteArray("a\0\n\0", 4) << false;
     }
 
     void binaryDataIsNotAList()
