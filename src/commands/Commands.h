@@ -112,6 +112,8 @@ private:
     Lottery lottery_;
     CommandBoundary boundary_;
     ListFindings listFindings_;
+    ListNotes memberNotes_; // what reading the list files loaded had to do
+    ListNotes hitNotes_;
 };
 
 } // namespace quorvan

@@ -19,6 +19,7 @@ void Commands::onLoadHits()
     window_.setBusyCursor();
     const int32_t limit = std::clamp(lottery_.Model.MembersLoaded.value_or(0), 0, MostMembers);
     const ListRead list = readList(*path, limit);
+    hitNotes_ = list.Notes;
     for (qsizetype hit = 1; hit <= list.Kept.size(); ++hit)
         window_.hitBox(static_cast<int32_t>(hit)).setText(list.Kept[hit - 1]);
 

@@ -13,7 +13,8 @@ namespace quorvan {
 void Commands::reportListChecks(bool beforeBuild)
 {
     const int32_t rows = window_.countSpinner()->position();
-    listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild);
+    listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild,
+                               memberNotes_, hitNotes_);
     window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
     window_.listFindingsButton()->setVisible(!listFindings_.empty());
 }
@@ -23,6 +24,8 @@ void Commands::clearListFindings()
     if (!listFindings_.empty())
         window_.showStatus({});
     listFindings_ = {};
+    memberNotes_ = {};
+    hitNotes_ = {};
     window_.listFindingsButton()->hide();
 }
 

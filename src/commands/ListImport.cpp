@@ -27,7 +27,7 @@ ListRead Commands::readList(const QString& path, int32_t keep)
     const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-sheet-reader")),
                                     [&](const QDate& date) { return platform.ShortDate(date); },
                                     [&](const QTime& time) { return platform.LongTime(time); }};
-    return ReadList(path, keep, {platform.UserLocaleId(), workbooks});
+    return ReadList(path, keep, {platform.TextEncodingLocale(), workbooks});
 }
 
 } // namespace quorvan

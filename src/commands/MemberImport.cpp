@@ -28,6 +28,7 @@ void Commands::onLoadMembers()
     }
     window_.setBusyCursor();
     const ListRead list = readList(*path, MostMembers);
+    memberNotes_ = list.Notes;
     for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
         if (member == 1)
             window_.memberBox(1).setText(list.Kept.first());

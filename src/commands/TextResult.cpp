@@ -25,8 +25,10 @@ void Commands::onSaveText()
         return;
     lottery_.Model.TextResultFolder = QFileInfo(choice->Path).absolutePath();
     const QDateTime now = platform.LocalNow();
-    const QByteArray block =
-        TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs());
+    // Added to an older file in the encoding its text is in, so that one reading reads it all.
+    const QByteArray block = TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()),
+                                             resultPairs(),
+                                             TextResultEncoding(choice->Path, platform.TextEncodingLocale()));
     AppendToFile(choice->Path, block, Say(MessageId::CannotWriteTextResult));
 }
 

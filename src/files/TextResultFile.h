@@ -15,7 +15,15 @@ struct ResultPair {
     QString Member;
 };
 
-// The block for the results at the moment `date` `time`, as the file holds it.
-QByteArray TextResultBlock(const QString& date, const QString& time, const QList<ResultPair>& results);
+// The block for the results at the moment `date` `time`, as the file holds
+// it, in `encoding` (a name QStringEncoder knows). A line break inside a
+// name is written as a space, so that every row stays one line.
+QByteArray TextResultBlock(const QString& date, const QString& time, const QList<ResultPair>& results,
+                           const QString& encoding = QStringLiteral("UTF-8"));
+
+// The encoding a block is added to the text file at `path` in: that of its
+// text so far, read as list files are (`textLocale` deciding a tie); UTF-8
+// for a new, empty or unreadable file.
+QString TextResultEncoding(const QString& path, const QString& textLocale);
 
 } // namespace quorvan

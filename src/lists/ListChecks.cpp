@@ -39,9 +39,16 @@ void CheckList(const QStringList& names, bool hits, ListFindings& findings)
         }
         findings.RepeatedNames[*index].Rows.append(row);
     }
-    for (int32_t row = 1; row < lastFilled; ++row)
-        if (ComparisonKey(names[row - 1]).isEmpty())
-            findings.EmptyEntries.append({hits, row});
+    const int32_t checked = hits ? lastFilled : static_cast<int32_t>(names.size()) + 1;
+    for (int32_t row = 1; row < checked; ++row) {
+        if (!ComparisonKey(names[row - 1]).isEmpty())
+            continue;
+        if (!findings.EmptyEntries.isEmpty() && findings.EmptyEntries.last().Hits == hits
+            && findings.EmptyEntries.last().LastRow == row - 1)
+            findings.EmptyEntries.last().LastRow = row;
+        else
+            findings.EmptyEntries.append({hits, row, row});
+    }
 }
 
 int32_t Filled(const QStringList& names)
@@ -60,11 +67,45 @@ QString RowList(const QList<int32_t>& rows)
     return numbers.join(QStringLiteral(", "));
 }
 
+// What reading a list file had to do, one line each.
+void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
+{
+    const QString list = japanese ? (hits ? QStringLiteral("当たり") : QStringLiteral("メンバー"))
+                                  : (hits ? QStringLiteral("hit") : QStringLiteral("member"));
+    if (!notes.ReplacedLines.isEmpty())
+        lines.append(japanese ? QStringLiteral("%1のファイルの%2行目に読めないバイトがあり、「\uFFFD」に置き換えました")
+                                    .arg(list, RowList(notes.ReplacedLines))
+                              : QStringLiteral("The %1 file has bytes that are no text in lines %2; they show as “\uFFFD”")
+                                    .arg(list, RowList(notes.ReplacedLines)));
+    if (!notes.DroppedCrLines.isEmpty())
+        lines.append(japanese ? QStringLiteral("%1のファイルの%2行目で、行末でない CR を取り除きました")
+                                    .arg(list, RowList(notes.DroppedCrLines))
+                              : QStringLiteral("The %1 file has a CR without LF in lines %2; it was left out")
+                                    .arg(list, RowList(notes.DroppedCrLines)));
+    if (notes.TabColumns)
+        lines.append(japanese ? QStringLiteral("%1のファイルはタブで列に分かれています。最初の列を読みました").arg(list)
+                              : QStringLiteral("The %1 file's lines hold tabs: only the first column was read").arg(list));
+    if (notes.StopRow > 0)
+        lines.append(japanese ? QStringLiteral("%1のリストは空のセル（%2行目）で終わりました。その下に名前が%3件あります")
+                                    .arg(list)
+                                    .arg(notes.StopRow)
+                                    .arg(notes.NamesBelow)
+                              : (notes.NamesBelow == 1
+                                     ? QStringLiteral("The %1 list stops at the empty cell in row %2; %3 name follows below it")
+                                     : QStringLiteral("The %1 list stops at the empty cell in row %2; %3 names follow below it"))
+                                    .arg(list)
+                                    .arg(notes.StopRow)
+                                    .arg(notes.NamesBelow));
+}
+
 } // namespace
 
-ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild)
+ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild,
+                        const ListNotes& memberNotes, const ListNotes& hitNotes)
 {
     ListFindings findings;
+    findings.MemberNotes = memberNotes;
+    findings.HitNotes = hitNotes;
     CheckList(members, false, findings);
     CheckList(hits, true, findings);
     findings.MembersFilled = Filled(members);
@@ -89,13 +130,19 @@ QStringList DescribeFindings(const ListFindings& findings, bool japanese)
                              .arg(repeated.Rows.size())
                              .arg(repeated.Hits ? QStringLiteral("hits") : QStringLiteral("members"), rows));
     }
-    for (const auto& empty : findings.EmptyEntries)
-        lines.append(japanese ? QStringLiteral("%1の%2行目が空です")
-                                    .arg(empty.Hits ? QStringLiteral("当たり") : QStringLiteral("メンバー"))
-                                    .arg(empty.Row)
-                              : QStringLiteral("Row %1 of the %2 is empty")
-                                    .arg(empty.Row)
-                                    .arg(empty.Hits ? QStringLiteral("hits") : QStringLiteral("members")));
+    for (const auto& empty : findings.EmptyEntries) {
+        const QString list = japanese ? (empty.Hits ? QStringLiteral("当たり") : QStringLiteral("メンバー"))
+                                      : (empty.Hits ? QStringLiteral("hits") : QStringLiteral("members"));
+        if (empty.Row == empty.LastRow)
+            lines.append(japanese ? QStringLiteral("%1の%2行目が空です").arg(list).arg(empty.Row)
+                                  : QStringLiteral("Row %1 of the %2 is empty").arg(empty.Row).arg(list));
+        else
+            lines.append(japanese ? QStringLiteral("%1の%2～%3行目が空です").arg(list).arg(empty.Row).arg(empty.LastRow)
+                                  : QStringLiteral("Rows %1–%2 of the %3 are empty")
+                                        .arg(empty.Row)
+                                        .arg(empty.LastRow)
+                                        .arg(list));
+    }
     if (findings.FewerHits)
         lines.append(japanese ? QStringLiteral("当たりが%1件、メンバーが%2人です")
                                     .arg(findings.HitsFilled)
@@ -106,6 +153,8 @@ QStringList DescribeFindings(const ListFindings& findings, bool japanese)
                                     .arg(findings.MembersFilled)
                                     .arg(findings.MembersFilled == 1 ? QStringLiteral("member")
                                                                      : QStringLiteral("members")));
+    DescribeNotes(findings.MemberNotes, false, japanese, lines);
+    DescribeNotes(findings.HitNotes, true, japanese, lines);
     return lines;
 }
 

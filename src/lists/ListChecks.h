@@ -1,7 +1,10 @@
 #pragma once
 // The mistakes in the lists that start disputes at a draw: a name entered
-// twice, an empty entry with names after it, fewer hits than members. Found
-// and put into words; nothing is refused.
+// twice, an empty member (who takes part in the draw like any other), an
+// empty hit with hits after it, fewer hits than members, and what reading a
+// list file had to do (ListNotes.h). Found and put into words; nothing is refused.
+
+#include "lists/ListNotes.h"
 
 #include <QList>
 #include <QString>
@@ -20,6 +23,7 @@ struct ListFindings {
     struct Empty {
         bool Hits = false;
         int32_t Row = 0;
+        int32_t LastRow = 0; // the last of a run of empty rows
     };
     QList<Repeated> RepeatedNames;
     QList<Empty> EmptyEntries;
@@ -27,15 +31,24 @@ struct ListFindings {
     int32_t HitsFilled = 0;
     int32_t MembersFilled = 0;
     bool FewerHits = false;
+    ListNotes MemberNotes;
+    ListNotes HitNotes;
 
-    bool empty() const { return RepeatedNames.isEmpty() && EmptyEntries.isEmpty() && !FewerHits; }
+    bool empty() const
+    {
+        return RepeatedNames.isEmpty() && EmptyEntries.isEmpty() && !FewerHits && MemberNotes.empty()
+               && HitNotes.empty();
+    }
 };
 
 // Names count as the same when they differ only in letter case, width
-// (full-width and half-width forms) or spacing. An empty entry counts only
-// when a filled one follows it in its list. Fewer hits than members counts
-// when the hit list has entries, or always when `beforeBuild`.
-ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild);
+// (full-width and half-width forms) or spacing. An empty member counts
+// wherever it is; an empty hit when a filled one follows it (the hits missing
+// at the end are the finding of fewer hits). Fewer hits than members counts
+// when the hit list has entries, or always when `beforeBuild`. The notes of
+// the list files loaded are passed on.
+ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild,
+                        const ListNotes& memberNotes = {}, const ListNotes& hitNotes = {});
 
 // One line per finding, in the user's language.
 QStringList DescribeFindings(const ListFindings& findings, bool japanese);

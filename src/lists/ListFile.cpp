@@ -15,6 +15,8 @@ constexpr qint64 ChunkSize = 64 * 1024;
 const QByteArray Utf8Mark("\xEF\xBB\xBF");
 const QByteArray Utf16LittleEndianMark("\xFF\xFE");
 const QByteArray Utf16BigEndianMark("\xFE\xFF");
+// The first bytes that tell UTF-16 without a byte-order mark.
+constexpr qsizetype Utf16Sample = 512;
 
 bool IsContinuation(char byte)
 {
@@ -40,22 +42,26 @@ void ListLineSplitter::Feed(QByteArrayView bytes)
     Split(bytes);
 }
 
-// A byte-order mark decides how the rest is read; it may come split over pieces.
-void ListLineSplitter::FeedStart(QByteArrayView bytes)
+// A byte-order mark, or the look of the first bytes, decides how the rest is
+// read; the mark may come split over pieces.
+void ListLineSplitter::FeedStart(QByteArrayView bytes, bool whole)
 {
     current_.append(bytes);
-    for (const QByteArray* mark : {&Utf8Mark, &Utf16LittleEndianMark, &Utf16BigEndianMark}) {
-        if (current_.size() < mark->size() && mark->startsWith(current_))
-            return;
-    }
+    if (!whole && current_.size() < Utf16Sample)
+        return;
     atStart_ = false;
     QByteArray start = std::move(current_);
     current_.clear();
     if (start.startsWith(Utf8Mark)) {
+        unicode_ = true;
         start.remove(0, Utf8Mark.size());
     } else if (start.startsWith(Utf16LittleEndianMark) || start.startsWith(Utf16BigEndianMark)) {
+        unicode_ = true;
         utf16_.emplace(start.startsWith(Utf16BigEndianMark));
         start.remove(0, Utf16LittleEndianMark.size());
+    } else if (const std::optional<bool> bigEndian = Utf16WithoutMark(start, whole)) {
+        unicode_ = true;
+        utf16_.emplace(*bigEndian);
     }
     Feed(start);
 }
@@ -67,18 +73,28 @@ void ListLineSplitter::Split(QByteArrayView bytes)
             ended_ = true;
             break;
         }
-        if (syntax_ == ListSyntax::CsvFirstField) {
+        if (syntax_ == ListSyntax::CsvFirstField)
             SplitCsv(byte);
-            continue;
-        }
-        if (byte == '\n') {
-            EndLine();
-            continue;
-        }
-        lineStarted_ = true;
-        if (byte != '\r' && lines_ < keep_)
-            Keep(byte);
+        else
+            SplitLine(byte);
     }
+}
+
+void ListLineSplitter::SplitLine(char byte)
+{
+    if (std::exchange(crWaiting_, false) && byte != '\n' && lines_ < keep_)
+        droppedCr_.append(static_cast<int32_t>(lines_ + 1));
+    if (byte == '\n' || (byte == '\r' && crEndsLines_))
+        return EndLine();
+    lineStarted_ = true;
+    if (byte == '\r') {
+        crWaiting_ = true;
+        return;
+    }
+    if (byte == '\t' && !std::exchange(pastTab_, true) && lines_ < keep_)
+        tabColumns_ = true;
+    if (!pastTab_ && lines_ < keep_)
+        Keep(byte);
 }
 
 void ListLineSplitter::SplitCsv(char byte)
@@ -94,18 +110,19 @@ void ListLineSplitter::SplitCsv(char byte)
     if (quote_ == Quote::Inside) {
         if (byte == '"')
             quote_ = Quote::ClosingOrDoubled;
-        else if (byte != '\r' && field_ == 0 && lines_ < keep_)
-            Keep(byte);
+        else if ((byte != '\r' || crEndsLines_) && field_ == 0 && lines_ < keep_)
+            Keep(byte == '\r' ? '\n' : byte);
         return;
     }
-    if (byte == '\n')
+    if (byte == '\n' || (byte == '\r' && crEndsLines_))
         return EndLine();
     lineStarted_ = true;
     const bool atStart = std::exchange(fieldStart_, false);
     if (byte == '"' && atStart) {
         quote_ = Quote::Inside;
     } else if (IsSeparator(byte)) {
-        ++field_;
+        if (++field_ == 1 && byte == '\t' && lines_ < keep_)
+            tabColumns_ = true;
         fieldStart_ = true;
     } else if (byte != '\r' && field_ == 0 && lines_ < keep_) {
         Keep(byte);
@@ -114,7 +131,7 @@ void ListLineSplitter::SplitCsv(char byte)
 
 bool ListLineSplitter::IsSeparator(char byte)
 {
-    if (separator_ == 0 && (byte == ',' || byte == ';'))
+    if (separator_ == 0 && (byte == ',' || byte == ';' || byte == '\t'))
         separator_ = byte;
     return byte == separator_ && byte != 0;
 }
@@ -138,15 +155,12 @@ void ListLineSplitter::Keep(char byte)
 
 void ListLineSplitter::Finish()
 {
-    if (atStart_ && !current_.isEmpty()) {
-        // A file shorter than a byte-order mark.
-        atStart_ = false;
-        QByteArray start = std::move(current_);
-        current_.clear();
-        Feed(start);
-    }
+    if (atStart_ && !current_.isEmpty())
+        FeedStart({}, true); // a file shorter than the sample that tells its encoding
     if (utf16_ && !ended_)
         Split(utf16_->Finish());
+    if (std::exchange(crWaiting_, false) && lines_ < keep_)
+        droppedCr_.append(static_cast<int32_t>(lines_ + 1));
     if (lineStarted_)
         EndLine();
 }
@@ -158,38 +172,46 @@ void ListLineSplitter::EndLine()
     current_.clear();
     lineStarted_ = false;
     lineCut_ = false;
+    pastTab_ = false;
     quote_ = Quote::Outside;
     fieldStart_ = true;
     field_ = 0;
     ++lines_;
 }
 
-QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId)
+DecodedLines DecodeListLines(const ListLineSplitter& splitter, const QString& textLocale)
 {
-    bool utf8 = true;
-    for (const QByteArray& line : lines) {
+    for (const QByteArray& line : splitter.KeptLines())
         if (line.contains('\0'))
             throw std::invalid_argument("NUL character in a list line");
-        utf8 = utf8 && IsValidUtf8(line);
-    }
-    QStringList decoded;
-    decoded.reserve(lines.size());
-    if (utf8) {
-        for (const QByteArray& line : lines)
-            decoded.append(QString::fromUtf8(line));
-        return decoded;
-    }
-    CodePageDecoder codePage(AnsiCodePage(localeId));
-    for (const QByteArray& line : lines)
-        decoded.append(codePage.Decode(line));
-    return decoded;
+    return DecodeLines(splitter.KeptLines(), textLocale, splitter.Unicode());
 }
 
-ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId, ListSyntax syntax)
+namespace {
+
+// Whether the file holds an LF anywhere; read from its start, and back there after.
+bool HoldsLineFeed(QFile& file, const QString& path, const Words& doing)
+{
+    bool found = false;
+    for (qint64 read = 0; !found && read < MostListFileBytes; ) {
+        const QByteArray chunk = file.read(ChunkSize);
+        if (chunk.isEmpty())
+            break;
+        read += chunk.size();
+        found = chunk.contains('\n');
+    }
+    if (file.error() != QFileDevice::NoError || !file.seek(0))
+        throw FileError(doing, path, Verbatim(file.errorString()));
+    return found;
+}
+
+} // namespace
+
+ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLocale, ListSyntax syntax)
 {
     const Words doing = Say(MessageId::CannotReadListFile);
     const std::unique_ptr<QFile> file = OpenRegularFile(path, doing);
-    ListLineSplitter splitter(keep, syntax);
+    ListLineSplitter splitter(keep, syntax, !HoldsLineFeed(*file, path, doing));
     qint64 bytesRead = 0;
     while (!splitter.Ended()) {
         const QByteArray chunk = file->read(ChunkSize);
@@ -209,9 +231,16 @@ ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId, ListS
     }
     splitter.Finish();
     try {
-        return {DecodeListLines(splitter.KeptLines(), localeId), splitter.LinesRead()};
+        DecodedLines decoded = DecodeListLines(splitter, textLocale);
+        ListRead read{std::move(decoded.Lines), splitter.LinesRead(), {}};
+        read.Notes.ReplacedLines = std::move(decoded.ReplacedLines);
+        read.Notes.DroppedCrLines = splitter.DroppedCrLines();
+        read.Notes.TabColumns = splitter.TabColumns();
+        return read;
     } catch (const std::invalid_argument&) {
         throw FileError(doing, path, Say(MessageId::ListHoldsBinary));
+    } catch (const UnexplainedBytes&) {
+        throw FileError(doing, path, Say(MessageId::ListEncodingUnknown));
     }
 }
 

@@ -1,13 +1,16 @@
 #pragma once
-// Reading a list text file: one entry a line. A line ends at LF or CR LF, a
-// CR elsewhere is dropped, Ctrl-Z ends the file, a UTF-8 byte-order mark at
-// the start is dropped, and one of UTF-16 makes the file UTF-16. Only the
-// first lines are kept; the rest are counted.
+// Reading a list text file: one entry a line, its first column when the line
+// holds tabs. A line ends at LF or CR LF and a CR elsewhere is dropped; in a
+// file without any LF a line ends at CR. Ctrl-Z ends the file, a UTF-8
+// byte-order mark at the start is dropped, and one of UTF-16 (or the look of
+// UTF-16 without one) makes the file UTF-16. Only the first lines are kept;
+// the rest are counted.
 //
 // A CSV file is read by the same rules, one entry a record: its first field,
 // quoted or not (a quoted field may hold the separator, doubled quotes and
-// line breaks). The separator is the first comma or semicolon outside quotes.
+// line breaks). The separator is the first comma, semicolon or tab outside quotes.
 
+#include "lists/ListNotes.h"
 #include "lists/TextDecoding.h"
 
 #include <QByteArray>
@@ -22,6 +25,7 @@ namespace quorvan {
 struct ListRead {
     QStringList Kept;      // the first lines, decoded
     int64_t LinesRead = 0; // every line of the file
+    ListNotes Notes;
 };
 
 // The longest line kept, in bytes: more than an edit box holds (32,767
@@ -38,7 +42,11 @@ enum class ListSyntax { Lines, CsvFirstField };
 // Splits bytes fed in pieces into lines (or CSV records: their first fields).
 class ListLineSplitter {
 public:
-    explicit ListLineSplitter(int32_t keep, ListSyntax syntax = ListSyntax::Lines) : keep_(keep), syntax_(syntax) {}
+    // `crEndsLines` for a file without any LF.
+    explicit ListLineSplitter(int32_t keep, ListSyntax syntax = ListSyntax::Lines, bool crEndsLines = false)
+        : keep_(keep), syntax_(syntax), crEndsLines_(crEndsLines)
+    {
+    }
 
     void Feed(QByteArrayView bytes);
     // Call at the end of the bytes; a last line without a line end counts too.
@@ -49,9 +57,16 @@ public:
     // The kept lines, in UTF-8 when the file is UTF-16.
     const QList<QByteArray>& KeptLines() const { return kept_; }
     int64_t LinesRead() const { return lines_; }
+    // A byte-order mark, or UTF-16 without one: the kept lines are UTF-8.
+    bool Unicode() const { return unicode_; }
+    // Kept lines, from 1, that lost a CR not followed by LF.
+    const QList<int32_t>& DroppedCrLines() const { return droppedCr_; }
+    // Some kept line held a tab and gave only its first column.
+    bool TabColumns() const { return tabColumns_; }
 
 private:
-    void FeedStart(QByteArrayView bytes);
+    void FeedStart(QByteArrayView bytes, bool whole = false);
+    void SplitLine(char byte);
     void Split(QByteArrayView bytes);
     void SplitCsv(char byte);
     bool IsSeparator(char byte);
@@ -62,6 +77,12 @@ private:
 
     int32_t keep_;
     ListSyntax syntax_;
+    bool crEndsLines_;
+    bool unicode_ = false;
+    bool crWaiting_ = false; // a CR whose next byte decides whether it is dropped
+    bool pastTab_ = false;
+    bool tabColumns_ = false;
+    QList<int32_t> droppedCr_;
     Quote quote_ = Quote::Outside;
     bool fieldStart_ = true;
     int32_t field_ = 0; // the field of the record, from 0
@@ -76,12 +97,14 @@ private:
     int64_t lines_ = 0;
 };
 
-// The kept lines as text: UTF-8 when all of them are valid UTF-8, otherwise
-// the Windows code page of the user's language. Throws when a line holds a
-// NUL character: such a file is binary data, not a list.
-QStringList DecodeListLines(const QList<QByteArray>& lines, int32_t localeId);
+// The kept lines as text (DecodeLines). Throws std::invalid_argument when a
+// line holds a NUL character: such a file is binary data, not a list.
+DecodedLines DecodeListLines(const ListLineSplitter& splitter, const QString& textLocale);
 
-// Reads the list file at `path`; throws FileError when it cannot be read.
-ListRead ReadListFile(const QString& path, int32_t keep, int32_t localeId, ListSyntax syntax = ListSyntax::Lines);
+// Reads the list file at `path`, in the encoding its bytes show, the one of
+// `textLocale` (an LC_CTYPE value) deciding a tie; throws FileError when it
+// cannot be read or no encoding explains it.
+ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLocale,
+                      ListSyntax syntax = ListSyntax::Lines);
 
 } // namespace quorvan

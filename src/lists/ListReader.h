@@ -9,10 +9,11 @@
 
 namespace quorvan {
 
-// How lists are read: text and CSV files in the code page of the user's
-// locale, workbooks as `Workbooks` says.
+// How lists are read: text and CSV files in the encoding their bytes show,
+// the text-encoding locale (an LC_CTYPE value) deciding a tie; workbooks as
+// `Workbooks` says.
 struct ListReading {
-    int32_t LocaleId = 0;
+    QString TextLocale;
     WorkbookReading Workbooks;
 };
 

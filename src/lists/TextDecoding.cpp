@@ -1,8 +1,13 @@
 #include "lists/TextDecoding.h"
 
-#include "texts/LocaleId.h"
 
 #include <QStringDecoder>
+
+#include <iconv.h>
+#include <uchardet/uchardet.h>
+
+#include <algorithm>
+#include <initializer_list>
 
 #include <cerrno>
 #include <stdexcept>
@@ -36,11 +41,6 @@ void AppendUtf8(char32_t code, QByteArray& utf8)
 
 } // namespace
 
-int32_t AnsiCodePage(int32_t localeId)
-{
-    return localeId == LocaleJapanese ? 932 : 1252;
-}
-
 bool IsValidUtf8(QByteArrayView bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -48,40 +48,265 @@ bool IsValidUtf8(QByteArrayView bytes)
     return !decoder.hasError();
 }
 
-CodePageDecoder::CodePageDecoder(int32_t codePage)
-    : converter_(iconv_open("UTF-16LE", ("CP" + std::to_string(codePage)).c_str()))
-{
-    if (converter_ == reinterpret_cast<iconv_t>(-1))
-        throw std::runtime_error("Code page " + std::to_string(codePage) + " is not available");
-}
+namespace {
 
-CodePageDecoder::~CodePageDecoder()
-{
-    iconv_close(converter_);
-}
+// How many well-formed UTF-8 sequences of more than one byte `bytes` holds,
+// and how many bytes belong to none.
+struct Utf8Count {
+    qsizetype Sequences = 0;
+    qsizetype Stray = 0;
+};
 
-QString CodePageDecoder::Decode(QByteArrayView bytes)
+Utf8Count CountUtf8(QByteArrayView bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    std::vector<char> buffer(4096);
-    char* in = const_cast<char*>(bytes.data());
-    size_t inLeft = static_cast<size_t>(bytes.size());
-    while (inLeft > 0) {
-        char* out = buffer.data();
-        size_t outLeft = buffer.size();
-        const size_t result = iconv(converter_, &in, &inLeft, &out, &outLeft);
-        text.append(QStringView(reinterpret_cast<const char16_t*>(buffer.data()),
-                                (buffer.size() - outLeft) / 2));
-        if (result == static_cast<size_t>(-1) && errno != E2BIG) {
-            // A byte the code page does not define, or a sequence cut short.
-            text.append(QChar::ReplacementCharacter);
-            ++in;
-            --inLeft;
-            iconv(converter_, nullptr, nullptr, nullptr, nullptr);
+    Utf8Count count;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                                                 : lead >= 0xF0 && lead < 0xF5                                  ? 4
+                                                                                                               : 0;
+        if (length == 1) {
+            ++at;
+            continue;
+        }
+        if (length > 0 && at + length <= bytes.size() && IsValidUtf8(bytes.sliced(at, length))) {
+            ++count.Sequences;
+            at += length;
+        } else {
+            ++count.Stray;
+            ++at;
         }
     }
+    return count;
+}
+
+enum class Script { Japanese, Korean, Chinese, Cyrillic, Latin };
+
+// A legacy encoding a list may come in: its name for Qt (ICU), for iconv,
+// and the names the detector gives it.
+struct Legacy {
+    const char* Qt;
+    const char* Iconv;
+    Script Writes;
+    std::initializer_list<const char*> Detected;
+};
+
+// In the order that settles a tie no locale settles.
+const Legacy Legacies[] = {
+    {"windows-31j", "CP932", Script::Japanese, {"SHIFT_JIS"}},
+    {"EUC-JP", "EUC-JP", Script::Japanese, {"EUC-JP"}},
+    {"windows-949", "CP949", Script::Korean, {"UHC", "EUC-KR"}},
+    {"GB18030", "GB18030", Script::Chinese, {"GB18030", "GB2312", "GBK", "HZ-GB-2312"}},
+    {"Big5", "BIG5", Script::Chinese, {"BIG5", "EUC-TW"}},
+    {"windows-1251", "CP1251", Script::Cyrillic, {"WINDOWS-1251"}},
+    {"windows-1252", "CP1252", Script::Latin, {"WINDOWS-1252", "ISO-8859-1", "ISO-8859-15"}},
+};
+
+// The legacy encodings of a locale's language, most likely first.
+QList<const Legacy*> LocaleLegacies(const QString& textLocale)
+{
+    const QString name = textLocale.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    const QString language = name.section(QLatin1Char('_'), 0, 0);
+    const QString territory = name.section(QLatin1Char('_'), 1, 1);
+    const auto at = [](int index) { return &Legacies[index]; };
+    if (language == QLatin1String("ja"))
+        return {at(0), at(1)};
+    if (language == QLatin1String("ko"))
+        return {at(2)};
+    if (language == QLatin1String("zh"))
+        return territory == QLatin1String("TW") || territory == QLatin1String("HK") || territory == QLatin1String("MO")
+                   ? QList<const Legacy*>{at(4), at(3)}
+                   : QList<const Legacy*>{at(3), at(4)};
+    for (const char* cyrillic : {"ru", "uk", "be", "bg", "sr", "mk", "kk", "ky", "tg", "mn"})
+        if (language == QLatin1String(cyrillic))
+            return {at(5)};
+    return {at(6)};
+}
+
+// Some converters give the bytes a code page leaves undefined the control
+// characters of the same number, or private-use characters: no list holds these.
+bool HoldsUndefined(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x80 && c.unicode() < 0xA0) || (c.unicode() >= 0xE000 && c.unicode() < 0xF900);
+    });
+}
+
+// The bytes in `legacy`, or nothing when it does not define them all.
+std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy)
+{
+    QStringDecoder decoder(legacy.Qt, QStringDecoder::Flag::Stateless);
+    if (decoder.isValid()) {
+        QString text = decoder.decode(bytes);
+        if (decoder.hasError() || HoldsUndefined(text))
+            return std::nullopt;
+        return text;
+    }
+    // A Qt without ICU: the C library's converter.
+    const iconv_t converter = iconv_open("UTF-16LE", legacy.Iconv);
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::vector<char> out(static_cast<size_t>(bytes.size()) * 4 + 4);
+    char* in = const_cast<char*>(bytes.data());
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char* to = out.data();
+    size_t outLeft = out.size();
+    const size_t result = iconv(converter, &in, &inLeft, &to, &outLeft);
+    iconv_close(converter);
+    const QString text = QStringView(reinterpret_cast<const char16_t*>(out.data()), (out.size() - outLeft) / 2).toString();
+    if (result == static_cast<size_t>(-1) || HoldsUndefined(text))
+        return std::nullopt;
     return text;
+}
+
+bool IsAsciiLetter(char32_t code)
+{
+    return (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z');
+}
+
+// How much a character counts as a letter the script writes names in, by
+// itself and beside the characters before and after it. Accented Latin
+// letters come among plain ones; Cyrillic words hold no Latin letters.
+double LetterWeight(char32_t code, Script script, char32_t before, char32_t after)
+{
+    const bool han = (code >= 0x4E00 && code < 0xA000) || (code >= 0x3400 && code < 0x4DC0) || code == 0x3005;
+    const bool besideAscii = IsAsciiLetter(before) || IsAsciiLetter(after);
+    switch (script) {
+    case Script::Japanese:
+        if (code >= 0xFF61 && code < 0xFFA0)
+            return 0.5; // half-width katakana: other encodings' bytes often read as these
+        return han || (code >= 0x3041 && code < 0x3100) || code == 0x30FC ? 1 : 0;
+    case Script::Korean: return han || (code >= 0xAC00 && code < 0xD7A4) ? 1 : 0;
+    case Script::Chinese: return han ? 1 : 0;
+    case Script::Cyrillic: return code >= 0x0400 && code < 0x0530 ? (besideAscii ? 0.25 : 1) : 0;
+    case Script::Latin:
+        return code >= 0xC0 && code < 0x250 && code != 0xD7 && code != 0xF7 ? (besideAscii ? 1 : 0.5) : 0;
+    }
+    return 0;
+}
+
+// The share of the characters beyond ASCII that are letters of the script.
+double LetterShare(const QString& text, Script script)
+{
+    const QList<uint> codes = text.toUcs4();
+    double letters = 0;
+    qsizetype others = 0;
+    for (qsizetype at = 0; at < codes.size(); ++at) {
+        if (codes[at] < 0x80)
+            continue;
+        ++others;
+        letters += LetterWeight(codes[at], script, at > 0 ? codes[at - 1] : 0, at + 1 < codes.size() ? codes[at + 1] : 0);
+    }
+    return others == 0 ? 1 : letters / double(others);
+}
+
+// The detector's answer, as one of the legacy encodings; nothing when it
+// has none or names another.
+const Legacy* Detected(const QByteArray& bytes)
+{
+    const uchardet_t detector = uchardet_new();
+    const Legacy* found = nullptr;
+    if (uchardet_handle_data(detector, bytes.constData(), static_cast<size_t>(bytes.size())) == 0) {
+        uchardet_data_end(detector);
+        const QByteArray name = QByteArray(uchardet_get_charset(detector)).toUpper();
+        for (const Legacy& legacy : Legacies)
+            for (const char* detected : legacy.Detected)
+                if (name == detected)
+                    found = &legacy;
+    }
+    uchardet_delete(detector);
+    return found;
+}
+
+// Below this many bytes beyond ASCII the detector guesses more than it knows.
+constexpr qsizetype DetectorNeeds = 16;
+
+DecodedLines InUtf8(const QList<QByteArray>& lines)
+{
+    DecodedLines decoded{{}, {}, QStringLiteral("UTF-8")};
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        decoded.Lines.append(QString::fromUtf8(lines[line]));
+        if (!IsValidUtf8(lines[line]))
+            decoded.ReplacedLines.append(static_cast<int32_t>(line + 1));
+    }
+    return decoded;
+}
+
+} // namespace
+
+DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode)
+{
+    if (unicode)
+        return InUtf8(lines);
+    const QByteArray all = lines.join('\n');
+    const Utf8Count utf8 = CountUtf8(all);
+    // Another encoding's bytes rarely make a UTF-8 sequence, and never many.
+    if (utf8.Stray == 0 || utf8.Stray * 4 <= utf8.Sequences)
+        return InUtf8(lines);
+
+    struct Reading {
+        const Legacy* From;
+        QString Text;
+        double Share;
+    };
+    QList<Reading> readings;
+    for (const Legacy& legacy : Legacies)
+        if (std::optional<QString> text = DecodeStrictly(all, legacy))
+            readings.append({&legacy, *text, LetterShare(*text, legacy.Writes)});
+    if (readings.isEmpty())
+        throw UnexplainedBytes();
+    double best = 0;
+    for (const Reading& reading : readings)
+        best = std::max(best, reading.Share);
+    const auto readingOf = [&](const Legacy* legacy) -> const Reading* {
+        for (const Reading& reading : readings)
+            if (reading.From == legacy)
+                return &reading;
+        return nullptr;
+    };
+    const Reading* chosen = nullptr;
+    const qsizetype beyondAscii = std::count_if(all.begin(), all.end(), [](char byte) { return byte & 0x80; });
+    if (beyondAscii >= DetectorNeeds)
+        if (const Reading* detected = readingOf(Detected(all)); detected && detected->Share >= best - 0.05)
+            chosen = detected;
+    for (const Legacy* legacy : LocaleLegacies(textLocale))
+        if (const Reading* reading = readingOf(legacy); !chosen && reading && reading->Share >= best)
+            chosen = reading;
+    for (const Reading& reading : readings)
+        if (!chosen && reading.Share >= best)
+            chosen = &reading;
+
+    DecodedLines decoded{{}, {}, QString::fromLatin1(chosen->From->Qt)};
+    for (const QByteArray& line : lines)
+        decoded.Lines.append(*DecodeStrictly(line, *chosen->From));
+    return decoded;
+}
+
+std::optional<bool> Utf16WithoutMark(QByteArrayView start, bool whole)
+{
+    if (whole && start.size() % 2 != 0)
+        return std::nullopt;
+    const qsizetype units = start.size() / 2;
+    std::optional<bool> order;
+    for (const bool bigEndian : {false, true}) {
+        qsizetype ascii = 0, lowZero = 0, lineEnds = 0;
+        bool plausible = units > 0;
+        for (qsizetype unit = 0; unit < units && plausible; ++unit) {
+            const auto first = static_cast<unsigned char>(start[2 * unit]);
+            const auto second = static_cast<unsigned char>(start[2 * unit + 1]);
+            const char16_t code = bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first);
+            const bool control = code < 0x20 && code != '\t' && code != '\r' && code != '\n' && code != 0x1A;
+            plausible = !control && code != 0 && !(unit == 0 && QChar::isLowSurrogate(code));
+            ascii += code < 0x80 ? 1 : 0;
+            lowZero += (code & 0xFF) == 0 ? 1 : 0;
+            lineEnds += code == '\r' || code == '\n' ? 1 : 0;
+        }
+        // Names have ASCII among them (line ends at least), which 8-bit text
+        // never makes; read in the other byte order, ASCII ends in zero bytes.
+        if (plausible && lineEnds > 0 && ascii * 16 >= units && lowZero * 8 <= units)
+            order = bigEndian;
+    }
+    return order;
 }
 
 char16_t Utf16ToUtf8::UnitAt(qsizetype at) const

@@ -5,32 +5,42 @@
 #include <QByteArrayView>
 #include <QString>
 
-#include <iconv.h>
+#include <QList>
+#include <QStringList>
 
 #include <cstdint>
+#include <optional>
+#include <stdexcept>
 
 namespace quorvan {
 
-// The Windows code page of the user's language: 932 for Japanese, else 1252.
-int32_t AnsiCodePage(int32_t localeId);
-
 bool IsValidUtf8(QByteArrayView bytes);
 
-// Decodes texts in a Windows code page; a byte sequence it lacks becomes
-// U+FFFD. The converter is opened once for all the texts of a file.
-class CodePageDecoder {
-public:
-    // Throws std::runtime_error when the system lacks the code page.
-    explicit CodePageDecoder(int32_t codePage);
-    ~CodePageDecoder();
-    CodePageDecoder(const CodePageDecoder&) = delete;
-    CodePageDecoder& operator=(const CodePageDecoder&) = delete;
-
-    QString Decode(QByteArrayView bytes);
-
-private:
-    iconv_t converter_;
+// The lines of a list file as text, and what the decoding had to do.
+struct DecodedLines {
+    QStringList Lines;
+    QList<int32_t> ReplacedLines; // lines, from 1, where bytes no encoding explains became U+FFFD
+    QString Encoding;             // the encoding the lines were read in
 };
+
+// A file the encodings a list may come in cannot explain.
+class UnexplainedBytes : public std::runtime_error {
+public:
+    UnexplainedBytes() : std::runtime_error("no encoding explains the bytes") {}
+};
+
+// Decodes the lines of a list file. UTF-8 when `unicode` (a byte-order mark
+// said so) or when the bytes are UTF-8 but for a few stray ones, which alone
+// become U+FFFD. Otherwise the legacy encoding that explains the bytes best:
+// the detector's answer for a text long enough to judge, and among those that
+// explain it equally well, the one of `textLocale` (an LC_CTYPE value such as
+// "ko_KR.UTF-8") first. Throws UnexplainedBytes when none decodes the bytes.
+DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode);
+
+// Whether `start`, the first bytes of a file without a byte-order mark, is
+// UTF-16, and in which byte order (true: big-endian). `whole` when `start`
+// is the whole file.
+std::optional<bool> Utf16WithoutMark(QByteArrayView start, bool whole);
 
 // UTF-16 in either byte order, fed in pieces, turned into UTF-8. A surrogate
 // without its partner and an odd last byte become U+FFFD. The bytes CR LF as

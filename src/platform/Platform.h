@@ -40,6 +40,10 @@ public:
     // The user's default locale identifier (1041 is Japanese, 1033 US English).
     virtual int32_t UserLocaleId() = 0;
 
+    // The locale that says how the user's text files are encoded (LC_CTYPE,
+    // as "ja_JP.UTF-8"), which may differ from the language of the messages.
+    virtual QString TextEncodingLocale() = 0;
+
     // The application-wide mouse cursor.
     virtual void SetMouseCursor(MouseCursor cursor) = 0;
 

@@ -121,6 +121,16 @@ int32_t QtPlatform::UserLocaleId()
     return LocaleIdentifier(QLocale::system());
 }
 
+QString QtPlatform::TextEncodingLocale()
+{
+    for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return value;
+    }
+    return QStringLiteral("C");
+}
+
 void QtPlatform::SetMouseCursor(MouseCursor cursor)
 {
     while (QApplication::overrideCursor())

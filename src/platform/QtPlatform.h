@@ -28,6 +28,7 @@ public:
     std::optional<uint64_t> PerformanceCounter() override;
     uint32_t MillisecondsSinceStart() override;
     int32_t UserLocaleId() override;
+    QString TextEncodingLocale() override;
     void SetMouseCursor(MouseCursor cursor) override;
     void ShowErrorMessage(const QString& message) override;
     void ShowInformation(const QString& message) override;

@@ -6,6 +6,7 @@
 
 #include <freexl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -56,11 +57,11 @@ public:
             freexl_close(handle_);
             Refuse(ReasonOf(code));
         }
-        // Some records it cannot take (one that needs more memory than it
-        // gets, say) make it stop and still answer "done", without a workbook.
-        if (!handle_)
-            Refuse(MessageError(MessageId::WorkbookDamagedOrTooLarge));
     }
+    // Some records it cannot take (a text longer than it expects, one that
+    // needs more memory than it gets) make it stop and still answer "done",
+    // without a workbook.
+    bool Opened() const { return handle_ != nullptr; }
     ~FreexlWorkbook() { freexl_close(handle_); }
     FreexlWorkbook(const FreexlWorkbook&) = delete;
     FreexlWorkbook& operator=(const FreexlWorkbook&) = delete;
@@ -145,6 +146,12 @@ std::string PackFirstSheet(const std::string& path)
 {
     std::vector<SheetValue> column = RecordValues(path);
     const FreexlWorkbook workbook(path);
+    if (!workbook.Opened()) {
+        // The cells read from the records alone, when they hold the list.
+        if (std::none_of(column.begin(), column.end(), [](const SheetValue& value) { return !value.bytes.empty(); }))
+            Refuse(MessageError(MessageId::WorkbookDamagedOrTooLarge));
+        return PackListColumn(std::move(column));
+    }
     unsigned int password = 0;
     if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK
         && password == FREEXL_BIFF_OBFUSCATED)
@@ -154,11 +161,12 @@ std::string PackFirstSheet(const std::string& path)
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));
     Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
     for (std::uint32_t row = 0; row < ListSheetRows && row < rows && columns >= ListSheetColumn; ++row) {
-        if (!column[row].bytes.empty())
-            continue; // a formula's result, a boolean or an error, which freexl leaves out
+        if (!column[row].bytes.empty() && !column[row].plainNumber)
+            continue; // a text, a formula's result, a boolean or an error, read from the records
         FreeXL_CellValue cell{};
         Check(freexl_get_cell_value(workbook.Handle(), row, ListSheetColumn - 1, &cell));
-        column[row] = ValueOf(cell);
+        if (SheetValue value = ValueOf(cell); !value.bytes.empty())
+            column[row] = std::move(value);
     }
     return PackListColumn(std::move(column));
 }

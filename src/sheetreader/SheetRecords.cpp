@@ -17,7 +17,9 @@ namespace {
 
 constexpr std::uint16_t BofRecord = 0x0809, EofRecord = 0x000A, BoundSheetRecord = 0x0085, CodePageRecord = 0x0042,
                         FilePassRecord = 0x002F, FormulaRecord = 0x0006, StringRecord = 0x0207,
-                        BoolErrRecord = 0x0205, ContinueRecord = 0x003C;
+                        BoolErrRecord = 0x0205, ContinueRecord = 0x003C, SstRecord = 0x00FC,
+                        LabelSstRecord = 0x00FD, LabelRecord = 0x0204, NumberRecord = 0x0203, RkRecord = 0x027E,
+                        MulRkRecord = 0x00BD;
 constexpr std::uint16_t Biff5 = 0x0500, Biff8 = 0x0600;
 
 struct Record {
@@ -62,7 +64,110 @@ struct Globals {
     std::optional<std::uint32_t> firstSheetAt;
     std::uint16_t codePage = 1252;
     bool encrypted = false;
+    std::vector<std::string> sharedTexts; // Excel 97-2003's table of texts, in UTF-8
 };
+
+// The bytes of a record and its CONTINUE records read as one, where a text's
+// characters that go on in the next record start with flags of their own.
+class ContinuedBytes {
+public:
+    explicit ContinuedBytes(std::vector<std::string_view> parts) : parts_(std::move(parts)) {}
+
+    bool Take(std::size_t count, std::string& out)
+    {
+        while (count > 0) {
+            if (!NextPartIfDone())
+                return false;
+            const std::size_t take = std::min(count, parts_[part_].size() - at_);
+            out.append(parts_[part_].substr(at_, take));
+            at_ += take;
+            count -= take;
+        }
+        return true;
+    }
+
+    template <typename Number>
+    bool Read(Number& value)
+    {
+        std::string bytes;
+        if (!Take(sizeof value, bytes))
+            return false;
+        value = LittleEndian<Number>(bytes.data());
+        return true;
+    }
+
+    // `count` characters, one or two bytes each as `flags` say, and anew
+    // after each record boundary.
+    bool Characters(std::size_t count, std::uint8_t flags, std::u16string& text)
+    {
+        while (count > 0) {
+            if (part_ >= parts_.size())
+                return false;
+            if (at_ == parts_[part_].size()) {
+                if (!NextPartIfDone() || !Read(flags))
+                    return false;
+            }
+            const bool wide = flags & 1;
+            const std::size_t fit = std::min(count, (parts_[part_].size() - at_) / (wide ? 2 : 1));
+            if (fit == 0)
+                return false;
+            for (std::size_t i = 0; i < fit; ++i)
+                text += wide ? LittleEndian<char16_t>(parts_[part_].data() + at_ + 2 * i)
+                             : char16_t(std::uint8_t(parts_[part_][at_ + i]));
+            at_ += fit * (wide ? 2 : 1);
+            count -= fit;
+        }
+        return true;
+    }
+
+private:
+    bool NextPartIfDone()
+    {
+        while (part_ < parts_.size() && at_ == parts_[part_].size()) {
+            ++part_;
+            at_ = 0;
+        }
+        return part_ < parts_.size();
+    }
+
+    std::vector<std::string_view> parts_;
+    std::size_t part_ = 0;
+    std::size_t at_ = 0;
+};
+
+std::string Utf8(const std::u16string& text);
+
+// The table of texts that LABELSST cells point into, every text whole
+// however many records it spans; a table cut short keeps what it holds.
+std::vector<std::string> SharedTexts(const Record& table, Records& records)
+{
+    std::vector<std::string_view> parts{table.body};
+    Record next;
+    while (records.Peek(next) && next.type == ContinueRecord) {
+        records.Next(next);
+        parts.push_back(next.body);
+    }
+    ContinuedBytes bytes(std::move(parts));
+    std::uint32_t total = 0, unique = 0;
+    std::vector<std::string> texts;
+    if (!bytes.Read(total) || !bytes.Read(unique))
+        return texts;
+    for (std::uint32_t index = 0; index < unique; ++index) {
+        std::uint16_t count = 0;
+        std::uint8_t flags = 0;
+        std::uint16_t runs = 0;
+        std::uint32_t extra = 0;
+        if (!bytes.Read(count) || !bytes.Read(flags) || ((flags & 0x08) && !bytes.Read(runs))
+            || ((flags & 0x04) && !bytes.Read(extra)))
+            break;
+        std::u16string text;
+        std::string skipped;
+        if (!bytes.Characters(count, flags, text) || !bytes.Take(4 * std::size_t(runs) + extra, skipped))
+            break;
+        texts.push_back(Utf8(text));
+    }
+    return texts;
+}
 
 Globals ReadGlobals(std::string_view stream)
 {
@@ -79,6 +184,8 @@ Globals ReadGlobals(std::string_view stream)
             globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
         else if (record.type == FilePassRecord)
             globals.encrypted = true;
+        else if (record.type == SstRecord && globals.version == Biff8)
+            globals.sharedTexts = SharedTexts(record, records);
     }
     return globals;
 }
@@ -164,6 +271,27 @@ SheetValue TextValue(std::string text)
     return {PackedKind::Text, std::move(text)};
 }
 
+// A number as an RK value holds it: 30 bits of an integer or of a double's
+// high bits, perhaps to be divided by 100.
+double RkNumber(std::uint32_t rk)
+{
+    double value = 0;
+    if (rk & 2) {
+        value = double(std::int32_t(rk) >> 2);
+    } else {
+        const std::uint64_t bits = std::uint64_t(rk & 0xFFFFFFFC) << 32;
+        std::memcpy(&value, &bits, sizeof value);
+    }
+    return rk & 1 ? value / 100 : value;
+}
+
+SheetValue PlainNumber(double value)
+{
+    SheetValue number = NumberValue(value);
+    number.plainNumber = true;
+    return number;
+}
+
 SheetValue BooleanOrError(std::uint8_t value, bool isError)
 {
     if (!isError)
@@ -218,12 +346,36 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
             textToFollow = -1;
             continue;
         }
+        if (record.body.size() < 6)
+            continue;
+        const auto cellRow = LittleEndian<std::uint16_t>(body);
+        const bool inList = LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1 && cellRow < ListSheetRows;
+        if (record.type == LabelSstRecord && inList && record.body.size() >= 10) {
+            const auto index = LittleEndian<std::uint32_t>(body + 6);
+            if (index < globals.sharedTexts.size())
+                column[cellRow] = TextValue(globals.sharedTexts[index]);
+        } else if (record.type == LabelRecord && inList && record.body.size() >= 8) {
+            const auto count = LittleEndian<std::uint16_t>(body + 6);
+            if (globals.version == Biff8 && record.body.size() >= 9)
+                column[cellRow] = TextValue(TextOfBiff8(record.body.substr(9), std::uint8_t(body[8]), count, records));
+            else if (globals.version == Biff5)
+                column[cellRow] = TextValue(TextOfBiff5(record.body.substr(8, count), globals.codePage));
+        } else if (record.type == NumberRecord && inList && record.body.size() >= 14) {
+            double value = 0;
+            std::memcpy(&value, body + 6, sizeof value);
+            column[cellRow] = PlainNumber(value);
+        } else if (record.type == RkRecord && inList && record.body.size() >= 10) {
+            column[cellRow] = PlainNumber(RkNumber(LittleEndian<std::uint32_t>(body + 6)));
+        } else if (record.type == MulRkRecord && LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1
+                   && cellRow < ListSheetRows && record.body.size() >= 12) {
+            column[cellRow] = PlainNumber(RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
+        }
         if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
             continue;
         if (record.type == FormulaRecord)
             textToFollow = -1;
-        const auto row = LittleEndian<std::uint16_t>(body);
-        if (LittleEndian<std::uint16_t>(body + 2) != ListSheetColumn - 1 || row >= ListSheetRows)
+        const std::uint16_t row = cellRow;
+        if (!inList)
             continue;
         if (record.type == BoolErrRecord) {
             column[row] = BooleanOrError(std::uint8_t(body[6]), body[7] != 0);

@@ -16,6 +16,9 @@ namespace quorvan {
 struct SheetValue {
     PackedKind kind = PackedKind::Text;
     std::string bytes;
+    // A number cell: the library, which knows the cell's format (a date,
+    // say), reads it better; this value stands in when it cannot read the file.
+    bool plainNumber = false;
 };
 
 // A number, and a boolean as "TRUE" or "FALSE", as every reader packs them.
@@ -23,7 +26,8 @@ SheetValue NumberValue(double value);
 SheetValue BooleanValue(bool value);
 
 // Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
-// workbook stream), rows 1 .. ListSheetRows, indexed from 0: the formula
+// workbook stream), rows 1 .. ListSheetRows, indexed from 0: the texts
+// (from the shared table, whole however long), the numbers, the formula
 // results and the boolean and error values. A formula's text and number read
 // as the same value typed in would; a boolean reads "TRUE" or "FALSE", an
 // error as a spreadsheet shows it ("#DIV/0!"). A number a formula gives is

@@ -24,6 +24,17 @@ constexpr MessageText Table[] = {
      "リストとしては大きすぎます：先頭の %1 MB に %2 行もありません。"},
     {ListHoldsBinary, "It holds binary data (NUL bytes), not a list of names.",
      "名前のリストではなく、バイナリデータ（NUL バイト）を含んでいます。"},
+    {ListEncodingUnknown,
+     "Its bytes are in no encoding a list is read in (UTF-8, UTF-16, Shift_JIS, EUC-JP, EUC-KR, GB18030, Big5, "
+     "Windows-1251 or Windows-1252). Save it as UTF-8 text or CSV and load it again.",
+     "バイト列が、リストとして読める文字コード（UTF-8、UTF-16、Shift_JIS、EUC-JP、EUC-KR、GB18030、Big5、"
+     "Windows-1251、Windows-1252）のどれにも当てはまりません。UTF-8 のテキストか CSV として保存し直してから読み込んでください。"},
+    {ListIsHtml,
+     "This is an HTML table (a web page), not a workbook: open it in a spreadsheet program and save it as .xlsx or .csv.",
+     "これは HTML の表（Web ページ）で、ブックではありません。表計算ソフトで開き、.xlsx か .csv として保存してください。"},
+    {ListIsSpreadsheetMl,
+     "This is an Excel 2003 XML spreadsheet: open it in a spreadsheet program and save it as .xlsx or .csv.",
+     "これは Excel 2003 XML スプレッドシートです。表計算ソフトで開き、.xlsx か .csv として保存してください。"},
     {IsAFolder, "It is a folder, not a file.", "ファイルではなくフォルダーです。"},
     {IsAPipe, "It is a pipe, not a file.", "ファイルではなくパイプです。"},
     {IsADevice, "It is a device, not a file.", "ファイルではなくデバイスです。"},

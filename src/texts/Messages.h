@@ -25,6 +25,9 @@ enum class MessageId : int {
     ListFileKinds, // %1: the file
     ListTooLarge,  // %1: megabytes, %2: lines
     ListHoldsBinary,
+    ListEncodingUnknown,
+    ListIsHtml,
+    ListIsSpreadsheetMl,
     IsAFolder,
     IsAPipe,
     IsADevice,

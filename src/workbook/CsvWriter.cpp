@@ -4,8 +4,18 @@ namespace quorvan {
 
 namespace {
 
-QString Field(const QString& text)
+// What a spreadsheet would take for a formula (=, +, -, @) or would strip
+// (tab, CR) at the start of a cell is kept as text by a leading apostrophe,
+// the mark spreadsheets themselves use for it.
+bool NeedsTextMark(const QString& text)
 {
+    static const QString FormulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && FormulaStarts.contains(text.front());
+}
+
+QString Field(const QString& cell)
+{
+    const QString text = NeedsTextMark(cell) ? QLatin1Char('\'') + cell : cell;
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\n'))
         && !text.contains(QLatin1Char('\r')))
         return text;

@@ -85,29 +85,37 @@ private slots:
     void lineRulesReachTheBoxes_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("textLocale"); // LC_CTYPE; the messages stay English
         QTest::addColumn<QStringList>("members");
-        QTest::newRow("empty line") << "members-lf-empty-line.txt" << 1033 << QStringList{"Alice", "Bob", "", "Dave"};
-        QTest::newRow("CR alone") << "cr-only.txt" << 1033 << QStringList{"onetwothree", ""};
-        QTest::newRow("Ctrl-Z") << "ctrl-z.txt" << 1033 << QStringList{"Alice", "Bob"};
-        QTest::newRow("UTF-8 mark") << "utf8-bom.txt" << 1033 << QStringList{"Alice", "Bob"};
-        QTest::newRow("UTF-16 mark") << "members-utf16le-bom.txt" << 1033
+        const QString en = QStringLiteral("en_US.UTF-8");
+        QTest::newRow("empty line") << "members-lf-empty-line.txt" << en << QStringList{"Alice", "Bob", "", "Dave"};
+        QTest::newRow("CR alone") << "cr-only.txt" << en << QStringList{"one", "two", "three"};
+        QTest::newRow("Ctrl-Z") << "ctrl-z.txt" << en << QStringList{"Alice", "Bob"};
+        QTest::newRow("UTF-8 mark") << "utf8-bom.txt" << en << QStringList{"Alice", "Bob"};
+        QTest::newRow("UTF-16 mark") << "members-utf16le-bom.txt" << en
                                      << QStringList{"Aiko", "Bruno", "Chloé", "鈴木 Emi"};
-        QTest::newRow("code page 932") << "cp932.txt" << 1041 << QStringList{"佐藤", "鈴木", "高橋"};
+        QTest::newRow("code page 932") << "cp932.txt" << "ja_JP.UTF-8" << QStringList{"佐藤", "鈴木", "高橋"};
+        QTest::newRow("CP949 under Korean") << "ko-cp949.txt" << "ko_KR.UTF-8"
+                                            << QStringList{"김민준", "이서연", "박지호"};
         // CSV from Python's csv module: the first field of each record, its heading included.
         QTest::newRow("CSV, UTF-8 mark, quotes")
-            << "members-quoted.csv" << 1033
+            << "members-quoted.csv" << en
             << QStringList{"Name", "Smith, John", "O\"Brien", "Line\nBreak", "Plain", "山田 太郎"};
         QTest::newRow("CSV, semicolons, code page 1252")
-            << "members-semicolon.csv" << 1033 << QStringList{"Name", "Zoë", "François", "Müller; Hans", "Ana"};
+            << "members-semicolon.csv" << en << QStringList{"Name", "Zoë", "François", "Müller; Hans", "Ana"};
+        QTest::newRow("CSV, Japanese Excel, English locale")
+            << "ja-excel.csv" << en << QStringList{"氏名", "山田 太郎", "佐藤 花子", "鈴木 一郎", "高橋 美咲"};
+        QTest::newRow("CSV, tabs") << "tabs.csv" << en << QStringList{"Name", "Alice", "Bob\tJr"};
+        QTest::newRow("Unicode text, tabs") << "unicode-text-tabs.txt" << en << QStringList{"田中 太郎", "佐藤 花子"};
     }
 
     void lineRulesReachTheBoxes()
     {
         QFETCH(QString, file);
-        QFETCH(int, locale);
+        QFETCH(QString, textLocale);
         QFETCH(QStringList, members);
-        WindowFixture window(locale);
+        WindowFixture window;
+        window.platform.TextLocale = textLocale;
         window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
         QCOMPARE(window.Column("edit1_", members.size()), members);
     }

@@ -1,6 +1,7 @@
 #include "TestData.h"
 #include "window/WindowFixture.h"
 
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 using namespace quorvan;
@@ -68,6 +69,38 @@ private slots:
                                         "\tメンバー3\r\n"
                                         "Hit 3\t\r\n");
         QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // A line break inside a name becomes a space: the block keeps a line a row.
+    // An older file gets the block in its own encoding, so one reading reads it all.
+    void blocksJoinWhatTheFileHolds_data()
+    {
+        QTest::addColumn<QByteArray>("earlier");
+        QTest::addColumn<QByteArray>("encoding");
+        QTest::newRow("new file") << QByteArray() << QByteArray("UTF-8");
+        QTest::newRow("Shift_JIS") << QByteArray("\x8E" "R\x93" "c \x91\xBE\x98" "Y\r\n\x8D\xB2\x93\xA1 \x89\xD4\x8E" "q\r\n") // Python's cp932
+                                   << QByteArray("Shift_JIS");
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE" "A\0\r\0\n\0", 8) << QByteArray("UTF-16LE");
+    }
+
+    void blocksJoinWhatTheFileHolds()
+    {
+        QFETCH(QByteArray, earlier);
+        QFETCH(QByteArray, encoding);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("result.txt");
+        if (!earlier.isEmpty())
+            WriteTestFile(path, earlier);
+        Results window(2);
+        window.Box("edit2_1")->setText(QStringLiteral("Prize\r\nA"));
+        window.platform.TextLocale = QStringLiteral("en_US.UTF-8");
+        window.WriteTo(path);
+        QStringDecoder decoder(encoding.constData());
+        const QString text = decoder.decode(ReadTestFile(path));
+        QVERIFY(!decoder.hasError());
+        QVERIFY(text.contains(QStringLiteral("\r\nPrize A\tメンバー")));
+        QVERIFY(text.startsWith(QStringDecoder(encoding.constData()).decode(earlier)));
+        QCOMPARE(text.count(QStringLiteral("\r\n")), earlier.count("\n") + 4);
     }
 
     void rowCounts_data()

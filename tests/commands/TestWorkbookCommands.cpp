@@ -75,12 +75,46 @@ private slots:
         QFETCH(QString, last);
         WindowFixture window;
         window.Load(window->loadMembersButton(), TestData(file.toLatin1().constData()));
+        // Names below the empty cell that ends the list are told, with where the list stopped.
+        const QString stop = QStringLiteral("The member list stops at the empty cell in row %1; 1 name follows below it")
+                                 .arg(count + 2);
+        QCOMPARE(window->statusText().contains(stop), file == "gap-ends-list.xls" || file == "mixed-types.xlsx" || file == "mixed-types.ods");
         QCOMPARE(window->countDisplay()->text(), QString::number(count));
         QCOMPARE(window->countSpinner()->position(), std::max(count, 2));
         if (count > 0)
             QCOMPARE(window.Box(QStringLiteral("edit1_%1").arg(count))->text(), last);
         QVERIFY(!window.Box(QStringLiteral("edit1_%1").arg(std::max(count, 2) + 1)));
         QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // A file behind the wrong ending is read as what its first bytes show,
+    // or refused with what it is and what to do.
+    void filesAreWhatTheirBytesShow_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("first"); // the first member, or empty when refused
+        QTest::addColumn<QString>("message");
+        QTest::newRow(".xlsx named .xls") << "renamed-xlsx.xls" << "2nd prize #1" << "";
+        QTest::newRow(".ods named .xlsx") << "renamed-ods.xlsx" << "2nd prize #1" << "";
+        QTest::newRow(".xls named .txt") << "renamed-xls.txt" << "佐藤" << "";
+        QTest::newRow("CSV named .xls") << "csv-export.xls" << "Name" << "";
+        QTest::newRow("HTML named .xls") << "web-export.xls" << "" << "This is an HTML table";
+        QTest::newRow("SpreadsheetML named .xls") << "spreadsheetml-2003.xls" << "" << "Excel 2003 XML spreadsheet";
+    }
+
+    void filesAreWhatTheirBytesShow()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, first);
+        QFETCH(QString, message);
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
+        QCOMPARE(window->firstMemberBox()->text(), first);
+        QCOMPARE(window.platform.Errors.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY(window.platform.Errors.first().contains(message));
+            QVERIFY(window.platform.Errors.first().contains(file));
+        }
     }
 
     void excelWritesTheResults_data()
@@ -211,7 +245,8 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("list.xls");
-        WriteTestFile(path, "not a workbook\r\n");
+        // A compound file's signature with nothing after it: a workbook cut short.
+        WriteTestFile(path, QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(24, '\0'));
         WindowFixture window;
         window.Load(window->loadMembersButton(), path);
         QCOMPARE(window.platform.Errors.size(), 1);

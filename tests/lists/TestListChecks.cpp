@@ -12,6 +12,7 @@ class TestListChecks : public QObject {
 private slots:
     void findings_data();
     void findings();
+    void notesOfTheFilesAreTold();
     void summaryShowsTheFirstTwoAndCountsTheRest();
 };
 
@@ -31,9 +32,12 @@ void TestListChecks::findings_data()
                        "“bob” appears 3 times in the members (rows 2, 4, 5)"};
     QTest::newRow("repeated hit") << three << QStringList{"Prize", "Blank", "Blank"} << false
                                   << QStringList{"“Blank” appears 2 times in the hits (rows 2, 3)"};
-    QTest::newRow("empty inside, not at the end")
-        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "b", "c", "", ""} << false
-        << QStringList{"Row 2 of the members is empty"};
+    // An empty member takes part in the draw wherever it is; empty hits at
+    // the end are hits missing, which the count of hits tells.
+    QTest::newRow("empty members anywhere, hits inside")
+        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "", "c", "", ""} << false
+        << QStringList{"Row 2 of the members is empty", "Rows 4–5 of the members are empty",
+                       "Row 2 of the hits is empty"};
     QTest::newRow("fewer hits") << three << QStringList{"1st", "", ""} << false
                                 << QStringList{"1 hit for 3 members"};
     QTest::newRow("no hits yet after a member import") << three << QStringList{"", "", ""} << false
@@ -41,7 +45,7 @@ void TestListChecks::findings_data()
     QTest::newRow("no hits at Build") << three << QStringList{"", "", ""} << true
                                       << QStringList{"0 hits for 3 members"};
     QTest::newRow("one member, no hit") << QStringList{"Ann", ""} << QStringList{"", ""} << true
-                                        << QStringList{"0 hits for 1 member"};
+                                        << QStringList{"Row 2 of the members is empty", "0 hits for 1 member"};
 }
 
 void TestListChecks::findings()
@@ -54,6 +58,26 @@ void TestListChecks::findings()
     QCOMPARE(DescribeFindings(found, false), expected);
     QCOMPARE(found.empty(), expected.isEmpty());
     QCOMPARE(DescribeFindings(found, true).size(), expected.size());
+}
+
+// What reading the files had to do is told for the list it was read into.
+void TestListChecks::notesOfTheFilesAreTold()
+{
+    ListNotes members;
+    members.ReplacedLines = {2, 7};
+    members.TabColumns = true;
+    ListNotes hits;
+    hits.DroppedCrLines = {3};
+    hits.StopRow = 5;
+    hits.NamesBelow = 5;
+    const ListFindings found = CheckLists({"A", "B"}, {"x", "y"}, false, members, hits);
+    QCOMPARE(DescribeFindings(found, false),
+             QStringList({"The member file has bytes that are no text in lines 2, 7; they show as “\uFFFD”",
+                          "The member file's lines hold tabs: only the first column was read",
+                          "The hit file has a CR without LF in lines 3; it was left out",
+                          "The hit list stops at the empty cell in row 5; 5 names follow below it"}));
+    QCOMPARE(DescribeFindings(found, true).size(), 4);
+    QVERIFY(DescribeFindings(found, true).last().contains(QStringLiteral("5行目")));
 }
 
 void TestListChecks::summaryShowsTheFirstTwoAndCountsTheRest()

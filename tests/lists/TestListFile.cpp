@@ -40,30 +40,57 @@ private slots:
     void fixtures_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<qint64>("count");
-        QTest::newRow("CR LF") << "members-crlf.txt" << 1033 << QStringList{"Alice", "Bob", "Carol"} << 3ll;
+        const QString en = QStringLiteral("en_US.UTF-8"), ja = QStringLiteral("ja_JP.UTF-8");
+        QTest::newRow("CR LF") << "members-crlf.txt" << en << QStringList{"Alice", "Bob", "Carol"} << 3ll;
         QTest::newRow("LF, empty line")
-            << "members-lf-empty-line.txt" << 1033 << QStringList{"Alice", "Bob", "", "Dave"} << 4ll;
-        QTest::newRow("CR alone") << "cr-only.txt" << 1033 << QStringList{"onetwothree"} << 1ll;
-        QTest::newRow("Ctrl-Z") << "ctrl-z.txt" << 1033 << QStringList{"Alice", "Bob"} << 2ll;
-        QTest::newRow("byte-order mark") << "utf8-bom.txt" << 1033 << QStringList{"Alice", "Bob"} << 2ll;
-        QTest::newRow("code page 932") << "cp932.txt" << 1041 << QStringList{"佐藤", "鈴木", "高橋"} << 3ll;
-        QTest::newRow("empty") << "empty.txt" << 1033 << QStringList{} << 0ll;
+            << "members-lf-empty-line.txt" << en << QStringList{"Alice", "Bob", "", "Dave"} << 4ll;
+        QTest::newRow("CR alone") << "cr-only.txt" << en << QStringList{"one", "two", "three"} << 3ll;
+        QTest::newRow("old Mac CR") << "cr-only-mac.txt" << en << QStringList{"Alice", "Bob", "Carol"} << 3ll;
+        QTest::newRow("lone CR in an LF file")
+            << "lone-cr-in-lf-file.txt" << en << QStringList{"Alice", "Bob", "Carol"} << 3ll;
+        QTest::newRow("Ctrl-Z") << "ctrl-z.txt" << en << QStringList{"Alice", "Bob"} << 2ll;
+        QTest::newRow("byte-order mark") << "utf8-bom.txt" << en << QStringList{"Alice", "Bob"} << 2ll;
+        QTest::newRow("code page 932") << "cp932.txt" << ja << QStringList{"佐藤", "鈴木", "高橋"} << 3ll;
+        QTest::newRow("empty") << "empty.txt" << en << QStringList{} << 0ll;
         QTest::newRow("no final newline")
-            << "no-final-newline.txt" << 1033 << QStringList{"no newline at end"} << 1ll;
+            << "no-final-newline.txt" << en << QStringList{"no newline at end"} << 1ll;
         // Notepad's "Unicode" and "Unicode big endian"; these two end in CR LF
         // written as two bytes, not as two UTF-16 characters.
-        QTest::newRow("UTF-16 LE") << "members-utf16le-bom.txt" << 1041
+        QTest::newRow("UTF-16 LE") << "members-utf16le-bom.txt" << ja
                                    << QStringList{"Aiko", "Bruno", "Chloé", "鈴木 Emi"} << 4ll;
-        QTest::newRow("UTF-16 BE") << "members-utf16be-bom.txt" << 1033 << QStringList{"Aiko", "Bruno"} << 2ll;
+        QTest::newRow("UTF-16 BE") << "members-utf16be-bom.txt" << en << QStringList{"Aiko", "Bruno"} << 2ll;
+        QTest::newRow("UTF-16 LE, no mark") << "utf16le-no-bom.txt" << en << QStringList{"田中 太郎", "佐藤 花子"} << 2ll;
+        QTest::newRow("UTF-16 BE, no mark") << "utf16be-no-bom.txt" << ja << QStringList{"Aiko", "Bruno"} << 2ll;
+        // Legacy encodings, whatever the language of the messages.
+        QTest::newRow("CP949 under Korean") << "ko-cp949.txt" << "ko_KR.UTF-8"
+                                            << QStringList{"김민준", "이서연", "박지호"} << 3ll;
+        QTest::newRow("short Shift_JIS under Japanese") << "ja-shift-jis-short.txt" << ja << QStringList{"山田"} << 1ll;
+        QTest::newRow("short Shift_JIS under English") << "ja-shift-jis-short.txt" << en << QStringList{"山田"} << 1ll;
+        QTest::newRow("EUC-JP under English") << "ja-euc-jp.txt" << en
+                                              << QStringList{"山田 太郎", "佐藤 花子", "鈴木 一郎"} << 3ll;
+        QTest::newRow("GBK under Chinese") << "zh-gbk.txt" << "zh_CN.UTF-8"
+                                           << QStringList{"王伟", "李娜", "张敏", "刘洋", "陈静", "杨磊"} << 6ll;
+        QTest::newRow("Big5 under Taiwanese") << "zh-big5.txt" << "zh_TW.UTF-8"
+                                              << QStringList{"王偉", "李娜", "張敏", "劉洋", "陳靜", "楊磊"} << 6ll;
+        QTest::newRow("CP1251 under English") << "ru-cp1251.txt" << en
+                                              << QStringList{"Иванов Иван", "Петров Пётр", "Сидорова Анна"} << 3ll;
+        QTest::newRow("CP1252 under Japanese") << "fr-cp1252.txt" << ja
+                                               << QStringList{"Müller", "José", "François", "Œdipe"} << 4ll;
+        QTest::newRow("UTF-8, one bad byte") << "utf8-one-bad-byte.txt" << ja
+                                             << QStringList{"田中 太郎", "佐藤 \uFFFD子", "鈴木 一郎"} << 3ll;
+        QTest::newRow("UTF-8 mark, bad byte") << "utf8-bom-bad-byte.txt" << ja
+                                              << QStringList{"Zoë", "Ren\uFFFDe"} << 2ll;
+        QTest::newRow("tabs: first column") << "unicode-text-tabs.txt" << ja << QStringList{"田中 太郎", "佐藤 花子"}
+                                            << 2ll;
     }
 
     void fixtures()
     {
         QFETCH(QString, file);
-        QFETCH(int, locale);
+        QFETCH(QString, locale);
         QFETCH(QStringList, lines);
         QFETCH(qint64, count);
         const ListRead read = ReadListFile(TestData(file.toLatin1().constData()), 480, locale);
@@ -71,9 +98,46 @@ private slots:
         QCOMPARE(read.LinesRead, count);
     }
 
+    // What the reading had to do, for the list check to say.
+    void notes_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QList<int32_t>>("replaced");
+        QTest::addColumn<QList<int32_t>>("droppedCr");
+        QTest::addColumn<bool>("tabs");
+        QTest::newRow("bad byte") << "utf8-one-bad-byte.txt" << QList<int32_t>{2} << QList<int32_t>{} << false;
+        QTest::newRow("lone CR") << "lone-cr-in-lf-file.txt" << QList<int32_t>{} << QList<int32_t>{2} << false;
+        QTest::newRow("tabs") << "unicode-text-tabs.txt" << QList<int32_t>{} << QList<int32_t>{} << true;
+        QTest::newRow("plain") << "members-crlf.txt" << QList<int32_t>{} << QList<int32_t>{} << false;
+    }
+
+    void notes()
+    {
+        QFETCH(QString, file);
+        QFETCH(QList<int32_t>, replaced);
+        QFETCH(QList<int32_t>, droppedCr);
+        QFETCH(bool, tabs);
+        const ListRead read = ReadListFile(TestData(file.toLatin1().constData()), 480, "ja_JP.UTF-8");
+        QCOMPARE(read.Notes.ReplacedLines, replaced);
+        QCOMPARE(read.Notes.DroppedCrLines, droppedCr);
+        QCOMPARE(read.Notes.TabColumns, tabs);
+    }
+
+    void bytesNoEncodingExplainsAreRefusedByName()
+    {
+        const QString path = TestData("no-encoding.txt");
+        try {
+            ReadListFile(path, 480, "ja_JP.UTF-8");
+            QFAIL("no error");
+        } catch (const FileError& error) {
+            QVERIFY(QString::fromUtf8(error.what()).contains(path));
+            QVERIFY(QString::fromUtf8(error.what()).contains("UTF-8 text"));
+        }
+    }
+
     void longListKeepsTheFirstLines()
     {
-        const ListRead read = ReadListFile(TestData("lines-600.txt"), 480, 1033);
+        const ListRead read = ReadListFile(TestData("lines-600.txt"), 480, "en_US.UTF-8");
         QCOMPARE(read.LinesRead, 600);
         QCOMPARE(read.Kept.size(), 480);
         QCOMPARE(read.Kept.first(), QStringLiteral("line1"));
@@ -95,7 +159,7 @@ private slots:
         for (const qsizetype piece : {1, 2, 3, 5, 64}) {
             const ListLineSplitter splitter = Split(bytes, 480, piece);
             QCOMPARE(splitter.LinesRead(), 4);
-            QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), QStringList({"A", "Bb", "", "😀C"}));
+            QCOMPARE(DecodeListLines(splitter, "en_US.UTF-8").Lines, QStringList({"A", "Bb", "", "😀C"}));
         }
     }
 
@@ -123,7 +187,7 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(qint64, count);
         const ListLineSplitter splitter = Split(bytes, keep, 1);
-        QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), lines);
+        QCOMPARE(DecodeListLines(splitter, "en_US.UTF-8").Lines, lines);
         QCOMPARE(splitter.LinesRead(), count);
     }
 
@@ -156,7 +220,7 @@ private slots:
         QFETCH(qint64, count);
         for (const qsizetype piece : {1, 2, 64}) {
             const ListLineSplitter splitter = Split(bytes, keep, piece, ListSyntax::CsvFirstField);
-            QCOMPARE(DecodeListLines(splitter.KeptLines(), 1033), entries);
+            QCOMPARE(DecodeListLines(splitter, "en_US.UTF-8").Lines, entries);
             QCOMPARE(splitter.LinesRead(), count);
         }
     }
@@ -176,22 +240,20 @@ private slots:
         QFETCH(QStringConverter::Encoding, encoding);
         QFETCH(QString, character);
         const ListLineSplitter splitter = Split(WithMark(character.repeated(MostLineBytes / 2), encoding), 480, 4096);
-        const QString kept = DecodeListLines(splitter.KeptLines(), 1033).first();
+        const QString kept = DecodeListLines(splitter, "en_US.UTF-8").Lines.first();
         QCOMPARE(kept, character.repeated(MostLineBytes / character.toUtf8().size()));
     }
 
-    void windowsCodePagesWhenNotUtf8()
+    void legacyEncodingsWhenNotUtf8()
     {
-        // Latin-1 bytes are not UTF-8: the whole file is read as code page 1252.
-        QCOMPARE(DecodeListLines({QByteArray("Jos\xE9"), QByteArray("\x80uro")}, 1033),
-                 QStringList({"José", "€uro"}));
-        QCOMPARE(DecodeListLines({QByteArray("\x81")}, 1033), QStringList({QString(QChar::ReplacementCharacter)}));
-        QCOMPARE(DecodeListLines({QByteArray("caf\xC3\xA9")}, 1041), QStringList({"café"}));
-        // One converter serves the whole file: a line cut inside a character leaves the next one whole.
-        QCOMPARE(DecodeListLines({QByteArray("\x89"), QByteArray("\x89\xEF")}, 1041),
-                 QStringList({QString(QChar::ReplacementCharacter), "会"}));
-        QCOMPARE(AnsiCodePage(1041), 932);
-        QCOMPARE(AnsiCodePage(2052), 1252);
+        const auto decode = [](const QList<QByteArray>& lines, const char* locale) {
+            return DecodeLines(lines, QString::fromLatin1(locale), false).Lines;
+        };
+        QCOMPARE(decode({QByteArray("Jos\xE9"), QByteArray("\x80uro")}, "en_US"), QStringList({"José", "€uro"}));
+        QCOMPARE(decode({QByteArray("caf\xC3\xA9")}, "ja_JP"), QStringList({"café"}));
+        // A line cut inside a character does not spoil the next one.
+        QCOMPARE(decode({QByteArray("\x89\xEF"), QByteArray("\x89\xEF")}, "ja_JP"), QStringList({"会", "会"}));
+        QVERIFY_THROWS_EXCEPTION(UnexplainedBytes, decode({QByteArray("\x98\x81\xFF")}, "en_US"));
     }
 
     void binaryDataIsNotAList_data()
@@ -201,6 +263,7 @@ private slots:
         QTest::newRow("NUL byte") << QByteArray("a\0b", 3) << true;
         QTest::newRow("UTF-16 NUL") << QByteArray("\xFF\xFE" "a\0\0\0", 6) << true;
         QTest::newRow("UTF-16 zero bytes") << QByteArray("\xFE\xFF\0a\0b", 6) << false;
+        QTest::newRow("UTF-16 without a mark") << QByteArray("a\0\n\0", 4) << false;
     }
 
     void binaryDataIsNotAList()
@@ -210,7 +273,7 @@ private slots:
         const ListLineSplitter splitter = Split(bytes, 480, 64);
         bool refused = false;
         try {
-            DecodeListLines(splitter.KeptLines(), 1033);
+            DecodeListLines(splitter, "en_US.UTF-8").Lines;
         } catch (const std::invalid_argument&) {
             refused = true;
         }
@@ -222,12 +285,12 @@ private slots:
         QTemporaryDir folder;
         const QString missing = folder.filePath("missing.txt");
         try {
-            ReadListFile(missing, 480, 1033);
+            ReadListFile(missing, 480, "en_US.UTF-8");
             QFAIL("no error");
         } catch (const FileError& error) {
             QVERIFY(QString::fromUtf8(error.what()).contains(missing));
         }
-        QVERIFY_THROWS_EXCEPTION(FileError, ReadListFile(folder.path(), 480, 1033));
+        QVERIFY_THROWS_EXCEPTION(FileError, ReadListFile(folder.path(), 480, "en_US.UTF-8"));
     }
 
     void fileKindByTheLastLetters_data()

@@ -14,6 +14,7 @@ namespace quorvan::testing {
 class FakePlatform final : public Platform {
 public:
     int32_t Locale = 1033;
+    QString TextLocale = QStringLiteral("en_US.UTF-8");
     std::optional<uint64_t> Counter = 0;
     uint32_t Ticks = 0;
     MouseCursor Cursor = MouseCursor::Default;
@@ -54,6 +55,7 @@ public:
     std::optional<uint64_t> PerformanceCounter() override { return Counter; }
     uint32_t MillisecondsSinceStart() override { return Ticks; }
     int32_t UserLocaleId() override { return Locale; }
+    QString TextEncodingLocale() override { return TextLocale; }
     void SetMouseCursor(MouseCursor cursor) override
     {
         Cursor = cursor;
