@@ -74,6 +74,8 @@ constexpr MessageText Table[] = {
     {ReaderSentNoResult, "The reader sent something other than a result.",
      "読み込みプログラムが結果以外のものを送ってきました。"},
     {ReaderSentDamagedCells, "The reader sent damaged cells.", "読み込みプログラムが壊れたセルを送ってきました。"},
+    {ReaderNotConfined, "The system would not let the reader shut itself off from everything but the workbook, so it did not read it.",
+     "システムが読み込みプログラムをブックのほかから切り離させなかったため、読み込みませんでした。"},
 
     {WorkbookPartOutsideFile, "The workbook is damaged (part of it lies outside the file).",
      "ブックが壊れています（一部がファイルの外を指しています）。"},

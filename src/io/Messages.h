@@ -69,6 +69,7 @@ enum class MessageId : int {
     ReaderTookTooLong,     // %1: seconds
     ReaderSentNoResult,
     ReaderSentDamagedCells,
+    ReaderNotConfined,
 
     // The reader program's own reasons.
     WorkbookPartOutsideFile,

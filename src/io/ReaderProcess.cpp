@@ -19,8 +19,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace quorvan {
 
 namespace {
@@ -173,7 +171,10 @@ struct Pipe {
     }
 };
 
-pid_t Spawn(const QString& program, const QStringList& arguments, int output)
+// Starts the reader in a session of its own with an empty environment,
+// `input` (or nothing) as its standard input, `output` as its standard
+// output and nothing as its error output; no other descriptor reaches it.
+pid_t Spawn(const QString& program, const QStringList& arguments, int input, int output)
 {
     const QByteArray path = QFile::encodeName(program);
     std::vector<QByteArray> texts{path};
@@ -183,14 +184,33 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int output)
     for (QByteArray& text : texts)
         argv.push_back(text.data());
     argv.push_back(nullptr);
+    char* noEnvironment[] = {nullptr};
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     const std::unique_ptr<posix_spawn_file_actions_t, int (*)(posix_spawn_file_actions_t*)> freeActions(
         &actions, posix_spawn_file_actions_destroy);
+    if (input >= 0)
+        posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    const std::unique_ptr<posix_spawnattr_t, int (*)(posix_spawnattr_t*)> freeAttributes(&attributes,
+                                                                                         posix_spawnattr_destroy);
+    // Signals the program blocks or ignores (a terminal's, say) are the
+    // reader's own business again.
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t child = 0;
-    const int error = posix_spawn(&child, path.constData(), &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawn(&child, path.constData(), &actions, &attributes, argv.data(), noEnvironment);
     if (error != 0)
         Fail(Say(MessageId::ReaderCannotStart)
                  .arg(Verbatim(program), Verbatim(QString::fromLocal8Bit(std::strerror(error)))));
@@ -199,12 +219,12 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int output)
 
 } // namespace
 
-QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit,
-                     qsizetype mostBytes)
+QByteArray RunReader(const QString& program, const QStringList& arguments, int input,
+                     std::chrono::milliseconds timeLimit, qsizetype mostBytes)
 {
     const Clock::time_point deadline = Clock::now() + timeLimit;
     Pipe output;
-    const pid_t child = Spawn(program, arguments, output.ends[1]);
+    const pid_t child = Spawn(program, arguments, input, output.ends[1]);
     output.CloseEnd(1);
     QByteArray received;
     const Output reading = ReadUntilClosed(output.ends[0], received, deadline, mostBytes);
