@@ -1,11 +1,15 @@
 #include "ReaderConfinement.h"
 
+#include "FreexlSheet.h"
+#include "SheetRecords.h"
+
 #include <linux/landlock.h>
 #include <seccomp.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <ctime>
 
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -125,6 +129,15 @@ bool ConfineToInputAndOutput()
 #endif
     RefuseFileAccess();
     return filter.Load();
+}
+
+bool ConfineReader(std::chrono::seconds processorTime)
+{
+    LeaveProgramBehind(processorTime);
+    KeepCharacterSetsLoaded();
+    tzset(); // libzip reads the time zone for the archive's dates
+    LimitFurtherMemory(ReaderMemory);
+    return ConfineToInputAndOutput();
 }
 
 } // namespace quorvan

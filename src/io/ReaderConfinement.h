@@ -28,4 +28,9 @@ void LeaveProgramBehind(std::chrono::seconds processorTime);
 // the filter; the reader must not read then.
 bool ConfineToInputAndOutput();
 
+// All of it, in the reader's order: leaves the program behind, loads what
+// the workbook libraries would load later, limits the reader's memory
+// (FreexlSheet.h), then confines it. False as above.
+bool ConfineReader(std::chrono::seconds processorTime);
+
 } // namespace quorvan

@@ -11,7 +11,6 @@
 #include "FreexlSheet.h"
 #include "Messages.h"
 #include "ReaderConfinement.h"
-#include "SheetRecords.h"
 #include "ZipSheets.h"
 
 #include <algorithm>
@@ -22,8 +21,6 @@
 #include <iterator>
 #include <new>
 #include <string>
-
-#include <time.h>
 
 namespace {
 
@@ -51,11 +48,7 @@ int main(int argc, char** argv)
         std::fputs("usage: quorvan-xls-reader xls|xlsx|ods <WORKBOOK\n", stderr);
         return 2;
     }
-    quorvan::LeaveProgramBehind(ProcessorTime);
-    quorvan::KeepCharacterSetsLoaded();
-    tzset(); // libzip reads the time zone for the archive's dates
-    quorvan::LimitFurtherMemory(quorvan::ReaderMemory);
-    if (!quorvan::ConfineToInputAndOutput()) {
+    if (!quorvan::ConfineReader(ProcessorTime)) {
         const std::string refused = 'F' + quorvan::EncodeMessage(quorvan::MessageId::ReaderNotConfined);
         std::fwrite(refused.data(), 1, refused.size(), stdout);
         std::fflush(stdout);
