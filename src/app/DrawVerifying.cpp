@@ -3,6 +3,7 @@
 #include "DrawRecordFile.h"
 #include "DrawVerification.h"
 #include "QtPlatform.h"
+#include "TerminalText.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -30,16 +31,16 @@ int VerifyFromCommandLine(int argc, char* argv[])
     try {
         const DrawRecord record = ReadDrawRecord(arguments[2], japanese);
         const QStringList differences = DrawDifferences(record, japanese);
-        out << DrawVerdict(differences, japanese, differences.size()) << '\n';
+        out << TerminalText(DrawVerdict(differences, japanese, differences.size())) << '\n';
         return differences.isEmpty() ? RecordVerified : RecordDiffers;
     } catch (const AlteredRecord& altered) {
-        out << altered.Message().In(japanese) << '\n';
+        out << TerminalText(altered.Message().In(japanese)) << '\n';
         return RecordDiffers;
     } catch (const UserError& problem) {
-        problems << problem.Message().In(japanese) << '\n';
+        problems << TerminalText(problem.Message().In(japanese)) << '\n';
         return RecordUnreadable;
     } catch (const std::exception& problem) {
-        problems << QString::fromUtf8(problem.what()) << '\n';
+        problems << TerminalText(QString::fromUtf8(problem.what())) << '\n';
         return RecordUnreadable;
     }
 }

@@ -4,6 +4,8 @@
 #include "Commands.h"
 #include "ListReader.h"
 
+#include <QFileInfo>
+
 namespace quorvan {
 
 namespace {
@@ -22,10 +24,17 @@ std::optional<QString> Commands::chooseListFile()
 ListRead Commands::readList(const QString& path, int32_t keep)
 {
     Platform& platform = window_.platform();
-    const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-xls-reader")),
-                                    [&](const QDate& date) { return platform.ShortDate(date); },
-                                    [&](const QTime& time) { return platform.LongTime(time); }};
-    return ReadList(path, keep, {platform.UserLocaleId(), workbooks});
+    const QString reader = platform.HelperProgram(QStringLiteral("quorvan-xls-reader"));
+    const int32_t localeId = platform.UserLocaleId();
+    ListRead list;
+    // Off the window's thread: a slow or stuck reader leaves the window drawn, and Cancel stops it.
+    const QString doing = Say(MessageId::ReadingList).arg(Verbatim(QFileInfo(path).fileName())).In(window_.japanese());
+    platform.RunWhileWaiting(doing, [&](std::stop_token stop) {
+        const WorkbookReading workbooks{reader, [&](const QDate& date) { return platform.ShortDate(date); },
+                                        [&](const QTime& time) { return platform.LongTime(time); }, stop};
+        list = ReadList(path, keep, {localeId, workbooks});
+    });
+    return list;
 }
 
 } // namespace quorvan

@@ -76,6 +76,12 @@ constexpr MessageText Table[] = {
     {ReaderSentDamagedCells, "The reader sent damaged cells.", "読み込みプログラムが壊れたセルを送ってきました。"},
     {ReaderNotConfined, "The system would not let the reader shut itself off from everything but the workbook, so it did not read it.",
      "システムが読み込みプログラムをブックのほかから切り離させなかったため、読み込みませんでした。"},
+    {ReadingStopped, "Reading was cancelled.", "読み込みを取り消しました。"},
+    {LinkOfAnotherUser, "It is a link another user made in a shared folder; it is not followed.",
+     "共有フォルダーにほかのユーザーが作ったリンクです。リンク先には書き込みません。"},
+    {GoneSinceChosen, "There is no such file (any more): it may have been moved, renamed or deleted.",
+     "そのファイルは（もう）ありません：移動、名前の変更または削除がされたようです。"},
+    {ReadingList, "Reading \u201C%1\u201D\u2026", "\u201C%1\u201D を読み込んでいます\u2026"},
 
     {WorkbookPartOutsideFile, "The workbook is damaged (part of it lies outside the file).",
      "ブックが壊れています（一部がファイルの外を指しています）。"},

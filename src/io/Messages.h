@@ -70,6 +70,10 @@ enum class MessageId : int {
     ReaderSentNoResult,
     ReaderSentDamagedCells,
     ReaderNotConfined,
+    ReadingStopped,
+    LinkOfAnotherUser,
+    GoneSinceChosen,
+    ReadingList, // %1: the file
 
     // The reader program's own reasons.
     WorkbookPartOutsideFile,

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -14,6 +15,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -34,23 +36,26 @@ int MillisecondsUntil(Clock::time_point deadline)
     return static_cast<int>(std::clamp<decltype(left)>(left, 0, std::numeric_limits<int>::max()));
 }
 
-enum class Output { Closed, TimeUp, TooMuch };
+enum class Output { Closed, TimeUp, TooMuch, Stopped };
 
 // Reads everything the reader writes until it closes its output, the
-// deadline passes or it has written more than mostBytes.
-Output ReadUntilClosed(int fd, QByteArray& received, Clock::time_point deadline, qsizetype mostBytes)
+// deadline passes, it has written more than mostBytes, or `stopped` (an
+// eventfd) is signalled.
+Output ReadUntilClosed(int fd, int stopped, QByteArray& received, Clock::time_point deadline, qsizetype mostBytes)
 {
     char buffer[65536];
     for (;;) {
         const int left = MillisecondsUntil(deadline);
         if (left <= 0)
             return Output::TimeUp;
-        pollfd ready{fd, POLLIN, 0};
-        const int count = poll(&ready, 1, left);
+        pollfd ready[2] = {{fd, POLLIN, 0}, {stopped, POLLIN, 0}};
+        const int count = poll(ready, 2, left);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
             return Output::TimeUp; // (or poll itself failed, which is no better)
+        if (ready[1].revents)
+            return Output::Stopped;
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
@@ -220,14 +225,21 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int input, int
 } // namespace
 
 QByteArray RunReader(const QString& program, const QStringList& arguments, int input,
-                     std::chrono::milliseconds timeLimit, qsizetype mostBytes)
+                     std::chrono::milliseconds timeLimit, qsizetype mostBytes, std::stop_token stop)
 {
     const Clock::time_point deadline = Clock::now() + timeLimit;
     Pipe output;
     const pid_t child = Spawn(program, arguments, input, output.ends[1]);
     output.CloseEnd(1);
+    const int stopped = eventfd(0, EFD_CLOEXEC);
+    std::optional<std::stop_callback<std::function<void()>>> stopping;
+    if (stopped >= 0)
+        stopping.emplace(stop, std::function<void()>([stopped] { eventfd_write(stopped, 1); }));
     QByteArray received;
-    const Output reading = ReadUntilClosed(output.ends[0], received, deadline, mostBytes);
+    const Output reading = ReadUntilClosed(output.ends[0], stopped, received, deadline, mostBytes);
+    stopping.reset();
+    if (stopped >= 0)
+        close(stopped);
     output.CloseEnd(0);
     int status = 0;
     const bool ended = reading == Output::Closed && EndsBy(child, deadline, status);
@@ -235,6 +247,8 @@ QByteArray RunReader(const QString& program, const QStringList& arguments, int i
         kill(child, SIGKILL);
         status = WaitFor(child);
     }
+    if (reading == Output::Stopped)
+        Fail(Say(MessageId::ReadingStopped));
     if (reading == Output::TooMuch)
         Fail(Say(MessageId::ReaderSentTooMuch).arg(Verbatim(QLocale::c().formattedDataSize(mostBytes))));
     if (!ended)

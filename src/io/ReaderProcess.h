@@ -9,6 +9,7 @@
 #include "Words.h"
 
 #include <chrono>
+#include <stop_token>
 
 namespace quorvan {
 
@@ -26,8 +27,9 @@ public:
 // EncodeMessage writes it, or else a sentence, which is cut when long). A program that cannot
 // be started, that crashes, exits without a result, writes more than
 // mostBytes, or has not both closed its output and ended by timeLimit (it
-// is killed then) raises ReaderError too.
+// is killed then) raises ReaderError too, and so does a stop asked through
+// `stop`, which kills the program at once.
 QByteArray RunReader(const QString& program, const QStringList& arguments, int input,
-                     std::chrono::milliseconds timeLimit, qsizetype mostBytes);
+                     std::chrono::milliseconds timeLimit, qsizetype mostBytes, std::stop_token stop = {});
 
 } // namespace quorvan

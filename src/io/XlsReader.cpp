@@ -59,7 +59,7 @@ XlsReader::XlsReader(const QString& path, WorkbookReading reading, WorkbookKind 
     try {
         const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
         packed_ = RunReader(reading_.ReaderProgram, {kindArgument}, workbook->handle(), ReadingTime,
-                            LongestPackedSheet);
+                            LongestPackedSheet, reading_.Stop);
         cells_.resize(ListSheetRows);
         QDataStream cells(packed_);
         cells.setByteOrder(QDataStream::LittleEndian);

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace quorvan {
@@ -29,6 +30,8 @@ struct WorkbookReading {
     QString ReaderProgram;
     std::function<QString(const QDate&)> ShortDate;
     std::function<QString(const QTime&)> LongTime;
+    // Asks the reader to stop, which ends the reading with a FileError.
+    std::stop_token Stop;
 };
 
 class XlsReader {
