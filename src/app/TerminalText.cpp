@@ -1,5 +1,7 @@
 #include "TerminalText.h"
 
+#include <QList>
+
 namespace quorvan {
 
 namespace {
@@ -17,7 +19,7 @@ bool ActsOnTerminal(char32_t c)
 QString TerminalText(const QString& text)
 {
     QString shown;
-    for (const char32_t c : text.toUcs4()) {
+    for (const char32_t c : text.toStdU32String()) {
         if (ActsOnTerminal(c))
             shown += QStringLiteral("\\u{") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'))
                      + QLatin1Char('}');
