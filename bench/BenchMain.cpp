@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -39,7 +40,8 @@ public:
     void ShowErrorMessage(const QString& message) override
     {
         std::fprintf(stderr, "error: %s\n", qPrintable(message));
-        std::exit(1);
+        if (!ErrorExpected)
+            std::exit(1);
     }
     std::optional<QString> ChooseFileToOpen(const QString&, const QString&) override { return OpenFile; }
     std::optional<SaveChoice> ChooseFileToSave(const QString&, const QString&, const QString&) override
@@ -47,7 +49,13 @@ public:
         return SaveChoice{SaveFile};
     }
     int32_t UserLocaleId() override { return Locale ? *Locale : QtPlatform::UserLocaleId(); }
+    QString HelperProgram(const QString& name) override
+    {
+        return Reader.isEmpty() ? QtPlatform::HelperProgram(name) : Reader;
+    }
 
+    QString Reader; // a stand-in for the workbook reader, when set
+    bool ErrorExpected = false;
     QString OpenFile;
     QString SaveFile;
     std::optional<int32_t> Locale;
@@ -154,12 +162,59 @@ long PeakRssMegabytes()
 
 } // namespace
 
+// Counts the longest time between two paints of a widget.
+class PaintGaps : public QObject {
+public:
+    double Longest = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            if (since_.isValid())
+                Longest = std::max(Longest, static_cast<double>(since_.nsecsElapsed()) / 1e6);
+            since_.start();
+        }
+        return false;
+    }
+
+private:
+    QElapsedTimer since_;
+};
+
+// quorvan-bench --hung-import: the longest time between two paints of the
+// window, asked for every 10 ms, while a member import waits on a reader
+// that never answers until the reading time (30 s) is up.
+int HungImport()
+{
+    QTemporaryDir folder;
+    platform.Reader = folder.filePath(QStringLiteral("reader"));
+    QFile reader(platform.Reader);
+    if (!reader.open(QIODevice::WriteOnly) || reader.write("#!/bin/sh\nexec sleep 100\n") < 0)
+        return 1;
+    reader.close();
+    reader.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-10.xls");
+    platform.ErrorExpected = true;
+    const std::unique_ptr<Form> form = ShownWindow();
+    PaintGaps gaps;
+    form->window.installEventFilter(&gaps);
+    QTimer frames;
+    QObject::connect(&frames, &QTimer::timeout, &form->window, [&] { form->window.update(); });
+    frames.start(10);
+    const double took = Milliseconds([&] { form->Run(&Commands::onLoadMembers); });
+    std::printf("hung-import: %.0f ms, longest paint gap %.1f ms\n", took, gaps.Longest);
+    return 0;
+}
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ConfigureApplication(application);
+    if (argc == 2 && QByteArray(argv[1]) == "--hung-import")
+        return HungImport();
 
     std::unique_ptr<Form> form;
     Report("startup", Median([&] { form.reset(); }, [&] { form = ShownWindow(); }));

@@ -46,11 +46,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     try {
 #if defined(QUORVAN_FUZZ_XLSX)
-        const auto column = quorvan::XlsxListColumn(workbookPath);
+        const auto column = quorvan::XlsxListColumn(workbookPath.c_str());
 #elif defined(QUORVAN_FUZZ_ODS)
-        const auto column = quorvan::OdsListColumn(workbookPath);
+        const auto column = quorvan::OdsListColumn(workbookPath.c_str());
 #else
-        const auto column = quorvan::RecordValues(workbookPath);
+        const auto column = quorvan::RecordValues(workbookPath.c_str());
 #endif
         if (quorvan::PackListColumn(column).size() + 1 > quorvan::LongestPackedSheet)
             __builtin_trap();

@@ -33,7 +33,7 @@ expect 1 "Not verified: the record differs from its ladder." "$draws/bad-differs
 expect 1 "the record has been altered since it was saved" "$draws/bad-altered.qdraw"
 expect 2 "it is not JSON text" "$draws/bad-cut-short.qdraw"
 expect 2 "It is not a Quorvan draw record" "$data/members-crlf.txt"
-expect 2 "No such file or directory" "$draws/none.qdraw"
+expect 2 "There is no such file (any more)" "$draws/none.qdraw"
 expect 2 "usage: quorvan [FILE] | --verify FILE"
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 expect 0 "検証済み：同じあみだ、同じ結果" "$draws/small-3-cross-lines.qdraw"

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "Version.h"
+#include "app/TerminalText.h"
 
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
@@ -33,16 +34,16 @@ int Verify(const QString& path, bool japanese)
     try {
         const DrawRecord record = ReadDrawRecord(path, japanese);
         const QStringList differences = DrawDifferences(record, japanese);
-        out << DrawVerdict(differences, japanese, differences.size()) << '\n';
+        out << TerminalText(DrawVerdict(differences, japanese, differences.size())) << '\n';
         return differences.isEmpty() ? ProgramDone : RecordDiffers;
     } catch (const AlteredRecord& altered) {
-        out << altered.Message().In(japanese) << '\n';
+        out << TerminalText(altered.Message().In(japanese)) << '\n';
         return RecordDiffers;
     } catch (const UserError& problem) {
-        problems << problem.Message().In(japanese) << '\n';
+        problems << TerminalText(problem.Message().In(japanese)) << '\n';
         return RecordUnreadable;
     } catch (const std::exception& problem) {
-        problems << QString::fromUtf8(problem.what()) << '\n';
+        problems << TerminalText(QString::fromUtf8(problem.what())) << '\n';
         return RecordUnreadable;
     }
 }

@@ -68,6 +68,10 @@ void Commands::onSaveDraw()
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + DrawRecordSuffix;
     lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
+    // Another draw's record is not replaced unasked: the dialog offers the same name every time.
+    if (QFileInfo(path).isFile()
+        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+        return;
     window_.setBusyCursor();
 
     const BuiltDraw& draw = *lottery_.Model.LastBuild;

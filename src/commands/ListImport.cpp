@@ -4,7 +4,10 @@
 #include "commands/Commands.h"
 #include "lists/ListReader.h"
 #include "platform/Platform.h"
+#include "texts/Words.h"
 #include "window/MainWindow.h"
+
+#include <QFileInfo>
 
 namespace quorvan {
 
@@ -24,10 +27,17 @@ std::optional<QString> Commands::chooseListFile()
 ListRead Commands::readList(const QString& path, int32_t keep)
 {
     Platform& platform = window_.platform();
-    const WorkbookReading workbooks{platform.HelperProgram(QStringLiteral("quorvan-sheet-reader")),
-                                    [&](const QDate& date) { return platform.ShortDate(date); },
-                                    [&](const QTime& time) { return platform.LongTime(time); }};
-    return ReadList(path, keep, {platform.TextEncodingLocale(), workbooks});
+    const QString reader = platform.HelperProgram(QStringLiteral("quorvan-sheet-reader"));
+    const auto encodingLocale = platform.TextEncodingLocale();
+    ListRead list;
+    // Off the window's thread: a slow or stuck reader leaves the window drawn, and Cancel stops it.
+    const QString doing = Say(MessageId::ReadingList).arg(Verbatim(QFileInfo(path).fileName())).In(window_.japanese());
+    platform.RunWhileWaiting(doing, [&](std::stop_token stop) {
+        const WorkbookReading workbooks{reader, [&](const QDate& date) { return platform.ShortDate(date); },
+                                        [&](const QTime& time) { return platform.LongTime(time); }, stop};
+        list = ReadList(path, keep, {encodingLocale, workbooks});
+    });
+    return list;
 }
 
 } // namespace quorvan

@@ -62,15 +62,16 @@ int WriteToDisk(int descriptor, const QByteArray& bytes)
     return ::fsync(descriptor) == 0 ? 0 : errno;
 }
 
-// A new empty file under a hidden passing name in `folder`, made with the
-// permissions a new file gets (the umask applies): its name and descriptor,
-// or a negative descriptor with errno set.
-std::pair<QByteArray, int> CreatePassingFile(const QString& folder)
+// A new empty file under a hidden passing name in `folder`, made with
+// `mode` less the umask, so that it is never open to more users than the
+// file it replaces, from its first byte on: its name and descriptor, or a
+// negative descriptor with errno set.
+std::pair<QByteArray, int> CreatePassingFile(const QString& folder, mode_t mode)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QByteArray name = QFile::encodeName(folder) + "/.quorvan-"
                                 + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
-        const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (descriptor >= 0 || errno != EEXIST)
             return {name, descriptor};
     }
@@ -86,6 +87,18 @@ void SyncFolder(const QString& folder)
         ::fsync(opened.Get());
 }
 
+// A link another user made in a folder everyone may write in and only
+// owners may delete from (/tmp), which the kernel itself does not follow for
+// anyone but the link's or the folder's owner (protected_symlinks).
+bool PlantedLink(const QString& link)
+{
+    struct stat made {}, folder {};
+    return ::lstat(QFile::encodeName(link).constData(), &made) == 0
+           && ::stat(QFile::encodeName(QFileInfo(link).absolutePath()).constData(), &folder) == 0
+           && (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) && made.st_uid != ::geteuid()
+           && made.st_uid != folder.st_uid;
+}
+
 } // namespace
 
 QString SaveTarget(const QString& chosen, const Words& doing)
@@ -94,6 +107,8 @@ QString SaveTarget(const QString& chosen, const Words& doing)
     for (int links = 0; QFileInfo(target).isSymLink(); ++links) {
         if (links == MostLinks)
             throw FileError(doing, chosen, Say(MessageId::TooManyLinks));
+        if (PlantedLink(target))
+            throw FileError(doing, chosen, Say(MessageId::LinkOfAnotherUser));
         target = QFileInfo(target).symLinkTarget();
     }
     struct stat found {};
@@ -116,7 +131,7 @@ void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const Wo
     if (replacing && ::access(targetName.constData(), W_OK) != 0)
         Fail(doing, chosen, errno);
     const QString folder = QFileInfo(target).absolutePath();
-    const auto [passingName, descriptor] = CreatePassingFile(folder);
+    const auto [passingName, descriptor] = CreatePassingFile(folder, replacing ? earlier.st_mode & 0777 : 0666);
     if (descriptor < 0)
         Fail(doing, chosen, errno);
     const Descriptor passing(descriptor);
@@ -144,8 +159,9 @@ void AppendToFile(const QString& chosen, const QByteArray& bytes, const Words& d
     const QString target = SaveTarget(chosen, doing);
     const QByteArray targetName = QFile::encodeName(target);
     // Should a pipe take the file's place after the check, opening it does
-    // not wait for a reader; ordinary files take no notice of O_NONBLOCK.
-    constexpr int Flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    // not wait for a reader; ordinary files take no notice of O_NONBLOCK. A
+    // link put in its place since is not followed.
+    constexpr int Flags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | O_NOFOLLOW;
     bool created = false;
     int descriptor = ::open(targetName.constData(), Flags);
     if (descriptor < 0 && errno == ENOENT) {

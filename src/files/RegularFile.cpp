@@ -23,6 +23,14 @@ Words NotARegularFile(mode_t mode)
     }
 }
 
+// Why a file chosen a moment ago cannot be looked at or opened.
+Words WhyNotOpened(int error)
+{
+    if (error == ENOENT)
+        return Say(MessageId::GoneSinceChosen);
+    return Verbatim(qt_error_string(error));
+}
+
 } // namespace
 
 std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing)
@@ -30,14 +38,14 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing)
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        throw FileError(doing, path, Verbatim(qt_error_string(errno)));
+        throw FileError(doing, path, WhyNotOpened(errno));
     if (!S_ISREG(info.st_mode))
         throw FileError(doing, path, NotARegularFile(info.st_mode));
     // Something else may have taken the name since: open without waiting
     // and look again at what was opened.
     const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (handle < 0)
-        throw FileError(doing, path, Verbatim(qt_error_string(errno)));
+        throw FileError(doing, path, WhyNotOpened(errno));
     if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(handle);
         throw FileError(doing, path, NotARegularFile(info.st_mode));

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <optional>
+#include <stop_token>
 
 class QWidget;
 
@@ -93,6 +94,13 @@ public:
     virtual QDateTime LocalNow() = 0;
     virtual QString ShortDate(const QDate& date) = 0;
     virtual QString LongTime(const QTime& time) = 0;
+
+    // Runs `work` on a thread of its own while the windows stay drawn but
+    // take no input; after half a second shows `doing` with a busy bar and
+    // Cancel, which (like closing a window, or the program quitting) asks
+    // `work` to stop through its token. Returns when `work` has ended,
+    // raising what it raised.
+    virtual void RunWhileWaiting(const QString& doing, const std::function<void(std::stop_token)>& work) = 0;
 };
 
 // Random words from the platform's secure source.

@@ -139,15 +139,28 @@ void QtPlatform::SetMouseCursor(MouseCursor cursor)
         QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
+namespace {
+
+// A message box that shows its text as it is: a name that looks like markup
+// (<Carol>, <a href=...>, <img src=...>) stays text, never a link or a picture.
+QMessageBox::StandardButton AskInPlainText(QMessageBox::Icon icon, const QString& title, const QString& text,
+                                           QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, title, text, buttons, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+} // namespace
+
 void QtPlatform::ShowErrorMessage(const QString& message)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    AskInPlainText(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
 }
 
 void QtPlatform::ShowInformation(const QString& message)
 {
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), message);
+    AskInPlainText(QMessageBox::Information, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
 }
 
 void QtPlatform::FillSecureRandom(void* bytes, size_t count)
@@ -174,7 +187,8 @@ void QtPlatform::FillSecureRandom(void* bytes, size_t count)
 
 bool QtPlatform::AskYesNo(const QString& question)
 {
-    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), question)
+    return AskInPlainText(QMessageBox::Question, QApplication::applicationName(), question,
+                          QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
 }
 

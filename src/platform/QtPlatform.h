@@ -46,6 +46,7 @@ public:
     QDateTime LocalNow() override;
     QString ShortDate(const QDate& date) override;
     QString LongTime(const QTime& time) override;
+    void RunWhileWaiting(const QString& doing, const std::function<void(std::stop_token)>& work) override;
 };
 
 } // namespace quorvan

@@ -195,7 +195,7 @@ std::string ReadSmallStream(const Container& file, const char* header, const Ent
 
 } // namespace
 
-std::optional<std::string> ReadWorkbookStream(const std::string& path)
+std::optional<std::string> ReadWorkbookStream(const char* path)
 {
     std::ifstream file(path, std::ios::binary | std::ios::ate);
     const std::streamoff fileSize = file.tellg();

@@ -16,6 +16,6 @@ namespace quorvan {
 // is damaged: a directory entry whose name overruns its field, a sector
 // outside the file, a chain of sectors that runs in a loop or ends before
 // its stream does.
-std::optional<std::string> ReadWorkbookStream(const std::string& path);
+std::optional<std::string> ReadWorkbookStream(const char* path);
 
 } // namespace quorvan

@@ -50,9 +50,10 @@ void Check(int code)
 // Owns a workbook opened by freexl.
 class FreexlWorkbook {
 public:
-    explicit FreexlWorkbook(const std::string& path)
+    // Opens `path` by that very address (ReaderConfinement.h).
+    explicit FreexlWorkbook(const char* path)
     {
-        const int code = freexl_open(path.c_str(), &handle_);
+        const int code = freexl_open(path, &handle_);
         if (code != FREEXL_OK) {
             freexl_close(handle_);
             Refuse(ReasonOf(code));
@@ -127,7 +128,7 @@ void PutCell(std::string& out, std::uint32_t row, SheetValue value)
 
 } // namespace
 
-std::vector<SheetValue> RecordValues(const std::string& path)
+std::vector<SheetValue> RecordValues(const char* path)
 {
     if (const std::optional<std::string> stream = ReadWorkbookStream(path))
         return FormulaAndBooleanValues(*stream);
@@ -142,7 +143,7 @@ std::string PackListColumn(std::vector<SheetValue> column)
     return packed;
 }
 
-std::string PackFirstSheet(const std::string& path)
+std::string PackFirstSheet(const char* path)
 {
     std::vector<SheetValue> column = RecordValues(path);
     const FreexlWorkbook workbook(path);

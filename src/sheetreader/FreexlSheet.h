@@ -16,12 +16,12 @@ namespace quorvan {
 // Column A, rows 1 .. ListSheetRows, of the first worksheet, packed as
 // PackedSheet.h says; empty cells are left out. Throws MessageError
 // (Messages.h) with the message for the user when the file cannot be read.
-std::string PackFirstSheet(const std::string& path);
+std::string PackFirstSheet(const char* path);
 
 // What the reader reads itself, before freexl: the workbook stream out of
 // its compound file (a damaged one is refused, by throwing as above) and
 // the list column's values that freexl leaves out (SheetRecords.h).
-std::vector<SheetValue> RecordValues(const std::string& path);
+std::vector<SheetValue> RecordValues(const char* path);
 
 // The list column's values, rows from 1, packed: texts cut to what an edit
 // box holds, cells without a value left out.

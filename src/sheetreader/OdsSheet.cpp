@@ -181,7 +181,7 @@ private:
 
 } // namespace
 
-std::vector<SheetValue> OdsListColumn(const std::string& path)
+std::vector<SheetValue> OdsListColumn(const char* path)
 {
     const ZipArchive archive(path);
     ContentPart content;

@@ -1,16 +1,20 @@
-// quorvan-sheet-reader KIND FILE: reads the first worksheet of a workbook (KIND
-// xls, xlsx or ods) in a process of its own, so that whatever the workbook
-// and archive libraries do with a damaged file (crash, lose memory, ask for
-// gigabytes) ends with this process. Writes "R" and the packed cells, or "F"
+// quorvan-sheet-reader KIND: reads the first worksheet of the workbook (KIND
+// xls, xlsx or ods) on its standard input, which the program opened, in a
+// confined process of its own (ReaderConfinement.h), so that whatever the
+// workbook and archive libraries do with a damaged or hostile file (crash,
+// lose memory, ask for gigabytes, run code planted in it) ends with this
+// process and reaches nothing beyond it. Writes "R" and the packed cells, or "F"
 // and the reason, to its standard output: the number of a message of the
 // program's table (Messages.h) with its arguments, which the program shows
 // in the user's language.
 
 #include "sheetreader/FreexlSheet.h"
+#include "sheetreader/ReaderConfinement.h"
 #include "sheetreader/ZipSheets.h"
 #include "texts/Messages.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -20,7 +24,10 @@
 
 namespace {
 
-std::string PackedSheet(quorvan::WorkbookKind kind, const std::string& path)
+// The reader's own limit on processor time: it ends itself even when nobody waits for it.
+constexpr std::chrono::seconds ProcessorTime{40};
+
+std::string PackedSheet(quorvan::WorkbookKind kind, const char* path)
 {
     switch (kind) {
     case quorvan::WorkbookKind::Xls: return quorvan::PackFirstSheet(path);
@@ -36,16 +43,21 @@ int main(int argc, char** argv)
 {
     using quorvan::WorkbookKindArgument;
     const auto kind = std::find_if(std::begin(WorkbookKindArgument), std::end(WorkbookKindArgument),
-                                   [&](const char* name) { return argc == 3 && std::strcmp(name, argv[1]) == 0; });
+                                   [&](const char* name) { return argc == 2 && std::strcmp(name, argv[1]) == 0; });
     if (kind == std::end(WorkbookKindArgument)) {
-        std::fputs("usage: quorvan-sheet-reader xls|xlsx|ods FILE\n", stderr);
+        std::fputs("usage: quorvan-sheet-reader xls|xlsx|ods <WORKBOOK\n", stderr);
         return 2;
     }
-    quorvan::LimitFurtherMemory(quorvan::ReaderMemory);
+    if (!quorvan::ConfineReader(ProcessorTime)) {
+        const std::string refused = 'F' + quorvan::EncodeMessage(quorvan::MessageId::ReaderNotConfined);
+        std::fwrite(refused.data(), 1, refused.size(), stdout);
+        std::fflush(stdout);
+        std::_Exit(0);
+    }
     char outcome = 'R';
     std::string message;
     try {
-        message = PackedSheet(quorvan::WorkbookKind(kind - std::begin(WorkbookKindArgument)), argv[2]);
+        message = PackedSheet(quorvan::WorkbookKind(kind - std::begin(WorkbookKindArgument)), quorvan::ReaderInput);
     } catch (const quorvan::MessageError& error) {
         outcome = 'F';
         message = quorvan::EncodeMessage(error.Id(), error.Arguments());

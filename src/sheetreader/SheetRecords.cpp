@@ -244,14 +244,19 @@ std::string TextOfBiff8(std::string_view part, std::uint8_t flags, std::size_t c
     }
 }
 
+// The character set iconv knows a workbook's code page by.
+std::string CharsetOf(std::uint16_t codePage)
+{
+    return codePage == 367                          ? "ASCII"
+           : codePage == 10000 || codePage == 32768 ? "MACINTOSH"
+           : codePage == 32769                      ? "CP1252"
+                                                    : "CP" + std::to_string(codePage);
+}
+
 // An Excel 5.0/95 text: bytes in the workbook's code page.
 std::string TextOfBiff5(std::string_view bytes, std::uint16_t codePage)
 {
-    const std::string charset = codePage == 367                        ? "ASCII"
-                                : codePage == 10000 || codePage == 32768 ? "MACINTOSH"
-                                : codePage == 32769                      ? "CP1252"
-                                                                         : "CP" + std::to_string(codePage);
-    const iconv_t convert = iconv_open("UTF-8", charset.c_str());
+    const iconv_t convert = iconv_open("UTF-8", CharsetOf(codePage).c_str());
     if (convert == iconv_t(-1))
         throw MessageError(MessageId::UnreadableCharacterSet);
     std::string out(4 * bytes.size(), '\0');
@@ -394,6 +399,19 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
             column[row] = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
     }
     return column;
+}
+
+void KeepCharacterSetsLoaded()
+{
+    // The code pages Excel 5.0/95 and 97-2003 write; each conversion stays
+    // open, so that its module stays loaded for freexl and for this file.
+    static constexpr std::uint16_t CodePages[] = {
+        367,  437,  720,  737,  775,  850,  852,  855,  857,  858,  860,  861,  862,   863,   864,   865,
+        866,  869,  874,  932,  936,  949,  950,  1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258,
+        1361, 10000};
+    for (const std::uint16_t codePage : CodePages)
+        iconv_open("UTF-8", CharsetOf(codePage).c_str());
+    iconv_open("UTF-8", "UTF-16LE");
 }
 
 } // namespace quorvan

@@ -36,4 +36,8 @@ SheetValue BooleanValue(bool value);
 // Excel 5.0/95 formula's text is in a character set that cannot be read.
 std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream);
 
+// Loads what iconv needs to convert every code page a workbook may name,
+// and keeps it loaded: the confined reader can load nothing later.
+void KeepCharacterSetsLoaded();
+
 } // namespace quorvan

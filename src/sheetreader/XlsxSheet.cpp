@@ -380,7 +380,7 @@ SheetValue IsoDateValue(const std::string& text)
 
 } // namespace
 
-std::vector<SheetValue> XlsxListColumn(const std::string& path)
+std::vector<SheetValue> XlsxListColumn(const char* path)
 {
     const ZipArchive archive(path);
     const Relationships package(archive, "");

@@ -4,6 +4,11 @@
 
 #include <zip.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 
@@ -18,11 +23,17 @@ namespace {
 
 } // namespace
 
-ZipArchive::ZipArchive(const std::string& path)
+ZipArchive::ZipArchive(const char* path)
 {
+    // Opened here by that very address (ReaderConfinement.h); libzip takes
+    // the descriptor over.
+    const int descriptor = open(path, O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0)
+        Refuse(MessageId::ZipNotAnArchive, {std::strerror(errno)});
     int code = 0;
-    archive_ = zip_open(path.c_str(), ZIP_RDONLY, &code);
+    archive_ = zip_fdopen(descriptor, 0, &code);
     if (!archive_) {
+        close(descriptor);
         zip_error_t error;
         zip_error_init_with_code(&error, code);
         const std::string words = zip_error_strerror(&error);

@@ -21,7 +21,7 @@ class ZipArchive {
 public:
     // Throws std::runtime_error with a sentence for the user when the file is
     // not a whole zip archive.
-    explicit ZipArchive(const std::string& path);
+    explicit ZipArchive(const char* path);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;

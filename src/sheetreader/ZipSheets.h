@@ -16,7 +16,7 @@ namespace quorvan {
 
 // Rows 1 .. ListSheetRows of column A, indexed from 0. Throws
 // std::runtime_error with a sentence for the user when the file cannot be read.
-std::vector<SheetValue> XlsxListColumn(const std::string& path);
-std::vector<SheetValue> OdsListColumn(const std::string& path);
+std::vector<SheetValue> XlsxListColumn(const char* path);
+std::vector<SheetValue> OdsListColumn(const char* path);
 
 } // namespace quorvan

@@ -72,6 +72,11 @@ enum class MessageId : int {
     ReaderTookTooLong,     // %1: seconds
     ReaderSentNoResult,
     ReaderSentDamagedCells,
+    ReaderNotConfined,
+    ReadingStopped,
+    LinkOfAnotherUser,
+    GoneSinceChosen,
+    ReadingList, // %1: the file
 
     // The reader program's own reasons.
     WorkbookPartOutsideFile,

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -14,12 +15,11 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/eventfd.h>
 #include <spawn.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace quorvan {
 
@@ -36,23 +36,26 @@ int MillisecondsUntil(Clock::time_point deadline)
     return static_cast<int>(std::clamp<decltype(left)>(left, 0, std::numeric_limits<int>::max()));
 }
 
-enum class Output { Closed, TimeUp, TooMuch };
+enum class Output { Closed, TimeUp, TooMuch, Stopped };
 
 // Reads everything the reader writes until it closes its output, the
-// deadline passes or it has written more than mostBytes.
-Output ReadUntilClosed(int fd, QByteArray& received, Clock::time_point deadline, qsizetype mostBytes)
+// deadline passes, it has written more than mostBytes, or `stopped` (an
+// eventfd) is signalled.
+Output ReadUntilClosed(int fd, int stopped, QByteArray& received, Clock::time_point deadline, qsizetype mostBytes)
 {
     char buffer[65536];
     for (;;) {
         const int left = MillisecondsUntil(deadline);
         if (left <= 0)
             return Output::TimeUp;
-        pollfd ready{fd, POLLIN, 0};
-        const int count = poll(&ready, 1, left);
+        pollfd ready[2] = {{fd, POLLIN, 0}, {stopped, POLLIN, 0}};
+        const int count = poll(ready, 2, left);
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)
             return Output::TimeUp; // (or poll itself failed, which is no better)
+        if (ready[1].revents)
+            return Output::Stopped;
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR)
             continue;
@@ -173,7 +176,10 @@ struct Pipe {
     }
 };
 
-pid_t Spawn(const QString& program, const QStringList& arguments, int output)
+// Starts the reader in a session of its own with an empty environment,
+// `input` (or nothing) as its standard input, `output` as its standard
+// output and nothing as its error output; no other descriptor reaches it.
+pid_t Spawn(const QString& program, const QStringList& arguments, int input, int output)
 {
     const QByteArray path = QFile::encodeName(program);
     std::vector<QByteArray> texts{path};
@@ -183,14 +189,33 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int output)
     for (QByteArray& text : texts)
         argv.push_back(text.data());
     argv.push_back(nullptr);
+    char* noEnvironment[] = {nullptr};
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     const std::unique_ptr<posix_spawn_file_actions_t, int (*)(posix_spawn_file_actions_t*)> freeActions(
         &actions, posix_spawn_file_actions_destroy);
+    if (input >= 0)
+        posix_spawn_file_actions_adddup2(&actions, input, STDIN_FILENO);
+    else
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_adddup2(&actions, output, STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    const std::unique_ptr<posix_spawnattr_t, int (*)(posix_spawnattr_t*)> freeAttributes(&attributes,
+                                                                                         posix_spawnattr_destroy);
+    // Signals the program blocks or ignores (a terminal's, say) are the
+    // reader's own business again.
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
     pid_t child = 0;
-    const int error = posix_spawn(&child, path.constData(), &actions, nullptr, argv.data(), environ);
+    const int error = posix_spawn(&child, path.constData(), &actions, &attributes, argv.data(), noEnvironment);
     if (error != 0)
         Fail(Say(MessageId::ReaderCannotStart)
                  .arg(Verbatim(program), Verbatim(QString::fromLocal8Bit(std::strerror(error)))));
@@ -199,15 +224,22 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int output)
 
 } // namespace
 
-QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit,
-                     qsizetype mostBytes)
+QByteArray RunReader(const QString& program, const QStringList& arguments, int input,
+                     std::chrono::milliseconds timeLimit, qsizetype mostBytes, std::stop_token stop)
 {
     const Clock::time_point deadline = Clock::now() + timeLimit;
     Pipe output;
-    const pid_t child = Spawn(program, arguments, output.ends[1]);
+    const pid_t child = Spawn(program, arguments, input, output.ends[1]);
     output.CloseEnd(1);
+    const int stopped = eventfd(0, EFD_CLOEXEC);
+    std::optional<std::stop_callback<std::function<void()>>> stopping;
+    if (stopped >= 0)
+        stopping.emplace(stop, std::function<void()>([stopped] { eventfd_write(stopped, 1); }));
     QByteArray received;
-    const Output reading = ReadUntilClosed(output.ends[0], received, deadline, mostBytes);
+    const Output reading = ReadUntilClosed(output.ends[0], stopped, received, deadline, mostBytes);
+    stopping.reset();
+    if (stopped >= 0)
+        close(stopped);
     output.CloseEnd(0);
     int status = 0;
     const bool ended = reading == Output::Closed && EndsBy(child, deadline, status);
@@ -215,6 +247,8 @@ QByteArray RunReader(const QString& program, const QStringList& arguments, std::
         kill(child, SIGKILL);
         status = WaitFor(child);
     }
+    if (reading == Output::Stopped)
+        Fail(Say(MessageId::ReadingStopped));
     if (reading == Output::TooMuch)
         Fail(Say(MessageId::ReaderSentTooMuch).arg(Verbatim(QLocale::c().formattedDataSize(mostBytes))));
     if (!ended)

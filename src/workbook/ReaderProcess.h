@@ -9,6 +9,7 @@
 #include "texts/Words.h"
 
 #include <chrono>
+#include <stop_token>
 
 namespace quorvan {
 
@@ -18,14 +19,17 @@ public:
     using UserError::UserError;
 };
 
-// Starts the program and returns what it wrote to its standard output, which
+// Starts the program, with `input` (a descriptor, or -1 for none) as its
+// standard input, an empty environment and no other descriptor, in a
+// session of its own, and returns what it wrote to its standard output, which
 // must begin with "R" (the result follows) or "F" (the reason it failed
 // follows, raised as ReaderError: a message of the program's table as
 // EncodeMessage writes it, or else a sentence, which is cut when long). A program that cannot
 // be started, that crashes, exits without a result, writes more than
 // mostBytes, or has not both closed its output and ended by timeLimit (it
-// is killed then) raises ReaderError too.
-QByteArray RunReader(const QString& program, const QStringList& arguments, std::chrono::milliseconds timeLimit,
-                     qsizetype mostBytes);
+// is killed then) raises ReaderError too, and so does a stop asked through
+// `stop`, which kills the program at once.
+QByteArray RunReader(const QString& program, const QStringList& arguments, int input,
+                     std::chrono::milliseconds timeLimit, qsizetype mostBytes, std::stop_token stop = {});
 
 } // namespace quorvan

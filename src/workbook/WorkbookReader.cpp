@@ -34,11 +34,13 @@ qsizetype SizeOf(PackedKind kind)
 
 WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind) : reading_(std::move(reading))
 {
-    // Refused here with the reason, before the reader program opens it.
-    OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
+    // Opened here, refused with the reason when it is no ordinary file; the
+    // reader gets the open file, never the name.
+    const std::unique_ptr<QFile> workbook = OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
     try {
         const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
-        packed_ = RunReader(reading_.ReaderProgram, {kindArgument, path}, ReadingTime, LongestPackedSheet);
+        packed_ = RunReader(reading_.ReaderProgram, {kindArgument}, workbook->handle(), ReadingTime,
+                            LongestPackedSheet, reading_.Stop);
         cells_.resize(ListSheetRows);
         QDataStream cells(packed_);
         cells.setByteOrder(QDataStream::LittleEndian);

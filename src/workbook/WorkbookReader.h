@@ -10,6 +10,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <stop_token>
 #include <vector>
 
 namespace quorvan {
@@ -20,6 +22,8 @@ struct WorkbookReading {
     QString ReaderProgram;
     std::function<QString(const QDate&)> ShortDate;
     std::function<QString(const QTime&)> LongTime;
+    // Asks the reader to stop, which ends the reading with a FileError.
+    std::stop_token Stop;
 };
 
 class WorkbookReader {

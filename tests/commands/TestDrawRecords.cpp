@@ -221,6 +221,30 @@ private slots:
         QCOMPARE(saved["hits"].toArray().size(), 4);
     }
 
+    void savingOverAnotherRecordAsks_data()
+    {
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("No keeps the earlier record") << false;
+        QTest::newRow("Yes replaces it") << true;
+    }
+
+    void savingOverAnotherRecordAsks()
+    {
+        QFETCH(bool, answer);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("Draw.qdraw");
+        WriteTestFile(path, "earlier draw");
+        WindowFixture window(1033, 11);
+        window.SetUp(3);
+        window.Click(window->buildButton());
+        window.platform.Answers = {answer};
+        SaveDraw(window, path);
+        QCOMPARE(window.platform.Questions, QStringList{QStringLiteral("\u201C%1\u201D already exists. Replace it?").arg(path)});
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll() != "earlier draw", answer);
+    }
+
     void nothingToSaveBeforeBuild()
     {
         WindowFixture window;
@@ -237,7 +261,7 @@ private slots:
         QTest::newRow("altered") << "draws/bad-altered.qdraw" << "the record has been altered since it was saved";
         QTest::newRow("cut short") << "draws/bad-cut-short.qdraw" << "it is not JSON text";
         QTest::newRow("a list") << "members-crlf.txt" << "It is not a Quorvan draw record";
-        QTest::newRow("missing") << "draws/none.qdraw" << "No such file or directory";
+        QTest::newRow("missing") << "draws/none.qdraw" << "There is no such file (any more)";
     }
 
     void recordsThatFailLeaveTheWindowAsItWas()

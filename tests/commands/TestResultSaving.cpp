@@ -168,6 +168,36 @@ private slots:
         QCOMPARE(QDir(folder.filePath("kept")).entryList(QDir::Files | QDir::Hidden), QStringList({name}));
     }
 
+    // A link another user planted in a shared folder (as /tmp is) is not
+    // followed, as the kernel follows none there; the file it leads to is
+    // untouched. Temporary files start with the replaced file's permissions.
+    void linksPlantedInSharedFoldersAreRefused_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text") << "result.txt";
+        QTest::newRow("xls") << "result.xls";
+    }
+
+    void linksPlantedInSharedFoldersAreRefused()
+    {
+        QFETCH(QString, name);
+        if (::geteuid() != 0)
+            QSKIP("giving a link to another user needs root");
+        QTemporaryDir folder;
+        const QString shared = folder.filePath("shared");
+        QVERIFY(QDir(folder.path()).mkdir("shared"));
+        QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+        const QString victim = folder.filePath("victim");
+        WriteTestFile(victim, "the victim's own\n");
+        const QString link = shared + "/" + name;
+        QVERIFY(QFile::link(victim, link));
+        QVERIFY(::lchown(QFile::encodeName(link).constData(), 65534, 65534) == 0);
+        WindowFixture window;
+        window.PlayLottery(3);
+        QVERIFY(SaveResult(window, link).contains("It is a link another user made in a shared folder"));
+        QCOMPARE(ReadTestFile(victim), QByteArray("the victim's own\n"));
+    }
+
     // Each kind of result goes on in the folder where the last one went.
     void saveDialogsStartInTheFolderLastUsed()
     {

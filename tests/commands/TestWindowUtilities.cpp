@@ -1,3 +1,4 @@
+#include "app/TerminalText.h"
 #include "window/WindowFixture.h"
 
 #include <QImage>
@@ -29,6 +30,25 @@ class TestWindowUtilities : public QObject {
     Q_OBJECT
 
 private slots:
+    // quorvan --verify's words: what a terminal would act on is written out.
+    void terminalTextShowsWhatWouldActOnTheTerminal_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("plain") << "Verified: Ann, 田中\n" << "Verified: Ann, 田中\n";
+        QTest::newRow("clear the screen") << "\x1b[2J\x1b[HVerified" << "\\u{001B}[2J\\u{001B}[HVerified";
+        QTest::newRow("carriage return") << "Not verified\rVerified" << "Not verified\\u{000D}Verified";
+        QTest::newRow("C1 control") << QString(QChar(0x9B)) + "31m" << "\\u{009B}31m";
+        QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "deifirev" << "\\u{202E}deifirev";
+        QTest::newRow("isolate") << QString(QChar(0x2067)) + "x" + QChar(0x2069) << "\\u{2067}x\\u{2069}";
+    }
+
+    void terminalTextShowsWhatWouldActOnTheTerminal()
+    {
+        QFETCH(QString, text);
+        QTEST(TerminalText(text), "shown");
+    }
+
     void applyGivesTheFontToEveryRowBox()
     {
         WindowFixture window;

@@ -49,6 +49,8 @@ public:
     // Answers to questions, taken in turn (No when none is left).
     QList<bool> Answers;
     QStringList Questions;
+    QStringList Waits;             // what RunWhileWaiting was doing, each time
+    std::stop_source StopWaiting;  // stopped: the work asked to stop (Cancel pressed)
 
     QDateTime Now{QDate(2014, 5, 1), QTime(9, 5, 7)};
 
@@ -70,6 +72,11 @@ public:
         auto* next = static_cast<unsigned char*>(bytes);
         for (size_t index = 0; index < count; ++index)
             next[index] = static_cast<unsigned char>(SecureSource());
+    }
+    void RunWhileWaiting(const QString& doing, const std::function<void(std::stop_token)>& work) override
+    {
+        Waits.append(doing);
+        work(StopWaiting.get_token());
     }
     bool AskYesNo(const QString& question) override
     {

@@ -61,8 +61,8 @@ private slots:
         QFETCH(QByteArray, sent);
         try {
             RunReader(QStringLiteral("/bin/sh"),
-                      {QStringLiteral("-c"), QStringLiteral("printf '%s' 'F%1'").arg(QString::fromUtf8(sent))}, 10s,
-                      100);
+                      {QStringLiteral("-c"), QStringLiteral("printf '%s' 'F%1'").arg(QString::fromUtf8(sent))}, -1,
+                      10s, 100);
             QFAIL("the reader's failure was not raised");
         } catch (const ReaderError& error) {
             QTEST(error.Message().English, "english");

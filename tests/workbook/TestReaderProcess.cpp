@@ -15,7 +15,7 @@ constexpr qsizetype MostBytes = 3000001;
 // A reader played by the shell.
 QByteArray Shell(const QString& script, std::chrono::milliseconds limit = 10s)
 {
-    return RunReader(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script}, limit, MostBytes);
+    return RunReader(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script}, -1, limit, MostBytes);
 }
 
 // What RunReader raised, or "" when it returned.
@@ -61,7 +61,7 @@ private slots:
         QCOMPARE(longReason, QString(500, QLatin1Char('x')) + QChar(0x2026));
         const QString missing = QStringLiteral("/nonexistent/quorvan-sheet-reader");
         try {
-            RunReader(missing, {}, 10s, MostBytes);
+            RunReader(missing, {}, -1, 10s, MostBytes);
             QFAIL("a missing reader started");
         } catch (const ReaderError& error) {
             QCOMPARE(QString::fromStdString(error.what()),
