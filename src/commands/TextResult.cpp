@@ -28,6 +28,7 @@ void Commands::onSaveText()
     const QByteArray block =
         TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()), resultPairs());
     AppendToFile(choice->Path, block, Say(MessageId::CannotWriteTextResult));
+    lottery_.Model.ResultsSaved = true;
 }
 
 } // namespace quorvan

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QScrollArea;
@@ -69,6 +70,8 @@ public:
     // while there are findings.
     QCheckBox* fairDrawBox() const { return fairDrawBox_; }
     QPushButton* listFindingsButton() const { return listFindingsButton_; }
+    // Shown after a Build the status line calls uneven: draws again fairly.
+    QPushButton* fairDrawOffer() const { return fairDrawOffer_; }
 
     // The row boxes. Row 1's member and hit boxes are the designed first
     // boxes; the commands create and free the others.
@@ -88,6 +91,9 @@ public:
     void freeBox(Column column, int32_t row);
     // Empties row 1's member and hit boxes.
     void clearFirstRow();
+    // Whether the member and hit boxes of rows 1 .. `rows` refuse typing: a
+    // built lottery's lists stay as they were drawn.
+    void setListsReadOnly(int32_t rows, bool readOnly);
 
     // A control by its designed or given name, ignoring case; nullptr where none.
     QWidget* findControl(const QString& name) const;
@@ -150,6 +156,8 @@ public:
     // not: the default cursor, the tab sequence handed to Qt, the scrolled
     // extent and the ladder image brought up to date.
     void afterCommand();
+    // Asked before the window closes, however it is closed; false keeps it open.
+    void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }
 
 signals:
     // A click on the hit box of `row`.
@@ -159,6 +167,7 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();
@@ -179,6 +188,7 @@ private:
     ControlRoles roles_;
     QCheckBox* fairDrawBox_ = nullptr;
     QPushButton* listFindingsButton_ = nullptr;
+    QPushButton* fairDrawOffer_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
     QHash<QString, QWidget*> controls_; // by name in lower case
@@ -187,6 +197,7 @@ private:
     TabSequence tabs_;
     QSize outerSize_;
     bool shown_ = false;
+    std::function<bool()> closeCheck_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
 };
 
