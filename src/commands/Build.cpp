@@ -37,6 +37,7 @@ void Commands::onBuild()
     lottery_.Model.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
                                  AsRecorded(columnTexts(Column::Hits, members))};
     reportListChecks(true);
+    startEvennessEstimate(build, lottery_.Model.LastBuild->Hits);
     window_.setDefaultCursor();
 }
 
@@ -51,6 +52,9 @@ void Commands::buildLadder(const BuildEvent& build)
         QStringLiteral("■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。"),
         QStringLiteral("*- completion -*  Mouse click in \"Hit\"")));
     lottery_.Model.LadderBuilt = true;
+    lottery_.Model.ResultsSaved = false;
+    // The lists drawn stay as drawn: a stray key in a box changes no result.
+    window_.setListsReadOnly(build.Rows, true);
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
     window_.apply(Step::Build);
 }

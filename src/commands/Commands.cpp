@@ -1,5 +1,7 @@
 #include "commands/Commands.h"
 
+#include "ladder/Fairness.h"
+
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
@@ -13,7 +15,10 @@ namespace quorvan {
 
 Commands::Commands(MainWindow& window)
     : window_(window), lottery_(window.platform()),
-      boundary_(window.platform(), [&window] { window.afterCommand(); })
+      boundary_(window.platform(), [this, &window] {
+          window.afterCommand();
+          autosave();
+      })
 {
     lottery_.Model.BoxFont = window.fontDialogStart();
     // The spinner's three events all keep the count display in step.
@@ -35,6 +40,7 @@ Commands::Commands(MainWindow& window)
     bind(window.fontButton(), &QPushButton::clicked, &Commands::onChooseFont);
     bind(window.guideLink(), &Picture::clicked, &Commands::onOpenGuide);
     bind(window.listFindingsButton(), &QPushButton::clicked, &Commands::onShowListFindings);
+    bind(window.fairDrawOffer(), &QPushButton::clicked, &Commands::onAcceptFairDraw);
     boundary_.Connect(&window, &MainWindow::hitBoxClicked, this, [this](int row) { onHitClicked(row); });
     boundary_.Connect(window.fairDrawBox(), &QCheckBox::toggled, this, [this](bool on) { onFairDrawToggled(on); });
     connect(this, &Commands::fairDrawChanged, window.fairDrawBox(), &QCheckBox::setChecked);
@@ -42,6 +48,13 @@ Commands::Commands(MainWindow& window)
     boundary_.Run([this] { startUp(); });
     // After start-up, which puts the controls' captions into the user's language.
     buildMenus();
+    window.setCloseCheck([this] { return mayClose(); });
+    boundary_.Run([this] { offerRestore(); });
+}
+
+Commands::~Commands()
+{
+    window_.setCloseCheck({}); // a window that outlives its commands closes unasked
 }
 
 // Start-up, while the window is made and before it is first shown.
@@ -59,6 +72,7 @@ void Commands::startUp()
     if (!window_.japanese())
         window_.useEnglishCaptions();
     window_.bitmap().SetPenWidth(2);
+    restoreFairDrawSetting();
 }
 
 void Commands::onSpinner()

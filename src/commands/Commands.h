@@ -6,25 +6,32 @@
 
 #include "commands/Lottery.h"
 #include "drawrecord/DrawRecord.h"
+#include "drawrecord/LotteryState.h"
 #include "files/TextResultFile.h"
 #include "lists/ListChecks.h"
 #include "lists/ListFile.h"
+#include "texts/Messages.h"
 #include "window/CommandBoundary.h"
 #include "window/ControlRoles.h"
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QTimer;
+
 namespace quorvan {
 
+class FairnessSimulation;
 class MainWindow;
 
 class Commands : public QObject {
     Q_OBJECT
 public:
     explicit Commands(MainWindow& window);
+    ~Commands() override;
 
 public slots:
     void onSpinner();                 // Commands.cpp: the count display follows the spinner
@@ -49,6 +56,7 @@ public slots:
     void onSaveDraw();                // DrawRecords.cpp
     void onOpenDraw();                // DrawRecords.cpp
     void onFairDrawToggled(bool on);  // FairDraw.cpp
+    void onAcceptFairDraw();          // FairDraw.cpp: the status line's offer after an uneven Build
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
 
 public:
@@ -80,7 +88,7 @@ private:
     enum ResultColumnMode { CreateColumn = 0, RemoveColumn = 1 };
     void setResultColumn(ResultColumnMode mode);
     void removeResultBoxes(int32_t rows);
-    // The hit and result texts of rows 1 .. the spinner's count, as the result files write them.
+    // The hit and member texts ［HIT-ALL］ traced, as the result files write them.
     QList<ResultPair> resultPairs() const;
 
     // The open dialog for lists, starting with the file chosen last; nothing when cancelled.
@@ -103,6 +111,29 @@ private:
     // Forgets the findings, for lists that are gone.
     void clearListFindings();                // ListCheckReport.cpp
 
+    // The fair draw switch as the user left it, on at the first start.
+    void restoreFairDrawSetting();    // FairDraw.cpp
+    // How uneven a Build without the fair draw is, estimated in the
+    // background and told in the status line when done; stopping it also
+    // withdraws the offer of a fair draw.
+    void startEvennessEstimate(const BuildEvent& build, const QStringList& hits);
+    void stopEvennessEstimate();
+    void tellEvenness(); // once the estimate has finished
+
+    // The lottery kept after every command against a crash (Autosave.cpp):
+    // where, what, and the offer at start to restore it.
+    QString autosavePath();
+    LotteryState currentState() const;
+    void autosave();
+    void removeAutosave();
+    void offerRestore();
+    void restoreLottery(const LotteryState& state);
+    // Before a lottery with unsaved results is gone: true to go on, after
+    // asking `question` and saving the draw where the user says so.
+    bool confirmDiscard(MessageId question);
+    // The window may close: asked at EXIT and at every other close.
+    bool mayClose();
+
     // Draws the ladder of `build` from its seed and offers the hits.
     void buildLadder(const BuildEvent& build);
     // The window as after ［HIT-ALL］ of the recorded draw.
@@ -114,6 +145,11 @@ private:
     ListFindings listFindings_;
     ListNotes memberNotes_; // what reading the list files loaded had to do
     ListNotes hitNotes_;
+    std::unique_ptr<FairnessSimulation> evenness_;
+    std::vector<int32_t> evennessPrizes_; // the hit rows that hold a prize
+    QTimer* evennessTimer_ = nullptr;
+    bool autosaving_ = false; // from the restore offer at start until a clean exit
+    QByteArray lastAutosave_;  // what the state file holds, empty when there is none
 };
 
 } // namespace quorvan

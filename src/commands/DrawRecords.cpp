@@ -82,6 +82,7 @@ void Commands::onSaveDraw()
                       LadderDigest(lottery_.Grid, draw.Build.Rows),
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
     SaveDrawRecord(path, record, japanese);
+    lottery_.Model.ResultsSaved = true;
 }
 
 void Commands::onOpenDraw()

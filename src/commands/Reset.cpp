@@ -13,6 +13,8 @@ namespace quorvan {
 
 void Commands::onReset()
 {
+    if (!confirmDiscard(MessageId::SaveBeforeReset))
+        return;
     window_.setBusyCursor();
     if (lottery_.Model.ResultColumnShown) {
         setResultColumn(RemoveColumn);
@@ -50,6 +52,8 @@ void Commands::onReset()
     lottery_.Model.HitShuffleCount = 0;
     window_.showShuffleCount(Column::Members, 0);
     window_.showShuffleCount(Column::Hits, 0);
+    // Not on RESET, where one more Enter would wipe the next lottery too.
+    window_.countSpinner()->setFocus();
     window_.setDefaultCursor();
 }
 

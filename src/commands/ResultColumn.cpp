@@ -52,12 +52,16 @@ void Commands::onHitAll()
     bitmap.SetPenWidth(2);
     if (lottery_.Model.LitHit != 0)
         TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
+    lottery_.Model.LitHit = 0; // no path is red any more
     // The result boxes have the first member box's font already: nothing changes it meanwhile.
     const int32_t rows = window_.countSpinner()->position();
+    lottery_.Model.TracedResults.clear();
     for (int32_t hit = 1; hit <= rows; ++hit) {
         const int32_t member = EndOfPath(lottery_.Grid, hit);
         const QString memberText = window_.memberBox(member).text();
-        window_.resultBox(hit).setText(memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText);
+        lottery_.Model.TracedResults.append(
+            {window_.hitBox(hit).text(), memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText});
+        window_.resultBox(hit).setText(lottery_.Model.TracedResults.last().Member);
     }
 
     window_.apply(Step::HitAllEnds);
@@ -66,11 +70,7 @@ void Commands::onHitAll()
 
 QList<ResultPair> Commands::resultPairs() const
 {
-    QList<ResultPair> results;
-    const int32_t rows = window_.countSpinner()->position();
-    for (int32_t row = 1; row <= rows; ++row)
-        results.append({window_.hitBox(row).text(), window_.resultBox(row).text()});
-    return results;
+    return lottery_.Model.TracedResults;
 }
 
 } // namespace quorvan

@@ -57,6 +57,7 @@ void Commands::onSetUp()
     DrawPreview(window_);
 
     window_.clearFirstRow();
+    window_.setListsReadOnly(1, false);
     FreeEarlierRows(window_, lottery_.Model.RowCount);
     const int32_t rows = window_.countSpinner()->position();
     for (int32_t row = 2; row <= rows; ++row)
@@ -75,7 +76,9 @@ void Commands::onSetUp()
     // A new lottery's record begins.
     lottery_.Model.History.clear();
     lottery_.Model.LastBuild.reset();
+    lottery_.Model.TracedResults.clear();
     clearListFindings();
+    stopEvennessEstimate();
     window_.setDefaultCursor();
 }
 

@@ -69,6 +69,7 @@ void Commands::onSaveWorkbook()
         cells.insert({row + 1, 3}, results[row - 1].Hit);
     }
     SaveWorkbook(path, QStringLiteral("QUORVAN"), cells);
+    lottery_.Model.ResultsSaved = true;
 }
 
 } // namespace quorvan

@@ -30,6 +30,7 @@ void Commands::onSaveText()
                                              resultPairs(),
                                              TextResultEncoding(choice->Path, platform.TextEncodingLocale()));
     AppendToFile(choice->Path, block, Say(MessageId::CannotWriteTextResult));
+    lottery_.Model.ResultsSaved = true;
 }
 
 } // namespace quorvan

@@ -122,7 +122,9 @@ QJsonArray Numbers(const std::vector<int32_t>& numbers)
     return array;
 }
 
-QJsonObject EventObject(const DrawEvent& event)
+} // namespace
+
+QJsonObject DrawEventObject(const DrawEvent& event)
 {
     QJsonObject object;
     if (const auto* load = std::get_if<LoadEvent>(&event)) {
@@ -147,6 +149,8 @@ QJsonObject EventObject(const DrawEvent& event)
     return object;
 }
 
+namespace {
+
 QJsonObject ContentObject(const DrawRecord& record)
 {
     QJsonObject content;
@@ -164,7 +168,7 @@ QJsonObject ContentObject(const DrawRecord& record)
     content[HitsName] = QJsonArray::fromStringList(record.Draw.Hits);
     QJsonArray history;
     for (const DrawEvent& event : record.History)
-        history.append(EventObject(event));
+        history.append(DrawEventObject(event));
     content[QStringLiteral("history")] = history;
     content[QStringLiteral("ladder")] = record.LadderDigest;
     QJsonArray results;
@@ -372,6 +376,11 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
 }
 
 } // namespace
+
+DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry, bool japanese)
+{
+    return ReadEvent(Checker(path, japanese), value, entry, rows);
+}
 
 QByteArray CanonicalJson(const QJsonValue& value)
 {

@@ -8,6 +8,7 @@
 #include "files/FileError.h"
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
@@ -35,6 +36,12 @@ QByteArray DrawRecordBytes(const DrawRecord& record);
 // Writes the record to `path`, replacing what was there only once the whole
 // record is on the disk.
 void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese);
+
+// One event of a record's history as the record writes it, and read back
+// with the record's checks (`rows`: the rows a shuffle's order holds);
+// `entry` names it in the FileError that names `path`.
+QJsonObject DrawEventObject(const DrawEvent& event);
+DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry, bool japanese);
 
 // A record whose content does not match its digest.
 class AlteredRecord : public FileError {

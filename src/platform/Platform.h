@@ -36,6 +36,9 @@ struct SaveChoice {
     int Filter = 0;
 };
 
+// The answer to "save before going on?".
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class Platform : public SeedClock {
 public:
     // The user's default locale identifier (1041 is Japanese, 1033 US English).
@@ -60,6 +63,22 @@ public:
 
     // Asks a question in a modal message box; true for Yes.
     virtual bool AskYesNo(const QString& question) = 0;
+
+    // Asks whether to save the work `question` names before it is gone:
+    // Save (the default button), Discard or Cancel, in the desktop's words.
+    virtual SaveAnswer AskToSave(const QString& question) = 0;
+
+    // Asks `question` with two buttons, `yes` (the default) and `no`; true for `yes`.
+    virtual bool AskWithDefault(const QString& question, const QString& yes, const QString& no) = 0;
+
+    // The user's settings, kept between runs: the value stored under `key`,
+    // nothing where none is; and storing one.
+    virtual std::optional<QString> Setting(const QString& key) = 0;
+    virtual void SetSetting(const QString& key, const QString& value) = 0;
+
+    // The folder where the program keeps its state between runs (the user's
+    // application data folder); empty where the desktop names none.
+    virtual QString StateFolder() = 0;
 
     // Runs the font dialog modally, starting from `initial`. Each press of its
     // Apply button calls `apply` with the font shown, while the dialog stays

@@ -10,6 +10,9 @@
 #include <QFileDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <QUrl>
 
@@ -190,6 +193,53 @@ bool QtPlatform::AskYesNo(const QString& question)
     return AskInPlainText(QMessageBox::Question, QApplication::applicationName(), question,
                           QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
+}
+
+SaveAnswer QtPlatform::AskToSave(const QString& question)
+{
+    const auto answer = QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), question,
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    return answer == QMessageBox::Save ? SaveAnswer::Save
+           : answer == QMessageBox::Discard ? SaveAnswer::Discard
+                                            : SaveAnswer::Cancel;
+}
+
+bool QtPlatform::AskWithDefault(const QString& question, const QString& yes, const QString& no)
+{
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
+    box.addButton(no, QMessageBox::RejectRole);
+    box.setDefaultButton(yesButton);
+    box.exec();
+    return box.clickedButton() == yesButton;
+}
+
+namespace {
+// The settings file of the user: ~/.config/Quorvan/Quorvan.conf on Linux.
+QSettings UserSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quorvan"), QStringLiteral("Quorvan"));
+}
+} // namespace
+
+std::optional<QString> QtPlatform::Setting(const QString& key)
+{
+    const QVariant value = UserSettings().value(key);
+    if (!value.isValid())
+        return std::nullopt;
+    return value.toString();
+}
+
+void QtPlatform::SetSetting(const QString& key, const QString& value)
+{
+    UserSettings().setValue(key, value);
+}
+
+QString QtPlatform::StateFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
 std::optional<ControlFont> QtPlatform::ChooseFont(const ControlFont& initial,

@@ -34,6 +34,11 @@ public:
     void ShowInformation(const QString& message) override;
     void FillSecureRandom(void* bytes, size_t count) override;
     bool AskYesNo(const QString& question) override;
+    SaveAnswer AskToSave(const QString& question) override;
+    bool AskWithDefault(const QString& question, const QString& yes, const QString& no) override;
+    std::optional<QString> Setting(const QString& key) override;
+    void SetSetting(const QString& key, const QString& value) override;
+    QString StateFolder() override;
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;

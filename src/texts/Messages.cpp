@@ -146,6 +146,21 @@ constexpr MessageText Table[] = {
      "その部分「%1」は独自の XML 実体を宣言しています。ブックにはないことです。"},
     {SharedTextMissing, "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.",
      "セルが共有文字列の %1 番を参照していますが、ブックの文字列表には %2 個しかありません。"},
+    {UnevenDraw, "Uneven draw: member %1 wins %2 % of the time, fair is %3 %", "偏った抽選: メンバー %1 が %2 %（公平なら %3 %）"},
+    {FairDrawOffer, "Draw again fairly", "公平抽選で引き直す"},
+    {FairDrawOnForNext, "Fair draw is on from the next Build.", "次の抽選から公平抽選になります。"},
+    {SaveBeforeReset, "The results of this lottery have not been saved. Save them before starting a new lottery?",
+     "この抽選の結果はまだ保存されていません。新しい抽選を始める前に保存しますか？"},
+    {SaveBeforeExit, "The results of this lottery have not been saved. Save them before quitting?",
+     "この抽選の結果はまだ保存されていません。終了する前に保存しますか？"},
+    {RestoreQuestion, "Quorvan was not closed normally. Restore the lottery of %1 members as it was at %2?",
+     "Quorvan は正常に終了しませんでした。%2 の時点の %1 人の抽選を元どおりに復元しますか？"},
+    {RestoreButton, "Restore", "復元"},
+    {DiscardButton, "Discard", "破棄"},
+    {CannotKeepLottery, "Cannot keep the lottery safe against a crash in", "クラッシュに備えて抽選を保存できません"},
+    {CannotRestoreLottery, "Cannot restore the lottery kept as", "次のファイルに残した抽選を復元できません"},
+    {SavedLotteryDamaged, "It is damaged, or was saved by another version of Quorvan; it stays there for you.",
+     "壊れているか、別の版の Quorvan が保存したものです。ファイルはそのまま残してあります。"},
 };
 // clang-format on
 

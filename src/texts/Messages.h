@@ -125,6 +125,22 @@ enum class MessageId : int {
     ZipPartDeclaresEntities, // %1: the part
     SharedTextMissing,       // %1: the index, %2: the size of the table
 
+    // Build without the fair draw, hits in the first rows only: %1 the
+    // likeliest member's row, %2 its chance in per cent, %3 the fair chance.
+    UnevenDraw,
+    FairDrawOffer,          // the status line's button that draws again fairly
+    FairDrawOnForNext,      // what that button says it did when results were already shown
+    // The questions before a lottery with unsaved results is gone.
+    SaveBeforeReset,
+    SaveBeforeExit,
+    // The lottery saved after each command, found at start.
+    RestoreQuestion,        // %1: the members, %2: when it was saved
+    RestoreButton,
+    DiscardButton,
+    CannotKeepLottery,      // what failed, when the lottery cannot be kept after a command
+    CannotRestoreLottery,   // what failed, at the head of a file's error message
+    SavedLotteryDamaged,    // why
+
     Count
 };
 

@@ -15,6 +15,7 @@
 #include "window/WindowDesign.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
@@ -248,10 +249,20 @@ void MainWindow::clearFirstRow()
     roles_.firstHitBox->clear();
 }
 
+void MainWindow::setListsReadOnly(int32_t rows, bool readOnly)
+{
+    for (const Column column : {Column::Members, Column::Hits})
+        for (int32_t row = 1; row <= rows; ++row)
+            if (EditBox* box = findBox(column, row))
+                box->setReadOnly(readOnly);
+}
+
 EditBox& MainWindow::createResultBox(int32_t row)
 {
     EditBox* result =
         createBox(Column::Results, row, ControlFontOf(roles_.firstMemberBox), roles_.firstHitBox->y(), ResultLeft, ResultWidth);
+    // The traced result alone fills it: a key typed into it changes nothing.
+    result->setReadOnly(true);
     result->show();
     return *result;
 }
@@ -346,13 +357,17 @@ void MainWindow::buildStatusControls()
     fairDrawBox_->setObjectName(QStringLiteral("FairDrawBox"));
     listFindingsButton_ = new QPushButton(localized(QStringLiteral("確認結果…"), QStringLiteral("Findings…")));
     listFindingsButton_->setObjectName(QStringLiteral("ListFindingsButton"));
-    for (QWidget* control : {static_cast<QWidget*>(fairDrawBox_), static_cast<QWidget*>(listFindingsButton_)}) {
+    fairDrawOffer_ = new QPushButton(localized(Say(MessageId::FairDrawOffer)));
+    fairDrawOffer_->setObjectName(QStringLiteral("FairDrawOffer"));
+    for (QWidget* control : {static_cast<QWidget*>(fairDrawOffer_), static_cast<QWidget*>(fairDrawBox_),
+                             static_cast<QWidget*>(listFindingsButton_)}) {
         // Reached from the keyboard through its menu entry: the tab sequence
         // stays the designed one.
         control->setFocusPolicy(Qt::NoFocus);
         statusBar()->addPermanentWidget(control);
     }
     listFindingsButton_->hide();
+    fairDrawOffer_->hide();
 }
 
 QString MainWindow::statusText() const
@@ -466,6 +481,14 @@ bool MainWindow::event(QEvent* event)
     if (event->type() == QEvent::StatusTip)
         return true;
     return QMainWindow::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (closeCheck_ && !closeCheck_())
+        event->ignore();
+    else
+        QMainWindow::closeEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

@@ -16,6 +16,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QScrollArea;
@@ -70,6 +71,8 @@ public:
     // while there are findings.
     QCheckBox* fairDrawBox() const { return fairDrawBox_; }
     QPushButton* listFindingsButton() const { return listFindingsButton_; }
+    // Shown after a Build the status line calls uneven: draws again fairly.
+    QPushButton* fairDrawOffer() const { return fairDrawOffer_; }
 
     // The row boxes. Row 1's member and hit boxes are the designed first
     // boxes; the commands create and free the others.
@@ -89,6 +92,9 @@ public:
     void freeBox(Column column, int32_t row);
     // Empties row 1's member and hit boxes.
     void clearFirstRow();
+    // Whether the member and hit boxes of rows 1 .. `rows` refuse typing: a
+    // built lottery's lists stay as they were drawn.
+    void setListsReadOnly(int32_t rows, bool readOnly);
 
     // A control by its designed or given name, ignoring case; nullptr where none.
     QWidget* findControl(const QString& name) const;
@@ -154,6 +160,8 @@ public:
     // not: the default cursor, the tab sequence handed to Qt, the scrolled
     // extent and the ladder image brought up to date.
     void afterCommand();
+    // Asked before the window closes, however it is closed; false keeps it open.
+    void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }
 
 signals:
     // A click on the hit box of `row`.
@@ -163,6 +171,7 @@ protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void build();
@@ -183,6 +192,7 @@ private:
     ControlRoles roles_;
     QCheckBox* fairDrawBox_ = nullptr;
     QPushButton* listFindingsButton_ = nullptr;
+    QPushButton* fairDrawOffer_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
     QHash<QString, QWidget*> controls_; // by name in lower case
@@ -192,6 +202,7 @@ private:
     QSize outerSize_;
     bool shown_ = false;
     GuideWindow* guide_ = nullptr;
+    std::function<bool()> closeCheck_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
 };
 

@@ -3,6 +3,7 @@
 // the commands change and the window shows.
 
 #include "drawrecord/DrawRecord.h"
+#include "files/TextResultFile.h"
 #include "platform/Platform.h"
 
 #include <QString>
@@ -27,11 +28,17 @@ struct WindowModel {
     int32_t LitHit = 0;
     // ［HIT-ALL］ has made the result column since the last Reset.
     bool ResultColumnShown = false;
+    // What ［HIT-ALL］ traced, row by row: the result files write these, never
+    // what a box shows.
+    QList<ResultPair> TracedResults;
+    // The results of the last Build are in a file (a result file or a draw record).
+    bool ResultsSaved = false;
     // Shuffles of each column since the last Set-up or Reset.
     int32_t MemberShuffleCount = 0;
     int32_t HitShuffleCount = 0;
     // The fair draw switch: when on, Build first puts the hits into an order
-    // drawn from the system's secure random source. Off at start.
+    // drawn from the system's secure random source. On unless the user
+    // turned it off (a setting kept between runs).
     bool FairDraw = false;
     // What a draw record keeps: every list load, shuffle and Build since the
     // last Set-up, and the last Build with the lists it was made with.

@@ -1,5 +1,8 @@
+#include "TestData.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
+
+#include <QTemporaryDir>
 
 using namespace quorvan;
 using namespace quorvan::testing;
@@ -191,6 +194,46 @@ private:
         QVERIFY(form.membersLoadedLabel()->text().isEmpty() && form.hitsLoadedLabel()->text().isEmpty());
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
         QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // A key typed into a hit box after a reveal and into a result box after
+    // ［HIT-ALL］ changes neither box nor any saved result.
+    void aStrayKeyChangesNoSavedResult_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"results.txt", "results.csv", "results.xls", "draw.qdraw"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void aStrayKeyChangesNoSavedResult()
+    {
+        QFETCH(QString, name);
+        WindowFixture window(1033, 2024);
+        MainWindow& form = *window;
+        window.SetUp(3);
+        window.Fill("edit1_", {"Alice Brown", "Bob Stone", "Carol King"});
+        window.Fill("edit2_", {"Tablet", "Camera", "Book"});
+        window.Click(form.buildButton());
+        window.Click(&form.hitBox(2));
+        QTest::keyClicks(QApplication::focusWidget(), "QZQ");
+        QCOMPARE(form.hitBox(2).text(), QStringLiteral("Camera"));
+        window.Click(form.hitAllButton());
+        const QString traced = form.resultBox(2).text();
+        window.Click(&form.resultBox(2));
+        QTest::keyClicks(&form.resultBox(2), "QZQ");
+        QCOMPARE(form.resultBox(2).text(), traced);
+
+        QTemporaryDir folder;
+        const QString path = folder.filePath(name);
+        window.platform.SaveAnswers.append(path);
+        if (name.endsWith(".qdraw"))
+            window.commands->boundary().Run([&] { window.commands->onSaveDraw(); });
+        else
+            window.Click(name.endsWith(".txt") ? form.saveTextButton() : form.saveWorkbookButton());
+        QVERIFY(window.platform.Errors.isEmpty());
+        const QByteArray saved = ReadTestFile(path);
+        QVERIFY(saved.contains("Camera") || saved.contains(QByteArray("C\0a\0m\0e\0r\0a", 11)));
+        QVERIFY(!saved.contains("QZQ") && !saved.contains(QByteArray("Q\0Z\0Q", 5)));
     }
 };
 

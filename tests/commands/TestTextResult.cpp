@@ -9,14 +9,18 @@ using testing::WindowFixture;
 
 namespace {
 
-// A lottery of `rows` rows with every result in place.
+// A lottery of `rows` rows with every result in place; the hit box of row
+// `emptyHit` (none for 0) left empty.
 struct Results : WindowFixture {
-    explicit Results(int rows, int32_t locale = 1033) : WindowFixture(locale, 0)
+    // Hit n is named "Hit n" (`firstHit` for hit 1 where given), except the `emptyHit`.
+    explicit Results(int rows, int32_t locale = 1033, int emptyHit = 0, const QString& firstHit = {})
+        : WindowFixture(locale, 0)
     {
         SetUp(rows);
         for (int row = 1; row <= rows; ++row) {
             Box(QStringLiteral("edit1_%1").arg(row))->setText(QStringLiteral("メンバー%1").arg(row));
-            Box(QStringLiteral("edit2_%1").arg(row))->setText(QStringLiteral("Hit %1").arg(row));
+            const QString hit = row == 1 && !firstHit.isEmpty() ? firstHit : QStringLiteral("Hit %1").arg(row);
+            Box(QStringLiteral("edit2_%1").arg(row))->setText(row == emptyHit ? QString() : hit);
         }
         Click(window->buildButton());
         Click(window->hitAllButton());
@@ -49,8 +53,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("result.txt");
-        Results window(3);
-        window.Box("edit2_2")->clear();
+        Results window(3, 1033, 2);
         window.WriteTo(path);
         // Seed 0 on three rows: hits 1, 2, 3 reach members 1, 3, 2.
         const QByteArray first = "*===== 2014/05/01 9:05:07 =====*\r\n"
@@ -61,13 +64,14 @@ private slots:
         QCOMPARE(ReadTestFile(path), first);
 
         window.platform.Now = QDateTime(QDate(2026, 12, 9), QTime(23, 59, 1));
+        // A result box emptied afterwards changes nothing: the file holds what was traced.
         window.Box("edit3_3")->clear();
         window.WriteTo(path);
         QCOMPARE(ReadTestFile(path), first + "*===== 2026/12/09 23:59:01 =====*\r\n"
                                         "[HIT]\t[MEMBER]\r\n"
                                         "Hit 1\tメンバー1\r\n"
                                         "\tメンバー3\r\n"
-                                        "Hit 3\t\r\n");
+                                        "Hit 3\tメンバー2\r\n");
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
@@ -91,8 +95,7 @@ private slots:
         const QString path = folder.filePath("result.txt");
         if (!earlier.isEmpty())
             WriteTestFile(path, earlier);
-        Results window(2);
-        window.Box("edit2_1")->setText(QStringLiteral("Prize\r\nA"));
+        Results window(2, 1033, 0, QStringLiteral("Prize\r\nA"));
         window.platform.TextLocale = QStringLiteral("en_US.UTF-8");
         window.WriteTo(path);
         QStringDecoder decoder(encoding.constData());

@@ -135,9 +135,9 @@ private slots:
         MainWindow& form = *window;
         window.SetUp(3);
         form.firstMemberBox()->setText("太郎 😀");
+        form.firstHitBox()->setText("First prize");
         window.Click(form.buildButton());
         window.Click(form.hitAllButton());
-        form.firstHitBox()->setText("First prize");
         window.platform.SaveAnswers.append(path);
         window.Click(form.saveWorkbookButton());
         QVERIFY2(window.platform.Errors.isEmpty(), qPrintable(window.platform.Errors.join("\n")));

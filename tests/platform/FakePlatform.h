@@ -4,6 +4,7 @@
 
 #include "platform/Platform.h"
 
+#include <QMap>
 #include <QStringList>
 #include <QUrl>
 
@@ -52,6 +53,17 @@ public:
     QStringList Waits;             // what RunWhileWaiting was doing, each time
     std::stop_source StopWaiting;  // stopped: the work asked to stop (Cancel pressed)
 
+    // Save-first questions and two-way questions, with their answers taken in
+    // turn (Discard, as before the program asked, and the default answer, when none is left).
+    QStringList SaveQuestions;
+    QList<SaveAnswer> SaveFirstAnswers;
+    QStringList TwoWayQuestions;
+    QList<bool> TwoWayAnswers;
+
+    // The user's settings, and the state folder (none when empty).
+    QMap<QString, QString> Settings;
+    QString State;
+
     QDateTime Now{QDate(2014, 5, 1), QTime(9, 5, 7)};
 
     std::optional<uint64_t> PerformanceCounter() override { return Counter; }
@@ -83,6 +95,23 @@ public:
         Questions.append(question);
         return !Answers.isEmpty() && Answers.takeFirst();
     }
+
+    SaveAnswer AskToSave(const QString& question) override
+    {
+        SaveQuestions.append(question);
+        return SaveFirstAnswers.isEmpty() ? SaveAnswer::Discard : SaveFirstAnswers.takeFirst();
+    }
+    bool AskWithDefault(const QString& question, const QString& yes, const QString& no) override
+    {
+        TwoWayQuestions << question << yes << no;
+        return TwoWayAnswers.isEmpty() || TwoWayAnswers.takeFirst();
+    }
+    std::optional<QString> Setting(const QString& key) override
+    {
+        return Settings.contains(key) ? std::optional(Settings.value(key)) : std::nullopt;
+    }
+    void SetSetting(const QString& key, const QString& value) override { Settings.insert(key, value); }
+    QString StateFolder() override { return State; }
 
     std::optional<ControlFont> ChooseFont(const ControlFont& initial,
                                           const std::function<void(const ControlFont&)>& apply) override

@@ -78,11 +78,12 @@ private slots:
         QFETCH(int, key);
         WindowFixture window;
         window.SetUp(3);
-        window.Click(window->buildButton());
         EditBox* hit = window.Box("edit2_3");
         hit->setFocus();
         QTest::keyClicks(hit, "A b");
         QCOMPARE(hit->text(), QStringLiteral("A b"));
+        window.Click(window->buildButton());
+        hit->setFocus();
         QCOMPARE(window.lottery().Model.LitHit, 0);
         QTest::keyClick(hit, Qt::Key(key), key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(window.lottery().Model.LitHit, 3);

@@ -33,11 +33,16 @@ inline void ConfigureTestApplication()
 }
 
 struct WindowFixture {
-    explicit WindowFixture(int32_t locale = 1033, uint64_t counter = 0)
+    // `state`: the folder where the lottery is kept after each command, none when empty.
+    explicit WindowFixture(int32_t locale = 1033, uint64_t counter = 0, const QString& state = {})
     {
         ConfigureTestApplication();
         platform.Locale = locale;
         platform.Counter = counter;
+        platform.State = state;
+        // The fair draw off, as the user may set it: most tests follow the
+        // hits as they stand. A test of the first start clears the setting.
+        platform.Settings.insert(QStringLiteral("FairDraw"), QStringLiteral("false"));
         window = std::make_unique<MainWindow>(platform);
         commands = std::make_unique<Commands>(*window);
         window->show();

@@ -1,0 +1,269 @@
+// The organiser's safety nets: the fair draw on from the first start, a
+// Build without it told how uneven it is, the lottery kept after every
+// command and restored after a crash, and no unsaved results lost to a stray
+// RESET or EXIT.
+
+#include "window/WindowFixture.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace quorvan;
+using testing::WindowFixture;
+
+namespace {
+
+const QString StateFile = QStringLiteral("lottery-in-progress.json");
+
+void Type(WindowFixture& window, int rows)
+{
+    QStringList members, hits;
+    for (int row = 1; row <= rows; ++row) {
+        members << QStringLiteral("Member %1").arg(row);
+        hits << QStringLiteral("Prize %1").arg(row);
+    }
+    window.Fill("edit1_", members);
+    window.Fill("edit2_", hits);
+}
+
+// Starts a window on the kept lottery of `state`, answering the restore
+// offer with `restore`; how many offers it made.
+int RestoreOffers(const QString& state, bool restore)
+{
+    testing::FakePlatform platform;
+    platform.State = state;
+    platform.TwoWayAnswers.append(restore);
+    MainWindow window(platform);
+    Commands commands(window);
+    return int(platform.TwoWayQuestions.size() / 3);
+}
+
+} // namespace
+
+class TestNothingLost : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fairDrawIsOnUntilTurnedOff_data()
+    {
+        QTest::addColumn<QString>("stored"); // "-" for none
+        QTest::addColumn<bool>("on");
+        QTest::newRow("first start") << "-" << true;
+        QTest::newRow("turned off") << "false" << false;
+        QTest::newRow("turned on") << "true" << true;
+    }
+
+    void fairDrawIsOnUntilTurnedOff()
+    {
+        QFETCH(QString, stored);
+        QFETCH(bool, on);
+        testing::FakePlatform platform;
+        if (stored != "-")
+            platform.Settings.insert("FairDraw", stored);
+        testing::ConfigureTestApplication();
+        MainWindow window(platform);
+        Commands commands(window);
+        QCOMPARE(commands.lottery().Model.FairDraw, on);
+        QCOMPARE(window.fairDrawBox()->isChecked(), on);
+        window.fairDrawBox()->click();
+        QCOMPARE(platform.Settings.value("FairDraw"), on ? QString("false") : QString("true"));
+    }
+
+    void unevenBuildIsToldAndOffered_data()
+    {
+        QTest::addColumn<bool>("fair");
+        QTest::addColumn<int>("prizes");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("4 prizes in order of 40") << false << 4 << true;
+        QTest::newRow("fair draw") << true << 4 << false;
+        QTest::newRow("a prize every row") << false << 40 << false;
+    }
+
+    void unevenBuildIsToldAndOffered()
+    {
+        QFETCH(bool, fair);
+        QFETCH(int, prizes);
+        QFETCH(bool, told);
+        WindowFixture window(1033, 2024);
+        if (fair)
+            window->fairDrawBox()->click();
+        window.SetUp(40);
+        Type(window, 40);
+        for (int row = prizes + 1; row <= 40; ++row)
+            window->hitBox(row).clear();
+        window.Click(window->buildButton());
+        if (!told) {
+            QTest::qWait(500);
+            QVERIFY(window->fairDrawOffer()->isHidden());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(window->fairDrawOffer()->isVisible(), 30000);
+        // 4 prizes among 40 members: a fair draw gives each member 10 %; hits
+        // standing in rows 1-4 reach only the first rows' members, far above it.
+        const QRegularExpression told_(R"(member (\d+) wins ([\d.]+) % of the time, fair is 10\.0 %)");
+        const QRegularExpressionMatch match = told_.match(window->statusText());
+        QVERIFY2(match.hasMatch(), qPrintable(window->statusText()));
+        QVERIFY(match.captured(1).toInt() <= 8);
+        QVERIFY(match.captured(2).toDouble() > 30.0);
+
+        window.Click(window->fairDrawOffer());
+        QVERIFY(window.lottery().Model.FairDraw && window->fairDrawBox()->isChecked());
+        QVERIFY(window.lottery().Model.LastBuild->Build.FairDraw);
+        QCOMPARE(window.platform.Settings.value("FairDraw"), QString("true"));
+        QVERIFY(window->fairDrawOffer()->isHidden());
+    }
+
+    // A crash (the window gone without closing) at each stage of a draw,
+    // then a new start: the same lists, ladder, results and red path.
+    void crashIsRestoredExactly_data()
+    {
+        QTest::addColumn<bool>("build");
+        QTest::addColumn<int>("redBefore"); // a hit revealed before ［HIT-ALL］, 0 for none
+        QTest::addColumn<bool>("hitAll");
+        QTest::addColumn<int>("redAfter");
+        QTest::newRow("lists typed and shuffled") << false << 0 << false << 0;
+        QTest::newRow("built, hit 3 revealed") << true << 3 << false << 0;
+        QTest::newRow("hit 3 revealed, all traced") << true << 3 << true << 0;
+        QTest::newRow("all traced, hit 2 revealed") << true << 0 << true << 2;
+    }
+
+    void crashIsRestoredExactly()
+    {
+        QFETCH(bool, build);
+        QFETCH(int, redBefore);
+        QFETCH(bool, hitAll);
+        QFETCH(int, redAfter);
+        QTemporaryDir state;
+        QImage ladder;
+        QStringList members, hits, results;
+        WindowModel before;
+        QList<bool> enabled;
+        bool crossLines = false;
+        {
+            WindowFixture first(1033, 2024, state.path());
+            first->crossLinesBox()->click();
+            first.SetUp(6);
+            Type(first, 6);
+            first.Click(first->shuffleMembersButton()); // typing is no command; this is
+            if (build)
+                first.Click(first->buildButton());
+            if (redBefore)
+                first.Click(&first->hitBox(redBefore));
+            if (hitAll)
+                first.Click(first->hitAllButton());
+            if (redAfter)
+                first.Click(&first->hitBox(redAfter));
+            ladder = first->bitmap().Image().copy();
+            members = first.Column("edit1_", 6);
+            hits = first.Column("edit2_", 6);
+            results = first.Column("edit3_", 6);
+            before = first.lottery().Model;
+            crossLines = first->crossLinesBox()->isChecked();
+            for (int control = 0; control < SwitchedCount; ++control)
+                enabled.append(first->switched(Switched(control))->isEnabled());
+        } // gone without closing, as in a crash
+        QVERIFY(QFileInfo::exists(state.filePath(StateFile)));
+
+        WindowFixture second(1033, 77, state.path());
+        QCOMPARE(second.platform.TwoWayQuestions.size(), 3); // asked once: question, Restore, Discard
+        QCOMPARE(second.platform.TwoWayQuestions[1], QStringLiteral("Restore"));
+        QCOMPARE(second.Column("edit1_", 6), members);
+        QCOMPARE(second.Column("edit2_", 6), hits);
+        QCOMPARE(second.Column("edit3_", 6), results);
+        QVERIFY(second->bitmap().Image() == ladder);
+        const WindowModel& after = second.lottery().Model;
+        QCOMPARE(after.LitHit, before.LitHit);
+        QCOMPARE(after.LastBuild, before.LastBuild);
+        QVERIFY(after.History == before.History);
+        QCOMPARE(after.TracedResults.size(), before.TracedResults.size());
+        QCOMPARE(second->crossLinesBox()->isChecked(), crossLines);
+        for (int control = 0; control < SwitchedCount; ++control)
+            QCOMPARE(second->switched(Switched(control))->isEnabled(), enabled[control]);
+        QVERIFY(second.platform.Errors.isEmpty());
+    }
+
+    // Where the kept lottery goes: a discarded restore, a clean exit and a
+    // Reset all leave nothing to offer at the next start.
+    void keptLotteryEnds_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::newRow("restore discarded") << "discard";
+        QTest::newRow("clean exit") << "exit";
+        QTest::newRow("reset") << "reset";
+    }
+
+    void keptLotteryEnds()
+    {
+        QFETCH(QString, ending);
+        QTemporaryDir state;
+        {
+            WindowFixture first(1033, 2024, state.path());
+            first.PlayLottery(3);
+            QVERIFY(QFileInfo::exists(state.filePath(StateFile)));
+            if (ending == "exit")
+                first.Click(first->exitButton());
+            if (ending == "reset")
+                first.Click(first->resetButton());
+        }
+        if (ending == "discard")
+            QCOMPARE(RestoreOffers(state.path(), false), 1);
+        QCOMPARE(RestoreOffers(state.path(), true), 0);
+        QVERIFY(!QFileInfo::exists(state.filePath(StateFile)));
+    }
+
+    // RESET and EXIT of built lotteries whose results no file holds yet.
+    void unsavedResultsAreAskedFor_data()
+    {
+        QTest::addColumn<bool>("exit");
+        QTest::addColumn<bool>("savedFirst"); // the draw record saved before
+        QTest::addColumn<int>("answer");      // SaveAnswer
+        QTest::addColumn<bool>("saveChosen"); // a file chosen in the save dialog
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<bool>("gone");
+        const int save = int(SaveAnswer::Save), discard = int(SaveAnswer::Discard), cancel = int(SaveAnswer::Cancel);
+        QTest::newRow("reset, discard") << false << false << discard << false << 1 << true;
+        QTest::newRow("reset, cancel") << false << false << cancel << false << 1 << false;
+        QTest::newRow("reset, save") << false << false << save << true << 1 << true;
+        QTest::newRow("reset, save cancelled") << false << false << save << false << 1 << false;
+        QTest::newRow("reset of saved results") << false << true << cancel << false << 0 << true;
+        QTest::newRow("exit, discard") << true << false << discard << false << 1 << true;
+        QTest::newRow("exit, cancel") << true << false << cancel << false << 1 << false;
+        QTest::newRow("exit, save") << true << false << save << true << 1 << true;
+        QTest::newRow("exit of saved results") << true << true << cancel << false << 0 << true;
+    }
+
+    void unsavedResultsAreAskedFor()
+    {
+        QFETCH(bool, exit);
+        QFETCH(bool, savedFirst);
+        QFETCH(int, answer);
+        QFETCH(bool, saveChosen);
+        QFETCH(int, questions);
+        QFETCH(bool, gone);
+        QTemporaryDir folder;
+        WindowFixture window(1033, 2024);
+        window.SetUp(3);
+        Type(window, 3);
+        window.Click(window->buildButton());
+        if (savedFirst) {
+            window.platform.SaveAnswers.append(folder.filePath("first.qdraw"));
+            window.commands->boundary().Run([&] { window.commands->onSaveDraw(); });
+        }
+        window.platform.SaveFirstAnswers.append(SaveAnswer(answer));
+        if (saveChosen)
+            window.platform.SaveAnswers.append(folder.filePath("party.qdraw"));
+        window.Click(exit ? window->exitButton() : window->resetButton());
+        QCOMPARE(window.platform.SaveQuestions.size(), questions);
+        QCOMPARE(QFileInfo::exists(folder.filePath("party.qdraw")), saveChosen);
+        if (exit)
+            QCOMPARE(window->isVisible(), !gone);
+        else
+            QCOMPARE(window.lottery().Model.LadderBuilt, !gone);
+        if (gone && !exit) // the next Enter must not reach RESET again
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->countSpinner()));
+    }
+};
+
+QTEST_MAIN(TestNothingLost)
+#include "TestNothingLost.moc"
