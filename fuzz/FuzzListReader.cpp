@@ -2,8 +2,8 @@
 // rule and every decoding; built with QUORVAN_FUZZ_CSV, of a CSV list, through
 // the record rules too.
 
+#include "files/TextDecoding.h"
 #include "lists/ListFile.h"
-#include "lists/TextDecoding.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "files/TextResultFile.h"
 
-#include "lists/TextDecoding.h"
+#include "files/TextDecoding.h"
 
 #include <QFile>
 #include <QFileInfo>

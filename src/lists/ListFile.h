@@ -10,8 +10,8 @@
 // quoted or not (a quoted field may hold the separator, doubled quotes and
 // line breaks). The separator is the first comma, semicolon or tab outside quotes.
 
+#include "files/TextDecoding.h"
 #include "lists/ListNotes.h"
-#include "lists/TextDecoding.h"
 
 #include <QByteArray>
 #include <QList>

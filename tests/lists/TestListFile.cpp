@@ -1,8 +1,8 @@
 #include "TestData.h"
 #include "files/FileError.h"
+#include "files/TextDecoding.h"
 #include "lists/ListFile.h"
 #include "lists/ListReader.h"
-#include "lists/TextDecoding.h"
 
 #include <QStringEncoder>
 #include <QTemporaryDir>

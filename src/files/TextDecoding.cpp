@@ -1,4 +1,4 @@
-#include "lists/TextDecoding.h"
+#include "files/TextDecoding.h"
 
 
 #include <QStringDecoder>
