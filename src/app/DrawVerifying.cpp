@@ -30,7 +30,7 @@ int VerifyFromCommandLine(int argc, char* argv[])
     try {
         const DrawRecord record = ReadDrawRecord(arguments[2], japanese);
         const QStringList differences = DrawDifferences(record, japanese);
-        out << DrawVerdict(differences, japanese, differences.size()) << '\n';
+        out << DrawVerdict(record, differences, japanese, differences.size()) << '\n';
         return differences.isEmpty() ? RecordVerified : RecordDiffers;
     } catch (const AlteredRecord& altered) {
         out << altered.Message().In(japanese) << '\n';

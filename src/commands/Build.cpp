@@ -3,17 +3,27 @@
 // on, the hits are first put into a uniformly random order.
 
 #include "Commands.h"
+#include "DrawRecordFile.h"
 #include "SeededGeneration.h"
 
 namespace quorvan {
 
 namespace {
-// The texts as a draw record keeps them: what survives writing as UTF-8.
+// The texts as a draw record keeps them: each character in one spelling
+// (Unicode's composed form, NFC), and half a surrogate pair, which is no
+// character and has no UTF-8, as the replacement character U+FFFD.
 QStringList AsRecorded(const QStringList& texts)
 {
     QStringList recorded;
-    for (const QString& text : texts)
-        recorded.append(QString::fromUtf8(text.toUtf8()));
+    for (QString text : texts) {
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+                ++at;
+            else if (text[at].isSurrogate())
+                text[at] = QChar::ReplacementCharacter;
+        }
+        recorded.append(text.normalized(QString::NormalizationForm_C));
+    }
     return recorded;
 }
 } // namespace
@@ -25,7 +35,8 @@ void Commands::onBuild()
         fairShuffleHits();
     const int32_t members = window_.countSpinner->position();
     window_.random.SeedRandom();
-    const BuildEvent build{window_.random.RandomSeed, members, window_.crossLinesBox->isChecked(), model_.FairDraw};
+    const BuildEvent build{window_.random.RandomSeed, members, window_.crossLinesBox->isChecked(), model_.FairDraw,
+                           DrawRecordTime(window_.platform().LocalNow())};
     buildLadder(build);
     model_.History.push_back(build);
     model_.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),

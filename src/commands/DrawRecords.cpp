@@ -10,7 +10,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace quorvan {
 
@@ -22,17 +21,6 @@ QString DrawFilter(MainWindow& window)
 {
     return window.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
            + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
-}
-
-// Local time with its offset from UTC, as 2024-05-01T09:05:07+09:00.
-QString TimeWithOffset(const QDateTime& time)
-{
-    const int offset = time.offsetFromUtc() / 60;
-    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
-           + QStringLiteral("%1%2:%3")
-                 .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                 .arg(std::abs(offset) / 60, 2, 10, QLatin1Char('0'))
-                 .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
 int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
@@ -66,7 +54,7 @@ void Commands::onSaveDraw()
 
     const BuiltDraw& draw = *model_.LastBuild;
     DrawRecord record{QStringLiteral(QUORVAN_VERSION),
-                      TimeWithOffset(platform.LocalNow()),
+                      DrawRecordTime(platform.LocalNow()),
                       draw,
                       model_.History,
                       LadderDigest(window_.grid, draw.Build.Rows),
@@ -88,7 +76,7 @@ void Commands::onOpenDraw()
     const QStringList differences = DrawDifferences(record, japanese);
     showDraw(record);
     window_.setDefaultCursor();
-    platform.ShowInformation(DrawVerdict(differences, japanese, MostDifferencesShown));
+    platform.ShowInformation(DrawVerdict(record, differences, japanese, MostDifferencesShown));
 }
 
 // The window as after ［HIT-ALL］ of the recorded draw: its rows set up, its
@@ -110,6 +98,7 @@ void Commands::showDraw(const DrawRecord& record)
     window_.showShuffleCount(Column::Members);
     window_.showShuffleCount(Column::Hits);
     buildLadder(draw.Build);
+    onFairDrawToggled(draw.Build.FairDraw);
     model_.LastBuild = draw;
     onHitAll();
 }

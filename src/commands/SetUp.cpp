@@ -72,8 +72,8 @@ void Commands::onSetUp()
 
     model_.MemberShuffleCount = 0;
     model_.HitShuffleCount = 0;
-    // A new lottery's record begins.
-    model_.History.clear();
+    // A new lottery begins; the run's history goes on, so that a record shows every earlier draw of this run.
+    model_.History.push_back(SetUpEvent{model_.RowCount});
     model_.LastBuild.reset();
     clearListFindings();
     window_.setDefaultCursor();

@@ -4,6 +4,7 @@
 
 #include "Checked.h"
 #include "Commands.h"
+#include "SeededGeneration.h"
 
 #include <vector>
 
@@ -24,19 +25,10 @@ void Commands::shuffle(Column column)
     const bool members = column == Column::Members;
     window_.apply(members ? Step::MemberShuffleBegins : Step::HitShuffleBegins);
 
-    // Row m receives the text of the m-th distinct row drawn.
     const int32_t rows = window_.countSpinner->position();
     window_.random.SeedRandom();
     const uint32_t seed = window_.random.RandomSeed;
-    std::vector<int32_t> order;
-    std::vector<bool> drawn(static_cast<size_t>(rows) + 1, false);
-    while (order.size() != static_cast<size_t>(rows)) {
-        const int32_t row = window_.random.RandomBelow(rows) + 1;
-        if (!drawn[row]) {
-            drawn[row] = true;
-            order.push_back(row);
-        }
-    }
+    const std::vector<int32_t> order = ProgramShuffleOrder(rows, seed);
     putInOrder(column, order);
     model_.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
     countShuffle(column);

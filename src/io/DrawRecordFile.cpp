@@ -4,6 +4,7 @@
 #include "FileSaving.h"
 #include "Geometry.h"
 #include "RegularFile.h"
+#include "StrictJson.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -32,6 +33,8 @@ const QString HitsName = QStringLiteral("hits");
 void AppendCanonicalString(QString& out, const QString& text)
 {
     out += QLatin1Char('"');
+    if (!text.isValidUtf16())
+        throw std::invalid_argument("A text with an unpaired surrogate has no canonical form");
     for (const QChar character : text) {
         const char16_t code = character.unicode();
         switch (code) {
@@ -58,11 +61,9 @@ void AppendCanonical(QString& out, const QJsonValue& value)
     case QJsonValue::Bool: out += value.toBool() ? QLatin1String("true") : QLatin1String("false"); break;
     case QJsonValue::Double: {
         const double number = value.toDouble();
-        // Records hold whole numbers only; anything else still gets one fixed form.
-        if (std::trunc(number) == number && std::fabs(number) < 9007199254740992.0)
-            out += QString::number(static_cast<qint64>(number));
-        else
-            out += QString::number(number, 'g', 17);
+        if (std::trunc(number) != number || std::fabs(number) > static_cast<double>(MostExactWhole))
+            throw std::invalid_argument("Records hold whole numbers only");
+        out += QString::number(static_cast<qint64>(number));
         break;
     }
     case QJsonValue::String: AppendCanonicalString(out, value.toString()); break;
@@ -80,9 +81,8 @@ void AppendCanonical(QString& out, const QJsonValue& value)
     case QJsonValue::Object: {
         const QJsonObject object = value.toObject();
         QStringList keys = object.keys();
-        // UTF-8 bytes sort as code points do.
-        std::sort(keys.begin(), keys.end(),
-                  [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
+        // By UTF-16 code units, as RFC 8785 sorts them.
+        std::sort(keys.begin(), keys.end());
         out += QLatin1Char('{');
         bool first = true;
         for (const QString& key : keys) {
@@ -136,6 +136,9 @@ QJsonObject EventObject(const DrawEvent& event)
         if (shuffle->Seed)
             object[QStringLiteral("seed")] = static_cast<qint64>(*shuffle->Seed);
         object[QStringLiteral("order")] = Numbers(shuffle->Order);
+    } else if (const auto* setUp = std::get_if<SetUpEvent>(&event)) {
+        object[QStringLiteral("event")] = QStringLiteral("setup");
+        object[QStringLiteral("rows")] = setUp->Rows;
     } else {
         const auto& build = std::get<BuildEvent>(event);
         object[QStringLiteral("event")] = QStringLiteral("build");
@@ -143,6 +146,8 @@ QJsonObject EventObject(const DrawEvent& event)
         object[QStringLiteral("rows")] = build.Rows;
         object[QStringLiteral("crossLines")] = build.CrossLines;
         object[QStringLiteral("fairDraw")] = build.FairDraw;
+        if (!build.Time.isEmpty())
+            object[QStringLiteral("time")] = build.Time;
     }
     return object;
 }
@@ -219,6 +224,23 @@ public:
             Wrong(entry, Say(draw_texts::Text));
         return value.toString();
     }
+    // A name of the lists: one spelling for what looks the same.
+    QString Name(const QJsonValue& value, const QString& entry) const
+    {
+        const QString text = Text(value, entry);
+        if (text.normalized(QString::NormalizationForm_C) != text)
+            Wrong(entry, Say(ComposedText));
+        return text;
+    }
+    QString Time(const QJsonValue& value, const QString& entry) const
+    {
+        static const QRegularExpression withOffset(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
+        const QString time = Text(value, entry);
+        if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
+            Wrong(entry, Say(TimeWithOffset));
+        return time;
+    }
     QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const
     {
         const QString text = value.toString();
@@ -250,7 +272,7 @@ public:
         QStringList texts;
         const QJsonArray array = Array(value, entry, size);
         for (qsizetype index = 0; index < array.size(); ++index)
-            texts.append(Text(array[index], QStringLiteral("%1[%2]").arg(entry).arg(index)));
+            texts.append(Name(array[index], QStringLiteral("%1[%2]").arg(entry).arg(index)));
         return texts;
     }
     // Each row 1 .. rows once.
@@ -277,14 +299,20 @@ private:
     bool japanese_;
 };
 
+// An event of the history; a shuffle's order has `rows` entries.
 DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString& entry, int32_t rows)
 {
     const QJsonObject event = check.Object(value, entry);
     const QString prefix = entry + QLatin1Char('.');
-    const QString kind = check.Choice(event.value(QStringLiteral("event")), prefix + QStringLiteral("event"),
-                                      {QStringLiteral("load"), QStringLiteral("shuffle"), QStringLiteral("build")});
+    const QString kind = check.Choice(
+        event.value(QStringLiteral("event")), prefix + QStringLiteral("event"),
+        {QStringLiteral("setup"), QStringLiteral("load"), QStringLiteral("shuffle"), QStringLiteral("build")});
     const auto field = [&](const char* key) { return event.value(QLatin1String(key)); };
     const auto name = [&](const char* key) { return prefix + QLatin1String(key); };
+    if (kind == QLatin1String("setup")) {
+        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, prefix);
+        return SetUpEvent{static_cast<int32_t>(check.Whole(field("rows"), name("rows"), 1, MostMembers))};
+    }
     if (kind == QLatin1String("load")) {
         check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, prefix);
         return LoadEvent{check.Column(field("column"), name("column")),
@@ -307,12 +335,54 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
     }
     check.OnlyKeys(event,
                    {QStringLiteral("event"), QStringLiteral("seed"), QStringLiteral("rows"),
-                    QStringLiteral("crossLines"), QStringLiteral("fairDraw")},
+                    QStringLiteral("crossLines"), QStringLiteral("fairDraw"), QStringLiteral("time")},
                    prefix);
     return BuildEvent{static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed)),
                       static_cast<int32_t>(check.Whole(field("rows"), name("rows"), FewestRows, MostMembers)),
                       check.Flag(field("crossLines"), name("crossLines")),
-                      check.Flag(field("fairDraw"), name("fairDraw"))};
+                      check.Flag(field("fairDraw"), name("fairDraw")),
+                      event.contains(QStringLiteral("time")) ? check.Time(field("time"), name("time")) : QString()};
+}
+
+// The history as Quorvan makes it: the record's lottery set up last (so
+// every shuffle after the last Set-up orders `rows` rows), after the last
+// Build only list loads and, once the hits are loaded again, shuffles of
+// the hits, and each fair Build straight after the fair shuffle of the hits
+// that belongs to it.
+std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& history, int32_t rows)
+{
+    qsizetype lastSetUp = -1;
+    for (qsizetype index = 0; index < history.size(); ++index)
+        if (history[index].toObject().value(QStringLiteral("event")) == QStringLiteral("setup"))
+            lastSetUp = index;
+    std::vector<DrawEvent> events;
+    for (qsizetype index = 0; index < history.size(); ++index) {
+        const QString entry = QStringLiteral("history[%1]").arg(index);
+        const QJsonArray order = history[index].toObject().value(QStringLiteral("order")).toArray();
+        const int32_t ordered = index > lastSetUp ? rows : static_cast<int32_t>(std::clamp<qsizetype>(order.size(), 1, MostMembers));
+        events.push_back(ReadEvent(check, history[index], entry, ordered));
+        const auto* shuffle = index > 0 ? std::get_if<ShuffleEvent>(&events[index - 1]) : nullptr;
+        const bool afterFairShuffle = shuffle && shuffle->Fair;
+        const auto* build = std::get_if<BuildEvent>(&events.back());
+        if (afterFairShuffle && !(build && build->FairDraw))
+            check.Fail(check.Say(FairShuffleUnbuilt).arg(QStringLiteral("history[%1]").arg(index - 1)));
+        if (build && build->FairDraw && !afterFairShuffle)
+            check.Fail(check.Say(FairBuildUnshuffled).arg(entry));
+    }
+    if (const auto* shuffle = events.empty() ? nullptr : std::get_if<ShuffleEvent>(&events.back()); shuffle && shuffle->Fair)
+        check.Fail(check.Say(FairShuffleUnbuilt).arg(QStringLiteral("history[%1]").arg(events.size() - 1)));
+    const auto lastBuild = std::find_if(events.rbegin(), events.rend(),
+                                        [](const DrawEvent& event) { return std::holds_alternative<BuildEvent>(event); });
+    // Build withdraws Set-up and both Shuffle buttons; loading the hits again offers their Shuffle once more.
+    bool hitsLoaded = false;
+    for (auto later = lastBuild.base(); later != events.end(); ++later) {
+        const auto* load = std::get_if<LoadEvent>(&*later);
+        const auto* shuffle = std::get_if<ShuffleEvent>(&*later);
+        hitsLoaded = hitsLoaded || (load && load->Column == DrawColumn::Hits);
+        if (!load && !(shuffle && shuffle->Column == DrawColumn::Hits && hitsLoaded))
+            check.Fail(check.Say(AfterLastBuild).arg(QStringLiteral("history[%1]").arg(later - events.begin())));
+    }
+    return events;
 }
 
 DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
@@ -326,13 +396,9 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
                    {});
     const auto field = [&](const char* key) { return content.value(QLatin1String(key)); };
     DrawRecord record;
-    check.Text(field("program"), QStringLiteral("program"));
+    check.Choice(field("program"), QStringLiteral("program"), {QStringLiteral("Quorvan")});
     record.ProgramVersion = check.Text(field("programVersion"), QStringLiteral("programVersion"));
-    record.Time = check.Text(field("time"), QStringLiteral("time"));
-    static const QRegularExpression withOffset(
-        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
-    if (!withOffset.match(record.Time).hasMatch() || !QDateTime::fromString(record.Time, Qt::ISODateWithMs).isValid())
-        check.Wrong(QStringLiteral("time"), check.Say(TimeWithOffset));
+    record.Time = check.Time(field("time"), QStringLiteral("time"));
 
     BuildEvent& build = record.Draw.Build;
     build.Rows = static_cast<int32_t>(check.Whole(field("rows"), QStringLiteral("rows"), FewestRows, MostMembers));
@@ -342,12 +408,11 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
     record.Draw.Members = check.Texts(content.value(MembersName), MembersName, build.Rows);
     record.Draw.Hits = check.Texts(content.value(HitsName), HitsName, build.Rows);
 
-    const QJsonArray history = check.Array(field("history"), QStringLiteral("history"));
-    for (qsizetype index = 0; index < history.size(); ++index)
-        record.History.push_back(
-            ReadEvent(check, history[index], QStringLiteral("history[%1]").arg(index), build.Rows));
+    record.History = ReadHistory(check, check.Array(field("history"), QStringLiteral("history")), build.Rows);
     const auto lastBuild = std::find_if(record.History.rbegin(), record.History.rend(),
                                         [](const DrawEvent& event) { return std::holds_alternative<BuildEvent>(event); });
+    if (lastBuild != record.History.rend())
+        build.Time = std::get<BuildEvent>(*lastBuild).Time;
     if (lastBuild == record.History.rend() || std::get<BuildEvent>(*lastBuild) != build)
         check.Fail(check.Say(LastBuildDiffers));
 
@@ -363,10 +428,10 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
                        prefix);
         record.Results.push_back(
             {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
-             check.Text(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
+             check.Name(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
              static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"),
                                               1, build.Rows)),
-             check.Text(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
+             check.Name(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
     }
     return record;
 }
@@ -378,6 +443,16 @@ QByteArray CanonicalJson(const QJsonValue& value)
     QString out;
     AppendCanonical(out, value);
     return out.toUtf8();
+}
+
+QString DrawRecordTime(const QDateTime& time)
+{
+    const int offset = time.offsetFromUtc() / 60;
+    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+           + QStringLiteral("%1%2:%3")
+                 .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                 .arg(std::abs(offset) / 60, 2, 10, QLatin1Char('0'))
+                 .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
 QByteArray DrawRecordBytes(const DrawRecord& record)
@@ -413,6 +488,8 @@ DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool 
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
         check.Fail(check.Say(NotJson).arg(error.errorString()).arg(error.offset));
+    if (const auto problem = StrictJsonProblem(content))
+        check.Fail(check.Say(*problem));
     const QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")) != DrawRecordFormat)
         check.Fail(check.Say(Foreign));

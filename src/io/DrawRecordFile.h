@@ -8,6 +8,7 @@
 #include "FileError.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QJsonValue>
 #include <QString>
 
@@ -21,13 +22,16 @@ constexpr int DrawRecordVersion = 1;
 // No record comes near this size: the largest lottery with long names is far below it.
 constexpr qint64 MostDrawRecordBytes = 16 * 1024 * 1024;
 
-// The canonical form of a JSON value: no blanks, object keys in the order of
-// their code points, strings escaped only where JSON needs it (\" \\ \b \f \n
-// \r \t, other characters below U+0020 as \u00xx in lower case) and written
-// in UTF-8 otherwise, numbers as whole decimal numbers. It is what Python's
-// json.dumps(value, sort_keys=True, separators=(",", ":"), ensure_ascii=False)
-// gives for the values a record holds.
+// The canonical form of a JSON value (RFC 8785, with whole numbers only): no
+// blanks, object keys in the order of their UTF-16 code units, strings
+// escaped only where JSON needs it (\" \\ \b \f \n \r \t, other characters
+// below U+0020 as \u00xx in lower case) and written in UTF-8 otherwise,
+// numbers as whole decimal numbers. A number that is not whole, or a text
+// with an unpaired surrogate, has none: std::invalid_argument.
 QByteArray CanonicalJson(const QJsonValue& value);
+
+// Local time with its offset from UTC, as 2024-05-01T09:05:07+09:00.
+QString DrawRecordTime(const QDateTime& time);
 
 // The record's file content: its entries and their digest, indented.
 QByteArray DrawRecordBytes(const DrawRecord& record);

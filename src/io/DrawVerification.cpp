@@ -41,6 +41,12 @@ QStringList DrawDifferences(const DrawRecord& record, bool japanese)
     GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, *grid, nowhere);
 
     QStringList differences;
+    for (size_t index = 0; index < record.History.size(); ++index) {
+        const auto* shuffle = std::get_if<ShuffleEvent>(&record.History[index]);
+        if (shuffle && shuffle->Seed
+            && ProgramShuffleOrder(static_cast<int32_t>(shuffle->Order.size()), *shuffle->Seed) != shuffle->Order)
+            differences.append(ShuffleDiffers.In(japanese).arg(QStringLiteral("history[%1]").arg(index)).arg(*shuffle->Seed));
+    }
     if (LadderDigest(*grid, build.Rows) != record.LadderDigest)
         differences.append(LadderDiffers.In(japanese).arg(build.Seed));
     const std::vector<DrawResult> traced = TraceResults(*grid, record.Draw.Members, record.Draw.Hits);
@@ -59,10 +65,14 @@ QStringList DrawDifferences(const DrawRecord& record, bool japanese)
     return differences;
 }
 
-QString DrawVerdict(const QStringList& differences, bool japanese, qsizetype mostListed)
+QString DrawVerdict(const DrawRecord& record, const QStringList& differences, bool japanese, qsizetype mostListed)
 {
-    if (differences.isEmpty())
-        return Verified.In(japanese);
+    if (differences.isEmpty()) {
+        QStringList lines{Verified.In(japanese), VerifiedLimits.In(japanese)};
+        if (!record.Draw.Build.FairDraw)
+            lines.append(NoUniformShuffle.In(japanese));
+        return lines.join(QLatin1Char('\n'));
+    }
     QStringList lines{NotVerified.In(japanese)};
     lines.append(differences.mid(0, mostListed));
     if (differences.size() > mostListed)
