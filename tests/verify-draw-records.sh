@@ -1,7 +1,8 @@
 #!/bin/sh
 # quorvan --verify on the committed draw records, as an auditor's script runs
 # it: status 0 for every good record, 1 for one whose results its ladder does
-# not give or that was altered, 2 for a file that is no readable record.
+# not give or that was altered, 2 for a file that is no readable record; and
+# the guide's own Python verifier giving the same status on every one.
 set -u
 program=$1
 data=$2
@@ -32,9 +33,45 @@ done
 expect 1 "Not verified: the record differs from its ladder." "$draws/bad-differs.qdraw"
 expect 1 "the record has been altered since it was saved" "$draws/bad-altered.qdraw"
 expect 2 "it is not JSON text" "$draws/bad-cut-short.qdraw"
+# Forged by hand, their digests made to fit again.
+expect 1 "The shuffle “history[1]” is not the order the program's generator gives" "$draws/bad-program-shuffle-chosen.qdraw"
+expect 2 "the entry “program” should be one of Quorvan" "$draws/bad-other-program.qdraw"
+expect 2 "“history[3]” comes after the last Build" "$draws/bad-shuffle-after-build.qdraw"
+expect 2 "the fair Build “history[2]” does not follow" "$draws/bad-fair-without-shuffle.qdraw"
+expect 2 "The key “rows” appears twice in one object" "$draws/bad-duplicate-key.qdraw"
+expect 2 "The number 12.0 at byte" "$draws/bad-float-rows.qdraw"
+expect 2 "The number 1.2e1 at byte" "$draws/bad-exponent-rows.qdraw"
+expect 2 "It begins with a byte order mark" "$draws/bad-byte-order-mark.qdraw"
+expect 2 "A control character stands unescaped in a text" "$draws/bad-control-character.qdraw"
+expect 2 "one half of a surrogate pair without the other" "$draws/bad-lone-surrogate.qdraw"
+# What a record of format version 1 cannot show, it says it cannot.
+for forged in swapped-hits deleted-build; do
+  expect 0 "whether this was the first draw, or a fair one, cannot be told from this record" "$draws/forged-$forged.qdraw"
+done
 expect 2 "It is not a Quorvan draw record" "$data/members-crlf.txt"
 expect 2 "No such file or directory" "$draws/none.qdraw"
 expect 2 "usage: quorvan --verify FILE"
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 expect 0 "検証済み：同じあみだ、同じ結果" "$draws/small-3-cross-lines.qdraw"
+
+# The guide's Python verifier, as printed in both guides, gives every committed record the program's status.
+guide=$data/../../docs/guide
+python3 - "$guide" <<'PYTHON' || failed=1
+import html, re, sys
+script = open(sys.argv[1] + "/verify-draw.py", encoding="utf-8").read()
+for page in ("index.html", "index.ja.html"):
+    shown = re.search(r'<pre><code id="verify-draw">(.*?)</code></pre>', open(sys.argv[1] + "/" + page, encoding="utf-8").read(), re.S)
+    if not shown or html.unescape(shown.group(1)) != script:
+        sys.exit("FAIL: %s does not show verify-draw.py as it is" % page)
+PYTHON
+for record in "$draws"/*.qdraw; do
+  python3 "$guide/verify-draw.py" "$record" >/dev/null 2>&1
+  python_status=$?
+  "$program" --verify "$record" >/dev/null 2>&1
+  status=$?
+  if [ "$python_status" -ne "$status" ]; then
+    echo "FAIL: verify-draw.py ends $python_status, quorvan --verify $status, on $record"
+    failed=1
+  fi
+done
 exit $failed
