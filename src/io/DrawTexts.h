@@ -76,7 +76,7 @@ inline const Words LoneSurrogate{QStringLiteral("The escape at byte %1 is one ha
 inline const Words DuplicateKey{QStringLiteral("The key \u201C%1\u201D appears twice in one object (byte %2)."),
     QStringLiteral("キー「%1」が一つのオブジェクトに二度あります（%2バイト目）。")};
 // %1: the number as written, %2: the byte.
-inline const Words NotWhole{QStringLiteral("The number %1 at byte %2 is not written as a whole number is: digits only, as 12."),
+inline const Words NotWhole{QStringLiteral("The number %1 at byte %2 is not written as whole numbers are: digits only, as 12."),
     QStringLiteral("%2バイト目の数値%1が、整数の書き方（12のように数字だけ）になっていません。")};
 
 // Histories Quorvan cannot make. %1: the entry.
