@@ -1,6 +1,7 @@
 #include "DrawRecordFile.h"
 
 #include "DrawTexts.h"
+#include "EntryChecker.h"
 #include "FileSaving.h"
 #include "Geometry.h"
 #include "RegularFile.h"
@@ -184,120 +185,11 @@ QJsonObject ContentObject(const DrawRecord& record)
 
 // ---- Reading ----
 
-// Checks entries of a parsed record, naming the first that is wrong.
-class Checker {
-public:
-    Checker(const QString& path, bool japanese) : path_(path), japanese_(japanese) {}
-
-    [[noreturn]] void Fail(const QString& reason) const { throw FileError(CannotOpen, path_, Verbatim(reason)); }
-    [[noreturn]] void Wrong(const QString& entry, const QString& should) const
-    {
-        Fail(Damaged.In(japanese_).arg(entry, should));
-    }
-    const QString& Say(const Words& words) const { return words.In(japanese_); }
-
-    // Every key of `object` is one of `keys`.
-    void OnlyKeys(const QJsonObject& object, const QStringList& keys, const QString& prefix) const
-    {
-        for (const QString& key : object.keys())
-            if (!keys.contains(key))
-                Fail(Unexpected.In(japanese_).arg(prefix + key));
-    }
-
-    int64_t Whole(const QJsonValue& value, const QString& entry, int64_t low, int64_t high) const
-    {
-        const double number = value.toDouble(std::nan(""));
-        if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low)
-            || number > static_cast<double>(high))
-            Wrong(entry, Say(WholeNumber).arg(low).arg(high));
-        return static_cast<int64_t>(number);
-    }
-    bool Flag(const QJsonValue& value, const QString& entry) const
-    {
-        if (!value.isBool())
-            Wrong(entry, Say(TrueOrFalse));
-        return value.toBool();
-    }
-    QString Text(const QJsonValue& value, const QString& entry) const
-    {
-        if (!value.isString())
-            Wrong(entry, Say(draw_texts::Text));
-        return value.toString();
-    }
-    // A name of the lists: one spelling for what looks the same.
-    QString Name(const QJsonValue& value, const QString& entry) const
-    {
-        const QString text = Text(value, entry);
-        if (text.normalized(QString::NormalizationForm_C) != text)
-            Wrong(entry, Say(ComposedText));
-        return text;
-    }
-    QString Time(const QJsonValue& value, const QString& entry) const
-    {
-        static const QRegularExpression withOffset(
-            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
-        const QString time = Text(value, entry);
-        if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
-            Wrong(entry, Say(TimeWithOffset));
-        return time;
-    }
-    QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const
-    {
-        const QString text = value.toString();
-        if (!value.isString() || !choices.contains(text))
-            Wrong(entry, Say(OneOf).arg(choices.join(QStringLiteral(", "))));
-        return text;
-    }
-    QJsonArray Array(const QJsonValue& value, const QString& entry, std::optional<qsizetype> size = {}) const
-    {
-        if (!value.isArray() || (size && value.toArray().size() != *size))
-            Wrong(entry, size ? Say(ListOf).arg(*size) : Say(List));
-        return value.toArray();
-    }
-    QJsonObject Object(const QJsonValue& value, const QString& entry) const
-    {
-        if (!value.isObject())
-            Wrong(entry, Say(draw_texts::Object));
-        return value.toObject();
-    }
-    QString Digest(const QJsonValue& value, const QString& entry) const
-    {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
-        if (!value.isString() || !hex.match(value.toString()).hasMatch())
-            Wrong(entry, Say(draw_texts::Digest));
-        return value.toString();
-    }
-    QStringList Texts(const QJsonValue& value, const QString& entry, qsizetype size) const
-    {
-        QStringList texts;
-        const QJsonArray array = Array(value, entry, size);
-        for (qsizetype index = 0; index < array.size(); ++index)
-            texts.append(Name(array[index], QStringLiteral("%1[%2]").arg(entry).arg(index)));
-        return texts;
-    }
-    // Each row 1 .. rows once.
-    std::vector<int32_t> Order(const QJsonValue& value, const QString& entry, int32_t rows) const
-    {
-        std::vector<int32_t> order;
-        std::vector<bool> seen(static_cast<size_t>(rows) + 1, false);
-        for (const QJsonValue& row : Array(value, entry, rows)) {
-            const auto number = static_cast<int32_t>(Whole(row, entry, 1, rows));
-            if (seen[number])
-                Wrong(entry, Say(draw_texts::Order));
-            seen[number] = true;
-            order.push_back(number);
-        }
-        return order;
-    }
-    DrawColumn Column(const QJsonValue& value, const QString& entry) const
-    {
-        return Choice(value, entry, {MembersName, HitsName}) == MembersName ? DrawColumn::Members : DrawColumn::Hits;
-    }
-
-private:
-    QString path_;
-    bool japanese_;
-};
+// The column an entry names.
+DrawColumn Column(const Checker& check, const QJsonValue& value, const QString& entry)
+{
+    return check.Choice(value, entry, {MembersName, HitsName}) == MembersName ? DrawColumn::Members : DrawColumn::Hits;
+}
 
 // An event of the history; a shuffle's order has `rows` entries.
 DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString& entry, int32_t rows)
@@ -315,12 +207,12 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
     }
     if (kind == QLatin1String("load")) {
         check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, prefix);
-        return LoadEvent{check.Column(field("column"), name("column")),
+        return LoadEvent{Column(check, field("column"), name("column")),
                          static_cast<int32_t>(check.Whole(field("count"), name("count"), 0, MostMembers))};
     }
     if (kind == QLatin1String("shuffle")) {
         ShuffleEvent shuffle;
-        shuffle.Column = check.Column(field("column"), name("column"));
+        shuffle.Column = Column(check, field("column"), name("column"));
         shuffle.Fair = check.Choice(field("kind"), name("kind"), {QStringLiteral("program"), QStringLiteral("fair")})
                        == QLatin1String("fair");
         QStringList keys{QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("kind"),
@@ -483,7 +375,7 @@ DrawRecord ReadDrawRecord(const QString& path, bool japanese)
 
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese)
 {
-    const Checker check(path, japanese);
+    const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
