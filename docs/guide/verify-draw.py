@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-# Checks a Quorvan draw record (.qdraw, format version 1) without Quorvan:
-#     python3 verify-draw.py FILE
-# Status 0: verified; 1: altered, or its seeds give another ladder, other
-# results or another shuffle; 2: not a readable draw record.
+# Checks a Quorvan draw record (.qdraw) without Quorvan:
+#     python3 verify-draw.py FILE [A]
+# Status 0: verified; 1: altered, or something does not recompute (for an
+# announced draw, also an A other than the one given); 2: not a readable record.
 import hashlib, json, re, sys, unicodedata
 from datetime import datetime
 
@@ -183,28 +183,101 @@ def check(record):
             differences.append("hit %d: the ladder gives member %d" % (hit, member))
     return differences
 
-def verify(path):
+def announced_draw(A, values, rows):
+    """The hits' order and the ladder's seed of an announced draw."""
+    K = hashlib.sha256(b"quorvan-announced-draw-1\0" + A + canonical(values).encode("utf-8")).digest()
+    def words():
+        for counter in range(2**64):
+            block = hashlib.sha256(K + b"shuffle" + counter.to_bytes(8, "big")).digest()
+            yield from (int.from_bytes(block[at:at + 4], "big") for at in range(0, 32, 4))
+    word, order = words(), list(range(1, rows + 1))
+    for last in range(rows, 1, -1):
+        w = next(word)
+        while w >= 2**32 - 2**32 % last: w = next(word)
+        order[last - 1], order[w % last] = order[w % last], order[last - 1]
+    return K.hex(), order, int.from_bytes(hashlib.sha256(K + b"ladder").digest()[:4], "big")
+
+def check_announced(record, given):
+    """Unreadable for what is no announced record; the differences otherwise."""
+    def need(ok, what):
+        if not ok: raise Unreadable(what)
+    need(set(record) <= {"format", "formatVersion", "program", "programVersion", "time", "announcement", "values",
+                         "key", "order", "seed", "members", "hits", "ladder", "results"}, "an unknown entry")
+    need(record.get("program") == "Quorvan" and type(record.get("announcement")) is str, "program, announcement")
+    text = record["announcement"].encode("utf-8")
+    announcement = load_strictly(text)
+    need(type(announcement) is dict and announcement.get("format") == "quorvan-announcement"
+         and announcement.get("method") == "quorvan-announced-draw-1" and canonical(announcement).encode() == text,
+         "the announcement is not one, or not in its canonical form")
+    rows, sources, values = announcement["rows"], announcement["sources"], record.get("values")
+    need(type(values) is list and len(values) == len(sources), "values should be one per source")
+    for key, size in (("order", rows), ("members", rows), ("hits", rows), ("results", rows)):
+        need(type(record.get(key)) is list and len(record[key]) == size, key + " should have rows entries")
+    A, differences, drawn = hashlib.sha256(text).digest(), [], []
+    print("Announcement digest A: " + A.hex())
+    if given is not None and given.lower() != A.hex():
+        differences.append("A is not the one given")
+    if record["members"] != announcement["members"]:
+        differences.append("the lists are not the announcement's")
+    for source, value in zip(sources, values):
+        need(type(value) is dict and value.get("source") == source["name"], "values in the announcement's order")
+        if source["kind"] == "participants":
+            commitments = value.get("commitments")
+            need(type(commitments) is list and [c.get("participant") for c in commitments] == source["participants"],
+                 "one commitment per participant")
+            for commitment in commitments:
+                reveal = commitment.get("reveal")
+                drawn.append(reveal)
+                if reveal is not None and hashlib.sha256(b"quorvan-commit-1\0" + A + commitment["participant"].encode()
+                        + b"\0" + reveal.encode()).hexdigest() != commitment["commitment"]:
+                    differences.append("%s: the reveal does not match the commitment" % commitment["participant"])
+            continue
+        text_value = value.get("value")
+        need(type(text_value) is str, "a value should be a text")
+        drawn.append(text_value)
+        if source["kind"] == "dice" and not re.fullmatch("[1-6]{%d}" % source["count"], text_value):
+            differences.append("%s: not %d dice" % (source["name"], source["count"]))
+        if source["kind"] == "public" and not (0 < len(text_value) <= 200 and text_value == text_value.strip()
+                and unicodedata.is_normalized("NFC", text_value) and not re.search("[\x00-\x1f\x7f]", text_value)):
+            differences.append("%s: not written by the rule" % source["name"])
+    key, order, seed = announced_draw(A, drawn, rows)
+    hits = [announcement["hits"][row - 1] for row in order]
+    if (record.get("key"), record["order"], record.get("seed"), record["hits"]) != (key, order, seed, hits):
+        differences.append("the key, order or seed is not the one the announcement and the values give")
+    grid = ladder(rows, seed, announcement["crossLines"])
+    cells = bytes(grid[line][column] for line in range(1, rows + 1) for column in range(44))
+    if hashlib.sha256(cells).hexdigest() != record.get("ladder"):
+        differences.append("the ladder is not the one the seed gives")
+    for hit, result in enumerate(record["results"], 1):
+        member = end_of_path(grid, hit)
+        if result != {"hit": hit, "hitName": hits[hit - 1], "member": member,
+                      "memberName": announcement["members"][member - 1]}:
+            differences.append("hit %d: the ladder gives member %d" % (hit, member))
+    return differences
+
+def verify(path, given=None):
     try:
         with open(path, "rb") as file:
             record = load_strictly(file.read(16 * 1024 * 1024 + 1))
         if type(record) is not dict or record.get("format") != "quorvan-draw":
             raise Unreadable("it is not a Quorvan draw record")
-        if record.get("formatVersion") != 1:
-            raise Unreadable("format version %r is not 1" % record.get("formatVersion"))
+        if record.get("formatVersion") not in (1, 2):
+            raise Unreadable("format version %r is not 1 or 2" % record.get("formatVersion"))
         said = record.pop("sha256", None)
         if type(said) is not str or not re.fullmatch("[0-9a-f]{64}", said):
             raise Unreadable("sha256 should be 64 lower-case hexadecimal digits")
         if hashlib.sha256(canonical(record).encode("utf-8")).hexdigest() != said:
             print("Altered: the content does not match its SHA-256 digest.")
             return 1
-        differences = check(record)
-    except (OSError, Unreadable) as problem:
+        differences = check(record) if record["formatVersion"] == 1 else check_announced(record, given)
+    except (OSError, Unreadable, KeyError, TypeError, AttributeError) as problem:
         print("Not a readable draw record: %s" % problem, file=sys.stderr)
         return 2
     for difference in differences:
         print(difference)
-    print("Not verified." if differences else "Verified: consistent with itself (which says nothing of re-drawing).")
+    print("Not verified." if differences else "Verified: consistent with itself (which says nothing of re-drawing)."
+          if record["formatVersion"] == 1 else "Verified: the one outcome the announcement and the values allow.")
     return 1 if differences else 0
 
 if __name__ == "__main__":
-    sys.exit(verify(sys.argv[1]) if len(sys.argv) == 2 else 2)
+    sys.exit(verify(*sys.argv[1:]) if len(sys.argv) in (2, 3) else 2)

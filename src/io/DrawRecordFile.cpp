@@ -362,7 +362,7 @@ void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese
     ReplaceFileContent(path, bytes, CannotSave);
 }
 
-DrawRecord ReadDrawRecord(const QString& path, bool japanese)
+QByteArray ReadDrawRecordBytes(const QString& path, bool japanese)
 {
     const auto file = OpenRegularFile(path, CannotOpen);
     const QByteArray content = file->read(MostDrawRecordBytes + 1);
@@ -370,7 +370,12 @@ DrawRecord ReadDrawRecord(const QString& path, bool japanese)
         throw FileError(CannotOpen, path, Verbatim(file->errorString()));
     if (content.size() > MostDrawRecordBytes)
         throw FileError(CannotOpen, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
-    return ParseDrawRecord(content, path, japanese);
+    return content;
+}
+
+DrawRecord ReadDrawRecord(const QString& path, bool japanese)
+{
+    return ParseDrawRecord(ReadDrawRecordBytes(path, japanese), path, japanese);
 }
 
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese)

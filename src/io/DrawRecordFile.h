@@ -46,6 +46,10 @@ public:
     using FileError::FileError;
 };
 
+// The content of the file at `path`, refused with a FileError naming it when
+// it cannot be read or is too large for a record.
+QByteArray ReadDrawRecordBytes(const QString& path, bool japanese);
+
 // Reads the record at `path`. A file that cannot be read, is no draw record
 // or is damaged raises a FileError naming it; one whose digest does not match
 // its content raises AlteredRecord. Messages are Japanese when `japanese`.
