@@ -5,7 +5,7 @@
 #include "DrawRecordFile.h"
 #include "EntryChecker.h"
 #include "Geometry.h"
-#include "StrictJson.h"
+#include "DrawVerification.h"
 
 #include <QCryptographicHash>
 #include <QJsonDocument>
@@ -148,15 +148,7 @@ AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& p
 {
     using namespace draw_texts;
     const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError)
-        check.Fail(check.Say(NotJson).arg(error.errorString()).arg(error.offset));
-    if (const auto problem = StrictJsonProblem(content))
-        check.Fail(check.Say(*problem));
-    const QJsonObject object = document.object();
-    if (!document.isObject() || object.value(QStringLiteral("format")) != DrawRecordFormat)
-        check.Fail(check.Say(Foreign));
+    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign);
     check.Whole(object.value(QStringLiteral("formatVersion")), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
                 AnnouncedRecordVersion);
     if (check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256")) != ContentDigest(object))
@@ -184,21 +176,7 @@ AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& p
     record.Members = check.Texts(field("members"), QStringLiteral("members"), rows);
     record.Hits = check.Texts(field("hits"), QStringLiteral("hits"), rows);
     record.LadderDigest = check.Digest(field("ladder"), QStringLiteral("ladder"));
-    const QJsonArray results = check.Array(field("results"), QStringLiteral("results"), rows);
-    for (int32_t row = 1; row <= rows; ++row) {
-        const QString entry = QStringLiteral("results[%1]").arg(row - 1);
-        const QJsonObject result = check.Object(results[row - 1], entry);
-        const QString prefix = entry + QLatin1Char('.');
-        check.OnlyKeys(result,
-                       {QStringLiteral("hit"), QStringLiteral("hitName"), QStringLiteral("member"),
-                        QStringLiteral("memberName")},
-                       prefix);
-        record.Results.push_back(
-            {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
-             check.Name(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
-             static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"), 1, rows)),
-             check.Name(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
-    }
+    record.Results = ReadResults(check, field("results"), rows);
     return record;
 }
 
@@ -234,18 +212,7 @@ QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optio
         differences.append(DrawDiffers.In(japanese).arg(WhatSeed.In(japanese)));
     if (again.LadderDigest != record.LadderDigest)
         differences.append(draw_texts::LadderDiffers.In(japanese).arg(again.Seed));
-    for (size_t row = 0; row < again.Results.size(); ++row) {
-        const DrawResult& said = record.Results[row];
-        const DrawResult& found = again.Results[row];
-        if (said != found)
-            differences.append(draw_texts::ResultDiffers.In(japanese)
-                                   .arg(found.Hit)
-                                   .arg(said.HitName)
-                                   .arg(said.Member)
-                                   .arg(said.MemberName)
-                                   .arg(found.Member)
-                                   .arg(found.MemberName));
-    }
+    differences.append(ResultDifferences(record.Results, again.Results, japanese));
     return differences;
 }
 

@@ -7,10 +7,8 @@
 #include "FileSaving.h"
 #include "Geometry.h"
 #include "RegularFile.h"
-#include "StrictJson.h"
 
 #include <QCryptographicHash>
-#include <QJsonDocument>
 #include <QSet>
 
 namespace quorvan {
@@ -191,15 +189,7 @@ QString ShortCode(const QByteArray& digest)
 Announcement ParseAnnouncement(const QByteArray& content, const QString& path, bool japanese)
 {
     const Checker check(texts::CannotOpen, texts::Damaged, texts::Unexpected, path, japanese);
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError)
-        check.Fail(check.Say(draw_texts::NotJson).arg(error.errorString()).arg(error.offset));
-    if (const auto problem = StrictJsonProblem(content))
-        check.Fail(check.Say(*problem));
-    const QJsonObject object = document.object();
-    if (!document.isObject() || object.value(QStringLiteral("format")) != AnnouncementFormat)
-        check.Fail(check.Say(texts::Foreign));
+    const QJsonObject object = StrictObject(check, content, AnnouncementFormat, texts::Foreign);
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > AnnouncementVersion)
         check.Fail(check.Say(texts::NewerFormat).arg(version.toDouble()).arg(AnnouncementVersion));

@@ -5,7 +5,6 @@
 #include "FileSaving.h"
 #include "Geometry.h"
 #include "RegularFile.h"
-#include "StrictJson.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -309,22 +308,7 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
         check.Fail(check.Say(LastBuildDiffers));
 
     record.LadderDigest = check.Digest(field("ladder"), QStringLiteral("ladder"));
-    const QJsonArray results = check.Array(field("results"), QStringLiteral("results"), build.Rows);
-    for (int32_t row = 1; row <= build.Rows; ++row) {
-        const QString entry = QStringLiteral("results[%1]").arg(row - 1);
-        const QJsonObject result = check.Object(results[row - 1], entry);
-        const QString prefix = entry + QLatin1Char('.');
-        check.OnlyKeys(result,
-                       {QStringLiteral("hit"), QStringLiteral("hitName"), QStringLiteral("member"),
-                        QStringLiteral("memberName")},
-                       prefix);
-        record.Results.push_back(
-            {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
-             check.Name(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
-             static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"),
-                                              1, build.Rows)),
-             check.Name(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
-    }
+    record.Results = ReadResults(check, field("results"), build.Rows);
     return record;
 }
 
@@ -381,15 +365,7 @@ DrawRecord ReadDrawRecord(const QString& path, bool japanese)
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese)
 {
     const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError)
-        check.Fail(check.Say(NotJson).arg(error.errorString()).arg(error.offset));
-    if (const auto problem = StrictJsonProblem(content))
-        check.Fail(check.Say(*problem));
-    const QJsonObject object = document.object();
-    if (!document.isObject() || object.value(QStringLiteral("format")) != DrawRecordFormat)
-        check.Fail(check.Say(Foreign));
+    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign);
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > DrawRecordVersion)
         check.Fail(check.Say(NewerFormat).arg(version.toDouble()).arg(DrawRecordVersion));

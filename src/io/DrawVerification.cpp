@@ -33,6 +33,21 @@ std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& memb
     return results;
 }
 
+QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found, bool japanese)
+{
+    QStringList differences;
+    for (size_t row = 0; row < said.size() && row < found.size(); ++row)
+        if (said[row] != found[row])
+            differences.append(ResultDiffers.In(japanese)
+                                   .arg(found[row].Hit)
+                                   .arg(said[row].HitName)
+                                   .arg(said[row].Member)
+                                   .arg(said[row].MemberName)
+                                   .arg(found[row].Member)
+                                   .arg(found[row].MemberName));
+    return differences;
+}
+
 QStringList DrawDifferences(const DrawRecord& record, bool japanese)
 {
     const BuildEvent& build = record.Draw.Build;
@@ -49,19 +64,7 @@ QStringList DrawDifferences(const DrawRecord& record, bool japanese)
     }
     if (LadderDigest(*grid, build.Rows) != record.LadderDigest)
         differences.append(LadderDiffers.In(japanese).arg(build.Seed));
-    const std::vector<DrawResult> traced = TraceResults(*grid, record.Draw.Members, record.Draw.Hits);
-    for (size_t row = 0; row < traced.size() && row < record.Results.size(); ++row) {
-        const DrawResult& said = record.Results[row];
-        const DrawResult& found = traced[row];
-        if (said != found)
-            differences.append(ResultDiffers.In(japanese)
-                                   .arg(found.Hit)
-                                   .arg(said.HitName)
-                                   .arg(said.Member)
-                                   .arg(said.MemberName)
-                                   .arg(found.Member)
-                                   .arg(found.MemberName));
-    }
+    differences.append(ResultDifferences(record.Results, TraceResults(*grid, record.Draw.Members, record.Draw.Hits), japanese));
     return differences;
 }
 

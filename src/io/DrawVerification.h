@@ -20,6 +20,9 @@ QString LadderDigest(const Ladder& grid, int32_t rows);
 // lists hold (as many rows as `hits` has).
 std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& members, const QStringList& hits);
 
+// One line for each row whose result `said` differs from the one `found`.
+QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found, bool japanese);
+
 // The record's program shuffles, ladder and results as their seeds give them
 // again, against what it says: one line per difference, none when it is verified.
 QStringList DrawDifferences(const DrawRecord& record, bool japanese);

@@ -2,11 +2,14 @@
 // Reading the entries of a JSON file with strict checks: the draw record's
 // and the announcement's readers share them.
 
+#include "DrawRecord.h"
 #include "DrawTexts.h"
 #include "FileError.h"
+#include "StrictJson.h"
 
 #include <QDateTime>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QRegularExpression>
@@ -136,5 +139,44 @@ private:
     QString path_;
     bool japanese_;
 };
+
+// The JSON object `content` holds, read strictly, whose "format" is
+// `format`: anything else is refused, as `foreign` when it is no such object.
+inline QJsonObject StrictObject(const Checker& check, const QByteArray& content, const QString& format,
+                                const Words& foreign)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+    if (error.error != QJsonParseError::NoError)
+        check.Fail(check.Say(draw_texts::NotJson).arg(error.errorString()).arg(error.offset));
+    if (const auto problem = StrictJsonProblem(content))
+        check.Fail(check.Say(*problem));
+    const QJsonObject object = document.object();
+    if (!document.isObject() || object.value(QStringLiteral("format")) != format)
+        check.Fail(check.Say(foreign));
+    return object;
+}
+
+// A record's results: one per hit row of `rows`, in order.
+inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValue& value, int32_t rows)
+{
+    const QJsonArray results = check.Array(value, QStringLiteral("results"), rows);
+    std::vector<DrawResult> read;
+    for (int32_t row = 1; row <= rows; ++row) {
+        const QString entry = QStringLiteral("results[%1]").arg(row - 1);
+        const QJsonObject result = check.Object(results[row - 1], entry);
+        const QString prefix = entry + QLatin1Char('.');
+        check.OnlyKeys(result,
+                       {QStringLiteral("hit"), QStringLiteral("hitName"), QStringLiteral("member"),
+                        QStringLiteral("memberName")},
+                       prefix);
+        read.push_back(
+            {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
+             check.Name(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
+             static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"), 1, rows)),
+             check.Name(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
+    }
+    return read;
+}
 
 } // namespace quorvan
