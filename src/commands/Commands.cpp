@@ -13,7 +13,10 @@ namespace quorvan {
 
 Commands::Commands(MainWindow& window)
     : window_(window), lottery_(window.platform()),
-      boundary_(window.platform(), [&window] { window.afterCommand(); })
+      boundary_(window.platform(), [this, &window] {
+          window.afterCommand();
+          emit commandEnded();
+      })
 {
     lottery_.Model.BoxFont = window.fontDialogStart();
     // The spinner's three events all keep the count display in step.
@@ -38,6 +41,10 @@ Commands::Commands(MainWindow& window)
     boundary_.Connect(&window, &MainWindow::hitBoxClicked, this, [this](int row) { onHitClicked(row); });
     boundary_.Connect(window.fairDrawBox(), &QCheckBox::toggled, this, [this](bool on) { onFairDrawToggled(on); });
     connect(this, &Commands::fairDrawChanged, window.fairDrawBox(), &QCheckBox::setChecked);
+
+    connect(this, &Commands::commandEnded, this, &Commands::showOnStage);
+    revealAllTimer_.setSingleShot(true);
+    boundary_.Connect(&revealAllTimer_, &QTimer::timeout, this, [this] { revealAllStep(); });
 
     boundary_.Run([this] { startUp(); });
     // After start-up, which puts the controls' captions into the user's language.
