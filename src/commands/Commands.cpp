@@ -4,6 +4,7 @@
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StageWindow.h" // the stage is made and freed with the commands
 #include "window/Texts.h"
 
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 // click does, so the operator's window, the stage and the draw record agree.
 
 #include "commands/Commands.h"
+#include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"

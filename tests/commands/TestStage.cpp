@@ -8,6 +8,7 @@
 #include "ladder/SeededGeneration.h"
 #include "window/StageWindow.h"
 
+#include <QPainter>
 #include <QScreen>
 
 using namespace quorvan;
@@ -153,14 +154,16 @@ private slots:
         QTest::addColumn<QString>("status");
         const QString none;
         QTest::newRow("set-up") << 1 << 5 << false << QList<int>{} << true << none;
-        QTest::newRow("build") << 2 << 5 << true << QList<int>{} << true << none;
+        QTest::newRow("build") << 2 << 5 << true << QList<int>{} << true
+                               << "List check: Row 2 of the hits is empty; 4 hits for 5 members";
         QTest::newRow("next") << 3 << 5 << true << QList<int>{1} << true << "1st prize: Car \u2192 %1";
         QTest::newRow("next skips an empty hit") << 4 << 5 << true << QList<int>{1, 3} << true
                                                  << "2nd prize: Bike \u2192 %1";
         QTest::newRow("hit click") << 5 << 5 << true << QList<int>{1, 3, 5} << true << "4th prize: Pen \u2192 %1";
         QTest::newRow("back") << 6 << 5 << true << QList<int>{1, 3} << true << "2nd prize: Bike \u2192 %1";
         QTest::newRow("hit-all") << 7 << 5 << true << QList<int>{1, 3} << false << "2nd prize: Bike \u2192 %1";
-        QTest::newRow("reset") << 8 << 5 << false << QList<int>{} << true << none;
+        // Reset takes the count back to its lowest, as the operator's window shows.
+        QTest::newRow("reset") << 8 << 2 << false << QList<int>{} << true << none;
     }
 
     void stageFollowsEveryCommand()
@@ -195,6 +198,7 @@ private slots:
             sequence[step]();
         const StageScene& scene = stage->scene();
         QCOMPARE(scene.Rows, rows);
+        QCOMPARE(scene.Rows, window->countSpinner()->position());
         QCOMPARE(scene.Built, built);
         QCOMPARE(QList<int>(scene.Revealed.begin(), scene.Revealed.end()), revealed);
         QCOMPARE(scene.Curtain, curtain);
