@@ -36,8 +36,11 @@ struct Layout {
         visible = frame.VisibleColumns > 0 ? frame.VisibleColumns : rows;
         first = frame.VisibleColumns > 0 ? frame.FirstColumn : 0;
         column = (width - 2 * margin) / std::max(1.0, visible);
+        // Upright labels for a few wide lines; otherwise turned, and small enough for a name to fit the band.
         fontPixels = std::clamp(std::floor(column * 0.55), 0.0, 64.0);
         upright = column >= 6 * fontPixels;
+        if (!upright)
+            fontPixels = std::min(fontPixels, std::floor(height * 0.2 / 5));
         band = upright ? 2.2 * fontPixels : std::round(height * 0.2);
         top = margin + band + margin;
         bottom = height - margin - band - margin;
