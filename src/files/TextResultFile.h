@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quorvan {
 
@@ -17,5 +18,9 @@ struct ResultPair {
 
 // The block for the results at the moment `date` `time`, as the file holds it.
 QByteArray TextResultBlock(const QString& date, const QString& time, const QList<ResultPair>& results);
+
+// The pairs of every block of a text result file, read back from its lines;
+// lines of no block are passed over.
+QList<ResultPair> ReadTextResult(const QStringList& lines);
 
 } // namespace quorvan

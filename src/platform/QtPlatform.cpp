@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include "platform/FontDialog.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -131,13 +132,12 @@ void QtPlatform::SetMouseCursor(MouseCursor cursor)
 
 void QtPlatform::ShowErrorMessage(const QString& message)
 {
-    QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                          message);
+    ShowMessageBox(QApplication::activeWindow(), QMessageBox::Critical, message);
 }
 
 void QtPlatform::ShowInformation(const QString& message)
 {
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationDisplayName(), message);
+    ShowMessageBox(QApplication::activeWindow(), QMessageBox::Information, message);
 }
 
 void QtPlatform::FillSecureRandom(void* bytes, size_t count)

@@ -38,6 +38,7 @@ public:
     void CaptureWindowToClipboard(QWidget* window) override;
     bool OpenAddress(const QString& address) override;
     void ShowAbout(const QString& title, const QString& text) override;
+    bool PrintDocument(const QString& title, const QString& html) override; // Printing.cpp
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;
     std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) override;

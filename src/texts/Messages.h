@@ -117,6 +117,27 @@ enum class MessageId : int {
     ZipPartDeclaresEntities, // %1: the part
     SharedTextMissing,       // %1: the index, %2: the size of the table
 
+    // The winners: the view, its columns and buttons, and the save dialogs' choice.
+    WinnersTitle,
+    WinnersPrizeHeading,
+    WinnersMemberHeading,
+    WinnersPrintButton,
+    WinnersExportTextButton,
+    WinnersExportWorkbookButton,
+    WinnersNotYet,
+    WinnersOnlyEntry,        // %1: the kind of file
+
+    // Hit lines that give a count ("3 × Gift card").
+    CountedHitsQuestion,     // %1: how many lines, %2: the first line, %3: its count, %4: its prize
+    CountedHitsFinding,      // %1: the line, %2: the count, %3: the prize
+
+    // Leaving out earlier winners.
+    EarlierWinnersLeftOut,   // %1: how many, %2: their names
+    NoEarlierWinnersFound,   // %1: the file
+    NoWinnersInFile,
+    EarlierWinnersKinds,     // %1: the file
+    LeaveOutBeforeBuild,
+
     Count
 };
 

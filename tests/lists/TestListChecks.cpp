@@ -20,28 +20,34 @@ void TestListChecks::findings_data()
     QTest::addColumn<QStringList>("members");
     QTest::addColumn<QStringList>("hits");
     QTest::addColumn<bool>("beforeBuild");
+    QTest::addColumn<bool>("hitsSpread");
     QTest::addColumn<QStringList>("expected");
 
     const QStringList three{"Ann", "Bob", "Cy"};
-    QTest::newRow("clean lists") << three << QStringList{"1st", "2nd", "3rd"} << true << QStringList{};
+    QTest::newRow("clean lists") << three << QStringList{"1st", "2nd", "3rd"} << true << false << QStringList{};
     QTest::newRow("case, width and spacing")
         << QStringList{"Ann  Lee", "bob", "ＡＮＮ LEE ", "Bob", "Ｂｏｂ"} << QStringList{"a", "b", "c", "d", "e"}
-        << false
+        << false << false
         << QStringList{"“Ann  Lee” appears 2 times in the members (rows 1, 3)",
                        "“bob” appears 3 times in the members (rows 2, 4, 5)"};
-    QTest::newRow("repeated hit") << three << QStringList{"Prize", "Blank", "Blank"} << false
+    QTest::newRow("repeated hit") << three << QStringList{"Prize", "Blank", "Blank"} << false << false
                                   << QStringList{"“Blank” appears 2 times in the hits (rows 2, 3)"};
     QTest::newRow("empty inside, not at the end")
-        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "b", "c", "", ""} << false
+        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "b", "c", "", ""} << false << false
         << QStringList{"Row 2 of the members is empty"};
-    QTest::newRow("fewer hits") << three << QStringList{"1st", "", ""} << false
+    QTest::newRow("fewer hits") << three << QStringList{"1st", "", ""} << false << false
                                 << QStringList{"1 hit for 3 members"};
-    QTest::newRow("no hits yet after a member import") << three << QStringList{"", "", ""} << false
+    QTest::newRow("no hits yet after a member import") << three << QStringList{"", "", ""} << false << false
                                                        << QStringList{};
-    QTest::newRow("no hits at Build") << three << QStringList{"", "", ""} << true
+    QTest::newRow("no hits at Build") << three << QStringList{"", "", ""} << true << false
                                       << QStringList{"0 hits for 3 members"};
-    QTest::newRow("one member, no hit") << QStringList{"Ann", ""} << QStringList{"", ""} << true
+    QTest::newRow("one member, no hit") << QStringList{"Ann", ""} << QStringList{"", ""} << true << false
                                         << QStringList{"0 hits for 1 member"};
+    QTest::newRow("no-prize rows after a fair draw")
+        << three << QStringList{"", "1st", ""} << true << true << QStringList{"1 hit for 3 members"};
+    QTest::newRow("members still checked after a fair draw")
+        << QStringList{"Ann", "", "Cy"} << QStringList{"", "1st", ""} << true << true
+        << QStringList{"Row 2 of the members is empty", "1 hit for 2 members"};
 }
 
 void TestListChecks::findings()
@@ -49,8 +55,9 @@ void TestListChecks::findings()
     QFETCH(QStringList, members);
     QFETCH(QStringList, hits);
     QFETCH(bool, beforeBuild);
+    QFETCH(bool, hitsSpread);
     QFETCH(QStringList, expected);
-    const ListFindings found = CheckLists(members, hits, beforeBuild);
+    const ListFindings found = CheckLists(members, hits, beforeBuild, hitsSpread);
     QCOMPARE(DescribeFindings(found, false), expected);
     QCOMPARE(found.empty(), expected.isEmpty());
     QCOMPARE(DescribeFindings(found, true).size(), expected.size());
