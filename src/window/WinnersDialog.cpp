@@ -14,7 +14,7 @@ namespace quorvan {
 
 WinnersDialog::WinnersDialog(MainWindow& window, const CommandBoundary& boundary,
                              const QList<std::pair<QString, QString>>& winners, const Actions& actions)
-    : QDialog(&window)
+    : QDialog(&window), actions_(actions)
 {
     setObjectName(QStringLiteral("WinnersView"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,9 +38,9 @@ WinnersDialog::WinnersDialog(MainWindow& window, const CommandBoundary& boundary
     saveWorkbookButton =
         buttons->addButton(window.localized(Say(MessageId::WinnersExportWorkbookButton)), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
-    boundary.Connect(printButton, &QPushButton::clicked, this, [print = actions.Print] { print(); });
-    boundary.Connect(saveTextButton, &QPushButton::clicked, this, [save = actions.SaveText] { save(); });
-    boundary.Connect(saveWorkbookButton, &QPushButton::clicked, this, [save = actions.SaveWorkbook] { save(); });
+    boundary.Connect(printButton, &QPushButton::clicked, this, [this] { actions_.Print(); });
+    boundary.Connect(saveTextButton, &QPushButton::clicked, this, [this] { actions_.SaveText(); });
+    boundary.Connect(saveWorkbookButton, &QPushButton::clicked, this, [this] { actions_.SaveWorkbook(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(table);

@@ -34,6 +34,9 @@ public:
     QPushButton* printButton = nullptr;
     QPushButton* saveTextButton = nullptr;
     QPushButton* saveWorkbookButton = nullptr;
+
+private:
+    Actions actions_;
 };
 
 } // namespace quorvan
