@@ -73,7 +73,7 @@ private slots:
         QTest::newRow("hit list cancelled") << QStringList{"LoadMembers", "LoadHits!"}
                                             << QStringList{"Build", "ShuffleMembers", "LoadHits"};
         QTest::newRow("hits after hit-all") << QStringList{"LoadMembers", "Build", "HitAll", "LoadHits"}
-                                            << QStringList{"Build", "ShuffleHits", "SaveText", "SaveWorkbook"};
+                                            << QStringList{"Build", "ShuffleHits", "SaveText", "SaveWorkbook", "LoadHits"};
         QTest::newRow("build again") << QStringList{"LoadMembers", "Build", "HitAll", "LoadHits", "Build"}
                                      << QStringList{"HitAll", "SaveText", "SaveWorkbook", "LoadHits"};
     }
