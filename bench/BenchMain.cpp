@@ -44,6 +44,7 @@ namespace {
 
 int Runs = 15;
 bool Callgrind = false;
+QByteArray Only; // with --callgrind NAME: only the lines whose names begin so
 
 // The desktop's own platform, except that the dialogs answer at once with
 // the files below and an error ends the benchmark.
@@ -128,6 +129,8 @@ QByteArray LineName(const char* name)
 void Line(const char* name, const Part& work, const std::optional<Part>& floor = std::nullopt)
 {
     const QByteArray line = LineName(name);
+    if (!QByteArray(name).startsWith(Only))
+        return;
     if (Callgrind) {
         work.prepare();
         Counted(line, work.work);
@@ -403,8 +406,10 @@ int main(int argc, char* argv[])
     if (mode == "--startup-child" || mode == "--startup-minimal")
         return ChildStartup(mode == "--startup-minimal", argc, argv);
     Callgrind = mode == "--callgrind";
-    if (Callgrind)
+    if (Callgrind) {
         Runs = 1;
+        Only = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+    }
 
     QApplication application(argc, argv);
     ConfigureApplication(application);
