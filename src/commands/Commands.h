@@ -76,7 +76,7 @@ private:
     // result files end withdrawn.
     enum ResultColumnMode { CreateColumn = 0, RemoveColumn = 1 };
     void setResultColumn(ResultColumnMode mode);
-    void removeResultBoxes(int32_t rows);
+    void removeResultBoxes(int32_t first, int32_t last);
     // The hit and result texts of rows 1 .. the spinner's count, as the result files write them.
     QList<ResultPair> resultPairs() const;
 
