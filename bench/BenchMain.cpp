@@ -44,7 +44,7 @@ namespace {
 
 int Runs = 15;
 bool Callgrind = false;
-QByteArray Only; // with --callgrind NAME: only the lines whose names begin so
+QByteArray Only; // with --callgrind NAME or --only NAME: only the lines whose names begin so
 
 // The desktop's own platform, except that the dialogs answer at once with
 // the files below and an error ends the benchmark.
@@ -406,16 +406,17 @@ int main(int argc, char* argv[])
     if (mode == "--startup-child" || mode == "--startup-minimal")
         return ChildStartup(mode == "--startup-minimal", argc, argv);
     Callgrind = mode == "--callgrind";
-    if (Callgrind) {
+    if (Callgrind)
         Runs = 1;
+    if (Callgrind || mode == "--only")
         Only = argc > 2 ? QByteArray(argv[2]) : QByteArray();
-    }
 
     QApplication application(argc, argv);
     ConfigureApplication(application);
     QTemporaryDir folder;
 
-    StartupLine(argv[0]);
+    if (Only.isEmpty())
+        StartupLine(argv[0]);
     for (const Pointer where : {Pointer::Away, Pointer::Over}) {
         pointer = where;
         WindowLines(folder);
