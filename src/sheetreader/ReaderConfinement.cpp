@@ -126,6 +126,12 @@ bool ConfineToInputAndOutput()
     // The sanitizer's run-time maps its shadow memory at fixed places.
     filter.Allow(SCMP_SYS(mmap), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
     filter.Allow(SCMP_SYS(mprotect), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
+    // It tells readable memory from unreadable by writing it into a pipe, and
+    // writes its reports to standard error.
+    filter.Allow(SCMP_SYS(pipe2));
+    filter.Allow(SCMP_SYS(write));
+    // It looks at the signal stack whenever a function that does not return is called.
+    filter.Allow(SCMP_SYS(sigaltstack));
 #endif
     RefuseFileAccess();
     return filter.Load();
