@@ -9,10 +9,15 @@
 #include "platform/QtPlatform.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StagePainter.h"
+#include "ladder/NoDrawing.h"
+#include "ladder/SeededGeneration.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
@@ -305,6 +310,32 @@ int main(int argc, char* argv[])
     for (const auto& [name, members] : {std::pair{"fairness-30", 30}, std::pair{"fairness-480", MostMembers}}) {
         uint64_t seed = 0;
         Report(name, Median([] {}, [&] { (void)FairnessSimulation({{members, true}, 10000, ++seed, 0}).Wait(); }));
+    }
+
+    // One stage frame at 1920 × 1080: the whole ladder with ten prizes revealed
+    // and the eleventh half way along its path.
+    for (const auto& [name, rows] : {std::pair{"stage-frame-480", MostMembers}, std::pair{"stage-frame-30", 30}}) {
+        Ladder grid;
+        NoDrawing nowhere;
+        GenerateLadderFromSeed(LadderShape{rows, false}, 1, grid, nowhere);
+        StageScene scene;
+        scene.Rows = rows;
+        for (int32_t row = 1; row <= rows; ++row) {
+            scene.Members << QStringLiteral("Member %1").arg(row);
+            scene.Prizes << QStringLiteral("Prize %1").arg(row);
+        }
+        scene.Built = true;
+        PutLadder(scene, grid, rows);
+        for (int32_t hit = 1; hit <= 11; ++hit)
+            scene.Revealed.push_back(hit);
+        StageFrame frame;
+        frame.RunningHit = 11;
+        frame.Progress = 0.5;
+        QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+        Report(name, Median([] {}, [&] {
+                   QPainter painter(&image);
+                   PaintStage(painter, image.size(), scene, frame);
+               }));
     }
 
     std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());

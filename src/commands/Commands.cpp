@@ -6,6 +6,7 @@
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StageWindow.h" // the stage is made and freed with the commands
 #include "window/Texts.h"
 
 #include <QCheckBox>
@@ -18,6 +19,7 @@ Commands::Commands(MainWindow& window)
       boundary_(window.platform(), [this, &window] {
           window.afterCommand();
           autosave();
+          emit commandEnded();
       })
 {
     lottery_.Model.BoxFont = window.fontDialogStart();
@@ -44,6 +46,10 @@ Commands::Commands(MainWindow& window)
     boundary_.Connect(&window, &MainWindow::hitBoxClicked, this, [this](int row) { onHitClicked(row); });
     boundary_.Connect(window.fairDrawBox(), &QCheckBox::toggled, this, [this](bool on) { onFairDrawToggled(on); });
     connect(this, &Commands::fairDrawChanged, window.fairDrawBox(), &QCheckBox::setChecked);
+
+    connect(this, &Commands::commandEnded, this, &Commands::showOnStage);
+    revealAllTimer_.setSingleShot(true);
+    boundary_.Connect(&revealAllTimer_, &QTimer::timeout, this, [this] { revealAllStep(); });
 
     boundary_.Run([this] { startUp(); });
     // After start-up, which puts the controls' captions into the user's language.

@@ -15,17 +15,17 @@
 #include "window/ControlRoles.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QTimer;
-
 namespace quorvan {
 
 class FairnessSimulation;
 class MainWindow;
+class StageWindow;
 
 class Commands : public QObject {
     Q_OBJECT
@@ -58,9 +58,20 @@ public slots:
     void onFairDrawToggled(bool on);  // FairDraw.cpp
     void onAcceptFairDraw();          // FairDraw.cpp: the status line's offer after an uneven Build
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
+    void onStage();                   // Stage.cpp: opens or closes the stage
+    void onRevealNext();              // Reveals.cpp: the next prize, in prize order
+    void onRevealBack();              // Reveals.cpp: takes back the latest reveal
+    void onRevealAll();               // Reveals.cpp: the remaining prizes, one after another
+    void onStageBlank();              // Stage.cpp
+    void onStageOverview();           // Stage.cpp
+    void onSkipPath();                // Stage.cpp: the running path to its end
+    void onReducedMotion();           // Stage.cpp: paths without animation, or with
+    void onStageTheme();              // Stage.cpp: dark or light
 
 public:
     Lottery& lottery() { return lottery_; }
+    // The stage, once opened; nullptr before.
+    StageWindow* stage() const { return stage_.get(); }
     // Where every command runs.
     const CommandBoundary& boundary() const { return boundary_; }
     // The draw record at `path` read, checked and shown, as Open draw does
@@ -70,6 +81,8 @@ public:
 signals:
     // The fair draw switch has changed: every control that shows it follows.
     void fairDrawChanged(bool on);
+    // A command has ended, well or not: the stage follows.
+    void commandEnded();
 
 private:
     void startUp();
@@ -139,8 +152,20 @@ private:
     // The window as after ［HIT-ALL］ of the recorded draw.
     void showDraw(const DrawRecord& record);
 
+    // The stage shows the lottery as it stands now.
+    void showOnStage();               // Stage.cpp
+    QStringList prizes() const;       // Reveals.cpp: the hit texts of rows 1 .. the spinner's count
+    // The reveal of `hit`, traced to `member`, in the status line.
+    void tellReveal(int32_t hit, int32_t member); // Reveals.cpp
+    void revealAllStep();             // Reveals.cpp
+
     MainWindow& window_;
     Lottery lottery_;
+    std::unique_ptr<StageWindow> stage_;
+    QString stageScreen_;             // the screen the stage was on last
+    bool reducedMotion_ = false;
+    bool lightStage_ = false;
+    QTimer revealAllTimer_;
     CommandBoundary boundary_;
     ListFindings listFindings_;
     ListNotes memberNotes_; // what reading the list files loaded had to do

@@ -23,8 +23,9 @@ void Commands::onHitClicked(int row)
     bitmap.SetPenColour(ColourRed);
     bitmap.SetPenWidth(2);
     const int32_t member = TraceFromHit(lottery_.Grid, bitmap, row);
+    lottery_.Reveals.Reveal(row);
     // Also in words, so the result does not rest on the red alone.
-    window_.showTracedHit(row, member);
+    tellReveal(row, member);
 }
 
 } // namespace quorvan

@@ -131,6 +131,10 @@ constexpr MessageText Table[] = {
 
     {HitReachedMember, "Hit %1 \u2192 %2 (member %3)", "当たり %1 \u2192 %2（メンバー %3）"},
     {HitReachedEmptyMember, "Hit %1 \u2192 member %2", "当たり %1 \u2192 メンバー %2"},
+    {PrizeRevealed, "%1 prize: %2 \u2192 %3", "%1等：%2 \u2192 %3"},
+    {EveryPrizeRevealed, "Every prize is revealed.", "すべての賞品を発表しました。"},
+    {NoLadderToReveal, "Build the ladder first: there is nothing to reveal yet.", "先にあみだを作ってください。まだ発表するものがありません。"},
+    {StageTitle, "Quorvan stage", "Quorvan ステージ"},
 
     {ZipNotAnArchive, "The file is damaged or cut short: it is not a whole zip archive, as an .xlsx or .ods workbook is (%1).",
      "ファイルが壊れているか途中で切れています。.xlsx や .ods のブックのような完全な zip 書庫ではありません（%1）。"},

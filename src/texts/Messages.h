@@ -114,6 +114,14 @@ enum class MessageId : int {
     // A traced hit in words: %1 the hit's row, %2 the member's text, %3 the member's row.
     HitReachedMember,
     HitReachedEmptyMember, // %1 the hit's row, %2 the member's row
+    // A prize revealed: %1 its place ("2nd" / "2"), %2 the prize, %3 the member.
+    PrizeRevealed,
+    // Reveal next when every named prize is revealed already.
+    EveryPrizeRevealed,
+    // Reveal next or back before Build.
+    NoLadderToReveal,
+    // The stage window's title.
+    StageTitle,
 
     // The reader program's reasons for an .xlsx or .ods workbook.
     ZipNotAnArchive,         // %1: the archive library's words

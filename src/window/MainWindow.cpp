@@ -377,13 +377,18 @@ QString MainWindow::statusText() const
 
 void MainWindow::showTracedHit(int32_t row, int32_t member)
 {
-    clearTracedHit();
     const EditBox* reached = findBox(Column::Members, member);
     const QString memberText = reached ? reached->text() : QString();
     const QString words =
         localized(memberText.isEmpty()
                       ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
                       : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member)));
+    showTracedHit(row, words);
+}
+
+void MainWindow::showTracedHit(int32_t row, const QString& words)
+{
+    clearTracedHit();
     hitBox(row).setAccessibleDescription(words);
     describedHit_ = row;
     showStatus(words);

@@ -128,6 +128,8 @@ public:
     // The path of hit `row` traced to member line `member`, in words: in the
     // status line and as the hit box's description for a screen reader.
     void showTracedHit(int32_t row, int32_t member);
+    // The same, in the given words.
+    void showTracedHit(int32_t row, const QString& words);
     // No traced path is described any more.
     void clearTracedHit();
 
