@@ -212,6 +212,40 @@ int HungImport()
     return 0;
 }
 
+// Stage frames at 1920 × 1080 while the eleventh prize's path is drawn, ten
+// revealed before it: each run is the next frame at 60 frames a second of a
+// 3-second path, the view following the marker as the stage does.
+int StageFrameLines()
+{
+    for (const auto& [name, rows] : {std::pair{"stage-frame-480", MostMembers}, std::pair{"stage-frame-30", 30}}) {
+        Ladder grid;
+        NoDrawing nowhere;
+        GenerateLadderFromSeed(LadderShape{rows, false}, 1, grid, nowhere);
+        StageScene scene;
+        scene.Rows = rows;
+        for (int32_t row = 1; row <= rows; ++row) {
+            scene.Members << QStringLiteral("Member %1").arg(row);
+            scene.Prizes << QStringLiteral("Prize %1").arg(row);
+        }
+        scene.Built = true;
+        PutLadder(scene, grid, rows);
+        for (int32_t hit = 1; hit <= 11; ++hit)
+            scene.Revealed.push_back(hit);
+        StageFrame frame;
+        frame.RunningHit = 11;
+        frame.Progress = 0.3;
+        QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+        StagePainter stage;
+        Report(name, Median([] {}, [&] {
+                   frame.Progress += 1.0 / 180;
+                   FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
+                   QPainter painter(&image);
+                   stage.Paint(painter, image.size(), scene, frame);
+               }));
+    }
+    return 0;
+}
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -220,6 +254,9 @@ int main(int argc, char* argv[])
     ConfigureApplication(application);
     if (argc == 2 && QByteArray(argv[1]) == "--hung-import")
         return HungImport();
+    // --only stage-frame: the stage's lines alone.
+    if (argc == 3 && QByteArray(argv[1]) == "--only" && QByteArray("stage-frame").startsWith(argv[2]))
+        return StageFrameLines();
 
     std::unique_ptr<Form> form;
     Report("startup", Median([&] { form.reset(); }, [&] { form = ShownWindow(); }));
@@ -312,31 +349,7 @@ int main(int argc, char* argv[])
         Report(name, Median([] {}, [&] { (void)FairnessSimulation({{members, true}, 10000, ++seed, 0}).Wait(); }));
     }
 
-    // One stage frame at 1920 × 1080: the whole ladder with ten prizes revealed
-    // and the eleventh half way along its path.
-    for (const auto& [name, rows] : {std::pair{"stage-frame-480", MostMembers}, std::pair{"stage-frame-30", 30}}) {
-        Ladder grid;
-        NoDrawing nowhere;
-        GenerateLadderFromSeed(LadderShape{rows, false}, 1, grid, nowhere);
-        StageScene scene;
-        scene.Rows = rows;
-        for (int32_t row = 1; row <= rows; ++row) {
-            scene.Members << QStringLiteral("Member %1").arg(row);
-            scene.Prizes << QStringLiteral("Prize %1").arg(row);
-        }
-        scene.Built = true;
-        PutLadder(scene, grid, rows);
-        for (int32_t hit = 1; hit <= 11; ++hit)
-            scene.Revealed.push_back(hit);
-        StageFrame frame;
-        frame.RunningHit = 11;
-        frame.Progress = 0.5;
-        QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-        Report(name, Median([] {}, [&] {
-                   QPainter painter(&image);
-                   PaintStage(painter, image.size(), scene, frame);
-               }));
-    }
+    StageFrameLines();
 
     std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());
     return 0;

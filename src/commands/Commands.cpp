@@ -60,6 +60,8 @@ Commands::Commands(MainWindow& window)
 
 Commands::~Commands()
 {
+    if (stage_ && stage_->isVisible())
+        stage_->close(); // which keeps the screen it is on
     window_.setCloseCheck({}); // a window that outlives its commands closes unasked
 }
 
@@ -79,6 +81,7 @@ void Commands::startUp()
         window_.useEnglishCaptions();
     window_.bitmap().SetPenWidth(2);
     restoreFairDrawSetting();
+    stageSettings_ = LoadStageSettings(window_.platform());
 }
 
 void Commands::onSpinner()

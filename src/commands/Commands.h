@@ -13,6 +13,7 @@
 #include "texts/Messages.h"
 #include "window/CommandBoundary.h"
 #include "window/ControlRoles.h"
+#include "window/StageSettings.h"
 
 #include <QObject>
 #include <QTimer>
@@ -65,13 +66,15 @@ public slots:
     void onStageBlank();              // Stage.cpp
     void onStageOverview();           // Stage.cpp
     void onSkipPath();                // Stage.cpp: the running path to its end
-    void onReducedMotion();           // Stage.cpp: paths without animation, or with
-    void onStageTheme();              // Stage.cpp: dark or light
+    void onStageSettings();           // Stage.cpp: theme, motion, curtain and timing, asked in a dialog
 
 public:
     Lottery& lottery() { return lottery_; }
     // The stage, once opened; nullptr before.
     StageWindow* stage() const { return stage_.get(); }
+    const StageSettings& stageSettings() const { return stageSettings_; }
+    // Takes `settings` for the stage, keeps them and shows the stage with them.
+    void useStageSettings(const StageSettings& settings); // Stage.cpp
     // Where every command runs.
     const CommandBoundary& boundary() const { return boundary_; }
     // The draw record at `path` read, checked and shown, as Open draw does
@@ -162,10 +165,9 @@ private:
     MainWindow& window_;
     Lottery lottery_;
     std::unique_ptr<StageWindow> stage_;
-    QString stageScreen_;             // the screen the stage was on last
-    bool reducedMotion_ = false;
-    bool lightStage_ = false;
+    StageSettings stageSettings_;
     QTimer revealAllTimer_;
+    bool revealingAll_ = false;       // Reveal all runs: each path's end starts the pause before the next
     CommandBoundary boundary_;
     ListFindings listFindings_;
     ListNotes memberNotes_; // what reading the list files loaded had to do

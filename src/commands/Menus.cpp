@@ -107,8 +107,7 @@ const Entry Entries[] = {
     {Menu::View,    &C::onSkipPath,           'K', {},         QStringLiteral("経路を最後まで"), QStringLiteral("Skip to the end of the path")},
     {Menu::View,    &C::onStageOverview,      'O', {},         QStringLiteral("ステージの全体表示"), QStringLiteral("Stage overview")},
     {Menu::View,    &C::onStageBlank,         'k', {},         QStringLiteral("ステージを暗転"), QStringLiteral("Blank the stage")},
-    {Menu::View,    &C::onReducedMotion,      'M', {},         QStringLiteral("動きを減らす（切り替え）"), QStringLiteral("Reduced motion (on/off)")},
-    {Menu::View,    &C::onStageTheme,         'T', {},         QStringLiteral("ステージの明暗（切り替え）"), QStringLiteral("Stage light/dark")},
+    {Menu::View,    &C::onStageSettings,      'T', {},         QStringLiteral("ステージの設定…"), QStringLiteral("Stage settings…")},
     {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, texts::GuideJapanese, texts::GuideEnglish},
     {Menu::Help,    &C::onAbout,              'A', {},         AboutJapanese,        AboutEnglish},
 };

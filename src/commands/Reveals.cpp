@@ -12,10 +12,6 @@
 
 namespace quorvan {
 
-namespace {
-constexpr int RevealAllPause = 1500; // ms between one path's end and the next path
-} // namespace
-
 QStringList Commands::prizes() const
 {
     QStringList texts;
@@ -37,7 +33,7 @@ void Commands::tellReveal(int32_t hit, int32_t member)
         window_.showTracedHit(hit, member);
         return;
     }
-    window_.showTracedHit(hit, window_.localized(RevealWords(place, names[hit - 1], name)));
+    window_.showReveal(hit, member, window_.localized(RevealWords(place, names[hit - 1], name)));
 }
 
 void Commands::onRevealNext()
@@ -56,6 +52,8 @@ void Commands::onRevealBack()
 {
     if (!lottery_.Model.LadderBuilt)
         throw UserError(Say(MessageId::NoLadderToReveal));
+    revealingAll_ = false; // a step back ends Reveal all
+    revealAllTimer_.stop();
     const std::optional<int32_t> taken = lottery_.Reveals.Back();
     if (!taken)
         return window_.clearTracedHit();
@@ -80,26 +78,26 @@ void Commands::onRevealAll()
 {
     if (!lottery_.Model.LadderBuilt)
         throw UserError(Say(MessageId::NoLadderToReveal));
+    revealingAll_ = true;
     revealAllStep();
 }
 
 void Commands::revealAllStep()
 {
-    // While a path is still being drawn, the next waits.
-    if (stage_ && stage_->isVisible() && stage_->animating()) {
-        revealAllTimer_.start(RevealAllPause);
+    if (!stage_ || !stage_->isVisible()) {
+        // Nobody watches the paths being drawn: every remaining prize at once.
+        while (lottery_.Model.LadderBuilt && lottery_.Reveals.Next(prizes()))
+            onRevealNext();
+        revealingAll_ = false;
         return;
     }
-    if (!lottery_.Model.LadderBuilt || !lottery_.Reveals.Next(prizes())) {
-        if (stage_)
-            stage_->showOverview();
+    if (!revealingAll_ || !lottery_.Model.LadderBuilt || !lottery_.Reveals.Next(prizes())) {
+        revealingAll_ = false;
+        stage_->showOverview();
         return;
     }
+    // The stage draws its path when this command ends; the path's end starts the pause before the next.
     onRevealNext();
-    if (stage_ && stage_->isVisible())
-        revealAllTimer_.start(RevealAllPause);
-    else
-        revealAllStep();
 }
 
 } // namespace quorvan

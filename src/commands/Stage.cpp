@@ -5,25 +5,10 @@
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StageSettingsDialog.h"
 #include "window/StageWindow.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 namespace quorvan {
-
-namespace {
-
-// Which screens there are, so that the stage's screen is remembered per set-up.
-QString ScreenSetUp()
-{
-    QStringList names;
-    for (const QScreen* screen : QGuiApplication::screens())
-        names << screen->name();
-    return names.join(QLatin1Char('|'));
-}
-
-} // namespace
 
 void Commands::onStage()
 {
@@ -35,22 +20,47 @@ void Commands::onStage()
         stage_ = std::make_unique<StageWindow>();
         boundary_.Connect(stage_.get(), &StageWindow::nextRequested, this, [this] { onRevealNext(); });
         boundary_.Connect(stage_.get(), &StageWindow::backRequested, this, [this] { onRevealBack(); });
-        connect(stage_.get(), &StageWindow::closed, this,
-                [this](const QString& screen) { stageScreen_ = ScreenSetUp() + QLatin1Char('>') + screen; });
+        boundary_.Connect(stage_.get(), &StageWindow::pathSettled, this, [this] {
+            if (revealingAll_)
+                revealAllTimer_.start(stageSettings_.PauseMilliseconds);
+        });
+        // The screen it was on, for the set-up of screens there is.
+        connect(stage_.get(), &StageWindow::closed, this, [this](const QString& screen) {
+            SetStageScreen(window_.platform(), ScreenSetUp(), screen);
+        });
     }
     stage_->setWindowTitle(window_.localized(Say(MessageId::StageTitle)));
-    stage_->setReducedMotion(reducedMotion_);
-    stage_->setLight(lightStage_);
+    useStageSettings(stageSettings_);
+    stage_->openOn(StageScreen(window_.platform(), ScreenSetUp()));
+}
+
+void Commands::useStageSettings(const StageSettings& settings)
+{
+    if (!(settings == stageSettings_)) {
+        stageSettings_ = settings;
+        SaveStageSettings(window_.platform(), settings);
+    }
+    if (!stage_)
+        return;
+    stage_->setReducedMotion(settings.ReducedMotion);
+    stage_->setTheme(settings.Theme);
+    stage_->setPathDuration(settings.PathMilliseconds);
     showOnStage();
-    // The screen it was on last, when the screens are the same as then.
-    const QString prefix = ScreenSetUp() + QLatin1Char('>');
-    stage_->openOn(stageScreen_.startsWith(prefix) ? stageScreen_.mid(prefix.size()) : QString());
+}
+
+void Commands::onStageSettings()
+{
+    StageSettingsDialog dialog(stageSettings_, window_.japanese(), &window_);
+    if (dialog.exec() == QDialog::Accepted)
+        useStageSettings(dialog.chosen());
 }
 
 void Commands::showOnStage()
 {
-    if (!lottery_.Model.LadderBuilt)
+    if (!lottery_.Model.LadderBuilt) {
         lottery_.Reveals.Clear();
+        revealingAll_ = false;
+    }
     if (!stage_)
         return;
     StageScene scene;
@@ -62,12 +72,11 @@ void Commands::showOnStage()
     }
     scene.Built = lottery_.Model.LadderBuilt;
     scene.Japanese = window_.japanese();
+    // After ［HIT-ALL］ every path is known: the curtain goes.
+    scene.Curtain = stageSettings_.Curtain && !lottery_.Model.ResultColumnShown;
     if (scene.Built) {
         PutLadder(scene, lottery_.Grid, scene.Rows);
         scene.Revealed = lottery_.Reveals.Revealed();
-        // After ［HIT-ALL］ every path is known: the curtain goes.
-        if (lottery_.Model.ResultColumnShown)
-            scene.Curtain = false;
     }
     stage_->showScene(scene);
 }
@@ -88,20 +97,6 @@ void Commands::onSkipPath()
 {
     if (stage_)
         stage_->skipAnimation();
-}
-
-void Commands::onReducedMotion()
-{
-    reducedMotion_ = !reducedMotion_;
-    if (stage_)
-        stage_->setReducedMotion(reducedMotion_);
-}
-
-void Commands::onStageTheme()
-{
-    lightStage_ = !lightStage_;
-    if (stage_)
-        stage_->setLight(lightStage_);
 }
 
 } // namespace quorvan

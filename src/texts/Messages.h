@@ -122,6 +122,17 @@ enum class MessageId : int {
     NoLadderToReveal,
     // The stage window's title.
     StageTitle,
+    // The stage settings dialog: its title, its fields, the themes.
+    StageSettingsTitle,
+    StagePathSeconds,
+    StagePauseSeconds,
+    StageThemeChoice,
+    StageThemeDark,
+    StageThemeLight,
+    StageThemeHighContrast,
+    StageReducedMotion,
+    StageCurtain,
+    StageSeconds, // the unit after a number of seconds
 
     // The reader program's reasons for an .xlsx or .ods workbook.
     ZipNotAnArchive,         // %1: the archive library's words

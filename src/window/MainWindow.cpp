@@ -394,11 +394,30 @@ void MainWindow::showTracedHit(int32_t row, const QString& words)
     showStatus(words);
 }
 
+void MainWindow::showReveal(int32_t row, int32_t member, const QString& words)
+{
+    showTracedHit(row, words);
+    // The prize and its winner stand out in the window's own highlight colours.
+    for (EditBox* box : {findBox(Column::Hits, row), findBox(Column::Members, member)}) {
+        if (!box)
+            continue;
+        QPalette lit;
+        lit.setColor(QPalette::Base, palette().color(QPalette::Highlight));
+        lit.setColor(QPalette::Text, palette().color(QPalette::HighlightedText));
+        box->setPalette(lit);
+    }
+    highlightedMember_ = member;
+}
+
 void MainWindow::clearTracedHit()
 {
+    for (EditBox* lit : {findBox(Column::Hits, describedHit_), findBox(Column::Members, highlightedMember_)})
+        if (lit)
+            lit->setPalette(QPalette()); // the column's colours again
     if (EditBox* described = findBox(Column::Hits, describedHit_))
         described->setAccessibleDescription({});
     describedHit_ = 0;
+    highlightedMember_ = 0;
     showStatus({});
 }
 

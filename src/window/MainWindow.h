@@ -130,6 +130,8 @@ public:
     void showTracedHit(int32_t row, int32_t member);
     // The same, in the given words.
     void showTracedHit(int32_t row, const QString& words);
+    // A prize revealed: told in `words`, its hit box and the winner's member box highlighted.
+    void showReveal(int32_t row, int32_t member, const QString& words);
     // No traced path is described any more.
     void clearTracedHit();
 
@@ -206,6 +208,7 @@ private:
     GuideWindow* guide_ = nullptr;
     std::function<bool()> closeCheck_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
+    int32_t highlightedMember_ = 0; // the winner's member box highlighted with it; 0 when none
 };
 
 } // namespace quorvan

@@ -13,29 +13,24 @@ namespace quorvan {
 
 namespace {
 
-// The stage's colours; every text colour stands at least 7:1 against what it is drawn on.
-struct Look {
-    QColor Background, Rail, Text, Path, Latest, Highlight, HighlightText, Curtain, CurtainText, Card, CardText;
-};
+// The width of a kept tile in pixels, and how many are kept at most (about 1 MB each at 1080 rows of pixels).
+constexpr int TileWidth = 256;
+constexpr std::size_t KeptTiles = 24;
 
-const Look DarkLook{QColor(0x10, 0x14, 0x18), QColor(0x5A, 0x63, 0x70), QColor(0xF2, 0xF4, 0xF7),
-                    QColor(0xE0, 0x5A, 0x4E), QColor(0xFF, 0x6B, 0x5E), QColor(0xFF, 0xC9, 0x40),
-                    QColor(0x10, 0x14, 0x18), QColor(0x2B, 0x34, 0x40), QColor(0xF2, 0xF4, 0xF7),
-                    QColor(0xF2, 0xF4, 0xF7), QColor(0x10, 0x14, 0x18)};
-const Look LightLook{QColor(0xFA, 0xFA, 0xF7), QColor(0x8A, 0x93, 0x9E), QColor(0x11, 0x14, 0x18),
-                     QColor(0xB0, 0x24, 0x24), QColor(0xC6, 0x28, 0x28), QColor(0xFF, 0xC9, 0x40),
-                     QColor(0x11, 0x14, 0x18), QColor(0xD5, 0xDA, 0xE0), QColor(0x11, 0x14, 0x18),
-                     QColor(0x11, 0x14, 0x18), QColor(0xFA, 0xFA, 0xF7)};
+} // namespace
 
-// Where things lie on the stage for one frame.
-struct Layout {
-    Layout(QSize size, int32_t rows, const StageFrame& frame)
+// Where things lie on the stage for one frame. The ladder's lines run top to
+// bottom, line r at X(r × RowPitch); its left edge lies on a whole pixel, so
+// that tiles drawn once can be copied at any pan.
+struct StageLayout {
+    StageLayout(QSize size, int32_t rows, const StageFrame& frame)
     {
         const double width = size.width(), height = size.height();
         margin = std::round(height * 0.03);
-        visible = frame.VisibleColumns > 0 ? frame.VisibleColumns : rows;
-        first = frame.VisibleColumns > 0 ? frame.FirstColumn : 0;
+        const double visible = frame.VisibleColumns > 0 ? frame.VisibleColumns : rows;
+        const double first = frame.VisibleColumns > 0 ? frame.FirstColumn : 0;
         column = (width - 2 * margin) / std::max(1.0, visible);
+        origin = std::round(margin - first * column);
         // Upright labels for a few wide lines; otherwise turned, and small enough for a name to fit the band.
         fontPixels = std::clamp(std::floor(column * 0.55), 0.0, 64.0);
         upright = column >= 6 * fontPixels;
@@ -45,26 +40,25 @@ struct Layout {
         top = margin + band + margin;
         bottom = height - margin - band - margin;
     }
-    double X(double ladderY) const { return margin + (ladderY / RowPitch - 0.5 - first) * column; }
+    double X(double ladderY) const { return origin + (ladderY / RowPitch - 0.5) * column; }
     double Y(double ladderX) const { return top + std::clamp(ladderX, 0.0, double(LadderWidth)) / LadderWidth * (bottom - top); }
     QPointF At(QPointF ladder) const { return {X(ladder.y()), Y(ladder.x())}; }
-    // Whether line `row` shows at all.
-    bool Shows(int32_t row, double width) const
-    {
-        const double x = X(row * RowPitch);
-        return x > -column && x < width + column;
-    }
+    QRectF TopBand(double width) const { return {0, margin, width, band}; }
+    QRectF BottomBand(double width) const { return {0, bottom + margin, width, band}; }
+    bool Labelled() const { return fontPixels >= 9; }
 
-    double margin, visible, first, column, fontPixels, band, top, bottom;
+    double margin, column, origin, fontPixels, band, top, bottom;
     bool upright;
 };
+
+namespace {
 
 double Length(QPointF a, QPointF b)
 {
     return std::hypot(b.x() - a.x(), b.y() - a.y());
 }
 
-QPolygonF Mapped(const Layout& layout, const std::vector<QPoint>& path, double progress)
+QPolygonF Mapped(const StageLayout& layout, const std::vector<QPoint>& path, double progress)
 {
     QPolygonF points;
     if (path.empty())
@@ -87,8 +81,31 @@ QPolygonF Mapped(const Layout& layout, const std::vector<QPoint>& path, double p
     return points;
 }
 
+double PathWidth(const StageLayout& layout)
+{
+    return std::clamp(layout.column * 0.12, 2.0, 10.0);
+}
+
+void DrawPath(QPainter& painter, const StageLayout& layout, const StageScene& scene, int32_t hit, double progress,
+              const QColor& colour)
+{
+    if (hit < 1 || hit > int32_t(scene.Paths.size()))
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(colour, PathWidth(layout), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(Mapped(layout, scene.Paths[hit - 1], progress));
+}
+
+void UseLabelFont(QPainter& painter, const StageLayout& layout)
+{
+    QFont font = painter.font();
+    font.setPixelSize(int(layout.fontPixels));
+    painter.setFont(font);
+}
+
 // A label in the band: upright and centred, or turned a quarter so that it reads upward, against the ladder.
-void Label(QPainter& painter, const Layout& layout, double x, QRectF band, bool towardBottom, const QString& text,
+void Label(QPainter& painter, const StageLayout& layout, double x, QRectF band, bool towardBottom, const QString& text,
            const QColor& colour, const QColor& fill)
 {
     QFontMetricsF metrics(painter.font());
@@ -116,7 +133,27 @@ void Label(QPainter& painter, const Layout& layout, double x, QRectF band, bool 
     painter.restore();
 }
 
-void Card(QPainter& painter, QSize size, const Layout& layout, const Look& look, const QString& text)
+void MemberLabel(QPainter& painter, const StageLayout& layout, const StageLook& look, const StageScene& scene,
+                 int32_t row, double width, bool winner)
+{
+    Label(painter, layout, layout.X(row * RowPitch), layout.TopBand(width), true, scene.Members.value(row - 1),
+          winner ? look.HighlightText : look.Text, winner ? look.Highlight : QColor());
+}
+
+void PrizeLabel(QPainter& painter, const StageLayout& layout, const StageLook& look, const StageScene& scene,
+                int32_t row, double width, bool latest)
+{
+    const QRectF band = layout.BottomBand(width);
+    const double x = layout.X(row * RowPitch);
+    if (latest)
+        Label(painter, layout, x, band, false, scene.Prizes.value(row - 1), look.HighlightText, look.Highlight);
+    else if (scene.Curtain && !scene.IsRevealed(row))
+        Label(painter, layout, x, band, false, QStringLiteral("?"), look.CurtainText, look.Curtain);
+    else
+        Label(painter, layout, x, band, false, scene.Prizes.value(row - 1), look.Text, QColor());
+}
+
+void Card(QPainter& painter, QSize size, const StageLayout& layout, const StageLook& look, const QString& text)
 {
     QFont font = painter.font();
     font.setPixelSize(std::clamp(int(size.height() * 0.06), 20, 80));
@@ -126,11 +163,20 @@ void Card(QPainter& painter, QSize size, const Layout& layout, const Look& look,
     const QString shown = metrics.elidedText(text, Qt::ElideMiddle, size.width() * 0.8);
     const double w = metrics.horizontalAdvance(shown) + font.pixelSize() * 1.6, h = font.pixelSize() * 2.2;
     const QRectF box(size.width() / 2.0 - w / 2, (layout.top + layout.bottom) / 2 - h / 2, w, h);
+    painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(look.Highlight, font.pixelSize() * 0.12));
     painter.setBrush(look.Card);
     painter.drawRoundedRect(box, h * 0.2, h * 0.2);
     painter.setPen(look.CardText);
     painter.drawText(box, Qt::AlignCenter, shown);
+}
+
+// The revealed paths kept in the tiles: all but the latest, which is drawn brighter over them.
+std::vector<int32_t> SettledPaths(const StageScene& scene)
+{
+    if (!scene.Built || scene.Revealed.empty())
+        return {};
+    return {scene.Revealed.begin(), scene.Revealed.end() - 1};
 }
 
 } // namespace
@@ -162,83 +208,101 @@ void FollowPoint(StageFrame& frame, int32_t rows, QPointF point)
     frame.FirstColumn = std::clamp(line - ReadableColumns / 2.0, 0.0, double(rows - ReadableColumns));
 }
 
-void PaintStage(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame)
+// Tile `index` holds the still parts between x = origin + index × TileWidth and the next tile.
+const QImage& StagePainter::Tile(int index, const StageScene& scene, const StageLayout& layout)
 {
-    const Look& look = frame.Light ? LightLook : DarkLook;
-    painter.fillRect(QRect(QPoint(0, 0), size), look.Background);
-    if (frame.Blank || scene.Rows <= 0)
-        return;
-    const Layout layout(size, scene.Rows, frame);
-    const double width = size.width();
-    const double railWidth = std::clamp(layout.column * 0.06, 1.0, 4.0);
+    const auto kept = tiles_.find(index);
+    if (kept != tiles_.end())
+        return kept->second;
+    if (tiles_.size() >= KeptTiles) {
+        // The tile farthest from this one goes.
+        const auto farthest = std::abs(tiles_.begin()->first - index) > std::abs(tiles_.rbegin()->first - index)
+                                  ? tiles_.begin()
+                                  : std::prev(tiles_.end());
+        tiles_.erase(farthest);
+    }
+    const StageLook& look = LookOf(still_.Theme);
+    QImage tile(TileWidth, still_.Size.height(), QImage::Format_RGB32);
+    tile.fill(look.Background);
+    QPainter painter(&tile);
+    // The tile's own pixels: the layout's x less where the tile starts.
+    const double left = layout.origin + double(index) * TileWidth;
+    painter.translate(-left, 0);
+    const double from = left - layout.column, to = left + TileWidth + layout.column;
+    const auto near = [&](double x) { return x >= from && x <= to; };
 
-    // The rails and rungs, only those in view, in two batches.
-    painter.setRenderHint(QPainter::Antialiasing, false);
     QList<QLineF> lines;
     for (int32_t row = 1; row <= scene.Rows; ++row)
-        if (layout.Shows(row, width))
+        if (near(layout.X(row * RowPitch)))
             lines << QLineF(layout.X(row * RowPitch), layout.top, layout.X(row * RowPitch), layout.bottom);
     if (scene.Built)
         for (const QLine& rung : scene.Rungs) {
-            const double left = layout.X(rung.y1()), right = layout.X(rung.y2());
-            if (right >= 0 && left <= width)
-                lines << QLineF(left, layout.Y(rung.x1()), right, layout.Y(rung.x1()));
+            const double a = layout.X(rung.y1()), b = layout.X(rung.y2());
+            if (b >= from && a <= to)
+                lines << QLineF(a, layout.Y(rung.x1()), b, layout.Y(rung.x1()));
         }
-    painter.setPen(QPen(look.Rail, railWidth, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(look.Rail, std::clamp(layout.column * 0.06, 1.0, 4.0), Qt::SolidLine, Qt::FlatCap));
     painter.drawLines(lines);
 
-    // The paths of the revealed prizes, the latest brightest, and the one being drawn with its marker.
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    const double pathWidth = std::clamp(layout.column * 0.12, 2.0, 10.0);
-    const int32_t latest = scene.Revealed.empty() ? 0 : scene.Revealed.back();
-    auto drawPath = [&](int32_t hit, double progress, const QColor& colour) {
-        if (hit < 1 || hit > int32_t(scene.Paths.size()))
-            return;
-        painter.setPen(QPen(colour, pathWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPolyline(Mapped(layout, scene.Paths[hit - 1], progress));
-    };
-    if (scene.Built) {
-        for (int32_t hit : scene.Revealed)
-            if (hit != frame.RunningHit && hit != latest)
-                drawPath(hit, 1.0, look.Path);
-        if (latest != frame.RunningHit)
-            drawPath(latest, 1.0, look.Latest);
-        if (frame.RunningHit > 0 && frame.RunningHit <= int32_t(scene.Paths.size())) {
-            drawPath(frame.RunningHit, frame.Progress, look.Latest);
-            const QPointF marker = layout.At(PointAlong(scene.Paths[frame.RunningHit - 1], frame.Progress));
-            const double radius = std::max(pathWidth * 1.6, 5.0);
+    for (int32_t hit : still_.Settled)
+        DrawPath(painter, layout, scene, hit, 1.0, look.Path);
+
+    if (layout.Labelled()) {
+        UseLabelFont(painter, layout);
+        for (int32_t row = 1; row <= scene.Rows; ++row) {
+            if (!near(layout.X(row * RowPitch)))
+                continue;
+            const bool winner = std::any_of(still_.Settled.begin(), still_.Settled.end(), [&](int32_t hit) {
+                return hit <= int32_t(scene.Winners.size()) && scene.Winners[hit - 1] == row;
+            });
+            MemberLabel(painter, layout, look, scene, row, TileWidth, winner);
+            PrizeLabel(painter, layout, look, scene, row, TileWidth, false);
+        }
+    }
+    painter.end();
+    return tiles_.emplace(index, std::move(tile)).first->second;
+}
+
+void StagePainter::Paint(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame)
+{
+    const StageLook& look = LookOf(frame.Theme);
+    if (frame.Blank || scene.Rows <= 0) {
+        painter.fillRect(QRect(QPoint(0, 0), size), look.Background);
+        return;
+    }
+    const StageLayout layout(size, scene.Rows, frame);
+    const double width = size.width();
+
+    Still still{size, frame.Theme, layout.column, scene.Rows, scene.Members, scene.Prizes,
+                scene.Built ? scene.Rungs : std::vector<QLine>{}, scene.Built, scene.Curtain, SettledPaths(scene)};
+    if (!(still == still_)) {
+        still_ = std::move(still);
+        tiles_.clear();
+    }
+    // The tiles in view, copied; outside the ladder's tiles only the background shows.
+    const int first = int(std::floor(-layout.origin / TileWidth));
+    const int last = int(std::floor((width - layout.origin) / TileWidth));
+    for (int index = first; index <= last; ++index)
+        painter.drawImage(QPointF(layout.origin + double(index) * TileWidth, 0), Tile(index, scene, layout));
+
+    // The latest path, brighter, drawn along as far as it has come, with its marker.
+    const int32_t latest = scene.Built && !scene.Revealed.empty() ? scene.Revealed.back() : 0;
+    const bool running = latest > 0 && frame.RunningHit == latest && latest <= int32_t(scene.Paths.size());
+    if (latest > 0) {
+        DrawPath(painter, layout, scene, latest, running ? frame.Progress : 1.0, look.Latest);
+        if (running) {
+            const QPointF marker = layout.At(PointAlong(scene.Paths[latest - 1], frame.Progress));
+            const double pathWidth = PathWidth(layout), radius = std::max(pathWidth * 1.6, 5.0);
             painter.setPen(QPen(look.Text, pathWidth * 0.5));
             painter.setBrush(look.Highlight);
             painter.drawEllipse(marker, radius, radius);
         }
-    }
-
-    // Names along the top, prizes along the bottom: only where type can be read.
-    if (layout.fontPixels >= 9) {
-        QFont font = painter.font();
-        font.setPixelSize(int(layout.fontPixels));
-        painter.setFont(font);
-        const QRectF topBand(0, layout.margin, width, layout.band);
-        const QRectF bottomBand(0, layout.bottom + layout.margin, width, layout.band);
-        const bool settled = frame.RunningHit == 0 || frame.Progress >= 1.0;
-        for (int32_t row = 1; row <= scene.Rows; ++row) {
-            if (!layout.Shows(row, width))
-                continue;
-            const double x = layout.X(row * RowPitch);
-            bool winner = false;
-            for (int32_t hit : scene.Revealed)
-                if (hit <= int32_t(scene.Winners.size()) && scene.Winners[hit - 1] == row &&
-                    (hit != frame.RunningHit || settled))
-                    winner = true;
-            Label(painter, layout, x, topBand, true, scene.Members.value(row - 1),
-                  winner ? look.HighlightText : look.Text, winner ? look.Highlight : QColor());
-            const bool hidden = scene.Curtain && !scene.IsRevealed(row);
-            if (hidden)
-                Label(painter, layout, x, bottomBand, false, QStringLiteral("?"), look.CurtainText, look.Curtain);
-            else
-                Label(painter, layout, x, bottomBand, false, scene.Prizes.value(row - 1),
-                      row == latest ? look.HighlightText : look.Text, row == latest ? look.Highlight : QColor());
+        if (layout.Labelled()) {
+            UseLabelFont(painter, layout);
+            PrizeLabel(painter, layout, look, scene, latest, width, true);
+            const bool settled = !running || frame.Progress >= 1.0;
+            if (settled && latest <= int32_t(scene.Winners.size()))
+                MemberLabel(painter, layout, look, scene, scene.Winners[latest - 1], width, true);
         }
     }
 
@@ -251,6 +315,11 @@ void PaintStage(QPainter& painter, QSize size, const StageScene& scene, const St
             name = QString::number(member);
         Card(painter, size, layout, look, prize + QStringLiteral(" \u2192 ") + name);
     }
+}
+
+void PaintStage(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame)
+{
+    StagePainter().Paint(painter, size, scene, frame);
 }
 
 } // namespace quorvan

@@ -32,9 +32,9 @@ void StageWindow::setPathDuration(int milliseconds)
     animation_.setDuration(std::clamp(milliseconds, 500, 10000));
 }
 
-void StageWindow::setLight(bool on)
+void StageWindow::setTheme(StageTheme theme)
 {
-    frame_.Light = on;
+    frame_.Theme = theme;
     update();
 }
 
@@ -43,6 +43,11 @@ void StageWindow::showScene(const StageScene& scene)
     const std::vector<int32_t> before = scene_.Revealed;
     const bool sameLadder = scene.Built && scene_.Built && scene.Paths == scene_.Paths;
     scene_ = scene;
+    // The same reveals (a command that changed something else, or nothing): a running path runs on.
+    if (sameLadder && scene.Revealed == before) {
+        update();
+        return;
+    }
     // A prize revealed one more than before is drawn along its path; anything else shows at once.
     const bool oneMore = sameLadder && scene.Revealed.size() == before.size() + 1 &&
                          std::equal(before.begin(), before.end(), scene.Revealed.begin());
@@ -87,6 +92,7 @@ void StageWindow::settle()
     frame_.CardHit = hit;
     FollowPoint(frame_, scene_.Rows, QPointF(scene_.Paths[hit - 1].back()));
     update();
+    emit pathSettled();
 }
 
 void StageWindow::skipAnimation()
@@ -129,7 +135,7 @@ void StageWindow::openOn(const QString& screenName)
 void StageWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    PaintStage(painter, size(), scene_, frame_);
+    painter_.Paint(painter, size(), scene_, frame_);
 }
 
 void StageWindow::keyPressEvent(QKeyEvent* event)

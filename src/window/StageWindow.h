@@ -27,7 +27,7 @@ public:
     // How long one path takes, in milliseconds (500 .. 10000), and whether paths show at once.
     void setPathDuration(int milliseconds);
     void setReducedMotion(bool on) { reducedMotion_ = on; }
-    void setLight(bool on);
+    void setTheme(StageTheme theme);
     bool animating() const { return animation_.state() == QAbstractAnimation::Running; }
     const StageFrame& frame() const { return frame_; }
     const StageScene& scene() const { return scene_; }
@@ -38,6 +38,8 @@ public:
 signals:
     void nextRequested();
     void backRequested();
+    // The path being drawn has reached its member (or was shown at once).
+    void pathSettled();
     void closed(const QString& screenName);
 
 protected:
@@ -51,6 +53,7 @@ private:
 
     StageScene scene_;
     StageFrame frame_;
+    StagePainter painter_;
     QVariantAnimation animation_;
     bool reducedMotion_ = false;
 };

@@ -6,6 +6,8 @@
 #include "commands/RevealOrder.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
+#include "window/StageLook.h"
+#include "window/StageSettings.h"
 #include "window/StageWindow.h"
 
 #include <QPainter>
@@ -227,23 +229,128 @@ private slots:
         QCOMPARE(window->statusText(), QStringLiteral("2等：Mug \u2192 ") + member);
     }
 
+    // The screen the stage was on comes back in the next run, with the same screens.
     void stageReopensOnTheScreenItWasOn()
     {
         const QList<QScreen*> screens = QGuiApplication::screens();
         QCOMPARE(screens.size(), 2);
+        const auto toggle = [](WindowFixture& window) {
+            window.commands->boundary().Run([&] { window.commands->onStage(); });
+        };
+        QMap<QString, QString> kept;
+        for (const QScreen* target : {screens[1], screens[0]}) {
+            WindowFixture window;
+            window.platform.Settings.insert(kept);
+            toggle(window);
+            StageWindow* stage = window.commands->stage();
+            stage->setScreen(const_cast<QScreen*>(target));
+            QTest::keyClick(stage, Qt::Key_F11);
+            QVERIFY(!stage->isVisible());
+            kept = window.platform.Settings;
+
+            WindowFixture next;
+            next.platform.Settings.insert(kept);
+            toggle(next);
+            QVERIFY(next.commands->stage()->isVisible());
+            QCOMPARE(next.commands->stage()->screen()->name(), target->name());
+            QCOMPARE(next.commands->stage()->geometry(), target->geometry());
+        }
+    }
+
+    // Text on every theme stands at least 7:1 against what it is drawn on,
+    // by the relative luminance of sRGB colours (WCAG 2).
+    void themesContrast_data()
+    {
+        QTest::addColumn<int>("theme");
+        QTest::newRow("dark") << int(StageTheme::Dark);
+        QTest::newRow("light") << int(StageTheme::Light);
+        QTest::newRow("high contrast") << int(StageTheme::HighContrast);
+    }
+
+    void themesContrast()
+    {
+        QFETCH(int, theme);
+        const auto luminance = [](const QColor& colour) {
+            const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+            return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+        };
+        const auto ratio = [&](const QColor& a, const QColor& b) {
+            const double la = luminance(a), lb = luminance(b);
+            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+        };
+        const StageLook& look = LookOf(StageTheme(theme));
+        for (const auto& [text, ground] : {std::pair{look.Text, look.Background}, {look.HighlightText, look.Highlight},
+                                          {look.CurtainText, look.Curtain}, {look.CardText, look.Card}})
+            QVERIFY2(ratio(text, ground) >= 7.0, qPrintable(text.name() + " on " + ground.name()));
+    }
+
+    // The remote's keys on the stage, and the same commands in the View menu's slots.
+    void remoteKeys_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("revealed");
+        QTest::addColumn<bool>("animating");
+        QTest::addColumn<bool>("blank");
+        QTest::addColumn<bool>("overview");
+        QTest::newRow("Right") << int(Qt::Key_Right) << 2 << true << false << false;
+        QTest::newRow("Space") << int(Qt::Key_Space) << 2 << true << false << false;
+        QTest::newRow("PageDown") << int(Qt::Key_PageDown) << 2 << true << false << false;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 0 << false << false << true;
+        QTest::newRow("PageUp") << int(Qt::Key_PageUp) << 0 << false << false << true;
+        QTest::newRow("B") << int(Qt::Key_B) << 1 << true << true << false;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 1 << false << false << true;
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << 1 << false << false << false;
+    }
+
+    void remoteKeys()
+    {
+        QFETCH(int, key);
+        QFETCH(int, revealed);
+        QFETCH(bool, animating);
+        QFETCH(bool, blank);
+        QFETCH(bool, overview);
         WindowFixture window;
-        const auto toggle = [&] { window.commands->boundary().Run([&] { window.commands->onStage(); }); };
-        toggle();
+        window.SetUp(40);
+        QStringList prizes;
+        for (int row = 1; row <= 40; ++row)
+            prizes << QStringLiteral("Prize %1").arg(row);
+        window.Fill(QStringLiteral("edit2_"), prizes);
+        window.Click(window->buildButton());
+        window.commands->boundary().Run([&] { window.commands->onStage(); });
         StageWindow* stage = window.commands->stage();
-        stage->setScreen(screens[1]);
-        toggle();
-        QVERIFY(!stage->isVisible());
-        toggle();
-        QVERIFY(stage->isVisible());
-        QCOMPARE(stage->screen()->name(), screens[1]->name());
-        QCOMPARE(stage->geometry(), screens[1]->geometry());
-        QTest::keyClick(stage, Qt::Key_F11);
-        QVERIFY(!stage->isVisible());
+        stage->setPathDuration(10000);
+        QTest::keyClick(stage, Qt::Key_Right); // the first path starts
+        QVERIFY(stage->animating());
+        if (key == Qt::Key_Right || key == Qt::Key_Space || key == Qt::Key_PageDown)
+            QTest::keyClick(stage, Qt::Key_Escape); // a press while a path runs only ends it
+        QTest::keyClick(stage, Qt::Key(key));
+        QCOMPARE(int(stage->scene().Revealed.size()), revealed);
+        QCOMPARE(stage->animating(), animating);
+        QCOMPARE(stage->frame().Blank, blank);
+        QCOMPARE(stage->frame().VisibleColumns == 0, overview);
+    }
+
+    // Reveal all: the remaining prizes one after another, each after the last
+    // path's end and the pause, then the whole ladder.
+    void revealAll()
+    {
+        WindowFixture window;
+        window.SetUp(4);
+        window.Fill(QStringLiteral("edit2_"), {"Car", "", "Bike", "Mug"});
+        window.Click(window->buildButton());
+        StageSettings settings = window.commands->stageSettings();
+        settings.PauseMilliseconds = 200;
+        settings.PathMilliseconds = 500;
+        window.commands->useStageSettings(settings);
+        window.commands->boundary().Run([&] { window.commands->onStage(); });
+        StageWindow* stage = window.commands->stage();
+        window.commands->boundary().Run([&] { window.commands->onRevealAll(); });
+        QCOMPARE(stage->scene().Revealed, std::vector<int32_t>{1});
+        QVERIFY(stage->animating());
+        QTRY_COMPARE(stage->scene().Revealed, (std::vector<int32_t>{1, 3}));
+        QTRY_COMPARE(stage->scene().Revealed, (std::vector<int32_t>{1, 3, 4}));
+        QTRY_VERIFY(!stage->animating());
+        QCOMPARE(LoadStageSettings(window.platform), settings);
     }
 };
 
