@@ -31,7 +31,7 @@ void Commands::onStage()
     }
     stage_->setWindowTitle(window_.localized(Say(MessageId::StageTitle)));
     useStageSettings(stageSettings_);
-    stage_->openOn(StageScreen(window_.platform(), ScreenSetUp()));
+    stage_->openOn(StageScreen(window_.platform(), ScreenSetUp()), window_.screen());
 }
 
 void Commands::useStageSettings(const StageSettings& settings)

@@ -119,11 +119,13 @@ void StageWindow::showOverview()
     update();
 }
 
-void StageWindow::openOn(const QString& screenName)
+void StageWindow::openOn(const QString& screenName, const QScreen* operatorScreen)
 {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    const auto named = std::find_if(screens.begin(), screens.end(),
-                                    [&](QScreen* screen) { return screen->name() == screenName; });
+    auto named = std::find_if(screens.begin(), screens.end(),
+                              [&](QScreen* screen) { return screen->name() == screenName; });
+    if (named == screens.end())
+        named = std::find_if(screens.begin(), screens.end(), [&](QScreen* screen) { return screen != operatorScreen; });
     QScreen* target = named != screens.end() ? *named : screen();
     setScreen(target);
     setGeometry(target->geometry());

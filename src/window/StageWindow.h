@@ -11,6 +11,8 @@
 #include <QVariantAnimation>
 #include <QWidget>
 
+class QScreen;
+
 namespace quorvan {
 
 class StageWindow : public QWidget {
@@ -32,8 +34,9 @@ public:
     const StageFrame& frame() const { return frame_; }
     const StageScene& scene() const { return scene_; }
 
-    // Opens full screen on the screen named `screenName` when there is one, else on the window's own.
-    void openOn(const QString& screenName);
+    // Opens full screen on the screen named `screenName` when there is one; else on a screen
+    // other than `operatorScreen`, the operator's, where there is one, as a projector is.
+    void openOn(const QString& screenName, const QScreen* operatorScreen);
 
 signals:
     void nextRequested();
