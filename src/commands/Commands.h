@@ -87,7 +87,7 @@ private:
     // result files end withdrawn.
     enum ResultColumnMode { CreateColumn = 0, RemoveColumn = 1 };
     void setResultColumn(ResultColumnMode mode);
-    void removeResultBoxes(int32_t rows);
+    void removeResultBoxes(int32_t first, int32_t last);
     // The hit and member texts ［HIT-ALL］ traced, as the result files write them.
     QList<ResultPair> resultPairs() const;
 

@@ -29,11 +29,14 @@ void Commands::onLoadMembers()
     window_.setBusyCursor();
     const ListRead list = readList(*path, MostMembers);
     memberNotes_ = list.Notes;
-    for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
-        if (member == 1)
-            window_.memberBox(1).setText(list.Kept.first());
-        else
-            window_.createRow(static_cast<int32_t>(member), list.Kept[member - 1]);
+    {
+        const MainWindow::RowsOnHold hold(window_);
+        for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
+            if (member == 1)
+                window_.memberBox(1).setText(list.Kept.first());
+            else
+                window_.createRow(static_cast<int32_t>(member), list.Kept[member - 1]);
+        }
     }
 
     const auto count = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));

@@ -1,7 +1,6 @@
 #include "drawrecord/DrawVerification.h"
 
 #include "drawrecord/DrawTexts.h"
-#include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
 
@@ -37,8 +36,7 @@ QStringList DrawDifferences(const DrawRecord& record, bool japanese)
 {
     const BuildEvent& build = record.Draw.Build;
     const auto grid = std::make_unique<Ladder>();
-    NoDrawing nowhere;
-    GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, *grid, nowhere);
+    GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, *grid);
 
     QStringList differences;
     if (LadderDigest(*grid, build.Rows) != record.LadderDigest)

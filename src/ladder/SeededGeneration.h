@@ -23,5 +23,7 @@ private:
 // GenerateLadder with the generator seeded at `seed`. Returns the generator's
 // state when generation ends.
 uint32_t GenerateLadderFromSeed(const LadderShape& shape, uint32_t seed, Ladder& grid, DrawingSurface& surface);
+// The same ladder, drawn nowhere.
+uint32_t GenerateLadderFromSeed(const LadderShape& shape, uint32_t seed, Ladder& grid);
 
 } // namespace quorvan

@@ -133,6 +133,20 @@ void MainWindow::build()
     title.setColor(QPalette::Window, Qt::black);
     roles_.titleLabel->setPalette(title);
     roles_.crossLinesBox->setChecked(true);
+    // Row 1's member and hit boxes are designed controls; the rows below, and
+    // every result, go into the columns.
+    const std::tuple<Column, QPoint, int, const char*> columns[] = {
+        {Column::Members, roles_.firstMemberBox->geometry().topLeft() + QPoint(0, RowPitch), roles_.firstMemberBox->width(), "MemberRows"},
+        {Column::Hits, roles_.firstHitBox->geometry().topLeft() + QPoint(0, RowPitch), roles_.firstHitBox->width(), "HitRows"},
+        {Column::Results, QPoint(ResultLeft, roles_.firstHitBox->y()), ResultWidth, "ResultRows"},
+    };
+    for (const auto& [column, topLeft, width, name] : columns) {
+        QWidget* rows = new QWidget(client_);
+        rows->setObjectName(QLatin1String(name));
+        rows->setGeometry(QRect(topLeft, QSize(width, 0)));
+        rows->hide();
+        rowColumns_[static_cast<size_t>(column)] = rows;
+    }
     rows_[static_cast<size_t>(Column::Members)] = {nullptr, roles_.firstMemberBox};
     rows_[static_cast<size_t>(Column::Hits)] = {nullptr, roles_.firstHitBox};
     connect(roles_.firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
@@ -206,41 +220,57 @@ void MainWindow::freeBox(Column column, int32_t row)
     delete box;
 }
 
-EditBox* MainWindow::createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width)
+EditBox* MainWindow::createBox(Column column, int32_t row)
 {
-    // Level with the row's member line, one pitch a row below the first row.
-    const int top = CheckedAdd(firstTop, CheckedMul(RowPitch, CheckedSub(row, 1)));
-    auto* box = new EditBox(row);
-    // The font first: the box then takes nothing more from the window it joins.
-    SetControlFont(box, font);
-    box->hide();
-    box->setParent(client_);
-    box->setBounds(left, top, width, BoxHeight);
+    QWidget* rows = rowColumns_[static_cast<size_t>(column)];
+    if (holds_ == 0)
+        SetControlFont(rows, ControlFontOf(roles_.firstMemberBox));
+    // Level with the row's member line, one pitch a row below the column's first row.
+    const int firstRow = column == Column::Results ? 1 : 2;
+    auto* box = new EditBox(row, rows); // with the column's font and colours
+    box->setBounds(0, CheckedMul(RowPitch, CheckedSub(row, firstRow)), rows->width(), BoxHeight);
+    box->show(); // shown with its column
     addControl(box, BoxName(column, row), true);
     nameBox(box, column, row);
     QList<EditBox*>& boxes = rows_[static_cast<size_t>(column)];
     if (boxes.size() <= row)
         boxes.resize(row + 1);
     boxes[row] = box;
+    if (holds_ == 0)
+        fitRowColumns();
     return box; // empty: a new edit box has no text of its own
+}
 
+// A box kept for its row again: as a new one would be, empty, open to
+// typing, with the column's font.
+EditBox* MainWindow::reusedBox(Column column, int32_t row)
+{
+    EditBox* box = findBox(column, row);
+    if (!box)
+        return nullptr;
+    if (box->testAttribute(Qt::WA_SetFont) || box->testAttribute(Qt::WA_SetPalette))
+        SetControlFont(box, ControlFontOf(rowColumns_[static_cast<size_t>(column)]));
+    box->clear();
+    box->setReadOnly(false);
+    if (!box->accessibleDescription().isEmpty())
+        box->setAccessibleDescription({});
+    return box;
 }
 
 void MainWindow::createRow(int32_t row, const QString& memberText)
 {
-    const ControlFont font = ControlFontOf(roles_.firstMemberBox);
-    freeBox(Column::Members, row);
-    EditBox* member = createBox(Column::Members, row, font, roles_.firstMemberBox->y(), roles_.firstMemberBox->x(),
-                                roles_.firstMemberBox->width());
-    tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
+    EditBox* member = reusedBox(Column::Members, row);
+    if (!member) {
+        member = createBox(Column::Members, row);
+        tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
+    }
     member->setText(memberText);
-    member->show();
 
-    freeBox(Column::Hits, row);
-    EditBox* hit = createBox(Column::Hits, row, font, roles_.firstHitBox->y(), roles_.firstHitBox->x(), roles_.firstHitBox->width());
-    tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
-    connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
-    hit->show();
+    if (!reusedBox(Column::Hits, row)) {
+        EditBox* hit = createBox(Column::Hits, row);
+        tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
+        connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
+    }
 }
 
 void MainWindow::clearFirstRow()
@@ -259,12 +289,45 @@ void MainWindow::setListsReadOnly(int32_t rows, bool readOnly)
 
 EditBox& MainWindow::createResultBox(int32_t row)
 {
-    EditBox* result =
-        createBox(Column::Results, row, ControlFontOf(roles_.firstMemberBox), roles_.firstHitBox->y(), ResultLeft, ResultWidth);
+    EditBox* result = reusedBox(Column::Results, row);
+    if (!result)
+        result = createBox(Column::Results, row);
     // The traced result alone fills it: a key typed into it changes nothing.
     result->setReadOnly(true);
-    result->show();
     return *result;
+}
+
+void MainWindow::fontRowColumns()
+{
+    const ControlFont font = ControlFontOf(roles_.firstMemberBox);
+    for (QWidget* rows : rowColumns_)
+        SetControlFont(rows, font);
+}
+
+void MainWindow::holdRows()
+{
+    if (holds_++ > 0)
+        return;
+    fontRowColumns();
+    for (QWidget* rows : rowColumns_)
+        rows->hide();
+}
+
+void MainWindow::releaseRows()
+{
+    if (--holds_ == 0)
+        fitRowColumns();
+}
+
+void MainWindow::fitRowColumns()
+{
+    if (holds_ > 0)
+        return;
+    for (QWidget* rows : rowColumns_) {
+        const QRect boxes = rows->childrenRect();
+        rows->resize(rows->width(), boxes.isEmpty() ? 0 : boxes.bottom() + 1);
+        rows->setVisible(!boxes.isEmpty());
+    }
 }
 
 void MainWindow::apply(Step step)
@@ -538,6 +601,7 @@ void MainWindow::refreshScrollExtent()
 void MainWindow::afterCommand()
 {
     setDefaultCursor();
+    fitRowColumns(); // a font may have made the boxes taller
     tabs_.Apply();
     refreshScrollExtent();
     roles_.ladderImage->update();

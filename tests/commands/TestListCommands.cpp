@@ -78,7 +78,7 @@ private slots:
         QCOMPARE(window->countSpinner()->position(), 480);
         QCOMPARE(window.BoxNames("edit1_").size(), 480);
         QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
-        QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
+        QCOMPARE(window.Placed(window.Box("edit1_480")), QRect(7, 9691, 121, 21));
         QVERIFY(!window.Box("edit1_481"));
     }
 

@@ -34,8 +34,8 @@ private slots:
         EditBox* hit = window.Box("EDIT2_2");
         QVERIFY(member && hit);
         QCOMPARE(member->objectName(), QStringLiteral("edit1_2"));
-        QCOMPARE(member->geometry(), QRect(7, 131, 121, 21));
-        QCOMPARE(hit->geometry(), QRect(578, 131, 121, 21));
+        QCOMPARE(window.Placed(member), QRect(7, 131, 121, 21));
+        QCOMPARE(window.Placed(hit), QRect(578, 131, 121, 21));
         QVERIFY(member->isVisible() && hit->isVisible());
         QVERIFY(member->text().isEmpty() && hit->text().isEmpty());
         QVERIFY(form.firstMemberBox()->text().isEmpty() && form.firstHitBox()->text().isEmpty());
@@ -93,8 +93,8 @@ private slots:
         WindowFixture window;
         MainWindow& form = *window;
         window.SetUp(480);
-        QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
-        QCOMPARE(window.Box("edit2_480")->geometry(), QRect(578, 9691, 121, 21));
+        QCOMPARE(window.Placed(window.Box("edit1_480")), QRect(7, 9691, 121, 21));
+        QCOMPARE(window.Placed(window.Box("edit2_480")), QRect(578, 9691, 121, 21));
         QCOMPARE(window.BoxNames("edit").size(), 960);
         QCOMPARE(form.countDisplay()->text(), QStringLiteral("480"));
         QVERIFY(form.client()->height() >= 9691 + 21);

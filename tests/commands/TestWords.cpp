@@ -176,7 +176,7 @@ private slots:
             window.PlayLottery(3);
             window->firstMemberBox()->setText(QStringLiteral("Ann"));
             // Boxes and buttons; the designed red captions on the button face reach 3.5.
-            for (QWidget* control : window->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            for (QWidget* control : window->client()->findChildren<QWidget*>()) {
                 const bool box = qobject_cast<QLineEdit*>(control);
                 if ((!box && !qobject_cast<QPushButton*>(control)) || !control->isEnabled())
                     continue;
