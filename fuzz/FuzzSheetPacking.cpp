@@ -18,10 +18,13 @@
 #include "sheetreader/SheetRecords.h"
 #include "sheetreader/ZipSheets.h"
 
+#include "CoverageCounters.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,20 +34,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// The coverage counters the compiler placed in this program; none in a build
-// without coverage.
-extern "C" __attribute__((weak)) std::uint8_t __start___sancov_cntrs[];
-extern "C" __attribute__((weak)) std::uint8_t __stop___sancov_cntrs[];
-
 namespace {
 
 int workbook = -1; // the input, a file in memory
 std::string workbookPath;
-
-std::size_t CounterBytes()
-{
-    return __start___sancov_cntrs ? std::size_t(__stop___sancov_cntrs - __start___sancov_cntrs) : 0;
-}
 
 bool WriteAll(int descriptor, const std::uint8_t* bytes, std::size_t size)
 {
@@ -81,7 +74,8 @@ bool WriteAll(int descriptor, const std::uint8_t* bytes, std::size_t size)
     } catch (const std::exception&) {
         // A damaged workbook is refused with a reason, which is right.
     }
-    _exit(WriteAll(STDOUT_FILENO, __start___sancov_cntrs, CounterBytes()) ? 0 : 5);
+    const std::span<std::uint8_t> counters = CoverageCounters();
+    _exit(WriteAll(STDOUT_FILENO, counters.data(), counters.size()) ? 0 : 5);
 }
 
 } // namespace
@@ -105,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (child == 0)
         ReadConfined(ends[1]);
     close(ends[1]);
-    std::vector<std::uint8_t> covered(CounterBytes() + 1);
+    const std::span<std::uint8_t> counters = CoverageCounters();
+    std::vector<std::uint8_t> covered(counters.size() + 1);
     std::size_t got = 0;
     for (ssize_t part = 1; part > 0 || (part < 0 && errno == EINTR);) {
         part = read(ends[0], covered.data() + got, covered.size() - got);
@@ -119,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The child's own report, if any, is above.
     if (child < 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         __builtin_trap();
-    if (got == CounterBytes())
-        std::memcpy(__start___sancov_cntrs, covered.data(), got);
+    if (got == counters.size())
+        std::copy_n(covered.begin(), got, counters.begin());
     return 0;
 }
