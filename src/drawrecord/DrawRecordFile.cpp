@@ -217,10 +217,13 @@ public:
             Wrong(entry, Say(TrueOrFalse));
         return value.toBool();
     }
+    // No text of a record is longer than a name: the program writes no longer one.
     QString Text(const QJsonValue& value, const QString& entry) const
     {
         if (!value.isString())
             Wrong(entry, Say(draw_texts::Text));
+        if (value.toString().size() > LongestName)
+            Wrong(entry, Say(ShortText).arg(LongestName));
         return value.toString();
     }
     QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const

@@ -58,6 +58,9 @@ inline const Words TrueOrFalse{QStringLiteral("true or false"),
     QStringLiteral("true か false")};
 inline const Words Text{QStringLiteral("a text"),
     QStringLiteral("文字列")};
+// %1: the most characters.
+inline const Words ShortText{QStringLiteral("a text of at most %1 characters"),
+    QStringLiteral("%1文字以内の文字列")};
 // %1: how many.
 inline const Words ListOf{QStringLiteral("a list of %1 entries"),
     QStringLiteral("%1個の要素のリスト")};

@@ -3,6 +3,9 @@
 
 #include "lists/ListChecks.h"
 
+#include "ladder/Geometry.h"
+#include "texts/Words.h"
+
 #include <QHash>
 
 namespace quorvan {
@@ -82,6 +85,10 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
                                     .arg(list, RowList(notes.DroppedCrLines))
                               : QStringLiteral("The %1 file has a CR without LF in lines %2; it was left out")
                                     .arg(list, RowList(notes.DroppedCrLines)));
+    if (!notes.CutNames.isEmpty())
+        lines.append(Say(MessageId::NamesCut)
+                         .arg(Verbatim(list), Verbatim(RowList(notes.CutNames)), Verbatim(LongestName))
+                         .In(japanese));
     if (notes.TabColumns)
         lines.append(japanese ? QStringLiteral("%1のファイルはタブで列に分かれています。最初の列を読みました").arg(list)
                               : QStringLiteral("The %1 file's lines hold tabs: only the first column was read").arg(list));

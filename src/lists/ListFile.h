@@ -11,6 +11,7 @@
 // line breaks). The separator is the first comma, semicolon or tab outside quotes.
 
 #include "files/TextDecoding.h"
+#include "ladder/Geometry.h"
 #include "lists/ListNotes.h"
 
 #include <QByteArray>
@@ -28,9 +29,10 @@ struct ListRead {
     ListNotes Notes;
 };
 
-// The longest line kept, in bytes: more than an edit box holds (32,767
-// characters of up to four bytes); the rest of a longer line is dropped.
-constexpr qsizetype MostLineBytes = 4 * 32767;
+// The longest line kept, in bytes: more than the longest name (LongestName
+// characters of up to four bytes), which the list reading then cuts to that
+// length and notes; the rest of a longer line is dropped unread.
+constexpr qsizetype MostLineBytes = 4 * LongestName;
 
 // The most bytes of a list file read. Lines that fit their boxes make a full
 // list in less than a third of it, so only a file that is no list meets it

@@ -1,6 +1,7 @@
 #include "lists/ListReader.h"
 
 #include "files/FileError.h"
+#include "ladder/Geometry.h"
 #include "texts/Words.h"
 
 #include <QFile>
@@ -74,9 +75,8 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
     return list;
 }
 
-} // namespace
-
-ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
+// The list as the file holds it, of whatever kind.
+ListRead ReadWholeNames(const QString& path, int32_t keep, const ListReading& reading)
 {
     const ListFileKind named = KindOfListFile(path);
     if (named != ListFileKind::Other) {
@@ -114,6 +114,29 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
         break;
     }
     throw UserError(Say(MessageId::ListFileKinds).arg(Verbatim(path)));
+}
+
+// Names longer than LongestName cut to it (never inside a character made of
+// two units) and noted.
+void CutLongNames(ListRead& list)
+{
+    for (qsizetype entry = 0; entry < list.Kept.size(); ++entry) {
+        QString& name = list.Kept[entry];
+        if (name.size() <= LongestName)
+            continue;
+        name.truncate(name.at(LongestName - 1).isHighSurrogate() ? LongestName - 1 : LongestName);
+        name.squeeze();
+        list.Notes.CutNames.append(static_cast<int32_t>(entry + 1));
+    }
+}
+
+} // namespace
+
+ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
+{
+    ListRead list = ReadWholeNames(path, keep, reading);
+    CutLongNames(list);
+    return list;
 }
 
 } // namespace quorvan

@@ -197,9 +197,11 @@ bool QtPlatform::AskYesNo(const QString& question)
 
 SaveAnswer QtPlatform::AskToSave(const QString& question)
 {
-    const auto answer = QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), question,
-                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                             QMessageBox::Save);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    const auto answer = box.exec();
     return answer == QMessageBox::Save ? SaveAnswer::Save
            : answer == QMessageBox::Discard ? SaveAnswer::Discard
                                             : SaveAnswer::Cancel;
@@ -209,6 +211,7 @@ bool QtPlatform::AskWithDefault(const QString& question, const QString& yes, con
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
     box.addButton(no, QMessageBox::RejectRole);
     box.setDefaultButton(yesButton);

@@ -77,6 +77,7 @@ enum class MessageId : int {
     LinkOfAnotherUser,
     GoneSinceChosen,
     ReadingList, // %1: the file
+    NamesCut,    // %1: "member" or "hit" in the user's language, %2: the rows, %3: the most characters
 
     // The reader program's own reasons.
     WorkbookPartOutsideFile,

@@ -1,6 +1,7 @@
 #include "TestData.h"
 #include "window/WindowFixture.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 using namespace quorvan;
@@ -140,6 +141,41 @@ private slots:
         window.Click(window->resetButton());
         QVERIFY(findings->isHidden());
         QVERIFY(window->statusText().isEmpty());
+    }
+
+    // A name is at most 1,024 characters; a longer one is cut and told.
+    void longNamesAreCutAndTold()
+    {
+        QTemporaryDir scratch;
+        const QString path = scratch.filePath(QStringLiteral("long.txt"));
+        QFile list(path);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("Ann\n" + QByteArray(1023, 'x') + "\xF0\x9F\x98\x80yz\n" + QByteArray(1500, 'y') + "\nBob\n");
+        list.close();
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), path);
+        QCOMPARE(window.Column("edit1_", 4), QStringList({"Ann", QString(1023, 'x'), QString(1024, 'y'), "Bob"}));
+        QCOMPARE(window->statusText(), QStringLiteral("List check: The member list has names longer than 1024 "
+                                                      "characters in rows 2, 3; they were cut to 1024 characters"));
+    }
+
+    // A file gone between choosing and reading is said to be gone, whatever its kind.
+    void vanishedFilesSaySo_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"gone.txt", "gone.csv", "gone.xls", "gone.xlsx", "gone.ods"})
+            QTest::newRow(name) << name;
+    }
+
+    void vanishedFilesSaySo()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir scratch;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), scratch.filePath(name));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains(QStringLiteral("There is no such file (any more)")),
+                 qPrintable(window.platform.Errors.first()));
     }
 
     void cancelResets()

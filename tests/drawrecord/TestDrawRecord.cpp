@@ -169,6 +169,9 @@ private slots:
                                          << "\u201Cseed\u201D should be a whole number";
         QTest::newRow("member missing") << Redigested(sample, Set("members", QJsonArray{"Ann", "Bob"})) << false
                                         << "\u201Cmembers\u201D should be a list of 3 entries";
+        QTest::newRow("name of 1,025 characters")
+            << Redigested(sample, Set("members", QJsonArray{QString(1025, QLatin1Char('a')), "Bob", "Cy"})) << false
+            << "should be a text of at most 1024 characters";
         QTest::newRow("member a number") << Redigested(sample, Set("members", QJsonArray{"Ann", 2, "Cy"})) << false
                                          << "\u201Cmembers[1]\u201D should be a text";
         QTest::newRow("order repeats a row")
