@@ -1,6 +1,7 @@
 #include "sheetreader/FreexlSheet.h"
 
 #include "sheetreader/CompoundFile.h"
+#include "sheetreader/NumberFormat.h"
 #include "sheetreader/SheetRecords.h"
 #include "texts/Messages.h"
 
@@ -115,6 +116,11 @@ SheetValue ValueOf(const FreeXL_CellValue& cell)
 
 void PutCell(std::string& out, std::uint32_t row, SheetValue value)
 {
+    if (value.kind == PackedKind::Number && value.bytes.size() == sizeof(double)) {
+        double number = 0;
+        std::memcpy(&number, value.bytes.data(), sizeof number);
+        value = {PackedKind::Text, GeneralNumber(number)}; // as a spreadsheet shows a number without a format
+    }
     if (value.kind != PackedKind::Integer && value.kind != PackedKind::Number)
         CutToEditBox(value.bytes);
     if (value.bytes.empty())

@@ -1,11 +1,13 @@
 #include "sheetreader/SheetRecords.h"
 
 #include "sheetreader/LittleEndian.h"
+#include "sheetreader/NumberFormat.h"
 #include "texts/Messages.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <stdexcept>
 
@@ -19,7 +21,7 @@ constexpr std::uint16_t BofRecord = 0x0809, EofRecord = 0x000A, BoundSheetRecord
                         FilePassRecord = 0x002F, FormulaRecord = 0x0006, StringRecord = 0x0207,
                         BoolErrRecord = 0x0205, ContinueRecord = 0x003C, SstRecord = 0x00FC,
                         LabelSstRecord = 0x00FD, LabelRecord = 0x0204, NumberRecord = 0x0203, RkRecord = 0x027E,
-                        MulRkRecord = 0x00BD;
+                        MulRkRecord = 0x00BD, FormatRecord = 0x041E, XfRecord = 0x00E0, DateModeRecord = 0x0022;
 constexpr std::uint16_t Biff5 = 0x0500, Biff8 = 0x0600;
 
 struct Record {
@@ -65,6 +67,9 @@ struct Globals {
     std::uint16_t codePage = 1252;
     bool encrypted = false;
     std::vector<std::string> sharedTexts; // Excel 97-2003's table of texts, in UTF-8
+    std::map<std::uint16_t, std::string> formatCodes; // the workbook's number formats, by number
+    std::vector<std::uint16_t> cellFormats; // each cell style's number format
+    bool from1904 = false;
 };
 
 // The bytes of a record and its CONTINUE records read as one, where a text's
@@ -135,8 +140,6 @@ private:
     std::size_t at_ = 0;
 };
 
-std::string Utf8(const std::u16string& text);
-
 // The table of texts that LABELSST cells point into, every text whole
 // however many records it spans; a table cut short keeps what it holds.
 std::vector<std::string> SharedTexts(const Record& table, Records& records)
@@ -167,61 +170,6 @@ std::vector<std::string> SharedTexts(const Record& table, Records& records)
         texts.push_back(Utf8(text));
     }
     return texts;
-}
-
-Globals ReadGlobals(std::string_view stream)
-{
-    Globals globals;
-    Records records(stream, 0);
-    Record record;
-    if (!records.Next(record) || record.type != BofRecord || record.body.size() < 2)
-        return globals;
-    globals.version = LittleEndian<std::uint16_t>(record.body.data());
-    while (records.Next(record) && record.type != EofRecord) {
-        if (record.type == BoundSheetRecord && record.body.size() >= 4 && !globals.firstSheetAt)
-            globals.firstSheetAt = LittleEndian<std::uint32_t>(record.body.data());
-        else if (record.type == CodePageRecord && record.body.size() >= 2)
-            globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
-        else if (record.type == FilePassRecord)
-            globals.encrypted = true;
-        else if (record.type == SstRecord && globals.version == Biff8)
-            globals.sharedTexts = SharedTexts(record, records);
-    }
-    return globals;
-}
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-// UTF-16 as UTF-8; half of a surrogate pair alone becomes U+FFFD.
-std::string Utf8(const std::u16string& text)
-{
-    std::string out;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char16_t unit = text[at];
-        const bool high = unit >= 0xD800 && unit < 0xDC00;
-        if (high && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000)
-            AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[++at] - 0xDC00));
-        else
-            AppendUtf8(out, unit >= 0xD800 && unit < 0xE000 ? U'\uFFFD' : char32_t(unit));
-    }
-    return out;
 }
 
 // An Excel 97-2003 text of `count` characters that begins in `part`, one
@@ -271,6 +219,46 @@ std::string TextOfBiff5(std::string_view bytes, std::uint16_t codePage)
     return out;
 }
 
+Globals ReadGlobals(std::string_view stream)
+{
+    Globals globals;
+    std::vector<Record> formats; // read once the code page is known
+    Records records(stream, 0);
+    Record record;
+    if (!records.Next(record) || record.type != BofRecord || record.body.size() < 2)
+        return globals;
+    globals.version = LittleEndian<std::uint16_t>(record.body.data());
+    while (records.Next(record) && record.type != EofRecord) {
+        if (record.type == BoundSheetRecord && record.body.size() >= 4 && !globals.firstSheetAt)
+            globals.firstSheetAt = LittleEndian<std::uint32_t>(record.body.data());
+        else if (record.type == CodePageRecord && record.body.size() >= 2)
+            globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
+        else if (record.type == FilePassRecord)
+            globals.encrypted = true;
+        else if (record.type == SstRecord && globals.version == Biff8)
+            globals.sharedTexts = SharedTexts(record, records);
+        else if (record.type == XfRecord && record.body.size() >= 4)
+            globals.cellFormats.push_back(LittleEndian<std::uint16_t>(record.body.data() + 2));
+        else if (record.type == DateModeRecord && record.body.size() >= 2)
+            globals.from1904 = LittleEndian<std::uint16_t>(record.body.data()) == 1;
+        else if (record.type == FormatRecord && record.body.size() >= 3)
+            formats.push_back(record);
+    }
+    for (const Record& format : formats) {
+        const char* body = format.body.data();
+        const auto number = LittleEndian<std::uint16_t>(body);
+        if (globals.version == Biff8 && format.body.size() >= 5) {
+            Records none(std::string_view(), 0);
+            globals.formatCodes[number] = TextOfBiff8(format.body.substr(5), std::uint8_t(body[4]),
+                                                      LittleEndian<std::uint16_t>(body + 2), none);
+        } else if (globals.version == Biff5) {
+            const std::size_t count = std::uint8_t(body[2]);
+            globals.formatCodes[number] = TextOfBiff5(format.body.substr(3, count), globals.codePage);
+        }
+    }
+    return globals;
+}
+
 SheetValue TextValue(std::string text)
 {
     return {PackedKind::Text, std::move(text)};
@@ -290,10 +278,15 @@ double RkNumber(std::uint32_t rk)
     return rk & 1 ? value / 100 : value;
 }
 
-SheetValue PlainNumber(double value)
+// A number as the cell style `xf` shows it.
+SheetValue ShownBy(const Globals& globals, std::uint16_t xf, double value)
 {
-    SheetValue number = NumberValue(value);
-    number.plainNumber = true;
+    const std::uint16_t id = xf < globals.cellFormats.size() ? globals.cellFormats[xf] : 0;
+    const auto custom = globals.formatCodes.find(id);
+    const std::string_view code = custom != globals.formatCodes.end() ? std::string_view(custom->second)
+                                                                     : BuiltInFormat(id).value_or("");
+    SheetValue number = ShownNumber(value, id, code == "General" ? "" : code, globals.from1904);
+    number.plainNumber = number.kind == PackedKind::Number;
     return number;
 }
 
@@ -314,6 +307,40 @@ SheetValue BooleanOrError(std::uint8_t value, bool isError)
 
 } // namespace
 
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 as UTF-8; half of a surrogate pair alone becomes U+FFFD.
+std::string Utf8(const std::u16string& text)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char16_t unit = text[at];
+        const bool high = unit >= 0xD800 && unit < 0xDC00;
+        if (high && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000)
+            AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[++at] - 0xDC00));
+        else
+            AppendUtf8(out, unit >= 0xD800 && unit < 0xE000 ? U'\uFFFD' : char32_t(unit));
+    }
+    return out;
+}
+
 SheetValue NumberValue(double value)
 {
     return {PackedKind::Number, std::string(reinterpret_cast<const char*>(&value), sizeof value)}; // little-endian, as the program
@@ -322,6 +349,20 @@ SheetValue NumberValue(double value)
 SheetValue BooleanValue(bool value)
 {
     return TextValue(value ? "TRUE" : "FALSE");
+}
+
+SheetValue ShownNumber(double value, int formatId, std::string_view code, bool from1904)
+{
+    if (IsRegionalDateFormat(formatId) && value >= 0 && value < 2958466) {
+        if (formatId == 22)
+            return {PackedKind::Moment, FormatNumber(value, "yyyy-mm-dd hh:mm:ss", from1904)};
+        if (formatId == 32 || formatId == 33)
+            return {PackedKind::Time, FormatNumber(value, "hh:mm:ss", from1904)};
+        return {PackedKind::Date, FormatNumber(value, "yyyy-mm-dd", from1904)};
+    }
+    if (code.empty())
+        return NumberValue(value);
+    return TextValue(FormatNumber(value, code, from1904));
 }
 
 std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
@@ -368,12 +409,13 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
         } else if (record.type == NumberRecord && inList && record.body.size() >= 14) {
             double value = 0;
             std::memcpy(&value, body + 6, sizeof value);
-            column[cellRow] = PlainNumber(value);
+            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
         } else if (record.type == RkRecord && inList && record.body.size() >= 10) {
-            column[cellRow] = PlainNumber(RkNumber(LittleEndian<std::uint32_t>(body + 6)));
+            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), RkNumber(LittleEndian<std::uint32_t>(body + 6)));
         } else if (record.type == MulRkRecord && LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1
                    && cellRow < ListSheetRows && record.body.size() >= 12) {
-            column[cellRow] = PlainNumber(RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
+            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4),
+                                      RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
         }
         if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
             continue;
@@ -391,8 +433,12 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
         // The result: a number, or, marked by 0xFFFF in its last two
         // bytes, a kind and a value (a text's comes in the next STRING).
         const char* result = body + 6;
-        if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF)
-            column[row] = {PackedKind::Number, std::string(result, 8)};
+        if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF) {
+            double value = 0;
+            std::memcpy(&value, result, sizeof value);
+            column[row] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
+            column[row].plainNumber = false; // the library cannot read a formula's result
+        }
         else if (result[0] == 0)
             textToFollow = row;
         else if (result[0] == 1 || result[0] == 2)

@@ -25,6 +25,16 @@ struct SheetValue {
 SheetValue NumberValue(double value);
 SheetValue BooleanValue(bool value);
 
+// A number as its cell's number format (built-in number `formatId`, its
+// `code`) shows it: the dates and times that follow the user's regional
+// settings as dates and times for the program to show, a number without a
+// format as a number, any other as the text the format makes (NumberFormat.h).
+SheetValue ShownNumber(double value, int formatId, std::string_view code, bool from1904);
+
+// UTF-8 from UTF-16 (half of a surrogate pair alone becomes U+FFFD), and a code point appended as UTF-8.
+std::string Utf8(const std::u16string& text);
+void AppendUtf8(std::string& out, char32_t c);
+
 // Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
 // workbook stream), rows 1 .. ListSheetRows, indexed from 0: the texts
 // (from the shared table, whole however long), the numbers, the formula

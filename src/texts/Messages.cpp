@@ -146,6 +146,12 @@ constexpr MessageText Table[] = {
      "その部分「%1」は独自の XML 実体を宣言しています。ブックにはないことです。"},
     {SharedTextMissing, "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.",
      "セルが共有文字列の %1 番を参照していますが、ブックの文字列表には %2 個しかありません。"},
+    {FormulaWithoutResult,
+     "Cell %1 holds the formula %2 without its result, and Quorvan cannot work that formula out. Open the file in a "
+     "spreadsheet program (LibreOffice Calc, Excel) and save it again there, so that the results of its formulas are "
+     "stored with them, or paste the column as values.",
+     "セル %1 の数式 %2 には計算結果が保存されておらず、Quorvan ではこの数式を計算できません。表計算ソフト（LibreOffice "
+     "Calc、Excel）でファイルを開いて保存し直し、数式の結果をいっしょに保存するか、列を値として貼り付けてください。"},
     {UnevenDraw, "Uneven draw: member %1 wins %2 % of the time, fair is %3 %", "偏った抽選: メンバー %1 が %2 %（公平なら %3 %）"},
     {FairDrawOffer, "Draw again fairly", "公平抽選で引き直す"},
     {FairDrawOnForNext, "Fair draw is on from the next Build.", "次の抽選から公平抽選になります。"},
