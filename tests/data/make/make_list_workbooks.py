@@ -4,6 +4,7 @@ formulas without saved results (openpyxl, odfpy), numbers with number formats
 (openpyxl, odfpy), and lists in another column, on another sheet or behind a
 hidden first sheet. Run from tests/data: /usr/bin/python3 make/make_list_workbooks.py"""
 import datetime
+import subprocess
 
 import openpyxl
 from odf.number import (CurrencyStyle, CurrencySymbol, DateStyle, Day, Month, Number, NumberStyle,
@@ -189,3 +190,6 @@ formats_xlsx("number-formats.xlsx")
 odf_formats("number-formats.ods")
 odf_formulas("formulas-no-results.ods")
 elsewhere("names-in-column-b.xlsx", "names-on-sheet-2.xlsx", "hidden-first-sheet.xlsx")
+
+# The same numbers as LibreOffice saves them in an Excel 97-2003 workbook.
+subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "number-formats.xlsx"], check=True)
