@@ -9,12 +9,15 @@
 #include "sheetreader/ZipSheets.h"
 #include "texts/Messages.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <set>
+#include <utility>
 
 namespace quorvan {
 
@@ -119,13 +122,28 @@ public:
     std::map<std::string, std::string> codes; // number style → format code
     std::string columnAStyle; // the default cell style of column A
     bool cellsLeftOut = false;
+    std::string firstSheet;
+    bool firstSheetHidden = false;
+    // The last table read after the first, and the entries below row 1 of its column A.
+    std::string otherSheet;
+    std::uint32_t otherEntries = 0;
 
 private:
     void Start(std::string_view name, const char** attributes) override
     {
         if (name == Table + "table") {
-            if (++tables_ == 1 && !started_)
-                started_ = true;
+            if (++tables_ == 1) {
+                const char* tableName = Attribute(attributes, (Table + "name").c_str());
+                const char* style = Attribute(attributes, (Table + "style-name").c_str());
+                if (!started_) {
+                    started_ = true;
+                    firstSheetHidden = style && hiddenTableStyles_.contains(style);
+                    firstSheet = tableName ? std::string(tableName).substr(0, LongestSheetName) : "";
+                }
+                otherSheet = tableName ? std::string(tableName).substr(0, LongestSheetName) : "";
+                otherRows_ = 0;
+                otherEntries = 0;
+            }
             return;
         }
         if (!started_) {
@@ -134,6 +152,18 @@ private:
         }
         if (tables_ != 1)
             return;
+        if (firstDone_) {
+            // A later table: its column A counted.
+            if (name == Table + "table-row") {
+                repeat_ = CountIn(Attribute(attributes, (Table + "number-rows-repeated").c_str()), 1);
+                cellRepeat_ = 0;
+                otherHolds_ = false;
+            } else if (name == Table + "table-cell" && cellRepeat_++ == 0) {
+                otherHolds_ = Attribute(attributes, (Office + "value-type").c_str())
+                              || Attribute(attributes, (Table + "formula").c_str());
+            }
+            return;
+        }
         if (name == Table + "table-column" && !columnAStyleSet_) {
             columnAStyleSet_ = true;
             if (const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str()))
@@ -162,6 +192,13 @@ private:
             const char* dataStyle = attribute(Style, "data-style-name");
             if (styleName && dataStyle)
                 dataStyleOf[styleName] = dataStyle;
+            tableStyle_ = styleName ? styleName : "";
+            return;
+        }
+        if (name == Style + "table-properties") {
+            const char* display = Attribute(attributes, (Table + "display").c_str());
+            if (display && std::string_view(display) == "false")
+                hiddenTableStyles_.insert(tableStyle_);
             return;
         }
         if (name == Style + "map" && !numberStyle_.empty()) {
@@ -283,8 +320,15 @@ private:
     void End(std::string_view name) override
     {
         if (name == Table + "table") {
-            if (--tables_ == 0 && started_)
-                Stop(); // the first table is all a list reads
+            if (--tables_ != 0)
+                return;
+            // The first table is all a list reads; when its column A holds
+            // nothing below the heading, the later ones are counted for the list check.
+            const bool listed = std::any_of(cells.begin(), cells.end(), [](const auto& cell) {
+                return cell.first.first > 1 && cell.first.second == ListSheetColumn;
+            });
+            if (std::exchange(firstDone_, true) ? otherEntries > 0 : listed)
+                Stop();
             return;
         }
         if (!started_) {
@@ -293,6 +337,14 @@ private:
         }
         if (tables_ != 1)
             return;
+        if (firstDone_) {
+            if (name == Table + "table-row") {
+                for (std::uint64_t copy = 0; copy < repeat_ && otherRows_ < ListSheetRows; ++copy)
+                    if (++otherRows_ > 1 && otherHolds_)
+                        ++otherEntries;
+            }
+            return;
+        }
         if (inCell_ && name == Office + "annotation") {
             --annotation_;
         } else if (inCell_ && isText_ && annotation_ == 0 && (name == TextSpace + "p" || name == TextSpace + "h")) {
@@ -369,6 +421,11 @@ private:
     int inParagraph_ = 0;
     int paragraphs_ = 0;
     bool columnAStyleSet_ = false;
+    bool firstDone_ = false;
+    std::uint32_t otherRows_ = 0;
+    bool otherHolds_ = false;
+    std::string tableStyle_;
+    std::set<std::string> hiddenTableStyles_;
     // The number style being read.
     std::string numberStyle_;
     std::string code_;
@@ -449,7 +506,7 @@ SheetValue ListValue(const FormulaValue& value, const OdsCell& cell, const std::
 
 } // namespace
 
-std::vector<SheetValue> OdsListColumn(const char* path)
+ListColumn OdsListColumn(const char* path)
 {
     const ZipArchive archive(path);
     ContentPart content;
@@ -458,7 +515,8 @@ std::vector<SheetValue> OdsListColumn(const char* path)
         content.Parse(archive, "styles.xml");
     content.Parse(archive, "content.xml");
     const TableValues values(content);
-    std::vector<SheetValue> column(ListSheetRows);
+    ListColumn list;
+    std::vector<SheetValue>& column = list.cells;
     for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
         const auto found = content.cells.find({row, ListSheetColumn});
         if (found == content.cells.end())
@@ -477,7 +535,18 @@ std::vector<SheetValue> OdsListColumn(const char* path)
         if (value)
             column[row - 1] = ListValue(*value, cell, CodeOf(content, cell.style.empty() ? content.columnAStyle : cell.style));
     }
-    return column;
+    SheetNotes& notes = list.notes;
+    if (content.firstSheetHidden)
+        notes.hiddenFirstSheet = content.firstSheet;
+    if (!HoldsEntries(column)) {
+        std::map<std::uint32_t, std::uint32_t> counts;
+        for (const auto& [place, cell] : content.cells)
+            counts[place.second] += place.first > 1 ? 1 : 0;
+        NoteNamesInOtherColumn(counts, notes);
+        if (notes.namesCount == 0 && content.otherEntries > 0)
+            notes = {notes.hiddenFirstSheet, ListSheetColumn, content.otherSheet, content.otherEntries};
+    }
+    return list;
 }
 
 } // namespace quorvan

@@ -64,6 +64,13 @@ private:
 struct Globals {
     std::uint16_t version = 0;
     std::optional<std::uint32_t> firstSheetAt;
+    struct Sheet {
+        std::uint32_t at = 0;
+        bool hidden = false;
+        bool isWorksheet = false;
+        std::string_view name; // in its record: one byte a character, or two (Excel 97-2003) as the flags say
+    };
+    std::vector<Sheet> sheets;
     std::uint16_t codePage = 1252;
     bool encrypted = false;
     std::vector<std::string> sharedTexts; // Excel 97-2003's table of texts, in UTF-8
@@ -231,6 +238,9 @@ Globals ReadGlobals(std::string_view stream)
     while (records.Next(record) && record.type != EofRecord) {
         if (record.type == BoundSheetRecord && record.body.size() >= 4 && !globals.firstSheetAt)
             globals.firstSheetAt = LittleEndian<std::uint32_t>(record.body.data());
+        if (record.type == BoundSheetRecord && record.body.size() >= 7)
+            globals.sheets.push_back({LittleEndian<std::uint32_t>(record.body.data()), (record.body[4] & 3) != 0,
+                                      record.body[5] == 0, record.body.substr(6)});
         else if (record.type == CodePageRecord && record.body.size() >= 2)
             globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
         else if (record.type == FilePassRecord)
@@ -276,6 +286,68 @@ double RkNumber(std::uint32_t rk)
         std::memcpy(&value, &bits, sizeof value);
     }
     return rk & 1 ? value / 100 : value;
+}
+
+// A sheet's name as its BOUNDSHEET record holds it.
+std::string SheetName(const Globals& globals, std::string_view name)
+{
+    if (name.empty())
+        return {};
+    const std::size_t count = std::uint8_t(name[0]);
+    if (globals.version != Biff8)
+        return TextOfBiff5(name.substr(1, count), globals.codePage);
+    if (name.size() < 2)
+        return {};
+    Records none(std::string_view(), 0);
+    return TextOfBiff8(name.substr(2), std::uint8_t(name[1]), count, none);
+}
+
+// The cells with a value below row 1 of each column (from 1) of the sheet at `at`.
+std::map<std::uint32_t, std::uint32_t> EntriesByColumn(std::string_view stream, std::uint32_t at)
+{
+    std::map<std::uint32_t, std::uint32_t> counts;
+    Records records(stream, at);
+    Record record;
+    if (!records.Next(record) || record.type != BofRecord)
+        return counts;
+    while (records.Next(record) && record.type != EofRecord) {
+        const bool cell = record.type == LabelSstRecord || record.type == LabelRecord || record.type == NumberRecord
+                          || record.type == RkRecord || record.type == FormulaRecord || record.type == BoolErrRecord;
+        if ((!cell && record.type != MulRkRecord) || record.body.size() < 6)
+            continue;
+        const auto row = LittleEndian<std::uint16_t>(record.body.data());
+        const auto column = LittleEndian<std::uint16_t>(record.body.data() + 2);
+        if (row < 1 || row >= ListSheetRows)
+            continue;
+        // MULRK: a run of cells, from its first column to the one its last two bytes name.
+        const std::uint32_t last = record.type == MulRkRecord
+                                       ? LittleEndian<std::uint16_t>(record.body.data() + record.body.size() - 2)
+                                       : column;
+        for (std::uint32_t each = column; each <= last && each < 256; ++each)
+            ++counts[each + 1];
+    }
+    return counts;
+}
+
+// The notes on the workbook: its first sheet hidden, names in another column or sheet.
+SheetNotes NotesOn(std::string_view stream, const Globals& globals, const std::vector<SheetValue>& cells)
+{
+    SheetNotes notes;
+    if (globals.sheets.empty())
+        return notes;
+    if (globals.sheets.front().hidden)
+        notes.hiddenFirstSheet = SheetName(globals, globals.sheets.front().name);
+    if (HoldsEntries(cells))
+        return notes;
+    NoteNamesInOtherColumn(EntriesByColumn(stream, globals.sheets.front().at), notes);
+    for (std::size_t sheet = 1; sheet < globals.sheets.size() && notes.namesCount == 0; ++sheet) {
+        if (!globals.sheets[sheet].isWorksheet)
+            continue;
+        const auto counts = EntriesByColumn(stream, globals.sheets[sheet].at);
+        if (const auto columnA = counts.find(1); columnA != counts.end())
+            notes = {notes.hiddenFirstSheet, 1, SheetName(globals, globals.sheets[sheet].name), columnA->second};
+    }
+    return notes;
 }
 
 // A number as the cell style `xf` shows it.
@@ -341,6 +413,22 @@ std::string Utf8(const std::u16string& text)
     return out;
 }
 
+bool HoldsEntries(const std::vector<SheetValue>& cells)
+{
+    return std::any_of(cells.begin() + std::min<std::size_t>(1, cells.size()), cells.end(),
+                       [](const SheetValue& value) { return !value.bytes.empty(); });
+}
+
+void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, SheetNotes& notes)
+{
+    for (const auto& [column, count] : counts)
+        if (column > ListSheetColumn && count > 0) {
+            notes.namesColumn = column;
+            notes.namesCount = count;
+            return;
+        }
+}
+
 SheetValue NumberValue(double value)
 {
     return {PackedKind::Number, std::string(reinterpret_cast<const char*>(&value), sizeof value)}; // little-endian, as the program
@@ -365,16 +453,17 @@ SheetValue ShownNumber(double value, int formatId, std::string_view code, bool f
     return TextValue(FormatNumber(value, code, from1904));
 }
 
-std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
+ListColumn FormulaAndBooleanValues(std::string_view stream)
 {
-    std::vector<SheetValue> column(ListSheetRows);
+    ListColumn list;
+    std::vector<SheetValue>& column = list.cells;
     const Globals globals = ReadGlobals(stream);
     if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
-        return column;
+        return list;
     Records records(stream, *globals.firstSheetAt);
     Record record;
     if (!records.Next(record) || record.type != BofRecord)
-        return column;
+        return list;
     // The row of a formula whose text comes in the STRING record after it
     // (after the formula it shares, if any); -1 when there is none.
     int textToFollow = -1;
@@ -444,7 +533,8 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
         else if (result[0] == 1 || result[0] == 2)
             column[row] = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
     }
-    return column;
+    list.notes = NotesOn(stream, globals, column);
+    return list;
 }
 
 void KeepCharacterSetsLoaded()

@@ -120,13 +120,20 @@ private:
     std::vector<std::pair<std::string, std::string>> byType_;
 };
 
-// The workbook part: its first sheet's relationship, and its date system.
+// The workbook part: its sheets' relationships, names and states, and its date system.
 class WorkbookPart : public XmlPart {
 public:
-    std::optional<std::string> firstSheet;
+    struct Sheet {
+        std::string id;
+        std::string name;
+        bool hidden = false;
+    };
+    std::vector<Sheet> sheets;
     bool from1904 = false;
 
 private:
+    static constexpr std::size_t MostSheets = 64;
+
     void Start(std::string_view name, const char** attributes) override
     {
         const std::string_view local = Local(name);
@@ -134,13 +141,24 @@ private:
             const char* date1904 = Attribute(attributes, "date1904");
             from1904 = date1904 && (std::string_view(date1904) == "1" || std::string_view(date1904) == "true");
         } else if (local == "sheet") {
+            Sheet sheet;
             for (const char** attribute = attributes; attribute[0]; attribute += 2)
                 if (Local(attribute[0]) == "id" && std::string_view(attribute[0]) != "id")
-                    firstSheet = attribute[1];
-            Stop();
+                    sheet.id = attribute[1];
+            const char* sheetName = Attribute(attributes, "name");
+            const char* state = Attribute(attributes, "state");
+            sheet.name = sheetName ? std::string(sheetName).substr(0, LongestSheetName) : "";
+            sheet.hidden = state && std::string_view(state) != "visible";
+            sheets.push_back(std::move(sheet));
+            if (sheets.size() == MostSheets)
+                Stop();
         }
     }
-    void End(std::string_view) override {}
+    void End(std::string_view name) override
+    {
+        if (Local(name) == "sheets")
+            Stop();
+    }
     void Text(std::string_view) override {}
 };
 
@@ -438,6 +456,45 @@ private:
     std::map<std::size_t, std::string>& shared_;
 };
 
+// Whether a cell holds anything.
+bool HoldsValue(const RawCell& cell)
+{
+    return !cell.formula.empty() || (cell.hasValue && !cell.value.empty());
+}
+
+// The cells with a value below row 1 of each column.
+std::map<std::uint32_t, std::uint32_t> EntriesByColumn(const SheetPart& sheet)
+{
+    std::map<std::uint32_t, std::uint32_t> counts;
+    for (const auto& [place, cell] : sheet.cells)
+        if (place.first > 1 && HoldsValue(cell))
+            ++counts[place.second];
+    return counts;
+}
+
+// The notes on the workbook: its first sheet hidden, names in another column or sheet.
+SheetNotes NotesOn(const ZipArchive& archive, const Relationships& parts, const WorkbookPart& book,
+                   const SheetPart& first, const std::vector<SheetValue>& cells)
+{
+    SheetNotes notes;
+    if (book.sheets.front().hidden)
+        notes.hiddenFirstSheet = book.sheets.front().name;
+    if (HoldsEntries(cells))
+        return notes;
+    NoteNamesInOtherColumn(EntriesByColumn(first), notes);
+    for (std::size_t at = 1; at < book.sheets.size() && notes.namesCount == 0; ++at) {
+        const std::optional<std::string> part = parts.ById(book.sheets[at].id);
+        if (!part || !archive.Has(*part))
+            continue; // a chart sheet, say
+        SheetPart sheet;
+        sheet.Parse(archive, *part);
+        const auto counts = EntriesByColumn(sheet);
+        if (const auto columnA = counts.find(ListSheetColumn); columnA != counts.end())
+            notes = {notes.hiddenFirstSheet, ListSheetColumn, book.sheets[at].name, columnA->second};
+    }
+    return notes;
+}
+
 // "A5"
 std::string CellName(std::uint32_t row)
 {
@@ -459,7 +516,7 @@ SheetValue ListValue(const FormulaValue& value, const CellFormat& format, bool f
 
 } // namespace
 
-std::vector<SheetValue> XlsxListColumn(const char* path)
+ListColumn XlsxListColumn(const char* path)
 {
     const ZipArchive archive(path);
     const Relationships package(archive, "");
@@ -467,7 +524,7 @@ std::vector<SheetValue> XlsxListColumn(const char* path)
     WorkbookPart book;
     book.Parse(archive, bookPart);
     const Relationships parts(archive, bookPart);
-    const std::optional<std::string> sheetPart = book.firstSheet ? parts.ById(*book.firstSheet) : std::nullopt;
+    const std::optional<std::string> sheetPart = book.sheets.empty() ? std::nullopt : parts.ById(book.sheets[0].id);
     if (!sheetPart)
         throw MessageError(MessageId::NoWorksheet);
     SheetPart sheet;
@@ -492,7 +549,8 @@ std::vector<SheetValue> XlsxListColumn(const char* path)
         styles.Parse(archive, *stylesPart);
 
     SheetValues values(sheet, shared);
-    std::vector<SheetValue> column(ListSheetRows);
+    ListColumn list;
+    std::vector<SheetValue>& column = list.cells;
     for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
         const auto found = sheet.cells.find({row, ListSheetColumn});
         if (found == sheet.cells.end())
@@ -515,7 +573,8 @@ std::vector<SheetValue> XlsxListColumn(const char* path)
             column[row - 1] = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
         }
     }
-    return column;
+    list.notes = NotesOn(archive, parts, book, sheet, column);
+    return list;
 }
 
 } // namespace quorvan

@@ -10,7 +10,7 @@ import openpyxl
 from odf.number import (CurrencyStyle, CurrencySymbol, DateStyle, Day, Month, Number, NumberStyle,
                         PercentageStyle, ScientificNumber, Text as NumberText, Year)
 from odf.opendocument import OpenDocumentSpreadsheet
-from odf.style import Style, TableCellProperties
+from odf.style import Style, TableProperties
 from odf.table import Table, TableCell, TableRow
 from odf.text import P
 
@@ -193,3 +193,35 @@ elsewhere("names-in-column-b.xlsx", "names-on-sheet-2.xlsx", "hidden-first-sheet
 
 # The same numbers as LibreOffice saves them in an Excel 97-2003 workbook.
 subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "number-formats.xlsx"], check=True)
+
+
+def odf_elsewhere(path_column_b, path_hidden):
+    def sheet_of(document, name, rows, style=None):
+        table = Table(name=name, **({"stylename": style} if style else {}))
+        for values in rows:
+            table_row = TableRow()
+            for value in values:
+                cell = TableCell(valuetype="string") if value else TableCell()
+                if value:
+                    cell.addElement(P(text=value))
+                table_row.addElement(cell)
+            table.addElement(table_row)
+        document.spreadsheet.addElement(table)
+
+    document = OpenDocumentSpreadsheet()
+    sheet_of(document, "List", [["No.", "Member"], ["", "Aiko"], ["", "Bruno"]])
+    document.save(path_column_b)
+
+    document = OpenDocumentSpreadsheet()
+    hidden = Style(name="ta1", family="table")
+    hidden.addElement(TableProperties(display="false"))
+    document.automaticstyles.addElement(hidden)
+    sheet_of(document, "Old", [["Member"]], "ta1")
+    sheet_of(document, "Members", [["Member"], ["Aiko"], ["Bruno"], ["Chloé"]])
+    document.save(path_hidden)
+
+
+odf_elsewhere("names-in-column-b.ods", "hidden-first-sheet.ods")
+# The workbooks with names elsewhere as LibreOffice saves them in Excel 97-2003 workbooks.
+subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "names-on-sheet-2.xlsx",
+                "hidden-first-sheet.xlsx"], check=True)
