@@ -3,6 +3,8 @@
 
 #include "lists/ListChecks.h"
 
+#include "texts/Words.h"
+
 #include <QHash>
 
 namespace quorvan {
@@ -67,6 +69,15 @@ QString RowList(const QList<int32_t>& rows)
     return numbers.join(QStringLiteral(", "));
 }
 
+// A column's letters, as a spreadsheet names it: 1 is "A", 27 "AA".
+QString ColumnLetters(int32_t column)
+{
+    QString letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.prepend(QChar(u'A' + (column - 1) % 26));
+    return letters;
+}
+
 // What reading a list file had to do, one line each.
 void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
 {
@@ -96,6 +107,17 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
                                     .arg(list)
                                     .arg(notes.StopRow)
                                     .arg(notes.NamesBelow));
+    const Words listWords{hits ? QStringLiteral("hit") : QStringLiteral("member"), list};
+    if (!notes.HiddenFirstSheet.isEmpty())
+        lines.append(Say(MessageId::FirstSheetHidden).arg(listWords, Verbatim(notes.HiddenFirstSheet)).In(japanese));
+    if (notes.NamesElsewhere > 0 && notes.NamesSheet.isEmpty())
+        lines.append(Say(MessageId::NamesInColumn)
+                         .arg(listWords, Verbatim(ColumnLetters(notes.NamesColumn)), Verbatim(notes.NamesElsewhere))
+                         .In(japanese));
+    else if (notes.NamesElsewhere > 0)
+        lines.append(Say(MessageId::NamesOnOtherSheet)
+                         .arg(listWords, Verbatim(notes.NamesSheet), Verbatim(notes.NamesElsewhere))
+                         .In(japanese));
 }
 
 } // namespace

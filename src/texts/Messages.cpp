@@ -152,6 +152,13 @@ constexpr MessageText Table[] = {
      "stored with them, or paste the column as values.",
      "セル %1 の数式 %2 には計算結果が保存されておらず、Quorvan ではこの数式を計算できません。表計算ソフト（LibreOffice "
      "Calc、Excel）でファイルを開いて保存し直し、数式の結果をいっしょに保存するか、列を値として貼り付けてください。"},
+    {FirstSheetHidden, "The first sheet of the %1 workbook, “%2”, is hidden; the list was read from it",
+     "%1のブックの最初のシート「%2」は非表示です。リストはこのシートから読みました"},
+    {NamesInColumn, "Column A of the %1 workbook holds no names below its heading, but column %2 holds %3; only column A is read",
+     "%1のブックのA列には見出しの下に名前がありませんが、%2列に%3件あります。読むのはA列だけです"},
+    {NamesOnOtherSheet,
+     "The first sheet of the %1 workbook holds no names in column A, but sheet “%2” holds %3; only the first sheet is read",
+     "%1のブックの最初のシートのA列には名前がありませんが、シート「%2」に%3件あります。読むのは最初のシートだけです"},
     {UnevenDraw, "Uneven draw: member %1 wins %2 % of the time, fair is %3 %", "偏った抽選: メンバー %1 が %2 %（公平なら %3 %）"},
     {FairDrawOffer, "Draw again fairly", "公平抽選で引き直す"},
     {FairDrawOnForNext, "Fair draw is on from the next Build.", "次の抽選から公平抽選になります。"},

@@ -133,6 +133,38 @@ private slots:
         }
     }
 
+    // Where the list is not where the import reads it, the list check says
+    // so (tests/data/make/make_list_workbooks.py made these workbooks).
+    void workbookListsOutOfPlaceAreTold_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("column B .xlsx")
+            << "names-in-column-b.xlsx" << 1033
+            << "Column A of the member workbook holds no names below its heading, but column B holds 3";
+        QTest::newRow("column B .ods") << "names-in-column-b.ods" << 1041
+                                       << "メンバーのブックのA列には見出しの下に名前がありませんが、B列に2件あります";
+        QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << 1033
+                                       << "holds no names in column A, but sheet “Members” holds 2";
+        QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << 1041 << "シート「Members」に2件あります";
+        QTest::newRow("hidden first sheet .xlsx")
+            << "hidden-first-sheet.xlsx" << 1033 << "The first sheet of the member workbook, “Old”, is hidden";
+        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << 1041 << "最初のシート「Old」は非表示です";
+        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << 1033 << "“Old”, is hidden";
+    }
+
+    void workbookListsOutOfPlaceAreTold()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, locale);
+        QFETCH(QString, finding);
+        WindowFixture window(locale);
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
+        QVERIFY2(window->statusText().contains(finding), qPrintable(window->statusText()));
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
     // A file behind the wrong ending is read as what its first bytes show,
     // or refused with what it is and what to do.
     void filesAreWhatTheirBytesShow_data()

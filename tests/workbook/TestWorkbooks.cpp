@@ -161,8 +161,8 @@ private slots:
         QFETCH(QByteArray, records);
         QFETCH(QString, text);
         const QByteArray stream = WorkbookStream(version, TextFormulaInRow2() + records);
-        const std::vector<SheetValue> column = FormulaAndBooleanValues({stream.constData(), std::size_t(stream.size())});
-        QCOMPARE(QString::fromStdString(column.at(1).bytes), text);
+        const ListColumn column = FormulaAndBooleanValues({stream.constData(), std::size_t(stream.size())});
+        QCOMPARE(QString::fromStdString(column.cells.at(1).bytes), text);
     }
 
     void xlsRoundTrip_data()
