@@ -107,7 +107,14 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
                                     .arg(list)
                                     .arg(notes.StopRow)
                                     .arg(notes.NamesBelow));
-    const Words listWords{hits ? QStringLiteral("hit") : QStringLiteral("member"), list};
+}
+
+// Where a workbook's list is not, or not only, where it was read: told first,
+// since it explains the rest.
+void DescribePlacement(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
+{
+    const Words listWords{hits ? QStringLiteral("Hit") : QStringLiteral("Member"),
+                          hits ? QStringLiteral("当たり") : QStringLiteral("メンバー")};
     if (!notes.HiddenFirstSheet.isEmpty())
         lines.append(Say(MessageId::FirstSheetHidden).arg(listWords, Verbatim(notes.HiddenFirstSheet)).In(japanese));
     if (notes.NamesElsewhere > 0 && notes.NamesSheet.isEmpty())
@@ -139,6 +146,8 @@ ListFindings CheckLists(const QStringList& members, const QStringList& hits, boo
 QStringList DescribeFindings(const ListFindings& findings, bool japanese)
 {
     QStringList lines;
+    DescribePlacement(findings.MemberNotes, false, japanese, lines);
+    DescribePlacement(findings.HitNotes, true, japanese, lines);
     for (const auto& repeated : findings.RepeatedNames) {
         const QString rows = RowList(repeated.Rows);
         if (japanese)

@@ -126,7 +126,7 @@ enum class MessageId : int {
     SharedTextMissing,       // %1: the index, %2: the size of the table
     FormulaWithoutResult,    // %1: the cell ("A5"), %2: its formula
 
-    // The list check's findings on a workbook list; %1: the list ("member" or "hit").
+    // The list check's findings on a workbook list; %1: the list ("Member" or "Hit").
     FirstSheetHidden,  // %2: the sheet's name
     NamesInColumn,     // %2: the column's letters, %3: how many names
     NamesOnOtherSheet, // %2: the sheet's name, %3: how many names

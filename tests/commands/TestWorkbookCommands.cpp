@@ -142,16 +142,16 @@ private slots:
         QTest::addColumn<QString>("finding");
         QTest::newRow("column B .xlsx")
             << "names-in-column-b.xlsx" << 1033
-            << "Column A of the member workbook holds no names below its heading, but column B holds 3";
+            << "Member workbook: no names in column A; column B holds 3";
         QTest::newRow("column B .ods") << "names-in-column-b.ods" << 1041
-                                       << "メンバーのブックのA列には見出しの下に名前がありませんが、B列に2件あります";
+                                       << "メンバーのブック: A列に名前がありません。B列に2件あります";
         QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << 1033
-                                       << "holds no names in column A, but sheet “Members” holds 2";
+                                       << "Member workbook: no names on the first sheet; sheet “Members” holds 2";
         QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << 1041 << "シート「Members」に2件あります";
         QTest::newRow("hidden first sheet .xlsx")
-            << "hidden-first-sheet.xlsx" << 1033 << "The first sheet of the member workbook, “Old”, is hidden";
-        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << 1041 << "最初のシート「Old」は非表示です";
-        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << 1033 << "“Old”, is hidden";
+            << "hidden-first-sheet.xlsx" << 1033 << "Member workbook: its first sheet “Old” is hidden";
+        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << 1041 << "最初のシート「Old」は非表示ですが";
+        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << 1033 << "“Old” is hidden";
     }
 
     void workbookListsOutOfPlaceAreTold()
