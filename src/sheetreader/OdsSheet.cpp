@@ -461,16 +461,21 @@ public:
     // odfpy writes a formula without a value type: no result.
     static bool WithoutResult(const OdsCell& cell) { return !cell.formula.empty() && cell.type.empty(); }
 
+    // Worked out once each, however many formulas name the cell.
     std::optional<FormulaValue> WorkOut(std::uint32_t row, std::uint32_t column, int depth = 0) const
     {
+        if (const auto known = workedOut_.find({row, column}); known != workedOut_.end())
+            return known->second;
         const OdsCell& cell = content_.cells.at({row, column});
-        return WorkOutFormula(cell.formula, FormulaSyntax::OpenFormula,
-                              [&](std::uint32_t r, std::uint32_t c) { return Value(r, c, depth); });
+        return workedOut_[{row, column}] = WorkOutFormula(
+                   cell.formula, FormulaSyntax::OpenFormula,
+                   [&](std::uint32_t r, std::uint32_t c) { return Value(r, c, depth); });
     }
 
 private:
     static constexpr int MostDepth = 32;
     const ContentPart& content_;
+    mutable std::map<std::pair<std::uint32_t, std::uint32_t>, std::optional<FormulaValue>> workedOut_;
 };
 
 // The format code of a cell style; empty for none.

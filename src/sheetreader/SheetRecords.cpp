@@ -1,7 +1,9 @@
 #include "sheetreader/SheetRecords.h"
 
+#include "sheetreader/FormulaValue.h"
 #include "sheetreader/LittleEndian.h"
 #include "sheetreader/NumberFormat.h"
+#include "sheetreader/XlsFormulaText.h"
 #include "texts/Messages.h"
 
 #include <algorithm>
@@ -377,6 +379,86 @@ SheetValue BooleanOrError(std::uint8_t value, bool isError)
     }
 }
 
+// The values of the first sheet's cells in rows 1 .. ListSheetRows, for
+// formulas saved without a result, and those formulas.
+struct SheetCells {
+    using Place = std::pair<std::uint32_t, std::uint32_t>; // row and column, from 0
+    static constexpr std::size_t MostCells = 200000;
+    std::map<Place, FormulaValue> values;
+    std::map<Place, std::pair<std::string_view, std::uint16_t>> withoutResult; // tokens and cell style
+    std::optional<Place> textToFollow;
+    bool cellsLeftOut = false;
+
+    void Take(const Record& record, const Globals& globals)
+    {
+        const char* body = record.body.data();
+        const Place place{LittleEndian<std::uint16_t>(body), LittleEndian<std::uint16_t>(body + 2)};
+        if (place.first >= ListSheetRows)
+            return;
+        if (values.size() + withoutResult.size() >= MostCells) {
+            cellsLeftOut = true;
+            return;
+        }
+        const auto number = [](double value) { return FormulaValue{FormulaValue::Number, {}, value}; };
+        if (record.type == LabelSstRecord && record.body.size() >= 10) {
+            const auto index = LittleEndian<std::uint32_t>(body + 6);
+            if (index < globals.sharedTexts.size())
+                values[place] = {FormulaValue::Text, globals.sharedTexts[index], 0};
+        } else if (record.type == NumberRecord && record.body.size() >= 14) {
+            values[place] = number(LittleEndian<double>(body + 6));
+        } else if (record.type == RkRecord && record.body.size() >= 10) {
+            values[place] = number(RkNumber(LittleEndian<std::uint32_t>(body + 6)));
+        } else if (record.type == MulRkRecord && record.body.size() >= 12) {
+            for (std::size_t at = 6, column = place.second; at + 4 <= record.body.size() - 2; at += 6, ++column)
+                values[{place.first, std::uint32_t(column)}] = number(RkNumber(LittleEndian<std::uint32_t>(body + at)));
+        } else if (record.type == BoolErrRecord && record.body.size() >= 8) {
+            const SheetValue value = BooleanOrError(std::uint8_t(body[6]), body[7] != 0);
+            values[place] = body[7] ? FormulaValue{FormulaValue::Error, value.bytes, 0}
+                                    : FormulaValue{FormulaValue::Boolean, {}, body[6] ? 1.0 : 0.0};
+        } else if (record.type == FormulaRecord && record.body.size() >= 22) {
+            const char* result = body + 6;
+            const auto size = LittleEndian<std::uint16_t>(body + 20);
+            if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF)
+                values[place] = number(LittleEndian<double>(result));
+            else if (result[0] == 0)
+                textToFollow = place;
+            else if (result[0] == 1)
+                values[place] = {FormulaValue::Boolean, {}, result[2] ? 1.0 : 0.0};
+            else if (result[0] == 2)
+                values[place] = {FormulaValue::Error, BooleanOrError(std::uint8_t(result[2]), true).bytes, 0};
+            else if (result[0] == 3 && record.body.size() >= 22u + size)
+                withoutResult[place] = {record.body.substr(22, size), LittleEndian<std::uint16_t>(body + 4)};
+        }
+    }
+
+    // A cell as a formula sees it (rows and columns from 0); nullopt when it is not known.
+    std::optional<FormulaValue> Value(std::uint32_t row, std::uint32_t column, int depth)
+    {
+        if (withoutResult.contains({row, column}))
+            return depth < MostDepth ? WorkOut(row, column, depth + 1) : std::nullopt;
+        if (const auto found = values.find({row, column}); found != values.end())
+            return found->second;
+        return row < ListSheetRows && !cellsLeftOut ? std::optional(FormulaValue{}) : std::nullopt;
+    }
+
+    std::optional<FormulaValue> WorkOut(std::uint32_t row, std::uint32_t column, int depth = 0)
+    {
+        if (const auto known = workedOut_.find({row, column}); known != workedOut_.end())
+            return known->second;
+        const std::optional<std::string> text = FormulaTextOfTokens(withoutResult.at({row, column}).first);
+        std::optional<FormulaValue> value;
+        if (text)
+            value = WorkOutFormula(*text, FormulaSyntax::Excel, [&](std::uint32_t r, std::uint32_t c) {
+                return Value(r - 1, c - 1, depth);
+            });
+        return workedOut_[{row, column}] = value;
+    }
+
+private:
+    static constexpr int MostDepth = 32;
+    std::map<Place, std::optional<FormulaValue>> workedOut_;
+};
+
 } // namespace
 
 void AppendUtf8(std::string& out, char32_t c)
@@ -467,22 +549,29 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
     // The row of a formula whose text comes in the STRING record after it
     // (after the formula it shares, if any); -1 when there is none.
     int textToFollow = -1;
+    SheetCells cells;
     while (records.Next(record) && record.type != EofRecord) {
         const char* body = record.body.data();
         if (record.type == StringRecord) {
             const std::size_t heading = globals.version == Biff8 ? 3 : 2;
-            if (textToFollow >= 0 && record.body.size() >= heading) {
+            if (record.body.size() >= heading && (textToFollow >= 0 || cells.textToFollow)) {
                 const auto count = LittleEndian<std::uint16_t>(body);
-                column[std::size_t(textToFollow)] = TextValue(
-                    globals.version == Biff8
-                        ? TextOfBiff8(record.body.substr(heading), std::uint8_t(body[2]), count, records)
-                        : TextOfBiff5(record.body.substr(heading, count), globals.codePage));
+                const std::string text = globals.version == Biff8
+                                             ? TextOfBiff8(record.body.substr(heading), std::uint8_t(body[2]), count, records)
+                                             : TextOfBiff5(record.body.substr(heading, count), globals.codePage);
+                if (textToFollow >= 0)
+                    column[std::size_t(textToFollow)] = TextValue(text);
+                if (cells.textToFollow)
+                    cells.values[*cells.textToFollow] = {FormulaValue::Text, text, 0};
             }
             textToFollow = -1;
+            cells.textToFollow.reset();
             continue;
         }
         if (record.body.size() < 6)
             continue;
+        if (globals.version == Biff8)
+            cells.Take(record, globals);
         const auto cellRow = LittleEndian<std::uint16_t>(body);
         const bool inList = LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1 && cellRow < ListSheetRows;
         if (record.type == LabelSstRecord && inList && record.body.size() >= 10) {
@@ -532,6 +621,21 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
             textToFollow = row;
         else if (result[0] == 1 || result[0] == 2)
             column[row] = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
+    }
+    // Formulas saved without a result (xlwt writes them so, with an empty
+    // text for a result): worked out where they can be, else left as saved.
+    for (const auto& [place, formula] : cells.withoutResult) {
+        if (place.second != ListSheetColumn - 1 || place.first == 0)
+            continue;
+        if (const std::optional<FormulaValue> value = cells.WorkOut(place.first, place.second)) {
+            if (value->kind == FormulaValue::Number)
+                column[place.first] = ShownBy(globals, formula.second, value->number);
+            else if (value->kind == FormulaValue::Boolean)
+                column[place.first] = BooleanValue(value->number != 0);
+            else
+                column[place.first] = TextValue(value->text);
+            column[place.first].plainNumber = false;
+        }
     }
     list.notes = NotesOn(stream, globals, column);
     return list;

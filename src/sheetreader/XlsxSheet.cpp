@@ -431,7 +431,16 @@ public:
         return !cell.formula.empty() && (!cell.hasValue || (cell.value.empty() && cell.type != "str"));
     }
 
+    // Worked out once each, however many formulas name the cell.
     std::optional<FormulaValue> WorkOut(std::uint32_t row, std::uint32_t column, int depth = 0)
+    {
+        if (const auto known = workedOut_.find({row, column}); known != workedOut_.end())
+            return known->second;
+        return workedOut_[{row, column}] = WorkOutOnce(row, column, depth);
+    }
+
+private:
+    std::optional<FormulaValue> WorkOutOnce(std::uint32_t row, std::uint32_t column, int depth)
     {
         const RawCell& cell = sheet_.cells.at({row, column});
         std::string formula = cell.formula;
@@ -448,12 +457,12 @@ public:
                               [&](std::uint32_t r, std::uint32_t c) { return Value(r, c, depth); }, rows, columns);
     }
 
-private:
     // How deep formulas that rest on other formulas without results are followed.
     static constexpr int MostDepth = 32;
 
     const SheetPart& sheet_;
     std::map<std::size_t, std::string>& shared_;
+    std::map<std::pair<std::uint32_t, std::uint32_t>, std::optional<FormulaValue>> workedOut_;
 };
 
 // Whether a cell holds anything.

@@ -87,7 +87,7 @@ private slots:
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
-    // Formulas saved without results (openpyxl, odfpy) and numbers with
+    // Formulas saved without results (openpyxl, odfpy, xlwt) and numbers with
     // number formats (openpyxl, odfpy, LibreOffice's .xls), made by
     // tests/data/make/make_list_workbooks.py; the members are what
     // LibreOffice Calc 7.4 shows (its CSV export of the cells as shown).
@@ -102,6 +102,9 @@ private slots:
             << QStringList({"Tanaka Aiko", "  Díaz , bruno", "martinCHLOÉ", "Tanaka-Aiko-Sales", "Díaz/BRUNO",
                             "Martin Chloé", "chloé10", "0.3", "No. 3.5", "Tanaka Aiko!", "plain text"})
             << "";
+        QTest::newRow("formulas without results .xls (xlwt)")
+            << "formulas-no-results.xls"
+            << QStringList({"Tanaka Aiko", "Díaz, BRUNO", "Martin Chloé", "chloé10", "0.3", "No. 3.5"}) << "";
         QTest::newRow("formulas without results .ods")
             << "formulas-no-results.ods"
             << QStringList({"Tanaka Aiko", "Díaz, Bruno", "Martin Chloé", "a bAIKO", "0.3"}) << "";

@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
 """Makes the list workbooks of tests/data the way other programs write them:
-formulas without saved results (openpyxl, odfpy), numbers with number formats
+formulas without saved results (openpyxl, odfpy, xlwt), numbers with number formats
 (openpyxl, odfpy), and lists in another column, on another sheet or behind a
-hidden first sheet. Run from tests/data: /usr/bin/python3 make/make_list_workbooks.py"""
+hidden first sheet. Run from tests/data: /usr/bin/python3 make/make_list_workbooks.py
+(Debian: python3-openpyxl, python3-odf, python3-xlwt, libreoffice-calc-nogui)."""
 import datetime
 import subprocess
 
 import openpyxl
+import xlwt
 from odf.number import (CurrencyStyle, CurrencySymbol, DateStyle, Day, Month, Number, NumberStyle,
                         PercentageStyle, ScientificNumber, Text as NumberText, Year)
 from odf.opendocument import OpenDocumentSpreadsheet
@@ -155,6 +157,21 @@ def odf_formulas(path):
     document.save(path)
 
 
+def formulas_xls(path):
+    """xlwt saves formulas with an empty text for their result."""
+    book = xlwt.Workbook()
+    sheet = book.add_sheet("List")
+    for row, values in enumerate([["Member", "Family", "Given", "Number"], ["", "Tanaka", "Aiko", 3],
+                                  ["", "  Díaz ", "bruno", 4], ["", "martin", "CHLOÉ", 5]]):
+        for column, value in enumerate(values):
+            if value != "":
+                sheet.write(row, column, value)
+    for row, formula in enumerate(['B2&" "&C2', 'CONCATENATE(TRIM(B3),", ",UPPER(C3))', 'PROPER(B4&" "&C4)',
+                                   'LOWER(C4)&D4*2', '0.1+0.2', '"No. "&(D2+D3)/2'], 1):
+        sheet.write(row, 0, xlwt.Formula(formula))
+    book.save(path)
+
+
 def elsewhere(path_column_b, path_sheet_2, path_hidden):
     book = openpyxl.Workbook()
     sheet = book.active
@@ -185,6 +202,7 @@ def elsewhere(path_column_b, path_sheet_2, path_hidden):
 
 
 formulas_xlsx("formulas-no-results.xlsx")
+formulas_xls("formulas-no-results.xls")
 unsupported_xlsx("formula-unsupported.xlsx")
 formats_xlsx("number-formats.xlsx")
 odf_formats("number-formats.ods")
