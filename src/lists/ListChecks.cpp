@@ -70,6 +70,15 @@ QString RowList(const QList<int32_t>& rows)
     return numbers.join(QStringLiteral(", "));
 }
 
+// A column's letters, as a spreadsheet names it: 1 is "A", 27 "AA".
+QString ColumnLetters(int32_t column)
+{
+    QString letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.prepend(QChar(u'A' + (column - 1) % 26));
+    return letters;
+}
+
 // What reading a list file had to do, one line each.
 void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
 {
@@ -105,6 +114,24 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
                                     .arg(notes.NamesBelow));
 }
 
+// Where a workbook's list is not, or not only, where it was read: told first,
+// since it explains the rest.
+void DescribePlacement(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
+{
+    const Words listWords{hits ? QStringLiteral("Hit") : QStringLiteral("Member"),
+                          hits ? QStringLiteral("当たり") : QStringLiteral("メンバー")};
+    if (!notes.HiddenFirstSheet.isEmpty())
+        lines.append(Say(MessageId::FirstSheetHidden).arg(listWords, Verbatim(notes.HiddenFirstSheet)).In(japanese));
+    if (notes.NamesElsewhere > 0 && notes.NamesSheet.isEmpty())
+        lines.append(Say(MessageId::NamesInColumn)
+                         .arg(listWords, Verbatim(ColumnLetters(notes.NamesColumn)), Verbatim(notes.NamesElsewhere))
+                         .In(japanese));
+    else if (notes.NamesElsewhere > 0)
+        lines.append(Say(MessageId::NamesOnOtherSheet)
+                         .arg(listWords, Verbatim(notes.NamesSheet), Verbatim(notes.NamesElsewhere))
+                         .In(japanese));
+}
+
 } // namespace
 
 ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild,
@@ -124,6 +151,8 @@ ListFindings CheckLists(const QStringList& members, const QStringList& hits, boo
 QStringList DescribeFindings(const ListFindings& findings, bool japanese)
 {
     QStringList lines;
+    DescribePlacement(findings.MemberNotes, false, japanese, lines);
+    DescribePlacement(findings.HitNotes, true, japanese, lines);
     for (const auto& repeated : findings.RepeatedNames) {
         const QString rows = RowList(repeated.Rows);
         if (japanese)

@@ -72,6 +72,11 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
             list.Notes.NamesBelow += sheet.CellText(row, 1).isEmpty() ? 0 : 1;
     if (list.Notes.NamesBelow > 0)
         list.Notes.StopRow = stop;
+    const WorkbookNotes& notes = sheet.Notes();
+    list.Notes.HiddenFirstSheet = notes.HiddenFirstSheet;
+    list.Notes.NamesColumn = notes.NamesColumn;
+    list.Notes.NamesSheet = notes.NamesSheet;
+    list.Notes.NamesElsewhere = notes.NamesCount;
     return list;
 }
 

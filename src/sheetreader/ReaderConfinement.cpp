@@ -1,5 +1,6 @@
 #include "sheetreader/ReaderConfinement.h"
 
+#include "sheetreader/FormulaValue.h"
 #include "sheetreader/FreexlSheet.h"
 #include "sheetreader/SheetRecords.h"
 
@@ -151,6 +152,7 @@ bool ConfineReader(std::chrono::seconds processorTime)
 {
     LeaveProgramBehind(processorTime);
     KeepCharacterSetsLoaded();
+    KeepCaseMappingLoaded();
     tzset(); // libzip reads the time zone for the archive's dates
     LimitFurtherMemory(ReaderMemory);
     return ConfineToInputAndOutput();

@@ -148,6 +148,18 @@ constexpr MessageText Table[] = {
      "その部分「%1」は独自の XML 実体を宣言しています。ブックにはないことです。"},
     {SharedTextMissing, "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.",
      "セルが共有文字列の %1 番を参照していますが、ブックの文字列表には %2 個しかありません。"},
+    {FormulaWithoutResult,
+     "Cell %1 holds the formula %2 without its result, and Quorvan cannot work that formula out. Open the file in a "
+     "spreadsheet program (LibreOffice Calc, Excel) and save it again there, so that the results of its formulas are "
+     "stored with them, or paste the column as values.",
+     "セル %1 の数式 %2 には計算結果が保存されておらず、Quorvan ではこの数式を計算できません。表計算ソフト（LibreOffice "
+     "Calc、Excel）でファイルを開いて保存し直し、数式の結果をいっしょに保存するか、列を値として貼り付けてください。"},
+    {FirstSheetHidden, "%1 workbook: its first sheet “%2” is hidden; the list was read from it",
+     "%1のブック: 最初のシート「%2」は非表示ですが、リストはこのシートから読みました"},
+    {NamesInColumn, "%1 workbook: no names in column A; column %2 holds %3 (only column A is read)",
+     "%1のブック: A列に名前がありません。%2列に%3件あります（読むのはA列だけです）"},
+    {NamesOnOtherSheet, "%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)",
+     "%1のブック: 最初のシートに名前がありません。シート「%2」に%3件あります（読むのは最初のシートだけです）"},
     {UnevenDraw, "Uneven draw: member %1 wins %2 % of the time, fair is %3 %", "偏った抽選: メンバー %1 が %2 %（公平なら %3 %）"},
     {FairDrawOffer, "Draw again fairly", "公平抽選で引き直す"},
     {FairDrawOnForNext, "Fair draw is on from the next Build.", "次の抽選から公平抽選になります。"},

@@ -125,6 +125,12 @@ enum class MessageId : int {
     ZipPartNotXml,           // %1: the part, %2: the line, %3: the XML parser's words
     ZipPartDeclaresEntities, // %1: the part
     SharedTextMissing,       // %1: the index, %2: the size of the table
+    FormulaWithoutResult,    // %1: the cell ("A5"), %2: its formula
+
+    // The list check's findings on a workbook list; %1: the list ("Member" or "Hit").
+    FirstSheetHidden,  // %2: the sheet's name
+    NamesInColumn,     // %2: the column's letters, %3: how many names
+    NamesOnOtherSheet, // %2: the sheet's name, %3: how many names
 
     // Build without the fair draw, hits in the first rows only: %1 the
     // likeliest member's row, %2 its chance in per cent, %3 the fair chance.

@@ -108,6 +108,14 @@ private slots:
             << "ja-excel.csv" << en << QStringList{"氏名", "山田 太郎", "佐藤 花子", "鈴木 一郎", "高橋 美咲"};
         QTest::newRow("CSV, tabs") << "tabs.csv" << en << QStringList{"Name", "Alice", "Bob\tJr"};
         QTest::newRow("Unicode text, tabs") << "unicode-text-tabs.txt" << en << QStringList{"田中 太郎", "佐藤 花子"};
+        // Encodings by content, whatever the locale.
+        QTest::newRow("UTF-8, one bad byte") << "utf8-one-bad-byte.txt" << "ja_JP.UTF-8"
+                                             << QStringList{"田中 太郎", "佐藤 \uFFFD子", "鈴木 一郎"};
+        QTest::newRow("Shift_JIS under English") << "ja-shift-jis-short.txt" << en << QStringList{"山田"};
+        QTest::newRow("CP1252 under Japanese") << "fr-cp1252.txt" << "ja_JP.UTF-8"
+                                               << QStringList{"Müller", "José", "François", "Œdipe"};
+        QTest::newRow("UTF-16 without a mark") << "utf16le-no-bom.txt" << en << QStringList{"田中 太郎", "佐藤 花子"};
+        QTest::newRow("old Mac CR") << "cr-only-mac.txt" << en << QStringList{"Alice", "Bob", "Carol"};
     }
 
     void lineRulesReachTheBoxes()
