@@ -8,6 +8,7 @@
 #include "drawrecord/DrawRecord.h"
 #include "drawrecord/LotteryState.h"
 #include "files/TextResultFile.h"
+#include "lists/CountedHits.h"
 #include "lists/ListChecks.h"
 #include "lists/ListFile.h"
 #include "texts/Messages.h"
@@ -58,6 +59,8 @@ public slots:
     void onFairDrawToggled(bool on);  // FairDraw.cpp
     void onAcceptFairDraw();          // FairDraw.cpp: the status line's offer after an uneven Build
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
+    void onWinnersView();             // Winners.cpp
+    void onLeaveOutEarlierWinners();  // EarlierWinners.cpp
 
 public:
     Lottery& lottery() { return lottery_; }
@@ -90,11 +93,25 @@ private:
     void removeResultBoxes(int32_t rows);
     // The hit and member texts ［HIT-ALL］ traced, as the result files write them.
     QList<ResultPair> resultPairs() const;
+    // Prize → member of every filled hit of the last Build, in the order the
+    // hits were loaded; raises when nothing is built. Winners.cpp.
+    QList<ResultPair> winnerPairs() const;
+    // The last Build had rows without a prize: the result dialogs offer winners only.
+    bool fewerPrizesThanMembers() const;
+    void printWinners(const QList<ResultPair>& winners);
+    // Every row, the winners only, or as the save dialog's entry chosen says.
+    enum class ResultRows { Every, WinnersOnly, AsChosen };
+    void saveTextResult(ResultRows rows);     // TextResult.cpp
+    void saveWorkbookResult(ResultRows rows); // SpreadsheetResult.cpp
 
     // The open dialog for lists, starting with the file chosen last; nothing when cancelled.
     std::optional<QString> chooseListFile();
     // The first `keep` entries of the list file and how many it holds.
     ListRead readList(const QString& path, int32_t keep);
+    // A member list begins: the rows set up anew for it. MemberImport.cpp.
+    void beginMemberList();
+    // The member list into the rows, as a member list import places it.
+    void placeMembers(const ListRead& list);
 
     void shuffle(Column column);
     // The fair draw's shuffle of the hits, from the platform's secure source.
@@ -107,7 +124,8 @@ private:
 
     // Checks the lists in the boxes 1 .. the spinner's count and tells the
     // first findings in the status line (`beforeBuild`: see CheckLists).
-    void reportListChecks(bool beforeBuild); // ListCheckReport.cpp
+    // `counted`: the hit lines just counted as several hits, told with the findings.
+    void reportListChecks(bool beforeBuild, const QList<CountedLine>& counted = {}); // ListCheckReport.cpp
     // Forgets the findings, for lists that are gone.
     void clearListFindings();                // ListCheckReport.cpp
 

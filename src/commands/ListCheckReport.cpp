@@ -10,11 +10,13 @@
 
 namespace quorvan {
 
-void Commands::reportListChecks(bool beforeBuild)
+void Commands::reportListChecks(bool beforeBuild, const QList<CountedLine>& counted)
 {
     const int32_t rows = window_.countSpinner()->position();
+    const bool hitsSpread = lottery_.Model.LastBuild && lottery_.Model.LastBuild->Build.FairDraw;
     listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild,
-                               memberNotes_, hitNotes_);
+                               hitsSpread, memberNotes_, hitNotes_);
+    listFindings_.Counted = counted;
     window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
     window_.listFindingsButton()->setVisible(!listFindings_.empty());
 }

@@ -70,6 +70,10 @@ const QString ListCheckJapanese = QStringLiteral("リストの確認…");
 const QString ListCheckEnglish = QStringLiteral("List check…");
 const QString FairnessJapanese = QStringLiteral("公平さ…");
 const QString FairnessEnglish = QStringLiteral("Fairness…");
+const QString LeaveOutJapanese = QStringLiteral("前回の当選者を除く…");
+const QString LeaveOutEnglish = QStringLiteral("Leave out earlier winners…");
+const QString WinnersJapanese = QStringLiteral("当選者…");
+const QString WinnersEnglish = QStringLiteral("Winners…");
 const QString AboutJapanese = QStringLiteral("Quorvanについて");
 const QString AboutEnglish = QStringLiteral("About Quorvan");
 
@@ -89,6 +93,7 @@ const Entry Entries[] = {
     {Menu::File,    &W::exitButton,           'X', Ctrl | Qt::Key_Q},
     {Menu::Members, &W::loadMembersButton,    'F', Ctrl | Qt::Key_O},
     {Menu::Members, &W::shuffleMembersButton, 'S'},
+    {Menu::Members, &C::onLeaveOutEarlierWinners, 'W', {},     LeaveOutJapanese,     LeaveOutEnglish},
     {Menu::Hits,    &W::loadHitsButton,       'F', Ctrl | Shift | Qt::Key_O},
     {Menu::Hits,    &W::shuffleHitsButton,    'S'},
     {Menu::Ladder,  &W::setUpButton,          'x', Qt::Key_F4},
@@ -100,6 +105,7 @@ const Entry Entries[] = {
     {Menu::View,    &W::fontButton,           'F'},
     {Menu::View,    &C::onShowListFindings,   'L', {},         ListCheckJapanese,    ListCheckEnglish},
     {Menu::View,    &C::onFairnessView,       'a', {},         FairnessJapanese,     FairnessEnglish},
+    {Menu::View,    &C::onWinnersView,        'W', {},         WinnersJapanese,      WinnersEnglish},
     {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, texts::GuideJapanese, texts::GuideEnglish},
     {Menu::Help,    &C::onAbout,              'A', {},         AboutJapanese,        AboutEnglish},
 };

@@ -3,6 +3,8 @@
 
 #include "lists/ListChecks.h"
 
+#include "texts/Words.h"
+
 #include <QHash>
 
 namespace quorvan {
@@ -17,7 +19,7 @@ QString ComparisonKey(const QString& name)
     return name.normalized(QString::NormalizationForm_KC).toCaseFolded().simplified();
 }
 
-void CheckList(const QStringList& names, bool hits, ListFindings& findings)
+void CheckList(const QStringList& names, bool hits, bool emptiesAllowed, ListFindings& findings)
 {
     QHash<QString, qsizetype> repeatedIndex; // key → index into RepeatedNames, or -1 when seen once
     QHash<QString, int32_t> firstRow;
@@ -39,7 +41,7 @@ void CheckList(const QStringList& names, bool hits, ListFindings& findings)
         }
         findings.RepeatedNames[*index].Rows.append(row);
     }
-    const int32_t checked = hits ? lastFilled : static_cast<int32_t>(names.size()) + 1;
+    const int32_t checked = emptiesAllowed ? 1 : (hits ? lastFilled : static_cast<int32_t>(names.size()) + 1);
     for (int32_t row = 1; row < checked; ++row) {
         if (!ComparisonKey(names[row - 1]).isEmpty())
             continue;
@@ -100,14 +102,14 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
 
 } // namespace
 
-ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild,
+ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild, bool hitsSpread,
                         const ListNotes& memberNotes, const ListNotes& hitNotes)
 {
     ListFindings findings;
     findings.MemberNotes = memberNotes;
     findings.HitNotes = hitNotes;
-    CheckList(members, false, findings);
-    CheckList(hits, true, findings);
+    CheckList(members, false, false, findings);
+    CheckList(hits, true, hitsSpread, findings);
     findings.MembersFilled = Filled(members);
     findings.HitsFilled = Filled(hits);
     findings.FewerHits = findings.HitsFilled < findings.MembersFilled && (beforeBuild || findings.HitsFilled > 0);
@@ -117,6 +119,10 @@ ListFindings CheckLists(const QStringList& members, const QStringList& hits, boo
 QStringList DescribeFindings(const ListFindings& findings, bool japanese)
 {
     QStringList lines;
+    for (const CountedLine& counted : findings.Counted)
+        lines.append(Say(MessageId::CountedHitsFinding)
+                         .arg(Verbatim(counted.Line), Verbatim(counted.Count), Verbatim(counted.Prize))
+                         .In(japanese));
     for (const auto& repeated : findings.RepeatedNames) {
         const QString rows = RowList(repeated.Rows);
         if (japanese)

@@ -92,6 +92,9 @@ public:
     // Shows the program's About box, modal, with `title` and rich `text`.
     virtual void ShowAbout(const QString& title, const QString& text) = 0;
 
+    // Prints `html` under `title` through the desktop's print dialog; false when cancelled.
+    virtual bool PrintDocument(const QString& title, const QString& html) = 0;
+
     // The address of the user guide's local page in the user's language.
     virtual QString GuideAddress() = 0;
 

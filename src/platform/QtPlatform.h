@@ -43,6 +43,7 @@ public:
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;
     void ShowAbout(const QString& title, const QString& text) override;
+    bool PrintDocument(const QString& title, const QString& html) override; // Printing.cpp
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;
     std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) override;

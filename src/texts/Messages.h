@@ -140,6 +140,26 @@ enum class MessageId : int {
     CannotKeepLottery,      // what failed, when the lottery cannot be kept after a command
     CannotRestoreLottery,   // what failed, at the head of a file's error message
     SavedLotteryDamaged,    // why
+    // The winners: the view, its columns and buttons, and the save dialogs' choice.
+    WinnersTitle,
+    WinnersPrizeHeading,
+    WinnersMemberHeading,
+    WinnersPrintButton,
+    WinnersExportTextButton,
+    WinnersExportWorkbookButton,
+    WinnersNotYet,
+    WinnersOnlyEntry,        // %1: the kind of file
+
+    // Hit lines that give a count ("3 × Gift card").
+    CountedHitsQuestion,     // %1: how many lines, %2: the first line, %3: its count, %4: its prize
+    CountedHitsFinding,      // %1: the line, %2: the count, %3: the prize
+
+    // Leaving out earlier winners.
+    EarlierWinnersLeftOut,   // %1: how many, %2: their names
+    NoEarlierWinnersFound,   // %1: the file
+    NoWinnersInFile,
+    EarlierWinnersKinds,     // %1: the file
+    LeaveOutBeforeBuild,
 
     Count
 };

@@ -203,6 +203,43 @@ private slots:
         QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("4"));
     }
 
+    void hitListLoadedAgainReplacesTheFirst()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        window.Load(window->loadHitsButton(), WriteList(folder, "wrong.txt", "W", 6));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 3));
+        QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "", "", ""}));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("3"));
+    }
+
+    void countedHitsAtTheUsersWord_data()
+    {
+        QTest::addColumn<bool>("counted");
+        QTest::addColumn<QStringList>("hits");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("counted") << true << QStringList{"Tablet", "Mug", "Mug", "Pen", "Pen", "Pen"} << "6";
+        QTest::newRow("as written") << false << QStringList{"Tablet", "2 × Mug", "Pen ×３", "", "", ""} << "3";
+    }
+
+    void countedHitsAtTheUsersWord()
+    {
+        QFETCH(bool, counted);
+        QFETCH(QStringList, hits);
+        QFETCH(QString, loaded);
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        window.platform.Answers = {counted};
+        window.Load(window->loadHitsButton(), TestData("hits-counted.csv"));
+        QCOMPARE(window.platform.Questions.size(), 1);
+        QCOMPARE(window.Column("edit2_", 6), hits);
+        QCOMPARE(window->hitsLoadedLabel()->text(), loaded);
+        QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("“2 × Mug” counted as 2 hits “Mug”")),
+                 counted);
+    }
+
     void hitsAfterBuildOfferBuildAgain()
     {
         QTemporaryDir folder;
