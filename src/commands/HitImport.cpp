@@ -21,7 +21,12 @@ void Commands::onLoadHits()
     }
     window_.setBusyCursor();
     const int32_t limit = std::clamp(lottery_.Model.MembersLoaded.value_or(0), 0, MostMembers);
-    ListRead list = readList(*path, limit);
+    std::optional<ListRead> read = readList(*path, limit);
+    if (!read) {
+        window_.setDefaultCursor();
+        return;
+    }
+    ListRead& list = *read;
     hitNotes_ = list.Notes;
     // Lines such as "3 × Gift card" count as that many hits when the user says so.
     QList<CountedLine> counted = CountedLines(list.Kept, limit);

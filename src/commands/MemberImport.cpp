@@ -21,7 +21,13 @@ void Commands::onLoadMembers()
         return;
     }
     window_.setBusyCursor();
-    placeMembers(readList(*path, MostMembers));
+    const std::optional<ListRead> list = readList(*path, MostMembers);
+    if (!list) {
+        onReset();
+        window_.setDefaultCursor();
+        return;
+    }
+    placeMembers(*list);
 }
 
 void Commands::beginMemberList()

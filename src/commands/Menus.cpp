@@ -7,6 +7,7 @@
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/MenuEntry.h"
+#include "texts/Words.h"
 #include "window/Texts.h"
 
 #include <QCheckBox>
@@ -124,8 +125,11 @@ void Commands::buildMenus()
         QMenu& menu = *menus.at(entry.Where);
         QWidget* control = std::holds_alternative<ControlOf>(entry.Source) ? std::get<ControlOf>(entry.Source)(window_)
                                                                            : nullptr;
-        const QString caption =
+        QString caption =
             entry.English.isEmpty() ? CaptionOf(*control) : window_.localized(entry.Japanese, entry.English);
+        // An entry that opens a dialog says so, as its own captions do.
+        if (control && opensDialog(control))
+            caption += QStringLiteral("\u2026");
         const QString text = WithMnemonic(caption, QLatin1Char(entry.Mnemonic));
         if (control) {
             AddControlEntry(menu, *control, text, entry.Shortcut);
@@ -135,6 +139,20 @@ void Commands::buildMenus()
             bind(action, &QAction::triggered, std::get<Command>(entry.Source));
         }
     }
+
+    QAction* keepRed = menus.at(Menu::View)->addAction(
+        WithMnemonic(window_.localized(Say(MessageId::KeepRedPathsEntry)), QLatin1Char('K')));
+    keepRed->setObjectName(QStringLiteral("KeepRedPathsEntry"));
+    keepRed->setCheckable(true);
+    keepRed->setChecked(lottery_.Model.KeepRedPaths);
+    boundary_.Connect(keepRed, &QAction::toggled, this, [this](bool on) { onKeepRedPathsToggled(on); });
+}
+
+bool Commands::opensDialog(const QWidget* control) const
+{
+    return control == window_.saveTextButton() || control == window_.saveWorkbookButton()
+           || control == window_.loadMembersButton() || control == window_.loadHitsButton()
+           || control == window_.fontButton();
 }
 
 void Commands::onAbout()

@@ -84,6 +84,7 @@ void Commands::saveWorkbookResult(ResultRows rows)
     }
     SaveWorkbook(path, QStringLiteral("QUORVAN"), cells);
     lottery_.Model.ResultsSaved = true;
+    tellSaved(path);
 }
 
 } // namespace quorvan

@@ -44,6 +44,7 @@ void Commands::saveTextResult(ResultRows rows)
                                              TextResultEncoding(choice->Path, platform.TextEncodingLocale()));
     AppendToFile(choice->Path, block, Say(MessageId::CannotWriteTextResult));
     lottery_.Model.ResultsSaved = true;
+    tellSaved(choice->Path);
 }
 
 } // namespace quorvan

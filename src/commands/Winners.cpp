@@ -25,12 +25,34 @@ QList<ResultPair> Commands::winnerPairs() const
         const QString name = member <= draw.Members.size() ? draw.Members[member - 1] : QString();
         results.append({draw.Hits[hit - 1], name.isEmpty() ? QStringLiteral("Member-%1").arg(member) : name});
     }
+    return WinnersInPrizeOrder(results, prizeRowsAtLastBuild());
+}
+
+std::vector<int32_t> Commands::prizeRowsAtLastBuild() const
+{
     // The order of the hits as they stood at the last Build.
     const auto& history = lottery_.Model.History;
     auto lastBuild = std::find_if(history.rbegin(), history.rend(),
                                   [](const DrawEvent& event) { return std::holds_alternative<BuildEvent>(event); });
     const std::vector<DrawEvent> before(history.begin(), lastBuild.base());
-    return WinnersInPrizeOrder(results, PrizeRows(before, draw.Build.Rows));
+    return PrizeRows(before, lottery_.Model.LastBuild ? lottery_.Model.LastBuild->Build.Rows : 0);
+}
+
+std::optional<Prize> Commands::prizeOfRow(int32_t row) const
+{
+    if (!lottery_.Model.LastBuild)
+        return std::nullopt;
+    const QStringList& hits = lottery_.Model.LastBuild->Hits;
+    const auto filled = [&](int32_t at) { return at >= 1 && at <= hits.size() && !hits[at - 1].trimmed().isEmpty(); };
+    if (!filled(row))
+        return std::nullopt;
+    const std::vector<int32_t> origin = prizeRowsAtLastBuild();
+    const auto originOf = [&](int32_t at) { return at <= int32_t(origin.size()) ? origin[size_t(at) - 1] : at; };
+    int32_t place = 1;
+    for (int32_t other = 1; other <= hits.size(); ++other)
+        if (filled(other) && originOf(other) < originOf(row))
+            ++place;
+    return Prize{place, hits[row - 1]};
 }
 
 bool Commands::fewerPrizesThanMembers() const

@@ -187,6 +187,23 @@ constexpr MessageText Table[] = {
      "\u201C%1\u201D を読み込めません：\n前回の当選者はテキストの結果（.txt）と抽選記録（.qdraw）から読み込みます。"},
     {LeaveOutBeforeBuild, "Earlier winners are left out before Build: press RESET first.",
      "前回の当選者を除くのは作成の前です。先に RESET を押してください。"},
+
+    {PrizeReveal, "%1 prize: %2 \u2192 %3", "%1等：%2 \u2192 %3"},
+    {MemberNumber, "member %1", "メンバー %1"},
+    {KeepRedPathsEntry, "Keep prizes' red paths", "当たりの赤い道筋を残す"},
+    {SavedWhere, "Saved to %1", "%1 に保存しました"},
+
+    {ImportPreviewTitle, "Import preview", "読み込みの確認"},
+    {ImportWhyAsk, "How should \u201C%1\u201D be read?", "\u300C%1\u300Dをどう読み込みますか？"},
+    {ImportWhyHeading, "The first row looks like a heading: \u201C%1\u201D.",
+     "1 行目は見出しのようです：\u300C%1\u300D。"},
+    {ImportWhyCodes, "Column A holds numbers or codes; column %1 holds names.",
+     "A 列は番号やコードで、%1 列に名前があります。"},
+    {ImportWhyStopped, "The list stops at the empty cell in row %1; below it: %2 more.",
+     "リストは %1 行目の空のセルで終わりますが、その下にまだ名前が %2 件あります。"},
+    {ImportColumnLabel, "Entries in column:", "読み込む列："},
+    {ImportHeadingBox, "The first row is a heading (not read)", "1 行目は見出し（読み込まない）"},
+    {ImportPastEmptyBox, "Read on past empty cells", "空のセルの先も読み込む"},
 };
 // clang-format on
 

@@ -161,6 +161,23 @@ enum class MessageId : int {
     EarlierWinnersKinds,     // %1: the file
     LeaveOutBeforeBuild,
 
+    // The reveal of one hit: %1 the prize's place in the hit list as loaded,
+    // %2 the prize, %3 the winner (a name, or MemberNumber).
+    PrizeReveal,
+    MemberNumber,            // %1: the member's row, for a member without a name
+    KeepRedPathsEntry,       // the menu entry that keeps revealed prizes' paths red
+    SavedWhere,              // %1: the file a result or record was saved to
+
+    // The import preview, opened when a list file looks read wrongly.
+    ImportPreviewTitle,
+    ImportWhyAsk,            // %1: the file's name
+    ImportWhyHeading,        // %1: the entry that reads as a heading
+    ImportWhyCodes,          // %1: the column of names
+    ImportWhyStopped,        // %1: the row of the empty cell, %2: the names below it
+    ImportColumnLabel,
+    ImportHeadingBox,
+    ImportPastEmptyBox,
+
     Count
 };
 

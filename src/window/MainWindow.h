@@ -8,6 +8,7 @@
 #include "window/ControlRoles.h"
 #include "window/ControlStates.h"
 #include "window/TabSequence.h"
+#include "window/WindowModel.h"
 
 #include <QHash>
 #include <QList>
@@ -126,8 +127,10 @@ public:
     // The status line's text, as showStatus left it.
     QString statusText() const;
     // The path of hit `row` traced to member line `member`, in words: in the
-    // status line and as the hit box's description for a screen reader.
-    void showTracedHit(int32_t row, int32_t member);
+    // status line and as the hit box's description for a screen reader; the
+    // hit box and the winner's member box are highlighted. A prize names its
+    // place in the hit list as loaded and its text.
+    void showTracedHit(int32_t row, int32_t member, const std::optional<Prize>& prize = std::nullopt);
     // No traced path is described any more.
     void clearTracedHit();
 
@@ -204,6 +207,7 @@ private:
     GuideWindow* guide_ = nullptr;
     std::function<bool()> closeCheck_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
+    int32_t highlightedMember_ = 0; // the member box highlighted with it; 0 when none
 };
 
 } // namespace quorvan

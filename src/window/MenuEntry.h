@@ -20,8 +20,9 @@ class QWidget;
 
 namespace quorvan {
 
-// `caption` with `letter` as its mnemonic: marked where the caption has it,
-// otherwise added after it in brackets, as Japanese menus write it.
+// `caption` with `letter` as its mnemonic: marked where the caption has it
+// in either case, otherwise added in brackets as Japanese menus write it (an
+// English caption marks its first letter instead). A closing "…" stays last.
 QString WithMnemonic(const QString& caption, QChar letter);
 
 // The text a button or check box shows.

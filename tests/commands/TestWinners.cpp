@@ -6,9 +6,12 @@
 #include "window/WindowFixture.h"
 #include "window/WinnersDialog.h"
 
+#include "window/Pixels.h"
 #include "window/Spinner.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -73,6 +76,79 @@ private slots:
             QVERIFY(window.platform.Printed[0].contains(winner.section('>', 1)));
     }
 
+    // A click on a prize names its place in the list as loaded, the prize and
+    // the winner, and marks the hit and the winner's member box.
+    void revealNamesPrizeAndWinner_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<int>("prize");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<QString>("blank"); // the words of a row without a prize
+        QTest::newRow("English") << 1033 << 1 << "2nd prize: Mug → %1" << "Hit %1 → %2 (member %3)";
+        QTest::newRow("Japanese") << 1041 << 2 << "3等：Pen → %1" << "当たり %1 → %2（メンバー %3）";
+    }
+
+    void revealNamesPrizeAndWinner()
+    {
+        QFETCH(int, locale);
+        QFETCH(int, prize);
+        QFETCH(QString, words);
+        QFETCH(QString, blank);
+        QTemporaryDir folder;
+        WindowFixture window(locale);
+        DrawThreeOfSix(window, folder);
+        const QStringList hits = window.Column("edit2_", 6);
+        const QStringList results = window.Column("edit3_", 6);
+        const QColor plain = window.Box("edit3_1")->palette().color(QPalette::Base); // a box never marked
+        const int row = int(hits.indexOf(Prizes[prize])) + 1;
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(row)));
+        QCOMPARE(window->statusText(), words.arg(results[row - 1]));
+        QCOMPARE(window->statusBar()->accessibleName(), window->statusText()); // told to a screen reader
+        const QString winnerBox = QStringLiteral("edit1_%1").arg(results[row - 1].mid(1));
+        QVERIFY(window.Box(winnerBox)->palette().color(QPalette::Base) != plain);
+        QVERIFY(window.Box(QStringLiteral("edit2_%1").arg(row))->palette().color(QPalette::Base) != plain);
+
+        const int empty = int(hits.indexOf(QString())) + 1;
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(empty)));
+        const QString reached = results[empty - 1];
+        QCOMPARE(window->statusText(), blank.arg(empty).arg(reached, reached.mid(1)));
+        QCOMPARE(window.Box(winnerBox)->palette().color(QPalette::Base) == plain,
+                 winnerBox != QStringLiteral("edit1_%1").arg(reached.mid(1)));
+    }
+
+    // With the setting on, every prize revealed keeps its path red; turned
+    // off, only the last stays red. The setting is kept between runs.
+    void keptRedPaths()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        DrawThreeOfSix(window, folder);
+        const QStringList hits = window.Column("edit2_", 6);
+        QAction* keep = window->menuBar()->findChild<QAction*>("KeepRedPathsEntry");
+        QVERIFY(keep && !keep->isChecked());
+        keep->trigger();
+        QCOMPARE(window.platform.Settings.value("KeepRedPaths"), QStringLiteral("true"));
+
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Tablet") + 1)));
+        const QImage first = window->bitmap().Image();
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Mug") + 1)));
+        const QImage both = window->bitmap().Image();
+        for (int y = 0; y < first.height(); ++y)
+            for (int x = 0; x < first.width(); ++x)
+                if (first.pixel(x, y) == testing::Red)
+                    QCOMPARE(both.pixel(x, y), testing::Red);
+        QVERIFY(testing::CountPixels(both, testing::Red) > testing::CountPixels(first, testing::Red));
+
+        keep->trigger();
+        QCOMPARE(window.platform.Settings.value("KeepRedPaths"), QStringLiteral("false"));
+        const int mugAlone = testing::CountPixels(window->bitmap().Image(), testing::Red);
+        QVERIFY(mugAlone < testing::CountPixels(both, testing::Red));
+        // The same as a click on the Mug alone draws.
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Tablet") + 1)));
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Mug") + 1)));
+        QCOMPARE(testing::CountPixels(window->bitmap().Image(), testing::Red), mugAlone);
+    }
+
     void savedWinnersOnly_data()
     {
         QTest::addColumn<QString>("name");
@@ -94,6 +170,7 @@ private slots:
         window.platform.SaveFilterChoices = {entry};
         window.Click(name.endsWith(".txt") ? window->saveTextButton() : window->saveWorkbookButton());
         QCOMPARE(window.platform.Errors, QStringList());
+        QCOMPARE(window->statusText(), "Saved to " + QDir::toNativeSeparators(path));
 
         QStringList saved;
         if (name.endsWith(".txt")) {

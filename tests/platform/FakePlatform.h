@@ -79,6 +79,16 @@ public:
     }
     void ShowErrorMessage(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Notices.append(message); }
+    // The import previews shown, and the choices made in them in turn (when
+    // none is left, the file read as it is; an empty one cancels).
+    QList<ImportQuestion> ImportQuestions;
+    QList<std::optional<ImportChoice>> ImportAnswers;
+    std::optional<ImportChoice> AskImportChoice(const ImportQuestion& question) override
+    {
+        ImportQuestions.append(question);
+        return ImportAnswers.isEmpty() ? std::optional(ImportChoice{}) : ImportAnswers.takeFirst();
+    }
+
     bool PrintDocument(const QString& title, const QString& html) override
     {
         Printed.append(title + '\n' + html);
