@@ -97,7 +97,7 @@ private:
     // Prize → member of every filled hit of the last Build, in the order the
     // hits were loaded; raises when nothing is built. Winners.cpp.
     QList<ResultPair> winnerPairs() const;
-    // The last Build had rows without a prize: the result dialogs offer winners only.
+    // The last Build had prizes and rows without one: the result dialogs offer winners only.
     bool fewerPrizesThanMembers() const;
     void printWinners(const QList<ResultPair>& winners);
     // For each row of the last Build, the row of the hit list as loaded that

@@ -38,8 +38,12 @@ void Commands::onLeaveOutEarlierWinners()
             if (!result.HitName.trimmed().isEmpty())
                 winners.append(result.MemberName);
     } else if (suffix == QLatin1String("txt")) {
-        const ListRead lines = ReadListFile(*path, MostResultLines, platform.UserLocaleId());
-        for (const ResultPair& pair : ReadTextResult(lines.Kept))
+        // Whole lines: a result line's hit and member stand in two tab columns.
+        QStringList lines = ReadListFile(*path, MostResultLines, platform.TextEncodingLocale(), ListSyntax::Lines,
+                                         {0, true})
+                                .Kept;
+        lines.replaceInStrings(QString(QLatin1Char(FieldEnd)), QStringLiteral("\t"));
+        for (const ResultPair& pair : ReadTextResult(lines))
             if (!pair.Hit.trimmed().isEmpty())
                 winners.append(pair.Member);
     } else {
@@ -56,7 +60,7 @@ void Commands::onLeaveOutEarlierWinners()
         return;
     }
     beginMemberList();
-    placeMembers({left.Remaining, left.Remaining.size()});
+    placeMembers({left.Remaining, left.Remaining.size(), {}});
     const QString names = left.Names.join(window_.japanese() ? QStringLiteral("、") : QStringLiteral(", "));
     platform.ShowInformation(window_.localized(
         Say(MessageId::EarlierWinnersLeftOut).arg(Verbatim(left.Names.size()), Verbatim(names))));

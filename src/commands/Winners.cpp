@@ -60,7 +60,8 @@ bool Commands::fewerPrizesThanMembers() const
     if (!lottery_.Model.LastBuild)
         return false;
     const QStringList& hits = lottery_.Model.LastBuild->Hits;
-    return std::any_of(hits.begin(), hits.end(), [](const QString& hit) { return hit.trimmed().isEmpty(); });
+    const auto empty = [](const QString& hit) { return hit.trimmed().isEmpty(); };
+    return std::any_of(hits.begin(), hits.end(), empty) && !std::all_of(hits.begin(), hits.end(), empty);
 }
 
 void Commands::printWinners(const QList<ResultPair>& winners)

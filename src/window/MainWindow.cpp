@@ -138,13 +138,14 @@ void MainWindow::build()
     }
 
     // Everything above the first row stays in view while the rows scroll.
-    auto* header = new PinnedHeader(*scroll_, *client_, roles_.firstMemberBox->y());
+    header_ = new PinnedHeader(*scroll_, *client_, roles_.firstMemberBox->y());
     for (const DesignedControl& design : DesignedControls) {
         QWidget* control = findControl(QString::fromUtf8(design.Name));
-        if (control != roles_.ladderImage && design.Bounds.top() < header->height())
-            header->take(control);
+        if (control != roles_.ladderImage && design.Bounds.top() < header_->height())
+            header_->take(control);
     }
-    header->raise();
+    header_->leaveOpen(roles_.ladderImage->geometry().intersected(header_->geometry()));
+    header_->raise();
 
     // What the table does not say.
     roles_.settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -575,7 +576,11 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::refreshScrollExtent()
 {
     QSize content;
-    for (const QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    // The header's controls count where they were designed; the header itself, as wide as the client, not.
+    QList<QWidget*> controls = client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeOne(header_);
+    controls += header_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : controls) {
         if (!child->isHidden())
             content = content.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
     }

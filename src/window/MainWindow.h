@@ -26,6 +26,7 @@ namespace quorvan {
 
 class GuideWindow;
 class LadderBitmap;
+class PinnedHeader;
 class Platform;
 struct ControlFont;
 struct Words;
@@ -198,6 +199,7 @@ private:
     QPushButton* fairDrawOffer_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
+    PinnedHeader* header_ = nullptr; // the designed area above the rows, pinned to the top
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     std::array<QString, 3> boxNames_; // "Member %1", "Hit %1", "Result %1" in the user's language

@@ -20,9 +20,10 @@ class QWidget;
 
 namespace quorvan {
 
-// `caption` with `letter` as its mnemonic: marked where the caption has it
-// in either case, otherwise added in brackets as Japanese menus write it (an
-// English caption marks its first letter instead). A closing "…" stays last.
+// `caption` with `letter` as its mnemonic: marked where the caption has it,
+// otherwise added in brackets as Japanese menus write it; an English caption
+// marks the letter in either case, or else its first letter. A closing "…"
+// stays last.
 QString WithMnemonic(const QString& caption, QChar letter);
 
 // The text a button or check box shows.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QRegion>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -13,7 +14,7 @@ constexpr int Margin = 4;
 } // namespace
 
 PinnedHeader::PinnedHeader(QScrollArea& scroll, QWidget& client, int height)
-    : QWidget(&client), scroll_(scroll), client_(client)
+    : QWidget(&client), bar_(scroll.verticalScrollBar()), client_(client)
 {
     setObjectName(QStringLiteral("PinnedHeader"));
     setAutoFillBackground(true); // the client's silver, over the rows scrolled beneath
@@ -33,20 +34,29 @@ void PinnedHeader::take(QWidget* control)
     control->move(at);
 }
 
+void PinnedHeader::leaveOpen(const QRect& area)
+{
+    open_ = area;
+    setMask(QRegion(rect()).subtracted(open_));
+}
+
 bool PinnedHeader::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == &client_ && event->type() == QEvent::Resize)
+    if (watched == &client_ && event->type() == QEvent::Resize) {
         resize(client_.width(), height());
+        if (!open_.isEmpty())
+            setMask(QRegion(rect()).subtracted(open_));
+    }
     return false;
 }
 
 void PinnedHeader::reveal(QWidget* focused)
 {
-    if (!focused || focused->parentWidget() != &client_)
+    if (!bar_ || !focused || focused->parentWidget() != &client_)
         return;
     const int hiddenTo = y() + height() + Margin;
     if (focused->y() < hiddenTo)
-        scroll_.verticalScrollBar()->setValue(scroll_.verticalScrollBar()->value() - (hiddenTo - focused->y()));
+        bar_->setValue(bar_->value() - (hiddenTo - focused->y()));
 }
 
 } // namespace quorvan

@@ -4,6 +4,9 @@
 // scroll beneath it, and a row box reached from the keyboard is scrolled out
 // from under it. At the top of the view it is exactly where it was designed.
 
+#include <QPointer>
+#include <QRect>
+#include <QScrollBar>
 #include <QWidget>
 
 class QScrollArea;
@@ -18,6 +21,9 @@ public:
 
     // Moves `control` onto the header, where it was on the client.
     void take(QWidget* control);
+    // Leaves `area` (in the header's coordinates) open to what lies beneath,
+    // as the top of the ladder image, which reaches into the header area.
+    void leaveOpen(const QRect& area);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,8 +31,9 @@ protected:
 private:
     void reveal(QWidget* focused);
 
-    QScrollArea& scroll_;
+    QPointer<QScrollBar> bar_; // gone before the header while the window is destroyed
     QWidget& client_;
+    QRect open_;
 };
 
 } // namespace quorvan
