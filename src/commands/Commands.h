@@ -143,8 +143,7 @@ private:
 
     // Checks the lists in the boxes 1 .. the spinner's count and tells the
     // first findings in the status line (`beforeBuild`: see CheckLists).
-    // `counted`: the hit lines just counted as several hits, told with the findings.
-    void reportListChecks(bool beforeBuild, const QList<CountedLine>& counted = {}); // ListCheckReport.cpp
+    void reportListChecks(bool beforeBuild); // ListCheckReport.cpp
     // Forgets the findings, for lists that are gone.
     void clearListFindings();                // ListCheckReport.cpp
 
@@ -182,6 +181,7 @@ private:
     ListFindings listFindings_;
     ListNotes memberNotes_; // what reading the list files loaded had to do
     ListNotes hitNotes_;
+    QList<CountedLine> countedHits_; // hit lines the last hit import counted as several hits
     std::unique_ptr<FairnessSimulation> evenness_;
     std::vector<int32_t> evennessPrizes_; // the hit rows that hold a prize
     QTimer* evennessTimer_ = nullptr;

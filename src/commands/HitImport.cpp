@@ -53,7 +53,8 @@ void Commands::onLoadHits()
     lottery_.Model.History.push_back(LoadEvent{DrawColumn::Hits, *lottery_.Model.HitsLoaded});
     window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.apply(Step::HitsLoaded);
-    reportListChecks(false, counted);
+    countedHits_ = counted;
+    reportListChecks(false);
     window_.setDefaultCursor();
 }
 

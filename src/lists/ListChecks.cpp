@@ -102,6 +102,16 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
 
 } // namespace
 
+void ForgiveCountedRepeats(ListFindings& findings)
+{
+    QList<QString> counted;
+    for (const CountedLine& line : findings.Counted)
+        counted.append(ComparisonKey(line.Prize));
+    findings.RepeatedNames.removeIf([&](const auto& repeated) {
+        return repeated.Hits && counted.contains(ComparisonKey(repeated.Name));
+    });
+}
+
 ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild, bool hitsSpread,
                         const ListNotes& memberNotes, const ListNotes& hitNotes)
 {

@@ -55,6 +55,10 @@ struct ListFindings {
 ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild, bool hitsSpread,
                         const ListNotes& memberNotes = {}, const ListNotes& hitNotes = {});
 
+// Repeats of a prize the hit import counted (“3 × Gift card”) are meant:
+// no finding.
+void ForgiveCountedRepeats(ListFindings& findings);
+
 // One line per finding, in the user's language.
 QStringList DescribeFindings(const ListFindings& findings, bool japanese);
 // A status line with the first findings and how many more there are.

@@ -75,6 +75,7 @@ std::optional<ImportChoice> QtPlatform::AskImportChoice(const ImportQuestion& qu
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
     buttons->button(QDialogButtonBox::Ok)->setFocus();
+    dialog.resize(std::max(dialog.sizeHint().width(), 480), dialog.sizeHint().height());
 
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

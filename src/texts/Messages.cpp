@@ -171,7 +171,7 @@ constexpr MessageText Table[] = {
      "まだ抽選していません。先にあみだを作成してください。"},
     {WinnersOnlyEntry, "%1, winners only", "%1（当選者のみ）"},
 
-    {CountedHitsQuestion, "%1 lines of the hit list give a count, such as \u201C%2\u201D (%3 \u00D7 \u201C%4\u201D).\n"
+    {CountedHitsQuestion, "Hit lines that give a count: %1, such as \u201C%2\u201D (%3 \u00D7 \u201C%4\u201D).\n"
                           "Count each as that many hits?",
      "当たりのリストの %1 行に個数があります（例：\u201C%2\u201D は \u201C%4\u201D が %3 個）。\n"
      "それぞれその個数の当たりとして数えますか？"},

@@ -240,6 +240,11 @@ private slots:
         QCOMPARE(window->hitsLoadedLabel()->text(), loaded);
         QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("“2 × Mug” counted as 2 hits “Mug”")),
                  counted);
+        // The prizes counted out are meant to repeat, at import and at Build.
+        window.Click(window->buildButton());
+        window.commands->onShowListFindings();
+        QVERIFY(!window.platform.Notices.last().contains(QStringLiteral("appears")));
+        QCOMPARE(window.platform.Notices.last().contains(QStringLiteral("counted as 3 hits")), counted);
     }
 
     void hitsAfterBuildOfferBuildAgain()
@@ -313,6 +318,16 @@ private slots:
         if (answer)
             QCOMPARE(window.Column("edit1_", int(members.size())), members);
         QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // With the lottery kept after every command, as the program runs.
+    void memberListKeptAfterEachCommand()
+    {
+        QTemporaryDir state;
+        WindowFixture window(1033, 0, state.path());
+        window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
+        QCOMPARE(window.platform.Errors, QStringList());
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
     }
 
     void listsThatReadWellAskNothing()
