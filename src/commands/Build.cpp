@@ -56,6 +56,7 @@ void Commands::buildLadder(const BuildEvent& build)
     // The lists drawn stay as drawn: a stray key in a box changes no result.
     window_.setListsReadOnly(build.Rows, true);
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
+    lottery_.Model.RedPrizes.clear();
     window_.apply(Step::Build);
 }
 

@@ -1,6 +1,7 @@
 #include "commands/Commands.h"
 
 #include "ladder/Fairness.h"
+#include "texts/Words.h"
 
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
@@ -9,6 +10,7 @@
 #include "window/Texts.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 
 namespace quorvan {
@@ -73,6 +75,7 @@ void Commands::startUp()
         window_.useEnglishCaptions();
     window_.bitmap().SetPenWidth(2);
     restoreFairDrawSetting();
+    restoreRedPathsSetting();
 }
 
 void Commands::onSpinner()
@@ -83,6 +86,11 @@ void Commands::onSpinner()
 void Commands::onExit()
 {
     window_.close();
+}
+
+void Commands::tellSaved(const QString& path)
+{
+    window_.showStatus(window_.localized(Say(MessageId::SavedWhere).arg(Verbatim(QDir::toNativeSeparators(path)))));
 }
 
 } // namespace quorvan

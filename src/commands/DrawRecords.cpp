@@ -83,6 +83,7 @@ void Commands::onSaveDraw()
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
     SaveDrawRecord(path, record, japanese);
     lottery_.Model.ResultsSaved = true;
+    tellSaved(path);
 }
 
 void Commands::onOpenDraw()

@@ -13,13 +13,7 @@ namespace quorvan {
 
 void Commands::onLoadMembers()
 {
-    lottery_.Model.RowCount = window_.countSpinner()->position();
-    window_.countSpinner()->requestPosition(2);
-    onSetUp();
-    window_.apply(Step::MemberImportBegins);
-    window_.clearFirstRow();
-    window_.repaint();
-
+    beginMemberList();
     const auto path = chooseListFile();
     if (!path) {
         onReset();
@@ -27,7 +21,27 @@ void Commands::onLoadMembers()
         return;
     }
     window_.setBusyCursor();
-    const ListRead list = readList(*path, MostMembers);
+    const std::optional<ListRead> list = readList(*path, MostMembers);
+    if (!list) {
+        onReset();
+        window_.setDefaultCursor();
+        return;
+    }
+    placeMembers(*list);
+}
+
+void Commands::beginMemberList()
+{
+    lottery_.Model.RowCount = window_.countSpinner()->position();
+    window_.countSpinner()->requestPosition(2);
+    onSetUp();
+    window_.apply(Step::MemberImportBegins);
+    window_.clearFirstRow();
+    window_.repaint();
+}
+
+void Commands::placeMembers(const ListRead& list)
+{
     memberNotes_ = list.Notes;
     {
         const MainWindow::RowsOnHold hold(window_);

@@ -46,6 +46,7 @@ void Commands::onReset()
     window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
     lottery_.Model.LadderBuilt = false;
     lottery_.Model.LitHit = 0;
+    lottery_.Model.RedPrizes.clear();
     window_.clearTracedHit();
     clearListFindings();
     lottery_.Model.MemberShuffleCount = 0;

@@ -55,9 +55,9 @@ void Commands::onHitAll()
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    if (lottery_.Model.LitHit != 0)
+    if (lottery_.Model.LitHit != 0 && !keptRed(lottery_.Model.LitHit))
         TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
-    lottery_.Model.LitHit = 0; // no path is red any more
+    lottery_.Model.LitHit = 0; // no path is red any more, but prizes' paths the user keeps red
     // The result boxes have the first member box's font already: nothing changes it meanwhile.
     const int32_t rows = window_.countSpinner()->position();
     lottery_.Model.TracedResults.clear();

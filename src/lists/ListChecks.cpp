@@ -20,7 +20,7 @@ QString ComparisonKey(const QString& name)
     return name.normalized(QString::NormalizationForm_KC).toCaseFolded().simplified();
 }
 
-void CheckList(const QStringList& names, bool hits, ListFindings& findings)
+void CheckList(const QStringList& names, bool hits, bool emptiesAllowed, ListFindings& findings)
 {
     QHash<QString, qsizetype> repeatedIndex; // key → index into RepeatedNames, or -1 when seen once
     QHash<QString, int32_t> firstRow;
@@ -42,7 +42,7 @@ void CheckList(const QStringList& names, bool hits, ListFindings& findings)
         }
         findings.RepeatedNames[*index].Rows.append(row);
     }
-    const int32_t checked = hits ? lastFilled : static_cast<int32_t>(names.size()) + 1;
+    const int32_t checked = emptiesAllowed ? 1 : (hits ? lastFilled : static_cast<int32_t>(names.size()) + 1);
     for (int32_t row = 1; row < checked; ++row) {
         if (!ComparisonKey(names[row - 1]).isEmpty())
             continue;
@@ -134,14 +134,24 @@ void DescribePlacement(const ListNotes& notes, bool hits, bool japanese, QString
 
 } // namespace
 
-ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild,
+void ForgiveCountedRepeats(ListFindings& findings)
+{
+    QList<QString> counted;
+    for (const CountedLine& line : findings.Counted)
+        counted.append(ComparisonKey(line.Prize));
+    findings.RepeatedNames.removeIf([&](const auto& repeated) {
+        return repeated.Hits && counted.contains(ComparisonKey(repeated.Name));
+    });
+}
+
+ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild, bool hitsSpread,
                         const ListNotes& memberNotes, const ListNotes& hitNotes)
 {
     ListFindings findings;
     findings.MemberNotes = memberNotes;
     findings.HitNotes = hitNotes;
-    CheckList(members, false, findings);
-    CheckList(hits, true, findings);
+    CheckList(members, false, false, findings);
+    CheckList(hits, true, hitsSpread, findings);
     findings.MembersFilled = Filled(members);
     findings.HitsFilled = Filled(hits);
     findings.FewerHits = findings.HitsFilled < findings.MembersFilled && (beforeBuild || findings.HitsFilled > 0);
@@ -153,6 +163,10 @@ QStringList DescribeFindings(const ListFindings& findings, bool japanese)
     QStringList lines;
     DescribePlacement(findings.MemberNotes, false, japanese, lines);
     DescribePlacement(findings.HitNotes, true, japanese, lines);
+    for (const CountedLine& counted : findings.Counted)
+        lines.append(Say(MessageId::CountedHitsFinding)
+                         .arg(Verbatim(counted.Line), Verbatim(counted.Count), Verbatim(counted.Prize))
+                         .In(japanese));
     for (const auto& repeated : findings.RepeatedNames) {
         const QString rows = RowList(repeated.Rows);
         if (japanese)

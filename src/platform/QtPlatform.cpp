@@ -2,6 +2,7 @@
 
 #include "InstalledPlaces.h"
 #include "platform/FontDialog.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -158,12 +159,12 @@ QMessageBox::StandardButton AskInPlainText(QMessageBox::Icon icon, const QString
 
 void QtPlatform::ShowErrorMessage(const QString& message)
 {
-    AskInPlainText(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
+    ShowMessageBox(QApplication::activeWindow(), QMessageBox::Critical, message);
 }
 
 void QtPlatform::ShowInformation(const QString& message)
 {
-    AskInPlainText(QMessageBox::Information, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
+    ShowMessageBox(QApplication::activeWindow(), QMessageBox::Information, message);
 }
 
 void QtPlatform::FillSecureRandom(void* bytes, size_t count)

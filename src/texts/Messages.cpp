@@ -175,6 +175,49 @@ constexpr MessageText Table[] = {
     {CannotRestoreLottery, "Cannot restore the lottery kept as", "次のファイルに残した抽選を復元できません"},
     {SavedLotteryDamaged, "It is damaged, or was saved by another version of Quorvan; it stays there for you.",
      "壊れているか、別の版の Quorvan が保存したものです。ファイルはそのまま残してあります。"},
+    {WinnersTitle, "Winners", "当選者"},
+    {WinnersPrizeHeading, "Prize", "賞品"},
+    {WinnersMemberHeading, "Winner", "当選者"},
+    {WinnersPrintButton, "Print\u2026", "印刷\u2026"},
+    {WinnersExportTextButton, "Save as text\u2026", "テキストで保存\u2026"},
+    {WinnersExportWorkbookButton, "Save as workbook\u2026", "ブックで保存\u2026"},
+    {WinnersNotYet, "No prize has been drawn yet: build the ladder first.",
+     "まだ抽選していません。先にあみだを作成してください。"},
+    {WinnersOnlyEntry, "%1, winners only", "%1（当選者のみ）"},
+
+    {CountedHitsQuestion, "Hit lines that give a count: %1, such as \u201C%2\u201D (%3 \u00D7 \u201C%4\u201D).\n"
+                          "Count each as that many hits?",
+     "当たりのリストの %1 行に個数があります（例：\u201C%2\u201D は \u201C%4\u201D が %3 個）。\n"
+     "それぞれその個数の当たりとして数えますか？"},
+    {CountedHitsFinding, "\u201C%1\u201D counted as %2 hits \u201C%3\u201D",
+     "\u201C%1\u201D を当たり \u201C%3\u201D %2 個として数えました"},
+
+    {EarlierWinnersLeftOut, "Left out %1 earlier winners: %2", "前回の当選者 %1 人を除きました：%2"},
+    {NoEarlierWinnersFound, "None of the winners in \u201C%1\u201D is in the member list.",
+     "\u201C%1\u201D の当選者はメンバーのリストにいません。"},
+    {NoWinnersInFile, "It holds no results of a draw.", "抽選の結果がありません。"},
+    {EarlierWinnersKinds, "Cannot read \u201C%1\u201D:\nearlier winners are read from text results (.txt) and draw "
+                          "records (.qdraw).",
+     "\u201C%1\u201D を読み込めません：\n前回の当選者はテキストの結果（.txt）と抽選記録（.qdraw）から読み込みます。"},
+    {LeaveOutBeforeBuild, "Earlier winners are left out before Build: press RESET first.",
+     "前回の当選者を除くのは作成の前です。先に RESET を押してください。"},
+
+    {PrizeReveal, "%1 prize: %2 \u2192 %3", "%1等：%2 \u2192 %3"},
+    {MemberNumber, "member %1", "メンバー %1"},
+    {KeepRedPathsEntry, "Keep prizes' red paths", "当たりの赤い道筋を残す"},
+    {SavedWhere, "Saved to %1", "%1 に保存しました"},
+
+    {ImportPreviewTitle, "Import preview", "読み込みの確認"},
+    {ImportWhyAsk, "How should \u201C%1\u201D be read?", "\u300C%1\u300Dをどう読み込みますか？"},
+    {ImportWhyHeading, "The first row looks like a heading: \u201C%1\u201D.",
+     "1 行目は見出しのようです：\u300C%1\u300D。"},
+    {ImportWhyCodes, "Column A holds numbers or codes; column %1 holds names.",
+     "A 列は番号やコードで、%1 列に名前があります。"},
+    {ImportWhyStopped, "The list stops at the empty cell in row %1; below it: %2 more.",
+     "リストは %1 行目の空のセルで終わりますが、その下にまだ名前が %2 件あります。"},
+    {ImportColumnLabel, "Entries in column:", "読み込む列："},
+    {ImportHeadingBox, "The first row is a heading (not read)", "1 行目は見出し（読み込まない）"},
+    {ImportPastEmptyBox, "Read on past empty cells", "空のセルの先も読み込む"},
 };
 // clang-format on
 

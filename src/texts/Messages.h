@@ -147,6 +147,43 @@ enum class MessageId : int {
     CannotKeepLottery,      // what failed, when the lottery cannot be kept after a command
     CannotRestoreLottery,   // what failed, at the head of a file's error message
     SavedLotteryDamaged,    // why
+    // The winners: the view, its columns and buttons, and the save dialogs' choice.
+    WinnersTitle,
+    WinnersPrizeHeading,
+    WinnersMemberHeading,
+    WinnersPrintButton,
+    WinnersExportTextButton,
+    WinnersExportWorkbookButton,
+    WinnersNotYet,
+    WinnersOnlyEntry,        // %1: the kind of file
+
+    // Hit lines that give a count ("3 × Gift card").
+    CountedHitsQuestion,     // %1: how many lines, %2: the first line, %3: its count, %4: its prize
+    CountedHitsFinding,      // %1: the line, %2: the count, %3: the prize
+
+    // Leaving out earlier winners.
+    EarlierWinnersLeftOut,   // %1: how many, %2: their names
+    NoEarlierWinnersFound,   // %1: the file
+    NoWinnersInFile,
+    EarlierWinnersKinds,     // %1: the file
+    LeaveOutBeforeBuild,
+
+    // The reveal of one hit: %1 the prize's place in the hit list as loaded,
+    // %2 the prize, %3 the winner (a name, or MemberNumber).
+    PrizeReveal,
+    MemberNumber,            // %1: the member's row, for a member without a name
+    KeepRedPathsEntry,       // the menu entry that keeps revealed prizes' paths red
+    SavedWhere,              // %1: the file a result or record was saved to
+
+    // The import preview, opened when a list file looks read wrongly.
+    ImportPreviewTitle,
+    ImportWhyAsk,            // %1: the file's name
+    ImportWhyHeading,        // %1: the entry that reads as a heading
+    ImportWhyCodes,          // %1: the column of names
+    ImportWhyStopped,        // %1: the row of the empty cell, %2: the names below it
+    ImportColumnLabel,
+    ImportHeadingBox,
+    ImportPastEmptyBox,
 
     Count
 };

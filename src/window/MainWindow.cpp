@@ -8,6 +8,7 @@
 #include "window/Controls.h"
 #include "window/GuideWindow.h"
 #include "window/LadderImage.h"
+#include "window/PinnedHeader.h"
 #include "window/ProgramIcon.h"
 #include "window/ScreenFit.h"
 #include "window/Spinner.h"
@@ -37,8 +38,6 @@ namespace {
 // Boxes created at run time: 20 pixels tall as placed (their font decides),
 // row n level with member line n.
 constexpr int BoxHeight = 20;
-constexpr int MemberTabBase = 1; // member box of row n takes tab value n + 1
-constexpr int HitTabBase = 51;   // hit box of row n takes tab value n + 51
 constexpr int ResultLeft = 703;
 constexpr int ResultWidth = 100;
 
@@ -60,6 +59,25 @@ void SetPointSize(QWidget* control, int points)
     QFont font = control->font();
     font.setPixelSize(PointsToPixels(points));
     control->setFont(font);
+}
+
+// "1st", "2nd", "3rd", "4th" ... "11th", "12th", "13th", "21st".
+QString Ordinal(int32_t place)
+{
+    const int32_t tens = place % 100;
+    const char* ending = "th";
+    if (tens < 11 || tens > 13)
+        ending = place % 10 == 1 ? "st" : place % 10 == 2 ? "nd" : place % 10 == 3 ? "rd" : "th";
+    return QString::number(place) + QLatin1String(ending);
+}
+
+// The revealed hit and its winner stand out from the other rows.
+void Highlight(EditBox* box, bool on)
+{
+    static const QColor Marked(255, 236, 140);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, on ? Marked : DesignedPalette().color(QPalette::Base));
+    box->setPalette(palette);
 }
 
 ControlFont FontOf(const DesignedFont& design)
@@ -118,6 +136,16 @@ void MainWindow::build()
             PressOnEnter(button);
         }
     }
+
+    // Everything above the first row stays in view while the rows scroll.
+    header_ = new PinnedHeader(*scroll_, *client_, roles_.firstMemberBox->y());
+    for (const DesignedControl& design : DesignedControls) {
+        QWidget* control = findControl(QString::fromUtf8(design.Name));
+        if (control != roles_.ladderImage && design.Bounds.top() < header_->height())
+            header_->take(control);
+    }
+    header_->leaveOpen(roles_.ladderImage->geometry().intersected(header_->geometry()));
+    header_->raise();
 
     // What the table does not say.
     roles_.settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -262,13 +290,15 @@ void MainWindow::createRow(int32_t row, const QString& memberText)
     EditBox* member = reusedBox(Column::Members, row);
     if (!member) {
         member = createBox(Column::Members, row);
-        tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
+        // The keyboard goes down each column in row order, whatever the count:
+        // each box right after the box of the row above it.
+        tabs_.PlaceAfter(member, findBox(Column::Members, row - 1));
     }
     member->setText(memberText);
 
     if (!reusedBox(Column::Hits, row)) {
         EditBox* hit = createBox(Column::Hits, row);
-        tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
+        tabs_.PlaceAfter(hit, findBox(Column::Hits, row - 1));
         connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
     }
 }
@@ -290,8 +320,13 @@ void MainWindow::setListsReadOnly(int32_t rows, bool readOnly)
 EditBox& MainWindow::createResultBox(int32_t row)
 {
     EditBox* result = reusedBox(Column::Results, row);
-    if (!result)
+    if (!result) {
         result = createBox(Column::Results, row);
+        // After the last hit box, the results in row order.
+        const QList<EditBox*>& hits = rows_[static_cast<size_t>(Column::Hits)];
+        const auto lastHit = std::find_if(hits.rbegin(), hits.rend(), [](const EditBox* box) { return box != nullptr; });
+        tabs_.PlaceAfter(result, row > 1 || lastHit == hits.rend() ? findBox(Column::Results, row - 1) : *lastHit);
+    }
     // The traced result alone fills it: a key typed into it changes nothing.
     result->setReadOnly(true);
     return *result;
@@ -352,6 +387,8 @@ QWidget* MainWindow::switched(Switched control) const
 void MainWindow::showStatus(const QString& text)
 {
     statusBar()->showMessage(text);
+    // Told to a screen reader as it changes, as the sighted read it.
+    statusBar()->setAccessibleName(text);
 }
 
 void MainWindow::putCommandButtonsLastInTabs()
@@ -438,25 +475,45 @@ QString MainWindow::statusText() const
     return statusBar()->currentMessage();
 }
 
-void MainWindow::showTracedHit(int32_t row, int32_t member)
+void MainWindow::showTracedHit(int32_t row, int32_t member, const std::optional<Prize>& prize)
 {
     clearTracedHit();
-    const EditBox* reached = findBox(Column::Members, member);
+    EditBox* reached = findBox(Column::Members, member);
     const QString memberText = reached ? reached->text() : QString();
-    const QString words =
-        localized(memberText.isEmpty()
-                      ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
-                      : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member)));
-    hitBox(row).setAccessibleDescription(words);
+    Words words;
+    if (prize) {
+        const Words winner =
+            memberText.isEmpty() ? Say(MessageId::MemberNumber).arg(Verbatim(member)) : Verbatim(memberText);
+        words = Say(MessageId::PrizeReveal).arg(Words{Ordinal(prize->Place), QString::number(prize->Place)},
+                                                Verbatim(prize->Name), winner);
+    } else {
+        words = memberText.isEmpty()
+                    ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
+                    : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member));
+    }
+    const QString told = localized(words);
+    EditBox& hit = hitBox(row);
+    hit.setAccessibleDescription(told);
     describedHit_ = row;
-    showStatus(words);
+    Highlight(&hit, true);
+    if (reached) {
+        reached->setAccessibleDescription(told);
+        Highlight(reached, true);
+        highlightedMember_ = member;
+    }
+    showStatus(told);
 }
 
 void MainWindow::clearTracedHit()
 {
-    if (EditBox* described = findBox(Column::Hits, describedHit_))
-        described->setAccessibleDescription({});
+    for (EditBox* box : {findBox(Column::Hits, describedHit_), findBox(Column::Members, highlightedMember_)}) {
+        if (box) {
+            box->setAccessibleDescription({});
+            Highlight(box, false);
+        }
+    }
     describedHit_ = 0;
+    highlightedMember_ = 0;
     showStatus({});
 }
 
@@ -583,7 +640,11 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::refreshScrollExtent()
 {
     QSize content;
-    for (const QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    // The header's controls count where they were designed; the header itself, as wide as the client, not.
+    QList<QWidget*> controls = client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeOne(header_);
+    controls += header_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : controls) {
         if (!child->isHidden())
             content = content.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
     }

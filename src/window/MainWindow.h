@@ -8,6 +8,7 @@
 #include "window/ControlRoles.h"
 #include "window/ControlStates.h"
 #include "window/TabSequence.h"
+#include "window/WindowModel.h"
 
 #include <QHash>
 #include <QList>
@@ -25,6 +26,7 @@ namespace quorvan {
 
 class GuideWindow;
 class LadderBitmap;
+class PinnedHeader;
 class Platform;
 struct ControlFont;
 struct Words;
@@ -146,8 +148,10 @@ public:
     // The status line's text, as showStatus left it.
     QString statusText() const;
     // The path of hit `row` traced to member line `member`, in words: in the
-    // status line and as the hit box's description for a screen reader.
-    void showTracedHit(int32_t row, int32_t member);
+    // status line and as the hit box's description for a screen reader; the
+    // hit box and the winner's member box are highlighted. A prize names its
+    // place in the hit list as loaded and its text.
+    void showTracedHit(int32_t row, int32_t member, const std::optional<Prize>& prize = std::nullopt);
     // No traced path is described any more.
     void clearTracedHit();
 
@@ -221,6 +225,7 @@ private:
     QPushButton* fairDrawOffer_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
+    PinnedHeader* header_ = nullptr; // the designed area above the rows, pinned to the top
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     std::array<QWidget*, 3> rowColumns_{}; // the parents of the row boxes, by column
@@ -232,6 +237,7 @@ private:
     GuideWindow* guide_ = nullptr;
     std::function<bool()> closeCheck_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
+    int32_t highlightedMember_ = 0; // the member box highlighted with it; 0 when none
 };
 
 } // namespace quorvan

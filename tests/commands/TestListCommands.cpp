@@ -7,6 +7,8 @@
 using namespace quorvan;
 using testing::WindowFixture;
 
+Q_DECLARE_METATYPE(std::optional<quorvan::ImportChoice>)
+
 namespace {
 
 // A text file of `lines` lines "<prefix><n>".
@@ -247,6 +249,48 @@ private slots:
         QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("4"));
     }
 
+    void hitListLoadedAgainReplacesTheFirst()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        window.Load(window->loadHitsButton(), WriteList(folder, "wrong.txt", "W", 6));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 3));
+        QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "", "", ""}));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("3"));
+    }
+
+    void countedHitsAtTheUsersWord_data()
+    {
+        QTest::addColumn<bool>("counted");
+        QTest::addColumn<QStringList>("hits");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("counted") << true << QStringList{"Tablet", "Mug", "Mug", "Pen", "Pen", "Pen"} << "6";
+        QTest::newRow("as written") << false << QStringList{"Tablet", "2 × Mug", "Pen ×３", "", "", ""} << "3";
+    }
+
+    void countedHitsAtTheUsersWord()
+    {
+        QFETCH(bool, counted);
+        QFETCH(QStringList, hits);
+        QFETCH(QString, loaded);
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        window.platform.Answers = {counted};
+        window.Load(window->loadHitsButton(), TestData("hits-counted.csv"));
+        QCOMPARE(window.platform.Questions.size(), 1);
+        QCOMPARE(window.Column("edit2_", 6), hits);
+        QCOMPARE(window->hitsLoadedLabel()->text(), loaded);
+        QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("“2 × Mug” counted as 2 hits “Mug”")),
+                 counted);
+        // The prizes counted out are meant to repeat, at import and at Build.
+        window.Click(window->buildButton());
+        window.commands->onShowListFindings();
+        QVERIFY(!window.platform.Notices.last().contains(QStringLiteral("appears")));
+        QCOMPARE(window.platform.Notices.last().contains(QStringLiteral("counted as 3 hits")), counted);
+    }
+
     void hitsAfterBuildOfferBuildAgain()
     {
         QTemporaryDir folder;
@@ -275,6 +319,84 @@ private slots:
         QVERIFY(window->loadHitsButton()->isEnabled());
         QVERIFY(window->hitsLoadedLabel()->text().isEmpty());
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+    }
+
+    // A roster with employee numbers in column A and a heading row opens the
+    // preview with both mended; the answer is kept for the file's name.
+    void rosterThroughThePreview_data()
+    {
+        QTest::addColumn<std::optional<ImportChoice>>("answer");
+        QTest::addColumn<QStringList>("members");
+        const QStringList names{"Alice Brown", "Bob Green", "Carol White"};
+        QTest::newRow("likely answer") << std::optional(ImportChoice{2, true, false}) << names;
+        QTest::newRow("as it reads") << std::optional(ImportChoice{}) << QStringList{"No.", "1001", "1002", "1003"};
+        QTest::newRow("names, heading kept") << std::optional(ImportChoice{2, false, false})
+                                             << QStringList{"Name", "Alice Brown", "Bob Green", "Carol White"};
+        QTest::newRow("cancelled") << std::optional<ImportChoice>() << QStringList{"", ""};
+    }
+
+    void rosterThroughThePreview()
+    {
+        QFETCH(std::optional<ImportChoice>, answer);
+        QFETCH(QStringList, members);
+        QTemporaryDir folder;
+        const QString roster = folder.filePath("roster.csv");
+        WriteTestFile(roster, "No.,Name\r\n1001,Alice Brown\r\n1002,Bob Green\r\n1003,Carol White\r\n");
+        WindowFixture window;
+        window.platform.ImportAnswers = {answer};
+        window.Load(window->loadMembersButton(), roster);
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        const ImportQuestion& asked = window.platform.ImportQuestions.first();
+        QCOMPARE(asked.Likely, (ImportChoice{2, true, false}));
+        QCOMPARE(asked.FirstRows.first(), QStringList({"No.", "Name"}));
+        QCOMPARE(asked.ColumnNames, QStringList({"A", "B"}));
+        QVERIFY(asked.Why.contains("“No.”") && asked.Why.contains("column B holds names"));
+        QVERIFY(asked.PastEmptyLabel.isEmpty());
+        QCOMPARE(window.Column("edit1_", int(members.size())), members);
+        QCOMPARE(window->loadHitsButton()->isEnabled(), answer.has_value());
+
+        // The same file name again: read as chosen, without a question.
+        window.Click(window->resetButton());
+        window.Load(window->loadMembersButton(), roster);
+        QCOMPARE(window.platform.ImportQuestions.size(), answer ? 1 : 2);
+        if (answer)
+            QCOMPARE(window.Column("edit1_", int(members.size())), members);
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // With the lottery kept after every command, as the program runs.
+    void memberListKeptAfterEachCommand()
+    {
+        QTemporaryDir state;
+        WindowFixture window(1033, 0, state.path());
+        window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
+        QCOMPARE(window.platform.Errors, QStringList());
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
+    }
+
+    void listsThatReadWellAskNothing()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.csv", "Gift ", 3));
+        QVERIFY(window.platform.ImportQuestions.isEmpty());
+        QCOMPARE(window.Column("edit2_", 3), QStringList({"Gift 1", "Gift 2", "Gift 3"}));
+    }
+
+    void headingRowOfAHitList()
+    {
+        QTemporaryDir folder;
+        const QString hits = folder.filePath("hits.txt");
+        WriteTestFile(hits, "賞品\nタブレット\nマグ\n");
+        WindowFixture window(1041);
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 4));
+        window.platform.ImportAnswers = {ImportChoice{1, true, false}};
+        window.Load(window->loadHitsButton(), hits);
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        QVERIFY(window.platform.ImportQuestions.first().Why.contains("見出し"));
+        QCOMPARE(window.Column("edit2_", 4), QStringList({"タブレット", "マグ", "", ""}));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("2"));
     }
 
     void noMembersPlaceNoHits()

@@ -168,6 +168,25 @@ private slots:
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
+    // A list stopped by an empty cell with names below it is read on past the
+    // gap when the user says so in the preview; the preview opens only for such a list.
+    void gapReadPastAtTheUsersWord()
+    {
+        WindowFixture window;
+        window.platform.ImportAnswers = {ImportChoice{1, false, true}};
+        window.Load(window->loadMembersButton(), TestData("members-10.xls"));
+        QVERIFY(window.platform.ImportQuestions.isEmpty());
+        window.Click(window->resetButton());
+        window.Load(window->loadMembersButton(), TestData("gap-ends-list.xls"));
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        const ImportQuestion& asked = window.platform.ImportQuestions.first();
+        QCOMPARE(asked.Likely, (ImportChoice{1, false, true}));
+        QVERIFY(asked.HeadingLabel.isEmpty() && asked.FirstRows.isEmpty());
+        QVERIFY(asked.Why.contains("row 4; below it: 1 more"));
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"a", "b", "d"}));
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("3"));
+    }
+
     // A file behind the wrong ending is read as what its first bytes show,
     // or refused with what it is and what to do.
     void filesAreWhatTheirBytesShow_data()
