@@ -15,11 +15,15 @@
 #include "platform/QtPlatform.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StagePainter.h"
+#include "ladder/NoDrawing.h"
+#include "ladder/SeededGeneration.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
@@ -480,6 +484,40 @@ int LongNames()
     return 0;
 }
 
+// Stage frames at 1920 × 1080 while the eleventh prize's path is drawn, ten
+// revealed before it: each run is the next frame at 60 frames a second of a
+// 3-second path, the view following the marker as the stage does.
+int StageFrameLines()
+{
+    for (const auto& [name, rows] : {std::pair{"stage-frame-480", MostMembers}, std::pair{"stage-frame-30", 30}}) {
+        Ladder grid;
+        NoDrawing nowhere;
+        GenerateLadderFromSeed(LadderShape{rows, false}, 1, grid, nowhere);
+        StageScene scene;
+        scene.Rows = rows;
+        for (int32_t row = 1; row <= rows; ++row) {
+            scene.Members << QStringLiteral("Member %1").arg(row);
+            scene.Prizes << QStringLiteral("Prize %1").arg(row);
+        }
+        scene.Built = true;
+        PutLadder(scene, grid, rows);
+        for (int32_t hit = 1; hit <= 11; ++hit)
+            scene.Revealed.push_back(hit);
+        StageFrame frame;
+        frame.RunningHit = 11;
+        frame.Progress = 0.3;
+        QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+        StagePainter stage;
+        Report(name, Median([] {}, [&] {
+                   frame.Progress += 1.0 / 180;
+                   FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
+                   QPainter painter(&image);
+                   stage.Paint(painter, image.size(), scene, frame);
+               }));
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -519,6 +557,8 @@ int main(int argc, char* argv[])
         uint64_t seed = 0;
         Line(name, {[] {}, [&] { (void)FairnessSimulation({{members, true}, 10000, ++seed, 0}).Wait(); }});
     }
+
+    StageFrameLines();
 
     std::printf("peak-rss: %ld MB\n", PeakRssMegabytes());
     return 0;

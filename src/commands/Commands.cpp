@@ -7,6 +7,7 @@
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StageWindow.h" // the stage is made and freed with the commands
 #include "window/Texts.h"
 
 #include <QCheckBox>
@@ -20,6 +21,7 @@ Commands::Commands(MainWindow& window)
       boundary_(window.platform(), [this, &window] {
           window.afterCommand();
           autosave();
+          emit commandEnded();
       })
 {
     lottery_.Model.BoxFont = window.fontDialogStart();
@@ -47,6 +49,10 @@ Commands::Commands(MainWindow& window)
     boundary_.Connect(window.fairDrawBox(), &QCheckBox::toggled, this, [this](bool on) { onFairDrawToggled(on); });
     connect(this, &Commands::fairDrawChanged, window.fairDrawBox(), &QCheckBox::setChecked);
 
+    connect(this, &Commands::commandEnded, this, &Commands::showOnStage);
+    revealAllTimer_.setSingleShot(true);
+    boundary_.Connect(&revealAllTimer_, &QTimer::timeout, this, [this] { revealAllStep(); });
+
     boundary_.Run([this] { startUp(); });
     // After start-up, which puts the controls' captions into the user's language.
     buildMenus();
@@ -56,6 +62,8 @@ Commands::Commands(MainWindow& window)
 
 Commands::~Commands()
 {
+    if (stage_ && stage_->isVisible())
+        stage_->close(); // which keeps the screen it is on
     window_.setCloseCheck({}); // a window that outlives its commands closes unasked
 }
 
@@ -76,6 +84,7 @@ void Commands::startUp()
     window_.bitmap().SetPenWidth(2);
     restoreFairDrawSetting();
     restoreRedPathsSetting();
+    stageSettings_ = LoadStageSettings(window_.platform());
 }
 
 void Commands::onSpinner()

@@ -15,19 +15,20 @@
 #include "texts/Messages.h"
 #include "window/CommandBoundary.h"
 #include "window/ControlRoles.h"
+#include "window/StageSettings.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QTimer;
-
 namespace quorvan {
 
 class FairnessSimulation;
 class MainWindow;
+class StageWindow;
 
 class Commands : public QObject {
     Q_OBJECT
@@ -62,9 +63,22 @@ public slots:
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
     void onWinnersView();             // Winners.cpp
     void onLeaveOutEarlierWinners();  // EarlierWinners.cpp
+    void onStage();                   // Stage.cpp: opens or closes the stage
+    void onRevealNext();              // Reveals.cpp: the next prize, in prize order
+    void onRevealBack();              // Reveals.cpp: takes back the latest reveal
+    void onRevealAll();               // Reveals.cpp: the remaining prizes, one after another
+    void onStageBlank();              // Stage.cpp
+    void onStageOverview();           // Stage.cpp
+    void onSkipPath();                // Stage.cpp: the running path to its end
+    void onStageSettings();           // Stage.cpp: theme, motion, curtain and timing, asked in a dialog
 
 public:
     Lottery& lottery() { return lottery_; }
+    // The stage, once opened; nullptr before.
+    StageWindow* stage() const { return stage_.get(); }
+    const StageSettings& stageSettings() const { return stageSettings_; }
+    // Takes `settings` for the stage, keeps them and shows the stage with them.
+    void useStageSettings(const StageSettings& settings); // Stage.cpp
     // Where every command runs.
     const CommandBoundary& boundary() const { return boundary_; }
     // The draw record at `path` read, checked and shown, as Open draw does
@@ -74,6 +88,8 @@ public:
 signals:
     // The fair draw switch has changed: every control that shows it follows.
     void fairDrawChanged(bool on);
+    // A command has ended, well or not: the stage follows.
+    void commandEnded();
 
 private:
     void startUp();
@@ -175,8 +191,19 @@ private:
     // The window as after ［HIT-ALL］ of the recorded draw.
     void showDraw(const DrawRecord& record);
 
+    // The stage shows the lottery as it stands now.
+    void showOnStage();               // Stage.cpp
+    QStringList prizes() const;       // Reveals.cpp: the hit texts of rows 1 .. the spinner's count
+    // The reveal of `hit`, traced to `member`, in the status line.
+    void tellReveal(int32_t hit, int32_t member); // Reveals.cpp
+    void revealAllStep();             // Reveals.cpp
+
     MainWindow& window_;
     Lottery lottery_;
+    std::unique_ptr<StageWindow> stage_;
+    StageSettings stageSettings_;
+    QTimer revealAllTimer_;
+    bool revealingAll_ = false;       // Reveal all runs: each path's end starts the pause before the next
     CommandBoundary boundary_;
     ListFindings listFindings_;
     ListNotes memberNotes_; // what reading the list files loaded had to do

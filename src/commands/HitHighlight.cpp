@@ -39,8 +39,9 @@ void Commands::onHitClicked(int row)
     std::vector<int32_t>& red = lottery_.Model.RedPrizes;
     if (keptRed(row) && std::find(red.begin(), red.end(), row) == red.end())
         red.push_back(row);
+    lottery_.Reveals.Reveal(row);
     // Also in words, so the result does not rest on the red alone.
-    window_.showTracedHit(row, member, prizeOfRow(row));
+    tellReveal(row, member);
 }
 
 void Commands::restoreRedPathsSetting()

@@ -4,6 +4,7 @@
 
 #include "ladder/Ladder.h"
 #include "ladder/RandomGenerator.h"
+#include "commands/RevealOrder.h"
 #include "window/WindowModel.h"
 
 namespace quorvan {
@@ -14,6 +15,8 @@ struct Lottery {
     WindowModel Model;
     Ladder Grid;
     RandomGenerator Random;
+    // The prizes revealed since Build.
+    RevealOrder Reveals;
 };
 
 } // namespace quorvan

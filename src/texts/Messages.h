@@ -115,6 +115,24 @@ enum class MessageId : int {
     // A traced hit in words: %1 the hit's row, %2 the member's text, %3 the member's row.
     HitReachedMember,
     HitReachedEmptyMember, // %1 the hit's row, %2 the member's row
+    // A prize revealed: %1 its place ("2nd" / "2"), %2 the prize, %3 the member.
+    // Reveal next when every named prize is revealed already.
+    EveryPrizeRevealed,
+    // Reveal next or back before Build.
+    NoLadderToReveal,
+    // The stage window's title.
+    StageTitle,
+    // The stage settings dialog: its title, its fields, the themes.
+    StageSettingsTitle,
+    StagePathSeconds,
+    StagePauseSeconds,
+    StageThemeChoice,
+    StageThemeDark,
+    StageThemeLight,
+    StageThemeHighContrast,
+    StageReducedMotion,
+    StageCurtain,
+    StageSeconds, // the unit after a number of seconds
 
     // The reader program's reasons for an .xlsx or .ods workbook.
     ZipNotAnArchive,         // %1: the archive library's words

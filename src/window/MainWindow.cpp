@@ -61,16 +61,6 @@ void SetPointSize(QWidget* control, int points)
     control->setFont(font);
 }
 
-// "1st", "2nd", "3rd", "4th" ... "11th", "12th", "13th", "21st".
-QString Ordinal(int32_t place)
-{
-    const int32_t tens = place % 100;
-    const char* ending = "th";
-    if (tens < 11 || tens > 13)
-        ending = place % 10 == 1 ? "st" : place % 10 == 2 ? "nd" : place % 10 == 3 ? "rd" : "th";
-    return QString::number(place) + QLatin1String(ending);
-}
-
 // The revealed hit and its winner stand out from the other rows.
 void Highlight(EditBox* box, bool on)
 {
@@ -484,7 +474,7 @@ void MainWindow::showTracedHit(int32_t row, int32_t member, const std::optional<
     if (prize) {
         const Words winner =
             memberText.isEmpty() ? Say(MessageId::MemberNumber).arg(Verbatim(member)) : Verbatim(memberText);
-        words = Say(MessageId::PrizeReveal).arg(Words{Ordinal(prize->Place), QString::number(prize->Place)},
+        words = Say(MessageId::PrizeReveal).arg(PlaceWords(prize->Place),
                                                 Verbatim(prize->Name), winner);
     } else {
         words = memberText.isEmpty()

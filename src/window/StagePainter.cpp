@@ -1,0 +1,325 @@
+#include "window/StagePainter.h"
+
+#include "ladder/Geometry.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvan {
+
+namespace {
+
+// The width of a kept tile in pixels, and how many are kept at most (about 1 MB each at 1080 rows of pixels).
+constexpr int TileWidth = 256;
+constexpr std::size_t KeptTiles = 24;
+
+} // namespace
+
+// Where things lie on the stage for one frame. The ladder's lines run top to
+// bottom, line r at X(r × RowPitch); its left edge lies on a whole pixel, so
+// that tiles drawn once can be copied at any pan.
+struct StageLayout {
+    StageLayout(QSize size, int32_t rows, const StageFrame& frame)
+    {
+        const double width = size.width(), height = size.height();
+        margin = std::round(height * 0.03);
+        const double visible = frame.VisibleColumns > 0 ? frame.VisibleColumns : rows;
+        const double first = frame.VisibleColumns > 0 ? frame.FirstColumn : 0;
+        column = (width - 2 * margin) / std::max(1.0, visible);
+        origin = std::round(margin - first * column);
+        // Upright labels for a few wide lines; otherwise turned, and small enough for a name to fit the band.
+        fontPixels = std::clamp(std::floor(column * 0.55), 0.0, 64.0);
+        upright = column >= 6 * fontPixels;
+        if (!upright)
+            fontPixels = std::min(fontPixels, std::floor(height * 0.2 / 5));
+        band = upright ? 2.2 * fontPixels : std::round(height * 0.2);
+        top = margin + band + margin;
+        bottom = height - margin - band - margin;
+    }
+    double X(double ladderY) const { return origin + (ladderY / RowPitch - 0.5) * column; }
+    double Y(double ladderX) const { return top + std::clamp(ladderX, 0.0, double(LadderWidth)) / LadderWidth * (bottom - top); }
+    QPointF At(QPointF ladder) const { return {X(ladder.y()), Y(ladder.x())}; }
+    QRectF TopBand(double width) const { return {0, margin, width, band}; }
+    QRectF BottomBand(double width) const { return {0, bottom + margin, width, band}; }
+    bool Labelled() const { return fontPixels >= 9; }
+
+    double margin, column, origin, fontPixels, band, top, bottom;
+    bool upright;
+};
+
+namespace {
+
+double Length(QPointF a, QPointF b)
+{
+    return std::hypot(b.x() - a.x(), b.y() - a.y());
+}
+
+QPolygonF Mapped(const StageLayout& layout, const std::vector<QPoint>& path, double progress)
+{
+    QPolygonF points;
+    if (path.empty())
+        return points;
+    double total = 0;
+    for (std::size_t i = 1; i < path.size(); ++i)
+        total += Length(path[i - 1], path[i]);
+    double left = total * std::clamp(progress, 0.0, 1.0);
+    points << layout.At(path.front());
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        const double leg = Length(path[i - 1], path[i]);
+        if (leg >= left) {
+            const QPointF a = path[i - 1], b = path[i];
+            points << layout.At(leg > 0 ? a + (b - a) * (left / leg) : b);
+            break;
+        }
+        left -= leg;
+        points << layout.At(path[i]);
+    }
+    return points;
+}
+
+double PathWidth(const StageLayout& layout)
+{
+    return std::clamp(layout.column * 0.12, 2.0, 10.0);
+}
+
+void DrawPath(QPainter& painter, const StageLayout& layout, const StageScene& scene, int32_t hit, double progress,
+              const QColor& colour)
+{
+    if (hit < 1 || hit > int32_t(scene.Paths.size()))
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(colour, PathWidth(layout), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(Mapped(layout, scene.Paths[hit - 1], progress));
+}
+
+void UseLabelFont(QPainter& painter, const StageLayout& layout)
+{
+    QFont font = painter.font();
+    font.setPixelSize(int(layout.fontPixels));
+    painter.setFont(font);
+}
+
+// A label in the band: upright and centred, or turned a quarter so that it reads upward, against the ladder.
+void Label(QPainter& painter, const StageLayout& layout, double x, QRectF band, bool towardBottom, const QString& text,
+           const QColor& colour, const QColor& fill)
+{
+    QFontMetricsF metrics(painter.font());
+    const double along = layout.upright ? layout.column * 0.92 : band.height() * 0.96;
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, along - layout.fontPixels * 0.4);
+    painter.save();
+    if (layout.upright) {
+        painter.translate(x, band.center().y());
+    } else {
+        painter.translate(x, towardBottom ? band.bottom() : band.top());
+        painter.rotate(-90);
+    }
+    const double thick = layout.fontPixels * 1.4;
+    QRectF box = layout.upright ? QRectF(-along / 2, -thick / 2, along, thick)
+                                : QRectF(towardBottom ? 0 : -along, -thick / 2, along, thick);
+    if (fill.isValid()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(box, thick * 0.2, thick * 0.2);
+    }
+    painter.setPen(colour);
+    const Qt::Alignment align = layout.upright ? Qt::AlignCenter
+                                               : (towardBottom ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
+    painter.drawText(box.adjusted(layout.fontPixels * 0.2, 0, -layout.fontPixels * 0.2, 0), align, shown);
+    painter.restore();
+}
+
+void MemberLabel(QPainter& painter, const StageLayout& layout, const StageLook& look, const StageScene& scene,
+                 int32_t row, double width, bool winner)
+{
+    Label(painter, layout, layout.X(row * RowPitch), layout.TopBand(width), true, scene.Members.value(row - 1),
+          winner ? look.HighlightText : look.Text, winner ? look.Highlight : QColor());
+}
+
+void PrizeLabel(QPainter& painter, const StageLayout& layout, const StageLook& look, const StageScene& scene,
+                int32_t row, double width, bool latest)
+{
+    const QRectF band = layout.BottomBand(width);
+    const double x = layout.X(row * RowPitch);
+    if (latest)
+        Label(painter, layout, x, band, false, scene.Prizes.value(row - 1), look.HighlightText, look.Highlight);
+    else if (scene.Curtain && !scene.IsRevealed(row))
+        Label(painter, layout, x, band, false, QStringLiteral("?"), look.CurtainText, look.Curtain);
+    else
+        Label(painter, layout, x, band, false, scene.Prizes.value(row - 1), look.Text, QColor());
+}
+
+void Card(QPainter& painter, QSize size, const StageLayout& layout, const StageLook& look, const QString& text)
+{
+    QFont font = painter.font();
+    font.setPixelSize(std::clamp(int(size.height() * 0.06), 20, 80));
+    font.setBold(true);
+    painter.setFont(font);
+    QFontMetricsF metrics(font);
+    const QString shown = metrics.elidedText(text, Qt::ElideMiddle, size.width() * 0.8);
+    const double w = metrics.horizontalAdvance(shown) + font.pixelSize() * 1.6, h = font.pixelSize() * 2.2;
+    const QRectF box(size.width() / 2.0 - w / 2, (layout.top + layout.bottom) / 2 - h / 2, w, h);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(look.Highlight, font.pixelSize() * 0.12));
+    painter.setBrush(look.Card);
+    painter.drawRoundedRect(box, h * 0.2, h * 0.2);
+    painter.setPen(look.CardText);
+    painter.drawText(box, Qt::AlignCenter, shown);
+}
+
+// The revealed paths kept in the tiles: all but the latest, which is drawn brighter over them.
+std::vector<int32_t> SettledPaths(const StageScene& scene)
+{
+    if (!scene.Built || scene.Revealed.empty())
+        return {};
+    return {scene.Revealed.begin(), scene.Revealed.end() - 1};
+}
+
+} // namespace
+
+QPointF PointAlong(const std::vector<QPoint>& path, double progress)
+{
+    double total = 0;
+    for (std::size_t i = 1; i < path.size(); ++i)
+        total += Length(path[i - 1], path[i]);
+    double left = total * std::clamp(progress, 0.0, 1.0);
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        const double leg = Length(path[i - 1], path[i]);
+        if (leg >= left && leg > 0)
+            return QPointF(path[i - 1]) + QPointF(path[i] - path[i - 1]) * (left / leg);
+        left -= leg;
+    }
+    return path.empty() ? QPointF() : QPointF(path.back());
+}
+
+void FollowPoint(StageFrame& frame, int32_t rows, QPointF point)
+{
+    if (rows <= ReadableColumns) {
+        frame.FirstColumn = 0;
+        frame.VisibleColumns = 0;
+        return;
+    }
+    frame.VisibleColumns = ReadableColumns;
+    const double line = point.y() / RowPitch - 0.5;
+    frame.FirstColumn = std::clamp(line - ReadableColumns / 2.0, 0.0, double(rows - ReadableColumns));
+}
+
+// Tile `index` holds the still parts between x = origin + index × TileWidth and the next tile.
+const QImage& StagePainter::Tile(int index, const StageScene& scene, const StageLayout& layout)
+{
+    const auto kept = tiles_.find(index);
+    if (kept != tiles_.end())
+        return kept->second;
+    if (tiles_.size() >= KeptTiles) {
+        // The tile farthest from this one goes.
+        const auto farthest = std::abs(tiles_.begin()->first - index) > std::abs(tiles_.rbegin()->first - index)
+                                  ? tiles_.begin()
+                                  : std::prev(tiles_.end());
+        tiles_.erase(farthest);
+    }
+    const StageLook& look = LookOf(still_.Theme);
+    QImage tile(TileWidth, still_.Size.height(), QImage::Format_RGB32);
+    tile.fill(look.Background);
+    QPainter painter(&tile);
+    // The tile's own pixels: the layout's x less where the tile starts.
+    const double left = layout.origin + double(index) * TileWidth;
+    painter.translate(-left, 0);
+    const double from = left - layout.column, to = left + TileWidth + layout.column;
+    const auto near = [&](double x) { return x >= from && x <= to; };
+
+    QList<QLineF> lines;
+    for (int32_t row = 1; row <= scene.Rows; ++row)
+        if (near(layout.X(row * RowPitch)))
+            lines << QLineF(layout.X(row * RowPitch), layout.top, layout.X(row * RowPitch), layout.bottom);
+    if (scene.Built)
+        for (const QLine& rung : scene.Rungs) {
+            const double a = layout.X(rung.y1()), b = layout.X(rung.y2());
+            if (b >= from && a <= to)
+                lines << QLineF(a, layout.Y(rung.x1()), b, layout.Y(rung.x1()));
+        }
+    painter.setPen(QPen(look.Rail, std::clamp(layout.column * 0.06, 1.0, 4.0), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLines(lines);
+
+    for (int32_t hit : still_.Settled)
+        DrawPath(painter, layout, scene, hit, 1.0, look.Path);
+
+    if (layout.Labelled()) {
+        UseLabelFont(painter, layout);
+        for (int32_t row = 1; row <= scene.Rows; ++row) {
+            if (!near(layout.X(row * RowPitch)))
+                continue;
+            const bool winner = std::any_of(still_.Settled.begin(), still_.Settled.end(), [&](int32_t hit) {
+                return hit <= int32_t(scene.Winners.size()) && scene.Winners[hit - 1] == row;
+            });
+            MemberLabel(painter, layout, look, scene, row, TileWidth, winner);
+            PrizeLabel(painter, layout, look, scene, row, TileWidth, false);
+        }
+    }
+    painter.end();
+    return tiles_.emplace(index, std::move(tile)).first->second;
+}
+
+void StagePainter::Paint(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame)
+{
+    const StageLook& look = LookOf(frame.Theme);
+    if (frame.Blank || scene.Rows <= 0) {
+        painter.fillRect(QRect(QPoint(0, 0), size), look.Background);
+        return;
+    }
+    const StageLayout layout(size, scene.Rows, frame);
+    const double width = size.width();
+
+    Still still{size, frame.Theme, layout.column, scene.Rows, scene.Members, scene.Prizes,
+                scene.Built ? scene.Rungs : std::vector<QLine>{}, scene.Built, scene.Curtain, SettledPaths(scene)};
+    if (!(still == still_)) {
+        still_ = std::move(still);
+        tiles_.clear();
+    }
+    // The tiles in view, copied; outside the ladder's tiles only the background shows.
+    const int first = int(std::floor(-layout.origin / TileWidth));
+    const int last = int(std::floor((width - layout.origin) / TileWidth));
+    for (int index = first; index <= last; ++index)
+        painter.drawImage(QPointF(layout.origin + double(index) * TileWidth, 0), Tile(index, scene, layout));
+
+    // The latest path, brighter, drawn along as far as it has come, with its marker.
+    const int32_t latest = scene.Built && !scene.Revealed.empty() ? scene.Revealed.back() : 0;
+    const bool running = latest > 0 && frame.RunningHit == latest && latest <= int32_t(scene.Paths.size());
+    if (latest > 0) {
+        DrawPath(painter, layout, scene, latest, running ? frame.Progress : 1.0, look.Latest);
+        if (running) {
+            const QPointF marker = layout.At(PointAlong(scene.Paths[latest - 1], frame.Progress));
+            const double pathWidth = PathWidth(layout), radius = std::max(pathWidth * 1.6, 5.0);
+            painter.setPen(QPen(look.Text, pathWidth * 0.5));
+            painter.setBrush(look.Highlight);
+            painter.drawEllipse(marker, radius, radius);
+        }
+        if (layout.Labelled()) {
+            UseLabelFont(painter, layout);
+            PrizeLabel(painter, layout, look, scene, latest, width, true);
+            const bool settled = !running || frame.Progress >= 1.0;
+            if (settled && latest <= int32_t(scene.Winners.size()))
+                MemberLabel(painter, layout, look, scene, scene.Winners[latest - 1], width, true);
+        }
+    }
+
+    if (frame.CardHit > 0 && frame.CardHit <= int32_t(scene.Winners.size())) {
+        const int32_t member = scene.Winners[frame.CardHit - 1];
+        QString prize = scene.Prizes.value(frame.CardHit - 1), name = scene.Members.value(member - 1);
+        if (prize.isEmpty())
+            prize = QString::number(frame.CardHit);
+        if (name.isEmpty())
+            name = QString::number(member);
+        Card(painter, size, layout, look, prize + QStringLiteral(" \u2192 ") + name);
+    }
+}
+
+void PaintStage(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame)
+{
+    StagePainter().Paint(painter, size, scene, frame);
+}
+
+} // namespace quorvan

@@ -1,0 +1,80 @@
+#include "window/StageSettingsDialog.h"
+
+#include "texts/Words.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+
+#include <cmath>
+
+namespace quorvan {
+
+namespace {
+
+QDoubleSpinBox* SecondsBox(double lowest, double highest, int milliseconds, const QString& unit, QWidget* parent)
+{
+    auto* box = new QDoubleSpinBox(parent);
+    box->setRange(lowest, highest);
+    box->setDecimals(1);
+    box->setSingleStep(0.5);
+    box->setSuffix(unit);
+    box->setValue(milliseconds / 1000.0);
+    return box;
+}
+
+int Milliseconds(const QDoubleSpinBox* box)
+{
+    return int(std::lround(box->value() * 1000));
+}
+
+} // namespace
+
+StageSettingsDialog::StageSettingsDialog(const StageSettings& settings, bool japanese, QWidget* parent)
+    : QDialog(parent)
+{
+    const auto say = [japanese](MessageId id) { return Say(id).In(japanese); };
+    setObjectName(QStringLiteral("stageSettings"));
+    setWindowTitle(say(MessageId::StageSettingsTitle));
+    auto* form = new QFormLayout(this);
+
+    themeBox = new QComboBox(this);
+    themeBox->addItems({say(MessageId::StageThemeDark), say(MessageId::StageThemeLight),
+                        say(MessageId::StageThemeHighContrast)});
+    themeBox->setCurrentIndex(int(settings.Theme));
+    form->addRow(say(MessageId::StageThemeChoice), themeBox);
+
+    const QString seconds = say(MessageId::StageSeconds);
+    pathBox = SecondsBox(StageSettings::ShortestPath / 1000.0, StageSettings::LongestPath / 1000.0,
+                         settings.PathMilliseconds, seconds, this);
+    form->addRow(say(MessageId::StagePathSeconds), pathBox);
+    pauseBox = SecondsBox(0, StageSettings::LongestPause / 1000.0, settings.PauseMilliseconds, seconds, this);
+    form->addRow(say(MessageId::StagePauseSeconds), pauseBox);
+
+    reducedMotionBox = new QCheckBox(say(MessageId::StageReducedMotion), this);
+    reducedMotionBox->setChecked(settings.ReducedMotion);
+    form->addRow(reducedMotionBox);
+    curtainBox = new QCheckBox(say(MessageId::StageCurtain), this);
+    curtainBox->setChecked(settings.Curtain);
+    form->addRow(curtainBox);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+StageSettings StageSettingsDialog::chosen() const
+{
+    StageSettings settings;
+    settings.Theme = StageTheme(themeBox->currentIndex());
+    settings.ReducedMotion = reducedMotionBox->isChecked();
+    settings.Curtain = curtainBox->isChecked();
+    settings.PathMilliseconds = Milliseconds(pathBox);
+    settings.PauseMilliseconds = Milliseconds(pauseBox);
+    return settings;
+}
+
+} // namespace quorvan

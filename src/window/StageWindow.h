@@ -1,0 +1,64 @@
+#pragma once
+// The stage: a second top-level window for a projector, showing the lottery
+// the operator's window shows, with each revealed path drawn progressively.
+// Its keys are a presentation remote's: Right, PageDown and Space ask for the
+// next prize, Left and PageUp for one back; B blanks the screen, Home shows
+// the whole ladder, Esc skips the running path; F11 and Ctrl+W close it.
+
+#include "window/StagePainter.h"
+#include "window/StageScene.h"
+
+#include <QVariantAnimation>
+#include <QWidget>
+
+class QScreen;
+
+namespace quorvan {
+
+class StageWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit StageWindow(QWidget* parent = nullptr);
+
+    // The lottery as it stands; a hit revealed since the last scene is drawn along its path.
+    void showScene(const StageScene& scene);
+    void skipAnimation();
+    void toggleBlank();
+    void showOverview();
+
+    // How long one path takes, in milliseconds (500 .. 10000), and whether paths show at once.
+    void setPathDuration(int milliseconds);
+    void setReducedMotion(bool on) { reducedMotion_ = on; }
+    void setTheme(StageTheme theme);
+    bool animating() const { return animation_.state() == QAbstractAnimation::Running; }
+    const StageFrame& frame() const { return frame_; }
+    const StageScene& scene() const { return scene_; }
+
+    // Opens full screen on the screen named `screenName` when there is one; else on a screen
+    // other than `operatorScreen`, the operator's, where there is one, as a projector is.
+    void openOn(const QString& screenName, const QScreen* operatorScreen);
+
+signals:
+    void nextRequested();
+    void backRequested();
+    // The path being drawn has reached its member (or was shown at once).
+    void pathSettled();
+    void closed(const QString& screenName);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startPath(int32_t hit);
+    void settle();
+
+    StageScene scene_;
+    StageFrame frame_;
+    StagePainter painter_;
+    QVariantAnimation animation_;
+    bool reducedMotion_ = false;
+};
+
+} // namespace quorvan
