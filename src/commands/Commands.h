@@ -58,6 +58,9 @@ public slots:
     void onFairDrawToggled(bool on);  // FairDraw.cpp
     void onAcceptFairDraw();          // FairDraw.cpp: the status line's offer after an uneven Build
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
+    void onAnnounceDraw();            // Announcing.cpp: the lists fixed and their announcement published
+    void onDrawAnnounced();           // AnnouncedDrawing.cpp: the draw the announcement and the typed values give
+    void onCloseAnnouncement();       // Announcing.cpp: the lists free again, no draw made
 
 public:
     Lottery& lottery() { return lottery_; }
@@ -136,8 +139,10 @@ private:
 
     // Draws the ladder of `build` from its seed and offers the hits.
     void buildLadder(const BuildEvent& build);
-    // The window as after ［HIT-ALL］ of the recorded draw.
-    void showDraw(const DrawRecord& record);
+    // The window as after ［HIT-ALL］ of `draw`, with the run's `history`.
+    void showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history);
+    // Refused with a notice while an announcement holds the lists fixed.
+    bool listsFree();                 // Announcing.cpp
 
     MainWindow& window_;
     Lottery lottery_;

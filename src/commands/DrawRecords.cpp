@@ -16,7 +16,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace quorvan {
 
@@ -28,17 +27,6 @@ QString DrawFilter(MainWindow& window)
 {
     return window.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
            + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
-}
-
-// Local time with its offset from UTC, as 2024-05-01T09:05:07+09:00.
-QString TimeWithOffset(const QDateTime& time)
-{
-    const int offset = time.offsetFromUtc() / 60;
-    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
-           + QStringLiteral("%1%2:%3")
-                 .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                 .arg(std::abs(offset) / 60, 2, 10, QLatin1Char('0'))
-                 .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
 int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
@@ -76,7 +64,7 @@ void Commands::onSaveDraw()
 
     const BuiltDraw& draw = *lottery_.Model.LastBuild;
     DrawRecord record{QStringLiteral(QUORVAN_VERSION),
-                      TimeWithOffset(platform.LocalNow()),
+                      DrawRecordTime(platform.LocalNow()),
                       draw,
                       lottery_.Model.History,
                       LadderDigest(lottery_.Grid, draw.Build.Rows),
@@ -95,6 +83,8 @@ void Commands::onOpenDraw()
 
 void Commands::openDrawFile(const QString& path)
 {
+    if (!listsFree())
+        return;
     Platform& platform = window_.platform();
     lottery_.Model.LastDrawFile = path;
     window_.setBusyCursor();
@@ -102,16 +92,15 @@ void Commands::openDrawFile(const QString& path)
     const bool japanese = window_.japanese();
     const DrawRecord record = ReadDrawRecord(path, japanese);
     const QStringList differences = DrawDifferences(record, japanese);
-    showDraw(record);
+    showDraw(record.Draw, record.History);
     window_.setDefaultCursor();
-    platform.ShowInformation(DrawVerdict(differences, japanese, MostDifferencesShown));
+    platform.ShowInformation(DrawVerdict(record, differences, japanese, MostDifferencesShown));
 }
 
 // The window as after ［HIT-ALL］ of the recorded draw: its rows set up, its
 // lists in place, its ladder built from its seed and every hit traced.
-void Commands::showDraw(const DrawRecord& record)
+void Commands::showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history)
 {
-    const BuiltDraw& draw = record.Draw;
     onReset();
     window_.crossLinesBox()->setChecked(draw.Build.CrossLines);
     window_.countSpinner()->requestPosition(draw.Build.Rows);
@@ -120,12 +109,13 @@ void Commands::showDraw(const DrawRecord& record)
         window_.memberBox(row).setText(draw.Members[row - 1]);
         window_.hitBox(row).setText(draw.Hits[row - 1]);
     }
-    lottery_.Model.History = record.History;
-    lottery_.Model.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
-    lottery_.Model.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
+    lottery_.Model.History = history;
+    lottery_.Model.MemberShuffleCount = ShufflesOf(history, DrawColumn::Members);
+    lottery_.Model.HitShuffleCount = ShufflesOf(history, DrawColumn::Hits);
     window_.showShuffleCount(Column::Members, lottery_.Model.MemberShuffleCount);
     window_.showShuffleCount(Column::Hits, lottery_.Model.HitShuffleCount);
     buildLadder(draw.Build);
+    onFairDrawToggled(draw.Build.FairDraw);
     lottery_.Model.LastBuild = draw;
     onHitAll();
 }
