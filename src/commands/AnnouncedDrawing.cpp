@@ -55,20 +55,16 @@ void Commands::onDrawAnnounced()
         }
     }
 
+    // The lottery in the window gives way to the draw: asked once, before anything is saved.
+    if (!confirmDiscard(MessageId::SaveBeforeReset))
+        return;
     // The record is on the disk before the window changes.
-    const auto choice = platform.ChooseFileToSave(
-        window_.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
-            + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix),
-        QFileInfo(open.Path).absolutePath(), QFileInfo(open.Path).completeBaseName() + QLatin1Char('.') + DrawRecordSuffix);
-    if (!choice)
+    const auto path = chooseRecordPath(drawRecordFilter(), QFileInfo(open.Path).absolutePath(),
+                                       QFileInfo(open.Path).completeBaseName() + QLatin1Char('.') + DrawRecordSuffix);
+    if (!path)
         return;
-    QString path = choice->Path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + DrawRecordSuffix;
-    if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
-        return;
-    SaveAnnouncedRecord(path, record, japanese);
+    SaveAnnouncedRecord(*path, record, japanese);
+    lottery_.Model.ResultsSaved = true; // what was in the window was saved or given up above
 
     const BuildEvent build{record.Seed, open.Content.Rows, open.Content.CrossLines, false, record.Time};
     std::vector<DrawEvent> history = lottery_.Model.History;
@@ -79,7 +75,8 @@ void Commands::onDrawAnnounced()
     showDraw(BuiltDraw{build, record.Members, record.Hits}, history);
     onFairDrawToggled(fairDraw);
     lottery_.Model.ResultsSaved = true;
-    platform.ShowInformation(AnnouncedVerdict(record, {}, false, japanese));
+    // A is the one just published from this window: nothing to compare it with here.
+    platform.ShowInformation(AnnouncedVerdict(record, {}, true, japanese));
 }
 
 } // namespace quorvan

@@ -94,25 +94,18 @@ void Commands::onAnnounceDraw()
         }
     }
 
-    const auto choice = platform.ChooseFileToSave(
+    const auto path = chooseRecordPath(
         AnnouncementFilter(window_), lottery_.Model.DrawRecordFolder,
         window_.localized(QStringLiteral("告知.%1"), QStringLiteral("Announcement.%1")).arg(AnnouncementSuffix));
-    if (!choice)
+    if (!path)
         return;
-    QString path = choice->Path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + AnnouncementSuffix;
-    if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
-        return;
-    SaveAnnouncement(path, announcement);
-    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
-    lottery_.Announced = OpenAnnouncement{announcement, text, path};
+    SaveAnnouncement(*path, announcement);
+    lottery_.Announced = OpenAnnouncement{announcement, text, *path};
     window_.apply(Step::AnnouncementOpens);
 
     const QByteArray digest = AnnouncementDigest(text);
     auto* dialog = new AnnouncementDialog(
-        window_, {announcement.Title, announcement.Organiser, announcement.DrawAfter, path,
+        window_, {announcement.Title, announcement.Organiser, announcement.DrawAfter, *path,
                   QString::fromLatin1(digest.toHex()), ShortCode(digest)});
     dialog->show();
 }

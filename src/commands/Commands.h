@@ -141,6 +141,13 @@ private:
     void buildLadder(const BuildEvent& build);
     // The window as after ［HIT-ALL］ of `draw`, with the run's `history`.
     void showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history);
+    // The open and save dialogs' filter for draw records.
+    QString drawRecordFilter();       // DrawRecords.cpp
+    // The save dialog for a draw record or an announcement offering `name`
+    // in `folder`: the path chosen, given the name's ending when it has
+    // none, with the folder remembered; nothing when cancelled or when the
+    // user would not replace the file there.
+    std::optional<QString> chooseRecordPath(const QString& filter, const QString& folder, const QString& name); // DrawRecords.cpp
     // Refused with a notice while an announcement holds the lists fixed.
     bool listsFree();                 // Announcing.cpp
 

@@ -23,12 +23,6 @@ namespace {
 
 constexpr qsizetype MostDifferencesShown = 20; // the verdict box stays smaller than the screen
 
-QString DrawFilter(MainWindow& window)
-{
-    return window.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
-           + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
-}
-
 int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
 {
     return static_cast<int32_t>(std::count_if(history.begin(), history.end(), [column](const DrawEvent& event) {
@@ -39,6 +33,12 @@ int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
 
 } // namespace
 
+QString Commands::drawRecordFilter()
+{
+    return window_.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
+           + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
+}
+
 void Commands::onSaveDraw()
 {
     Platform& platform = window_.platform();
@@ -47,18 +47,10 @@ void Commands::onSaveDraw()
         platform.ShowInformation(draw_texts::NothingToSave.In(japanese));
         return;
     }
-    const auto choice = platform.ChooseFileToSave(
-        DrawFilter(window_), lottery_.Model.DrawRecordFolder,
+    const auto path = chooseRecordPath(
+        drawRecordFilter(), lottery_.Model.DrawRecordFolder,
         window_.localized(QStringLiteral("抽選記録.%1"), QStringLiteral("Draw.%1")).arg(DrawRecordSuffix));
-    if (!choice)
-        return;
-    QString path = choice->Path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + DrawRecordSuffix;
-    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
-    // Another draw's record is not replaced unasked: the dialog offers the same name every time.
-    if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+    if (!path)
         return;
     window_.setBusyCursor();
 
@@ -69,14 +61,31 @@ void Commands::onSaveDraw()
                       lottery_.Model.History,
                       LadderDigest(lottery_.Grid, draw.Build.Rows),
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
-    SaveDrawRecord(path, record, japanese);
+    SaveDrawRecord(*path, record, japanese);
     lottery_.Model.ResultsSaved = true;
+}
+
+std::optional<QString> Commands::chooseRecordPath(const QString& filter, const QString& folder, const QString& name)
+{
+    Platform& platform = window_.platform();
+    const auto choice = platform.ChooseFileToSave(filter, folder, name);
+    if (!choice)
+        return std::nullopt;
+    QString path = choice->Path;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QFileInfo(name).suffix();
+    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
+    // Another file is not replaced unasked: the dialog offers the same name every time.
+    if (QFileInfo(path).isFile()
+        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+        return std::nullopt;
+    return path;
 }
 
 void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.Model.LastDrawFile);
+    const auto path = platform.ChooseFileToOpen(drawRecordFilter(), lottery_.Model.LastDrawFile);
     if (path)
         openDrawFile(*path);
 }
