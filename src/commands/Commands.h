@@ -71,6 +71,9 @@ public slots:
     void onStageOverview();           // Stage.cpp
     void onSkipPath();                // Stage.cpp: the running path to its end
     void onStageSettings();           // Stage.cpp: theme, motion, curtain and timing, asked in a dialog
+    void onAnnounceDraw();            // Announcing.cpp: the lists fixed and their announcement published
+    void onDrawAnnounced();           // AnnouncedDrawing.cpp: the draw the announcement and the typed values give
+    void onCloseAnnouncement();       // Announcing.cpp: the lists free again, no draw made
 
 public:
     Lottery& lottery() { return lottery_; }
@@ -188,8 +191,17 @@ private:
 
     // Draws the ladder of `build` from its seed and offers the hits.
     void buildLadder(const BuildEvent& build);
-    // The window as after ［HIT-ALL］ of the recorded draw.
-    void showDraw(const DrawRecord& record);
+    // The window as after ［HIT-ALL］ of `draw`, with the run's `history`.
+    void showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history);
+    // The open and save dialogs' filter for draw records.
+    QString drawRecordFilter();       // DrawRecords.cpp
+    // The save dialog for a draw record or an announcement offering `name`
+    // in `folder`: the path chosen, given the name's ending when it has
+    // none, with the folder remembered; nothing when cancelled or when the
+    // user would not replace the file there.
+    std::optional<QString> chooseRecordPath(const QString& filter, const QString& folder, const QString& name); // DrawRecords.cpp
+    // Refused with a notice while an announcement holds the lists fixed.
+    bool listsFree();                 // Announcing.cpp
 
     // The stage shows the lottery as it stands now.
     void showOnStage();               // Stage.cpp

@@ -67,6 +67,12 @@ const QString OpenDrawJapanese = QStringLiteral("抽選記録を開く…");
 const QString OpenDrawEnglish = QStringLiteral("Open draw…");
 const QString SaveDrawJapanese = QStringLiteral("抽選記録を保存…");
 const QString SaveDrawEnglish = QStringLiteral("Save draw…");
+const QString AnnounceJapanese = QStringLiteral("抽選を告知…");
+const QString AnnounceEnglish = QStringLiteral("Announce draw…");
+const QString DrawAnnouncedJapanese = QStringLiteral("告知から抽選…");
+const QString DrawAnnouncedEnglish = QStringLiteral("Draw from announcement…");
+const QString CloseAnnouncementJapanese = QStringLiteral("告知を閉じる");
+const QString CloseAnnouncementEnglish = QStringLiteral("Close announcement");
 const QString ListCheckJapanese = QStringLiteral("リストの確認…");
 const QString ListCheckEnglish = QStringLiteral("List check…");
 const QString FairnessJapanese = QStringLiteral("公平さ…");
@@ -90,6 +96,9 @@ const Entry Entries[] = {
     {Menu::File,    &W::saveWorkbookButton,   'E', Ctrl | Shift | Qt::Key_S},
     {Menu::File,    &C::onOpenDraw,           'O', {},         OpenDrawJapanese,     OpenDrawEnglish},
     {Menu::File,    &C::onSaveDraw,           'D', {},         SaveDrawJapanese,     SaveDrawEnglish},
+    {Menu::File,    &C::onAnnounceDraw,       'A', {},         AnnounceJapanese,     AnnounceEnglish},
+    {Menu::File,    &C::onDrawAnnounced,      'r', {},         DrawAnnouncedJapanese, DrawAnnouncedEnglish},
+    {Menu::File,    &C::onCloseAnnouncement,  'l', {},         CloseAnnouncementJapanese, CloseAnnouncementEnglish},
     {Menu::File,    &W::clipboardButton,      'C', Ctrl | Shift | Qt::Key_C},
     {Menu::File,    &W::exitButton,           'X', Ctrl | Qt::Key_Q},
     {Menu::Members, &W::loadMembersButton,    'F', Ctrl | Qt::Key_O},

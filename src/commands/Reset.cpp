@@ -13,7 +13,7 @@ namespace quorvan {
 
 void Commands::onReset()
 {
-    if (!confirmDiscard(MessageId::SaveBeforeReset))
+    if (!listsFree() || !confirmDiscard(MessageId::SaveBeforeReset))
         return;
     window_.setBusyCursor();
     if (lottery_.Model.ResultColumnShown) {

@@ -75,8 +75,8 @@ void Commands::onSetUp()
 
     lottery_.Model.MemberShuffleCount = 0;
     lottery_.Model.HitShuffleCount = 0;
-    // A new lottery's record begins.
-    lottery_.Model.History.clear();
+    // A new lottery begins; the run's history goes on, so that a record shows every earlier draw of this run.
+    lottery_.Model.History.push_back(SetUpEvent{lottery_.Model.RowCount});
     lottery_.Model.LastBuild.reset();
     lottery_.Model.TracedResults.clear();
     clearListFindings();

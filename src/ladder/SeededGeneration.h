@@ -5,6 +5,7 @@
 #include "ladder/Generation.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace quorvan {
 
@@ -19,6 +20,10 @@ public:
 private:
     uint32_t seed_;
 };
+
+// The order a Shuffle button gives `rows` rows from `seed`: row m receives
+// the text of the m-th distinct row the generator draws (RandomBelow(rows) + 1).
+std::vector<int32_t> ProgramShuffleOrder(int32_t rows, uint32_t seed);
 
 // GenerateLadder with the generator seeded at `seed`. Returns the generator's
 // state when generation ends.

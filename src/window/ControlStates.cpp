@@ -30,6 +30,8 @@ constexpr Row Table[] = {
     {Step::MemberShuffleEnds,   {__,    __,   __,         __,        __,   on,            __,         __,      __,    __,      __}},
     {Step::HitShuffleBegins,    {__,    __,   __,         __,        __,   __,            off,        __,      __,    __,      __}},
     {Step::HitShuffleEnds,      {__,    __,   __,         __,        __,   __,            on,         __,      __,    __,      __}},
+    {Step::AnnouncementOpens,   {off,   off,  off,        off,       off,  off,           off,        off,     off,   __,      __}},
+    {Step::AnnouncementCloses,  {off,   off,  off,        off,       on,   on,            on,         off,     off,   __,      __}},
 };
 // clang-format on
 

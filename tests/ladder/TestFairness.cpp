@@ -164,6 +164,13 @@ private slots:
         QCOMPARE(figures.TimesFair, 2.25);
         QCOMPARE(figures.NeverShare, 2.0 / 9);
         QCOMPARE(figures.MedianDistance, 0); // 8 of the 12 landings stayed on their line
+        // Worked by hand: 1.96 x 3 x sqrt(0.75 x 0.25 / 4); 1 + sqrt(2 ln 9) x sqrt(2 / 4); with four ladders
+        // the median's margin reaches from the 1st to the 99th percentile, distances 0 and 1.
+        QVERIFY(qAbs(figures.TimesFairMargin - 1.273057) < 1e-6);
+        QVERIFY(qAbs(figures.ChanceAloneTimesFair - 2.482304) < 1e-6);
+        QCOMPARE(figures.MedianLow, 0);
+        QCOMPARE(figures.MedianHigh, 1);
+        QVERIFY(qAbs(FairMedianDistance(100) - 29.289322) < 1e-6);
         QCOMPARE(QByteArray::fromStdString(LandingCountsCsv(counts)),
                  "hit \\ member,1,2,3\r\n1,3,1,0\r\n2,1,2,1\r\n3,0,1,3\r\n");
     }
