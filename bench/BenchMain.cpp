@@ -1,6 +1,12 @@
-// quorvan-bench: drives the real handlers offscreen and prints, per operation,
-// the median of several runs, and where an operation has one, the floor: the
-// toolkit's own cost for the same widgets, measured in the same run.
+// quorvan-bench: drives the real handlers offscreen. Each line times what the
+// user waits for: the handler, then the layout and paint it causes, until
+// the event queue is idle. Where a line has a floor (the toolkit alone doing
+// the same visible work), work and floor alternate round by round, so that
+// both see the same load. Every line runs with the pointer away from the
+// window and over it. Printed: min / median / max of each.
+//
+// With --callgrind, under `valgrind --tool=callgrind --collect-atstart=no`,
+// each line and floor runs once and is counted alone (one dump each).
 
 #include "app/Application.h"
 #include "commands/Commands.h"
@@ -14,14 +20,19 @@
 #include "ladder/SeededGeneration.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <valgrind/callgrind.h>
 
 #include <sys/resource.h>
 
@@ -36,7 +47,9 @@ using namespace quorvan;
 
 namespace {
 
-constexpr int Runs = 15;
+int Runs = 15;
+bool Callgrind = false;
+QByteArray Only; // with --callgrind NAME or --only NAME: only the lines whose names begin so
 
 // The desktop's own platform, except that the dialogs answer at once with
 // the files below and an error ends the benchmark.
@@ -68,36 +81,95 @@ public:
 
 BenchPlatform platform;
 
+// Where the pointer is while a line runs.
+enum class Pointer { Away, Over };
+Pointer pointer = Pointer::Away;
+
+// Puts the pointer over `point` of `widget`, or off every window.
+void PlacePointer(const QWidget& widget, QPoint point)
+{
+    QCursor::setPos(pointer == Pointer::Over ? widget.mapToGlobal(point) : QPoint(-100, -100));
+    QApplication::processEvents();
+}
+
+// The handler and everything it leaves queued: layout, paint.
+void UntilIdle(const std::function<void()>& work)
+{
+    work();
+    QApplication::sendPostedEvents();
+    QApplication::processEvents();
+}
+
 double Milliseconds(const std::function<void()>& work)
 {
     QElapsedTimer timer;
     timer.start();
-    work();
+    UntilIdle(work);
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-// Runs `prepare` untimed, then `work` timed, Runs times; the median.
-double Median(const std::function<void()>& prepare, const std::function<void()>& work)
+void Counted(const QByteArray& name, const std::function<void()>& work)
 {
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        prepare();
-        times.push_back(Milliseconds(work));
-        QApplication::processEvents();
+    CALLGRIND_ZERO_STATS;
+    CALLGRIND_TOGGLE_COLLECT;
+    UntilIdle(work);
+    CALLGRIND_TOGGLE_COLLECT;
+    CALLGRIND_DUMP_STATS_AT(name.constData());
+}
+
+struct Part {
+    std::function<void()> prepare; // untimed, before each run
+    std::function<void()> work;
+};
+
+struct Spread {
+    double min, median, max;
+};
+
+Spread SpreadOf(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return {times.front(), times[times.size() / 2], times.back()};
+}
+
+QByteArray LineName(const char* name)
+{
+    return QByteArray(name) + (pointer == Pointer::Over ? " pointer-over" : " pointer-away");
+}
+
+// Runs the line, and its floor where it has one, alternately.
+void Line(const char* name, const Part& work, const std::optional<Part>& floor = std::nullopt)
+{
+    const QByteArray line = LineName(name);
+    if (!QByteArray(name).startsWith(Only))
+        return;
+    if (Callgrind) {
+        work.prepare();
+        Counted(line, work.work);
+        if (floor) {
+            floor->prepare();
+            Counted(line + " floor", floor->work);
+        }
+        std::printf("%s: counted\n", line.constData());
+        std::fflush(stdout);
+        return;
     }
-    std::nth_element(times.begin(), times.begin() + Runs / 2, times.end());
-    return times[Runs / 2];
-}
-
-void Report(const char* name, double median)
-{
-    std::printf("%s: median %.2f ms\n", name, median);
-    std::fflush(stdout);
-}
-
-void Report(const char* name, double median, double floor)
-{
-    std::printf("%s: median %.2f ms floor %.2f ms ratio %.2f\n", name, median, floor, median / floor);
+    std::vector<double> times, floors;
+    for (int run = 0; run < Runs; ++run) {
+        work.prepare();
+        times.push_back(Milliseconds(work.work));
+        if (floor) {
+            floor->prepare();
+            floors.push_back(Milliseconds(floor->work));
+        }
+    }
+    const Spread t = SpreadOf(times);
+    std::printf("%s: min %.2f median %.2f max %.2f ms", line.constData(), t.min, t.median, t.max);
+    if (floor) {
+        const Spread f = SpreadOf(floors);
+        std::printf("  floor min %.2f median %.2f max %.2f ms  ratio %.2f", f.min, f.median, f.max, t.median / f.median);
+    }
+    std::printf("\n");
     std::fflush(stdout);
 }
 
@@ -108,6 +180,8 @@ struct Form {
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             std::fprintf(stderr, "warning: window not exposed\n");
+        // Over the rows, where the pointer is after a click on a command button.
+        PlacePointer(*window.client(), QPoint(60, 200));
     }
 
     void Run(void (Commands::*command)())
@@ -119,43 +193,140 @@ struct Form {
     Commands commands;
 };
 
-std::unique_ptr<Form> ShownWindow()
+std::unique_ptr<Form> form;
+
+void NewForm()
 {
-    return std::make_unique<Form>();
+    form.reset();
+    form = std::make_unique<Form>();
 }
 
-void ChooseCount(Form& form, int count)
+void ChooseCount(int count)
 {
-    form.window.countSpinner()->requestPosition(count);
+    form->window.countSpinner()->requestPosition(count);
 }
 
-// The toolkit alone: `count` bare edit boxes created hidden, placed, named,
-// emptied and shown in a bare scroll area.
-double EditBoxFloor(int count)
-{
-    std::unique_ptr<QScrollArea> area;
-    QWidget* content = nullptr;
-    return Median(
-        [&] {
-            area = std::make_unique<QScrollArea>();
-            content = new QWidget;
-            content->resize(719, 10000);
-            area->setWidget(content);
-            area->resize(719, 510);
-            area->show();
-            (void)QTest::qWaitForWindowExposed(area.get());
-        },
-        [&] {
-            for (int i = 0; i < count; ++i) {
-                auto* box = new QLineEdit;
-                box->hide();
-                box->setParent(content);
-                box->setGeometry(i % 2 ? 578 : 7, 111 + 10 * i, 121, 21);
-                box->setObjectName(QStringLiteral("edit%1").arg(i));
-                box->clear();
-                box->show();
+// The toolkit alone, for the same visible work: a scrolled area of the
+// window's size where the window's rows are, a column of `count` edit boxes
+// with the rows' font built inside one hidden container, shown once, their
+// texts set. With `reuse`, the boxes exist and only take their texts.
+class EditBoxFloor {
+public:
+    EditBoxFloor(int columns, int count, bool reuse) : columns_(columns), count_(count), reuse_(reuse) {}
+
+    void prepare()
+    {
+        if (!reuse_ || !area_) {
+            area_ = std::make_unique<QScrollArea>();
+            content_ = new QWidget;
+            content_->resize(840, 10000);
+            area_->setWidget(content_);
+            area_->resize(840, 510);
+            area_->show();
+            (void)QTest::qWaitForWindowExposed(area_.get());
+            columnWidgets_.clear();
+            if (reuse_)
+                fill({});
+        }
+        PlacePointer(*content_, QPoint(60, 200));
+    }
+
+    void fill(const QStringList& texts)
+    {
+        const bool build = columnWidgets_.empty();
+        for (int c = 0; c < columns_; ++c) {
+            QWidget* column = nullptr;
+            if (build) {
+                column = new QWidget;
+                QFont font(QStringLiteral("IPAPMincho"));
+                font.setPixelSize(13);
+                column->setFont(font);
+                column->setGeometry(7 + 571 * c, 111, 121, 20 * count_ + 1);
+                column->setParent(content_);
+                columnWidgets_.push_back(column);
+            } else {
+                column = columnWidgets_[static_cast<size_t>(c)];
             }
-        });
+            for (int i = 0; i < count_; ++i) {
+                QLineEdit* box = nullptr;
+                if (build) {
+                    box = new QLineEdit(column);
+                    box->setGeometry(0, 20 * i, 121, 21);
+                    box->setObjectName(QStringLiteral("edit%1_%2").arg(c).arg(i));
+                } else {
+                    box = static_cast<QLineEdit*>(column->children()[i]);
+                }
+                box->setText(i < texts.size() ? texts[i] : QString());
+            }
+            if (build)
+                column->show();
+        }
+    }
+
+private:
+    int columns_, count_;
+    bool reuse_;
+    std::unique_ptr<QScrollArea> area_;
+    QWidget* content_ = nullptr;
+    std::vector<QWidget*> columnWidgets_;
+};
+
+Part Floor(int columns, int count, bool reuse, std::function<QStringList()> texts = {})
+{
+    auto floor = std::make_shared<EditBoxFloor>(columns, count, reuse);
+    return {[floor] { floor->prepare(); }, [floor, texts] { floor->fill(texts ? texts() : QStringList()); }};
+}
+
+QStringList Names(int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names.append(QStringLiteral("Member %1").arg(i));
+    return names;
+}
+
+// The file read as plainly as the toolkit reads it: one name a line.
+QStringList ReadLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(0, MostMembers);
+}
+
+// Start-up in a child process, from exec to the first frame painted.
+int ChildStartup(bool minimal, int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    std::unique_ptr<QWidget> shown;
+    if (minimal) {
+        shown = std::make_unique<QWidget>();
+        shown->resize(719, 510);
+    } else {
+        ConfigureApplication(application);
+        shown = std::make_unique<MainWindow>(platform);
+    }
+    shown->show();
+    if (!QTest::qWaitForWindowExposed(shown.get()))
+        return 1;
+    (void)shown->grab(); // the first frame, painted
+    return 0;
+}
+
+void StartupLine(const char* self)
+{
+    const auto start = [self](const char* mode) {
+        return Part{[] {}, [self, mode] {
+                        QProcess child;
+                        child.start(QString::fromLocal8Bit(self), {QString::fromLatin1(mode)});
+                        child.waitForFinished(-1);
+                    }};
+    };
+    if (Callgrind) {
+        std::printf("startup: run each child alone under callgrind (see README)\n");
+        return;
+    }
+    Line("startup", start("--startup-child"), start("--startup-minimal"));
 }
 
 long PeakRssMegabytes()
@@ -165,7 +336,77 @@ long PeakRssMegabytes()
     return usage.ru_maxrss / 1024;
 }
 
-} // namespace
+void WriteList(const QString& path, const std::function<QByteArray(int)>& line)
+{
+    QFile list(path);
+    if (!list.open(QIODevice::WriteOnly))
+        std::exit(1);
+    for (int row = 1; row <= 600; ++row)
+        list.write(line(row));
+}
+
+void WindowLines(const QTemporaryDir& folder)
+{
+    const int rowBoxes = MostMembers - 1; // rows 2 .. 480 of each column
+
+    Line("setup-480", {[] { NewForm(); ChooseCount(MostMembers); }, [] { form->Run(&Commands::onSetUp); }},
+         Floor(2, rowBoxes, false));
+    Line("setup-again-480", {[] {}, [] { form->Run(&Commands::onSetUp); }},
+         Floor(2, rowBoxes, true));
+
+    Line("build-480", {[] { NewForm(); ChooseCount(MostMembers); form->Run(&Commands::onSetUp); },
+                       [] { form->Run(&Commands::onBuild); }});
+    Line("hit-click-480", {[] {}, [] { form->commands.boundary().Run([] { form->commands.onHitClicked(MostMembers); }); }});
+
+    const auto builtWindow = [] {
+        NewForm();
+        ChooseCount(MostMembers);
+        form->Run(&Commands::onSetUp);
+        form->Run(&Commands::onBuild);
+    };
+    Line("hit-all-480", {builtWindow, [] { form->Run(&Commands::onHitAll); }},
+         Floor(1, MostMembers, false, [] { return Names(MostMembers); }));
+    Line("hit-all-again-480", {[] {}, [] { form->Run(&Commands::onHitAll); }},
+         Floor(1, MostMembers, true, [] { return Names(MostMembers); }));
+    Line("reset-480", {[=] { builtWindow(); form->Run(&Commands::onHitAll); }, [] { form->Run(&Commands::onReset); }});
+
+    platform.OpenFile = folder.filePath(QStringLiteral("members.txt"));
+    WriteList(platform.OpenFile, [](int row) { return QStringLiteral("Member %1\r\n").arg(row).toUtf8(); });
+    Line("import-text-480", {[] { NewForm(); }, [] { form->Run(&Commands::onLoadMembers); }},
+         Floor(2, rowBoxes, false, [] { return ReadLines(platform.OpenFile); }));
+    Line("shuffle-480", {[] {}, [] { form->Run(&Commands::onShuffleMembers); }},
+         Floor(1, MostMembers, true, [] { return Names(MostMembers); }));
+
+    form->Run(&Commands::onBuild);
+    form->Run(&Commands::onHitAll);
+    platform.SaveFile = folder.filePath(QStringLiteral("result.txt"));
+    Line("export-text-480", {[] {}, [] { form->Run(&Commands::onSaveText); }});
+
+    // The same length of list in the Japanese code page, read by a Japanese user.
+    platform.OpenFile = folder.filePath(QStringLiteral("members-cp932.txt"));
+    WriteList(platform.OpenFile, [](int row) {
+        return QByteArray("\x89\xEF\x88\xF5\x96\xBC ") + QByteArray::number(row) + "\r\n"; // 会員名 n
+    });
+    platform.Locale = LocaleJapanese;
+    Line("import-cp932-480", {[] { NewForm(); }, [] { form->Run(&Commands::onLoadMembers); }});
+    platform.Locale.reset();
+
+    // The same list of 600 in each kind of workbook.
+    for (const char* kind : {"xlsx", "ods", "xls"}) {
+        const QString file = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.") + QLatin1String(kind);
+        Line(qPrintable(QStringLiteral("import-%1-480").arg(QLatin1String(kind))),
+             {[file] { platform.OpenFile = file; NewForm(); }, [] { form->Run(&Commands::onLoadMembers); }});
+    }
+    form->Run(&Commands::onBuild);
+    form->Run(&Commands::onHitAll);
+    const std::pair<const char*, QString> exports[] = {{"export-xls-480", QStringLiteral("result.xls")},
+                                                        {"export-xlsx-480", QStringLiteral("result.xlsx")}};
+    for (const auto& [name, file] : exports) {
+        platform.SaveFile = folder.filePath(file);
+        Line(name, {[] { QFile::remove(platform.SaveFile); }, [] { form->Run(&Commands::onSaveWorkbook); }});
+    }
+    form.reset();
+}
 
 // Counts the longest time between two paints of a widget.
 class PaintGaps : public QObject {
@@ -201,7 +442,7 @@ int HungImport()
     reader.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-10.xls");
     platform.ErrorExpected = true;
-    const std::unique_ptr<Form> form = ShownWindow();
+    form = std::make_unique<Form>();
     PaintGaps gaps;
     form->window.installEventFilter(&gaps);
     QTimer frames;
@@ -209,6 +450,37 @@ int HungImport()
     frames.start(10);
     const double took = Milliseconds([&] { form->Run(&Commands::onLoadMembers); });
     std::printf("hung-import: %.0f ms, longest paint gap %.1f ms\n", took, gaps.Longest);
+    form.reset();
+    return 0;
+}
+
+// quorvan-bench --long-names: the peak memory of a window that loads a member
+// list and a hit list of 15 MB each (480 names of 32,000 characters), builds
+// and runs HIT-ALL.
+int LongNames()
+{
+    QTemporaryDir folder;
+    const auto list = [&](const char* name) {
+        const QString path = folder.filePath(QLatin1String(name));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            for (int line = 0; line < MostMembers; ++line)
+                file.write(QByteArray(32000, char('a' + line % 26)) + QByteArray::number(line) + "\r\n");
+        return path;
+    };
+    const QString members = list("members.txt");
+    const QString hits = list("hits.txt");
+    NewForm();
+    ChooseCount(2);
+    form->Run(&Commands::onSetUp);
+    platform.OpenFile = members;
+    form->Run(&Commands::onLoadMembers);
+    platform.OpenFile = hits;
+    form->Run(&Commands::onLoadHits);
+    form->Run(&Commands::onBuild);
+    form->Run(&Commands::onHitAll);
+    form->window.grab();
+    std::printf("long-names: peak-rss %ld MB\n", PeakRssMegabytes());
     return 0;
 }
 
@@ -246,107 +518,44 @@ int StageFrameLines()
     return 0;
 }
 
+} // namespace
+
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+    if (mode == "--startup-child" || mode == "--startup-minimal")
+        return ChildStartup(mode == "--startup-minimal", argc, argv);
+    Callgrind = mode == "--callgrind";
+    if (Callgrind)
+        Runs = 1;
+    if (Callgrind || mode == "--only")
+        Only = argc > 2 ? QByteArray(argv[2]) : QByteArray();
+
     QApplication application(argc, argv);
     ConfigureApplication(application);
-    if (argc == 2 && QByteArray(argv[1]) == "--hung-import")
+    if (mode == "--hung-import")
         return HungImport();
-    // --only stage-frame: the stage's lines alone.
-    if (argc == 3 && QByteArray(argv[1]) == "--only" && QByteArray("stage-frame").startsWith(argv[2]))
-        return StageFrameLines();
-
-    std::unique_ptr<Form> form;
-    Report("startup", Median([&] { form.reset(); }, [&] { form = ShownWindow(); }));
-
-    Report("setup-480",
-           Median(
-               [&] {
-                   form = ShownWindow();
-                   ChooseCount(*form, MostMembers);
-               },
-               [&] { form->Run(&Commands::onSetUp); }),
-           EditBoxFloor(2 * (MostMembers - 1)));
-
-    Report("build-480", Median([] {}, [&] { form->Run(&Commands::onBuild); }));
-
-    Report("hit-click-480",
-           Median([] {}, [&] { form->commands.boundary().Run([&] { form->commands.onHitClicked(MostMembers); }); }));
-
-    const auto builtWindow = [&] {
-        form = ShownWindow();
-        ChooseCount(*form, MostMembers);
-        form->Run(&Commands::onSetUp);
-        form->Run(&Commands::onBuild);
-    };
-    Report("hit-all-480", Median(builtWindow, [&] { form->Run(&Commands::onHitAll); }),
-           EditBoxFloor(MostMembers));
-
-    Report("reset-480", Median(
-                            [&] {
-                                builtWindow();
-                                form->Run(&Commands::onHitAll);
-                            },
-                            [&] { form->Run(&Commands::onReset); }));
-
+    if (mode == "--long-names")
+        return LongNames();
     QTemporaryDir folder;
-    platform.OpenFile = folder.filePath(QStringLiteral("members.txt"));
-    {
-        QFile list(platform.OpenFile);
-        if (!list.open(QIODevice::WriteOnly))
-            return 1;
-        for (int line = 1; line <= 600; ++line)
-            list.write(QStringLiteral("Member %1\r\n").arg(line).toUtf8());
-    }
-    Report("import-text-480",
-           Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }),
-           EditBoxFloor(2 * (MostMembers - 1)));
-    Report("shuffle-480", Median([] {}, [&] { form->Run(&Commands::onShuffleMembers); }));
 
-    form->Run(&Commands::onBuild);
-    form->Run(&Commands::onHitAll);
-    platform.SaveFile = folder.filePath(QStringLiteral("result.txt"));
-    Report("export-text-480", Median([] {}, [&] { form->Run(&Commands::onSaveText); }));
-
-    // The same length of list in the Japanese code page, read by a Japanese user.
-    platform.OpenFile = folder.filePath(QStringLiteral("members-cp932.txt"));
-    {
-        QFile list(platform.OpenFile);
-        if (!list.open(QIODevice::WriteOnly))
-            return 1;
-        for (int line = 1; line <= 600; ++line)
-            list.write(QByteArray("\x89\xEF\x88\xF5\x96\xBC ") + QByteArray::number(line) + "\r\n"); // 会員名 n
-    }
-    platform.Locale = LocaleJapanese;
-    Report("import-cp932-480",
-           Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }));
-    platform.Locale.reset();
-
-    // The same list of 600 in each kind of workbook; the .xlsx and .ods
-    // imports are held to 1.5 times the .xls import's time.
-    for (const char* kind : {"xlsx", "ods", "xls"}) {
-        platform.OpenFile = QStringLiteral(QUORVAN_BENCH_DATA "/members-600.") + QLatin1String(kind);
-        Report(qPrintable(QStringLiteral("import-%1-480").arg(QLatin1String(kind))),
-               Median([&] { form = ShownWindow(); }, [&] { form->Run(&Commands::onLoadMembers); }),
-               EditBoxFloor(2 * (MostMembers - 1)));
-    }
-    form->Run(&Commands::onBuild);
-    form->Run(&Commands::onHitAll);
-    const std::pair<const char*, QString> exports[] = {{"export-xls-480", QStringLiteral("result.xls")},
-                                                        {"export-xlsx-480", QStringLiteral("result.xlsx")}};
-    for (const auto& [name, file] : exports) {
-        platform.SaveFile = folder.filePath(file);
-        Report(name, Median([&] { QFile::remove(platform.SaveFile); },
-                            [&] { form->Run(&Commands::onSaveWorkbook); }));
+    if (Only.isEmpty())
+        StartupLine(argv[0]);
+    for (const Pointer where : {Pointer::Away, Pointer::Over}) {
+        pointer = where;
+        WindowLines(folder);
     }
 
     // The fairness view's whole computation, on every core: 10,000 ladders
-    // made, followed and counted as drawn and after a shuffle.
+    // made, followed and counted as drawn and after a shuffle; timed only.
+    pointer = Pointer::Away;
     for (const auto& [name, members] : {std::pair{"fairness-30", 30}, std::pair{"fairness-480", MostMembers}}) {
+        if (Callgrind)
+            break;
         uint64_t seed = 0;
-        Report(name, Median([] {}, [&] { (void)FairnessSimulation({{members, true}, 10000, ++seed, 0}).Wait(); }));
+        Line(name, {[] {}, [&] { (void)FairnessSimulation({{members, true}, 10000, ++seed, 0}).Wait(); }});
     }
 
     StageFrameLines();

@@ -1,6 +1,8 @@
 // Fuzz target: bytes of a draw record in, a record or a message out; a record
-// that reads is verified too, which rebuilds its ladder and traces it.
+// that reads is verified too, which rebuilds its ladder and traces it (for
+// an announced draw, from the announcement and the values it holds).
 
+#include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
 
@@ -11,6 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
+        if (quorvan::IsAnnouncedRecord(bytes)) {
+            const quorvan::AnnouncedRecord record = quorvan::ParseAnnouncedRecord(bytes, QStringLiteral("fuzz.qdraw"), false);
+            quorvan::AnnouncedDifferences(record, std::nullopt, false);
+            return 0;
+        }
         const quorvan::DrawRecord record = quorvan::ParseDrawRecord(bytes, QStringLiteral("fuzz.qdraw"), false);
         quorvan::DrawDifferences(record, false);
     } catch (const quorvan::UserError&) {

@@ -1,7 +1,8 @@
 #!/bin/sh
 # quorvan --verify on the committed draw records, as an auditor's script runs
 # it: status 0 for every good record, 1 for one whose results its ladder does
-# not give or that was altered, 2 for a file that is no readable record.
+# not give or that was altered, 2 for a file that is no readable record; and
+# the guide's own Python verifier giving the same status on every one.
 set -u
 program=$1
 data=$2
@@ -25,16 +26,66 @@ expect() {
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
 for record in "$draws"/*.qdraw; do
   case ${record##*/} in
-    bad-*) ;;
+    bad-*|announced*) ;;
     *) expect 0 "Verified: same ladder, same results" "$record" ;;
   esac
 done
 expect 1 "Not verified: the record differs from its ladder." "$draws/bad-differs.qdraw"
 expect 1 "the record has been altered since it was saved" "$draws/bad-altered.qdraw"
 expect 2 "it is not JSON text" "$draws/bad-cut-short.qdraw"
+# Forged by hand, their digests made to fit again.
+expect 1 "The shuffle “history[1]” is not the order the program's generator gives" "$draws/bad-program-shuffle-chosen.qdraw"
+expect 2 "the entry “program” should be one of Quorvan" "$draws/bad-other-program.qdraw"
+expect 2 "“history[3]” comes after the last Build" "$draws/bad-shuffle-after-build.qdraw"
+expect 2 "the fair Build “history[2]” does not follow" "$draws/bad-fair-without-shuffle.qdraw"
+expect 2 "The key “rows” appears twice in one object" "$draws/bad-duplicate-key.qdraw"
+expect 2 "The number 12.0 at byte" "$draws/bad-float-rows.qdraw"
+expect 2 "The number 1.2e1 at byte" "$draws/bad-exponent-rows.qdraw"
+expect 2 "It begins with a byte order mark" "$draws/bad-byte-order-mark.qdraw"
+expect 2 "A control character stands unescaped in a text" "$draws/bad-control-character.qdraw"
+expect 2 "one half of a surrogate pair without the other" "$draws/bad-lone-surrogate.qdraw"
+# An announced draw: verified with the A people compare, and forged in every way the table names.
+A=798baa8038575c8d6149e4484b9bd837c230389ac43cfe3bd8328b8a637497f8
+expect 0 "Verified: this outcome is the one the announcement and the values allow." "$draws/announced.qdraw" --announcement $A
+expect 0 "compare the A above with the one that was published" "$draws/announced.qdraw"
+expect 1 "The announcement's digest A is not the one given." "$draws/announced.qdraw" --announcement 0$(printf %s $A | cut -c2-)
+expect 1 "The hits' order recorded is not the one" "$draws/bad-announced-swapped-hits.qdraw" --announcement $A
+expect 1 "The lists are not the announcement's." "$draws/bad-announced-swapped-members.qdraw" --announcement $A
+expect 1 "The seed recorded is not the one" "$draws/bad-announced-chosen-seed.qdraw" --announcement $A
+expect 1 "The hits' order recorded is not the one" "$draws/bad-announced-chosen-order.qdraw" --announcement $A
+expect 1 "does not match the commitment" "$draws/bad-announced-wrong-reveal.qdraw" --announcement $A
+expect 1 "is not its dice as announced" "$draws/bad-announced-dice.qdraw" --announcement $A
+expect 2 "The number 5.0 at byte" "$draws/bad-announced-float-rows.qdraw"
+expect 2 "The key “key” appears twice in one object" "$draws/bad-announced-duplicate-key.qdraw"
+expect 2 "one half of a surrogate pair without the other" "$draws/bad-announced-lone-surrogate.qdraw"
+# What a record of format version 1 cannot show, it says it cannot.
+for forged in swapped-hits deleted-build; do
+  expect 0 "whether this was the first draw, or a fair one, cannot be told from this record" "$draws/forged-$forged.qdraw"
+done
 expect 2 "It is not a Quorvan draw record" "$data/members-crlf.txt"
 expect 2 "There is no such file (any more)" "$draws/none.qdraw"
-expect 2 "usage: quorvan [FILE] | --verify FILE"
+expect 2 "usage: quorvan [FILE] | --verify FILE [--announcement HEX]"
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 expect 0 "検証済み：同じあみだ、同じ結果" "$draws/small-3-cross-lines.qdraw"
+
+# The guide's Python verifier, as printed in both guides, gives every committed record the program's status.
+guide=$data/../../docs/guide
+python3 - "$guide" <<'PYTHON' || failed=1
+import html, re, sys
+script = open(sys.argv[1] + "/verify-draw.py", encoding="utf-8").read()
+for page in ("index.html", "index.ja.html"):
+    shown = re.search(r'<pre><code id="verify-draw">(.*?)</code></pre>', open(sys.argv[1] + "/" + page, encoding="utf-8").read(), re.S)
+    if not shown or html.unescape(shown.group(1)) != script:
+        sys.exit("FAIL: %s does not show verify-draw.py as it is" % page)
+PYTHON
+for record in "$draws"/*.qdraw; do
+  python3 "$guide/verify-draw.py" "$record" >/dev/null 2>&1
+  python_status=$?
+  "$program" --verify "$record" >/dev/null 2>&1
+  status=$?
+  if [ "$python_status" -ne "$status" ]; then
+    echo "FAIL: verify-draw.py ends $python_status, quorvan --verify $status, on $record"
+    failed=1
+  fi
+done
 exit $failed

@@ -1,7 +1,9 @@
 #pragma once
 // The program's command line:
 //   quorvan [FILE]          the window, with the draw record FILE opened in it
-//   quorvan --verify FILE   checks a draw record without a window, for auditors and scripts
+//   quorvan --verify FILE [--announcement HEX]
+//                           checks a draw record without a window, for auditors and scripts; for an
+//                           announced draw, against the announcement's digest A as published
 //   quorvan --help | --version
 // The last three are answered before any window is made, so without a display too.
 

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "commands/Commands.h"
+#include "files/SaveNotes.h"
 #include "platform/QtPlatform.h"
 #include "window/MainWindow.h"
 
@@ -19,6 +20,13 @@ int main(int argc, char* argv[])
     quorvan::ConfigureApplication(application);
 
     quorvan::QtPlatform platform;
+    // A save notes its passing file in the state folder, the one folder the
+    // program knows again at its next start wherever the user saved; the
+    // start removes what saves that were killed mid-way left.
+    const QString stateFolder = platform.StateFolder();
+    const QString saveNotes = stateFolder.isEmpty() ? QString() : stateFolder + QStringLiteral("/saving");
+    quorvan::RemoveLeftoversOfKilledSaves(saveNotes);
+    quorvan::NoteSavesIn(saveNotes);
     quorvan::LoadToolkitTranslations(platform.UserLocaleId());
     quorvan::MainWindow window(platform);
     quorvan::Commands commands(window);

@@ -12,6 +12,7 @@
 #include "drawrecord/LotteryState.h"
 #include "files/FileError.h"
 #include "files/FileSaving.h"
+#include "ladder/Geometry.h"
 #include "platform/Platform.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
@@ -40,12 +41,18 @@ LotteryState Commands::currentState() const
 {
     const WindowModel& model = lottery_.Model;
     LotteryState state;
-    state.Rows = model.RowCount;
+    // The rows shown, whatever RowCount says: after a member import it stays
+    // 2, and while a command runs (a spinner change inside the member import)
+    // it may name rows not made yet.
+    int32_t rows = 0;
+    while (rows < MostMembers && window_.findBox(Column::Members, rows + 1) && window_.findBox(Column::Hits, rows + 1))
+        ++rows;
+    state.Rows = rows;
     state.Count = window_.countSpinner()->position();
     state.CrossLines = window_.crossLinesBox()->isChecked();
     state.FairDraw = model.FairDraw;
-    state.Members = columnTexts(Column::Members, model.RowCount);
-    state.Hits = columnTexts(Column::Hits, model.RowCount);
+    state.Members = columnTexts(Column::Members, rows);
+    state.Hits = columnTexts(Column::Hits, rows);
     state.MembersLoaded = model.MembersLoaded;
     state.HitsLoaded = model.HitsLoaded;
     state.MemberShuffles = model.MemberShuffleCount;

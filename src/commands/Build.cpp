@@ -3,6 +3,7 @@
 // on, the hits are first put into a uniformly random order.
 
 #include "commands/Commands.h"
+#include "drawrecord/DrawRecordFile.h"
 #include "ladder/SeededGeneration.h"
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
@@ -14,12 +15,21 @@
 namespace quorvan {
 
 namespace {
-// The texts as a draw record keeps them: what survives writing as UTF-8.
+// The texts as a draw record keeps them: each character in one spelling
+// (Unicode's composed form, NFC), and half a surrogate pair, which is no
+// character and has no UTF-8, as the replacement character U+FFFD.
 QStringList AsRecorded(const QStringList& texts)
 {
     QStringList recorded;
-    for (const QString& text : texts)
-        recorded.append(QString::fromUtf8(text.toUtf8()));
+    for (QString text : texts) {
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            if (text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate())
+                ++at;
+            else if (text[at].isSurrogate())
+                text[at] = QChar::ReplacementCharacter;
+        }
+        recorded.append(text.normalized(QString::NormalizationForm_C));
+    }
     return recorded;
 }
 } // namespace
@@ -31,7 +41,8 @@ void Commands::onBuild()
         fairShuffleHits();
     const int32_t members = window_.countSpinner()->position();
     lottery_.Random.SeedRandom();
-    const BuildEvent build{lottery_.Random.RandomSeed, members, window_.crossLinesBox()->isChecked(), lottery_.Model.FairDraw};
+    const BuildEvent build{lottery_.Random.RandomSeed, members, window_.crossLinesBox()->isChecked(),
+                           lottery_.Model.FairDraw, DrawRecordTime(window_.platform().LocalNow())};
     buildLadder(build);
     lottery_.Model.History.push_back(build);
     lottery_.Model.LastBuild = BuiltDraw{build, AsRecorded(columnTexts(Column::Members, members)),
@@ -56,6 +67,7 @@ void Commands::buildLadder(const BuildEvent& build)
     // The lists drawn stay as drawn: a stray key in a box changes no result.
     window_.setListsReadOnly(build.Rows, true);
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
+    lottery_.Model.RedPrizes.clear();
     window_.apply(Step::Build);
 }
 

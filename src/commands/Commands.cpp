@@ -1,6 +1,7 @@
 #include "commands/Commands.h"
 
 #include "ladder/Fairness.h"
+#include "texts/Words.h"
 
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
@@ -10,6 +11,7 @@
 #include "window/Texts.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 
 namespace quorvan {
@@ -81,6 +83,7 @@ void Commands::startUp()
         window_.useEnglishCaptions();
     window_.bitmap().SetPenWidth(2);
     restoreFairDrawSetting();
+    restoreRedPathsSetting();
     stageSettings_ = LoadStageSettings(window_.platform());
 }
 
@@ -92,6 +95,11 @@ void Commands::onSpinner()
 void Commands::onExit()
 {
     window_.close();
+}
+
+void Commands::tellSaved(const QString& path)
+{
+    window_.showStatus(window_.localized(Say(MessageId::SavedWhere).arg(Verbatim(QDir::toNativeSeparators(path)))));
 }
 
 } // namespace quorvan

@@ -8,8 +8,10 @@
 #include "drawrecord/DrawRecord.h"
 #include "drawrecord/LotteryState.h"
 #include "files/TextResultFile.h"
+#include "lists/CountedHits.h"
 #include "lists/ListChecks.h"
 #include "lists/ListFile.h"
+#include "platform/Platform.h"
 #include "texts/Messages.h"
 #include "window/CommandBoundary.h"
 #include "window/ControlRoles.h"
@@ -59,6 +61,8 @@ public slots:
     void onFairDrawToggled(bool on);  // FairDraw.cpp
     void onAcceptFairDraw();          // FairDraw.cpp: the status line's offer after an uneven Build
     void onShowListFindings();        // ListCheckReport.cpp: every finding of the last list check
+    void onWinnersView();             // Winners.cpp
+    void onLeaveOutEarlierWinners();  // EarlierWinners.cpp
     void onStage();                   // Stage.cpp: opens or closes the stage
     void onRevealNext();              // Reveals.cpp: the next prize, in prize order
     void onRevealBack();              // Reveals.cpp: takes back the latest reveal
@@ -67,6 +71,9 @@ public slots:
     void onStageOverview();           // Stage.cpp
     void onSkipPath();                // Stage.cpp: the running path to its end
     void onStageSettings();           // Stage.cpp: theme, motion, curtain and timing, asked in a dialog
+    void onAnnounceDraw();            // Announcing.cpp: the lists fixed and their announcement published
+    void onDrawAnnounced();           // AnnouncedDrawing.cpp: the draw the announcement and the typed values give
+    void onCloseAnnouncement();       // Announcing.cpp: the lists free again, no draw made
 
 public:
     Lottery& lottery() { return lottery_; }
@@ -103,14 +110,46 @@ private:
     // result files end withdrawn.
     enum ResultColumnMode { CreateColumn = 0, RemoveColumn = 1 };
     void setResultColumn(ResultColumnMode mode);
-    void removeResultBoxes(int32_t rows);
+    void removeResultBoxes(int32_t first, int32_t last);
     // The hit and member texts ［HIT-ALL］ traced, as the result files write them.
     QList<ResultPair> resultPairs() const;
+    // Prize → member of every filled hit of the last Build, in the order the
+    // hits were loaded; raises when nothing is built. Winners.cpp.
+    QList<ResultPair> winnerPairs() const;
+    // The last Build had prizes and rows without one: the result dialogs offer winners only.
+    bool fewerPrizesThanMembers() const;
+    void printWinners(const QList<ResultPair>& winners);
+    // For each row of the last Build, the row of the hit list as loaded that
+    // its hit came from.
+    std::vector<int32_t> prizeRowsAtLastBuild() const;
+    // The prize of hit `row` of the last Build and its place among the
+    // prizes in the order loaded; nothing for a row without one.
+    std::optional<Prize> prizeOfRow(int32_t row) const;
+    // The setting that keeps revealed prizes' paths red (HitHighlight.cpp).
+    void restoreRedPathsSetting();
+    void onKeepRedPathsToggled(bool on);
+    // Hit `row` holds a prize whose path the setting keeps red.
+    bool keptRed(int32_t row) const;
+    // The window's controls whose menu entries open a dialog. Menus.cpp.
+    bool opensDialog(const QWidget* control) const;
+    // The file a result or draw record went to, in the status line.
+    void tellSaved(const QString& path);
+    // Every row, the winners only, or as the save dialog's entry chosen says.
+    enum class ResultRows { Every, WinnersOnly, AsChosen };
+    void saveTextResult(ResultRows rows);     // TextResult.cpp
+    void saveWorkbookResult(ResultRows rows); // SpreadsheetResult.cpp
 
     // The open dialog for lists, starting with the file chosen last; nothing when cancelled.
     std::optional<QString> chooseListFile();
-    // The first `keep` entries of the list file and how many it holds.
-    ListRead readList(const QString& path, int32_t keep);
+    // The first `keep` entries of the list file and how many it holds, read
+    // as the user chose in the import preview when the file looks read
+    // wrongly; nothing when the preview was cancelled. ListImport.cpp.
+    std::optional<ListRead> readList(const QString& path, int32_t keep);
+    ImportQuestion importQuestion(const QString& path, const ImportShape& shape);
+    // A member list begins: the rows set up anew for it. MemberImport.cpp.
+    void beginMemberList();
+    // The member list into the rows, as a member list import places it.
+    void placeMembers(const ListRead& list);
 
     void shuffle(Column column);
     // The fair draw's shuffle of the hits, from the platform's secure source.
@@ -152,8 +191,17 @@ private:
 
     // Draws the ladder of `build` from its seed and offers the hits.
     void buildLadder(const BuildEvent& build);
-    // The window as after ［HIT-ALL］ of the recorded draw.
-    void showDraw(const DrawRecord& record);
+    // The window as after ［HIT-ALL］ of `draw`, with the run's `history`.
+    void showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history);
+    // The open and save dialogs' filter for draw records.
+    QString drawRecordFilter();       // DrawRecords.cpp
+    // The save dialog for a draw record or an announcement offering `name`
+    // in `folder`: the path chosen, given the name's ending when it has
+    // none, with the folder remembered; nothing when cancelled or when the
+    // user would not replace the file there.
+    std::optional<QString> chooseRecordPath(const QString& filter, const QString& folder, const QString& name); // DrawRecords.cpp
+    // Refused with a notice while an announcement holds the lists fixed.
+    bool listsFree();                 // Announcing.cpp
 
     // The stage shows the lottery as it stands now.
     void showOnStage();               // Stage.cpp
@@ -172,6 +220,7 @@ private:
     ListFindings listFindings_;
     ListNotes memberNotes_; // what reading the list files loaded had to do
     ListNotes hitNotes_;
+    QList<CountedLine> countedHits_; // hit lines the last hit import counted as several hits
     std::unique_ptr<FairnessSimulation> evenness_;
     std::vector<int32_t> evennessPrizes_; // the hit rows that hold a prize
     QTimer* evennessTimer_ = nullptr;

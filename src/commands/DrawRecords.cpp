@@ -16,30 +16,12 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace quorvan {
 
 namespace {
 
 constexpr qsizetype MostDifferencesShown = 20; // the verdict box stays smaller than the screen
-
-QString DrawFilter(MainWindow& window)
-{
-    return window.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
-           + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
-}
-
-// Local time with its offset from UTC, as 2024-05-01T09:05:07+09:00.
-QString TimeWithOffset(const QDateTime& time)
-{
-    const int offset = time.offsetFromUtc() / 60;
-    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
-           + QStringLiteral("%1%2:%3")
-                 .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
-                 .arg(std::abs(offset) / 60, 2, 10, QLatin1Char('0'))
-                 .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
-}
 
 int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
 {
@@ -51,6 +33,12 @@ int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
 
 } // namespace
 
+QString Commands::drawRecordFilter()
+{
+    return window_.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
+           + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
+}
+
 void Commands::onSaveDraw()
 {
     Platform& platform = window_.platform();
@@ -59,42 +47,54 @@ void Commands::onSaveDraw()
         platform.ShowInformation(draw_texts::NothingToSave.In(japanese));
         return;
     }
-    const auto choice = platform.ChooseFileToSave(
-        DrawFilter(window_), lottery_.Model.DrawRecordFolder,
+    const auto path = chooseRecordPath(
+        drawRecordFilter(), lottery_.Model.DrawRecordFolder,
         window_.localized(QStringLiteral("抽選記録.%1"), QStringLiteral("Draw.%1")).arg(DrawRecordSuffix));
-    if (!choice)
-        return;
-    QString path = choice->Path;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + DrawRecordSuffix;
-    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
-    // Another draw's record is not replaced unasked: the dialog offers the same name every time.
-    if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+    if (!path)
         return;
     window_.setBusyCursor();
 
     const BuiltDraw& draw = *lottery_.Model.LastBuild;
     DrawRecord record{QStringLiteral(QUORVAN_VERSION),
-                      TimeWithOffset(platform.LocalNow()),
+                      DrawRecordTime(platform.LocalNow()),
                       draw,
                       lottery_.Model.History,
                       LadderDigest(lottery_.Grid, draw.Build.Rows),
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
-    SaveDrawRecord(path, record, japanese);
+    SaveDrawRecord(*path, record, japanese);
     lottery_.Model.ResultsSaved = true;
+    tellSaved(path);
+}
+
+std::optional<QString> Commands::chooseRecordPath(const QString& filter, const QString& folder, const QString& name)
+{
+    Platform& platform = window_.platform();
+    const auto choice = platform.ChooseFileToSave(filter, folder, name);
+    if (!choice)
+        return std::nullopt;
+    QString path = choice->Path;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QFileInfo(name).suffix();
+    lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
+    // Another file is not replaced unasked: the dialog offers the same name every time.
+    if (QFileInfo(path).isFile()
+        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+        return std::nullopt;
+    return path;
 }
 
 void Commands::onOpenDraw()
 {
     Platform& platform = window_.platform();
-    const auto path = platform.ChooseFileToOpen(DrawFilter(window_), lottery_.Model.LastDrawFile);
+    const auto path = platform.ChooseFileToOpen(drawRecordFilter(), lottery_.Model.LastDrawFile);
     if (path)
         openDrawFile(*path);
 }
 
 void Commands::openDrawFile(const QString& path)
 {
+    if (!listsFree())
+        return;
     Platform& platform = window_.platform();
     lottery_.Model.LastDrawFile = path;
     window_.setBusyCursor();
@@ -102,16 +102,15 @@ void Commands::openDrawFile(const QString& path)
     const bool japanese = window_.japanese();
     const DrawRecord record = ReadDrawRecord(path, japanese);
     const QStringList differences = DrawDifferences(record, japanese);
-    showDraw(record);
+    showDraw(record.Draw, record.History);
     window_.setDefaultCursor();
-    platform.ShowInformation(DrawVerdict(differences, japanese, MostDifferencesShown));
+    platform.ShowInformation(DrawVerdict(record, differences, japanese, MostDifferencesShown));
 }
 
 // The window as after ［HIT-ALL］ of the recorded draw: its rows set up, its
 // lists in place, its ladder built from its seed and every hit traced.
-void Commands::showDraw(const DrawRecord& record)
+void Commands::showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history)
 {
-    const BuiltDraw& draw = record.Draw;
     onReset();
     window_.crossLinesBox()->setChecked(draw.Build.CrossLines);
     window_.countSpinner()->requestPosition(draw.Build.Rows);
@@ -120,12 +119,13 @@ void Commands::showDraw(const DrawRecord& record)
         window_.memberBox(row).setText(draw.Members[row - 1]);
         window_.hitBox(row).setText(draw.Hits[row - 1]);
     }
-    lottery_.Model.History = record.History;
-    lottery_.Model.MemberShuffleCount = ShufflesOf(record.History, DrawColumn::Members);
-    lottery_.Model.HitShuffleCount = ShufflesOf(record.History, DrawColumn::Hits);
+    lottery_.Model.History = history;
+    lottery_.Model.MemberShuffleCount = ShufflesOf(history, DrawColumn::Members);
+    lottery_.Model.HitShuffleCount = ShufflesOf(history, DrawColumn::Hits);
     window_.showShuffleCount(Column::Members, lottery_.Model.MemberShuffleCount);
     window_.showShuffleCount(Column::Hits, lottery_.Model.HitShuffleCount);
     buildLadder(draw.Build);
+    onFairDrawToggled(draw.Build.FairDraw);
     lottery_.Model.LastBuild = draw;
     onHitAll();
 }

@@ -4,6 +4,9 @@
 #include "ladder/Geometry.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
+#include "lists/CountedHits.h"
+#include "platform/Platform.h"
+#include "texts/Words.h"
 
 #include <algorithm>
 
@@ -18,16 +21,39 @@ void Commands::onLoadHits()
     }
     window_.setBusyCursor();
     const int32_t limit = std::clamp(lottery_.Model.MembersLoaded.value_or(0), 0, MostMembers);
-    const ListRead list = readList(*path, limit);
+    std::optional<ListRead> read = readList(*path, limit);
+    if (!read) {
+        window_.setDefaultCursor();
+        return;
+    }
+    ListRead& list = *read;
     hitNotes_ = list.Notes;
+    // Lines such as "3 × Gift card" count as that many hits when the user says so.
+    QList<CountedLine> counted = CountedLines(list.Kept, limit);
+    if (!counted.isEmpty()
+        && window_.platform().AskYesNo(window_.localized(
+            Say(MessageId::CountedHitsQuestion)
+                .arg(Verbatim(counted.size()), Verbatim(counted[0].Line), Verbatim(counted[0].Count),
+                     Verbatim(counted[0].Prize))))) {
+        for (const CountedLine& line : counted)
+            list.LinesRead += line.Count - 1;
+        list.Kept = ExpandCounts(list.Kept, limit);
+    } else {
+        counted.clear();
+    }
     for (qsizetype hit = 1; hit <= list.Kept.size(); ++hit)
         window_.hitBox(static_cast<int32_t>(hit)).setText(list.Kept[hit - 1]);
+    // A list loaded again leaves none of the earlier list's hits below its own.
+    const int32_t earlier = std::min(lottery_.Model.HitsLoaded.value_or(0), limit);
+    for (auto hit = static_cast<int32_t>(list.Kept.size()) + 1; hit <= earlier; ++hit)
+        window_.hitBox(hit).clear();
 
     lottery_.Model.HitsLoaded = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));
     // Loading the hits anew is what lets Build run again: the record shows both.
     lottery_.Model.History.push_back(LoadEvent{DrawColumn::Hits, *lottery_.Model.HitsLoaded});
     window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.apply(Step::HitsLoaded);
+    countedHits_ = counted;
     reportListChecks(false);
     window_.setDefaultCursor();
 }

@@ -13,8 +13,11 @@ namespace quorvan {
 void Commands::reportListChecks(bool beforeBuild)
 {
     const int32_t rows = window_.countSpinner()->position();
+    const bool hitsSpread = lottery_.Model.LastBuild && lottery_.Model.LastBuild->Build.FairDraw;
     listFindings_ = CheckLists(columnTexts(Column::Members, rows), columnTexts(Column::Hits, rows), beforeBuild,
-                               memberNotes_, hitNotes_);
+                               hitsSpread, memberNotes_, hitNotes_);
+    listFindings_.Counted = countedHits_;
+    ForgiveCountedRepeats(listFindings_);
     window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
     window_.listFindingsButton()->setVisible(!listFindings_.empty());
 }
@@ -26,6 +29,7 @@ void Commands::clearListFindings()
     listFindings_ = {};
     memberNotes_ = {};
     hitNotes_ = {};
+    countedHits_ = {};
     window_.listFindingsButton()->hide();
 }
 

@@ -1,5 +1,5 @@
-// What the member and hit list imports share: the open dialog and reading
-// the file chosen in it.
+// What the member and hit list imports share: the open dialog, reading the
+// file chosen in it, and the import preview when the file looks read wrongly.
 
 #include "commands/Commands.h"
 #include "lists/ListReader.h"
@@ -8,12 +8,34 @@
 #include "window/MainWindow.h"
 
 #include <QFileInfo>
+#include <QUrl>
+
+#include <algorithm>
+#include <functional>
 
 namespace quorvan {
 
 namespace {
+
 const QString ListFilter =
     QStringLiteral("*.txt;*.csv;*.xls;*.xlsx;*.ods|*.txt;*.csv;*.xls;*.xlsx;*.ods|*.*|*.*");
+
+// The choice made for a file is kept under its name, so the next import of
+// the file (this week's roster, saved over last week's) reads it the same way.
+QString ChoiceSetting(const QString& path)
+{
+    return QStringLiteral("ImportChoices/") + QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).fileName()));
+}
+
+// "A", "B" ... "Z", "AA" ...: the columns as spreadsheets name them.
+QString ColumnName(int32_t column)
+{
+    QString name;
+    for (; column > 0; column = (column - 1) / 26)
+        name.prepend(QChar(u'A' + (column - 1) % 26));
+    return name;
+}
+
 } // namespace
 
 std::optional<QString> Commands::chooseListFile()
@@ -24,20 +46,70 @@ std::optional<QString> Commands::chooseListFile()
     return chosen;
 }
 
-ListRead Commands::readList(const QString& path, int32_t keep)
+std::optional<ListRead> Commands::readList(const QString& path, int32_t keep)
 {
     Platform& platform = window_.platform();
     const QString reader = platform.HelperProgram(QStringLiteral("quorvan-sheet-reader"));
     const auto encodingLocale = platform.TextEncodingLocale();
     ListRead list;
+    ImportShape shape;
+    const std::optional<QString> kept = platform.Setting(ChoiceSetting(path));
+    std::optional<ImportChoice> choice = kept ? ImportChoice::FromSetting(*kept) : std::nullopt;
     // Off the window's thread: a slow or stuck reader leaves the window drawn, and Cancel stops it.
     const QString doing = Say(MessageId::ReadingList).arg(Verbatim(QFileInfo(path).fileName())).In(window_.japanese());
-    platform.RunWhileWaiting(doing, [&](std::stop_token stop) {
-        const WorkbookReading workbooks{reader, [&](const QDate& date) { return platform.ShortDate(date); },
-                                        [&](const QTime& time) { return platform.LongTime(time); }, stop};
-        list = ReadList(path, keep, {encodingLocale, workbooks});
+    const auto read = [&](const std::function<void(const ListReading&)>& work) {
+        platform.RunWhileWaiting(doing, [&](std::stop_token stop) {
+            const WorkbookReading workbooks{reader, [&](const QDate& date) { return platform.ShortDate(date); },
+                                            [&](const QTime& time) { return platform.LongTime(time); }, stop};
+            work({encodingLocale, workbooks});
+        });
+    };
+    read([&](const ListReading& reading) {
+        list = ReadList(path, keep, reading, choice.value_or(ImportChoice{}));
+        if (!choice)
+            shape = LookAtList(path, reading, list.Notes);
     });
+    // A file that reads as expected, or read as the user chose before, is read without a question.
+    if (choice || !shape.doubtful())
+        return list;
+
+    choice = platform.AskImportChoice(importQuestion(path, shape));
+    if (!choice)
+        return std::nullopt;
+    platform.SetSetting(ChoiceSetting(path), choice->ToSetting());
+    if (*choice != ImportChoice{})
+        read([&](const ListReading& reading) { list = ReadList(path, keep, reading, *choice); });
     return list;
+}
+
+ImportQuestion Commands::importQuestion(const QString& path, const ImportShape& shape)
+{
+    ImportQuestion question;
+    question.Title = window_.localized(Say(MessageId::ImportPreviewTitle));
+    QStringList why;
+    if (!shape.HeadingLike.isEmpty())
+        why.append(window_.localized(Say(MessageId::ImportWhyHeading).arg(Verbatim(shape.HeadingLike))));
+    if (shape.NamesColumn != 0)
+        why.append(window_.localized(Say(MessageId::ImportWhyCodes).arg(Verbatim(ColumnName(shape.NamesColumn)))));
+    if (shape.StopRow != 0)
+        why.append(window_.localized(
+            Say(MessageId::ImportWhyStopped).arg(Verbatim(shape.StopRow), Verbatim(shape.NamesBelow))));
+    why.append(window_.localized(Say(MessageId::ImportWhyAsk).arg(Verbatim(QFileInfo(path).fileName()))));
+    question.Why = why.join(QLatin1Char('\n'));
+    question.FirstRows = shape.FirstRows;
+    qsizetype columns = 0;
+    for (const QStringList& row : shape.FirstRows)
+        columns = std::max(columns, row.size());
+    for (int32_t column = 1; column <= columns; ++column)
+        question.ColumnNames.append(ColumnName(column));
+    question.ColumnLabel = window_.localized(Say(MessageId::ImportColumnLabel));
+    // A workbook's first row is a heading whatever it holds; its column is A.
+    if (!shape.FirstRows.isEmpty())
+        question.HeadingLabel = window_.localized(Say(MessageId::ImportHeadingBox));
+    if (shape.StopRow != 0)
+        question.PastEmptyLabel = window_.localized(Say(MessageId::ImportPastEmptyBox));
+    question.Likely = shape.Likely;
+    return question;
 }
 
 } // namespace quorvan

@@ -13,13 +13,7 @@ namespace quorvan {
 
 void Commands::onLoadMembers()
 {
-    lottery_.Model.RowCount = window_.countSpinner()->position();
-    window_.countSpinner()->requestPosition(2);
-    onSetUp();
-    window_.apply(Step::MemberImportBegins);
-    window_.clearFirstRow();
-    window_.repaint();
-
+    beginMemberList();
     const auto path = chooseListFile();
     if (!path) {
         onReset();
@@ -27,13 +21,36 @@ void Commands::onLoadMembers()
         return;
     }
     window_.setBusyCursor();
-    const ListRead list = readList(*path, MostMembers);
+    const std::optional<ListRead> list = readList(*path, MostMembers);
+    if (!list) {
+        onReset();
+        window_.setDefaultCursor();
+        return;
+    }
+    placeMembers(*list);
+}
+
+void Commands::beginMemberList()
+{
+    lottery_.Model.RowCount = window_.countSpinner()->position();
+    window_.countSpinner()->requestPosition(2);
+    onSetUp();
+    window_.apply(Step::MemberImportBegins);
+    window_.clearFirstRow();
+    window_.repaint();
+}
+
+void Commands::placeMembers(const ListRead& list)
+{
     memberNotes_ = list.Notes;
-    for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
-        if (member == 1)
-            window_.memberBox(1).setText(list.Kept.first());
-        else
-            window_.createRow(static_cast<int32_t>(member), list.Kept[member - 1]);
+    {
+        const MainWindow::RowsOnHold hold(window_);
+        for (qsizetype member = 1; member <= list.Kept.size(); ++member) {
+            if (member == 1)
+                window_.memberBox(1).setText(list.Kept.first());
+            else
+                window_.createRow(static_cast<int32_t>(member), list.Kept[member - 1]);
+        }
     }
 
     const auto count = static_cast<int32_t>(std::min<int64_t>(list.LinesRead, MostMembers));

@@ -7,6 +7,7 @@
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/MenuEntry.h"
+#include "texts/Words.h"
 #include "window/Texts.h"
 
 #include <QCheckBox>
@@ -66,10 +67,20 @@ const QString OpenDrawJapanese = QStringLiteral("抽選記録を開く…");
 const QString OpenDrawEnglish = QStringLiteral("Open draw…");
 const QString SaveDrawJapanese = QStringLiteral("抽選記録を保存…");
 const QString SaveDrawEnglish = QStringLiteral("Save draw…");
+const QString AnnounceJapanese = QStringLiteral("抽選を告知…");
+const QString AnnounceEnglish = QStringLiteral("Announce draw…");
+const QString DrawAnnouncedJapanese = QStringLiteral("告知から抽選…");
+const QString DrawAnnouncedEnglish = QStringLiteral("Draw from announcement…");
+const QString CloseAnnouncementJapanese = QStringLiteral("告知を閉じる");
+const QString CloseAnnouncementEnglish = QStringLiteral("Close announcement");
 const QString ListCheckJapanese = QStringLiteral("リストの確認…");
 const QString ListCheckEnglish = QStringLiteral("List check…");
 const QString FairnessJapanese = QStringLiteral("公平さ…");
 const QString FairnessEnglish = QStringLiteral("Fairness…");
+const QString LeaveOutJapanese = QStringLiteral("前回の当選者を除く…");
+const QString LeaveOutEnglish = QStringLiteral("Leave out earlier winners…");
+const QString WinnersJapanese = QStringLiteral("当選者…");
+const QString WinnersEnglish = QStringLiteral("Winners…");
 const QString AboutJapanese = QStringLiteral("Quorvanについて");
 const QString AboutEnglish = QStringLiteral("About Quorvan");
 
@@ -85,10 +96,14 @@ const Entry Entries[] = {
     {Menu::File,    &W::saveWorkbookButton,   'E', Ctrl | Shift | Qt::Key_S},
     {Menu::File,    &C::onOpenDraw,           'O', {},         OpenDrawJapanese,     OpenDrawEnglish},
     {Menu::File,    &C::onSaveDraw,           'D', {},         SaveDrawJapanese,     SaveDrawEnglish},
+    {Menu::File,    &C::onAnnounceDraw,       'A', {},         AnnounceJapanese,     AnnounceEnglish},
+    {Menu::File,    &C::onDrawAnnounced,      'r', {},         DrawAnnouncedJapanese, DrawAnnouncedEnglish},
+    {Menu::File,    &C::onCloseAnnouncement,  'l', {},         CloseAnnouncementJapanese, CloseAnnouncementEnglish},
     {Menu::File,    &W::clipboardButton,      'C', Ctrl | Shift | Qt::Key_C},
     {Menu::File,    &W::exitButton,           'X', Ctrl | Qt::Key_Q},
     {Menu::Members, &W::loadMembersButton,    'F', Ctrl | Qt::Key_O},
     {Menu::Members, &W::shuffleMembersButton, 'S'},
+    {Menu::Members, &C::onLeaveOutEarlierWinners, 'W', {},     LeaveOutJapanese,     LeaveOutEnglish},
     {Menu::Hits,    &W::loadHitsButton,       'F', Ctrl | Shift | Qt::Key_O},
     {Menu::Hits,    &W::shuffleHitsButton,    'S'},
     {Menu::Ladder,  &W::setUpButton,          'x', Qt::Key_F4},
@@ -100,6 +115,7 @@ const Entry Entries[] = {
     {Menu::View,    &W::fontButton,           'F'},
     {Menu::View,    &C::onShowListFindings,   'L', {},         ListCheckJapanese,    ListCheckEnglish},
     {Menu::View,    &C::onFairnessView,       'a', {},         FairnessJapanese,     FairnessEnglish},
+    {Menu::View,    &C::onWinnersView,        'W', {},         WinnersJapanese,      WinnersEnglish},
     {Menu::View,    &C::onStage,              'S', Qt::Key_F11, QStringLiteral("ステージ"), QStringLiteral("Stage")},
     {Menu::View,    &C::onRevealNext,         'n', {},         QStringLiteral("次の賞品を発表"), QStringLiteral("Reveal next prize")},
     {Menu::View,    &C::onRevealBack,         'B', {},         QStringLiteral("発表を一つ戻す"), QStringLiteral("Back one reveal")},
@@ -126,8 +142,11 @@ void Commands::buildMenus()
         QMenu& menu = *menus.at(entry.Where);
         QWidget* control = std::holds_alternative<ControlOf>(entry.Source) ? std::get<ControlOf>(entry.Source)(window_)
                                                                            : nullptr;
-        const QString caption =
+        QString caption =
             entry.English.isEmpty() ? CaptionOf(*control) : window_.localized(entry.Japanese, entry.English);
+        // An entry that opens a dialog says so, as its own captions do.
+        if (control && opensDialog(control))
+            caption += QStringLiteral("\u2026");
         const QString text = WithMnemonic(caption, QLatin1Char(entry.Mnemonic));
         if (control) {
             AddControlEntry(menu, *control, text, entry.Shortcut);
@@ -137,6 +156,20 @@ void Commands::buildMenus()
             bind(action, &QAction::triggered, std::get<Command>(entry.Source));
         }
     }
+
+    QAction* keepRed = menus.at(Menu::View)->addAction(
+        WithMnemonic(window_.localized(Say(MessageId::KeepRedPathsEntry)), QLatin1Char('K')));
+    keepRed->setObjectName(QStringLiteral("KeepRedPathsEntry"));
+    keepRed->setCheckable(true);
+    keepRed->setChecked(lottery_.Model.KeepRedPaths);
+    boundary_.Connect(keepRed, &QAction::toggled, this, [this](bool on) { onKeepRedPathsToggled(on); });
+}
+
+bool Commands::opensDialog(const QWidget* control) const
+{
+    return control == window_.saveTextButton() || control == window_.saveWorkbookButton()
+           || control == window_.loadMembersButton() || control == window_.loadHitsButton()
+           || control == window_.fontButton();
 }
 
 void Commands::onAbout()

@@ -13,7 +13,7 @@ namespace quorvan {
 
 void Commands::onReset()
 {
-    if (!confirmDiscard(MessageId::SaveBeforeReset))
+    if (!listsFree() || !confirmDiscard(MessageId::SaveBeforeReset))
         return;
     window_.setBusyCursor();
     if (lottery_.Model.ResultColumnShown) {
@@ -46,6 +46,7 @@ void Commands::onReset()
     window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
     lottery_.Model.LadderBuilt = false;
     lottery_.Model.LitHit = 0;
+    lottery_.Model.RedPrizes.clear();
     window_.clearTracedHit();
     clearListFindings();
     lottery_.Model.MemberShuffleCount = 0;

@@ -9,6 +9,7 @@
 #include "window/Spinner.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace quorvan {
 
@@ -16,30 +17,34 @@ namespace {
 constexpr int WidthWithResults = 840; // the result column shows at x = 703 .. 803
 } // namespace
 
-void Commands::removeResultBoxes(int32_t rows)
+void Commands::removeResultBoxes(int32_t first, int32_t last)
 {
-    for (int32_t row = 1; row <= rows; ++row)
+    for (int32_t row = first; row <= last; ++row)
         window_.freeBox(Column::Results, row);
 }
 
+// A column of the same length keeps its boxes, emptied, with the first
+// member box's font; any other is made anew out of sight and shown once.
 void Commands::setResultColumn(ResultColumnMode mode)
 {
-    if (mode == RemoveColumn) {
-        removeResultBoxes(lottery_.Model.RowCount);
-    } else {
-        const int32_t rows = window_.countSpinner()->position();
-        for (int32_t row = 1; row <= rows; ++row)
-            window_.createResultBox(row);
-    }
+    const int32_t rows = mode == RemoveColumn ? 0 : window_.countSpinner()->position();
+    const bool sameLength =
+        rows > 0 && window_.findBox(Column::Results, rows) && !window_.findBox(Column::Results, rows + 1);
+    std::optional<MainWindow::RowsOnHold> hold;
+    if (sameLength)
+        window_.fontRowColumns();
+    else
+        hold.emplace(window_);
+    removeResultBoxes(rows + 1, std::max(lottery_.Model.RowCount, window_.countSpinner()->position()));
+    for (int32_t row = 1; row <= rows; ++row)
+        window_.createResultBox(row);
     window_.apply(Step::ResultColumnSet);
 }
 
 void Commands::onHitAll()
 {
     window_.setBusyCursor();
-    // A column left by an earlier ［HIT-ALL］ goes first, so each row keeps exactly one box.
-    if (lottery_.Model.ResultColumnShown)
-        removeResultBoxes(std::max(lottery_.Model.RowCount, window_.countSpinner()->position()));
+    // A column left by an earlier ［HIT-ALL］ is reused: each row keeps exactly one box.
     setResultColumn(CreateColumn);
     lottery_.Model.ResultColumnShown = true;
     window_.setOuterWidth(WidthWithResults);
@@ -50,9 +55,9 @@ void Commands::onHitAll()
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenColour(ColourBlack);
     bitmap.SetPenWidth(2);
-    if (lottery_.Model.LitHit != 0)
+    if (lottery_.Model.LitHit != 0 && !keptRed(lottery_.Model.LitHit))
         TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
-    lottery_.Model.LitHit = 0; // no path is red any more
+    lottery_.Model.LitHit = 0; // no path is red any more, but prizes' paths the user keeps red
     // The result boxes have the first member box's font already: nothing changes it meanwhile.
     const int32_t rows = window_.countSpinner()->position();
     lottery_.Model.TracedResults.clear();

@@ -25,15 +25,7 @@ QStringList Commands::prizes() const
 
 void Commands::tellReveal(int32_t hit, int32_t member)
 {
-    const QStringList names = prizes();
-    const int32_t place = PrizePlace(names, hit);
-    const EditBox* reached = window_.findBox(Column::Members, member);
-    const QString name = reached ? reached->text() : QString();
-    if (place == 0 || name.isEmpty()) {
-        window_.showTracedHit(hit, member);
-        return;
-    }
-    window_.showReveal(hit, member, window_.localized(RevealWords(place, names[hit - 1], name)));
+    window_.showTracedHit(hit, member, prizeOfRow(hit));
 }
 
 void Commands::onRevealNext()

@@ -30,14 +30,13 @@ void DrawPreview(MainWindow& window)
     }
 }
 
-// Every box of rows the last set-up (or import) made, and every result box.
-void FreeEarlierRows(MainWindow& window, int32_t rows)
+// The boxes of rows past `kept` that the last set-up (or import) made, and
+// every result box; the rows kept are emptied when they are made again.
+void FreeEarlierRows(MainWindow& window, int32_t rows, int32_t kept)
 {
-    if (rows == 0)
-        return;
-    for (int32_t row = 2; row <= rows; ++row)
+    for (int32_t row = kept + 1; row <= rows; ++row)
         window.freeBox(Column::Members, row);
-    for (int32_t row = 2; row <= rows; ++row)
+    for (int32_t row = kept + 1; row <= rows; ++row)
         window.freeBox(Column::Hits, row);
     for (int32_t row = 1; row <= rows; ++row)
         window.freeBox(Column::Results, row);
@@ -58,10 +57,13 @@ void Commands::onSetUp()
 
     window_.clearFirstRow();
     window_.setListsReadOnly(1, false);
-    FreeEarlierRows(window_, lottery_.Model.RowCount);
     const int32_t rows = window_.countSpinner()->position();
-    for (int32_t row = 2; row <= rows; ++row)
-        window_.createRow(row, {});
+    {
+        const MainWindow::RowsOnHold hold(window_);
+        FreeEarlierRows(window_, lottery_.Model.RowCount, rows);
+        for (int32_t row = 2; row <= rows; ++row)
+            window_.createRow(row, {});
+    }
 
     window_.showPrompt(window_.localized(
         QStringLiteral("■→→Memberと「当たり！？内容」を入力して、下の「Vessapoボタン」押下"),
@@ -73,8 +75,8 @@ void Commands::onSetUp()
 
     lottery_.Model.MemberShuffleCount = 0;
     lottery_.Model.HitShuffleCount = 0;
-    // A new lottery's record begins.
-    lottery_.Model.History.clear();
+    // A new lottery begins; the run's history goes on, so that a record shows every earlier draw of this run.
+    lottery_.Model.History.push_back(SetUpEvent{lottery_.Model.RowCount});
     lottery_.Model.LastBuild.reset();
     lottery_.Model.TracedResults.clear();
     clearListFindings();

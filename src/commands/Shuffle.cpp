@@ -4,6 +4,7 @@
 
 #include "commands/Commands.h"
 #include "ladder/Checked.h"
+#include "ladder/SeededGeneration.h"
 #include "platform/Platform.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
@@ -28,19 +29,10 @@ void Commands::shuffle(Column column)
     const bool members = column == Column::Members;
     window_.apply(members ? Step::MemberShuffleBegins : Step::HitShuffleBegins);
 
-    // Row m receives the text of the m-th distinct row drawn.
     const int32_t rows = window_.countSpinner()->position();
     lottery_.Random.SeedRandom();
     const uint32_t seed = lottery_.Random.RandomSeed;
-    std::vector<int32_t> order;
-    std::vector<bool> drawn(static_cast<size_t>(rows) + 1, false);
-    while (order.size() != static_cast<size_t>(rows)) {
-        const int32_t row = lottery_.Random.RandomBelow(rows) + 1;
-        if (!drawn[row]) {
-            drawn[row] = true;
-            order.push_back(row);
-        }
-    }
+    const std::vector<int32_t> order = ProgramShuffleOrder(rows, seed);
     putInOrder(column, order);
     lottery_.Model.History.push_back(ShuffleEvent{RecordedColumn(column), false, seed, order});
     countShuffle(column);

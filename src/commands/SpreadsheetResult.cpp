@@ -21,11 +21,18 @@ const std::pair<MessageId, QString> Kinds[] = {{MessageId::XlsDescription, QStri
                                               {MessageId::OdsDescription, QStringLiteral(".ods")},
                                               {MessageId::CsvDescription, QStringLiteral(".csv")}};
 
-QString WorkbookFilter(MainWindow& window)
+constexpr int KindCount = int(std::size(Kinds));
+
+// Each kind, then (`winnersToo`) each kind again for the winners alone.
+QString WorkbookFilter(MainWindow& window, bool winnersToo)
 {
     QStringList entries;
     for (const auto& [description, ending] : Kinds)
         entries << window.localized(Say(description)) << QLatin1Char('*') + ending;
+    for (const auto& [description, ending] : Kinds)
+        if (winnersToo)
+            entries << window.localized(Say(MessageId::WinnersOnlyEntry).arg(Say(description)))
+                    << QLatin1Char('*') + ending;
     return entries.join(QLatin1Char('|'));
 }
 
@@ -36,17 +43,23 @@ QString WithEnding(const SaveChoice& choice)
     const QFileInfo chosen(choice.Path);
     if (chosen.fileName().contains(QLatin1Char('.')) || chosen.isDir())
         return choice.Path;
-    const bool known = choice.Filter >= 0 && choice.Filter < int(std::size(Kinds));
-    return choice.Path + Kinds[known ? choice.Filter : 0].second;
+    const bool known = choice.Filter >= 0 && choice.Filter < 2 * KindCount;
+    return choice.Path + Kinds[known ? choice.Filter % KindCount : 0].second;
 }
 
 } // namespace
 
 void Commands::onSaveWorkbook()
 {
+    saveWorkbookResult(ResultRows::AsChosen);
+}
+
+void Commands::saveWorkbookResult(ResultRows rows)
+{
     Platform& platform = window_.platform();
+    const bool offerWinners = rows == ResultRows::AsChosen && fewerPrizesThanMembers();
     const auto choice = platform.ChooseFileToSave(
-        WorkbookFilter(window_), lottery_.Model.WorkbookResultFolder,
+        WorkbookFilter(window_, offerWinners), lottery_.Model.WorkbookResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
     if (!choice)
         return;
@@ -63,13 +76,15 @@ void Commands::onSaveWorkbook()
     cells.insert({1, 1}, platform.ShortDate(now.date()) + QLatin1Char(' ') + platform.LongTime(now.time()));
     cells.insert({1, 2}, QStringLiteral("Member"));
     cells.insert({1, 3}, QStringLiteral("Hit"));
-    const QList<ResultPair> results = resultPairs();
+    const bool winnersOnly = rows == ResultRows::WinnersOnly || (offerWinners && choice->Filter >= KindCount);
+    const QList<ResultPair> results = winnersOnly ? winnerPairs() : resultPairs();
     for (int row = 1; row <= results.size(); ++row) {
         cells.insert({row + 1, 2}, results[row - 1].Member);
         cells.insert({row + 1, 3}, results[row - 1].Hit);
     }
     SaveWorkbook(path, QStringLiteral("QUORVAN"), cells);
     lottery_.Model.ResultsSaved = true;
+    tellSaved(path);
 }
 
 } // namespace quorvan

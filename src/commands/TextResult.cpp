@@ -17,20 +17,34 @@ const QString AnyFileFilter = QStringLiteral("*.*|*.*");
 
 void Commands::onSaveText()
 {
+    saveTextResult(ResultRows::AsChosen);
+}
+
+void Commands::saveTextResult(ResultRows rows)
+{
     Platform& platform = window_.platform();
+    // With rows that win nothing, the dialog's second entry saves the winners alone.
+    const bool offerWinners = rows == ResultRows::AsChosen && fewerPrizesThanMembers();
+    const QString filter =
+        offerWinners ? AnyFileFilter + QLatin1Char('|')
+                           + window_.localized(Say(MessageId::WinnersOnlyEntry).arg(Verbatim(QStringLiteral("*.*"))))
+                           + QStringLiteral("|*.*")
+                     : AnyFileFilter;
     const auto choice = platform.ChooseFileToSave(
-        AnyFileFilter, lottery_.Model.TextResultFolder,
+        filter, lottery_.Model.TextResultFolder,
         window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
     if (!choice)
         return;
+    const bool winnersOnly = rows == ResultRows::WinnersOnly || (offerWinners && choice->Filter == 1);
     lottery_.Model.TextResultFolder = QFileInfo(choice->Path).absolutePath();
     const QDateTime now = platform.LocalNow();
     // Added to an older file in the encoding its text is in, so that one reading reads it all.
     const QByteArray block = TextResultBlock(platform.ShortDate(now.date()), platform.LongTime(now.time()),
-                                             resultPairs(),
+                                             winnersOnly ? winnerPairs() : resultPairs(),
                                              TextResultEncoding(choice->Path, platform.TextEncodingLocale()));
     AppendToFile(choice->Path, block, Say(MessageId::CannotWriteTextResult));
     lottery_.Model.ResultsSaved = true;
+    tellSaved(choice->Path);
 }
 
 } // namespace quorvan

@@ -33,16 +33,25 @@ struct ShuffleEvent {
     bool operator==(const ShuffleEvent&) const = default;
 };
 
-// A ladder built for `Rows` members from the generator's `Seed`.
+// A ladder built for `Rows` members from the generator's `Seed`, at `Time`
+// (as DrawRecordTime writes it; empty in records saved before Builds were timed).
 struct BuildEvent {
     uint32_t Seed = 0;
     int32_t Rows = 0;
     bool CrossLines = false;
     bool FairDraw = false;
+    QString Time;
     bool operator==(const BuildEvent&) const = default;
 };
 
-using DrawEvent = std::variant<LoadEvent, ShuffleEvent, BuildEvent>;
+// The rows set up anew (Set-up, RESET, or a member list about to be loaded),
+// `Rows` as the spinner stood.
+struct SetUpEvent {
+    int32_t Rows = 0;
+    bool operator==(const SetUpEvent&) const = default;
+};
+
+using DrawEvent = std::variant<LoadEvent, ShuffleEvent, BuildEvent, SetUpEvent>;
 
 // A Build and the lists it was made with, rows 1 .. Rows in order.
 struct BuiltDraw {
@@ -65,7 +74,7 @@ struct DrawRecord {
     QString ProgramVersion;
     QString Time; // ISO 8601 with the offset from UTC
     BuiltDraw Draw; // the last Build
-    // Every list load, shuffle and Build since the rows were set up, in order.
+    // Every Set-up, list load, shuffle and Build since the program started, in order.
     std::vector<DrawEvent> History;
     QString LadderDigest; // LadderDigest() of the ladder the last Build made
     std::vector<DrawResult> Results; // one per hit row, in row order

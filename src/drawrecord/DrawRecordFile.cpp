@@ -1,6 +1,7 @@
 #include "drawrecord/DrawRecordFile.h"
 
 #include "drawrecord/DrawTexts.h"
+#include "drawrecord/EntryChecker.h"
 #include "files/FileSaving.h"
 #include "files/RegularFile.h"
 #include "ladder/Geometry.h"
@@ -32,6 +33,8 @@ const QString HitsName = QStringLiteral("hits");
 void AppendCanonicalString(QString& out, const QString& text)
 {
     out += QLatin1Char('"');
+    if (!text.isValidUtf16())
+        throw std::invalid_argument("A text with an unpaired surrogate has no canonical form");
     for (const QChar character : text) {
         const char16_t code = character.unicode();
         switch (code) {
@@ -58,11 +61,9 @@ void AppendCanonical(QString& out, const QJsonValue& value)
     case QJsonValue::Bool: out += value.toBool() ? QLatin1String("true") : QLatin1String("false"); break;
     case QJsonValue::Double: {
         const double number = value.toDouble();
-        // Records hold whole numbers only; anything else still gets one fixed form.
-        if (std::trunc(number) == number && std::fabs(number) < 9007199254740992.0)
-            out += QString::number(static_cast<qint64>(number));
-        else
-            out += QString::number(number, 'g', 17);
+        if (std::trunc(number) != number || std::fabs(number) > static_cast<double>(MostExactWhole))
+            throw std::invalid_argument("Records hold whole numbers only");
+        out += QString::number(static_cast<qint64>(number));
         break;
     }
     case QJsonValue::String: AppendCanonicalString(out, value.toString()); break;
@@ -80,9 +81,8 @@ void AppendCanonical(QString& out, const QJsonValue& value)
     case QJsonValue::Object: {
         const QJsonObject object = value.toObject();
         QStringList keys = object.keys();
-        // UTF-8 bytes sort as code points do.
-        std::sort(keys.begin(), keys.end(),
-                  [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
+        // By UTF-16 code units, as RFC 8785 sorts them.
+        std::sort(keys.begin(), keys.end());
         out += QLatin1Char('{');
         bool first = true;
         for (const QString& key : keys) {
@@ -138,6 +138,9 @@ QJsonObject DrawEventObject(const DrawEvent& event)
         if (shuffle->Seed)
             object[QStringLiteral("seed")] = static_cast<qint64>(*shuffle->Seed);
         object[QStringLiteral("order")] = Numbers(shuffle->Order);
+    } else if (const auto* setUp = std::get_if<SetUpEvent>(&event)) {
+        object[QStringLiteral("event")] = QStringLiteral("setup");
+        object[QStringLiteral("rows")] = setUp->Rows;
     } else {
         const auto& build = std::get<BuildEvent>(event);
         object[QStringLiteral("event")] = QStringLiteral("build");
@@ -145,6 +148,8 @@ QJsonObject DrawEventObject(const DrawEvent& event)
         object[QStringLiteral("rows")] = build.Rows;
         object[QStringLiteral("crossLines")] = build.CrossLines;
         object[QStringLiteral("fairDraw")] = build.FairDraw;
+        if (!build.Time.isEmpty())
+            object[QStringLiteral("time")] = build.Time;
     }
     return object;
 }
@@ -183,120 +188,34 @@ QJsonObject ContentObject(const DrawRecord& record)
 
 // ---- Reading ----
 
-// Checks entries of a parsed record, naming the first that is wrong.
-class Checker {
-public:
-    Checker(const QString& path, bool japanese) : path_(path), japanese_(japanese) {}
+// The column an entry names.
+DrawColumn Column(const Checker& check, const QJsonValue& value, const QString& entry)
+{
+    return check.Choice(value, entry, {MembersName, HitsName}) == MembersName ? DrawColumn::Members : DrawColumn::Hits;
+}
 
-    [[noreturn]] void Fail(const QString& reason) const { throw FileError(CannotOpen, path_, Verbatim(reason)); }
-    [[noreturn]] void Wrong(const QString& entry, const QString& should) const
-    {
-        Fail(Damaged.In(japanese_).arg(entry, should));
-    }
-    const QString& Say(const Words& words) const { return words.In(japanese_); }
-
-    // Every key of `object` is one of `keys`.
-    void OnlyKeys(const QJsonObject& object, const QStringList& keys, const QString& prefix) const
-    {
-        for (const QString& key : object.keys())
-            if (!keys.contains(key))
-                Fail(Unexpected.In(japanese_).arg(prefix + key));
-    }
-
-    int64_t Whole(const QJsonValue& value, const QString& entry, int64_t low, int64_t high) const
-    {
-        const double number = value.toDouble(std::nan(""));
-        if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low)
-            || number > static_cast<double>(high))
-            Wrong(entry, Say(WholeNumber).arg(low).arg(high));
-        return static_cast<int64_t>(number);
-    }
-    bool Flag(const QJsonValue& value, const QString& entry) const
-    {
-        if (!value.isBool())
-            Wrong(entry, Say(TrueOrFalse));
-        return value.toBool();
-    }
-    QString Text(const QJsonValue& value, const QString& entry) const
-    {
-        if (!value.isString())
-            Wrong(entry, Say(draw_texts::Text));
-        return value.toString();
-    }
-    QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const
-    {
-        const QString text = value.toString();
-        if (!value.isString() || !choices.contains(text))
-            Wrong(entry, Say(OneOf).arg(choices.join(QStringLiteral(", "))));
-        return text;
-    }
-    QJsonArray Array(const QJsonValue& value, const QString& entry, std::optional<qsizetype> size = {}) const
-    {
-        if (!value.isArray() || (size && value.toArray().size() != *size))
-            Wrong(entry, size ? Say(ListOf).arg(*size) : Say(List));
-        return value.toArray();
-    }
-    QJsonObject Object(const QJsonValue& value, const QString& entry) const
-    {
-        if (!value.isObject())
-            Wrong(entry, Say(draw_texts::Object));
-        return value.toObject();
-    }
-    QString Digest(const QJsonValue& value, const QString& entry) const
-    {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
-        if (!value.isString() || !hex.match(value.toString()).hasMatch())
-            Wrong(entry, Say(draw_texts::Digest));
-        return value.toString();
-    }
-    QStringList Texts(const QJsonValue& value, const QString& entry, qsizetype size) const
-    {
-        QStringList texts;
-        const QJsonArray array = Array(value, entry, size);
-        for (qsizetype index = 0; index < array.size(); ++index)
-            texts.append(Text(array[index], QStringLiteral("%1[%2]").arg(entry).arg(index)));
-        return texts;
-    }
-    // Each row 1 .. rows once.
-    std::vector<int32_t> Order(const QJsonValue& value, const QString& entry, int32_t rows) const
-    {
-        std::vector<int32_t> order;
-        std::vector<bool> seen(static_cast<size_t>(rows) + 1, false);
-        for (const QJsonValue& row : Array(value, entry, rows)) {
-            const auto number = static_cast<int32_t>(Whole(row, entry, 1, rows));
-            if (seen[number])
-                Wrong(entry, Say(draw_texts::Order));
-            seen[number] = true;
-            order.push_back(number);
-        }
-        return order;
-    }
-    DrawColumn Column(const QJsonValue& value, const QString& entry) const
-    {
-        return Choice(value, entry, {MembersName, HitsName}) == MembersName ? DrawColumn::Members : DrawColumn::Hits;
-    }
-
-private:
-    QString path_;
-    bool japanese_;
-};
-
+// An event of the history; a shuffle's order has `rows` entries.
 DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString& entry, int32_t rows)
 {
     const QJsonObject event = check.Object(value, entry);
     const QString prefix = entry + QLatin1Char('.');
-    const QString kind = check.Choice(event.value(QStringLiteral("event")), prefix + QStringLiteral("event"),
-                                      {QStringLiteral("load"), QStringLiteral("shuffle"), QStringLiteral("build")});
+    const QString kind = check.Choice(
+        event.value(QStringLiteral("event")), prefix + QStringLiteral("event"),
+        {QStringLiteral("setup"), QStringLiteral("load"), QStringLiteral("shuffle"), QStringLiteral("build")});
     const auto field = [&](const char* key) { return event.value(QLatin1String(key)); };
     const auto name = [&](const char* key) { return prefix + QLatin1String(key); };
+    if (kind == QLatin1String("setup")) {
+        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, prefix);
+        return SetUpEvent{static_cast<int32_t>(check.Whole(field("rows"), name("rows"), 1, MostMembers))};
+    }
     if (kind == QLatin1String("load")) {
         check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, prefix);
-        return LoadEvent{check.Column(field("column"), name("column")),
+        return LoadEvent{Column(check, field("column"), name("column")),
                          static_cast<int32_t>(check.Whole(field("count"), name("count"), 0, MostMembers))};
     }
     if (kind == QLatin1String("shuffle")) {
         ShuffleEvent shuffle;
-        shuffle.Column = check.Column(field("column"), name("column"));
+        shuffle.Column = Column(check, field("column"), name("column"));
         shuffle.Fair = check.Choice(field("kind"), name("kind"), {QStringLiteral("program"), QStringLiteral("fair")})
                        == QLatin1String("fair");
         QStringList keys{QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("kind"),
@@ -311,12 +230,54 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
     }
     check.OnlyKeys(event,
                    {QStringLiteral("event"), QStringLiteral("seed"), QStringLiteral("rows"),
-                    QStringLiteral("crossLines"), QStringLiteral("fairDraw")},
+                    QStringLiteral("crossLines"), QStringLiteral("fairDraw"), QStringLiteral("time")},
                    prefix);
     return BuildEvent{static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed)),
                       static_cast<int32_t>(check.Whole(field("rows"), name("rows"), FewestRows, MostMembers)),
                       check.Flag(field("crossLines"), name("crossLines")),
-                      check.Flag(field("fairDraw"), name("fairDraw"))};
+                      check.Flag(field("fairDraw"), name("fairDraw")),
+                      event.contains(QStringLiteral("time")) ? check.Time(field("time"), name("time")) : QString()};
+}
+
+// The history as Quorvan makes it: the record's lottery set up last (so
+// every shuffle after the last Set-up orders `rows` rows), after the last
+// Build only list loads and, once the hits are loaded again, shuffles of
+// the hits, and each fair Build straight after the fair shuffle of the hits
+// that belongs to it.
+std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& history, int32_t rows)
+{
+    qsizetype lastSetUp = -1;
+    for (qsizetype index = 0; index < history.size(); ++index)
+        if (history[index].toObject().value(QStringLiteral("event")) == QStringLiteral("setup"))
+            lastSetUp = index;
+    std::vector<DrawEvent> events;
+    for (qsizetype index = 0; index < history.size(); ++index) {
+        const QString entry = QStringLiteral("history[%1]").arg(index);
+        const QJsonArray order = history[index].toObject().value(QStringLiteral("order")).toArray();
+        const int32_t ordered = index > lastSetUp ? rows : static_cast<int32_t>(std::clamp<qsizetype>(order.size(), 1, MostMembers));
+        events.push_back(ReadEvent(check, history[index], entry, ordered));
+        const auto* shuffle = index > 0 ? std::get_if<ShuffleEvent>(&events[index - 1]) : nullptr;
+        const bool afterFairShuffle = shuffle && shuffle->Fair;
+        const auto* build = std::get_if<BuildEvent>(&events.back());
+        if (afterFairShuffle && !(build && build->FairDraw))
+            check.Fail(check.Say(FairShuffleUnbuilt).arg(QStringLiteral("history[%1]").arg(index - 1)));
+        if (build && build->FairDraw && !afterFairShuffle)
+            check.Fail(check.Say(FairBuildUnshuffled).arg(entry));
+    }
+    if (const auto* shuffle = events.empty() ? nullptr : std::get_if<ShuffleEvent>(&events.back()); shuffle && shuffle->Fair)
+        check.Fail(check.Say(FairShuffleUnbuilt).arg(QStringLiteral("history[%1]").arg(events.size() - 1)));
+    const auto lastBuild = std::find_if(events.rbegin(), events.rend(),
+                                        [](const DrawEvent& event) { return std::holds_alternative<BuildEvent>(event); });
+    // Build withdraws Set-up and both Shuffle buttons; loading the hits again offers their Shuffle once more.
+    bool hitsLoaded = false;
+    for (auto later = lastBuild.base(); later != events.end(); ++later) {
+        const auto* load = std::get_if<LoadEvent>(&*later);
+        const auto* shuffle = std::get_if<ShuffleEvent>(&*later);
+        hitsLoaded = hitsLoaded || (load && load->Column == DrawColumn::Hits);
+        if (!load && !(shuffle && shuffle->Column == DrawColumn::Hits && hitsLoaded))
+            check.Fail(check.Say(AfterLastBuild).arg(QStringLiteral("history[%1]").arg(later - events.begin())));
+    }
+    return events;
 }
 
 DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
@@ -330,13 +291,9 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
                    {});
     const auto field = [&](const char* key) { return content.value(QLatin1String(key)); };
     DrawRecord record;
-    check.Text(field("program"), QStringLiteral("program"));
+    check.Choice(field("program"), QStringLiteral("program"), {QStringLiteral("Quorvan")});
     record.ProgramVersion = check.Text(field("programVersion"), QStringLiteral("programVersion"));
-    record.Time = check.Text(field("time"), QStringLiteral("time"));
-    static const QRegularExpression withOffset(
-        QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
-    if (!withOffset.match(record.Time).hasMatch() || !QDateTime::fromString(record.Time, Qt::ISODateWithMs).isValid())
-        check.Wrong(QStringLiteral("time"), check.Say(TimeWithOffset));
+    record.Time = check.Time(field("time"), QStringLiteral("time"));
 
     BuildEvent& build = record.Draw.Build;
     build.Rows = static_cast<int32_t>(check.Whole(field("rows"), QStringLiteral("rows"), FewestRows, MostMembers));
@@ -346,32 +303,16 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
     record.Draw.Members = check.Texts(content.value(MembersName), MembersName, build.Rows);
     record.Draw.Hits = check.Texts(content.value(HitsName), HitsName, build.Rows);
 
-    const QJsonArray history = check.Array(field("history"), QStringLiteral("history"));
-    for (qsizetype index = 0; index < history.size(); ++index)
-        record.History.push_back(
-            ReadEvent(check, history[index], QStringLiteral("history[%1]").arg(index), build.Rows));
+    record.History = ReadHistory(check, check.Array(field("history"), QStringLiteral("history")), build.Rows);
     const auto lastBuild = std::find_if(record.History.rbegin(), record.History.rend(),
                                         [](const DrawEvent& event) { return std::holds_alternative<BuildEvent>(event); });
+    if (lastBuild != record.History.rend())
+        build.Time = std::get<BuildEvent>(*lastBuild).Time;
     if (lastBuild == record.History.rend() || std::get<BuildEvent>(*lastBuild) != build)
         check.Fail(check.Say(LastBuildDiffers));
 
     record.LadderDigest = check.Digest(field("ladder"), QStringLiteral("ladder"));
-    const QJsonArray results = check.Array(field("results"), QStringLiteral("results"), build.Rows);
-    for (int32_t row = 1; row <= build.Rows; ++row) {
-        const QString entry = QStringLiteral("results[%1]").arg(row - 1);
-        const QJsonObject result = check.Object(results[row - 1], entry);
-        const QString prefix = entry + QLatin1Char('.');
-        check.OnlyKeys(result,
-                       {QStringLiteral("hit"), QStringLiteral("hitName"), QStringLiteral("member"),
-                        QStringLiteral("memberName")},
-                       prefix);
-        record.Results.push_back(
-            {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
-             check.Text(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
-             static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"),
-                                              1, build.Rows)),
-             check.Text(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
-    }
+    record.Results = ReadResults(check, field("results"), build.Rows);
     return record;
 }
 
@@ -379,7 +320,7 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
 
 DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry, bool japanese)
 {
-    return ReadEvent(Checker(path, japanese), value, entry, rows);
+    return ReadEvent(Checker(CannotOpen, Damaged, Unexpected, path, japanese), value, entry, rows);
 }
 
 QByteArray CanonicalJson(const QJsonValue& value)
@@ -387,6 +328,16 @@ QByteArray CanonicalJson(const QJsonValue& value)
     QString out;
     AppendCanonical(out, value);
     return out.toUtf8();
+}
+
+QString DrawRecordTime(const QDateTime& time)
+{
+    const int offset = time.offsetFromUtc() / 60;
+    return time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"))
+           + QStringLiteral("%1%2:%3")
+                 .arg(offset < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+                 .arg(std::abs(offset) / 60, 2, 10, QLatin1Char('0'))
+                 .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
 QByteArray DrawRecordBytes(const DrawRecord& record)
@@ -398,13 +349,17 @@ QByteArray DrawRecordBytes(const DrawRecord& record)
 
 void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese)
 {
-    const QByteArray bytes = DrawRecordBytes(record);
+    SaveDrawRecordBytes(path, DrawRecordBytes(record), japanese);
+}
+
+void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes, bool japanese)
+{
     if (bytes.size() > MostDrawRecordBytes)
         throw FileError(CannotSave, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
     ReplaceFileContent(path, bytes, CannotSave);
 }
 
-DrawRecord ReadDrawRecord(const QString& path, bool japanese)
+QByteArray ReadDrawRecordBytes(const QString& path, bool japanese)
 {
     const auto file = OpenRegularFile(path, CannotOpen);
     const QByteArray content = file->read(MostDrawRecordBytes + 1);
@@ -412,19 +367,18 @@ DrawRecord ReadDrawRecord(const QString& path, bool japanese)
         throw FileError(CannotOpen, path, Verbatim(file->errorString()));
     if (content.size() > MostDrawRecordBytes)
         throw FileError(CannotOpen, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
-    return ParseDrawRecord(content, path, japanese);
+    return content;
+}
+
+DrawRecord ReadDrawRecord(const QString& path, bool japanese)
+{
+    return ParseDrawRecord(ReadDrawRecordBytes(path, japanese), path, japanese);
 }
 
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese)
 {
-    const Checker check(path, japanese);
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError)
-        check.Fail(check.Say(NotJson).arg(error.errorString()).arg(error.offset));
-    const QJsonObject object = document.object();
-    if (!document.isObject() || object.value(QStringLiteral("format")) != DrawRecordFormat)
-        check.Fail(check.Say(Foreign));
+    const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
+    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign);
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > DrawRecordVersion)
         check.Fail(check.Say(NewerFormat).arg(version.toDouble()).arg(DrawRecordVersion));

@@ -8,6 +8,7 @@
 #include "files/FileError.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
@@ -22,13 +23,16 @@ constexpr int DrawRecordVersion = 1;
 // No record comes near this size: the largest lottery with long names is far below it.
 constexpr qint64 MostDrawRecordBytes = 16 * 1024 * 1024;
 
-// The canonical form of a JSON value: no blanks, object keys in the order of
-// their code points, strings escaped only where JSON needs it (\" \\ \b \f \n
-// \r \t, other characters below U+0020 as \u00xx in lower case) and written
-// in UTF-8 otherwise, numbers as whole decimal numbers. It is what Python's
-// json.dumps(value, sort_keys=True, separators=(",", ":"), ensure_ascii=False)
-// gives for the values a record holds.
+// The canonical form of a JSON value (RFC 8785, with whole numbers only): no
+// blanks, object keys in the order of their UTF-16 code units, strings
+// escaped only where JSON needs it (\" \\ \b \f \n \r \t, other characters
+// below U+0020 as \u00xx in lower case) and written in UTF-8 otherwise,
+// numbers as whole decimal numbers. A number that is not whole, or a text
+// with an unpaired surrogate, has none: std::invalid_argument.
 QByteArray CanonicalJson(const QJsonValue& value);
+
+// Local time with its offset from UTC, as 2024-05-01T09:05:07+09:00.
+QString DrawRecordTime(const QDateTime& time);
 
 // The record's file content: its entries and their digest, indented.
 QByteArray DrawRecordBytes(const DrawRecord& record);
@@ -36,6 +40,8 @@ QByteArray DrawRecordBytes(const DrawRecord& record);
 // Writes the record to `path`, replacing what was there only once the whole
 // record is on the disk.
 void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese);
+// The same for a record's content already made (either format version).
+void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes, bool japanese);
 
 // One event of a record's history as the record writes it, and read back
 // with the record's checks (`rows`: the rows a shuffle's order holds);
@@ -48,6 +54,10 @@ class AlteredRecord : public FileError {
 public:
     using FileError::FileError;
 };
+
+// The content of the file at `path`, refused with a FileError naming it when
+// it cannot be read or is too large for a record.
+QByteArray ReadDrawRecordBytes(const QString& path, bool japanese);
 
 // Reads the record at `path`. A file that cannot be read, is no draw record
 // or is damaged raises a FileError naming it; one whose digest does not match

@@ -14,6 +14,18 @@ inline const Words NothingToSave{QStringLiteral("There is no draw to save yet: b
 
 inline const Words Verified{QStringLiteral("Verified: same ladder, same results"),
     QStringLiteral("検証済み：同じあみだ、同じ結果")};
+// What a verified record of format version 1 shows, and what it cannot.
+inline const Words VerifiedLimits{QStringLiteral("Every shuffle by the program gives its recorded order from its seed. The record is consistent "
+                   "with itself; whether this was the first draw, or a fair one, cannot be told from this record."),
+    QStringLiteral("プログラムによる並べ替えはどれも、シードから記録どおりの順になります。この記録はそれ自体として矛盾がありません。"
+                   "ただし、これが最初の抽選だったか、公平な抽選だったかは、この記録からはわかりません。")};
+inline const Words NoUniformShuffle{QStringLiteral("Warning: Fair draw was off at the last Build, so no uniform shuffle was applied; unless the "
+                   "lists were shuffled, the ladder alone favours the members near each hit's own line."),
+    QStringLiteral("注意：最後の作成のとき公平抽選がオフだったため、一様な並べ替えは行われていません。リストを並べ替えていなければ、"
+                   "あみだは各当たりの行に近いメンバーに当たりやすくなります。")};
+// %1: the entry, %2: the seed.
+inline const Words ShuffleDiffers{QStringLiteral("The shuffle \u201C%1\u201D is not the order the program's generator gives from its seed %2."),
+    QStringLiteral("並べ替え「%1」は、プログラムの乱数がシード%2から出す順と違います。")};
 inline const Words NotVerified{QStringLiteral("Not verified: the record differs from its ladder."),
     QStringLiteral("検証できません：記録とあみだが違います。")};
 // %1: how many differences were not listed.
@@ -51,6 +63,34 @@ inline const Words LastBuildDiffers{QStringLiteral("The record is damaged: its l
                    "fair draw and seed."),
     QStringLiteral("記録が壊れています：最後の作成の記録が、記録の行数・Cross Lines・公平抽選・シードと合いません。")};
 
+// Why a record is not in the one form records are written in (see StrictJson.h).
+inline const Words ByteOrderMark{QStringLiteral("It begins with a byte order mark, which a draw record never has."),
+    QStringLiteral("先頭にバイト順マーク（BOM）があります。抽選記録にBOMはありません。")};
+// %1: the byte.
+inline const Words ControlCharacter{QStringLiteral("A control character stands unescaped in a text at byte %1."),
+    QStringLiteral("%1バイト目で、文字列の中に制御文字がエスケープされずに入っています。")};
+// %1: the byte.
+inline const Words LoneSurrogate{QStringLiteral("The escape at byte %1 is one half of a surrogate pair without the other: it is no character."),
+    QStringLiteral("%1バイト目のエスケープはサロゲートペアの片方だけで、文字になりません。")};
+// %1: the key, %2: the byte.
+inline const Words DuplicateKey{QStringLiteral("The key \u201C%1\u201D appears twice in one object (byte %2)."),
+    QStringLiteral("キー「%1」が一つのオブジェクトに二度あります（%2バイト目）。")};
+// %1: the number as written, %2: the byte.
+inline const Words NotWhole{QStringLiteral("The number %1 at byte %2 is not written as whole numbers are: digits only, as 12."),
+    QStringLiteral("%2バイト目の数値%1が、整数の書き方（12のように数字だけ）になっていません。")};
+
+// Histories Quorvan cannot make. %1: the entry.
+inline const Words FairBuildUnshuffled{QStringLiteral("The record cannot have been saved by Quorvan: the fair Build \u201C%1\u201D does not "
+                   "follow straight after the fair shuffle of the hits."),
+    QStringLiteral("Quorvanが保存した記録ではありえません：公平抽選の作成「%1」の直前に、当たりの公平な並べ替えがありません。")};
+inline const Words FairShuffleUnbuilt{QStringLiteral("The record cannot have been saved by Quorvan: the fair shuffle \u201C%1\u201D is not "
+                   "followed straight away by a fair Build."),
+    QStringLiteral("Quorvanが保存した記録ではありえません：公平な並べ替え「%1」の直後に、公平抽選の作成がありません。")};
+inline const Words AfterLastBuild{QStringLiteral("The record cannot have been saved by Quorvan: \u201C%1\u201D comes after the last Build, "
+                   "where Set-up and Shuffle are withdrawn until the hits are loaded again."),
+    QStringLiteral("Quorvanが保存した記録ではありえません：「%1」が最後の作成の後にありますが、そこでは当たりを読み込み直すまで"
+                   "設定と並べ替えはできません。")};
+
 // What an entry should be. %1, %2: the range.
 inline const Words WholeNumber{QStringLiteral("a whole number from %1 to %2"),
     QStringLiteral("%1から%2までの整数")};
@@ -58,6 +98,11 @@ inline const Words TrueOrFalse{QStringLiteral("true or false"),
     QStringLiteral("true か false")};
 inline const Words Text{QStringLiteral("a text"),
     QStringLiteral("文字列")};
+// %1: the most characters.
+inline const Words ShortText{QStringLiteral("a text of at most %1 characters"),
+    QStringLiteral("%1文字以内の文字列")};
+inline const Words ComposedText{QStringLiteral("a text in Unicode's composed form (NFC)"),
+    QStringLiteral("Unicodeの合成済み形式（NFC）の文字列")};
 // %1: how many.
 inline const Words ListOf{QStringLiteral("a list of %1 entries"),
     QStringLiteral("%1個の要素のリスト")};

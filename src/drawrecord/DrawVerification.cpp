@@ -1,7 +1,6 @@
 #include "drawrecord/DrawVerification.h"
 
 #include "drawrecord/DrawTexts.h"
-#include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
 
@@ -33,36 +32,48 @@ std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& memb
     return results;
 }
 
+QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found, bool japanese)
+{
+    QStringList differences;
+    for (size_t row = 0; row < said.size() && row < found.size(); ++row)
+        if (said[row] != found[row])
+            differences.append(ResultDiffers.In(japanese)
+                                   .arg(found[row].Hit)
+                                   .arg(said[row].HitName)
+                                   .arg(said[row].Member)
+                                   .arg(said[row].MemberName)
+                                   .arg(found[row].Member)
+                                   .arg(found[row].MemberName));
+    return differences;
+}
+
 QStringList DrawDifferences(const DrawRecord& record, bool japanese)
 {
     const BuildEvent& build = record.Draw.Build;
     const auto grid = std::make_unique<Ladder>();
-    NoDrawing nowhere;
-    GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, *grid, nowhere);
+    GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, *grid);
 
     QStringList differences;
+    for (size_t index = 0; index < record.History.size(); ++index) {
+        const auto* shuffle = std::get_if<ShuffleEvent>(&record.History[index]);
+        if (shuffle && shuffle->Seed
+            && ProgramShuffleOrder(static_cast<int32_t>(shuffle->Order.size()), *shuffle->Seed) != shuffle->Order)
+            differences.append(ShuffleDiffers.In(japanese).arg(QStringLiteral("history[%1]").arg(index)).arg(*shuffle->Seed));
+    }
     if (LadderDigest(*grid, build.Rows) != record.LadderDigest)
         differences.append(LadderDiffers.In(japanese).arg(build.Seed));
-    const std::vector<DrawResult> traced = TraceResults(*grid, record.Draw.Members, record.Draw.Hits);
-    for (size_t row = 0; row < traced.size() && row < record.Results.size(); ++row) {
-        const DrawResult& said = record.Results[row];
-        const DrawResult& found = traced[row];
-        if (said != found)
-            differences.append(ResultDiffers.In(japanese)
-                                   .arg(found.Hit)
-                                   .arg(said.HitName)
-                                   .arg(said.Member)
-                                   .arg(said.MemberName)
-                                   .arg(found.Member)
-                                   .arg(found.MemberName));
-    }
+    differences.append(ResultDifferences(record.Results, TraceResults(*grid, record.Draw.Members, record.Draw.Hits), japanese));
     return differences;
 }
 
-QString DrawVerdict(const QStringList& differences, bool japanese, qsizetype mostListed)
+QString DrawVerdict(const DrawRecord& record, const QStringList& differences, bool japanese, qsizetype mostListed)
 {
-    if (differences.isEmpty())
-        return Verified.In(japanese);
+    if (differences.isEmpty()) {
+        QStringList lines{Verified.In(japanese), VerifiedLimits.In(japanese)};
+        if (!record.Draw.Build.FairDraw)
+            lines.append(NoUniformShuffle.In(japanese));
+        return lines.join(QLatin1Char('\n'));
+    }
     QStringList lines{NotVerified.In(japanese)};
     lines.append(differences.mid(0, mostListed));
     if (differences.size() > mostListed)

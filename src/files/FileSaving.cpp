@@ -1,16 +1,17 @@
 #include "files/FileSaving.h"
 
 #include "files/FileError.h"
+#include "files/SaveNotes.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <utility>
 
 namespace quorvan {
@@ -64,13 +65,13 @@ int WriteToDisk(int descriptor, const QByteArray& bytes)
 
 // A new empty file under a hidden passing name in `folder`, made with
 // `mode` less the umask, so that it is never open to more users than the
-// file it replaces, from its first byte on: its name and descriptor, or a
-// negative descriptor with errno set.
-std::pair<QByteArray, int> CreatePassingFile(const QString& folder, mode_t mode)
+// file it replaces, from its first byte on, and noted in `note` while the
+// save runs: its name and descriptor, or a negative descriptor with errno set.
+std::pair<QByteArray, int> CreatePassingFile(const QString& folder, mode_t mode, std::optional<SaveNote>& note)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QByteArray name = QFile::encodeName(folder) + "/.quorvan-"
-                                + QByteArray::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+        const QByteArray name = NewPassingName(folder);
+        note.emplace(name);
         const int descriptor = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (descriptor >= 0 || errno != EEXIST)
             return {name, descriptor};
@@ -131,7 +132,8 @@ void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const Wo
     if (replacing && ::access(targetName.constData(), W_OK) != 0)
         Fail(doing, chosen, errno);
     const QString folder = QFileInfo(target).absolutePath();
-    const auto [passingName, descriptor] = CreatePassingFile(folder, replacing ? earlier.st_mode & 0777 : 0666);
+    std::optional<SaveNote> note;
+    const auto [passingName, descriptor] = CreatePassingFile(folder, replacing ? earlier.st_mode & 0777 : 0666, note);
     if (descriptor < 0)
         Fail(doing, chosen, errno);
     const Descriptor passing(descriptor);

@@ -10,6 +10,8 @@ namespace quorvan {
 
 namespace {
 const QString LineEnd = QStringLiteral("\r\n");
+const QString ColumnLine = QStringLiteral("[HIT]\t[MEMBER]");
+const QString StampStart = QStringLiteral("*=====");
 
 // How much of an existing file tells its encoding.
 constexpr qint64 EncodingSample = 1024 * 1024;
@@ -46,8 +48,8 @@ QString EncodingOfStart(QByteArray start, bool whole, const QString& textLocale)
 QByteArray TextResultBlock(const QString& date, const QString& time, const QList<ResultPair>& results,
                            const QString& encoding)
 {
-    QString block = QStringLiteral("*===== %1 %2 =====*").arg(date, time) + LineEnd
-                    + QStringLiteral("[HIT]\t[MEMBER]") + LineEnd;
+    QString block = StampStart + QStringLiteral(" %1 %2 =====*").arg(date, time) + LineEnd
+                    + ColumnLine + LineEnd;
     for (const ResultPair& result : results)
         block += OneLine(result.Hit) + QLatin1Char('\t') + OneLine(result.Member) + LineEnd;
     QStringEncoder encoder(qPrintable(encoding));
@@ -63,6 +65,23 @@ QString TextResultEncoding(const QString& path, const QString& textLocale)
         return QStringLiteral("UTF-8");
     const QByteArray start = file.read(EncodingSample);
     return EncodingOfStart(start, file.atEnd(), textLocale);
+}
+
+QList<ResultPair> ReadTextResult(const QStringList& lines)
+{
+    QList<ResultPair> pairs;
+    bool inBlock = false;
+    for (const QString& line : lines) {
+        if (line.startsWith(StampStart)) {
+            inBlock = false;
+        } else if (line == ColumnLine) {
+            inBlock = true;
+        } else if (inBlock && line.contains(QLatin1Char('\t'))) {
+            const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+            pairs.append({line.left(tab), line.mid(tab + 1)});
+        }
+    }
+    return pairs;
 }
 
 } // namespace quorvan

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace quorvan {
 
@@ -25,5 +26,9 @@ QByteArray TextResultBlock(const QString& date, const QString& time, const QList
 // text so far, read as list files are (`textLocale` deciding a tie); UTF-8
 // for a new, empty or unreadable file.
 QString TextResultEncoding(const QString& path, const QString& textLocale);
+
+// The pairs of every block of a text result file, read back from its lines;
+// lines of no block are passed over.
+QList<ResultPair> ReadTextResult(const QStringList& lines);
 
 } // namespace quorvan

@@ -1,7 +1,7 @@
 #include "ladder/Fairness.h"
 
+#include "ladder/Geometry.h"
 #include "ladder/Landings.h"
-#include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 
 #include <algorithm>
@@ -99,7 +99,6 @@ void FairnessSimulation::Simulate(Worker& worker)
 {
     try {
         const int32_t members = run_.Shape.MemberCount;
-        NoDrawing nowhere;
         LandingLines memberOfHit{};
         LandingLines lineOfHit{}; // where the shuffle puts each hit
         for (int32_t ladder = worker.First; ladder < worker.End; ++ladder) {
@@ -108,7 +107,7 @@ void FairnessSimulation::Simulate(Worker& worker)
             // Two words of one stream a ladder: Build's seed and the shuffle's.
             SplitMix64 seeds(run_.Seed + 2 * static_cast<uint64_t>(ladder) * GoldenStep);
             // Build's generator takes the low 32 bits of its seed.
-            GenerateLadderFromSeed(run_.Shape, static_cast<uint32_t>(seeds()), worker.Grid, nowhere);
+            GenerateLadderFromSeed(run_.Shape, static_cast<uint32_t>(seeds()), worker.Grid);
             FindLandings(worker.Grid, members, memberOfHit);
 
             std::iota(lineOfHit.begin() + 1, lineOfHit.begin() + 1 + members, 1);

@@ -2,6 +2,7 @@
 
 #include "ladder/Checked.h"
 #include "ladder/Geometry.h"
+#include "ladder/NoDrawing.h"
 
 #include <stdexcept>
 #include <string>
@@ -15,14 +16,16 @@ constexpr int32_t RungColumns = 42;      // rungs stand in columns 1 .. 42
 constexpr int32_t AttemptDrawRange = 17; // a draw of 0 .. 16 attempts per gap
 constexpr int32_t MinimumAttempts = 3;
 
-void DrawLine(DrawingSurface& surface, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
+template <typename Surface>
+void DrawLine(Surface& surface, int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {
     surface.MoveTo(x0, y0);
     surface.LineTo(x1, y1);
 }
 
 // One attempt at a rung in the gap below `line`, at `column`.
-void PlaceRung(const LadderShape& shape, Ladder& grid, DrawingSurface& surface, int32_t line,
+template <typename Surface>
+void PlaceRung(const LadderShape& shape, Ladder& grid, Surface& surface, int32_t line,
                int32_t column, int32_t y)
 {
     const int32_t x = CheckedMul(ColumnPitch, column);
@@ -45,10 +48,10 @@ void PlaceRung(const LadderShape& shape, Ladder& grid, DrawingSurface& surface, 
     }
 }
 
-} // namespace
-
-void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& random,
-                    DrawingSurface& surface)
+// One body for both: on a surface that draws nothing (a final class) the
+// drawing calls compile to nothing.
+template <typename Surface>
+void Generate(const LadderShape& shape, Ladder& grid, RandomGenerator& random, Surface& surface)
 {
     if (shape.MemberCount < 1 || shape.MemberCount >= Ladder::Rows)
         throw std::out_of_range("Cannot build a ladder of " + std::to_string(shape.MemberCount)
@@ -73,6 +76,20 @@ void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& ran
             PlaceRung(shape, grid, surface, line, column, y);
         }
     }
+}
+
+} // namespace
+
+void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& random,
+                    DrawingSurface& surface)
+{
+    Generate(shape, grid, random, surface);
+}
+
+void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& random)
+{
+    NoDrawing nowhere;
+    Generate(shape, grid, random, nowhere);
 }
 
 } // namespace quorvan

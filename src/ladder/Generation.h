@@ -18,5 +18,7 @@ struct LadderShape {
 // and scatters the rungs of each gap, recording them in the grid.
 void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& random,
                     DrawingSurface& surface);
+// The same ladder, drawn nowhere: for finding where its paths end.
+void GenerateLadder(const LadderShape& shape, Ladder& grid, RandomGenerator& random);
 
 } // namespace quorvan

@@ -16,5 +16,12 @@ constexpr int32_t ColumnPitch = 10;
 constexpr int32_t LadderWidth = Ladder::Columns * ColumnPitch;
 // The most members a lottery has, and so the most lines of a ladder.
 constexpr int32_t MostMembers = 480;
+// The most characters one name (a member, a hit) holds, counted as a box
+// counts them (UTF-16 units): far more than any real name, and few enough
+// that two full lists of such names and their boxes take little memory. A
+// longer name read from a list is cut to this length, and the list check
+// says so; a box takes no more; a draw record holding a longer name is no
+// record this program wrote.
+constexpr int32_t LongestName = 1024;
 
 } // namespace quorvan

@@ -12,7 +12,11 @@ void Ladder::OutOfRange(int32_t row, int32_t column)
 
 void Ladder::Clear()
 {
-    cells_.fill(RungNone);
+    for (int32_t column = 0; column < Columns; ++column)
+        ForEachRungIn(column, [&](int32_t line, int32_t) {
+            cells_[static_cast<std::size_t>(line) * Columns + static_cast<std::size_t>(column)] = RungNone;
+        });
+    touched_ = {};
 }
 
 } // namespace quorvan

@@ -23,13 +23,12 @@ void FindLandings(const Ladder& grid, int32_t members, LandingLines& memberOfHit
 
     for (int32_t column = Ladder::Columns - 2; column >= 1; --column) {
         int32_t top = 0;
-        for (int32_t line = 1; line <= members; ++line) {
-            const int32_t code = grid.Cell(line, column);
+        grid.ForEachRungIn(column, [&](int32_t line, int32_t code) {
             if (code == RungDown)
                 top = line;
             else if (code == RungUp)
                 std::swap(hitOnLine[top], hitOnLine[line]);
-        }
+        });
     }
     for (int32_t line = 1; line <= members; ++line)
         memberOfHit[hitOnLine[line]] = line;

@@ -5,6 +5,7 @@
 #include "ladder/Generation.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace quorvan {
 
@@ -20,8 +21,14 @@ private:
     uint32_t seed_;
 };
 
+// The order a Shuffle button gives `rows` rows from `seed`: row m receives
+// the text of the m-th distinct row the generator draws (RandomBelow(rows) + 1).
+std::vector<int32_t> ProgramShuffleOrder(int32_t rows, uint32_t seed);
+
 // GenerateLadder with the generator seeded at `seed`. Returns the generator's
 // state when generation ends.
 uint32_t GenerateLadderFromSeed(const LadderShape& shape, uint32_t seed, Ladder& grid, DrawingSurface& surface);
+// The same ladder, drawn nowhere.
+uint32_t GenerateLadderFromSeed(const LadderShape& shape, uint32_t seed, Ladder& grid);
 
 } // namespace quorvan

@@ -3,6 +3,9 @@
 
 #include "lists/ListChecks.h"
 
+#include "ladder/Geometry.h"
+#include "texts/Words.h"
+
 #include <QHash>
 
 namespace quorvan {
@@ -17,7 +20,7 @@ QString ComparisonKey(const QString& name)
     return name.normalized(QString::NormalizationForm_KC).toCaseFolded().simplified();
 }
 
-void CheckList(const QStringList& names, bool hits, ListFindings& findings)
+void CheckList(const QStringList& names, bool hits, bool emptiesAllowed, ListFindings& findings)
 {
     QHash<QString, qsizetype> repeatedIndex; // key → index into RepeatedNames, or -1 when seen once
     QHash<QString, int32_t> firstRow;
@@ -39,7 +42,7 @@ void CheckList(const QStringList& names, bool hits, ListFindings& findings)
         }
         findings.RepeatedNames[*index].Rows.append(row);
     }
-    const int32_t checked = hits ? lastFilled : static_cast<int32_t>(names.size()) + 1;
+    const int32_t checked = emptiesAllowed ? 1 : (hits ? lastFilled : static_cast<int32_t>(names.size()) + 1);
     for (int32_t row = 1; row < checked; ++row) {
         if (!ComparisonKey(names[row - 1]).isEmpty())
             continue;
@@ -67,6 +70,15 @@ QString RowList(const QList<int32_t>& rows)
     return numbers.join(QStringLiteral(", "));
 }
 
+// A column's letters, as a spreadsheet names it: 1 is "A", 27 "AA".
+QString ColumnLetters(int32_t column)
+{
+    QString letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.prepend(QChar(u'A' + (column - 1) % 26));
+    return letters;
+}
+
 // What reading a list file had to do, one line each.
 void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
 {
@@ -82,6 +94,10 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
                                     .arg(list, RowList(notes.DroppedCrLines))
                               : QStringLiteral("The %1 file has a CR without LF in lines %2; it was left out")
                                     .arg(list, RowList(notes.DroppedCrLines)));
+    if (!notes.CutNames.isEmpty())
+        lines.append(Say(MessageId::NamesCut)
+                         .arg(Verbatim(list), Verbatim(RowList(notes.CutNames)), Verbatim(LongestName))
+                         .In(japanese));
     if (notes.TabColumns)
         lines.append(japanese ? QStringLiteral("%1のファイルはタブで列に分かれています。最初の列を読みました").arg(list)
                               : QStringLiteral("The %1 file's lines hold tabs: only the first column was read").arg(list));
@@ -98,16 +114,44 @@ void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList
                                     .arg(notes.NamesBelow));
 }
 
+// Where a workbook's list is not, or not only, where it was read: told first,
+// since it explains the rest.
+void DescribePlacement(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
+{
+    const Words listWords{hits ? QStringLiteral("Hit") : QStringLiteral("Member"),
+                          hits ? QStringLiteral("当たり") : QStringLiteral("メンバー")};
+    if (!notes.HiddenFirstSheet.isEmpty())
+        lines.append(Say(MessageId::FirstSheetHidden).arg(listWords, Verbatim(notes.HiddenFirstSheet)).In(japanese));
+    if (notes.NamesElsewhere > 0 && notes.NamesSheet.isEmpty())
+        lines.append(Say(MessageId::NamesInColumn)
+                         .arg(listWords, Verbatim(ColumnLetters(notes.NamesColumn)), Verbatim(notes.NamesElsewhere))
+                         .In(japanese));
+    else if (notes.NamesElsewhere > 0)
+        lines.append(Say(MessageId::NamesOnOtherSheet)
+                         .arg(listWords, Verbatim(notes.NamesSheet), Verbatim(notes.NamesElsewhere))
+                         .In(japanese));
+}
+
 } // namespace
 
-ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild,
+void ForgiveCountedRepeats(ListFindings& findings)
+{
+    QList<QString> counted;
+    for (const CountedLine& line : findings.Counted)
+        counted.append(ComparisonKey(line.Prize));
+    findings.RepeatedNames.removeIf([&](const auto& repeated) {
+        return repeated.Hits && counted.contains(ComparisonKey(repeated.Name));
+    });
+}
+
+ListFindings CheckLists(const QStringList& members, const QStringList& hits, bool beforeBuild, bool hitsSpread,
                         const ListNotes& memberNotes, const ListNotes& hitNotes)
 {
     ListFindings findings;
     findings.MemberNotes = memberNotes;
     findings.HitNotes = hitNotes;
-    CheckList(members, false, findings);
-    CheckList(hits, true, findings);
+    CheckList(members, false, false, findings);
+    CheckList(hits, true, hitsSpread, findings);
     findings.MembersFilled = Filled(members);
     findings.HitsFilled = Filled(hits);
     findings.FewerHits = findings.HitsFilled < findings.MembersFilled && (beforeBuild || findings.HitsFilled > 0);
@@ -117,6 +161,12 @@ ListFindings CheckLists(const QStringList& members, const QStringList& hits, boo
 QStringList DescribeFindings(const ListFindings& findings, bool japanese)
 {
     QStringList lines;
+    DescribePlacement(findings.MemberNotes, false, japanese, lines);
+    DescribePlacement(findings.HitNotes, true, japanese, lines);
+    for (const CountedLine& counted : findings.Counted)
+        lines.append(Say(MessageId::CountedHitsFinding)
+                         .arg(Verbatim(counted.Line), Verbatim(counted.Count), Verbatim(counted.Prize))
+                         .In(japanese));
     for (const auto& repeated : findings.RepeatedNames) {
         const QString rows = RowList(repeated.Rows);
         if (japanese)

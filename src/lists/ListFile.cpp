@@ -91,10 +91,18 @@ void ListLineSplitter::SplitLine(char byte)
         crWaiting_ = true;
         return;
     }
-    if (byte == '\t' && !std::exchange(pastTab_, true) && lines_ < keep_)
-        tabColumns_ = true;
-    if (!pastTab_ && lines_ < keep_)
+    if (byte == '\t')
+        NextField(byte);
+    else if (Wanted() && lines_ < keep_)
         Keep(byte);
+}
+
+void ListLineSplitter::NextField(char separator)
+{
+    if (++field_ == 1 && separator == '\t' && fields_.Column == 0 && !fields_.All && lines_ < keep_)
+        tabColumns_ = true;
+    if (fields_.All && lines_ < keep_)
+        Keep(FieldEnd);
 }
 
 void ListLineSplitter::SplitCsv(char byte)
@@ -102,7 +110,7 @@ void ListLineSplitter::SplitCsv(char byte)
     if (quote_ == Quote::ClosingOrDoubled) {
         quote_ = byte == '"' ? Quote::Inside : Quote::Outside;
         if (quote_ == Quote::Inside) {
-            if (field_ == 0 && lines_ < keep_)
+            if (Wanted() && lines_ < keep_)
                 Keep(byte);
             return;
         }
@@ -110,7 +118,7 @@ void ListLineSplitter::SplitCsv(char byte)
     if (quote_ == Quote::Inside) {
         if (byte == '"')
             quote_ = Quote::ClosingOrDoubled;
-        else if ((byte != '\r' || crEndsLines_) && field_ == 0 && lines_ < keep_)
+        else if ((byte != '\r' || crEndsLines_) && Wanted() && lines_ < keep_)
             Keep(byte == '\r' ? '\n' : byte);
         return;
     }
@@ -121,10 +129,9 @@ void ListLineSplitter::SplitCsv(char byte)
     if (byte == '"' && atStart) {
         quote_ = Quote::Inside;
     } else if (IsSeparator(byte)) {
-        if (++field_ == 1 && byte == '\t' && lines_ < keep_)
-            tabColumns_ = true;
+        NextField(byte);
         fieldStart_ = true;
-    } else if (byte != '\r' && field_ == 0 && lines_ < keep_) {
+    } else if (byte != '\r' && Wanted() && lines_ < keep_) {
         Keep(byte);
     }
 }
@@ -172,7 +179,6 @@ void ListLineSplitter::EndLine()
     current_.clear();
     lineStarted_ = false;
     lineCut_ = false;
-    pastTab_ = false;
     quote_ = Quote::Outside;
     fieldStart_ = true;
     field_ = 0;
@@ -207,11 +213,12 @@ bool HoldsLineFeed(QFile& file, const QString& path, const Words& doing)
 
 } // namespace
 
-ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLocale, ListSyntax syntax)
+ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLocale, ListSyntax syntax,
+                      ListFields fields)
 {
     const Words doing = Say(MessageId::CannotReadListFile);
     const std::unique_ptr<QFile> file = OpenRegularFile(path, doing);
-    ListLineSplitter splitter(keep, syntax, !HoldsLineFeed(*file, path, doing));
+    ListLineSplitter splitter(keep, syntax, !HoldsLineFeed(*file, path, doing), fields);
     qint64 bytesRead = 0;
     while (!splitter.Ended()) {
         const QByteArray chunk = file->read(ChunkSize);

@@ -11,6 +11,7 @@
 // line breaks). The separator is the first comma, semicolon or tab outside quotes.
 
 #include "files/TextDecoding.h"
+#include "ladder/Geometry.h"
 #include "lists/ListNotes.h"
 
 #include <QByteArray>
@@ -28,9 +29,10 @@ struct ListRead {
     ListNotes Notes;
 };
 
-// The longest line kept, in bytes: more than an edit box holds (32,767
-// characters of up to four bytes); the rest of a longer line is dropped.
-constexpr qsizetype MostLineBytes = 4 * 32767;
+// The longest line kept, in bytes: more than the longest name (LongestName
+// characters of up to four bytes), which the list reading then cuts to that
+// length and notes; the rest of a longer line is dropped unread.
+constexpr qsizetype MostLineBytes = 4 * LongestName;
 
 // The most bytes of a list file read. Lines that fit their boxes make a full
 // list in less than a third of it, so only a file that is no list meets it
@@ -39,12 +41,22 @@ constexpr qint64 MostListFileBytes = 128 * 1024 * 1024;
 
 enum class ListSyntax { Lines, CsvFirstField };
 
+// Which field of a line (split at tabs) or record is kept: the first unless
+// the user chose another, or every field, each ended by FieldEnd, for a look
+// at the file's columns.
+struct ListFields {
+    int32_t Column = 0; // from 0
+    bool All = false;
+};
+constexpr char FieldEnd = '\x1F';
+
 // Splits bytes fed in pieces into lines (or CSV records: their first fields).
 class ListLineSplitter {
 public:
     // `crEndsLines` for a file without any LF.
-    explicit ListLineSplitter(int32_t keep, ListSyntax syntax = ListSyntax::Lines, bool crEndsLines = false)
-        : keep_(keep), syntax_(syntax), crEndsLines_(crEndsLines)
+    explicit ListLineSplitter(int32_t keep, ListSyntax syntax = ListSyntax::Lines, bool crEndsLines = false,
+                              ListFields fields = {})
+        : keep_(keep), syntax_(syntax), crEndsLines_(crEndsLines), fields_(fields)
     {
     }
 
@@ -72,15 +84,18 @@ private:
     bool IsSeparator(char byte);
     void EndLine();
     void Keep(char byte);
+    // The current field is one kept.
+    bool Wanted() const { return fields_.All || field_ == fields_.Column; }
+    void NextField(char separator);
 
     enum class Quote { Outside, Inside, ClosingOrDoubled };
 
     int32_t keep_;
     ListSyntax syntax_;
     bool crEndsLines_;
+    ListFields fields_;
     bool unicode_ = false;
     bool crWaiting_ = false; // a CR whose next byte decides whether it is dropped
-    bool pastTab_ = false;
     bool tabColumns_ = false;
     QList<int32_t> droppedCr_;
     Quote quote_ = Quote::Outside;
@@ -105,6 +120,6 @@ DecodedLines DecodeListLines(const ListLineSplitter& splitter, const QString& te
 // `textLocale` (an LC_CTYPE value) deciding a tie; throws FileError when it
 // cannot be read or no encoding explains it.
 ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLocale,
-                      ListSyntax syntax = ListSyntax::Lines);
+                      ListSyntax syntax = ListSyntax::Lines, ListFields fields = {});
 
 } // namespace quorvan

@@ -3,6 +3,7 @@
 // list check (ListChecks.h) puts it into words.
 
 #include <QList>
+#include <QString>
 
 #include <cstdint>
 
@@ -13,14 +14,22 @@ struct ListNotes {
     QList<int32_t> ReplacedLines; // lines, from 1, where bytes no encoding explains became U+FFFD
     QList<int32_t> DroppedCrLines; // lines that lost a CR not followed by LF (the file's lines end at LF)
     bool TabColumns = false;       // lines held tabs: the first column was taken
+    // Every kind.
+    QList<int32_t> CutNames;       // entries, from 1, cut to LongestName characters
     // Workbooks.
     int32_t StopRow = 0;      // the empty cell that ended the list, when names follow below it
     int32_t NamesBelow = 0;   // the names in column A below it
+    QString HiddenFirstSheet; // the first sheet's name, when it is hidden
+    // Column A empty below its heading: the column of the first sheet, or
+    // column 1 of the sheet so named, where names are, and how many.
+    int32_t NamesColumn = 0;
+    QString NamesSheet;
+    int64_t NamesElsewhere = 0;
 
     bool empty() const
     {
         return ReplacedLines.isEmpty() && DroppedCrLines.isEmpty() && !TabColumns && StopRow == 0
-;
+               && CutNames.isEmpty() && HiddenFirstSheet.isEmpty() && NamesElsewhere == 0;
     }
 };
 

@@ -1,10 +1,13 @@
 #include "lists/ListReader.h"
 
 #include "files/FileError.h"
+#include "ladder/Geometry.h"
 #include "texts/Words.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <optional>
 
 namespace quorvan {
 
@@ -50,13 +53,25 @@ QByteArray StartOf(const QString& path)
     return file.read(ContentSample);
 }
 
-// Column A of the first worksheet, under its heading, to the first empty cell.
-ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading,
-                          std::optional<WorkbookKind> kind = std::nullopt)
+// Column A of the first worksheet, under its heading, to the first empty
+// cell, or (`pastEmpty`) every filled cell of it.
+ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading, WorkbookKind kind,
+                          bool pastEmpty)
 {
-    // A name of no workbook kind is read as the oldest kind, .xls.
-    const WorkbookReader sheet(path, reading, kind.value_or(WorkbookKindOf(path).value_or(WorkbookKind::Xls)));
+    const WorkbookReader sheet(path, reading, kind);
     ListRead list;
+    const WorkbookNotes& notes = sheet.Notes();
+    list.Notes.HiddenFirstSheet = notes.HiddenFirstSheet;
+    list.Notes.NamesColumn = notes.NamesColumn;
+    list.Notes.NamesSheet = notes.NamesSheet;
+    list.Notes.NamesElsewhere = notes.NamesCount;
+    if (pastEmpty) {
+        for (int row = 2; row <= static_cast<int>(ListSheetRows) && list.Kept.size() < keep; ++row)
+            if (const QString text = sheet.CellText(row, 1); !text.isEmpty())
+                list.Kept.append(text);
+        list.LinesRead = list.Kept.size();
+        return list;
+    }
     while (list.Kept.size() < keep) {
         const QString text = sheet.CellText(static_cast<int>(list.Kept.size()) + 2, 1);
         if (text.isEmpty())
@@ -74,9 +89,13 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
     return list;
 }
 
-} // namespace
+// How a list file is read: as text lines, CSV records, or a workbook of a kind.
+struct Source {
+    std::optional<ListSyntax> Text;
+    WorkbookKind Kind = WorkbookKind::Xls;
+};
 
-ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
+Source SourceOf(const QString& path)
 {
     const ListFileKind named = KindOfListFile(path);
     if (named != ListFileKind::Other) {
@@ -93,27 +112,84 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading)
                               : content == Content::Xlsx ? WorkbookKind::Xlsx
                                                          : WorkbookKind::Ods;
             if (named != ListFileKind::Workbook || WorkbookKindOf(path) != kind)
-                return ReadListWorkbook(path, keep, reading.Workbooks, kind);
+                return {std::nullopt, kind};
             break;
         }
         case Content::Text:
             if (named == ListFileKind::Workbook)
-                return ReadListFile(path, keep, reading.TextLocale, ListSyntax::CsvFirstField);
+                return {ListSyntax::CsvFirstField};
             break;
         case Content::Other: break;
         }
     }
     switch (named) {
-    case ListFileKind::Text:
-        return ReadListFile(path, keep, reading.TextLocale, ListSyntax::Lines);
-    case ListFileKind::Csv:
-        return ReadListFile(path, keep, reading.TextLocale, ListSyntax::CsvFirstField);
-    case ListFileKind::Workbook:
-        return ReadListWorkbook(path, keep, reading.Workbooks);
-    case ListFileKind::Other:
-        break;
+    case ListFileKind::Text: return {ListSyntax::Lines};
+    case ListFileKind::Csv: return {ListSyntax::CsvFirstField};
+    // A name of no workbook kind is read as the oldest kind, .xls.
+    case ListFileKind::Workbook: return {std::nullopt, WorkbookKindOf(path).value_or(WorkbookKind::Xls)};
+    case ListFileKind::Other: break;
     }
     throw UserError(Say(MessageId::ListFileKinds).arg(Verbatim(path)));
+}
+
+// The rows looked at for the shape of a text or CSV file.
+constexpr int32_t ShapeRows = 60;
+
+// The list as the file holds it, of whatever kind, read as the user chose.
+ListRead ReadWholeNames(const QString& path, int32_t keep, const ListReading& reading, const ImportChoice& choice)
+{
+    const Source source = SourceOf(path);
+    if (!source.Text)
+        return ReadListWorkbook(path, keep, reading.Workbooks, source.Kind, choice.PastEmpty);
+    const int32_t skipped = choice.Heading ? 1 : 0;
+    ListRead list = ReadListFile(path, keep + skipped, reading.TextLocale, *source.Text, {choice.Column - 1});
+    if (skipped > 0 && !list.Kept.isEmpty()) {
+        list.Kept.removeFirst();
+        list.LinesRead -= 1;
+    }
+    return list;
+}
+
+// Names longer than LongestName cut to it (never inside a character made of
+// two units) and noted.
+void CutLongNames(ListRead& list)
+{
+    for (qsizetype entry = 0; entry < list.Kept.size(); ++entry) {
+        QString& name = list.Kept[entry];
+        if (name.size() <= LongestName)
+            continue;
+        name.truncate(name.at(LongestName - 1).isHighSurrogate() ? LongestName - 1 : LongestName);
+        name.squeeze();
+        list.Notes.CutNames.append(static_cast<int32_t>(entry + 1));
+    }
+}
+
+} // namespace
+
+ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading, const ImportChoice& choice)
+{
+    ListRead list = ReadWholeNames(path, keep, reading, choice);
+    CutLongNames(list);
+    return list;
+}
+
+ImportShape LookAtList(const QString& path, const ListReading& reading, const ListNotes& notes)
+{
+    const Source source = SourceOf(path);
+    if (!source.Text) {
+        ImportShape shape;
+        shape.StopRow = notes.StopRow;
+        shape.NamesBelow = notes.NamesBelow;
+        shape.Likely.PastEmpty = notes.StopRow != 0;
+        return shape;
+    }
+    const ListRead first = ReadListFile(path, ShapeRows, reading.TextLocale, *source.Text, {0, true});
+    QList<QStringList> rows;
+    for (const QString& line : first.Kept)
+        rows.append(line.split(QLatin1Char(FieldEnd)));
+    ImportShape shape = ShapeOfRows(rows);
+    shape.FirstRows = rows;
+    return shape;
 }
 
 } // namespace quorvan

@@ -4,6 +4,7 @@
 // with the entries in column A of its first worksheet, under a heading.
 
 #include "files/FileKinds.h"
+#include "lists/ImportShape.h"
 #include "lists/ListFile.h"
 #include "workbook/WorkbookReader.h"
 
@@ -19,7 +20,14 @@ struct ListReading {
 
 // The first `keep` entries of the list file and how many it holds: every
 // line of a text file, every record of a CSV file, or the cells read from a
-// workbook. A file of a kind that cannot be read throws an error naming it.
-ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading);
+// workbook, as `choice` says (by default: the first column, no heading in a
+// text file, a workbook's list to its first empty cell). A file of a kind
+// that cannot be read throws an error naming it.
+ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading, const ImportChoice& choice = {});
+
+// What the file looks like: for a text or CSV file, its first rows and
+// whether they look like a heading or codes beside names; for a workbook,
+// whether its list stopped early, from the `notes` of reading it.
+ImportShape LookAtList(const QString& path, const ListReading& reading, const ListNotes& notes);
 
 } // namespace quorvan

@@ -4,6 +4,7 @@
 
 #include "ladder/RandomGenerator.h"
 #include "ladder/UniformShuffle.h"
+#include "lists/ImportShape.h"
 #include "texts/LocaleId.h"
 
 #include <QColor>
@@ -38,6 +39,20 @@ struct SaveChoice {
 
 // The answer to "save before going on?".
 enum class SaveAnswer { Save, Discard, Cancel };
+
+// The import preview: why it opened, the file's first rows, and the choices
+// offered, each with its words in the user's language (an empty label: the
+// choice is not offered), the likely answer chosen at first.
+struct ImportQuestion {
+    QString Title;
+    QString Why;
+    QList<QStringList> FirstRows;
+    QStringList ColumnNames; // one per column: "A", "B" ...
+    QString ColumnLabel;
+    QString HeadingLabel;
+    QString PastEmptyLabel;
+    ImportChoice Likely;
+};
 
 class Platform : public SeedClock {
 public:
@@ -91,6 +106,12 @@ public:
 
     // Shows the program's About box, modal, with `title` and rich `text`.
     virtual void ShowAbout(const QString& title, const QString& text) = 0;
+
+    // Shows the import preview, modal; the choice made, or nothing when cancelled.
+    virtual std::optional<ImportChoice> AskImportChoice(const ImportQuestion& question) = 0;
+
+    // Prints `html` under `title` through the desktop's print dialog; false when cancelled.
+    virtual bool PrintDocument(const QString& title, const QString& html) = 0;
 
     // The address of the user guide's local page in the user's language.
     virtual QString GuideAddress() = 0;

@@ -2,6 +2,7 @@
 
 #include "InstalledPlaces.h"
 #include "platform/FontDialog.h"
+#include "platform/MessageBox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -158,12 +159,12 @@ QMessageBox::StandardButton AskInPlainText(QMessageBox::Icon icon, const QString
 
 void QtPlatform::ShowErrorMessage(const QString& message)
 {
-    AskInPlainText(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
+    ShowMessageBox(QApplication::activeWindow(), QMessageBox::Critical, message);
 }
 
 void QtPlatform::ShowInformation(const QString& message)
 {
-    AskInPlainText(QMessageBox::Information, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
+    ShowMessageBox(QApplication::activeWindow(), QMessageBox::Information, message);
 }
 
 void QtPlatform::FillSecureRandom(void* bytes, size_t count)
@@ -197,9 +198,11 @@ bool QtPlatform::AskYesNo(const QString& question)
 
 SaveAnswer QtPlatform::AskToSave(const QString& question)
 {
-    const auto answer = QMessageBox::warning(QApplication::activeWindow(), QApplication::applicationName(), question,
-                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                             QMessageBox::Save);
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Save);
+    const auto answer = box.exec();
     return answer == QMessageBox::Save ? SaveAnswer::Save
            : answer == QMessageBox::Discard ? SaveAnswer::Discard
                                             : SaveAnswer::Cancel;
@@ -209,6 +212,7 @@ bool QtPlatform::AskWithDefault(const QString& question, const QString& yes, con
 {
     QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     QPushButton* yesButton = box.addButton(yes, QMessageBox::AcceptRole);
     box.addButton(no, QMessageBox::RejectRole);
     box.setDefaultButton(yesButton);

@@ -43,6 +43,8 @@ public:
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;
     void ShowAbout(const QString& title, const QString& text) override;
+    bool PrintDocument(const QString& title, const QString& html) override; // Printing.cpp
+    std::optional<ImportChoice> AskImportChoice(const ImportQuestion& question) override; // ImportPreview.cpp
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;
     std::optional<QString> ChooseFileToOpen(const QString& filter, const QString& initialFile) override;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QLabel>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QTimer>
@@ -74,7 +75,11 @@ private:
 void QtPlatform::RunWhileWaiting(const QString& doing, const std::function<void(std::stop_token)>& work)
 {
     std::stop_source stop;
-    QProgressDialog box(doing, QProgressDialog::tr("Cancel"), 0, 0, QApplication::activeWindow());
+    QProgressDialog box(QString(), QProgressDialog::tr("Cancel"), 0, 0, QApplication::activeWindow());
+    // The file's name as it is, never read as markup.
+    auto* label = new QLabel(doing);
+    label->setTextFormat(Qt::PlainText);
+    box.setLabel(label);
     box.setWindowModality(Qt::ApplicationModal);
     box.setMinimumDuration(INT_MAX); // shown by the timer below, not by progress
     box.setAutoReset(false);

@@ -1,6 +1,7 @@
 #include "sheetreader/FreexlSheet.h"
 
 #include "sheetreader/CompoundFile.h"
+#include "sheetreader/NumberFormat.h"
 #include "sheetreader/SheetRecords.h"
 #include "texts/Messages.h"
 
@@ -115,6 +116,11 @@ SheetValue ValueOf(const FreeXL_CellValue& cell)
 
 void PutCell(std::string& out, std::uint32_t row, SheetValue value)
 {
+    if (value.kind == PackedKind::Number && value.bytes.size() == sizeof(double)) {
+        double number = 0;
+        std::memcpy(&number, value.bytes.data(), sizeof number);
+        value = {PackedKind::Text, GeneralNumber(number)}; // as a spreadsheet shows a number without a format
+    }
     if (value.kind != PackedKind::Integer && value.kind != PackedKind::Number)
         CutToEditBox(value.bytes);
     if (value.bytes.empty())
@@ -126,32 +132,50 @@ void PutCell(std::string& out, std::uint32_t row, SheetValue value)
     out += value.bytes;
 }
 
+// A note on the workbook (PackedSheet.h), in row 0; a name cut to LongestSheetName bytes.
+void PutNote(std::string& out, PackedKind kind, std::uint16_t column, std::string bytes)
+{
+    bytes.resize(std::min(bytes.size(), std::size_t(4) * (kind == PackedKind::NamesElsewhere) + LongestSheetName));
+    out += BytesOf(std::uint32_t(0));
+    out += BytesOf(column);
+    out += BytesOf(std::uint8_t(kind));
+    out += BytesOf(std::uint32_t(bytes.size()));
+    out += bytes;
+}
+
 } // namespace
 
-std::vector<SheetValue> RecordValues(const char* path)
+ListColumn RecordValues(const char* path)
 {
     if (const std::optional<std::string> stream = ReadWorkbookStream(path))
         return FormulaAndBooleanValues(*stream);
-    return std::vector<SheetValue>(ListSheetRows);
+    return {};
 }
 
-std::string PackListColumn(std::vector<SheetValue> column)
+std::string PackListColumn(ListColumn column)
 {
     std::string packed;
-    for (std::uint32_t row = 0; row < column.size(); ++row)
-        PutCell(packed, row, std::move(column[row]));
+    for (std::uint32_t row = 0; row < column.cells.size(); ++row)
+        PutCell(packed, row, std::move(column.cells[row]));
+    const SheetNotes& notes = column.notes;
+    if (!notes.hiddenFirstSheet.empty())
+        PutNote(packed, PackedKind::HiddenSheet, 0, notes.hiddenFirstSheet);
+    if (notes.namesCount > 0 && notes.namesColumn > 0 && notes.namesColumn <= 0xFFFF)
+        PutNote(packed, PackedKind::NamesElsewhere, std::uint16_t(notes.namesColumn),
+                BytesOf(notes.namesCount) + notes.namesSheet);
     return packed;
 }
 
 std::string PackFirstSheet(const char* path)
 {
-    std::vector<SheetValue> column = RecordValues(path);
+    ListColumn list = RecordValues(path);
+    std::vector<SheetValue>& column = list.cells;
     const FreexlWorkbook workbook(path);
     if (!workbook.Opened()) {
         // The cells read from the records alone, when they hold the list.
         if (std::none_of(column.begin(), column.end(), [](const SheetValue& value) { return !value.bytes.empty(); }))
             Refuse(MessageError(MessageId::WorkbookDamagedOrTooLarge));
-        return PackListColumn(std::move(column));
+        return PackListColumn(std::move(list));
     }
     unsigned int password = 0;
     if (freexl_get_info(workbook.Handle(), FREEXL_BIFF_PASSWORD, &password) == FREEXL_OK
@@ -169,7 +193,7 @@ std::string PackFirstSheet(const char* path)
         if (SheetValue value = ValueOf(cell); !value.bytes.empty())
             column[row] = std::move(value);
     }
-    return PackListColumn(std::move(column));
+    return PackListColumn(std::move(list));
 }
 
 void LimitFurtherMemory(std::uint64_t bytes)

@@ -21,11 +21,11 @@ std::string PackFirstSheet(const char* path);
 // What the reader reads itself, before freexl: the workbook stream out of
 // its compound file (a damaged one is refused, by throwing as above) and
 // the list column's values that freexl leaves out (SheetRecords.h).
-std::vector<SheetValue> RecordValues(const char* path);
+ListColumn RecordValues(const char* path);
 
 // The list column's values, rows from 1, packed: texts cut to what an edit
-// box holds, cells without a value left out.
-std::string PackListColumn(std::vector<SheetValue> column);
+// box holds, cells without a value left out; then the notes.
+std::string PackListColumn(ListColumn column);
 
 // Keeps the process's further heap within this many bytes, so that a file
 // that makes the library ask for memory without end gets "no" instead.

@@ -22,7 +22,14 @@ constexpr std::uint32_t ListSheetRows = MostMembers + 1;
 // What a packed cell holds. Numbers travel as their bytes (4 for an integer,
 // 8 for any other), dates and times in ISO form, so that the program shows
 // them the way it shows everything else; text in UTF-8.
-enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment };
+//
+// Two kinds are notes on the workbook, in row 0, for the list check:
+// HiddenSheet, the name of the first sheet when it is hidden (column 0);
+// NamesElsewhere, when column A holds nothing below its heading, where
+// names are instead: in the column of that number of the first sheet, or
+// (column 1) in column A of another sheet, its name after the 4 bytes of
+// the number of names.
+enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment, HiddenSheet, NamesElsewhere };
 
 // Each cell: row (4 bytes), column (2), kind (1), length (4), then the bytes;
 // numbers little-endian, rows and columns counted from 1.
@@ -34,7 +41,9 @@ constexpr std::size_t LongestCellUnits = 32767;
 constexpr std::size_t LongestCellBytes = 3 * LongestCellUnits;
 
 // The most a reader that keeps to these rules sends: the leading "R" and
-// every cell of the list at its longest, about 45 MB.
-constexpr std::size_t LongestPackedSheet = 1 + ListSheetRows * (PackedCellHeading + LongestCellBytes);
+// every cell of the list at its longest, about 45 MB, and the two notes.
+constexpr std::size_t LongestSheetName = 1024;
+constexpr std::size_t LongestPackedSheet =
+    1 + ListSheetRows * (PackedCellHeading + LongestCellBytes) + 2 * (PackedCellHeading + 4 + LongestSheetName);
 
 } // namespace quorvan

@@ -1,5 +1,6 @@
 #include "sheetreader/ReaderConfinement.h"
 
+#include "sheetreader/FormulaValue.h"
 #include "sheetreader/FreexlSheet.h"
 #include "sheetreader/SheetRecords.h"
 
@@ -12,6 +13,7 @@
 #include <ctime>
 
 #include <fcntl.h>
+#include <sched.h>
 #include <sys/mman.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
@@ -105,10 +107,13 @@ bool ConfineToInputAndOutput()
 {
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0)
         return false;
+    // Where anyone may make them: a user namespace of its own holding a
+    // network without any interface and its own inter-process objects, so
+    // that even a call the filter let through reaches no one.
+    unshare(CLONE_NEWUSER | CLONE_NEWNET | CLONE_NEWIPC);
     Filter filter;
     for (const int call : {SCMP_SYS(read), SCMP_SYS(readv), SCMP_SYS(pread64), SCMP_SYS(lseek), SCMP_SYS(fstat), SCMP_SYS(dup),
-                           SCMP_SYS(newfstatat), SCMP_SYS(close), SCMP_SYS(brk), SCMP_SYS(munmap), SCMP_SYS(mremap),
-                           SCMP_SYS(madvise), SCMP_SYS(futex), SCMP_SYS(getrandom), SCMP_SYS(clock_gettime),
+                           SCMP_SYS(close), SCMP_SYS(brk), SCMP_SYS(munmap), SCMP_SYS(madvise), SCMP_SYS(futex), SCMP_SYS(getrandom), SCMP_SYS(clock_gettime),
                            SCMP_SYS(getpid), SCMP_SYS(gettid), SCMP_SYS(rt_sigaction), SCMP_SYS(rt_sigprocmask),
                            SCMP_SYS(rt_sigreturn), SCMP_SYS(restart_syscall), SCMP_SYS(exit), SCMP_SYS(exit_group)})
         filter.Allow(call);
@@ -117,12 +122,18 @@ bool ConfineToInputAndOutput()
     // New memory, never executable nor laid over what is mapped already
     // (such as the constant ReaderInput).
     filter.Allow(SCMP_SYS(mmap), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0), SCMP_A3(SCMP_CMP_MASKED_EQ, MAP_FIXED, 0));
+    // Memory grown or moved where the system likes, never to a place named
+    // (which could lay a page of one's own over ReaderInput).
+    filter.Allow(SCMP_SYS(mremap), SCMP_A3(SCMP_CMP_MASKED_EQ, MREMAP_FIXED, 0));
+    // Examining an open descriptor, or the input by its name; no other name.
+    filter.Allow(SCMP_SYS(newfstatat), SCMP_A3(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH));
+    filter.Allow(SCMP_SYS(newfstatat), SCMP_A1(SCMP_CMP_EQ, scmp_datum_t(ReaderInput)));
     for (const int command : {F_GETFL, F_GETFD, F_SETFD})
         filter.Allow(SCMP_SYS(fcntl), SCMP_A1(SCMP_CMP_EQ, scmp_datum_t(command)));
     filter.Allow(SCMP_SYS(tgkill), SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(getpid()))); // abort()
     filter.Allow(SCMP_SYS(openat), SCMP_A1(SCMP_CMP_EQ, scmp_datum_t(ReaderInput)),
                  SCMP_A2(SCMP_CMP_MASKED_EQ, O_ACCMODE | O_CREAT | O_TRUNC | O_TMPFILE, O_RDONLY));
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(QUORVAN_ADDRESS_SANITIZER)
     // The sanitizer's run-time maps its shadow memory at fixed places.
     filter.Allow(SCMP_SYS(mmap), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
     filter.Allow(SCMP_SYS(mprotect), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
@@ -141,6 +152,7 @@ bool ConfineReader(std::chrono::seconds processorTime)
 {
     LeaveProgramBehind(processorTime);
     KeepCharacterSetsLoaded();
+    KeepCaseMappingLoaded();
     tzset(); // libzip reads the time zone for the archive's dates
     LimitFurtherMemory(ReaderMemory);
     return ConfineToInputAndOutput();

@@ -5,7 +5,20 @@
 
 #include <chrono>
 
+// Builds with AddressSanitizer (GCC says so in one way, clang in another):
+// its run-time needs a few calls more.
+#if defined(__SANITIZE_ADDRESS__)
+#define QUORVAN_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define QUORVAN_ADDRESS_SANITIZER 1
+#endif
+#endif
+
 namespace quorvan {
+
+// The reader's own limit on processor time: it ends itself even when nobody waits for it.
+constexpr std::chrono::seconds ReaderProcessorTime{40};
 
 // The one name the confined reader may open: its input, descriptor 0, which
 // the program opened and checked. freexl and the compound-file reader take a
@@ -21,7 +34,8 @@ extern const char ReaderInput[];
 void LeaveProgramBehind(std::chrono::seconds processorTime);
 
 // Once the libraries hold what they load (character sets, ...): no new
-// privileges, Landlock refusing every file access but reading the input
+// privileges, a user, network and IPC namespace of its own where the kernel
+// lets anyone make one, Landlock refusing every file access but reading the input
 // where the kernel has it, and a system-call filter allowing only reading,
 // seeking and examining descriptors, writing the output, memory, futexes,
 // and ending. Returns false, with nothing confined, when the kernel refuses

@@ -4,10 +4,11 @@
 // from here: an allocation past the memory limit returns null, as it does
 // without the sanitizer; a finding ends the process on a signal; and there is
 // no leak check at exit, which would have to trace the process, something the
-// confinement refuses. (The fuzz targets check this code for leaks in their
-// own process.)
+// confinement refuses.
 
-#if defined(__SANITIZE_ADDRESS__)
+#include "sheetreader/ReaderConfinement.h"
+
+#if defined(QUORVAN_ADDRESS_SANITIZER)
 extern "C" const char* __asan_default_options()
 {
     return "detect_leaks=0:allocator_may_return_null=1:abort_on_error=1";

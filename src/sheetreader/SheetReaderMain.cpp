@@ -15,7 +15,6 @@
 #include "texts/Messages.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -24,9 +23,6 @@
 #include <string>
 
 namespace {
-
-// The reader's own limit on processor time: it ends itself even when nobody waits for it.
-constexpr std::chrono::seconds ProcessorTime{40};
 
 std::string PackedSheet(quorvan::WorkbookKind kind, const char* path)
 {
@@ -49,7 +45,7 @@ int main(int argc, char** argv)
         std::fputs("usage: quorvan-sheet-reader xls|xlsx|ods <WORKBOOK\n", stderr);
         return 2;
     }
-    if (!quorvan::ConfineReader(ProcessorTime)) {
+    if (!quorvan::ConfineReader(quorvan::ReaderProcessorTime)) {
         const std::string refused = 'F' + quorvan::EncodeMessage(quorvan::MessageId::ReaderNotConfined);
         std::fwrite(refused.data(), 1, refused.size(), stdout);
         std::fflush(stdout);

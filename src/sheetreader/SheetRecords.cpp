@@ -1,11 +1,15 @@
 #include "sheetreader/SheetRecords.h"
 
+#include "sheetreader/FormulaValue.h"
 #include "sheetreader/LittleEndian.h"
+#include "sheetreader/NumberFormat.h"
+#include "sheetreader/XlsFormulaText.h"
 #include "texts/Messages.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <stdexcept>
 
@@ -19,7 +23,7 @@ constexpr std::uint16_t BofRecord = 0x0809, EofRecord = 0x000A, BoundSheetRecord
                         FilePassRecord = 0x002F, FormulaRecord = 0x0006, StringRecord = 0x0207,
                         BoolErrRecord = 0x0205, ContinueRecord = 0x003C, SstRecord = 0x00FC,
                         LabelSstRecord = 0x00FD, LabelRecord = 0x0204, NumberRecord = 0x0203, RkRecord = 0x027E,
-                        MulRkRecord = 0x00BD;
+                        MulRkRecord = 0x00BD, FormatRecord = 0x041E, XfRecord = 0x00E0, DateModeRecord = 0x0022;
 constexpr std::uint16_t Biff5 = 0x0500, Biff8 = 0x0600;
 
 struct Record {
@@ -62,9 +66,19 @@ private:
 struct Globals {
     std::uint16_t version = 0;
     std::optional<std::uint32_t> firstSheetAt;
+    struct Sheet {
+        std::uint32_t at = 0;
+        bool hidden = false;
+        bool isWorksheet = false;
+        std::string_view name; // in its record: one byte a character, or two (Excel 97-2003) as the flags say
+    };
+    std::vector<Sheet> sheets;
     std::uint16_t codePage = 1252;
     bool encrypted = false;
     std::vector<std::string> sharedTexts; // Excel 97-2003's table of texts, in UTF-8
+    std::map<std::uint16_t, std::string> formatCodes; // the workbook's number formats, by number
+    std::vector<std::uint16_t> cellFormats; // each cell style's number format
+    bool from1904 = false;
 };
 
 // The bytes of a record and its CONTINUE records read as one, where a text's
@@ -135,8 +149,6 @@ private:
     std::size_t at_ = 0;
 };
 
-std::string Utf8(const std::u16string& text);
-
 // The table of texts that LABELSST cells point into, every text whole
 // however many records it spans; a table cut short keeps what it holds.
 std::vector<std::string> SharedTexts(const Record& table, Records& records)
@@ -167,61 +179,6 @@ std::vector<std::string> SharedTexts(const Record& table, Records& records)
         texts.push_back(Utf8(text));
     }
     return texts;
-}
-
-Globals ReadGlobals(std::string_view stream)
-{
-    Globals globals;
-    Records records(stream, 0);
-    Record record;
-    if (!records.Next(record) || record.type != BofRecord || record.body.size() < 2)
-        return globals;
-    globals.version = LittleEndian<std::uint16_t>(record.body.data());
-    while (records.Next(record) && record.type != EofRecord) {
-        if (record.type == BoundSheetRecord && record.body.size() >= 4 && !globals.firstSheetAt)
-            globals.firstSheetAt = LittleEndian<std::uint32_t>(record.body.data());
-        else if (record.type == CodePageRecord && record.body.size() >= 2)
-            globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
-        else if (record.type == FilePassRecord)
-            globals.encrypted = true;
-        else if (record.type == SstRecord && globals.version == Biff8)
-            globals.sharedTexts = SharedTexts(record, records);
-    }
-    return globals;
-}
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else if (c < 0x800) {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += char(0xE0 | (c >> 12));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    } else {
-        out += char(0xF0 | (c >> 18));
-        out += char(0x80 | ((c >> 12) & 0x3F));
-        out += char(0x80 | ((c >> 6) & 0x3F));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
-// UTF-16 as UTF-8; half of a surrogate pair alone becomes U+FFFD.
-std::string Utf8(const std::u16string& text)
-{
-    std::string out;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        const char16_t unit = text[at];
-        const bool high = unit >= 0xD800 && unit < 0xDC00;
-        if (high && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000)
-            AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[++at] - 0xDC00));
-        else
-            AppendUtf8(out, unit >= 0xD800 && unit < 0xE000 ? U'\uFFFD' : char32_t(unit));
-    }
-    return out;
 }
 
 // An Excel 97-2003 text of `count` characters that begins in `part`, one
@@ -271,6 +228,49 @@ std::string TextOfBiff5(std::string_view bytes, std::uint16_t codePage)
     return out;
 }
 
+Globals ReadGlobals(std::string_view stream)
+{
+    Globals globals;
+    std::vector<Record> formats; // read once the code page is known
+    Records records(stream, 0);
+    Record record;
+    if (!records.Next(record) || record.type != BofRecord || record.body.size() < 2)
+        return globals;
+    globals.version = LittleEndian<std::uint16_t>(record.body.data());
+    while (records.Next(record) && record.type != EofRecord) {
+        if (record.type == BoundSheetRecord && record.body.size() >= 4 && !globals.firstSheetAt)
+            globals.firstSheetAt = LittleEndian<std::uint32_t>(record.body.data());
+        if (record.type == BoundSheetRecord && record.body.size() >= 7)
+            globals.sheets.push_back({LittleEndian<std::uint32_t>(record.body.data()), (record.body[4] & 3) != 0,
+                                      record.body[5] == 0, record.body.substr(6)});
+        else if (record.type == CodePageRecord && record.body.size() >= 2)
+            globals.codePage = LittleEndian<std::uint16_t>(record.body.data());
+        else if (record.type == FilePassRecord)
+            globals.encrypted = true;
+        else if (record.type == SstRecord && globals.version == Biff8)
+            globals.sharedTexts = SharedTexts(record, records);
+        else if (record.type == XfRecord && record.body.size() >= 4)
+            globals.cellFormats.push_back(LittleEndian<std::uint16_t>(record.body.data() + 2));
+        else if (record.type == DateModeRecord && record.body.size() >= 2)
+            globals.from1904 = LittleEndian<std::uint16_t>(record.body.data()) == 1;
+        else if (record.type == FormatRecord && record.body.size() >= 3)
+            formats.push_back(record);
+    }
+    for (const Record& format : formats) {
+        const char* body = format.body.data();
+        const auto number = LittleEndian<std::uint16_t>(body);
+        if (globals.version == Biff8 && format.body.size() >= 5) {
+            Records none(std::string_view(), 0);
+            globals.formatCodes[number] = TextOfBiff8(format.body.substr(5), std::uint8_t(body[4]),
+                                                      LittleEndian<std::uint16_t>(body + 2), none);
+        } else if (globals.version == Biff5) {
+            const std::size_t count = std::uint8_t(body[2]);
+            globals.formatCodes[number] = TextOfBiff5(format.body.substr(3, count), globals.codePage);
+        }
+    }
+    return globals;
+}
+
 SheetValue TextValue(std::string text)
 {
     return {PackedKind::Text, std::move(text)};
@@ -290,10 +290,77 @@ double RkNumber(std::uint32_t rk)
     return rk & 1 ? value / 100 : value;
 }
 
-SheetValue PlainNumber(double value)
+// A sheet's name as its BOUNDSHEET record holds it.
+std::string SheetName(const Globals& globals, std::string_view name)
 {
-    SheetValue number = NumberValue(value);
-    number.plainNumber = true;
+    if (name.empty())
+        return {};
+    const std::size_t count = std::uint8_t(name[0]);
+    if (globals.version != Biff8)
+        return TextOfBiff5(name.substr(1, count), globals.codePage);
+    if (name.size() < 2)
+        return {};
+    Records none(std::string_view(), 0);
+    return TextOfBiff8(name.substr(2), std::uint8_t(name[1]), count, none);
+}
+
+// The cells with a value below row 1 of each column (from 1) of the sheet at `at`.
+std::map<std::uint32_t, std::uint32_t> EntriesByColumn(std::string_view stream, std::uint32_t at)
+{
+    std::map<std::uint32_t, std::uint32_t> counts;
+    Records records(stream, at);
+    Record record;
+    if (!records.Next(record) || record.type != BofRecord)
+        return counts;
+    while (records.Next(record) && record.type != EofRecord) {
+        const bool cell = record.type == LabelSstRecord || record.type == LabelRecord || record.type == NumberRecord
+                          || record.type == RkRecord || record.type == FormulaRecord || record.type == BoolErrRecord;
+        if ((!cell && record.type != MulRkRecord) || record.body.size() < 6)
+            continue;
+        const auto row = LittleEndian<std::uint16_t>(record.body.data());
+        const auto column = LittleEndian<std::uint16_t>(record.body.data() + 2);
+        if (row < 1 || row >= ListSheetRows)
+            continue;
+        // MULRK: a run of cells, from its first column to the one its last two bytes name.
+        const std::uint32_t last = record.type == MulRkRecord
+                                       ? LittleEndian<std::uint16_t>(record.body.data() + record.body.size() - 2)
+                                       : column;
+        for (std::uint32_t each = column; each <= last && each < 256; ++each)
+            ++counts[each + 1];
+    }
+    return counts;
+}
+
+// The notes on the workbook: its first sheet hidden, names in another column or sheet.
+SheetNotes NotesOn(std::string_view stream, const Globals& globals, const std::vector<SheetValue>& cells)
+{
+    SheetNotes notes;
+    if (globals.sheets.empty())
+        return notes;
+    if (globals.sheets.front().hidden)
+        notes.hiddenFirstSheet = SheetName(globals, globals.sheets.front().name);
+    if (HoldsEntries(cells))
+        return notes;
+    NoteNamesInOtherColumn(EntriesByColumn(stream, globals.sheets.front().at), notes);
+    for (std::size_t sheet = 1; sheet < globals.sheets.size() && notes.namesCount == 0; ++sheet) {
+        if (!globals.sheets[sheet].isWorksheet)
+            continue;
+        const auto counts = EntriesByColumn(stream, globals.sheets[sheet].at);
+        if (const auto columnA = counts.find(1); columnA != counts.end())
+            notes = {notes.hiddenFirstSheet, 1, SheetName(globals, globals.sheets[sheet].name), columnA->second};
+    }
+    return notes;
+}
+
+// A number as the cell style `xf` shows it.
+SheetValue ShownBy(const Globals& globals, std::uint16_t xf, double value)
+{
+    const std::uint16_t id = xf < globals.cellFormats.size() ? globals.cellFormats[xf] : 0;
+    const auto custom = globals.formatCodes.find(id);
+    const std::string_view code = custom != globals.formatCodes.end() ? std::string_view(custom->second)
+                                                                     : BuiltInFormat(id).value_or("");
+    SheetValue number = ShownNumber(value, id, code == "General" ? "" : code, globals.from1904);
+    number.plainNumber = number.kind == PackedKind::Number;
     return number;
 }
 
@@ -312,7 +379,137 @@ SheetValue BooleanOrError(std::uint8_t value, bool isError)
     }
 }
 
+// The values of the first sheet's cells in rows 1 .. ListSheetRows, for
+// formulas saved without a result, and those formulas.
+struct SheetCells {
+    using Place = std::pair<std::uint32_t, std::uint32_t>; // row and column, from 0
+    static constexpr std::size_t MostCells = 200000;
+    std::map<Place, FormulaValue> values;
+    std::map<Place, std::pair<std::string_view, std::uint16_t>> withoutResult; // tokens and cell style
+    std::optional<Place> textToFollow;
+    bool cellsLeftOut = false;
+
+    void Take(const Record& record, const Globals& globals)
+    {
+        const char* body = record.body.data();
+        const Place place{LittleEndian<std::uint16_t>(body), LittleEndian<std::uint16_t>(body + 2)};
+        if (place.first >= ListSheetRows)
+            return;
+        if (values.size() + withoutResult.size() >= MostCells) {
+            cellsLeftOut = true;
+            return;
+        }
+        const auto number = [](double value) { return FormulaValue{FormulaValue::Number, {}, value}; };
+        if (record.type == LabelSstRecord && record.body.size() >= 10) {
+            const auto index = LittleEndian<std::uint32_t>(body + 6);
+            if (index < globals.sharedTexts.size())
+                values[place] = {FormulaValue::Text, globals.sharedTexts[index], 0};
+        } else if (record.type == NumberRecord && record.body.size() >= 14) {
+            values[place] = number(LittleEndian<double>(body + 6));
+        } else if (record.type == RkRecord && record.body.size() >= 10) {
+            values[place] = number(RkNumber(LittleEndian<std::uint32_t>(body + 6)));
+        } else if (record.type == MulRkRecord && record.body.size() >= 12) {
+            for (std::size_t at = 6, column = place.second; at + 4 <= record.body.size() - 2; at += 6, ++column)
+                values[{place.first, std::uint32_t(column)}] = number(RkNumber(LittleEndian<std::uint32_t>(body + at)));
+        } else if (record.type == BoolErrRecord && record.body.size() >= 8) {
+            const SheetValue value = BooleanOrError(std::uint8_t(body[6]), body[7] != 0);
+            values[place] = body[7] ? FormulaValue{FormulaValue::Error, value.bytes, 0}
+                                    : FormulaValue{FormulaValue::Boolean, {}, body[6] ? 1.0 : 0.0};
+        } else if (record.type == FormulaRecord && record.body.size() >= 22) {
+            const char* result = body + 6;
+            const auto size = LittleEndian<std::uint16_t>(body + 20);
+            if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF)
+                values[place] = number(LittleEndian<double>(result));
+            else if (result[0] == 0)
+                textToFollow = place;
+            else if (result[0] == 1)
+                values[place] = {FormulaValue::Boolean, {}, result[2] ? 1.0 : 0.0};
+            else if (result[0] == 2)
+                values[place] = {FormulaValue::Error, BooleanOrError(std::uint8_t(result[2]), true).bytes, 0};
+            else if (result[0] == 3 && record.body.size() >= 22u + size)
+                withoutResult[place] = {record.body.substr(22, size), LittleEndian<std::uint16_t>(body + 4)};
+        }
+    }
+
+    // A cell as a formula sees it (rows and columns from 0); nullopt when it is not known.
+    std::optional<FormulaValue> Value(std::uint32_t row, std::uint32_t column, int depth)
+    {
+        if (withoutResult.contains({row, column}))
+            return depth < MostDepth ? WorkOut(row, column, depth + 1) : std::nullopt;
+        if (const auto found = values.find({row, column}); found != values.end())
+            return found->second;
+        return row < ListSheetRows && !cellsLeftOut ? std::optional(FormulaValue{}) : std::nullopt;
+    }
+
+    std::optional<FormulaValue> WorkOut(std::uint32_t row, std::uint32_t column, int depth = 0)
+    {
+        if (const auto known = workedOut_.find({row, column}); known != workedOut_.end())
+            return known->second;
+        const std::optional<std::string> text = FormulaTextOfTokens(withoutResult.at({row, column}).first);
+        std::optional<FormulaValue> value;
+        if (text)
+            value = WorkOutFormula(*text, FormulaSyntax::Excel, [&](std::uint32_t r, std::uint32_t c) {
+                return Value(r - 1, c - 1, depth);
+            });
+        return workedOut_[{row, column}] = value;
+    }
+
+private:
+    static constexpr int MostDepth = 32;
+    std::map<Place, std::optional<FormulaValue>> workedOut_;
+};
+
 } // namespace
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// UTF-16 as UTF-8; half of a surrogate pair alone becomes U+FFFD.
+std::string Utf8(const std::u16string& text)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char16_t unit = text[at];
+        const bool high = unit >= 0xD800 && unit < 0xDC00;
+        if (high && at + 1 < text.size() && text[at + 1] >= 0xDC00 && text[at + 1] < 0xE000)
+            AppendUtf8(out, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (text[++at] - 0xDC00));
+        else
+            AppendUtf8(out, unit >= 0xD800 && unit < 0xE000 ? U'\uFFFD' : char32_t(unit));
+    }
+    return out;
+}
+
+bool HoldsEntries(const std::vector<SheetValue>& cells)
+{
+    return std::any_of(cells.begin() + std::min<std::size_t>(1, cells.size()), cells.end(),
+                       [](const SheetValue& value) { return !value.bytes.empty(); });
+}
+
+void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, SheetNotes& notes)
+{
+    for (const auto& [column, count] : counts)
+        if (column > ListSheetColumn && count > 0) {
+            notes.namesColumn = column;
+            notes.namesCount = count;
+            return;
+        }
+}
 
 SheetValue NumberValue(double value)
 {
@@ -324,35 +521,57 @@ SheetValue BooleanValue(bool value)
     return TextValue(value ? "TRUE" : "FALSE");
 }
 
-std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
+SheetValue ShownNumber(double value, int formatId, std::string_view code, bool from1904)
 {
-    std::vector<SheetValue> column(ListSheetRows);
+    if (IsRegionalDateFormat(formatId) && value >= 0 && value < 2958466) {
+        if (formatId == 22)
+            return {PackedKind::Moment, FormatNumber(value, "yyyy-mm-dd hh:mm:ss", from1904)};
+        if (formatId == 32 || formatId == 33)
+            return {PackedKind::Time, FormatNumber(value, "hh:mm:ss", from1904)};
+        return {PackedKind::Date, FormatNumber(value, "yyyy-mm-dd", from1904)};
+    }
+    if (code.empty())
+        return NumberValue(value);
+    return TextValue(FormatNumber(value, code, from1904));
+}
+
+ListColumn FormulaAndBooleanValues(std::string_view stream)
+{
+    ListColumn list;
+    std::vector<SheetValue>& column = list.cells;
     const Globals globals = ReadGlobals(stream);
     if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
-        return column;
+        return list;
     Records records(stream, *globals.firstSheetAt);
     Record record;
     if (!records.Next(record) || record.type != BofRecord)
-        return column;
+        return list;
     // The row of a formula whose text comes in the STRING record after it
     // (after the formula it shares, if any); -1 when there is none.
     int textToFollow = -1;
+    SheetCells cells;
     while (records.Next(record) && record.type != EofRecord) {
         const char* body = record.body.data();
         if (record.type == StringRecord) {
             const std::size_t heading = globals.version == Biff8 ? 3 : 2;
-            if (textToFollow >= 0 && record.body.size() >= heading) {
+            if (record.body.size() >= heading && (textToFollow >= 0 || cells.textToFollow)) {
                 const auto count = LittleEndian<std::uint16_t>(body);
-                column[std::size_t(textToFollow)] = TextValue(
-                    globals.version == Biff8
-                        ? TextOfBiff8(record.body.substr(heading), std::uint8_t(body[2]), count, records)
-                        : TextOfBiff5(record.body.substr(heading, count), globals.codePage));
+                const std::string text = globals.version == Biff8
+                                             ? TextOfBiff8(record.body.substr(heading), std::uint8_t(body[2]), count, records)
+                                             : TextOfBiff5(record.body.substr(heading, count), globals.codePage);
+                if (textToFollow >= 0)
+                    column[std::size_t(textToFollow)] = TextValue(text);
+                if (cells.textToFollow)
+                    cells.values[*cells.textToFollow] = {FormulaValue::Text, text, 0};
             }
             textToFollow = -1;
+            cells.textToFollow.reset();
             continue;
         }
         if (record.body.size() < 6)
             continue;
+        if (globals.version == Biff8)
+            cells.Take(record, globals);
         const auto cellRow = LittleEndian<std::uint16_t>(body);
         const bool inList = LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1 && cellRow < ListSheetRows;
         if (record.type == LabelSstRecord && inList && record.body.size() >= 10) {
@@ -368,12 +587,13 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
         } else if (record.type == NumberRecord && inList && record.body.size() >= 14) {
             double value = 0;
             std::memcpy(&value, body + 6, sizeof value);
-            column[cellRow] = PlainNumber(value);
+            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
         } else if (record.type == RkRecord && inList && record.body.size() >= 10) {
-            column[cellRow] = PlainNumber(RkNumber(LittleEndian<std::uint32_t>(body + 6)));
+            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), RkNumber(LittleEndian<std::uint32_t>(body + 6)));
         } else if (record.type == MulRkRecord && LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1
                    && cellRow < ListSheetRows && record.body.size() >= 12) {
-            column[cellRow] = PlainNumber(RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
+            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4),
+                                      RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
         }
         if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
             continue;
@@ -391,14 +611,34 @@ std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream)
         // The result: a number, or, marked by 0xFFFF in its last two
         // bytes, a kind and a value (a text's comes in the next STRING).
         const char* result = body + 6;
-        if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF)
-            column[row] = {PackedKind::Number, std::string(result, 8)};
+        if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF) {
+            double value = 0;
+            std::memcpy(&value, result, sizeof value);
+            column[row] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
+            column[row].plainNumber = false; // the library cannot read a formula's result
+        }
         else if (result[0] == 0)
             textToFollow = row;
         else if (result[0] == 1 || result[0] == 2)
             column[row] = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
     }
-    return column;
+    // Formulas saved without a result (xlwt writes them so, with an empty
+    // text for a result): worked out where they can be, else left as saved.
+    for (const auto& [place, formula] : cells.withoutResult) {
+        if (place.second != ListSheetColumn - 1 || place.first == 0)
+            continue;
+        if (const std::optional<FormulaValue> value = cells.WorkOut(place.first, place.second)) {
+            if (value->kind == FormulaValue::Number)
+                column[place.first] = ShownBy(globals, formula.second, value->number);
+            else if (value->kind == FormulaValue::Boolean)
+                column[place.first] = BooleanValue(value->number != 0);
+            else
+                column[place.first] = TextValue(value->text);
+            column[place.first].plainNumber = false;
+        }
+    }
+    list.notes = NotesOn(stream, globals, column);
+    return list;
 }
 
 void KeepCharacterSetsLoaded()

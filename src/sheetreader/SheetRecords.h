@@ -6,6 +6,8 @@
 
 #include "sheetreader/PackedSheet.h"
 
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,12 +23,47 @@ struct SheetValue {
     bool plainNumber = false;
 };
 
+// What the list check tells of a workbook besides its list (PackedSheet.h).
+struct SheetNotes {
+    std::string hiddenFirstSheet; // the first sheet's name, when it is hidden
+    // Column A empty below its heading: the first other column of the first
+    // sheet with entries below row 1, or column 1 of the sheet so named.
+    std::uint32_t namesColumn = 0;
+    std::string namesSheet;
+    std::uint32_t namesCount = 0;
+};
+
+// The list column, rows 1 .. ListSheetRows indexed from 0, and the notes.
+struct ListColumn {
+    std::vector<SheetValue> cells = std::vector<SheetValue>(ListSheetRows);
+    SheetNotes notes;
+};
+
+// Whether the list column holds an entry below its heading.
+bool HoldsEntries(const std::vector<SheetValue>& cells);
+
+// The first column (from 2) that `counts` (entries below row 1 by column)
+// has entries in, as notes; none when there is none.
+void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, SheetNotes& notes);
+
 // A number, and a boolean as "TRUE" or "FALSE", as every reader packs them.
 SheetValue NumberValue(double value);
 SheetValue BooleanValue(bool value);
 
+// A number as its cell's number format (built-in number `formatId`, its
+// `code`) shows it: the dates and times that follow the user's regional
+// settings as dates and times for the program to show, a number without a
+// format as a number, any other as the text the format makes (NumberFormat.h).
+SheetValue ShownNumber(double value, int formatId, std::string_view code, bool from1904);
+
+// UTF-8 from UTF-16 (half of a surrogate pair alone becomes U+FFFD), and a code point appended as UTF-8.
+std::string Utf8(const std::u16string& text);
+void AppendUtf8(std::string& out, char32_t c);
+
 // Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
-// workbook stream), rows 1 .. ListSheetRows, indexed from 0: the texts
+// workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
+// on the workbook (whether its first sheet is hidden, where names are when
+// column A has none, from the other columns and sheets): the texts
 // (from the shared table, whole however long), the numbers, the formula
 // results and the boolean and error values. A formula's text and number read
 // as the same value typed in would; a boolean reads "TRUE" or "FALSE", an
@@ -34,7 +71,7 @@ SheetValue BooleanValue(bool value);
 // shown as a number even where the cell's format would show a date.
 // Records cut short are passed over. Throws MessageError when an
 // Excel 5.0/95 formula's text is in a character set that cannot be read.
-std::vector<SheetValue> FormulaAndBooleanValues(std::string_view stream);
+ListColumn FormulaAndBooleanValues(std::string_view stream);
 
 // Loads what iconv needs to convert every code page a workbook may name,
 // and keeps it loaded: the confined reader can load nothing later.

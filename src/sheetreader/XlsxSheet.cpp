@@ -2,6 +2,8 @@
 // lead to the workbook part, its first sheet and its table of shared texts;
 // the styles say which numbers are dates.
 
+#include "sheetreader/FormulaValue.h"
+#include "sheetreader/NumberFormat.h"
 #include "sheetreader/XmlPart.h"
 #include "sheetreader/ZipSheets.h"
 #include "texts/Messages.h"
@@ -12,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 namespace quorvan {
 
@@ -117,13 +120,20 @@ private:
     std::vector<std::pair<std::string, std::string>> byType_;
 };
 
-// The workbook part: its first sheet's relationship, and its date system.
+// The workbook part: its sheets' relationships, names and states, and its date system.
 class WorkbookPart : public XmlPart {
 public:
-    std::optional<std::string> firstSheet;
+    struct Sheet {
+        std::string id;
+        std::string name;
+        bool hidden = false;
+    };
+    std::vector<Sheet> sheets;
     bool from1904 = false;
 
 private:
+    static constexpr std::size_t MostSheets = 64;
+
     void Start(std::string_view name, const char** attributes) override
     {
         const std::string_view local = Local(name);
@@ -131,30 +141,50 @@ private:
             const char* date1904 = Attribute(attributes, "date1904");
             from1904 = date1904 && (std::string_view(date1904) == "1" || std::string_view(date1904) == "true");
         } else if (local == "sheet") {
+            Sheet sheet;
             for (const char** attribute = attributes; attribute[0]; attribute += 2)
                 if (Local(attribute[0]) == "id" && std::string_view(attribute[0]) != "id")
-                    firstSheet = attribute[1];
-            Stop();
+                    sheet.id = attribute[1];
+            const char* sheetName = Attribute(attributes, "name");
+            const char* state = Attribute(attributes, "state");
+            sheet.name = sheetName ? std::string(sheetName).substr(0, LongestSheetName) : "";
+            sheet.hidden = state && std::string_view(state) != "visible";
+            sheets.push_back(std::move(sheet));
+            if (sheets.size() == MostSheets)
+                Stop();
         }
     }
-    void End(std::string_view) override {}
+    void End(std::string_view name) override
+    {
+        if (Local(name) == "sheets")
+            Stop();
+    }
     void Text(std::string_view) override {}
 };
 
-// A cell of the list column as the sheet holds it.
+// A cell as the sheet holds it.
 struct RawCell {
-    std::string type; // the "t" attribute: s, str, inlineStr, b, e, d, n or none
+    std::string type = "n"; // the "t" attribute: s, str, inlineStr, b, e, d or n
     int style = 0;
     std::string value; // <v>, or the inline text
-    bool present = false;
+    bool hasValue = false; // a <v> or an inline text was there
+    std::string formula; // the <f> text; for a shared formula, its master's
+    std::string sharedIndex; // the "si" of a shared formula
 };
 
-// Column A of the sheet part, rows 1 .. ListSheetRows; stops past them.
+// The cells of rows 1 .. ListSheetRows, column A and those a formula may
+// name; stops past them. A sheet with more cells than MostCells keeps
+// column A and notes that others are missing.
 class SheetPart : public XmlPart {
 public:
-    std::vector<RawCell> cells = std::vector<RawCell>(ListSheetRows);
+    std::map<std::pair<std::uint32_t, std::uint32_t>, RawCell> cells;
+    // Shared formulas by index: their master's text, row and column.
+    std::map<std::string, std::tuple<std::string, std::uint32_t, std::uint32_t>> sharedFormulas;
+    bool cellsLeftOut = false;
 
 private:
+    static constexpr std::size_t MostCells = 200000;
+
     void Start(std::string_view name, const char** attributes) override
     {
         const std::string_view local = Local(name);
@@ -169,17 +199,28 @@ private:
             const char* reference = Attribute(attributes, "r");
             column_ = reference ? ColumnOf(reference) : column_ + 1;
             cell_ = nullptr;
-            if (column_ != ListSheetColumn || row_ < 1 || row_ > ListSheetRows)
+            if (column_ < 1 || column_ > 16384 || row_ < 1 || row_ > ListSheetRows)
                 return;
-            cell_ = &cells[row_ - 1];
+            if (column_ != ListSheetColumn && cells.size() >= MostCells) {
+                cellsLeftOut = true;
+                return;
+            }
+            cell_ = &cells[{row_, column_}];
             *cell_ = {};
-            cell_->present = true;
             const char* type = Attribute(attributes, "t");
             cell_->type = type ? type : "n";
             const char* style = Attribute(attributes, "s");
             cell_->style = style ? NumberIn<int>(style).value_or(0) : 0;
+        } else if (cell_ && local == "f") {
+            const char* shared = Attribute(attributes, "t");
+            const char* index = Attribute(attributes, "si");
+            if (shared && std::string_view(shared) == "shared" && index)
+                cell_->sharedIndex = index;
+            inFormula_ = true;
+            cell_->formula.clear();
         } else if (cell_ && (local == "v" || (local == "t" && phonetic_ == 0))) {
             taking_ = true;
+            cell_->hasValue = true;
         } else if (cell_ && local == "rPh") {
             ++phonetic_;
         }
@@ -188,14 +229,23 @@ private:
     {
         const std::string_view local = Local(name);
         taking_ = false;
-        if (local == "c")
+        if (local == "c") {
             cell_ = nullptr;
-        else if (local == "rPh")
+        } else if (local == "rPh") {
             --phonetic_;
+        } else if (local == "f" && cell_) {
+            inFormula_ = false;
+            if (!cell_->sharedIndex.empty() && !cell_->formula.empty())
+                sharedFormulas[cell_->sharedIndex] = {cell_->formula, row_, column_};
+            if (!cell_->sharedIndex.empty() || !cell_->formula.empty())
+                cell_->formula = cell_->formula.empty() ? "=" : cell_->formula; // shared: its master's
+        }
     }
     void Text(std::string_view text) override
     {
-        if (taking_ && cell_)
+        if (inFormula_ && cell_)
+            Append(cell_->formula, text);
+        else if (taking_ && cell_)
             Append(cell_->value, text);
     }
 
@@ -215,6 +265,7 @@ private:
     std::uint32_t column_ = 0;
     RawCell* cell_ = nullptr;
     bool taking_ = false;
+    bool inFormula_ = false;
     int phonetic_ = 0;
 };
 
@@ -264,50 +315,16 @@ private:
     int phonetic_ = 0;
 };
 
-enum class NumberShown { AsNumber, AsDate, AsTime, AsMoment };
+// The number format of each cell style (by index): its built-in number
+// and its code.
+struct CellFormat {
+    int id = 0;
+    std::string code;
+};
 
-// What a number format shows: letters outside quotes, escapes and brackets
-// (other than elapsed time, [h]) tell dates (y, d) from times (h, s).
-NumberShown ShownBy(std::string_view format)
-{
-    bool date = false, time = false;
-    for (std::size_t at = 0; at < format.size(); ++at) {
-        const char c = char(std::tolower(static_cast<unsigned char>(format[at])));
-        if (c == '"') {
-            at = std::min(format.find('"', at + 1), format.size());
-        } else if (c == '\\' || c == '_' || c == '*') {
-            ++at;
-        } else if (c == '[') {
-            const std::size_t end = std::min(format.find(']', at), format.size());
-            const std::string_view inside = format.substr(at + 1, end - at - 1);
-            time = time || inside.find_first_of("hHsS") == 0;
-            at = end;
-        } else if (c == ';') {
-            break; // the first section says
-        } else {
-            date = date || c == 'y' || c == 'd';
-            time = time || c == 'h' || c == 's';
-        }
-    }
-    return date && time ? NumberShown::AsMoment : date ? NumberShown::AsDate : time ? NumberShown::AsTime
-                                                                                    : NumberShown::AsNumber;
-}
-
-// The built-in formats: 14-17 dates, 18-21 times, 22 both, 45-47 times;
-// 27-36 and 50-58 the dates and times of East Asian locales.
-NumberShown ShownByBuiltIn(int id)
-{
-    if ((id >= 14 && id <= 17) || (id >= 27 && id <= 31) || (id >= 34 && id <= 36) || (id >= 50 && id <= 58))
-        return NumberShown::AsDate;
-    if ((id >= 18 && id <= 21) || id == 32 || id == 33 || (id >= 45 && id <= 47))
-        return NumberShown::AsTime;
-    return id == 22 ? NumberShown::AsMoment : NumberShown::AsNumber;
-}
-
-// What each cell style (by index) shows its numbers as.
 class StylesPart : public XmlPart {
 public:
-    std::vector<NumberShown> shown;
+    std::vector<CellFormat> formats;
 
 private:
     void Start(std::string_view name, const char** attributes) override
@@ -316,13 +333,14 @@ private:
         const char* id = Attribute(attributes, "numFmtId");
         if (local == "numFmt" && id) {
             const char* code = Attribute(attributes, "formatCode");
-            formats_[NumberIn<int>(id).value_or(-1)] = ShownBy(code ? code : "");
+            codes_[NumberIn<int>(id).value_or(-1)] = code ? code : "";
         } else if (local == "cellXfs") {
             inCellStyles_ = true;
         } else if (local == "xf" && inCellStyles_) {
             const int number = id ? NumberIn<int>(id).value_or(0) : 0;
-            const auto custom = formats_.find(number);
-            shown.push_back(custom != formats_.end() ? custom->second : ShownByBuiltIn(number));
+            const auto custom = codes_.find(number);
+            formats.push_back({number, custom != codes_.end() ? custom->second
+                                                              : std::string(BuiltInFormat(number).value_or(""))});
         }
     }
     void End(std::string_view name) override
@@ -332,40 +350,9 @@ private:
     }
     void Text(std::string_view) override {}
 
-    std::map<int, NumberShown> formats_;
+    std::map<int, std::string> codes_;
     bool inCellStyles_ = false;
 };
-
-std::string Digits(const char* format, int a, int b, int c)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, format, a, b, c);
-    return text;
-}
-
-// A date serial number as ISO text: days since 1899-12-30 (the 1900 system,
-// whose day 60 is the 29 February 1900 that never was) or since 1904-01-01.
-SheetValue DateValue(double serial, NumberShown shown, bool from1904)
-{
-    using namespace std::chrono;
-    if (!(serial >= 0 && serial < 2958466)) // up to 9999-12-31
-        return NumberValue(serial);
-    auto seconds = static_cast<long long>(serial * 86400 + 0.5);
-    auto days = seconds / 86400;
-    seconds %= 86400;
-    if (!from1904 && days < 61)
-        ++days; // before 1 March 1900
-    const year_month_day date{sys_days(from1904 ? 1904y / 1 / 1 : 1899y / 12 / 30) + std::chrono::days(days)};
-    const std::string dateText = Digits("%04d-%02d-%02d", int(date.year()), int(unsigned(date.month())),
-                                        int(unsigned(date.day())));
-    const std::string timeText = Digits("%02d:%02d:%02d", int(seconds / 3600), int(seconds / 60 % 60),
-                                        int(seconds % 60));
-    switch (shown) {
-    case NumberShown::AsDate: return {PackedKind::Date, dateText};
-    case NumberShown::AsTime: return {PackedKind::Time, timeText};
-    default: return {PackedKind::Moment, dateText + " " + timeText};
-    }
-}
 
 // An ISO date and time as a "d" cell holds it.
 SheetValue IsoDateValue(const std::string& text)
@@ -378,9 +365,167 @@ SheetValue IsoDateValue(const std::string& text)
     return {PackedKind::Moment, text.substr(0, t) + " " + text.substr(t + 1, 8)};
 }
 
+// A text with the escapes .xlsx writes for characters XML cannot hold
+// ("_x0009_" a tab, "_x005F_" an underscore) decoded.
+std::string Unescaped(const std::string& text)
+{
+    if (text.find("_x") == std::string::npos)
+        return text;
+    std::u16string units;
+    std::string out;
+    const auto flush = [&] {
+        if (!units.empty())
+            out += Utf8(units);
+        units.clear();
+    };
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        unsigned unit = 0;
+        if (text.compare(at, 2, "_x") == 0 && at + 6 < text.size() && text[at + 6] == '_'
+            && std::from_chars(text.data() + at + 2, text.data() + at + 6, unit, 16).ptr == text.data() + at + 6) {
+            units += char16_t(unit);
+            at += 6;
+            continue;
+        }
+        flush();
+        out += text[at];
+    }
+    flush();
+    return out;
+}
+
+// What the cells of a sheet hold, formulas without a saved result worked out.
+class SheetValues {
+public:
+    SheetValues(const SheetPart& sheet, std::map<std::size_t, std::string>& shared) : sheet_(sheet), shared_(shared) {}
+
+    // A cell as a formula sees it; nullopt when it is not known.
+    std::optional<FormulaValue> Value(std::uint32_t row, std::uint32_t column, int depth = 0)
+    {
+        const auto found = sheet_.cells.find({row, column});
+        if (found == sheet_.cells.end())
+            return row > ListSheetRows || sheet_.cellsLeftOut ? std::nullopt : std::optional(FormulaValue{});
+        const RawCell& cell = found->second;
+        if (WithoutResult(cell))
+            return depth < MostDepth ? WorkOut(row, column, depth + 1) : std::nullopt;
+        if (!cell.hasValue || cell.value.empty())
+            return cell.type == "str" || cell.type == "inlineStr" || cell.type == "s"
+                       ? std::optional(FormulaValue{FormulaValue::Text, {}, 0})
+                       : std::optional(FormulaValue{});
+        if (cell.type == "s")
+            return FormulaValue{FormulaValue::Text, Unescaped(shared_[NumberIn<std::size_t>(cell.value).value_or(0)]), 0};
+        if (cell.type == "str" || cell.type == "inlineStr")
+            return FormulaValue{FormulaValue::Text, Unescaped(cell.value), 0};
+        if (cell.type == "e")
+            return FormulaValue{FormulaValue::Error, cell.value, 0};
+        if (cell.type == "b")
+            return FormulaValue{FormulaValue::Boolean, {}, cell.value == "1" || cell.value == "true" ? 1.0 : 0.0};
+        if (const auto number = NumberIn<double>(cell.value); number && cell.type == "n")
+            return FormulaValue{FormulaValue::Number, {}, *number};
+        return std::nullopt;
+    }
+
+    // A formula without a saved result: openpyxl and odfpy save none (a
+    // result that is an empty text has the type "str").
+    static bool WithoutResult(const RawCell& cell)
+    {
+        return !cell.formula.empty() && (!cell.hasValue || (cell.value.empty() && cell.type != "str"));
+    }
+
+    // Worked out once each, however many formulas name the cell.
+    std::optional<FormulaValue> WorkOut(std::uint32_t row, std::uint32_t column, int depth = 0)
+    {
+        if (const auto known = workedOut_.find({row, column}); known != workedOut_.end())
+            return known->second;
+        return workedOut_[{row, column}] = WorkOutOnce(row, column, depth);
+    }
+
+private:
+    std::optional<FormulaValue> WorkOutOnce(std::uint32_t row, std::uint32_t column, int depth)
+    {
+        const RawCell& cell = sheet_.cells.at({row, column});
+        std::string formula = cell.formula;
+        int rows = 0, columns = 0;
+        if (!cell.sharedIndex.empty()) {
+            const auto master = sheet_.sharedFormulas.find(cell.sharedIndex);
+            if (master == sheet_.sharedFormulas.end())
+                return std::nullopt;
+            formula = std::get<0>(master->second);
+            rows = int(row) - int(std::get<1>(master->second));
+            columns = int(column) - int(std::get<2>(master->second));
+        }
+        return WorkOutFormula(formula, FormulaSyntax::Excel,
+                              [&](std::uint32_t r, std::uint32_t c) { return Value(r, c, depth); }, rows, columns);
+    }
+
+    // How deep formulas that rest on other formulas without results are followed.
+    static constexpr int MostDepth = 32;
+
+    const SheetPart& sheet_;
+    std::map<std::size_t, std::string>& shared_;
+    std::map<std::pair<std::uint32_t, std::uint32_t>, std::optional<FormulaValue>> workedOut_;
+};
+
+// Whether a cell holds anything.
+bool HoldsValue(const RawCell& cell)
+{
+    return !cell.formula.empty() || (cell.hasValue && !cell.value.empty());
+}
+
+// The cells with a value below row 1 of each column.
+std::map<std::uint32_t, std::uint32_t> EntriesByColumn(const SheetPart& sheet)
+{
+    std::map<std::uint32_t, std::uint32_t> counts;
+    for (const auto& [place, cell] : sheet.cells)
+        if (place.first > 1 && HoldsValue(cell))
+            ++counts[place.second];
+    return counts;
+}
+
+// The notes on the workbook: its first sheet hidden, names in another column or sheet.
+SheetNotes NotesOn(const ZipArchive& archive, const Relationships& parts, const WorkbookPart& book,
+                   const SheetPart& first, const std::vector<SheetValue>& cells)
+{
+    SheetNotes notes;
+    if (book.sheets.front().hidden)
+        notes.hiddenFirstSheet = book.sheets.front().name;
+    if (HoldsEntries(cells))
+        return notes;
+    NoteNamesInOtherColumn(EntriesByColumn(first), notes);
+    for (std::size_t at = 1; at < book.sheets.size() && notes.namesCount == 0; ++at) {
+        const std::optional<std::string> part = parts.ById(book.sheets[at].id);
+        if (!part || !archive.Has(*part))
+            continue; // a chart sheet, say
+        SheetPart sheet;
+        sheet.Parse(archive, *part);
+        const auto counts = EntriesByColumn(sheet);
+        if (const auto columnA = counts.find(ListSheetColumn); columnA != counts.end())
+            notes = {notes.hiddenFirstSheet, ListSheetColumn, book.sheets[at].name, columnA->second};
+    }
+    return notes;
+}
+
+// "A5"
+std::string CellName(std::uint32_t row)
+{
+    return "A" + std::to_string(row);
+}
+
+// A text, number, boolean or error as the list takes it; a number shown
+// through its cell's format.
+SheetValue ListValue(const FormulaValue& value, const CellFormat& format, bool from1904)
+{
+    switch (value.kind) {
+    case FormulaValue::Text:
+    case FormulaValue::Error: return {PackedKind::Text, value.text};
+    case FormulaValue::Number: return ShownNumber(value.number, format.id, format.code, from1904);
+    case FormulaValue::Boolean: return BooleanValue(value.number != 0);
+    default: return {};
+    }
+}
+
 } // namespace
 
-std::vector<SheetValue> XlsxListColumn(const char* path)
+ListColumn XlsxListColumn(const char* path)
 {
     const ZipArchive archive(path);
     const Relationships package(archive, "");
@@ -388,19 +533,16 @@ std::vector<SheetValue> XlsxListColumn(const char* path)
     WorkbookPart book;
     book.Parse(archive, bookPart);
     const Relationships parts(archive, bookPart);
-    const std::optional<std::string> sheetPart = book.firstSheet ? parts.ById(*book.firstSheet) : std::nullopt;
+    const std::optional<std::string> sheetPart = book.sheets.empty() ? std::nullopt : parts.ById(book.sheets[0].id);
     if (!sheetPart)
         throw MessageError(MessageId::NoWorksheet);
     SheetPart sheet;
     sheet.Parse(archive, *sheetPart);
 
     std::map<std::size_t, std::string> shared;
-    bool numbers = false;
-    for (const RawCell& cell : sheet.cells) {
+    for (const auto& [place, cell] : sheet.cells)
         if (cell.type == "s" && !cell.value.empty())
             shared[NumberIn<std::size_t>(cell.value).value_or(std::size_t(-1))];
-        numbers = numbers || (cell.type == "n" && !cell.value.empty());
-    }
     if (!shared.empty()) {
         SharedTexts texts(shared);
         if (const auto table = parts.ByType("/sharedStrings"))
@@ -412,35 +554,36 @@ std::vector<SheetValue> XlsxListColumn(const char* path)
         }
     }
     StylesPart styles;
-    if (const auto stylesPart = parts.ByType("/styles"); stylesPart && numbers)
+    if (const auto stylesPart = parts.ByType("/styles"))
         styles.Parse(archive, *stylesPart);
 
-    std::vector<SheetValue> column(ListSheetRows);
-    for (std::size_t row = 0; row < column.size(); ++row) {
-        const RawCell& cell = sheet.cells[row];
-        if (!cell.present || cell.value.empty())
+    SheetValues values(sheet, shared);
+    ListColumn list;
+    std::vector<SheetValue>& column = list.cells;
+    for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
+        const auto found = sheet.cells.find({row, ListSheetColumn});
+        if (found == sheet.cells.end())
             continue;
-        if (cell.type == "s") {
-            column[row] = {PackedKind::Text, shared[*NumberIn<std::size_t>(cell.value)]};
-        } else if (cell.type == "b") {
-            column[row] = BooleanValue(cell.value == "1" || cell.value == "true");
-        } else if (cell.type == "d") {
-            column[row] = IsoDateValue(cell.value);
-        } else if (cell.type == "n") {
-            const std::optional<double> number = NumberIn<double>(cell.value);
-            const NumberShown shown = cell.style >= 0 && std::size_t(cell.style) < styles.shown.size()
-                                          ? styles.shown[std::size_t(cell.style)]
-                                          : NumberShown::AsNumber;
-            if (!number)
-                column[row] = {PackedKind::Text, cell.value};
-            else
-                column[row] = shown == NumberShown::AsNumber ? NumberValue(*number)
-                                                             : DateValue(*number, shown, book.from1904);
-        } else { // str, inlineStr, e
-            column[row] = {PackedKind::Text, cell.value};
+        const RawCell& cell = found->second;
+        const CellFormat format = cell.style >= 0 && std::size_t(cell.style) < styles.formats.size()
+                                      ? styles.formats[std::size_t(cell.style)]
+                                      : CellFormat{};
+        if (SheetValues::WithoutResult(cell)) {
+            if (row == 1)
+                continue; // the heading, which no list reads
+            const std::optional<FormulaValue> worked = values.WorkOut(row, ListSheetColumn);
+            if (!worked)
+                throw MessageError(MessageId::FormulaWithoutResult, {CellName(row), "=" + cell.formula});
+            column[row - 1] = ListValue(*worked, format, book.from1904);
+        } else if (cell.type == "d" && cell.hasValue && !cell.value.empty()) {
+            column[row - 1] = IsoDateValue(cell.value);
+        } else if (cell.hasValue && !cell.value.empty()) {
+            const std::optional<FormulaValue> value = values.Value(row, ListSheetColumn);
+            column[row - 1] = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
         }
     }
-    return column;
+    list.notes = NotesOn(archive, parts, book, sheet, column);
+    return list;
 }
 
 } // namespace quorvan

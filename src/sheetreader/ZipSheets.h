@@ -14,9 +14,9 @@
 
 namespace quorvan {
 
-// Rows 1 .. ListSheetRows of column A, indexed from 0. Throws
-// std::runtime_error with a sentence for the user when the file cannot be read.
-std::vector<SheetValue> XlsxListColumn(const char* path);
-std::vector<SheetValue> OdsListColumn(const char* path);
+// Rows 1 .. ListSheetRows of column A, indexed from 0, and the notes on the
+// workbook. Throws MessageError with the reason when the file cannot be read.
+ListColumn XlsxListColumn(const char* path);
+ListColumn OdsListColumn(const char* path);
 
 } // namespace quorvan

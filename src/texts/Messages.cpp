@@ -93,6 +93,8 @@ constexpr MessageText Table[] = {
     {GoneSinceChosen, "There is no such file (any more): it may have been moved, renamed or deleted.",
      "そのファイルは（もう）ありません：移動、名前の変更または削除がされたようです。"},
     {ReadingList, "Reading \u201C%1\u201D\u2026", "\u201C%1\u201D を読み込んでいます\u2026"},
+    {NamesCut, "The %1 list has names longer than %3 characters in rows %2; they were cut to %3 characters",
+     "%1のリストの%2行目の名前は %3 文字を超えていたため、%3 文字までにしました"},
 
     {WorkbookPartOutsideFile, "The workbook is damaged (part of it lies outside the file).",
      "ブックが壊れています（一部がファイルの外を指しています）。"},
@@ -131,7 +133,6 @@ constexpr MessageText Table[] = {
 
     {HitReachedMember, "Hit %1 \u2192 %2 (member %3)", "当たり %1 \u2192 %2（メンバー %3）"},
     {HitReachedEmptyMember, "Hit %1 \u2192 member %2", "当たり %1 \u2192 メンバー %2"},
-    {PrizeRevealed, "%1 prize: %2 \u2192 %3", "%1等：%2 \u2192 %3"},
     {EveryPrizeRevealed, "Every prize is revealed.", "すべての賞品を発表しました。"},
     {NoLadderToReveal, "Build the ladder first: there is nothing to reveal yet.", "先にあみだを作ってください。まだ発表するものがありません。"},
     {StageTitle, "Quorvan stage", "Quorvan ステージ"},
@@ -160,6 +161,18 @@ constexpr MessageText Table[] = {
      "その部分「%1」は独自の XML 実体を宣言しています。ブックにはないことです。"},
     {SharedTextMissing, "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.",
      "セルが共有文字列の %1 番を参照していますが、ブックの文字列表には %2 個しかありません。"},
+    {FormulaWithoutResult,
+     "Cell %1 holds the formula %2 without its result, and Quorvan cannot work that formula out. Open the file in a "
+     "spreadsheet program (LibreOffice Calc, Excel) and save it again there, so that the results of its formulas are "
+     "stored with them, or paste the column as values.",
+     "セル %1 の数式 %2 には計算結果が保存されておらず、Quorvan ではこの数式を計算できません。表計算ソフト（LibreOffice "
+     "Calc、Excel）でファイルを開いて保存し直し、数式の結果をいっしょに保存するか、列を値として貼り付けてください。"},
+    {FirstSheetHidden, "%1 workbook: its first sheet “%2” is hidden; the list was read from it",
+     "%1のブック: 最初のシート「%2」は非表示ですが、リストはこのシートから読みました"},
+    {NamesInColumn, "%1 workbook: no names in column A; column %2 holds %3 (only column A is read)",
+     "%1のブック: A列に名前がありません。%2列に%3件あります（読むのはA列だけです）"},
+    {NamesOnOtherSheet, "%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)",
+     "%1のブック: 最初のシートに名前がありません。シート「%2」に%3件あります（読むのは最初のシートだけです）"},
     {UnevenDraw, "Uneven draw: member %1 wins %2 % of the time, fair is %3 %", "偏った抽選: メンバー %1 が %2 %（公平なら %3 %）"},
     {FairDrawOffer, "Draw again fairly", "公平抽選で引き直す"},
     {FairDrawOnForNext, "Fair draw is on from the next Build.", "次の抽選から公平抽選になります。"},
@@ -175,6 +188,49 @@ constexpr MessageText Table[] = {
     {CannotRestoreLottery, "Cannot restore the lottery kept as", "次のファイルに残した抽選を復元できません"},
     {SavedLotteryDamaged, "It is damaged, or was saved by another version of Quorvan; it stays there for you.",
      "壊れているか、別の版の Quorvan が保存したものです。ファイルはそのまま残してあります。"},
+    {WinnersTitle, "Winners", "当選者"},
+    {WinnersPrizeHeading, "Prize", "賞品"},
+    {WinnersMemberHeading, "Winner", "当選者"},
+    {WinnersPrintButton, "Print\u2026", "印刷\u2026"},
+    {WinnersExportTextButton, "Save as text\u2026", "テキストで保存\u2026"},
+    {WinnersExportWorkbookButton, "Save as workbook\u2026", "ブックで保存\u2026"},
+    {WinnersNotYet, "No prize has been drawn yet: build the ladder first.",
+     "まだ抽選していません。先にあみだを作成してください。"},
+    {WinnersOnlyEntry, "%1, winners only", "%1（当選者のみ）"},
+
+    {CountedHitsQuestion, "Hit lines that give a count: %1, such as \u201C%2\u201D (%3 \u00D7 \u201C%4\u201D).\n"
+                          "Count each as that many hits?",
+     "当たりのリストの %1 行に個数があります（例：\u201C%2\u201D は \u201C%4\u201D が %3 個）。\n"
+     "それぞれその個数の当たりとして数えますか？"},
+    {CountedHitsFinding, "\u201C%1\u201D counted as %2 hits \u201C%3\u201D",
+     "\u201C%1\u201D を当たり \u201C%3\u201D %2 個として数えました"},
+
+    {EarlierWinnersLeftOut, "Left out %1 earlier winners: %2", "前回の当選者 %1 人を除きました：%2"},
+    {NoEarlierWinnersFound, "None of the winners in \u201C%1\u201D is in the member list.",
+     "\u201C%1\u201D の当選者はメンバーのリストにいません。"},
+    {NoWinnersInFile, "It holds no results of a draw.", "抽選の結果がありません。"},
+    {EarlierWinnersKinds, "Cannot read \u201C%1\u201D:\nearlier winners are read from text results (.txt) and draw "
+                          "records (.qdraw).",
+     "\u201C%1\u201D を読み込めません：\n前回の当選者はテキストの結果（.txt）と抽選記録（.qdraw）から読み込みます。"},
+    {LeaveOutBeforeBuild, "Earlier winners are left out before Build: press RESET first.",
+     "前回の当選者を除くのは作成の前です。先に RESET を押してください。"},
+
+    {PrizeReveal, "%1 prize: %2 \u2192 %3", "%1等：%2 \u2192 %3"},
+    {MemberNumber, "member %1", "メンバー %1"},
+    {KeepRedPathsEntry, "Keep prizes' red paths", "当たりの赤い道筋を残す"},
+    {SavedWhere, "Saved to %1", "%1 に保存しました"},
+
+    {ImportPreviewTitle, "Import preview", "読み込みの確認"},
+    {ImportWhyAsk, "How should \u201C%1\u201D be read?", "\u300C%1\u300Dをどう読み込みますか？"},
+    {ImportWhyHeading, "The first row looks like a heading: \u201C%1\u201D.",
+     "1 行目は見出しのようです：\u300C%1\u300D。"},
+    {ImportWhyCodes, "Column A holds numbers or codes; column %1 holds names.",
+     "A 列は番号やコードで、%1 列に名前があります。"},
+    {ImportWhyStopped, "The list stops at the empty cell in row %1; below it: %2 more.",
+     "リストは %1 行目の空のセルで終わりますが、その下にまだ名前が %2 件あります。"},
+    {ImportColumnLabel, "Entries in column:", "読み込む列："},
+    {ImportHeadingBox, "The first row is a heading (not read)", "1 行目は見出し（読み込まない）"},
+    {ImportPastEmptyBox, "Read on past empty cells", "空のセルの先も読み込む"},
 };
 // clang-format on
 

@@ -77,6 +77,7 @@ enum class MessageId : int {
     LinkOfAnotherUser,
     GoneSinceChosen,
     ReadingList, // %1: the file
+    NamesCut,    // %1: "member" or "hit" in the user's language, %2: the rows, %3: the most characters
 
     // The reader program's own reasons.
     WorkbookPartOutsideFile,
@@ -115,7 +116,6 @@ enum class MessageId : int {
     HitReachedMember,
     HitReachedEmptyMember, // %1 the hit's row, %2 the member's row
     // A prize revealed: %1 its place ("2nd" / "2"), %2 the prize, %3 the member.
-    PrizeRevealed,
     // Reveal next when every named prize is revealed already.
     EveryPrizeRevealed,
     // Reveal next or back before Build.
@@ -143,6 +143,12 @@ enum class MessageId : int {
     ZipPartNotXml,           // %1: the part, %2: the line, %3: the XML parser's words
     ZipPartDeclaresEntities, // %1: the part
     SharedTextMissing,       // %1: the index, %2: the size of the table
+    FormulaWithoutResult,    // %1: the cell ("A5"), %2: its formula
+
+    // The list check's findings on a workbook list; %1: the list ("Member" or "Hit").
+    FirstSheetHidden,  // %2: the sheet's name
+    NamesInColumn,     // %2: the column's letters, %3: how many names
+    NamesOnOtherSheet, // %2: the sheet's name, %3: how many names
 
     // Build without the fair draw, hits in the first rows only: %1 the
     // likeliest member's row, %2 its chance in per cent, %3 the fair chance.
@@ -159,6 +165,43 @@ enum class MessageId : int {
     CannotKeepLottery,      // what failed, when the lottery cannot be kept after a command
     CannotRestoreLottery,   // what failed, at the head of a file's error message
     SavedLotteryDamaged,    // why
+    // The winners: the view, its columns and buttons, and the save dialogs' choice.
+    WinnersTitle,
+    WinnersPrizeHeading,
+    WinnersMemberHeading,
+    WinnersPrintButton,
+    WinnersExportTextButton,
+    WinnersExportWorkbookButton,
+    WinnersNotYet,
+    WinnersOnlyEntry,        // %1: the kind of file
+
+    // Hit lines that give a count ("3 × Gift card").
+    CountedHitsQuestion,     // %1: how many lines, %2: the first line, %3: its count, %4: its prize
+    CountedHitsFinding,      // %1: the line, %2: the count, %3: the prize
+
+    // Leaving out earlier winners.
+    EarlierWinnersLeftOut,   // %1: how many, %2: their names
+    NoEarlierWinnersFound,   // %1: the file
+    NoWinnersInFile,
+    EarlierWinnersKinds,     // %1: the file
+    LeaveOutBeforeBuild,
+
+    // The reveal of one hit: %1 the prize's place in the hit list as loaded,
+    // %2 the prize, %3 the winner (a name, or MemberNumber).
+    PrizeReveal,
+    MemberNumber,            // %1: the member's row, for a member without a name
+    KeepRedPathsEntry,       // the menu entry that keeps revealed prizes' paths red
+    SavedWhere,              // %1: the file a result or record was saved to
+
+    // The import preview, opened when a list file looks read wrongly.
+    ImportPreviewTitle,
+    ImportWhyAsk,            // %1: the file's name
+    ImportWhyHeading,        // %1: the entry that reads as a heading
+    ImportWhyCodes,          // %1: the column of names
+    ImportWhyStopped,        // %1: the row of the empty cell, %2: the names below it
+    ImportColumnLabel,
+    ImportHeadingBox,
+    ImportPastEmptyBox,
 
     Count
 };

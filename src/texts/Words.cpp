@@ -26,4 +26,13 @@ Words SystemReason(int error)
     }
 }
 
+Words PlaceWords(int32_t place)
+{
+    const int32_t tens = place % 100;
+    const char* ending = "th";
+    if (tens < 11 || tens > 13)
+        ending = place % 10 == 1 ? "st" : place % 10 == 2 ? "nd" : place % 10 == 3 ? "rd" : "th";
+    return {QString::number(place) + QLatin1String(ending), QString::number(place)};
+}
+
 } // namespace quorvan

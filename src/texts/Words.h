@@ -55,4 +55,8 @@ private:
 // The reason for a failed system call (an errno value) in plain words.
 Words SystemReason(int error);
 
+// A prize's place: "1st", "2nd", "3rd", "4th" ... "11th", "21st" in English,
+// the bare number in Japanese (which puts 等 after it).
+Words PlaceWords(int32_t place);
+
 } // namespace quorvan

@@ -35,13 +35,18 @@ CommandBoundary::CommandBoundary(Platform& platform, std::function<void()> after
 void CommandBoundary::Run(const std::function<void()>& command) const
 {
     std::optional<Words> failure;
+    ++depth_;
     try {
         command();
     } catch (...) {
         failure = CaughtFailure();
     }
+    // A command a command set off (the spinner moved by a list import) ends
+    // inside it, with the window half made: what follows each command waits
+    // for the outer one's end.
     try {
-        afterEach_();
+        if (--depth_ == 0)
+            afterEach_();
     } catch (...) {
         if (!failure)
             failure = CaughtFailure();

@@ -14,8 +14,9 @@ class Platform;
 
 class CommandBoundary {
 public:
-    // `afterEach` runs after every command, whether it ended well or not;
-    // an error it raises is shown as the command's would be.
+    // `afterEach` runs after every command, whether it ended well or not,
+    // once the outermost command running has ended; an error it raises is
+    // shown as the command's would be.
     CommandBoundary(Platform& platform, std::function<void()> afterEach);
 
     void Run(const std::function<void()>& command) const;
@@ -36,6 +37,7 @@ public:
 private:
     Platform& platform_;
     std::function<void()> afterEach_;
+    mutable int depth_ = 0; // commands running, one inside another
 };
 
 } // namespace quorvan

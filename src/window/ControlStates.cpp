@@ -25,11 +25,13 @@ constexpr Row Table[] = {
     {Step::Reset,               {on,    on,   on,         on,        off,  off,           off,        off,     off,   __,      __}},
     {Step::MemberImportBegins,  {__,    __,   __,         __,        off,  __,            __,         __,      __,    __,      __}},
     {Step::MembersLoaded,       {__,    off,  __,         __,        on,   on,            off,        on,      __,    __,      __}},
-    {Step::HitsLoaded,          {__,    __,   off,        __,        on,   __,            on,         off,     __,    __,      __}},
+    {Step::HitsLoaded,          {__,    __,   off,        __,        on,   __,            on,         __,      __,    __,      __}},
     {Step::MemberShuffleBegins, {__,    __,   __,         __,        __,   off,           __,         __,      __,    __,      __}},
     {Step::MemberShuffleEnds,   {__,    __,   __,         __,        __,   on,            __,         __,      __,    __,      __}},
     {Step::HitShuffleBegins,    {__,    __,   __,         __,        __,   __,            off,        __,      __,    __,      __}},
     {Step::HitShuffleEnds,      {__,    __,   __,         __,        __,   __,            on,         __,      __,    __,      __}},
+    {Step::AnnouncementOpens,   {off,   off,  off,        off,       off,  off,           off,        off,     off,   __,      __}},
+    {Step::AnnouncementCloses,  {off,   off,  off,        off,       on,   on,            on,         off,     off,   __,      __}},
 };
 // clang-format on
 

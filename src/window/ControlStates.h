@@ -43,6 +43,8 @@ enum class Step {
     MemberShuffleEnds,
     HitShuffleBegins,
     HitShuffleEnds,
+    AnnouncementOpens,  // the announced lists stay fixed
+    AnnouncementCloses, // closed without a draw: the lists may change and be built again
 };
 
 using Changes = std::array<Change, SwitchedCount>;

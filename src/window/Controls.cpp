@@ -1,5 +1,6 @@
 #include "window/Controls.h"
 
+#include "ladder/Geometry.h"
 #include "window/WindowDesign.h"
 
 #include <QAbstractButton>
@@ -104,6 +105,9 @@ void StaticText::changeEvent(QEvent* event)
 
 EditBox::EditBox(int row, QWidget* parent) : QLineEdit(parent), row_(row)
 {
+    // A name, never longer: what the lists and draw records hold, and little
+    // enough memory for a full window of them.
+    setMaxLength(LongestName);
     // A text the program puts into a box (a list, a shuffle, a result) shows
     // its beginning, as a name is read; Qt would leave the end in view. The
     // user types only into the focused box, which keeps Qt's behaviour.

@@ -202,17 +202,21 @@ QString FairnessDialog::figuresText(const LandingCounts& counts)
 {
     const FairnessFigures figures = FiguresOf(counts, result_->Ladders);
     const double fair = 1.0 / counts.Members();
-    return localized("最も多い組: Hit %1 → Member %2、%3（公平な %4 の %5 倍）\n"
-                     "一度も起きなかった組: %6\n"
-                     "移動した行数の中央値: %7",
-                     "Most likely: hit %1 → member %2, %3, %5× the fair %4\n"
-                     "Pairs that never occurred: %6\n"
-                     "Typical distance moved (median): %7 lines")
-        .arg(figures.LikeliestHit)
-        .arg(figures.LikeliestMember)
-        .arg(Percent(figures.LikeliestShare), Percent(fair), QString::number(figures.TimesFair, 'f', 1),
-             Percent(figures.NeverShare))
-        .arg(figures.MedianDistance);
+    const QString ladders = QLocale(QLocale::English).toString(result_->Ladders);
+    const auto times = [](double value) { return QString::number(value, 'f', 1); };
+    return QStringList{
+        localized("最も多い組: Hit %1 → Member %2、%3（公平な %4 の %5 倍 ±%6。偶然だけでも %7 倍ほどになります）",
+                  "Most likely: hit %1 → member %2, %3, %5× ± %6 the fair %4 (chance alone gives about %7×)")
+            .arg(QString::number(figures.LikeliestHit), QString::number(figures.LikeliestMember),
+                 Percent(figures.LikeliestShare), Percent(fair), times(figures.TimesFair),
+                 times(figures.TimesFairMargin), times(figures.ChanceAloneTimesFair)),
+        localized("あみだ %1 本で一度も見なかった組: %2", "Pairs never seen in %1 ladders: %2")
+            .arg(ladders, Percent(figures.NeverShare)),
+        localized("移動した行数の中央値: %1（%2～%3。公平なら約 %4）",
+                  "Typical distance moved (median): %1 lines (%2 to %3; about %4 in a fair draw)")
+            .arg(QString::number(figures.MedianDistance), QString::number(figures.MedianLow),
+                 QString::number(figures.MedianHigh), QString::number(FairMedianDistance(counts.Members()), 'f', 0))}
+        .join(QLatin1Char('\n'));
 }
 
 std::optional<QString> FairnessDialog::chooseFile(const QString& filter, const QString& ending,

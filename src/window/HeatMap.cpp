@@ -82,7 +82,19 @@ void HeatMapView::paintEvent(QPaintEvent*)
 HeatLegend::HeatLegend(const QString& never, const QString& fair, QWidget* parent)
     : QWidget(parent), never_(never), fair_(fair)
 {
-    setMinimumHeight(sizeHint().height());
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+QSize HeatLegend::minimumSizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int marks = metrics.horizontalAdvance(never_ + QStringLiteral(" 1/8× ") + fair_ + QStringLiteral(" 8×"));
+    return {marks + 4 * metrics.averageCharWidth(), 2 * metrics.height() + 8};
+}
+
+QSize HeatLegend::sizeHint() const
+{
+    return minimumSizeHint().expandedTo({420, 0});
 }
 
 void HeatLegend::paintEvent(QPaintEvent*)

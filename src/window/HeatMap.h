@@ -40,7 +40,10 @@ class HeatLegend : public QWidget {
     Q_OBJECT
 public:
     HeatLegend(const QString& never, const QString& fair, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return {420, 40}; }
+    // The bar a text line tall above its marks, in the widget's font: the
+    // marks never run into the bar, whatever the font and the screen's scale.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -8,6 +8,7 @@
 #include "window/Controls.h"
 #include "window/GuideWindow.h"
 #include "window/LadderImage.h"
+#include "window/PinnedHeader.h"
 #include "window/ProgramIcon.h"
 #include "window/ScreenFit.h"
 #include "window/Spinner.h"
@@ -37,8 +38,6 @@ namespace {
 // Boxes created at run time: 20 pixels tall as placed (their font decides),
 // row n level with member line n.
 constexpr int BoxHeight = 20;
-constexpr int MemberTabBase = 1; // member box of row n takes tab value n + 1
-constexpr int HitTabBase = 51;   // hit box of row n takes tab value n + 51
 constexpr int ResultLeft = 703;
 constexpr int ResultWidth = 100;
 
@@ -60,6 +59,15 @@ void SetPointSize(QWidget* control, int points)
     QFont font = control->font();
     font.setPixelSize(PointsToPixels(points));
     control->setFont(font);
+}
+
+// The revealed hit and its winner stand out from the other rows.
+void Highlight(EditBox* box, bool on)
+{
+    static const QColor Marked(255, 236, 140);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, on ? Marked : DesignedPalette().color(QPalette::Base));
+    box->setPalette(palette);
 }
 
 ControlFont FontOf(const DesignedFont& design)
@@ -119,6 +127,16 @@ void MainWindow::build()
         }
     }
 
+    // Everything above the first row stays in view while the rows scroll.
+    header_ = new PinnedHeader(*scroll_, *client_, roles_.firstMemberBox->y());
+    for (const DesignedControl& design : DesignedControls) {
+        QWidget* control = findControl(QString::fromUtf8(design.Name));
+        if (control != roles_.ladderImage && design.Bounds.top() < header_->height())
+            header_->take(control);
+    }
+    header_->leaveOpen(roles_.ladderImage->geometry().intersected(header_->geometry()));
+    header_->raise();
+
     // What the table does not say.
     roles_.settingsFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     roles_.settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -133,6 +151,20 @@ void MainWindow::build()
     title.setColor(QPalette::Window, Qt::black);
     roles_.titleLabel->setPalette(title);
     roles_.crossLinesBox->setChecked(true);
+    // Row 1's member and hit boxes are designed controls; the rows below, and
+    // every result, go into the columns.
+    const std::tuple<Column, QPoint, int, const char*> columns[] = {
+        {Column::Members, roles_.firstMemberBox->geometry().topLeft() + QPoint(0, RowPitch), roles_.firstMemberBox->width(), "MemberRows"},
+        {Column::Hits, roles_.firstHitBox->geometry().topLeft() + QPoint(0, RowPitch), roles_.firstHitBox->width(), "HitRows"},
+        {Column::Results, QPoint(ResultLeft, roles_.firstHitBox->y()), ResultWidth, "ResultRows"},
+    };
+    for (const auto& [column, topLeft, width, name] : columns) {
+        QWidget* rows = new QWidget(client_);
+        rows->setObjectName(QLatin1String(name));
+        rows->setGeometry(QRect(topLeft, QSize(width, 0)));
+        rows->hide();
+        rowColumns_[static_cast<size_t>(column)] = rows;
+    }
     rows_[static_cast<size_t>(Column::Members)] = {nullptr, roles_.firstMemberBox};
     rows_[static_cast<size_t>(Column::Hits)] = {nullptr, roles_.firstHitBox};
     connect(roles_.firstHitBox, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
@@ -206,41 +238,59 @@ void MainWindow::freeBox(Column column, int32_t row)
     delete box;
 }
 
-EditBox* MainWindow::createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width)
+EditBox* MainWindow::createBox(Column column, int32_t row)
 {
-    // Level with the row's member line, one pitch a row below the first row.
-    const int top = CheckedAdd(firstTop, CheckedMul(RowPitch, CheckedSub(row, 1)));
-    auto* box = new EditBox(row);
-    // The font first: the box then takes nothing more from the window it joins.
-    SetControlFont(box, font);
-    box->hide();
-    box->setParent(client_);
-    box->setBounds(left, top, width, BoxHeight);
+    QWidget* rows = rowColumns_[static_cast<size_t>(column)];
+    if (holds_ == 0)
+        SetControlFont(rows, ControlFontOf(roles_.firstMemberBox));
+    // Level with the row's member line, one pitch a row below the column's first row.
+    const int firstRow = column == Column::Results ? 1 : 2;
+    auto* box = new EditBox(row, rows); // with the column's font and colours
+    box->setBounds(0, CheckedMul(RowPitch, CheckedSub(row, firstRow)), rows->width(), BoxHeight);
+    box->show(); // shown with its column
     addControl(box, BoxName(column, row), true);
     nameBox(box, column, row);
     QList<EditBox*>& boxes = rows_[static_cast<size_t>(column)];
     if (boxes.size() <= row)
         boxes.resize(row + 1);
     boxes[row] = box;
+    if (holds_ == 0)
+        fitRowColumns();
     return box; // empty: a new edit box has no text of its own
+}
 
+// A box kept for its row again: as a new one would be, empty, open to
+// typing, with the column's font.
+EditBox* MainWindow::reusedBox(Column column, int32_t row)
+{
+    EditBox* box = findBox(column, row);
+    if (!box)
+        return nullptr;
+    if (box->testAttribute(Qt::WA_SetFont) || box->testAttribute(Qt::WA_SetPalette))
+        SetControlFont(box, ControlFontOf(rowColumns_[static_cast<size_t>(column)]));
+    box->clear();
+    box->setReadOnly(false);
+    if (!box->accessibleDescription().isEmpty())
+        box->setAccessibleDescription({});
+    return box;
 }
 
 void MainWindow::createRow(int32_t row, const QString& memberText)
 {
-    const ControlFont font = ControlFontOf(roles_.firstMemberBox);
-    freeBox(Column::Members, row);
-    EditBox* member = createBox(Column::Members, row, font, roles_.firstMemberBox->y(), roles_.firstMemberBox->x(),
-                                roles_.firstMemberBox->width());
-    tabs_.SetTabValue(member, CheckedAdd(row, MemberTabBase));
+    EditBox* member = reusedBox(Column::Members, row);
+    if (!member) {
+        member = createBox(Column::Members, row);
+        // The keyboard goes down each column in row order, whatever the count:
+        // each box right after the box of the row above it.
+        tabs_.PlaceAfter(member, findBox(Column::Members, row - 1));
+    }
     member->setText(memberText);
-    member->show();
 
-    freeBox(Column::Hits, row);
-    EditBox* hit = createBox(Column::Hits, row, font, roles_.firstHitBox->y(), roles_.firstHitBox->x(), roles_.firstHitBox->width());
-    tabs_.SetTabValue(hit, CheckedAdd(row, HitTabBase));
-    connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
-    hit->show();
+    if (!reusedBox(Column::Hits, row)) {
+        EditBox* hit = createBox(Column::Hits, row);
+        tabs_.PlaceAfter(hit, findBox(Column::Hits, row - 1));
+        connect(hit, &EditBox::clicked, this, &MainWindow::hitBoxClicked);
+    }
 }
 
 void MainWindow::clearFirstRow()
@@ -259,12 +309,50 @@ void MainWindow::setListsReadOnly(int32_t rows, bool readOnly)
 
 EditBox& MainWindow::createResultBox(int32_t row)
 {
-    EditBox* result =
-        createBox(Column::Results, row, ControlFontOf(roles_.firstMemberBox), roles_.firstHitBox->y(), ResultLeft, ResultWidth);
+    EditBox* result = reusedBox(Column::Results, row);
+    if (!result) {
+        result = createBox(Column::Results, row);
+        // After the last hit box, the results in row order.
+        const QList<EditBox*>& hits = rows_[static_cast<size_t>(Column::Hits)];
+        const auto lastHit = std::find_if(hits.rbegin(), hits.rend(), [](const EditBox* box) { return box != nullptr; });
+        tabs_.PlaceAfter(result, row > 1 || lastHit == hits.rend() ? findBox(Column::Results, row - 1) : *lastHit);
+    }
     // The traced result alone fills it: a key typed into it changes nothing.
     result->setReadOnly(true);
-    result->show();
     return *result;
+}
+
+void MainWindow::fontRowColumns()
+{
+    const ControlFont font = ControlFontOf(roles_.firstMemberBox);
+    for (QWidget* rows : rowColumns_)
+        SetControlFont(rows, font);
+}
+
+void MainWindow::holdRows()
+{
+    if (holds_++ > 0)
+        return;
+    fontRowColumns();
+    for (QWidget* rows : rowColumns_)
+        rows->hide();
+}
+
+void MainWindow::releaseRows()
+{
+    if (--holds_ == 0)
+        fitRowColumns();
+}
+
+void MainWindow::fitRowColumns()
+{
+    if (holds_ > 0)
+        return;
+    for (QWidget* rows : rowColumns_) {
+        const QRect boxes = rows->childrenRect();
+        rows->resize(rows->width(), boxes.isEmpty() ? 0 : boxes.bottom() + 1);
+        rows->setVisible(!boxes.isEmpty());
+    }
 }
 
 void MainWindow::apply(Step step)
@@ -289,6 +377,8 @@ QWidget* MainWindow::switched(Switched control) const
 void MainWindow::showStatus(const QString& text)
 {
     statusBar()->showMessage(text);
+    // Told to a screen reader as it changes, as the sighted read it.
+    statusBar()->setAccessibleName(text);
 }
 
 void MainWindow::putCommandButtonsLastInTabs()
@@ -375,47 +465,43 @@ QString MainWindow::statusText() const
     return statusBar()->currentMessage();
 }
 
-void MainWindow::showTracedHit(int32_t row, int32_t member)
-{
-    const EditBox* reached = findBox(Column::Members, member);
-    const QString memberText = reached ? reached->text() : QString();
-    const QString words =
-        localized(memberText.isEmpty()
-                      ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
-                      : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member)));
-    showTracedHit(row, words);
-}
-
-void MainWindow::showTracedHit(int32_t row, const QString& words)
+void MainWindow::showTracedHit(int32_t row, int32_t member, const std::optional<Prize>& prize)
 {
     clearTracedHit();
-    hitBox(row).setAccessibleDescription(words);
-    describedHit_ = row;
-    showStatus(words);
-}
-
-void MainWindow::showReveal(int32_t row, int32_t member, const QString& words)
-{
-    showTracedHit(row, words);
-    // The prize and its winner stand out in the window's own highlight colours.
-    for (EditBox* box : {findBox(Column::Hits, row), findBox(Column::Members, member)}) {
-        if (!box)
-            continue;
-        QPalette lit;
-        lit.setColor(QPalette::Base, palette().color(QPalette::Highlight));
-        lit.setColor(QPalette::Text, palette().color(QPalette::HighlightedText));
-        box->setPalette(lit);
+    EditBox* reached = findBox(Column::Members, member);
+    const QString memberText = reached ? reached->text() : QString();
+    Words words;
+    if (prize) {
+        const Words winner =
+            memberText.isEmpty() ? Say(MessageId::MemberNumber).arg(Verbatim(member)) : Verbatim(memberText);
+        words = Say(MessageId::PrizeReveal).arg(PlaceWords(prize->Place),
+                                                Verbatim(prize->Name), winner);
+    } else {
+        words = memberText.isEmpty()
+                    ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
+                    : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member));
     }
-    highlightedMember_ = member;
+    const QString told = localized(words);
+    EditBox& hit = hitBox(row);
+    hit.setAccessibleDescription(told);
+    describedHit_ = row;
+    Highlight(&hit, true);
+    if (reached) {
+        reached->setAccessibleDescription(told);
+        Highlight(reached, true);
+        highlightedMember_ = member;
+    }
+    showStatus(told);
 }
 
 void MainWindow::clearTracedHit()
 {
-    for (EditBox* lit : {findBox(Column::Hits, describedHit_), findBox(Column::Members, highlightedMember_)})
-        if (lit)
-            lit->setPalette(QPalette()); // the column's colours again
-    if (EditBox* described = findBox(Column::Hits, describedHit_))
-        described->setAccessibleDescription({});
+    for (EditBox* box : {findBox(Column::Hits, describedHit_), findBox(Column::Members, highlightedMember_)}) {
+        if (box) {
+            box->setAccessibleDescription({});
+            Highlight(box, false);
+        }
+    }
     describedHit_ = 0;
     highlightedMember_ = 0;
     showStatus({});
@@ -544,7 +630,11 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::refreshScrollExtent()
 {
     QSize content;
-    for (const QWidget* child : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    // The header's controls count where they were designed; the header itself, as wide as the client, not.
+    QList<QWidget*> controls = client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    controls.removeOne(header_);
+    controls += header_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : controls) {
         if (!child->isHidden())
             content = content.expandedTo(QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
     }
@@ -562,6 +652,7 @@ void MainWindow::refreshScrollExtent()
 void MainWindow::afterCommand()
 {
     setDefaultCursor();
+    fitRowColumns(); // a font may have made the boxes taller
     tabs_.Apply();
     refreshScrollExtent();
     roles_.ladderImage->update();

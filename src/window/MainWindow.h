@@ -8,6 +8,7 @@
 #include "window/ControlRoles.h"
 #include "window/ControlStates.h"
 #include "window/TabSequence.h"
+#include "window/WindowModel.h"
 
 #include <QHash>
 #include <QList>
@@ -25,6 +26,7 @@ namespace quorvan {
 
 class GuideWindow;
 class LadderBitmap;
+class PinnedHeader;
 class Platform;
 struct ControlFont;
 struct Words;
@@ -82,14 +84,34 @@ public:
     EditBox& memberBox(int32_t row) const { return box(Column::Members, row); }
     EditBox& hitBox(int32_t row) const { return box(Column::Hits, row); }
     EditBox& resultBox(int32_t row) const { return box(Column::Results, row); }
-    // Creates the member box of `row` holding `memberText` and its empty hit
-    // box, each in place of any box of the row, with the first member box's font.
+    // Makes the member box of `row` hold `memberText` and its hit box empty,
+    // each as a new box would be (an existing box of the row is kept), with
+    // the font of their column.
     void createRow(int32_t row, const QString& memberText);
-    // Creates the empty result box of `row`, level with its hit box, with the
-    // first member box's font.
+    // The empty result box of `row`, level with its hit box, with the font of
+    // its column (an existing box of the row is kept, emptied).
     EditBox& createResultBox(int32_t row);
     // Frees the box of `row`; where there is none, nothing happens.
     void freeBox(Column column, int32_t row);
+
+    // The boxes of rows 2 .. n of the members and hits, and of rows 1 .. n of
+    // the results, live in one column widget each, which carries the first
+    // member box's font and the designed colours. While a RowsOnHold lives,
+    // the columns are hidden: boxes made, freed and filled there cost no
+    // showing each, and each column is shown once, fitted to its boxes, at
+    // its end. Holds may nest; the outermost shows.
+    class RowsOnHold {
+    public:
+        explicit RowsOnHold(MainWindow& window) : window_(window) { window_.holdRows(); }
+        ~RowsOnHold() { window_.releaseRows(); }
+        RowsOnHold(const RowsOnHold&) = delete;
+        RowsOnHold& operator=(const RowsOnHold&) = delete;
+
+    private:
+        MainWindow& window_;
+    };
+    // The column widgets take the first member box's font (and its colour).
+    void fontRowColumns();
     // Empties row 1's member and hit boxes.
     void clearFirstRow();
     // Whether the member and hit boxes of rows 1 .. `rows` refuse typing: a
@@ -126,12 +148,10 @@ public:
     // The status line's text, as showStatus left it.
     QString statusText() const;
     // The path of hit `row` traced to member line `member`, in words: in the
-    // status line and as the hit box's description for a screen reader.
-    void showTracedHit(int32_t row, int32_t member);
-    // The same, in the given words.
-    void showTracedHit(int32_t row, const QString& words);
-    // A prize revealed: told in `words`, its hit box and the winner's member box highlighted.
-    void showReveal(int32_t row, int32_t member, const QString& words);
+    // status line and as the hit box's description for a screen reader; the
+    // hit box and the winner's member box are highlighted. A prize names its
+    // place in the hit list as loaded and its text.
+    void showTracedHit(int32_t row, int32_t member, const std::optional<Prize>& prize = std::nullopt);
     // No traced path is described any more.
     void clearTracedHit();
 
@@ -183,8 +203,14 @@ private:
     // Places a control made at run time, names it and registers it for lookup;
     // a windowed control also joins the end of the tab sequence.
     void addControl(QWidget* control, const QString& name, bool windowed);
-    EditBox* createBox(Column column, int32_t row, const ControlFont& font, int firstTop, int left, int width);
+    // A new box of `row` in the column's widget, or the one there, emptied.
+    EditBox* createBox(Column column, int32_t row);
+    EditBox* reusedBox(Column column, int32_t row);
     void nameControls();
+    void holdRows();
+    void releaseRows();
+    // Each column of row boxes as tall as its boxes, and shown while it has any.
+    void fitRowColumns();
     void nameBox(EditBox* box, Column column, int32_t row);
     void refreshScrollExtent();
     // The height the menu bar and status bar take in a window `width` wide.
@@ -199,8 +225,11 @@ private:
     QPushButton* fairDrawOffer_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
+    PinnedHeader* header_ = nullptr; // the designed area above the rows, pinned to the top
     QHash<QString, QWidget*> controls_; // by name in lower case
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
+    std::array<QWidget*, 3> rowColumns_{}; // the parents of the row boxes, by column
+    int holds_ = 0;
     std::array<QString, 3> boxNames_; // "Member %1", "Hit %1", "Result %1" in the user's language
     TabSequence tabs_;
     QSize outerSize_;
@@ -208,7 +237,7 @@ private:
     GuideWindow* guide_ = nullptr;
     std::function<bool()> closeCheck_;
     int32_t describedHit_ = 0; // the hit box whose description tells its path; 0 when none
-    int32_t highlightedMember_ = 0; // the winner's member box highlighted with it; 0 when none
+    int32_t highlightedMember_ = 0; // the member box highlighted with it; 0 when none
 };
 
 } // namespace quorvan

@@ -7,6 +7,8 @@
 #include <QEvent>
 #include <QMenu>
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace quorvan {
@@ -38,10 +40,21 @@ private:
 
 QString WithMnemonic(const QString& caption, QChar letter)
 {
-    const qsizetype at = caption.indexOf(letter);
-    if (at < 0)
-        return QStringLiteral("%1(&%2)").arg(caption, letter.toUpper());
-    return QString(caption).insert(at, QLatin1Char('&'));
+    const QString ellipsis = QStringLiteral("\u2026");
+    const bool dialog = caption.endsWith(ellipsis);
+    const QString words = dialog ? caption.chopped(1) : caption;
+    qsizetype at = words.indexOf(letter);
+    // An English caption marks a letter of its own words, in either case,
+    // or else its first; never a bracket.
+    const bool english = std::all_of(words.begin(), words.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (at < 0 && english)
+        at = words.indexOf(letter, 0, Qt::CaseInsensitive);
+    if (at < 0 && english)
+        at = std::distance(words.begin(),
+                           std::find_if(words.begin(), words.end(), [](QChar c) { return c.isLetterOrNumber(); }));
+    const QString marked = at >= 0 && at < words.size() ? QString(words).insert(at, QLatin1Char('&'))
+                                                        : QStringLiteral("%1(&%2)").arg(words, letter.toUpper());
+    return dialog ? marked + ellipsis : marked;
 }
 
 QString CaptionOf(const QWidget& control)

@@ -21,7 +21,9 @@ class QWidget;
 namespace quorvan {
 
 // `caption` with `letter` as its mnemonic: marked where the caption has it,
-// otherwise added after it in brackets, as Japanese menus write it.
+// otherwise added in brackets as Japanese menus write it; an English caption
+// marks the letter in either case, or else its first letter. A closing "…"
+// stays last.
 QString WithMnemonic(const QString& caption, QChar letter);
 
 // The text a button or check box shows.

@@ -25,6 +25,16 @@ void TabSequence::SetTabValue(QWidget* control, int value)
     changed_ = true;
 }
 
+void TabSequence::PlaceAfter(QWidget* control, const QWidget* before)
+{
+    const qsizetype from = order_.indexOf(control);
+    if (from < 0 || !order_.contains(before) || control == before)
+        return;
+    order_.removeAt(from);
+    order_.insert(order_.indexOf(before) + 1, control);
+    changed_ = true;
+}
+
 QStringList TabSequence::Names() const
 {
     QStringList names;

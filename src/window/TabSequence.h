@@ -15,6 +15,8 @@ public:
     void Append(QWidget* control);
     void Remove(QWidget* control);
     void SetTabValue(QWidget* control, int value);
+    // Moves `control` to the place just after `before`; nothing when either has no place.
+    void PlaceAfter(QWidget* control, const QWidget* before);
 
     QStringList Names() const;
 

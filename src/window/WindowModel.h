@@ -14,6 +14,13 @@
 
 namespace quorvan {
 
+// A hit that holds a prize: its place in the hit list as loaded (1 for the
+// first prize) and its text.
+struct Prize {
+    int32_t Place = 0;
+    QString Name;
+};
+
 struct WindowModel {
     // The rows whose boxes the next Set-up frees.
     int32_t RowCount = 0;
@@ -26,6 +33,10 @@ struct WindowModel {
     bool LadderBuilt = false;
     // The hit line whose path is red, 0 for none.
     int32_t LitHit = 0;
+    // Kept red besides it while the setting asks for it: the prizes revealed
+    // since the last Build, in the order revealed.
+    bool KeepRedPaths = false;
+    std::vector<int32_t> RedPrizes;
     // ［HIT-ALL］ has made the result column since the last Reset.
     bool ResultColumnShown = false;
     // What ［HIT-ALL］ traced, row by row: the result files write these, never

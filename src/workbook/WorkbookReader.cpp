@@ -6,6 +6,7 @@
 
 #include <QDataStream>
 #include <QLocale>
+#include <QtEndian>
 
 #include <cstring>
 
@@ -51,16 +52,33 @@ WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, Wor
             quint32 size = 0;
             cells >> row >> column >> kind >> size;
             const qsizetype at = cells.device()->pos();
-            if (cells.status() != QDataStream::Ok || row < 1 || row > ListSheetRows || column != ListSheetColumn
-                || kind > quint8(PackedKind::Moment) || size > packed_.size() - at
-                || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
+            const bool note = row == 0 && (kind == quint8(PackedKind::HiddenSheet) || kind == quint8(PackedKind::NamesElsewhere));
+            if (cells.status() != QDataStream::Ok || (!note && (row < 1 || row > ListSheetRows || column != ListSheetColumn
+                                                                || kind > quint8(PackedKind::Moment)))
+                || size > packed_.size() - at || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
                 throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
-            cells_[row - 1] = {PackedKind(kind), at, qsizetype(size)};
+            if (note)
+                TakeNote(PackedKind(kind), column, packed_.mid(at, size));
+            else
+                cells_[row - 1] = {PackedKind(kind), at, qsizetype(size)};
             cells.skipRawData(int(size));
         }
     } catch (const ReaderError& error) {
         throw FileError(Say(MessageId::CannotReadWorkbook), path, error.Message());
     }
+}
+
+void WorkbookReader::TakeNote(PackedKind kind, quint16 column, const QByteArray& bytes)
+{
+    if (kind == PackedKind::HiddenSheet) {
+        notes_.HiddenFirstSheet = QString::fromUtf8(bytes);
+        return;
+    }
+    if (bytes.size() < 4)
+        throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
+    notes_.NamesCount = qFromLittleEndian<quint32>(bytes.constData());
+    notes_.NamesColumn = column;
+    notes_.NamesSheet = QString::fromUtf8(bytes.mid(4));
 }
 
 QString WorkbookReader::CellText(int row, int column) const

@@ -26,6 +26,17 @@ struct WorkbookReading {
     std::stop_token Stop;
 };
 
+// What the list check tells of a workbook besides its list.
+struct WorkbookNotes {
+    QString HiddenFirstSheet; // the first sheet's name, when it is hidden
+    // When column A holds nothing below its heading: the other column of the
+    // first sheet (its number) that holds names, or column 1 of the sheet so
+    // named, and how many.
+    int NamesColumn = 0;
+    QString NamesSheet;
+    qint64 NamesCount = 0;
+};
+
 class WorkbookReader {
 public:
     // Reads the cells a list can use (PackedSheet.h) of the first worksheet
@@ -38,8 +49,11 @@ public:
     // The text of a cell, rows and columns counted from 1; empty where there
     // is none and outside the cells read.
     QString CellText(int row, int column) const;
+    const WorkbookNotes& Notes() const { return notes_; }
 
 private:
+    void TakeNote(PackedKind kind, quint16 column, const QByteArray& bytes);
+
     // Where a cell's bytes lie in packed_; a cell without bytes is empty.
     struct Cell {
         PackedKind kind = PackedKind::Text;
@@ -49,6 +63,7 @@ private:
     WorkbookReading reading_;
     QByteArray packed_;
     std::vector<Cell> cells_; // rows 1 .. ListSheetRows of the list's column
+    WorkbookNotes notes_;
 };
 
 } // namespace quorvan

@@ -3,9 +3,11 @@
 #include "files/FileError.h"
 
 #include <QDir>
-#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace quorvan {
 
@@ -36,12 +38,18 @@ Words PlainReason(lxw_error error)
 QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs)
 {
     const auto fail = [&](lxw_error error) { throw FileError(Say(MessageId::CannotSaveWorkbook), savedAs, PlainReason(error)); };
-    // The library writes only to a named file: a scratch file in the
-    // temporary folder, read back once the library is done with it.
-    QTemporaryFile scratch(QDir::temp().filePath(QStringLiteral("quorvan-XXXXXX.xlsx")));
-    if (!scratch.open())
+    // The library writes only to a named file: a file in memory, named by
+    // its descriptor, read back once the library is done with it. Nothing of
+    // it is left on disk should the program be killed while it works.
+    const int descriptor = memfd_create("quorvan-workbook.xlsx", MFD_CLOEXEC);
+    if (descriptor < 0)
         fail(LXW_ERROR_CREATING_XLSX_FILE);
-    lxw_workbook* workbook = workbook_new(QFile::encodeName(scratch.fileName()).constData());
+    QFile scratch;
+    if (!scratch.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        fail(LXW_ERROR_CREATING_XLSX_FILE);
+    }
+    lxw_workbook* workbook = workbook_new(("/proc/self/fd/" + QByteArray::number(descriptor)).constData());
     if (!workbook)
         fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, sheetName.toUtf8().constData());

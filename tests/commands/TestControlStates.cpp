@@ -67,13 +67,15 @@ private slots:
         QTest::newRow("member list unreadable") << QStringList{"LoadMembers?"}
                                                 << QStringList{"ShuffleMembers", "ShuffleHits"};
         QTest::newRow("hits loaded") << QStringList{"LoadMembers", "LoadHits"}
-                                     << QStringList{"Build", "ShuffleMembers", "ShuffleHits"};
+                                     << QStringList{"Build", "ShuffleMembers", "ShuffleHits", "LoadHits"};
+        QTest::newRow("hits loaded again") << QStringList{"LoadMembers", "LoadHits", "LoadHits"}
+                                           << QStringList{"Build", "ShuffleMembers", "ShuffleHits", "LoadHits"};
         QTest::newRow("hit list cancelled") << QStringList{"LoadMembers", "LoadHits!"}
                                             << QStringList{"Build", "ShuffleMembers", "LoadHits"};
         QTest::newRow("hits after hit-all") << QStringList{"LoadMembers", "Build", "HitAll", "LoadHits"}
-                                            << QStringList{"Build", "ShuffleHits", "SaveText", "SaveWorkbook"};
+                                            << QStringList{"Build", "ShuffleHits", "SaveText", "SaveWorkbook", "LoadHits"};
         QTest::newRow("build again") << QStringList{"LoadMembers", "Build", "HitAll", "LoadHits", "Build"}
-                                     << QStringList{"HitAll", "SaveText", "SaveWorkbook"};
+                                     << QStringList{"HitAll", "SaveText", "SaveWorkbook", "LoadHits"};
     }
 
     void enabledAfter()

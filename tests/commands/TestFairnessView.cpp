@@ -1,5 +1,6 @@
 #include "ladder/FairnessFigures.h"
 #include "window/FairnessDialog.h"
+#include "window/HeatMap.h"
 #include "window/WindowFixture.h"
 
 #include <QPointer>
@@ -100,6 +101,49 @@ private slots:
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY(window.platform.Errors.first().contains(folder.path()));
         QVERIFY(window.platform.Questions.isEmpty());
+    }
+
+    // The legend's marks stand below its bar in any font size: under the
+    // dark "never" swatch only the swatch's colour, below it the word.
+    void legendMarksBelowTheBar_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("12 px") << 12;
+        QTest::newRow("24 px, as at scale 2") << 24;
+        QTest::newRow("40 px") << 40;
+    }
+
+    void legendMarksBelowTheBar()
+    {
+        QFETCH(int, pixels);
+        HeatLegend legend(QStringLiteral("never"), QStringLiteral("1/n"));
+        QFont font = legend.font();
+        font.setPixelSize(pixels);
+        legend.setFont(font);
+        legend.resize(legend.sizeHint());
+        const QImage picture = legend.grab().toImage();
+        const QRgb never = HeatColour(0).rgb();
+        int swatchBottom = -1;
+        int swatchRight = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (picture.pixel(x, y) == never) {
+                    swatchBottom = std::max(swatchBottom, y);
+                    swatchRight = std::max(swatchRight, x);
+                }
+        QVERIFY(swatchBottom > 0);
+        const auto inked = [&](int y) {
+            for (int x = 0; x <= swatchRight; ++x)
+                if (const QColor c = picture.pixelColor(x, y); c.rgb() != never && c.value() < 128)
+                    return true;
+            return false;
+        };
+        int inkedRows = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            QVERIFY2(!inked(y) || y > swatchBottom, qPrintable(QString::number(y)));
+            inkedRows += inked(y) ? 1 : 0;
+        }
+        QVERIFY(inkedRows >= pixels / 3); // the word is there, not cut off
     }
 
     void cancelAndCloseWhileRunning()

@@ -1,10 +1,13 @@
 #include "TestData.h"
 #include "window/WindowFixture.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 using namespace quorvan;
 using testing::WindowFixture;
+
+Q_DECLARE_METATYPE(std::optional<quorvan::ImportChoice>)
 
 namespace {
 
@@ -78,7 +81,7 @@ private slots:
         QCOMPARE(window->countSpinner()->position(), 480);
         QCOMPARE(window.BoxNames("edit1_").size(), 480);
         QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
-        QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
+        QCOMPARE(window.Placed(window.Box("edit1_480")), QRect(7, 9691, 121, 21));
         QVERIFY(!window.Box("edit1_481"));
     }
 
@@ -107,6 +110,14 @@ private slots:
             << "ja-excel.csv" << en << QStringList{"氏名", "山田 太郎", "佐藤 花子", "鈴木 一郎", "高橋 美咲"};
         QTest::newRow("CSV, tabs") << "tabs.csv" << en << QStringList{"Name", "Alice", "Bob\tJr"};
         QTest::newRow("Unicode text, tabs") << "unicode-text-tabs.txt" << en << QStringList{"田中 太郎", "佐藤 花子"};
+        // Encodings by content, whatever the locale.
+        QTest::newRow("UTF-8, one bad byte") << "utf8-one-bad-byte.txt" << "ja_JP.UTF-8"
+                                             << QStringList{"田中 太郎", "佐藤 \uFFFD子", "鈴木 一郎"};
+        QTest::newRow("Shift_JIS under English") << "ja-shift-jis-short.txt" << en << QStringList{"山田"};
+        QTest::newRow("CP1252 under Japanese") << "fr-cp1252.txt" << "ja_JP.UTF-8"
+                                               << QStringList{"Müller", "José", "François", "Œdipe"};
+        QTest::newRow("UTF-16 without a mark") << "utf16le-no-bom.txt" << en << QStringList{"田中 太郎", "佐藤 花子"};
+        QTest::newRow("old Mac CR") << "cr-only-mac.txt" << en << QStringList{"Alice", "Bob", "Carol"};
     }
 
     void lineRulesReachTheBoxes()
@@ -140,6 +151,41 @@ private slots:
         window.Click(window->resetButton());
         QVERIFY(findings->isHidden());
         QVERIFY(window->statusText().isEmpty());
+    }
+
+    // A name is at most 1,024 characters; a longer one is cut and told.
+    void longNamesAreCutAndTold()
+    {
+        QTemporaryDir scratch;
+        const QString path = scratch.filePath(QStringLiteral("long.txt"));
+        QFile list(path);
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write("Ann\n" + QByteArray(1023, 'x') + "\xF0\x9F\x98\x80yz\n" + QByteArray(1500, 'y') + "\nBob\n");
+        list.close();
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), path);
+        QCOMPARE(window.Column("edit1_", 4), QStringList({"Ann", QString(1023, 'x'), QString(1024, 'y'), "Bob"}));
+        QCOMPARE(window->statusText(), QStringLiteral("List check: The member list has names longer than 1024 "
+                                                      "characters in rows 2, 3; they were cut to 1024 characters"));
+    }
+
+    // A file gone between choosing and reading is said to be gone, whatever its kind.
+    void vanishedFilesSaySo_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"gone.txt", "gone.csv", "gone.xls", "gone.xlsx", "gone.ods"})
+            QTest::newRow(name) << name;
+    }
+
+    void vanishedFilesSaySo()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir scratch;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), scratch.filePath(name));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains(QStringLiteral("There is no such file (any more)")),
+                 qPrintable(window.platform.Errors.first()));
     }
 
     void cancelResets()
@@ -203,6 +249,48 @@ private slots:
         QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("4"));
     }
 
+    void hitListLoadedAgainReplacesTheFirst()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        window.Load(window->loadHitsButton(), WriteList(folder, "wrong.txt", "W", 6));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 3));
+        QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "", "", ""}));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("3"));
+    }
+
+    void countedHitsAtTheUsersWord_data()
+    {
+        QTest::addColumn<bool>("counted");
+        QTest::addColumn<QStringList>("hits");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("counted") << true << QStringList{"Tablet", "Mug", "Mug", "Pen", "Pen", "Pen"} << "6";
+        QTest::newRow("as written") << false << QStringList{"Tablet", "2 × Mug", "Pen ×３", "", "", ""} << "3";
+    }
+
+    void countedHitsAtTheUsersWord()
+    {
+        QFETCH(bool, counted);
+        QFETCH(QStringList, hits);
+        QFETCH(QString, loaded);
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        window.platform.Answers = {counted};
+        window.Load(window->loadHitsButton(), TestData("hits-counted.csv"));
+        QCOMPARE(window.platform.Questions.size(), 1);
+        QCOMPARE(window.Column("edit2_", 6), hits);
+        QCOMPARE(window->hitsLoadedLabel()->text(), loaded);
+        QCOMPARE(window->statusBar()->currentMessage().contains(QStringLiteral("“2 × Mug” counted as 2 hits “Mug”")),
+                 counted);
+        // The prizes counted out are meant to repeat, at import and at Build.
+        window.Click(window->buildButton());
+        window.commands->onShowListFindings();
+        QVERIFY(!window.platform.Notices.last().contains(QStringLiteral("appears")));
+        QCOMPARE(window.platform.Notices.last().contains(QStringLiteral("counted as 3 hits")), counted);
+    }
+
     void hitsAfterBuildOfferBuildAgain()
     {
         QTemporaryDir folder;
@@ -231,6 +319,84 @@ private slots:
         QVERIFY(window->loadHitsButton()->isEnabled());
         QVERIFY(window->hitsLoadedLabel()->text().isEmpty());
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+    }
+
+    // A roster with employee numbers in column A and a heading row opens the
+    // preview with both mended; the answer is kept for the file's name.
+    void rosterThroughThePreview_data()
+    {
+        QTest::addColumn<std::optional<ImportChoice>>("answer");
+        QTest::addColumn<QStringList>("members");
+        const QStringList names{"Alice Brown", "Bob Green", "Carol White"};
+        QTest::newRow("likely answer") << std::optional(ImportChoice{2, true, false}) << names;
+        QTest::newRow("as it reads") << std::optional(ImportChoice{}) << QStringList{"No.", "1001", "1002", "1003"};
+        QTest::newRow("names, heading kept") << std::optional(ImportChoice{2, false, false})
+                                             << QStringList{"Name", "Alice Brown", "Bob Green", "Carol White"};
+        QTest::newRow("cancelled") << std::optional<ImportChoice>() << QStringList{"", ""};
+    }
+
+    void rosterThroughThePreview()
+    {
+        QFETCH(std::optional<ImportChoice>, answer);
+        QFETCH(QStringList, members);
+        QTemporaryDir folder;
+        const QString roster = folder.filePath("roster.csv");
+        WriteTestFile(roster, "No.,Name\r\n1001,Alice Brown\r\n1002,Bob Green\r\n1003,Carol White\r\n");
+        WindowFixture window;
+        window.platform.ImportAnswers = {answer};
+        window.Load(window->loadMembersButton(), roster);
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        const ImportQuestion& asked = window.platform.ImportQuestions.first();
+        QCOMPARE(asked.Likely, (ImportChoice{2, true, false}));
+        QCOMPARE(asked.FirstRows.first(), QStringList({"No.", "Name"}));
+        QCOMPARE(asked.ColumnNames, QStringList({"A", "B"}));
+        QVERIFY(asked.Why.contains("“No.”") && asked.Why.contains("column B holds names"));
+        QVERIFY(asked.PastEmptyLabel.isEmpty());
+        QCOMPARE(window.Column("edit1_", int(members.size())), members);
+        QCOMPARE(window->loadHitsButton()->isEnabled(), answer.has_value());
+
+        // The same file name again: read as chosen, without a question.
+        window.Click(window->resetButton());
+        window.Load(window->loadMembersButton(), roster);
+        QCOMPARE(window.platform.ImportQuestions.size(), answer ? 1 : 2);
+        if (answer)
+            QCOMPARE(window.Column("edit1_", int(members.size())), members);
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // With the lottery kept after every command, as the program runs.
+    void memberListKeptAfterEachCommand()
+    {
+        QTemporaryDir state;
+        WindowFixture window(1033, 0, state.path());
+        window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
+        QCOMPARE(window.platform.Errors, QStringList());
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
+    }
+
+    void listsThatReadWellAskNothing()
+    {
+        QTemporaryDir folder;
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.csv", "Gift ", 3));
+        QVERIFY(window.platform.ImportQuestions.isEmpty());
+        QCOMPARE(window.Column("edit2_", 3), QStringList({"Gift 1", "Gift 2", "Gift 3"}));
+    }
+
+    void headingRowOfAHitList()
+    {
+        QTemporaryDir folder;
+        const QString hits = folder.filePath("hits.txt");
+        WriteTestFile(hits, "賞品\nタブレット\nマグ\n");
+        WindowFixture window(1041);
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 4));
+        window.platform.ImportAnswers = {ImportChoice{1, true, false}};
+        window.Load(window->loadHitsButton(), hits);
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        QVERIFY(window.platform.ImportQuestions.first().Why.contains("見出し"));
+        QCOMPARE(window.Column("edit2_", 4), QStringList({"タブレット", "マグ", "", ""}));
+        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("2"));
     }
 
     void noMembersPlaceNoHits()

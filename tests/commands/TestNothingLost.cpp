@@ -3,8 +3,10 @@
 // command and restored after a crash, and no unsaved results lost to a stray
 // RESET or EXIT.
 
+#include "TestData.h"
 #include "window/WindowFixture.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -116,6 +118,27 @@ private slots:
 
     // A crash (the window gone without closing) at each stage of a draw,
     // then a new start: the same lists, ladder, results and red path.
+    // A command that moves the spinner itself is kept whole, once it has ended.
+    void commandsMovingTheSpinnerAreKept_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("member import") << "import";
+        QTest::newRow("draw record opened") << "open";
+    }
+
+    void commandsMovingTheSpinnerAreKept()
+    {
+        QFETCH(QString, command);
+        QTemporaryDir state;
+        WindowFixture window(1033, 0, state.path());
+        if (command == QLatin1String("import"))
+            window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
+        else
+            window.commands->boundary().Run([&] { window.commands->openDrawFile(TestData("draws/plain-12.qdraw")); });
+        QCOMPARE(window.platform.Errors, QStringList());
+        QVERIFY(QFile::exists(state.filePath(QStringLiteral("lottery-in-progress.json"))));
+    }
+
     void crashIsRestoredExactly_data()
     {
         QTest::addColumn<bool>("build");

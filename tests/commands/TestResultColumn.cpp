@@ -36,7 +36,7 @@ private slots:
         for (int row = 1; row <= rows; ++row) {
             EditBox* result = window.Box(QStringLiteral("edit3_%1").arg(row));
             QVERIFY(result && result->isVisible());
-            QCOMPARE(result->geometry(), QRect(703, 111 + 20 * (row - 1), 100, 21));
+            QCOMPARE(window.Placed(result), QRect(703, 111 + 20 * (row - 1), 100, 21));
             members.append(result->text());
         }
         members.sort();

@@ -34,8 +34,8 @@ private slots:
         EditBox* hit = window.Box("EDIT2_2");
         QVERIFY(member && hit);
         QCOMPARE(member->objectName(), QStringLiteral("edit1_2"));
-        QCOMPARE(member->geometry(), QRect(7, 131, 121, 21));
-        QCOMPARE(hit->geometry(), QRect(578, 131, 121, 21));
+        QCOMPARE(window.Placed(member), QRect(7, 131, 121, 21));
+        QCOMPARE(window.Placed(hit), QRect(578, 131, 121, 21));
         QVERIFY(member->isVisible() && hit->isVisible());
         QVERIFY(member->text().isEmpty() && hit->text().isEmpty());
         QVERIFY(form.firstMemberBox()->text().isEmpty() && form.firstHitBox()->text().isEmpty());
@@ -53,10 +53,10 @@ private slots:
         window.SetUp(3);
         QCOMPARE(form.tabs().Names(),
                  QStringList({"UpDown1", "Edit1_1", "edit1_2", "edit1_3", "CT", "StaticText1",
-                              "StaticText2", "SText", "Edit2_1", "StaticText3", "StaticText4",
-                              "CheckBox1", "Button8", "Button3", "Button4", "Button5", "Button6",
-                              "Button9", "edit2_2", "edit2_3", "BitBtn1", "BitBtn2", "Button1",
-                              "Button2", "Button7", "BitBtn3", "BitBtn4"}));
+                              "StaticText2", "SText", "Edit2_1", "edit2_2", "edit2_3", "StaticText3",
+                              "StaticText4", "CheckBox1", "Button8", "Button3", "Button4", "Button5",
+                              "Button6", "Button9", "BitBtn1", "BitBtn2", "Button1", "Button2", "Button7",
+                              "BitBtn3", "BitBtn4"}));
 
         // The keyboard follows it, skipping what cannot take the focus.
         form.firstMemberBox()->setFocus();
@@ -65,7 +65,39 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited.append(QApplication::focusWidget()->objectName());
         }
-        QCOMPARE(visited, QStringList({"edit1_2", "edit1_3", "Edit2_1", "Button8", "Button4", "Button5"}));
+        QCOMPARE(visited, QStringList({"edit1_2", "edit1_3", "Edit2_1", "edit2_2", "edit2_3", "Button8"}));
+    }
+
+    // Members 1..n, hits 1..n, then the results, whatever the count.
+    void tabOrderFollowsTheRows_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("40 rows") << 40;
+        QTest::newRow("480 rows") << 480;
+    }
+
+    void tabOrderFollowsTheRows()
+    {
+        QFETCH(int, rows);
+        WindowFixture window;
+        window.PlayLottery(rows);
+        QStringList expected;
+        for (const char* prefix : {"edit1_", "edit2_", "edit3_"})
+            for (int row = 1; row <= rows; ++row)
+                expected.append(QString::fromLatin1(prefix) + QString::number(row));
+        QStringList boxes;
+        for (const QString& name : window->tabs().Names())
+            if (name.startsWith("edit", Qt::CaseInsensitive))
+                boxes.append(name.toLower());
+        QCOMPARE(boxes, expected);
+
+        // The keyboard follows it across the columns' ends.
+        for (const auto& [from, to] : {std::pair{QStringLiteral("edit1_%1"), QStringLiteral("Edit2_1")},
+                                       std::pair{QStringLiteral("edit2_%1"), QStringLiteral("edit3_1")}}) {
+            window.Box(from.arg(rows))->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), to);
+        }
     }
 
     void previewShowsFourStubs()
@@ -93,8 +125,8 @@ private slots:
         WindowFixture window;
         MainWindow& form = *window;
         window.SetUp(480);
-        QCOMPARE(window.Box("edit1_480")->geometry(), QRect(7, 9691, 121, 21));
-        QCOMPARE(window.Box("edit2_480")->geometry(), QRect(578, 9691, 121, 21));
+        QCOMPARE(window.Placed(window.Box("edit1_480")), QRect(7, 9691, 121, 21));
+        QCOMPARE(window.Placed(window.Box("edit2_480")), QRect(578, 9691, 121, 21));
         QCOMPARE(window.BoxNames("edit").size(), 960);
         QCOMPARE(form.countDisplay()->text(), QStringLiteral("480"));
         QVERIFY(form.client()->height() >= 9691 + 21);

@@ -141,7 +141,7 @@ private slots:
     {
         QFETCH(int, place);
         QFETCH(QString, english);
-        QCOMPARE(EnglishOrdinal(place), english);
+        QCOMPARE(PlaceWords(place).English, english);
     }
 
     // After each command of the sequence, what the stage shows: its rows, whether

@@ -176,7 +176,11 @@ private slots:
             window.PlayLottery(3);
             window->firstMemberBox()->setText(QStringLiteral("Ann"));
             // Boxes and buttons; the designed red captions on the button face reach 3.5.
-            for (QWidget* control : window->client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            // The client's controls and those of the header pinned on it.
+            for (QWidget* control : window->client()->findChildren<QWidget*>()) {
+                if (control->parentWidget() != window->client()
+                    && control->parentWidget()->objectName() != QLatin1String("PinnedHeader"))
+                    continue;
                 const bool box = qobject_cast<QLineEdit*>(control);
                 if ((!box && !qobject_cast<QPushButton*>(control)) || !control->isEnabled())
                     continue;

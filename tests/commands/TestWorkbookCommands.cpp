@@ -87,6 +87,106 @@ private slots:
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
+    // Formulas saved without results (openpyxl, odfpy, xlwt) and numbers with
+    // number formats (openpyxl, odfpy, LibreOffice's .xls), made by
+    // tests/data/make/make_list_workbooks.py; the members are what
+    // LibreOffice Calc 7.4 shows (its CSV export of the cells as shown).
+    // A formula it cannot work out stops the import at its cell.
+    void listsReadAsTheSpreadsheetShows_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("members");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("formulas without results .xlsx")
+            << "formulas-no-results.xlsx"
+            << QStringList({"Tanaka Aiko", "  Díaz , bruno", "martinCHLOÉ", "Tanaka-Aiko-Sales", "Díaz/BRUNO",
+                            "Martin Chloé", "chloé10", "0.3", "No. 3.5", "Tanaka Aiko!", "plain text"})
+            << "";
+        QTest::newRow("formulas without results .xls (xlwt)")
+            << "formulas-no-results.xls"
+            << QStringList({"Tanaka Aiko", "Díaz, BRUNO", "Martin Chloé", "chloé10", "0.3", "No. 3.5"}) << "";
+        QTest::newRow("formulas without results .ods")
+            << "formulas-no-results.ods"
+            << QStringList({"Tanaka Aiko", "Díaz, Bruno", "Martin Chloé", "a bAIKO", "0.3"}) << "";
+        const QStringList formats = {"007", "1,234,568", "3.14", "15%", "¥1,235", "(1,234.50)", "1.23E+04",
+                                     "2014-05-01", "9:05", "1 May 2014 1:05 PM", "0.3", "42 pts", "tab\there"};
+        QTest::newRow("number formats .xlsx") << "number-formats.xlsx" << formats << "";
+        QTest::newRow("number formats .xls") << "number-formats.xls" << formats << "";
+        QTest::newRow("number formats .ods")
+            << "number-formats.ods"
+            << QStringList({"007", "1,234,568", "15%", "¥1,235", "1.23E+04", "3.14", "0.3", "2014/05/01"}) << "";
+        QTest::newRow("formula that cannot be worked out")
+            << "formula-unsupported.xlsx" << QStringList({""}) << "Cell A3 holds the formula =VLOOKUP(";
+    }
+
+    void listsReadAsTheSpreadsheetShows()
+    {
+        QFETCH(QString, file);
+        QFETCH(QStringList, members);
+        QFETCH(QString, message);
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
+        QCOMPARE(window.Column("edit1_", int(members.size())), members);
+        QCOMPARE(window.platform.Errors.size(), message.isEmpty() ? 0 : 1);
+        if (!message.isEmpty()) {
+            QVERIFY2(window.platform.Errors.first().contains(message), qPrintable(window.platform.Errors.first()));
+            QVERIFY(window.platform.Errors.first().contains(file));
+        } else {
+            QCOMPARE(window->countDisplay()->text(), QString::number(members.size()));
+        }
+    }
+
+    // Where the list is not where the import reads it, the list check says
+    // so (tests/data/make/make_list_workbooks.py made these workbooks).
+    void workbookListsOutOfPlaceAreTold_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("finding");
+        QTest::newRow("column B .xlsx")
+            << "names-in-column-b.xlsx" << 1033
+            << "Member workbook: no names in column A; column B holds 3";
+        QTest::newRow("column B .ods") << "names-in-column-b.ods" << 1041
+                                       << "メンバーのブック: A列に名前がありません。B列に2件あります";
+        QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << 1033
+                                       << "Member workbook: no names on the first sheet; sheet “Members” holds 2";
+        QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << 1041 << "シート「Members」に2件あります";
+        QTest::newRow("hidden first sheet .xlsx")
+            << "hidden-first-sheet.xlsx" << 1033 << "Member workbook: its first sheet “Old” is hidden";
+        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << 1041 << "最初のシート「Old」は非表示ですが";
+        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << 1033 << "“Old” is hidden";
+    }
+
+    void workbookListsOutOfPlaceAreTold()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, locale);
+        QFETCH(QString, finding);
+        WindowFixture window(locale);
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
+        QVERIFY2(window->statusText().contains(finding), qPrintable(window->statusText()));
+        QVERIFY(window.platform.Errors.isEmpty());
+    }
+
+    // A list stopped by an empty cell with names below it is read on past the
+    // gap when the user says so in the preview; the preview opens only for such a list.
+    void gapReadPastAtTheUsersWord()
+    {
+        WindowFixture window;
+        window.platform.ImportAnswers = {ImportChoice{1, false, true}};
+        window.Load(window->loadMembersButton(), TestData("members-10.xls"));
+        QVERIFY(window.platform.ImportQuestions.isEmpty());
+        window.Click(window->resetButton());
+        window.Load(window->loadMembersButton(), TestData("gap-ends-list.xls"));
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        const ImportQuestion& asked = window.platform.ImportQuestions.first();
+        QCOMPARE(asked.Likely, (ImportChoice{1, false, true}));
+        QVERIFY(asked.HeadingLabel.isEmpty() && asked.FirstRows.isEmpty());
+        QVERIFY(asked.Why.contains("row 4; below it: 1 more"));
+        QCOMPARE(window.Column("edit1_", 3), QStringList({"a", "b", "d"}));
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("3"));
+    }
+
     // A file behind the wrong ending is read as what its first bytes show,
     // or refused with what it is and what to do.
     void filesAreWhatTheirBytesShow_data()

@@ -9,7 +9,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,23 +23,30 @@ using Change = std::function<void(QJsonObject&)>;
 
 const QString SamplePath = QStringLiteral("/records/sample.qdraw");
 
-// A record as Save draw writes it: a program shuffle and a fair one of the
-// hits, then the Build, with the ladder and results that Build gives.
-DrawRecord Sample(const QStringList& members, const QStringList& hits, bool crossLines = true, uint32_t seed = 8)
+// A record as Save draw writes it: an earlier lottery of 2 rows, then this
+// one's Set-up, a program shuffle and a fair one of the hits, then the
+// Build, with the ladder and results that Build gives.
+DrawRecord Sample(const QStringList& members, const QStringList& hits, bool crossLines = true, uint32_t seed = 8,
+                  bool fair = true)
 {
     const auto rows = static_cast<int32_t>(members.size());
-    const BuildEvent build{seed, rows, crossLines, true};
+    const BuildEvent build{seed, rows, crossLines, fair, QStringLiteral("2024-05-01T09:04:59+09:00")};
     std::vector<int32_t> reversed;
     for (int32_t row = rows; row >= 1; --row)
         reversed.push_back(row);
     const auto grid = std::make_unique<Ladder>();
     NoDrawing nowhere;
     GenerateLadderFromSeed({rows, crossLines}, seed, *grid, nowhere);
+    std::vector<DrawEvent> history{SetUpEvent{2}, BuildEvent{5, 2, false, false, {}}, SetUpEvent{rows},
+                                   LoadEvent{DrawColumn::Members, rows},
+                                   ShuffleEvent{DrawColumn::Hits, false, 77, ProgramShuffleOrder(rows, 77)}};
+    if (fair)
+        history.push_back(ShuffleEvent{DrawColumn::Hits, true, std::nullopt, reversed});
+    history.push_back(build);
     return DrawRecord{QStringLiteral("2.2"),
                       QStringLiteral("2024-05-01T09:05:07+09:00"),
                       {build, members, hits},
-                      {LoadEvent{DrawColumn::Members, rows}, ShuffleEvent{DrawColumn::Hits, false, 77, reversed},
-                       ShuffleEvent{DrawColumn::Hits, true, std::nullopt, reversed}, build},
+                      history,
                       LadderDigest(*grid, rows),
                       TraceResults(*grid, members, hits)};
 }
@@ -120,27 +126,6 @@ private slots:
         QVERIFY(DrawDifferences(read, false).isEmpty());
     }
 
-    // Python's own JSON module, told to write the canonical form, gives the
-    // bytes the digest was taken over.
-    void pythonFindsTheSameDigest()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("draw.qdraw"));
-        WriteTestFile(path, DrawRecordBytes(Sample({"山田\"\\", "\t\u0001\u2028🎲"}, {"一等", "/"})));
-        QProcess python;
-        python.start(QStringLiteral("python3"),
-                     {QStringLiteral("-c"),
-                      QStringLiteral("import hashlib, json, sys\n"
-                                     "record = json.load(open(sys.argv[1], encoding='utf-8'))\n"
-                                     "said = record.pop('sha256')\n"
-                                     "canonical = json.dumps(record, sort_keys=True, separators=(',', ':'), "
-                                     "ensure_ascii=False)\n"
-                                     "print(hashlib.sha256(canonical.encode('utf-8')).hexdigest() == said)"),
-                      path});
-        QVERIFY(python.waitForFinished());
-        QCOMPARE(python.readAllStandardOutput().trimmed(), QByteArray("True"));
-    }
-
     void badRecordsAreRefused_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -165,30 +150,71 @@ private slots:
                                   << "\u201Crows\u201D should be a whole number from 2 to 480";
         QTest::newRow("seed below 0") << Redigested(sample, Set("seed", -1)) << false
                                       << "\u201Cseed\u201D should be a whole number from 0 to 4294967295";
-        QTest::newRow("seed a fraction") << Redigested(sample, Set("seed", 8.5)) << false
-                                         << "\u201Cseed\u201D should be a whole number";
         QTest::newRow("member missing") << Redigested(sample, Set("members", QJsonArray{"Ann", "Bob"})) << false
                                         << "\u201Cmembers\u201D should be a list of 3 entries";
+        QTest::newRow("name of 1,025 characters")
+            << Redigested(sample, Set("members", QJsonArray{QString(1025, QLatin1Char('a')), "Bob", "Cy"})) << false
+            << "should be a text of at most 1024 characters";
         QTest::newRow("member a number") << Redigested(sample, Set("members", QJsonArray{"Ann", 2, "Cy"})) << false
                                          << "\u201Cmembers[1]\u201D should be a text";
         QTest::newRow("order repeats a row")
-            << Redigested(sample, InArray("history", 1, [](QJsonObject& shuffle) {
+            << Redigested(sample, InArray("history", 4, [](QJsonObject& shuffle) {
                    shuffle[QStringLiteral("order")] = QJsonArray{1, 1, 3};
                }))
-            << false << "\u201Chistory[1].order\u201D should be each row number from 1 to the row count once";
+            << false << "\u201Chistory[4].order\u201D should be each row number from 1 to the row count once";
         QTest::newRow("fair shuffle with a seed")
-            << Redigested(sample, InArray("history", 2, [](QJsonObject& shuffle) { shuffle[QStringLiteral("seed")] = 5; }))
-            << false << "no entry \u201Chistory[2].seed\u201D";
+            << Redigested(sample, InArray("history", 5, [](QJsonObject& shuffle) { shuffle[QStringLiteral("seed")] = 5; }))
+            << false << "no entry \u201Chistory[5].seed\u201D";
         QTest::newRow("unknown event")
-            << Redigested(sample, InArray("history", 0, [](QJsonObject& load) { load[QStringLiteral("event")] = "undo"; }))
-            << false << "\u201Chistory[0].event\u201D should be one of load, shuffle, build";
+            << Redigested(sample, InArray("history", 3, [](QJsonObject& load) { load[QStringLiteral("event")] = "undo"; }))
+            << false << "\u201Chistory[3].event\u201D should be one of setup, load, shuffle, build";
+        QTest::newRow("other program") << Redigested(sample, Set("program", "NotQuorvan")) << false
+                                       << "\u201Cprogram\u201D should be one of Quorvan";
+        QTest::newRow("decomposed name") << Redigested(sample, Set("members", QJsonArray{"Ann", "Bob", "Cy\u0301"}))
+                                         << false << "\u201Cmembers[2]\u201D should be a text in Unicode's composed form";
+        const auto history = [&](const std::function<void(QJsonArray&)>& change) {
+            return Redigested(sample, [&](QJsonObject& object) {
+                QJsonArray events = object[QStringLiteral("history")].toArray();
+                change(events);
+                object[QStringLiteral("history")] = events;
+            });
+        };
+        QTest::newRow("shuffle after the last build")
+            << history([](QJsonArray& events) { events.append(events[4]); }) << false
+            << "\u201Chistory[7]\u201D comes after the last Build";
+        QTest::newRow("fair build, no fair shuffle") << history([](QJsonArray& events) { events.removeAt(5); }) << false
+                                                     << "the fair Build \u201Chistory[5]\u201D does not follow";
+        QTest::newRow("fair shuffle, plain build")
+            << history([](QJsonArray& events) { events.insert(1, events[5]); }) << false
+            << "the fair shuffle \u201Chistory[1]\u201D is not followed";
         QTest::newRow("unknown entry") << Redigested(sample, Set("comment", "x")) << false
                                        << "a draw record has no entry \u201Ccomment\u201D";
         QTest::newRow("last build differs")
-            << Redigested(sample, InArray("history", 3, [](QJsonObject& build) { build[QStringLiteral("seed")] = 9; }))
+            << Redigested(sample, InArray("history", 6, [](QJsonObject& build) { build[QStringLiteral("seed")] = 9; }))
             << false << "its last Build in the history does not match";
         QTest::newRow("time without offset") << Redigested(sample, Set("time", "2024-05-01T09:05:07")) << false
                                              << "\u201Ctime\u201D should be an ISO 8601 date and time";
+        // One value, one spelling: what a JSON reader might take in more than one way.
+        const QByteArray bytes = DrawRecordBytes(sample);
+        const auto spelled = [&](const QByteArray& from, const QByteArray& to) {
+            QByteArray changed = bytes;
+            return changed.replace(from, to);
+        };
+        QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + bytes << false << "It begins with a byte order mark";
+        QTest::newRow("row count 3.0") << spelled("\"rows\": 3,", "\"rows\": 3.0,") << false
+                                       << "The number 3.0 at byte";
+        QTest::newRow("row count 0.3e1") << spelled("\"rows\": 3,", "\"rows\": 0.3e1,") << false
+                                         << "The number 0.3e1 at byte";
+        QTest::newRow("seed a fraction") << spelled("\"seed\": 8,", "\"seed\": 8.5,") << false
+                                         << "The number 8.5 at byte";
+        QTest::newRow("seed -0") << spelled("\"seed\": 8,", "\"seed\": -0,") << false << "The number -0 at byte";
+        QTest::newRow("key twice") << spelled("\"rows\": 3,", "\"rows\": 3, \"rows\": 3,") << false
+                                   << "The key \u201Crows\u201D appears twice in one object";
+        QTest::newRow("raw tab") << spelled("\"Ann\"", "\"A\tnn\"") << false
+                                 << "A control character stands unescaped in a text";
+        QTest::newRow("lone surrogate") << spelled("\"Ann\"", "\"A\\ud800nn\"") << false
+                                        << "one half of a surrogate pair without the other";
+        QTest::newRow("surrogate in UTF-8") << spelled("\"Ann\"", "\"A\xED\xA0\x80nn\"") << false << "it is not JSON text: invalid UTF8 string";
         QTest::newRow("results out of order")
             << Redigested(sample, InArray("results", 0, [](QJsonObject& result) { result[QStringLiteral("hit")] = 2; }))
             << false << "\u201Cresults[0].hit\u201D should be a whole number from 1 to 1";
@@ -254,8 +280,30 @@ private slots:
         const DrawRecord sample = ThreeRows();
         const DrawResult first = sample.Results[0];
         const DrawResult second = sample.Results[1];
-        QTest::newRow("verified") << DrawRecordBytes(sample) << false << "Verified: same ladder, same results";
-        QTest::newRow("verified, Japanese") << DrawRecordBytes(sample) << true << "検証済み：同じあみだ、同じ結果";
+        QTest::newRow("verified")
+            << DrawRecordBytes(sample) << false
+            << "Verified: same ladder, same results\nEvery shuffle by the program gives its recorded order from its seed. "
+               "The record is consistent with itself; whether this was the first draw, or a fair one, cannot be told "
+               "from this record.";
+        QTest::newRow("verified, Japanese")
+            << DrawRecordBytes(sample) << true
+            << "検証済み：同じあみだ、同じ結果\nプログラムによる並べ替えはどれも、シードから記録どおりの順になります。"
+               "この記録はそれ自体として矛盾がありません。ただし、これが最初の抽選だったか、公平な抽選だったかは、"
+               "この記録からはわかりません。";
+        QTest::newRow("verified, no fair draw")
+            << DrawRecordBytes(Sample({"Ann", "Bob", "Cy"}, {"Gold", "Silver", "Bronze"}, true, 8, false)) << false
+            << "Verified: same ladder, same results\nEvery shuffle by the program gives its recorded order from its seed. "
+               "The record is consistent with itself; whether this was the first draw, or a fair one, cannot be told "
+               "from this record.\nWarning: Fair draw was off at the last Build, so no uniform shuffle was applied; "
+               "unless the lists were shuffled, the ladder alone favours the members near each hit's own line.";
+        // Seed 77 gives 3 rows the order 2, 3, 1 (the generator as the guide describes it, worked in Python).
+        QTest::newRow("program shuffle not from its seed")
+            << Redigested(sample, InArray("history", 4, [](QJsonObject& shuffle) {
+                   shuffle[QStringLiteral("order")] = QJsonArray{1, 2, 3};
+               }))
+            << false
+            << "Not verified: the record differs from its ladder.\nThe shuffle \u201Chistory[4]\u201D is not the order "
+               "the program's generator gives from its seed 77.";
         // The first two hits' members swapped, with a digest that fits.
         const Change swapped = [&](QJsonObject& object) {
             InArray("results", 0, [&](QJsonObject& result) {
@@ -291,7 +339,7 @@ private slots:
         QFETCH(bool, japanese);
         QFETCH(QString, verdict);
         const DrawRecord record = ParseDrawRecord(content, SamplePath, japanese);
-        QCOMPARE(DrawVerdict(DrawDifferences(record, japanese), japanese, 20), verdict);
+        QCOMPARE(DrawVerdict(record, DrawDifferences(record, japanese), japanese, 20), verdict);
     }
 
     // Records saved by earlier versions of the program verify with every later one.
@@ -300,7 +348,7 @@ private slots:
         QTest::addColumn<QString>("path");
         const QDir folder(TestData("draws"));
         for (const QString& name : folder.entryList({QStringLiteral("*.qdraw")}))
-            if (!name.startsWith(QLatin1String("bad-")))
+            if (!name.startsWith(QLatin1String("bad-")) && !name.startsWith(QLatin1String("announced")))
                 QTest::newRow(qPrintable(name)) << folder.filePath(name);
     }
 

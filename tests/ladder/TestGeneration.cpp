@@ -187,10 +187,12 @@ private slots:
         FakeClock clock;
         RandomGenerator random(clock);
         Built built;
+        GenerateLadder({480, true}, built.Grid, random, built.Surface); // a larger ladder before
         built.Grid.SetCell(499, 43, RungThrough);
         built.Surface.Pen = ColourRed;
         GenerateLadder({4, true}, built.Grid, random, built.Surface);
         QCOMPARE(built.Grid.Cell(499, 43), RungNone);
+        QCOMPARE(NonZeroCells(built.Grid), NonZeroCells(Build(4, true, 0)->Grid));
         for (const auto& stroke : built.Surface.Strokes)
             QCOMPARE(stroke.Pen, ColourBlack);
     }

@@ -21,31 +21,37 @@ void TestListChecks::findings_data()
     QTest::addColumn<QStringList>("members");
     QTest::addColumn<QStringList>("hits");
     QTest::addColumn<bool>("beforeBuild");
+    QTest::addColumn<bool>("hitsSpread");
     QTest::addColumn<QStringList>("expected");
 
     const QStringList three{"Ann", "Bob", "Cy"};
-    QTest::newRow("clean lists") << three << QStringList{"1st", "2nd", "3rd"} << true << QStringList{};
+    QTest::newRow("clean lists") << three << QStringList{"1st", "2nd", "3rd"} << true << false << QStringList{};
     QTest::newRow("case, width and spacing")
         << QStringList{"Ann  Lee", "bob", "ＡＮＮ LEE ", "Bob", "Ｂｏｂ"} << QStringList{"a", "b", "c", "d", "e"}
-        << false
+        << false << false
         << QStringList{"“Ann  Lee” appears 2 times in the members (rows 1, 3)",
                        "“bob” appears 3 times in the members (rows 2, 4, 5)"};
-    QTest::newRow("repeated hit") << three << QStringList{"Prize", "Blank", "Blank"} << false
+    QTest::newRow("repeated hit") << three << QStringList{"Prize", "Blank", "Blank"} << false << false
                                   << QStringList{"“Blank” appears 2 times in the hits (rows 2, 3)"};
     // An empty member takes part in the draw wherever it is; empty hits at
     // the end are hits missing, which the count of hits tells.
     QTest::newRow("empty members anywhere, hits inside")
-        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "", "c", "", ""} << false
+        << QStringList{"Ann", " ", "Cy", "", ""} << QStringList{"a", "", "c", "", ""} << false << false
         << QStringList{"Row 2 of the members is empty", "Rows 4–5 of the members are empty",
                        "Row 2 of the hits is empty"};
-    QTest::newRow("fewer hits") << three << QStringList{"1st", "", ""} << false
+    QTest::newRow("fewer hits") << three << QStringList{"1st", "", ""} << false << false
                                 << QStringList{"1 hit for 3 members"};
-    QTest::newRow("no hits yet after a member import") << three << QStringList{"", "", ""} << false
+    QTest::newRow("no hits yet after a member import") << three << QStringList{"", "", ""} << false << false
                                                        << QStringList{};
-    QTest::newRow("no hits at Build") << three << QStringList{"", "", ""} << true
+    QTest::newRow("no hits at Build") << three << QStringList{"", "", ""} << true << false
                                       << QStringList{"0 hits for 3 members"};
-    QTest::newRow("one member, no hit") << QStringList{"Ann", ""} << QStringList{"", ""} << true
+    QTest::newRow("one member, no hit") << QStringList{"Ann", ""} << QStringList{"", ""} << true << false
                                         << QStringList{"Row 2 of the members is empty", "0 hits for 1 member"};
+    QTest::newRow("no-prize rows after a fair draw")
+        << three << QStringList{"", "1st", ""} << true << true << QStringList{"1 hit for 3 members"};
+    QTest::newRow("members still checked after a fair draw")
+        << QStringList{"Ann", "", "Cy"} << QStringList{"", "1st", ""} << true << true
+        << QStringList{"Row 2 of the members is empty", "1 hit for 2 members"};
 }
 
 void TestListChecks::findings()
@@ -53,8 +59,9 @@ void TestListChecks::findings()
     QFETCH(QStringList, members);
     QFETCH(QStringList, hits);
     QFETCH(bool, beforeBuild);
+    QFETCH(bool, hitsSpread);
     QFETCH(QStringList, expected);
-    const ListFindings found = CheckLists(members, hits, beforeBuild);
+    const ListFindings found = CheckLists(members, hits, beforeBuild, hitsSpread);
     QCOMPARE(DescribeFindings(found, false), expected);
     QCOMPARE(found.empty(), expected.isEmpty());
     QCOMPARE(DescribeFindings(found, true).size(), expected.size());
@@ -70,7 +77,7 @@ void TestListChecks::notesOfTheFilesAreTold()
     hits.DroppedCrLines = {3};
     hits.StopRow = 5;
     hits.NamesBelow = 5;
-    const ListFindings found = CheckLists({"A", "B"}, {"x", "y"}, false, members, hits);
+    const ListFindings found = CheckLists({"A", "B"}, {"x", "y"}, false, false, members, hits);
     QCOMPARE(DescribeFindings(found, false),
              QStringList({"The member file has bytes that are no text in lines 2, 7; they show as “\uFFFD”",
                           "The member file's lines hold tabs: only the first column was read",
@@ -82,12 +89,12 @@ void TestListChecks::notesOfTheFilesAreTold()
 
 void TestListChecks::summaryShowsTheFirstTwoAndCountsTheRest()
 {
-    const ListFindings found = CheckLists({"A", "", "A", "", "B"}, {"x"}, false);
+    const ListFindings found = CheckLists({"A", "", "A", "", "B"}, {"x"}, false, false);
     QCOMPARE(SummarizeFindings(found, false),
              QStringLiteral("List check: “A” appears 2 times in the members (rows 1, 3); "
                             "Row 2 of the members is empty; 2 more"));
     QVERIFY(SummarizeFindings(found, true).startsWith(QStringLiteral("リストの確認: ")));
-    QVERIFY(SummarizeFindings(CheckLists({"A"}, {"x"}, true), false).isEmpty());
+    QVERIFY(SummarizeFindings(CheckLists({"A"}, {"x"}, true, false), false).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestListChecks)

@@ -22,9 +22,10 @@ QByteArray WithMark(const QString& text, QStringConverter::Encoding encoding)
     return encoder.encode(text);
 }
 
-ListLineSplitter Split(QByteArrayView bytes, int32_t keep, qsizetype piece, ListSyntax syntax = ListSyntax::Lines)
+ListLineSplitter Split(QByteArrayView bytes, int32_t keep, qsizetype piece, ListSyntax syntax = ListSyntax::Lines,
+                       ListFields fields = {})
 {
-    ListLineSplitter splitter(keep, syntax);
+    ListLineSplitter splitter(keep, syntax, false, fields);
     for (qsizetype at = 0; at < bytes.size(); at += piece)
         splitter.Feed(bytes.sliced(at, std::min(piece, bytes.size() - at)));
     splitter.Finish();
@@ -222,6 +223,38 @@ private slots:
             const ListLineSplitter splitter = Split(bytes, keep, piece, ListSyntax::CsvFirstField);
             QCOMPARE(DecodeListLines(splitter, "en_US.UTF-8").Lines, entries);
             QCOMPARE(splitter.LinesRead(), count);
+        }
+    }
+
+    // The column the user chose in the import preview, or every field for the preview itself.
+    void chosenFields_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("csv");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("all");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("second CSV field, quoted")
+            << QByteArray("1001,\"Brown, Alice\"\r\n1002,Bob\r\n1003\r\n") << true << 1 << false
+            << QStringList{"Brown, Alice", "Bob", ""};
+        QTest::newRow("second tab column") << QByteArray("1\tAnn\tx\n2\tBo\n") << false << 1 << false
+                                           << QStringList{"Ann", "Bo"};
+        QTest::newRow("every CSV field") << QByteArray("a,\"b;c\"\nd\n") << true << 0 << true
+                                         << QStringList{"a\x1F" "b;c", "d"};
+        QTest::newRow("every tab column") << QByteArray("a\tb\n") << false << 0 << true << QStringList{"a\x1F" "b"};
+    }
+
+    void chosenFields()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, csv);
+        QFETCH(int, column);
+        QFETCH(bool, all);
+        for (const qsizetype piece : {1, 64}) {
+            const ListLineSplitter splitter =
+                Split(bytes, 480, piece, csv ? ListSyntax::CsvFirstField : ListSyntax::Lines, {column, all});
+            QTEST(DecodeListLines(splitter, "en_US.UTF-8").Lines, "entries");
+            QVERIFY(!splitter.TabColumns());
         }
     }
 

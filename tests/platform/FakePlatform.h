@@ -22,6 +22,7 @@ public:
     int HourglassCount = 0;
     QStringList Errors;
     QStringList Notices;
+    QStringList Printed; // title, a line break, the document
 
     // The secure random source: a seeded generator, and how often it was asked.
     std::mt19937 SecureSource{20240501};
@@ -78,6 +79,21 @@ public:
     }
     void ShowErrorMessage(const QString& message) override { Errors.append(message); }
     void ShowInformation(const QString& message) override { Notices.append(message); }
+    // The import previews shown, and the choices made in them in turn (when
+    // none is left, the file read as it is; an empty one cancels).
+    QList<ImportQuestion> ImportQuestions;
+    QList<std::optional<ImportChoice>> ImportAnswers;
+    std::optional<ImportChoice> AskImportChoice(const ImportQuestion& question) override
+    {
+        ImportQuestions.append(question);
+        return ImportAnswers.isEmpty() ? std::optional(ImportChoice{}) : ImportAnswers.takeFirst();
+    }
+
+    bool PrintDocument(const QString& title, const QString& html) override
+    {
+        Printed.append(title + '\n' + html);
+        return true;
+    }
     void FillSecureRandom(void* bytes, size_t count) override
     {
         ++SecureRandomRequests;

@@ -1,15 +1,22 @@
 #include "platform/FontDialog.h"
 #include "platform/QtPlatform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+
+#include <chrono>
+#include <stop_token>
+#include <thread>
 
 using namespace quorvan;
 
@@ -105,6 +112,55 @@ private slots:
         QVERIFY(choice.has_value());
         QCOMPARE(choice->Path, QDir(folder).filePath(QStringLiteral("chosen")));
         QCOMPARE(choice->Filter, 1);
+    }
+
+    // Every box that can show a name shows it as the text it is: what a
+    // screen reader reads of it (the text as displayed) holds the whole name.
+    void namesInBoxesStayText_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("name");
+        for (const char* box : {"error", "information", "yes-no", "save-or-discard", "two-answers", "waiting"}) {
+            QTest::addRow("%s, a link", box) << box << "<a href=x>y</a>";
+            QTest::addRow("%s, a bracketed name", box) << box << "<Carol>";
+        }
+    }
+
+    void namesInBoxesStayText()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, name);
+        QtPlatform platform;
+        const QString text = QStringLiteral("Reading %1.xls").arg(name);
+        QString read;
+        std::stop_source done;
+        const auto readAndClose = [&] {
+            QWidget* shown = QApplication::activeModalWidget();
+            for (QLabel* label : shown ? shown->findChildren<QLabel*>() : QList<QLabel*>())
+                if (QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(label))
+                    if (reader->text(QAccessible::Name).contains(QLatin1String("Reading")))
+                        read = reader->text(QAccessible::Name);
+            if (auto* message = qobject_cast<QMessageBox*>(shown))
+                message->reject();
+            done.request_stop();
+        };
+        QTimer::singleShot(box == QLatin1String("waiting") ? 900 : 0, this, readAndClose);
+        if (box == QLatin1String("error"))
+            platform.ShowErrorMessage(text);
+        else if (box == QLatin1String("information"))
+            platform.ShowInformation(text);
+        else if (box == QLatin1String("yes-no"))
+            platform.AskYesNo(text);
+        else if (box == QLatin1String("save-or-discard"))
+            platform.AskToSave(text);
+        else if (box == QLatin1String("two-answers"))
+            platform.AskWithDefault(text, QStringLiteral("Yes"), QStringLiteral("No"));
+        else
+            platform.RunWhileWaiting(text, [&](std::stop_token) {
+                while (!done.stop_requested())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            });
+        QCOMPARE(read, text);
     }
 
     // Programs, helpers and the guide keep the installed layout in the build tree too.

@@ -14,8 +14,10 @@
 
 #include <fcntl.h>
 #include <netinet/in.h>
+#include <sys/mman.h>
 #include <sys/ptrace.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -61,6 +63,19 @@ bool Connects(const char* socketPath)
     return connected;
 }
 
+// Moves a page of its own to an address it names, as one would to lay it
+// over the one name the reader may open.
+bool MovesMemoryToAPlace()
+{
+    void* pages = mmap(nullptr, 8192, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED)
+        return false;
+    void* second = static_cast<char*>(pages) + 4096;
+    const bool moved = mremap(pages, 4096, 4096, MREMAP_MAYMOVE | MREMAP_FIXED, second) == second;
+    munmap(pages, 8192);
+    return moved;
+}
+
 bool Forks()
 {
     const pid_t child = fork();
@@ -88,6 +103,9 @@ int main(int argc, char** argv)
     Report("reopen-input", Opens(quorvan::ReaderInput, O_RDONLY));
     Report("write-file", Opens((std::string(argv[1]) + "/written").c_str(), O_WRONLY | O_CREAT | O_EXCL));
     Report("read-passwd", Opens("/etc/passwd", O_RDONLY));
+    struct stat passwd {};
+    Report("look-at-passwd", stat("/etc/passwd", &passwd) == 0);
+    Report("move-memory-to-a-place", MovesMemoryToAPlace());
     const int network = socket(AF_INET, SOCK_STREAM, 0);
     Report("open-socket", network >= 0);
     Report("connect-x-server", Connects(argv[2]));

@@ -176,11 +176,11 @@ private slots:
         QTest::newRow("set-up") << 1033 << "BitBtn1" << "E&xecution" << QKeySequence(Qt::Key_F4);
         QTest::newRow("set-up ja") << 1041 << "BitBtn1" << "設定実行(&X)" << QKeySequence(Qt::Key_F4);
         QTest::newRow("build") << 1033 << "BitBtn2" << "*- &Vessapo -*" << QKeySequence(Qt::Key_F5);
-        QTest::newRow("members") << 1033 << "Button3" << "&File" << QKeySequence("Ctrl+O");
-        QTest::newRow("hits ja") << 1041 << "Button6" << "読込(&F)" << QKeySequence("Ctrl+Shift+O");
+        QTest::newRow("members") << 1033 << "Button3" << "&File…" << QKeySequence("Ctrl+O");
+        QTest::newRow("hits ja") << 1041 << "Button6" << "読込(&F)…" << QKeySequence("Ctrl+Shift+O");
         QTest::newRow("shuffle ja") << 1041 << "Button4" << "ｼｬｯﾌﾙ(&S)" << QKeySequence();
-        QTest::newRow("text") << 1033 << "Button2" << "&Text" << QKeySequence("Ctrl+S");
-        QTest::newRow("workbook") << 1033 << "Button7" << "&Excel" << QKeySequence("Ctrl+Shift+S");
+        QTest::newRow("text") << 1033 << "Button2" << "&Text…" << QKeySequence("Ctrl+S");
+        QTest::newRow("workbook") << 1033 << "Button7" << "&Excel…" << QKeySequence("Ctrl+Shift+S");
         QTest::newRow("capture") << 1033 << "Button8" << "&Clipboard" << QKeySequence("Ctrl+Shift+C");
         QTest::newRow("exit") << 1041 << "BitBtn4" << "E&XIT" << QKeySequence("Ctrl+Q");
         QTest::newRow("guide") << 1033 << "Image2" << "&User guide" << QKeySequence(Qt::Key_F1);
@@ -196,6 +196,57 @@ private slots:
         QVERIFY(entry);
         QTEST(entry->text(), "text");
         QTEST(entry->shortcut(), "shortcut");
+    }
+
+    // Entries that open a dialog end with "…"; English captions mark a letter
+    // of their own, Japanese ones add it in brackets before the "…".
+    void entriesOfEachLanguage_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("English") << 1033
+                                 << QStringList{"Save &draw…", "&Open draw…", "Leave out earlier &winners…",
+                                                "&Font…", "&Winners…", "&Keep prizes' red paths"};
+        QTest::newRow("Japanese") << 1041
+                                  << QStringList{"抽選記録を保存(&D)…", "抽選記録を開く(&O)…", "&Font…",
+                                                 "当たりの赤い道筋を残す(&K)"};
+    }
+
+    void entriesOfEachLanguage()
+    {
+        QFETCH(int, locale);
+        QFETCH(QStringList, entries);
+        WindowFixture window(locale);
+        QStringList texts;
+        for (const QAction* title : window->menuBar()->actions())
+            for (const QAction* entry : title->menu()->actions())
+                texts.append(entry->text());
+        for (const QString& entry : entries)
+            QVERIFY2(texts.contains(entry), qPrintable(entry));
+        if (locale != 1041)
+            QVERIFY(texts.filter("(&").isEmpty());
+    }
+
+    // The header area stays in view while 120 rows scroll beneath it, and a
+    // box reached from the keyboard comes out from under it.
+    void headerStaysWhileRowsScroll()
+    {
+        WindowFixture window;
+        window.SetUp(120);
+        auto* scroll = qobject_cast<QScrollArea*>(window->client()->parentWidget()->parentWidget());
+        QScrollBar* bar = scroll->verticalScrollBar();
+        const int header = window->firstMemberBox()->y();
+        bar->setValue(bar->maximum());
+        QVERIFY(bar->value() > 1500);
+        for (QWidget* control : {static_cast<QWidget*>(window->buildButton()), static_cast<QWidget*>(window->hitAllButton()),
+                                 static_cast<QWidget*>(window->hitHeading()), static_cast<QWidget*>(window->memberHeading())}) {
+            const QPoint at = control->mapTo(scroll->viewport(), QPoint());
+            QVERIFY2(at.y() >= 0 && at.y() + control->height() <= header, qPrintable(control->objectName()));
+        }
+        EditBox* box = window.Box("edit1_60");
+        bar->setValue(box->y() - header / 2);
+        box->setFocus();
+        QVERIFY(box->mapTo(scroll->viewport(), QPoint()).y() >= header);
     }
 
     void menuTitles_data()

@@ -93,6 +93,12 @@ struct WindowFixture {
 
     EditBox* Box(const QString& name) const { return qobject_cast<EditBox*>(window->findControl(name)); }
 
+    // Where a control sits in the scrolled area, whatever widget holds it.
+    QRect Placed(const QWidget* control) const
+    {
+        return {control->mapTo(window->client(), QPoint()), control->size()};
+    }
+
     // Puts `texts` into boxes <prefix>1, <prefix>2, ...
     void Fill(const QString& prefix, const QStringList& texts)
     {
@@ -115,7 +121,7 @@ struct WindowFixture {
     QStringList BoxNames(const QString& prefix) const
     {
         QStringList names;
-        for (const QObject* child : window->client()->children()) {
+        for (const QObject* child : window->client()->findChildren<QWidget*>()) {
             const QString name = child->objectName().toLower();
             if (name.startsWith(prefix))
                 names.append(name);

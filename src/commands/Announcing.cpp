@@ -1,0 +1,126 @@
+// Announce draw: everything that decides the draw - the lists, the rows,
+// Cross Lines and the randomness sources with their rules - written to an
+// announcement (.qannounce) and its digest A shown for publishing, before
+// the randomness exists. The lists stay fixed until the draw is made from
+// it or it is closed.
+
+#include "commands/Commands.h"
+#include "drawrecord/AnnouncedDraw.h"
+#include "drawrecord/AnnouncementFile.h"
+#include "drawrecord/DrawRecordFile.h"
+#include "platform/Platform.h"
+#include "window/AnnounceForm.h"
+#include "window/AnnouncementDialog.h"
+#include "window/MainWindow.h"
+#include "window/Spinner.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+
+namespace quorvan {
+
+namespace {
+
+constexpr int DrawIdBytes = 16;
+
+QString AnnouncementFilter(MainWindow& window)
+{
+    return window.localized(QStringLiteral("抽選の告知"), QStringLiteral("Draw announcements"))
+           + QStringLiteral("|*.%1|*.*|*.*").arg(AnnouncementSuffix);
+}
+
+} // namespace
+
+bool Commands::listsFree()
+{
+    if (!lottery_.Announced)
+        return true;
+    window_.platform().ShowInformation(window_.localized(
+        QStringLiteral("告知「%1」がリストを固定しています。先に抽選するか、告知を閉じてください。"),
+        QStringLiteral("The announcement “%1” holds the lists fixed: draw from it or close it first."))
+                                           .arg(lottery_.Announced->Path));
+    return false;
+}
+
+void Commands::onAnnounceDraw()
+{
+    Platform& platform = window_.platform();
+    const bool japanese = window_.japanese();
+    if (!listsFree())
+        return;
+    const int32_t rows = lottery_.Model.RowCount;
+    const QStringList members = rows >= 2 ? columnTexts(Column::Members, rows) : QStringList();
+    const QStringList hits = rows >= 2 ? columnTexts(Column::Hits, rows) : QStringList();
+    if (members.isEmpty() || members.contains(QString()) || hits.contains(QString())) {
+        platform.ShowInformation(window_.localized(
+            QStringLiteral("先に行数を設定し、すべての Member と Hit を入力してください。"),
+            QStringLiteral("Set up the rows and fill in every member and hit first.")));
+        return;
+    }
+
+    Announcement announcement;
+    announcement.Method = AnnouncedDrawMethod;
+    QByteArray id(DrawIdBytes, '\0');
+    platform.FillSecureRandom(id.data(), static_cast<size_t>(id.size()));
+    announcement.DrawId = QString::fromLatin1(id.toHex());
+    announcement.Rows = rows;
+    announcement.CrossLines = window_.crossLinesBox()->isChecked();
+    announcement.Members = members;
+    announcement.Hits = hits;
+
+    // The form comes back until what it holds makes an announcement.
+    const QDateTime now = platform.LocalNow();
+    AnnounceForm form(window_, now);
+    QByteArray text;
+    for (;;) {
+        if (form.exec() != QDialog::Accepted)
+            return;
+        const AnnounceInput input = form.input();
+        announcement.Title = input.Title;
+        announcement.Organiser = input.Organiser;
+        announcement.Announced = DrawRecordTime(platform.LocalNow());
+        announcement.DrawAfter = DrawRecordTime(input.DrawAfter);
+        announcement.Sources = input.Sources;
+        for (RandomSource& source : announcement.Sources)
+            if (source.Kind == SourceKind::Participants)
+                source.CommitBy = DrawRecordTime(input.CommitBy);
+        text = AnnouncementBytes(announcement);
+        try {
+            ParseAnnouncement(text, window_.localized(QStringLiteral("告知"), QStringLiteral("announcement")),
+                              japanese);
+            break;
+        } catch (const UserError& problem) {
+            platform.ShowErrorMessage(problem.Message().In(japanese));
+        }
+    }
+
+    const auto path = chooseRecordPath(
+        AnnouncementFilter(window_), lottery_.Model.DrawRecordFolder,
+        window_.localized(QStringLiteral("告知.%1"), QStringLiteral("Announcement.%1")).arg(AnnouncementSuffix));
+    if (!path)
+        return;
+    SaveAnnouncement(*path, announcement);
+    lottery_.Announced = OpenAnnouncement{announcement, text, *path};
+    window_.apply(Step::AnnouncementOpens);
+
+    const QByteArray digest = AnnouncementDigest(text);
+    auto* dialog = new AnnouncementDialog(
+        window_, {announcement.Title, announcement.Organiser, announcement.DrawAfter, *path,
+                  QString::fromLatin1(digest.toHex()), ShortCode(digest)});
+    dialog->show();
+}
+
+void Commands::onCloseAnnouncement()
+{
+    if (!lottery_.Announced)
+        return;
+    if (!window_.platform().AskYesNo(window_.localized(
+            QStringLiteral("抽選せずに告知「%1」を閉じますか？公表した A では抽選できなくなります。"),
+            QStringLiteral("Close the announcement “%1” without drawing? The A you published will have no draw."))
+                                         .arg(lottery_.Announced->Path)))
+        return;
+    lottery_.Announced.reset();
+    window_.apply(Step::AnnouncementCloses);
+}
+
+} // namespace quorvan

@@ -1,0 +1,248 @@
+#include "drawrecord/AnnouncedRecordFile.h"
+
+#include "drawrecord/AnnounceTexts.h"
+#include "drawrecord/AnnouncementFile.h"
+#include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/DrawVerification.h"
+#include "drawrecord/EntryChecker.h"
+#include "ladder/Geometry.h"
+
+#include <QCryptographicHash>
+#include <QJsonDocument>
+
+namespace quorvan {
+
+namespace {
+
+constexpr int64_t MostSeed = 4294967295;
+constexpr qsizetype MostValueCharacters = 200;
+
+QString Hex(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.toHex());
+}
+
+QJsonArray ValuesArray(const std::vector<SourceValue>& values)
+{
+    QJsonArray array;
+    for (const SourceValue& value : values) {
+        QJsonObject object{{QStringLiteral("source"), value.Source}};
+        if (value.Commitments.empty())
+            object[QStringLiteral("value")] = value.Value;
+        QJsonArray commitments;
+        for (const Commitment& commitment : value.Commitments) {
+            QJsonObject entry{{QStringLiteral("participant"), commitment.Participant},
+                              {QStringLiteral("commitment"), commitment.Digest}};
+            if (commitment.Reveal)
+                entry[QStringLiteral("reveal")] = *commitment.Reveal;
+            commitments.append(entry);
+        }
+        if (!value.Commitments.empty())
+            object[QStringLiteral("commitments")] = commitments;
+        array.append(object);
+    }
+    return array;
+}
+
+QJsonObject ContentObject(const AnnouncedRecord& record)
+{
+    QJsonArray order;
+    for (const int32_t row : record.Order)
+        order.append(row);
+    QJsonArray results;
+    for (const DrawResult& result : record.Results)
+        results.append(QJsonObject{{QStringLiteral("hit"), result.Hit},
+                                   {QStringLiteral("hitName"), result.HitName},
+                                   {QStringLiteral("member"), result.Member},
+                                   {QStringLiteral("memberName"), result.MemberName}});
+    return {{QStringLiteral("format"), DrawRecordFormat},
+            {QStringLiteral("formatVersion"), AnnouncedRecordVersion},
+            {QStringLiteral("program"), QStringLiteral("Quorvan")},
+            {QStringLiteral("programVersion"), record.ProgramVersion},
+            {QStringLiteral("time"), record.Time},
+            {QStringLiteral("announcement"), QString::fromUtf8(record.AnnouncementText)},
+            {QStringLiteral("values"), ValuesArray(record.Values)},
+            {QStringLiteral("key"), record.Key},
+            {QStringLiteral("order"), order},
+            {QStringLiteral("seed"), static_cast<qint64>(record.Seed)},
+            {QStringLiteral("members"), QJsonArray::fromStringList(record.Members)},
+            {QStringLiteral("hits"), QJsonArray::fromStringList(record.Hits)},
+            {QStringLiteral("ladder"), record.LadderDigest},
+            {QStringLiteral("results"), results}};
+}
+
+QString ContentDigest(QJsonObject content)
+{
+    content.remove(QStringLiteral("sha256"));
+    return Hex(QCryptographicHash::hash(CanonicalJson(content), QCryptographicHash::Sha256));
+}
+
+// The values, one per source of the announcement and in its order.
+std::vector<SourceValue> ReadValues(const Checker& check, const QJsonValue& value, const Announcement& announcement)
+{
+    const QJsonArray array = check.Array(value, QStringLiteral("values"), static_cast<qsizetype>(announcement.Sources.size()));
+    std::vector<SourceValue> values;
+    for (qsizetype index = 0; index < array.size(); ++index) {
+        const RandomSource& source = announcement.Sources[static_cast<size_t>(index)];
+        const QString entry = QStringLiteral("values[%1]").arg(index);
+        const QJsonObject object = check.Object(array[index], entry);
+        SourceValue read;
+        read.Source = check.Choice(object.value(QStringLiteral("source")), entry + QStringLiteral(".source"), {source.Name});
+        if (source.Kind != SourceKind::Participants) {
+            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("value")}, entry + QLatin1Char('.'));
+            read.Value = check.Text(object.value(QStringLiteral("value")), entry + QStringLiteral(".value"));
+        } else {
+            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("commitments")}, entry + QLatin1Char('.'));
+            const QJsonArray commitments = check.Array(object.value(QStringLiteral("commitments")),
+                                                       entry + QStringLiteral(".commitments"), source.Participants.size());
+            for (qsizetype at = 0; at < commitments.size(); ++at) {
+                const QString name = QStringLiteral("%1.commitments[%2]").arg(entry).arg(at);
+                const QJsonObject commitment = check.Object(commitments[at], name);
+                check.OnlyKeys(commitment,
+                               {QStringLiteral("participant"), QStringLiteral("commitment"), QStringLiteral("reveal")},
+                               name + QLatin1Char('.'));
+                Commitment made{check.Choice(commitment.value(QStringLiteral("participant")),
+                                             name + QStringLiteral(".participant"), {source.Participants[at]}),
+                                check.Digest(commitment.value(QStringLiteral("commitment")), name + QStringLiteral(".commitment")),
+                                std::nullopt};
+                if (commitment.contains(QStringLiteral("reveal")))
+                    made.Reveal = check.Name(commitment.value(QStringLiteral("reveal")), name + QStringLiteral(".reveal"));
+                read.Commitments.push_back(made);
+            }
+        }
+        values.push_back(read);
+    }
+    return values;
+}
+
+bool FollowsPublicRule(const QString& value)
+{
+    static const QRegularExpression control(QStringLiteral("[\\x{0}-\\x{1f}\\x{7f}]"));
+    return !value.isEmpty() && value.size() <= MostValueCharacters && value.trimmed() == value
+           && value.normalized(QString::NormalizationForm_C) == value && !control.match(value).hasMatch();
+}
+
+bool FollowsDiceRule(const QString& value, int32_t count)
+{
+    static const QRegularExpression dice(QStringLiteral("^[1-6]*$"));
+    return value.size() == count && dice.match(value).hasMatch();
+}
+
+} // namespace
+
+bool IsAnnouncedRecord(const QByteArray& content)
+{
+    const QJsonObject object = QJsonDocument::fromJson(content).object();
+    return object.value(QStringLiteral("format")) == DrawRecordFormat
+           && object.value(QStringLiteral("formatVersion")) == QJsonValue(AnnouncedRecordVersion);
+}
+
+QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
+{
+    QJsonObject content = ContentObject(record);
+    content[QStringLiteral("sha256")] = ContentDigest(content);
+    return QJsonDocument(content).toJson(QJsonDocument::Indented);
+}
+
+void SaveAnnouncedRecord(const QString& path, const AnnouncedRecord& record, bool japanese)
+{
+    SaveDrawRecordBytes(path, AnnouncedRecordBytes(record), japanese);
+}
+
+AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path, bool japanese)
+{
+    using namespace draw_texts;
+    const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
+    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign);
+    check.Whole(object.value(QStringLiteral("formatVersion")), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
+                AnnouncedRecordVersion);
+    if (check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256")) != ContentDigest(object))
+        throw AlteredRecord(CannotOpen, path, Altered);
+    check.OnlyKeys(object,
+                   {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),
+                    QStringLiteral("programVersion"), QStringLiteral("time"), QStringLiteral("announcement"),
+                    QStringLiteral("values"), QStringLiteral("key"), QStringLiteral("order"), QStringLiteral("seed"),
+                    QStringLiteral("members"), QStringLiteral("hits"), QStringLiteral("ladder"),
+                    QStringLiteral("results"), QStringLiteral("sha256")},
+                   {});
+    const auto field = [&](const char* key) { return object.value(QLatin1String(key)); };
+    AnnouncedRecord record;
+    check.Choice(field("program"), QStringLiteral("program"), {QStringLiteral("Quorvan")});
+    record.ProgramVersion = check.Text(field("programVersion"), QStringLiteral("programVersion"));
+    record.Time = check.Time(field("time"), QStringLiteral("time"));
+    record.AnnouncementText = check.Document(field("announcement"), QStringLiteral("announcement")).toUtf8();
+    const Announcement announcement =
+        ParseAnnouncement(record.AnnouncementText, path + QStringLiteral(" (announcement)"), japanese);
+    const int32_t rows = announcement.Rows;
+    record.Values = ReadValues(check, field("values"), announcement);
+    record.Key = check.Digest(field("key"), QStringLiteral("key"));
+    record.Order = check.Order(field("order"), QStringLiteral("order"), rows);
+    record.Seed = static_cast<uint32_t>(check.Whole(field("seed"), QStringLiteral("seed"), 0, MostSeed));
+    record.Members = check.Texts(field("members"), QStringLiteral("members"), rows);
+    record.Hits = check.Texts(field("hits"), QStringLiteral("hits"), rows);
+    record.LadderDigest = check.Digest(field("ladder"), QStringLiteral("ladder"));
+    record.Results = ReadResults(check, field("results"), rows);
+    return record;
+}
+
+QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optional<QByteArray>& givenDigest,
+                                 bool japanese)
+{
+    using namespace announce_texts;
+    const QByteArray digest = AnnouncementDigest(record.AnnouncementText);
+    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, {}, japanese);
+    QStringList differences;
+    if (givenDigest && *givenDigest != digest)
+        differences.append(DigestDiffers.In(japanese));
+    if (record.Members != announcement.Members)
+        differences.append(ListsDiffer.In(japanese));
+    for (size_t index = 0; index < record.Values.size(); ++index) {
+        const SourceValue& value = record.Values[index];
+        const RandomSource& source = announcement.Sources[index];
+        if (source.Kind == SourceKind::Public && !FollowsPublicRule(value.Value))
+            differences.append(PublicRule.In(japanese).arg(source.Name, value.Value));
+        if (source.Kind == SourceKind::Dice && !FollowsDiceRule(value.Value, source.DiceCount))
+            differences.append(DiceRule.In(japanese).arg(source.Name, value.Value));
+        for (const Commitment& commitment : value.Commitments)
+            if (commitment.Reveal
+                && CommitmentDigest(digest, commitment.Participant, *commitment.Reveal) != commitment.Digest)
+                differences.append(RevealDiffers.In(japanese).arg(commitment.Participant, source.Name));
+    }
+    const AnnouncedRecord again = DrawAnnounced(record.AnnouncementText, announcement, record.Values, {}, {});
+    if (again.Key != record.Key)
+        differences.append(DrawDiffers.In(japanese).arg(WhatKey.In(japanese)));
+    if (again.Order != record.Order || again.Hits != record.Hits)
+        differences.append(DrawDiffers.In(japanese).arg(WhatOrder.In(japanese)));
+    if (again.Seed != record.Seed)
+        differences.append(DrawDiffers.In(japanese).arg(WhatSeed.In(japanese)));
+    if (again.LadderDigest != record.LadderDigest)
+        differences.append(draw_texts::LadderDiffers.In(japanese).arg(again.Seed));
+    differences.append(ResultDifferences(record.Results, again.Results, japanese));
+    return differences;
+}
+
+QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& differences, bool givenDigest,
+                         bool japanese)
+{
+    using namespace announce_texts;
+    const QByteArray digest = AnnouncementDigest(record.AnnouncementText);
+    QStringList lines{DigestIs.In(japanese).arg(Hex(digest), ShortCode(digest))};
+    if (!differences.isEmpty()) {
+        lines.append(draw_texts::NotVerified.In(japanese));
+        lines.append(differences);
+        return lines.join(QLatin1Char('\n'));
+    }
+    lines.append(AnnouncedVerified.In(japanese));
+    QStringList leftOut;
+    for (const SourceValue& value : record.Values)
+        for (const Commitment& commitment : value.Commitments)
+            if (!commitment.Reveal)
+                leftOut.append(commitment.Participant);
+    if (!leftOut.isEmpty())
+        lines.append(LeftOut.In(japanese).arg(leftOut.join(QStringLiteral(", "))));
+    if (!givenDigest)
+        lines.append(CompareDigest.In(japanese));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace quorvan

@@ -1,0 +1,43 @@
+#pragma once
+// The draw record of an announced draw (format version 2) as a file, and
+// its verification: everything recomputed from the announcement it holds
+// and the values typed in. The user guide ("Announced draws") describes it.
+
+#include "drawrecord/AnnouncedRecord.h"
+#include "files/FileError.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <optional>
+
+namespace quorvan {
+
+constexpr int AnnouncedRecordVersion = 2;
+
+// Whether `content` claims to be a draw record of format version 2.
+bool IsAnnouncedRecord(const QByteArray& content);
+
+QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record);
+
+// Writes the record to `path`, replacing what was there only once the whole
+// record is on the disk.
+void SaveAnnouncedRecord(const QString& path, const AnnouncedRecord& record, bool japanese);
+
+// Reads the record, refusing with a FileError naming `path` what is no such
+// record or is damaged (the announcement it holds included); AlteredRecord
+// when its content does not match its digest.
+AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path, bool japanese);
+
+// What does not recompute: A against `givenDigest` (the A people compare,
+// 32 bytes) when there is one, the lists against the announcement's, each
+// value against its rule, each reveal against its commitment, K, the order,
+// the seed, the ladder and the results. One line each; none when verified.
+QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optional<QByteArray>& givenDigest,
+                                 bool japanese);
+
+// The verdict in words: what is proved and what rests on people, or the differences.
+QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& differences, bool givenDigest,
+                         bool japanese);
+
+} // namespace quorvan

@@ -1,0 +1,192 @@
+#pragma once
+// Reading the entries of a JSON file with strict checks: the draw record's
+// and the announcement's readers share them.
+
+#include "drawrecord/DrawRecord.h"
+#include "drawrecord/DrawTexts.h"
+#include "drawrecord/StrictJson.h"
+#include "files/FileError.h"
+#include "ladder/Geometry.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace quorvan {
+
+// Checks the entries of a parsed JSON file, naming the first that is wrong
+// in a FileError: `cannotOpen` the file's title, `damaged` (%1 the entry, %2
+// what it should be) and `unexpected` (%1 the entry) the file's own words.
+class Checker {
+public:
+    Checker(const Words& cannotOpen, const Words& damaged, const Words& unexpected, const QString& path, bool japanese)
+        : cannotOpen_(cannotOpen), damaged_(damaged), unexpected_(unexpected), path_(path), japanese_(japanese)
+    {
+    }
+
+    [[noreturn]] void Fail(const QString& reason) const { throw FileError(cannotOpen_, path_, Verbatim(reason)); }
+    [[noreturn]] void Wrong(const QString& entry, const QString& should) const
+    {
+        Fail(damaged_.In(japanese_).arg(entry, should));
+    }
+    const QString& Say(const Words& words) const { return words.In(japanese_); }
+
+    // Every key of `object` is one of `keys`.
+    void OnlyKeys(const QJsonObject& object, const QStringList& keys, const QString& prefix) const
+    {
+        for (const QString& key : object.keys())
+            if (!keys.contains(key))
+                Fail(unexpected_.In(japanese_).arg(prefix + key));
+    }
+
+    int64_t Whole(const QJsonValue& value, const QString& entry, int64_t low, int64_t high) const
+    {
+        const double number = value.toDouble(std::nan(""));
+        if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low)
+            || number > static_cast<double>(high))
+            Wrong(entry, Say(draw_texts::WholeNumber).arg(low).arg(high));
+        return static_cast<int64_t>(number);
+    }
+    bool Flag(const QJsonValue& value, const QString& entry) const
+    {
+        if (!value.isBool())
+            Wrong(entry, Say(draw_texts::TrueOrFalse));
+        return value.toBool();
+    }
+    // No text of a record is longer than a name: the program writes no longer
+    // one. An embedded document alone is as long as the file lets it be.
+    QString Text(const QJsonValue& value, const QString& entry) const
+    {
+        const QString text = Document(value, entry);
+        if (text.size() > LongestName)
+            Wrong(entry, Say(ShortText).arg(LongestName));
+        return text;
+    }
+    QString Document(const QJsonValue& value, const QString& entry) const
+    {
+        if (!value.isString())
+            Wrong(entry, Say(draw_texts::Text));
+        return value.toString();
+    }
+    // A name of the lists: one spelling for what looks the same.
+    QString Name(const QJsonValue& value, const QString& entry) const
+    {
+        const QString text = Text(value, entry);
+        if (text.normalized(QString::NormalizationForm_C) != text)
+            Wrong(entry, Say(draw_texts::ComposedText));
+        return text;
+    }
+    QString Time(const QJsonValue& value, const QString& entry) const
+    {
+        static const QRegularExpression withOffset(
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
+        const QString time = Text(value, entry);
+        if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
+            Wrong(entry, Say(draw_texts::TimeWithOffset));
+        return time;
+    }
+    QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const
+    {
+        const QString text = value.toString();
+        if (!value.isString() || !choices.contains(text))
+            Wrong(entry, Say(draw_texts::OneOf).arg(choices.join(QStringLiteral(", "))));
+        return text;
+    }
+    QJsonArray Array(const QJsonValue& value, const QString& entry, std::optional<qsizetype> size = {}) const
+    {
+        if (!value.isArray() || (size && value.toArray().size() != *size))
+            Wrong(entry, size ? Say(draw_texts::ListOf).arg(*size) : Say(draw_texts::List));
+        return value.toArray();
+    }
+    QJsonObject Object(const QJsonValue& value, const QString& entry) const
+    {
+        if (!value.isObject())
+            Wrong(entry, Say(draw_texts::Object));
+        return value.toObject();
+    }
+    QString Digest(const QJsonValue& value, const QString& entry) const
+    {
+        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
+        if (!value.isString() || !hex.match(value.toString()).hasMatch())
+            Wrong(entry, Say(draw_texts::Digest));
+        return value.toString();
+    }
+    QStringList Texts(const QJsonValue& value, const QString& entry, qsizetype size) const
+    {
+        QStringList texts;
+        const QJsonArray array = Array(value, entry, size);
+        for (qsizetype index = 0; index < array.size(); ++index)
+            texts.append(Name(array[index], QStringLiteral("%1[%2]").arg(entry).arg(index)));
+        return texts;
+    }
+    // Each row 1 .. rows once.
+    std::vector<int32_t> Order(const QJsonValue& value, const QString& entry, int32_t rows) const
+    {
+        std::vector<int32_t> order;
+        std::vector<bool> seen(static_cast<size_t>(rows) + 1, false);
+        for (const QJsonValue& row : Array(value, entry, rows)) {
+            const auto number = static_cast<int32_t>(Whole(row, entry, 1, rows));
+            if (seen[number])
+                Wrong(entry, Say(draw_texts::Order));
+            seen[number] = true;
+            order.push_back(number);
+        }
+        return order;
+    }
+private:
+    Words cannotOpen_;
+    Words damaged_;
+    Words unexpected_;
+    QString path_;
+    bool japanese_;
+};
+
+// The JSON object `content` holds, read strictly, whose "format" is
+// `format`: anything else is refused, as `foreign` when it is no such object.
+inline QJsonObject StrictObject(const Checker& check, const QByteArray& content, const QString& format,
+                                const Words& foreign)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+    if (error.error != QJsonParseError::NoError)
+        check.Fail(check.Say(draw_texts::NotJson).arg(error.errorString()).arg(error.offset));
+    if (const auto problem = StrictJsonProblem(content))
+        check.Fail(check.Say(*problem));
+    const QJsonObject object = document.object();
+    if (!document.isObject() || object.value(QStringLiteral("format")) != format)
+        check.Fail(check.Say(foreign));
+    return object;
+}
+
+// A record's results: one per hit row of `rows`, in order.
+inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValue& value, int32_t rows)
+{
+    const QJsonArray results = check.Array(value, QStringLiteral("results"), rows);
+    std::vector<DrawResult> read;
+    for (int32_t row = 1; row <= rows; ++row) {
+        const QString entry = QStringLiteral("results[%1]").arg(row - 1);
+        const QJsonObject result = check.Object(results[row - 1], entry);
+        const QString prefix = entry + QLatin1Char('.');
+        check.OnlyKeys(result,
+                       {QStringLiteral("hit"), QStringLiteral("hitName"), QStringLiteral("member"),
+                        QStringLiteral("memberName")},
+                       prefix);
+        read.push_back(
+            {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
+             check.Name(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
+             static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"), 1, rows)),
+             check.Name(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
+    }
+    return read;
+}
+
+} // namespace quorvan

@@ -1,0 +1,46 @@
+#include "drawrecord/PrizeOrder.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace quorvan {
+
+std::vector<int32_t> PrizeRows(const std::vector<DrawEvent>& history, int32_t rows)
+{
+    std::vector<int32_t> origin(static_cast<size_t>(std::max(rows, 0)));
+    std::iota(origin.begin(), origin.end(), 1);
+    for (const DrawEvent& event : history) {
+        if (const auto* load = std::get_if<LoadEvent>(&event); load && load->Column == DrawColumn::Hits)
+            std::iota(origin.begin(), origin.end(), 1);
+        const auto* shuffle = std::get_if<ShuffleEvent>(&event);
+        if (!shuffle || shuffle->Column != DrawColumn::Hits)
+            continue;
+        // Row r received the text of row Order[r - 1]; rows the shuffle did not reach keep theirs.
+        std::vector<int32_t> moved = origin;
+        for (size_t row = 0; row < shuffle->Order.size() && row < moved.size(); ++row) {
+            const int32_t from = shuffle->Order[row];
+            if (from >= 1 && static_cast<size_t>(from) <= origin.size())
+                moved[row] = origin[static_cast<size_t>(from) - 1];
+        }
+        origin = std::move(moved);
+    }
+    return origin;
+}
+
+QList<ResultPair> WinnersInPrizeOrder(const QList<ResultPair>& results, const std::vector<int32_t>& prizeRows)
+{
+    std::vector<qsizetype> rows;
+    for (qsizetype row = 0; row < results.size(); ++row)
+        if (!results[row].Hit.trimmed().isEmpty())
+            rows.push_back(row);
+    const auto prizeOf = [&](qsizetype row) {
+        return static_cast<size_t>(row) < prizeRows.size() ? prizeRows[static_cast<size_t>(row)] : int32_t(row + 1);
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](qsizetype a, qsizetype b) { return prizeOf(a) < prizeOf(b); });
+    QList<ResultPair> winners;
+    for (qsizetype row : rows)
+        winners.append(results[row]);
+    return winners;
+}
+
+} // namespace quorvan

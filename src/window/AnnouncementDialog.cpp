@@ -1,0 +1,119 @@
+#include "window/AnnouncementDialog.h"
+
+#include "window/MainWindow.h"
+#include "window/QrCode.h"
+
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+namespace quorvan {
+
+namespace {
+
+constexpr int QrModulePixels = 5;
+
+// A in four groups of sixteen digits, one line each, for reading and comparing.
+QString DigestInLines(const QString& digest)
+{
+    QStringList lines;
+    for (qsizetype at = 0; at < digest.size(); at += 16)
+        lines.append(digest.mid(at, 16));
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
+
+AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementShown& shown)
+    : QDialog(&window), window_(window), shown_(shown)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("AnnouncementDialog"));
+    setWindowTitle(window_.localized(QStringLiteral("抽選の告知"), QStringLiteral("Draw announced")));
+
+    panel = new QWidget;
+    auto* facts = new QGridLayout(panel);
+    int row = 0;
+    const auto add = [&](const QString& caption, QWidget* value) {
+        facts->addWidget(new QLabel(caption), row, 0, Qt::AlignTop);
+        facts->addWidget(value, row++, 1);
+    };
+    add(window_.localized(QStringLiteral("題名:"), QStringLiteral("Title:")), new QLabel(shown.Title));
+    add(window_.localized(QStringLiteral("主催者:"), QStringLiteral("Organiser:")), new QLabel(shown.Organiser));
+    add(window_.localized(QStringLiteral("この時刻より後の値で抽選:"), QStringLiteral("Drawn with values fixed after:")),
+        new QLabel(shown.DrawAfter));
+    digestLabel = new QLabel(DigestInLines(shown.Digest));
+    digestLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    digestLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    add(window_.localized(QStringLiteral("要約値 A:"), QStringLiteral("Digest A:")), digestLabel);
+    shortCodeLabel = new QLabel(shown.ShortCode);
+    QFont large = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    large.setPointSize(large.pointSize() * 2);
+    large.setBold(true);
+    shortCodeLabel->setFont(large);
+    shortCodeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    add(window_.localized(QStringLiteral("読み上げ用コード:"), QStringLiteral("Short code to read aloud:")),
+        shortCodeLabel);
+    qrLabel = new QLabel;
+    qrLabel->setPixmap(QPixmap::fromImage(QrCodeImage(shown.Digest, QrModulePixels)));
+    facts->addWidget(qrLabel, row++, 0, 1, 2, Qt::AlignHCenter);
+
+    auto* advice = new QLabel(window_.localized(
+        QStringLiteral("この A を抽選の前に公表してください（掲示、メール、QR コード）。記録を検証する人はこの A と照らし合わせます。"
+                       "抽選または告知を閉じるまで、リストは変えられません。"),
+        QStringLiteral("Publish this A before the draw (a notice, an e-mail, the QR code): whoever checks the record "
+                       "compares it with this A. The lists stay fixed until the draw is made or the announcement "
+                       "is closed.")));
+    advice->setWordWrap(true);
+    const QString fileCaption = window_.localized(QStringLiteral("ファイル: %1"), QStringLiteral("File: %1"));
+    auto* file = new QLabel(fileCaption.arg(shown.Path));
+    file->setTextFormat(Qt::PlainText);
+
+    copyButton = new QPushButton(window_.localized(QStringLiteral("コピー"), QStringLiteral("Copy")));
+    printButton = new QPushButton(window_.localized(QStringLiteral("印刷…"), QStringLiteral("Print…")));
+    closeButton = new QPushButton(window_.localized(QStringLiteral("閉じる"), QStringLiteral("Close")));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copyButton);
+    buttons->addWidget(printButton);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addWidget(advice);
+    layout->addWidget(file);
+    layout->addLayout(buttons);
+
+    connect(copyButton, &QPushButton::clicked, this,
+            [this] { QGuiApplication::clipboard()->setText(publishedText()); });
+    connect(printButton, &QPushButton::clicked, this, [this] { print(); });
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+}
+
+QString AnnouncementDialog::publishedText() const
+{
+    return QStringLiteral("%1\n%2\n%3\nA = %4\n%5\n")
+        .arg(shown_.Title, shown_.Organiser, shown_.DrawAfter, shown_.Digest, shown_.ShortCode);
+}
+
+void AnnouncementDialog::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog choice(&printer, this);
+    if (choice.exec() != QDialog::Accepted)
+        return;
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    const double scale = std::min(static_cast<double>(page.width()) / panel->width(),
+                                  static_cast<double>(page.height()) / panel->height());
+    painter.scale(scale, scale);
+    panel->render(&painter);
+}
+
+} // namespace quorvan
