@@ -9,6 +9,7 @@
 #include "window/Spinner.h"
 #include "window/StageWindow.h"
 #include "ladder/Tracing.h"
+#include "texts/Words.h"
 
 namespace quorvan {
 
