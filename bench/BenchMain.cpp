@@ -487,7 +487,7 @@ int LongNames()
 // Stage frames at 1920 × 1080 while the eleventh prize's path is drawn, ten
 // revealed before it: each run is the next frame at 60 frames a second of a
 // 3-second path, the view following the marker as the stage does.
-int StageFrameLines()
+void StageFrameLines()
 {
     for (const auto& [name, rows] : {std::pair{"stage-frame-480", MostMembers}, std::pair{"stage-frame-30", 30}}) {
         Ladder grid;
@@ -508,14 +508,13 @@ int StageFrameLines()
         frame.Progress = 0.3;
         QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
         StagePainter stage;
-        Report(name, Median([] {}, [&] {
-                   frame.Progress += 1.0 / 180;
-                   FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
-                   QPainter painter(&image);
-                   stage.Paint(painter, image.size(), scene, frame);
-               }));
+        Line(name, {[] {}, [&] {
+                        frame.Progress += 1.0 / 180;
+                        FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
+                        QPainter painter(&image);
+                        stage.Paint(painter, image.size(), scene, frame);
+                    }});
     }
-    return 0;
 }
 
 } // namespace
@@ -543,7 +542,10 @@ int main(int argc, char* argv[])
 
     if (Only.isEmpty())
         StartupLine(argv[0]);
+    // The stage's lines stand alone: --only stage-frame times them without the window's.
     for (const Pointer where : {Pointer::Away, Pointer::Over}) {
+        if (Only.startsWith("stage-frame"))
+            break;
         pointer = where;
         WindowLines(folder);
     }
