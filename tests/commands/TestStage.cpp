@@ -6,6 +6,7 @@
 #include "commands/RevealOrder.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
+#include "texts/Words.h"
 #include "window/StageLook.h"
 #include "window/StageSettings.h"
 #include "window/StageWindow.h"
