@@ -517,12 +517,12 @@ int StageFrameLines()
         frame.Progress = 0.3;
         QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
         StagePainter stage;
-        Report(name, Median([] {}, [&] {
+        Line(name, {[] {}, [&] {
                    frame.Progress += 1.0 / 180;
                    FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
                    QPainter painter(&image);
                    stage.Paint(painter, image.size(), scene, frame);
-               }));
+               }});
     }
     return 0;
 }

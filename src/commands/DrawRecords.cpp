@@ -63,7 +63,7 @@ void Commands::onSaveDraw()
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
     SaveDrawRecord(*path, record, japanese);
     lottery_.Model.ResultsSaved = true;
-    tellSaved(path);
+    tellSaved(*path);
 }
 
 std::optional<QString> Commands::chooseRecordPath(const QString& filter, const QString& folder, const QString& name)

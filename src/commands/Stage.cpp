@@ -2,6 +2,7 @@
 // command, and the View menu's commands that steer it.
 
 #include "commands/Commands.h"
+#include "texts/Words.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"

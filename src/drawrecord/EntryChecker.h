@@ -68,7 +68,7 @@ public:
     {
         const QString text = Document(value, entry);
         if (text.size() > LongestName)
-            Wrong(entry, Say(ShortText).arg(LongestName));
+            Wrong(entry, Say(draw_texts::ShortText).arg(LongestName));
         return text;
     }
     QString Document(const QJsonValue& value, const QString& entry) const
