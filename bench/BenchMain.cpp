@@ -52,9 +52,15 @@ bool Callgrind = false;
 QByteArray Only; // with --callgrind NAME or --only NAME: only the lines whose names begin so
 
 // The desktop's own platform, except that the dialogs answer at once with
-// the files below and an error ends the benchmark.
+// the files below, questions are answered no (nothing saved, no earlier
+// lottery restored), the autosave goes to a folder of its own, and an error
+// ends the benchmark.
 class BenchPlatform final : public QtPlatform {
 public:
+    bool AskYesNo(const QString&) override { return false; }
+    SaveAnswer AskToSave(const QString&) override { return SaveAnswer::Discard; }
+    bool AskWithDefault(const QString&, const QString&, const QString&) override { return false; }
+    QString StateFolder() override { return stateFolder_.path(); }
     void ShowErrorMessage(const QString& message) override
     {
         std::fprintf(stderr, "error: %s\n", qPrintable(message));
@@ -77,6 +83,9 @@ public:
     QString OpenFile;
     QString SaveFile;
     std::optional<int32_t> Locale;
+
+private:
+    QTemporaryDir stateFolder_;
 };
 
 BenchPlatform platform;
@@ -509,11 +518,11 @@ void StageFrameLines()
         QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
         StagePainter stage;
         Line(name, {[] {}, [&] {
-                        frame.Progress += 1.0 / 180;
-                        FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
-                        QPainter painter(&image);
-                        stage.Paint(painter, image.size(), scene, frame);
-                    }});
+                   frame.Progress += 1.0 / 180;
+                   FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
+                   QPainter painter(&image);
+                   stage.Paint(painter, image.size(), scene, frame);
+               }});
     }
 }
 

@@ -3,13 +3,13 @@
 // click does, so the operator's window, the stage and the draw record agree.
 
 #include "commands/Commands.h"
+#include "ladder/Tracing.h"
+#include "texts/Words.h"
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 #include "window/StageWindow.h"
-#include "ladder/Tracing.h"
-#include "texts/Words.h"
 
 namespace quorvan {
 

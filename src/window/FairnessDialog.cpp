@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quorvan {
@@ -125,7 +126,13 @@ void FairnessDialog::build(const LadderShape& shape)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(settings);
-    layout->addWidget(resultPanel, 1);
+    // On a screen too small for the maps and their figures (a large scale),
+    // the results scroll rather than lie over each other.
+    auto* results = new QScrollArea;
+    results->setWidget(resultPanel);
+    results->setWidgetResizable(true);
+    results->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(results, 1);
     layout->addLayout(saving);
 }
 
