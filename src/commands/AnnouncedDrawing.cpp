@@ -70,10 +70,10 @@ void Commands::onDrawAnnounced()
     std::vector<DrawEvent> history = lottery_.Model.History;
     history.push_back(build);
     lottery_.Announced.reset();
-    // The announcement's order is uniform already; the user's Fair draw setting stays as it was.
+    // The announcement's order is uniform already: the fair draw switch stays as it was.
     const bool fairDraw = lottery_.Model.FairDraw;
     showDraw(BuiltDraw{build, record.Members, record.Hits}, history);
-    onFairDrawToggled(fairDraw);
+    showFairDraw(fairDraw);
     lottery_.Model.ResultsSaved = true;
     // A is the one just published from this window: nothing to compare it with here.
     platform.ShowInformation(AnnouncedVerdict(record, {}, true, japanese));

@@ -116,6 +116,8 @@ private:
 
     // The fair draw switch as the user left it, on at the first start.
     void restoreFairDrawSetting();    // FairDraw.cpp
+    // The fair draw switch set to a record's `on`, the user's setting kept as it is.
+    void showFairDraw(bool on);       // FairDraw.cpp
     // How uneven a Build without the fair draw is, estimated in the
     // background and told in the status line when done; stopping it also
     // withdraws the offer of a fair draw.

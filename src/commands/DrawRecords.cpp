@@ -124,7 +124,7 @@ void Commands::showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& his
     window_.showShuffleCount(Column::Members, lottery_.Model.MemberShuffleCount);
     window_.showShuffleCount(Column::Hits, lottery_.Model.HitShuffleCount);
     buildLadder(draw.Build);
-    onFairDrawToggled(draw.Build.FairDraw);
+    showFairDraw(draw.Build.FairDraw);
     lottery_.Model.LastBuild = draw;
     onHitAll();
 }
