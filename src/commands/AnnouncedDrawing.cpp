@@ -1,7 +1,8 @@
 // Drawing from an announcement: the sources' values typed in, the outcome
 // the announcement and those values allow (no clock, no choice), its record
 // (draw record format version 2) saved, and the window shown as after
-// ［HIT-ALL］ of that draw. The lists are free again afterwards.
+// ［HIT-ALL］ of that draw. The lists are free again afterwards. Such a
+// record opened later is shown and verified the same way.
 
 #include "Version.h"
 #include "commands/Commands.h"
@@ -77,6 +78,20 @@ void Commands::onDrawAnnounced()
     lottery_.Model.ResultsSaved = true;
     // A is the one just published from this window: nothing to compare it with here.
     platform.ShowInformation(AnnouncedVerdict(record, {}, true, japanese));
+}
+
+void Commands::openAnnouncedRecord(const QByteArray& content, const QString& path)
+{
+    const bool japanese = window_.japanese();
+    const AnnouncedRecord record = ParseAnnouncedRecord(content, path, japanese);
+    const QStringList differences = AnnouncedDifferences(record, std::nullopt, japanese);
+    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, path, japanese);
+    const BuildEvent build{record.Seed, announcement.Rows, announcement.CrossLines, false, record.Time};
+    const bool fairDraw = lottery_.Model.FairDraw;
+    showDraw(BuiltDraw{build, record.Members, record.Hits}, {build});
+    showFairDraw(fairDraw);
+    window_.setDefaultCursor();
+    window_.platform().ShowInformation(AnnouncedVerdict(record, differences, false, japanese));
 }
 
 } // namespace quorvan

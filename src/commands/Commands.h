@@ -150,6 +150,8 @@ private:
     // none, with the folder remembered; nothing when cancelled or when the
     // user would not replace the file there.
     std::optional<QString> chooseRecordPath(const QString& filter, const QString& folder, const QString& name); // DrawRecords.cpp
+    // Open draw of an announced draw's record (format version 2), read from `path`.
+    void openAnnouncedRecord(const QByteArray& content, const QString& path); // AnnouncedDrawing.cpp
     // Refused with a notice while an announcement holds the lists fixed.
     bool listsFree();                 // Announcing.cpp
 
