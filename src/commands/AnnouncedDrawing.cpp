@@ -1,7 +1,8 @@
 // Drawing from an announcement: the sources' values typed in, the outcome
 // the announcement and those values allow (no clock, no choice), its record
 // (draw record format version 2) saved, and the window shown as after
-// ［HIT-ALL］ of that draw. The lists are free again afterwards.
+// ［HIT-ALL］ of that draw. The lists are free again afterwards. Such a
+// record opened later is shown and verified the same way.
 
 #include "Version.h"
 #include "commands/Commands.h"
@@ -70,13 +71,27 @@ void Commands::onDrawAnnounced()
     std::vector<DrawEvent> history = lottery_.Model.History;
     history.push_back(build);
     lottery_.Announced.reset();
-    // The announcement's order is uniform already; the user's Fair draw setting stays as it was.
+    // The announcement's order is uniform already: the fair draw switch stays as it was.
     const bool fairDraw = lottery_.Model.FairDraw;
     showDraw(BuiltDraw{build, record.Members, record.Hits}, history);
-    onFairDrawToggled(fairDraw);
+    showFairDraw(fairDraw);
     lottery_.Model.ResultsSaved = true;
     // A is the one just published from this window: nothing to compare it with here.
     platform.ShowInformation(AnnouncedVerdict(record, {}, true, japanese));
+}
+
+void Commands::openAnnouncedRecord(const QByteArray& content, const QString& path)
+{
+    const bool japanese = window_.japanese();
+    const AnnouncedRecord record = ParseAnnouncedRecord(content, path, japanese);
+    const QStringList differences = AnnouncedDifferences(record, std::nullopt, japanese);
+    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, path, japanese);
+    const BuildEvent build{record.Seed, announcement.Rows, announcement.CrossLines, false, record.Time};
+    const bool fairDraw = lottery_.Model.FairDraw;
+    showDraw(BuiltDraw{build, record.Members, record.Hits}, {build});
+    showFairDraw(fairDraw);
+    window_.setDefaultCursor();
+    window_.platform().ShowInformation(AnnouncedVerdict(record, differences, false, japanese));
 }
 
 } // namespace quorvan

@@ -168,6 +168,8 @@ private:
 
     // The fair draw switch as the user left it, on at the first start.
     void restoreFairDrawSetting();    // FairDraw.cpp
+    // The fair draw switch set to a record's `on`, the user's setting kept as it is.
+    void showFairDraw(bool on);       // FairDraw.cpp
     // How uneven a Build without the fair draw is, estimated in the
     // background and told in the status line when done; stopping it also
     // withdraws the offer of a fair draw.
@@ -200,6 +202,8 @@ private:
     // none, with the folder remembered; nothing when cancelled or when the
     // user would not replace the file there.
     std::optional<QString> chooseRecordPath(const QString& filter, const QString& folder, const QString& name); // DrawRecords.cpp
+    // Open draw of an announced draw's record (format version 2), read from `path`.
+    void openAnnouncedRecord(const QByteArray& content, const QString& path); // AnnouncedDrawing.cpp
     // Refused with a notice while an announcement holds the lists fixed.
     bool listsFree();                 // Announcing.cpp
 

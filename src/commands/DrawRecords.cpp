@@ -4,6 +4,7 @@
 
 #include "Version.h"
 #include "commands/Commands.h"
+#include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawTexts.h"
 #include "drawrecord/DrawVerification.h"
@@ -100,7 +101,12 @@ void Commands::openDrawFile(const QString& path)
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
     const bool japanese = window_.japanese();
-    const DrawRecord record = ReadDrawRecord(path, japanese);
+    const QByteArray content = ReadDrawRecordBytes(path, japanese);
+    if (IsAnnouncedRecord(content)) {
+        openAnnouncedRecord(content, path);
+        return;
+    }
+    const DrawRecord record = ParseDrawRecord(content, path, japanese);
     const QStringList differences = DrawDifferences(record, japanese);
     showDraw(record.Draw, record.History);
     window_.setDefaultCursor();
@@ -125,7 +131,7 @@ void Commands::showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& his
     window_.showShuffleCount(Column::Members, lottery_.Model.MemberShuffleCount);
     window_.showShuffleCount(Column::Hits, lottery_.Model.HitShuffleCount);
     buildLadder(draw.Build);
-    onFairDrawToggled(draw.Build.FairDraw);
+    showFairDraw(draw.Build.FairDraw);
     lottery_.Model.LastBuild = draw;
     onHitAll();
 }

@@ -43,6 +43,12 @@ void Commands::onFairDrawToggled(bool on)
         stopEvennessEstimate();
 }
 
+void Commands::showFairDraw(bool on)
+{
+    lottery_.Model.FairDraw = on;
+    emit fairDrawChanged(on);
+}
+
 void Commands::startEvennessEstimate(const BuildEvent& build, const QStringList& hits)
 {
     stopEvennessEstimate();

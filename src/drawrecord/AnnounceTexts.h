@@ -57,6 +57,8 @@ inline const Words DigestIs{QStringLiteral("Announcement digest A: %1 (short cod
     QStringLiteral("告知の要約値A：%1（短いコード %2）")};
 inline const Words CompareDigest{QStringLiteral("No A was given (--announcement HEX): compare the A above with the one that was published."),
     QStringLiteral("Aが与えられていません（--announcement HEX）。上のAを公表されたものと比べてください。")};
+inline const Words AnnouncedNotVerified{QStringLiteral("Not verified: this record is not the draw the announcement and the values give."),
+    QStringLiteral("検証できません：この記録は、告知と値から出る抽選ではありません。")};
 inline const Words AnnouncedVerified{QStringLiteral("Verified: this outcome is the one the announcement and the values allow. Proved: the "
                    "announcement with digest A fixed the lists, rows, Cross Lines and sources; every value follows its rule and "
                    "every reveal its commitment; the hits' order, the seed, the ladder and the results follow from them alone. "

@@ -228,7 +228,7 @@ QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& diffe
     const QByteArray digest = AnnouncementDigest(record.AnnouncementText);
     QStringList lines{DigestIs.In(japanese).arg(Hex(digest), ShortCode(digest))};
     if (!differences.isEmpty()) {
-        lines.append(draw_texts::NotVerified.In(japanese));
+        lines.append(AnnouncedNotVerified.In(japanese));
         lines.append(differences);
         return lines.join(QLatin1Char('\n'));
     }

@@ -119,6 +119,15 @@ private slots:
         QCOMPARE(window.Column("edit2_", 3), record.Hits);
         QCOMPARE(window.Column("edit3_", 3).size(), 3);
         QVERIFY(window.platform.Notices.last().contains(digest));
+
+        // Opened again, it shows the same draw and the same verdict, comparing nothing with A.
+        const QStringList drawn = window.Column("edit3_", 3);
+        window.Click(window->resetButton());
+        window.platform.OpenAnswers.append(recordPath);
+        Run(window, &Commands::onOpenDraw);
+        QCOMPARE(window.platform.Errors.size(), 2);
+        QCOMPARE(window.Column("edit3_", 3), drawn);
+        QVERIFY(window.platform.Notices.last().contains("compare the A above"));
     }
 };
 

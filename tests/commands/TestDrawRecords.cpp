@@ -186,7 +186,9 @@ private slots:
         window->crossLinesBox()->setChecked(!crossLines);
         window.commands->onFairDrawToggled(!fair);
         OpenDraw(window, path);
-        QCOMPARE(window.lottery().Model.FairDraw, fair);
+        // The record's switch is shown; the user's own stays as they left it.
+        QCOMPARE(window->fairDrawBox()->isChecked(), fair);
+        QCOMPARE(window.platform.Settings.value("FairDraw"), fair ? "false" : "true");
         QCOMPARE(window.platform.Errors, QStringList());
         QCOMPARE(window.platform.Notices, QStringList{verdict});
         QVERIFY(WhatIsShown(window, rows) == played);
