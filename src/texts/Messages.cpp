@@ -93,8 +93,8 @@ constexpr MessageText Table[] = {
     {GoneSinceChosen, "There is no such file (any more): it may have been moved, renamed or deleted.",
      "そのファイルは（もう）ありません：移動、名前の変更または削除がされたようです。"},
     {ReadingList, "Reading \u201C%1\u201D\u2026", "\u201C%1\u201D を読み込んでいます\u2026"},
-    {NamesCut, "The %1 list has names longer than %3 characters in rows %2; they were cut to %3 characters",
-     "%1のリストの%2行目の名前は %3 文字を超えていたため、%3 文字までにしました"},
+    {NamesCut, "Names in the %1 list cut to %3 characters: rows %2",
+     "%1のリストの名前を %3 文字までにしました：%2 行目"},
 
     {WorkbookPartOutsideFile, "The workbook is damaged (part of it lies outside the file).",
      "ブックが壊れています（一部がファイルの外を指しています）。"},

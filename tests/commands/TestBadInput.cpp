@@ -285,7 +285,7 @@ private slots:
         WindowFixture window;
         const long memory = MemoryToLoad(window, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window->firstMemberBox()->text().size(), 32767);
+        QCOMPARE(window->firstMemberBox()->text(), QString(1024, QLatin1Char('x'))); // a name's most
         QCOMPARE(window.Box("edit1_2")->text(), QStringLiteral("Bob"));
         QVERIFY2(memory < 100, qPrintable(QString::number(memory)));
     }
@@ -320,7 +320,7 @@ private slots:
         WindowFixture window;
         const long memory = MemoryToLoad(window, path);
         QVERIFY(window.platform.Errors.isEmpty());
-        QCOMPARE(window.Box("edit1_480")->text(), text);
+        QCOMPARE(window.Box("edit1_480")->text(), text.left(1024)); // a name's most
         QVERIFY2(memory < 100, qPrintable(QString::number(memory)));
     }
 
