@@ -102,6 +102,8 @@ void Commands::onAnnounceDraw()
     SaveAnnouncement(*path, announcement);
     lottery_.Announced = OpenAnnouncement{announcement, text, *path};
     window_.apply(Step::AnnouncementOpens);
+    // The names as announced: a key typed into a box changes nothing drawn, so it changes nothing shown.
+    window_.setListsReadOnly(announcement.Rows, true);
 
     const QByteArray digest = AnnouncementDigest(text);
     auto* dialog = new AnnouncementDialog(
@@ -119,6 +121,7 @@ void Commands::onCloseAnnouncement()
             QStringLiteral("Close the announcement “%1” without drawing? The A you published will have no draw."))
                                          .arg(lottery_.Announced->Path)))
         return;
+    window_.setListsReadOnly(lottery_.Announced->Content.Rows, false);
     lottery_.Announced.reset();
     window_.apply(Step::AnnouncementCloses);
 }

@@ -84,8 +84,11 @@ private slots:
         for (QWidget* control : QList<QWidget*>{window->buildButton(), window->setUpButton(),
                                                 window->shuffleHitsButton(), window->loadMembersButton()})
             QVERIFY(!control->isEnabled());
+        QTest::keyClick(&window->memberBox(2), Qt::Key_X);
+        QTest::keyClick(&window->hitBox(3), Qt::Key_X);
         Run(window, &Commands::onReset);
         QCOMPARE(window.Column("edit1_", 3), members);
+        QCOMPARE(window.Column("edit2_", 3), hits);
 
         // Dice that break their rule are refused and the dialog comes back; cancelled, nothing is drawn.
         window.platform.Answers = {true};
