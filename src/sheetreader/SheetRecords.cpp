@@ -644,14 +644,16 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
 void KeepCharacterSetsLoaded()
 {
     // The code pages Excel 5.0/95 and 97-2003 write; each conversion stays
-    // open, so that its module stays loaded for freexl and for this file.
+    // open (and held here, kept on purpose, not lost), so that its module
+    // stays loaded for freexl and for this file.
     static constexpr std::uint16_t CodePages[] = {
         367,  437,  720,  737,  775,  850,  852,  855,  857,  858,  860,  861,  862,   863,   864,   865,
         866,  869,  874,  932,  936,  949,  950,  1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258,
         1361, 10000};
-    for (const std::uint16_t codePage : CodePages)
-        iconv_open("UTF-8", CharsetOf(codePage).c_str());
-    iconv_open("UTF-8", "UTF-16LE");
+    static iconv_t kept[std::size(CodePages) + 1];
+    for (std::size_t page = 0; page < std::size(CodePages); ++page)
+        kept[page] = iconv_open("UTF-8", CharsetOf(CodePages[page]).c_str());
+    kept[std::size(CodePages)] = iconv_open("UTF-8", "UTF-16LE");
 }
 
 } // namespace quorvan
