@@ -64,7 +64,7 @@ void Commands::onDrawAnnounced()
                                        QFileInfo(open.Path).completeBaseName() + QLatin1Char('.') + DrawRecordSuffix);
     if (!path)
         return;
-    SaveAnnouncedRecord(*path, record, japanese);
+    SaveDrawRecordBytes(*path, AnnouncedRecordBytes(record), japanese);
     lottery_.Model.ResultsSaved = true; // what was in the window was saved or given up above
 
     const BuildEvent build{record.Seed, open.Content.Rows, open.Content.CrossLines, false, record.Time};

@@ -62,7 +62,7 @@ void Commands::onSaveDraw()
                       lottery_.Model.History,
                       LadderDigest(lottery_.Grid, draw.Build.Rows),
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
-    SaveDrawRecord(*path, record, japanese);
+    SaveDrawRecordBytes(*path, DrawRecordBytes(record), japanese);
     lottery_.Model.ResultsSaved = true;
     tellSaved(*path);
 }

@@ -7,7 +7,6 @@
 #include "drawrecord/EntryChecker.h"
 #include "ladder/Geometry.h"
 
-#include <QCryptographicHash>
 #include <QJsonDocument>
 
 namespace quorvan {
@@ -69,12 +68,6 @@ QJsonObject ContentObject(const AnnouncedRecord& record)
             {QStringLiteral("hits"), QJsonArray::fromStringList(record.Hits)},
             {QStringLiteral("ladder"), record.LadderDigest},
             {QStringLiteral("results"), results}};
-}
-
-QString ContentDigest(QJsonObject content)
-{
-    content.remove(QStringLiteral("sha256"));
-    return Hex(QCryptographicHash::hash(CanonicalJson(content), QCryptographicHash::Sha256));
 }
 
 // The values, one per source of the announcement and in its order.
@@ -139,14 +132,7 @@ bool IsAnnouncedRecord(const QByteArray& content)
 
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
 {
-    QJsonObject content = ContentObject(record);
-    content[QStringLiteral("sha256")] = ContentDigest(content);
-    return QJsonDocument(content).toJson(QJsonDocument::Indented);
-}
-
-void SaveAnnouncedRecord(const QString& path, const AnnouncedRecord& record, bool japanese)
-{
-    SaveDrawRecordBytes(path, AnnouncedRecordBytes(record), japanese);
+    return SealedRecordBytes(ContentObject(record));
 }
 
 AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path, bool japanese)

@@ -18,11 +18,8 @@ constexpr int AnnouncedRecordVersion = 2;
 // Whether `content` claims to be a draw record of format version 2.
 bool IsAnnouncedRecord(const QByteArray& content);
 
+// The record as its file holds it; SaveDrawRecordBytes writes it.
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record);
-
-// Writes the record to `path`, replacing what was there only once the whole
-// record is on the disk.
-void SaveAnnouncedRecord(const QString& path, const AnnouncedRecord& record, bool japanese);
 
 // Reads the record, refusing with a FileError naming `path` what is no such
 // record or is damaged (the announcement it holds included); AlteredRecord

@@ -99,14 +99,6 @@ void AppendCanonical(QString& out, const QJsonValue& value)
     }
 }
 
-// The digest of every entry but the digest itself.
-QString ContentDigest(QJsonObject content)
-{
-    content.remove(QStringLiteral("sha256"));
-    return QString::fromLatin1(
-        QCryptographicHash::hash(CanonicalJson(content), QCryptographicHash::Sha256).toHex());
-}
-
 // ---- Writing ----
 
 QString ColumnName(DrawColumn column)
@@ -340,16 +332,22 @@ QString DrawRecordTime(const QDateTime& time)
                  .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
-QByteArray DrawRecordBytes(const DrawRecord& record)
+QString ContentDigest(QJsonObject content)
 {
-    QJsonObject content = ContentObject(record);
+    content.remove(QStringLiteral("sha256"));
+    return QString::fromLatin1(
+        QCryptographicHash::hash(CanonicalJson(content), QCryptographicHash::Sha256).toHex());
+}
+
+QByteArray SealedRecordBytes(QJsonObject content)
+{
     content[QStringLiteral("sha256")] = ContentDigest(content);
     return QJsonDocument(content).toJson(QJsonDocument::Indented);
 }
 
-void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese)
+QByteArray DrawRecordBytes(const DrawRecord& record)
 {
-    SaveDrawRecordBytes(path, DrawRecordBytes(record), japanese);
+    return SealedRecordBytes(ContentObject(record));
 }
 
 void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes, bool japanese)

@@ -37,10 +37,13 @@ QString DrawRecordTime(const QDateTime& time);
 // The record's file content: its entries and their digest, indented.
 QByteArray DrawRecordBytes(const DrawRecord& record);
 
-// Writes the record to `path`, replacing what was there only once the whole
-// record is on the disk.
-void SaveDrawRecord(const QString& path, const DrawRecord& record, bool japanese);
-// The same for a record's content already made (either format version).
+// The digest of every entry but "sha256" itself, and a record's content with
+// that digest added, as the file holds it (either format version).
+QString ContentDigest(QJsonObject content);
+QByteArray SealedRecordBytes(QJsonObject content);
+
+// Writes a record's bytes to `path`, replacing what was there only once the
+// whole record is on the disk.
 void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes, bool japanese);
 
 // One event of a record's history as the record writes it, and read back
