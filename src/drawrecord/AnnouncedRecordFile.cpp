@@ -48,12 +48,6 @@ QJsonObject ContentObject(const AnnouncedRecord& record)
     QJsonArray order;
     for (const int32_t row : record.Order)
         order.append(row);
-    QJsonArray results;
-    for (const DrawResult& result : record.Results)
-        results.append(QJsonObject{{QStringLiteral("hit"), result.Hit},
-                                   {QStringLiteral("hitName"), result.HitName},
-                                   {QStringLiteral("member"), result.Member},
-                                   {QStringLiteral("memberName"), result.MemberName}});
     return {{QStringLiteral("format"), DrawRecordFormat},
             {QStringLiteral("formatVersion"), AnnouncedRecordVersion},
             {QStringLiteral("program"), QStringLiteral("Quorvan")},
@@ -67,7 +61,7 @@ QJsonObject ContentObject(const AnnouncedRecord& record)
             {QStringLiteral("members"), QJsonArray::fromStringList(record.Members)},
             {QStringLiteral("hits"), QJsonArray::fromStringList(record.Hits)},
             {QStringLiteral("ladder"), record.LadderDigest},
-            {QStringLiteral("results"), results}};
+            {QStringLiteral("results"), ResultsArray(record.Results)}};
 }
 
 // The values, one per source of the announcement and in its order.

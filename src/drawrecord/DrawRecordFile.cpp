@@ -168,13 +168,7 @@ QJsonObject ContentObject(const DrawRecord& record)
         history.append(DrawEventObject(event));
     content[QStringLiteral("history")] = history;
     content[QStringLiteral("ladder")] = record.LadderDigest;
-    QJsonArray results;
-    for (const DrawResult& result : record.Results)
-        results.append(QJsonObject{{QStringLiteral("hit"), result.Hit},
-                                   {QStringLiteral("hitName"), result.HitName},
-                                   {QStringLiteral("member"), result.Member},
-                                   {QStringLiteral("memberName"), result.MemberName}});
-    content[QStringLiteral("results")] = results;
+    content[QStringLiteral("results")] = ResultsArray(record.Results);
     return content;
 }
 
@@ -343,6 +337,17 @@ QByteArray SealedRecordBytes(QJsonObject content)
 {
     content[QStringLiteral("sha256")] = ContentDigest(content);
     return QJsonDocument(content).toJson(QJsonDocument::Indented);
+}
+
+QJsonArray ResultsArray(const std::vector<DrawResult>& results)
+{
+    QJsonArray array;
+    for (const DrawResult& result : results)
+        array.append(QJsonObject{{QStringLiteral("hit"), result.Hit},
+                                 {QStringLiteral("hitName"), result.HitName},
+                                 {QStringLiteral("member"), result.Member},
+                                 {QStringLiteral("memberName"), result.MemberName}});
+    return array;
 }
 
 QByteArray DrawRecordBytes(const DrawRecord& record)

@@ -8,6 +8,7 @@
 #include "files/FileError.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QJsonValue>
@@ -36,6 +37,9 @@ QString DrawRecordTime(const QDateTime& time);
 
 // The record's file content: its entries and their digest, indented.
 QByteArray DrawRecordBytes(const DrawRecord& record);
+
+// The traced results as both format versions write them.
+QJsonArray ResultsArray(const std::vector<DrawResult>& results);
 
 // The digest of every entry but "sha256" itself, and a record's content with
 // that digest added, as the file holds it (either format version).
