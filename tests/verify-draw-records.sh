@@ -68,13 +68,16 @@ expect 2 "usage: quorvan [FILE] | --verify FILE [--announcement HEX]"
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 expect 0 "検証済み：同じあみだ、同じ結果" "$draws/small-3-cross-lines.qdraw"
 
-# The guide's Python verifier, as printed in both guides, gives every committed record the program's status.
+# The guide's Python verifier, as printed in every language's guide, gives every committed record the program's status.
 guide=$data/../../docs/guide
 python3 - "$guide" <<'PYTHON' || failed=1
-import html, re, sys
+import glob, html, os, re, sys
 script = open(sys.argv[1] + "/verify-draw.py", encoding="utf-8").read()
-for page in ("index.html", "index.ja.html"):
-    shown = re.search(r'<pre><code id="verify-draw">(.*?)</code></pre>', open(sys.argv[1] + "/" + page, encoding="utf-8").read(), re.S)
+pages = sorted(glob.glob(sys.argv[1] + "/index*.html"))
+if len(pages) < 5:
+    sys.exit("FAIL: the guide's pages are missing: %s" % [os.path.basename(page) for page in pages])
+for page in pages:
+    shown = re.search(r'<pre><code id="verify-draw">(.*?)</code></pre>', open(page, encoding="utf-8").read(), re.S)
     if not shown or html.unescape(shown.group(1)) != script:
         sys.exit("FAIL: %s does not show verify-draw.py as it is" % page)
 PYTHON
