@@ -73,7 +73,7 @@ private slots:
         QFETCH(QRect, bounds);
         QFETCH(QString, text);
         QFETCH(QString, face);
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         // Found by name in any letter case, as the commands find controls.
         QWidget* control = window->findControl(QString::fromUtf8(QTest::currentDataTag()).toLower());
         QVERIFY(control);
@@ -94,7 +94,7 @@ private slots:
 
     void windowItself()
     {
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         MainWindow& form = *window;
         QCOMPARE(form.objectName(), QStringLiteral("FMAIN"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Quorvan V2.2"));
@@ -121,16 +121,16 @@ private slots:
 
     void englishTextsAndSizes_data()
     {
-        QTest::addColumn<int>("locale");
-        QTest::newRow("US English") << 1033;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("US English") << "en";
         QTest::newRow("Simplified Chinese") << 2052;
         QTest::newRow("German") << 1031;
     }
 
     void englishTextsAndSizes()
     {
-        QFETCH(int, locale);
-        WindowFixture window(locale);
+        QFETCH(QString, language);
+        WindowFixture window(language);
         MainWindow& form = *window;
         QCOMPARE(form.messageLine()->text(),
                  QStringLiteral("Please press the set execution button after specifying a set number"));
