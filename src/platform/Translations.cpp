@@ -36,18 +36,34 @@ void Install(const QString& file, const QString& folder, QObject* owner)
         delete translator;
 }
 
-} // namespace
+QString ToolkitTranslations()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
-QStringList ShippedLanguages()
+// The languages of the translations `prefix`*.qm in `folder`, English aside.
+QStringList LanguagesIn(const QString& folder, const QString& prefix)
 {
     QStringList languages;
-    const QString prefix = QStringLiteral("quorvan_");
-    for (const QString& file : QDir(ProgramTranslations).entryList({prefix + QStringLiteral("*.qm")})) {
+    for (const QString& file : QDir(folder).entryList({prefix + QStringLiteral("*.qm")})) {
         const QString code = file.mid(prefix.size()).chopped(3);
         if (code != English)
             languages.append(code);
     }
     return languages;
+}
+
+void InstallToolkitTranslation(const QString& language, QObject* owner)
+{
+    if (language != English)
+        Install(QStringLiteral("qtbase_") + language, ToolkitTranslations(), owner);
+}
+
+} // namespace
+
+QStringList ShippedLanguages()
+{
+    return LanguagesIn(ProgramTranslations, QStringLiteral("quorvan_"));
 }
 
 QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& shipped)
@@ -67,14 +83,18 @@ void InstallTranslations(const QString& language, QObject* owner)
 {
     // English too: its plural forms ("1 more difference") are a translation.
     Install(QStringLiteral("quorvan_") + language, ProgramTranslations, owner);
-    if (language != English)
-        Install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath), owner);
+    InstallToolkitTranslation(language, owner);
 }
 
 QString UseUsersLanguage()
 {
-    const QString language = ChooseLanguage(QLocale::system().uiLanguages(), ShippedLanguages());
-    InstallTranslations(language, QCoreApplication::instance());
+    const QStringList userLanguages = QLocale::system().uiLanguages();
+    const QString language = ChooseLanguage(userLanguages, ShippedLanguages());
+    Install(QStringLiteral("quorvan_") + language, ProgramTranslations, QCoreApplication::instance());
+    // Qt's own dialogs speak the user's language where Qt has it, even
+    // before the program's translation into it ships.
+    InstallToolkitTranslation(ChooseLanguage(userLanguages, LanguagesIn(ToolkitTranslations(), QStringLiteral("qtbase_"))),
+                              QCoreApplication::instance());
     return language;
 }
 

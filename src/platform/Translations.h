@@ -22,7 +22,8 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& shippe
 // `owner` owns them, and they go when it is deleted.
 void InstallTranslations(const QString& language, QObject* owner);
 
-// The user's language, its translations installed for the running application.
+// The user's language among the shipped ones, its translation installed
+// for the running application, and Qt's own in the user's language.
 QString UseUsersLanguage();
 
 } // namespace quorvan
