@@ -22,23 +22,28 @@ namespace {
 
 QString Description()
 {
-    return QCoreApplication::translate("CommandLine", "Ladder lottery (ghost leg): draws a random ladder between members and hits.");
+    return QCoreApplication::translate("CommandLine", "Ladder lottery (ghost leg): draws a random ladder between "
+            "members and hits.");
 }
 QString VerifyOption()
 {
-    return QCoreApplication::translate("CommandLine", "Checks the draw record FILE without a window: status 0 when its ladder gives its results, 1 when not or when it was altered, 2 when it cannot be read.");
+    return QCoreApplication::translate("CommandLine", "Checks the draw record FILE without a window: status 0 when "
+            "its ladder gives its results, 1 when not or when it was altered, 2 when it cannot be read.");
 }
 QString AnnouncementOption()
 {
-    return QCoreApplication::translate("CommandLine", "With --verify: the announcement's digest A as published (64 hexadecimal digits), compared with the one the record holds.");
+    return QCoreApplication::translate("CommandLine", "With --verify: the announcement's digest A as published (64 "
+            "hexadecimal digits), compared with the one the record holds.");
 }
 QString FileArgument()
 {
-    return QCoreApplication::translate("CommandLine", "A draw record (.qdraw) to open in the window, as File > Open draw does.");
+    return QCoreApplication::translate("CommandLine", "A draw record (.qdraw) to open in the window, as File > Open "
+            "draw does.");
 }
 QString Usage()
 {
-    return QCoreApplication::translate("CommandLine", "usage: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version");
+    return QCoreApplication::translate("CommandLine", "usage: quorvan [FILE] | --verify FILE [--announcement HEX] | "
+            "--help | --version");
 }
 
 int Verify(const QString& path, const std::optional<QByteArray>& givenDigest)

@@ -22,13 +22,15 @@ void Commands::onDrawAnnounced()
 {
     Platform& platform = window_.platform();
     if (!lottery_.Announced) {
-        platform.ShowInformation(QCoreApplication::translate("AnnouncedDrawing", "No announcement is open: use Announce draw… first."));
+        platform.ShowInformation(QCoreApplication::translate("AnnouncedDrawing", "No announcement is open: use "
+                "Announce draw… first."));
         return;
     }
     const OpenAnnouncement& open = *lottery_.Announced;
     const QDateTime now = platform.LocalNow();
     if (now < QDateTime::fromString(open.Content.DrawAfter, Qt::ISODateWithMs)
-        && !platform.AskYesNo(QCoreApplication::translate("AnnouncedDrawing", "The announcement draws with values fixed after %1; it is now %2. Draw all the same?")
+        && !platform.AskYesNo(QCoreApplication::translate("AnnouncedDrawing", "The announcement draws with values "
+                "fixed after %1; it is now %2. Draw all the same?")
                                   .arg(open.Content.DrawAfter, DrawRecordTime(now))))
         return;
 

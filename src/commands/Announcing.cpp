@@ -36,7 +36,8 @@ bool Commands::listsFree()
 {
     if (!lottery_.Announced)
         return true;
-    window_.platform().ShowInformation(QCoreApplication::translate("Announcing", "The announcement “%1” holds the lists fixed: draw from it or close it first.")
+    window_.platform().ShowInformation(QCoreApplication::translate("Announcing", "The announcement “%1” holds the "
+            "lists fixed: draw from it or close it first.")
                                            .arg(lottery_.Announced->Path));
     return false;
 }
@@ -50,7 +51,8 @@ void Commands::onAnnounceDraw()
     const QStringList members = rows >= 2 ? columnTexts(Column::Members, rows) : QStringList();
     const QStringList hits = rows >= 2 ? columnTexts(Column::Hits, rows) : QStringList();
     if (members.isEmpty() || members.contains(QString()) || hits.contains(QString())) {
-        platform.ShowInformation(QCoreApplication::translate("Announcing", "Set up the rows and fill in every member and hit first."));
+        platform.ShowInformation(QCoreApplication::translate("Announcing", "Set up the rows and fill in every member "
+                "and hit first."));
         return;
     }
 
@@ -111,7 +113,8 @@ void Commands::onCloseAnnouncement()
 {
     if (!lottery_.Announced)
         return;
-    if (!window_.platform().AskYesNo(QCoreApplication::translate("Announcing", "Close the announcement “%1” without drawing? The A you published will have no draw.")
+    if (!window_.platform().AskYesNo(QCoreApplication::translate("Announcing", "Close the announcement “%1” without "
+            "drawing? The A you published will have no draw.")
                                          .arg(lottery_.Announced->Path)))
         return;
     window_.setListsReadOnly(lottery_.Announced->Content.Rows, false);

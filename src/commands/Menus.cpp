@@ -164,7 +164,8 @@ void Commands::onAbout()
     const QString version = QStringLiteral(QUORVAN_VERSION);
     window_.platform().ShowAbout(
         QCoreApplication::translate("Menus", About),
-        QCoreApplication::translate("Menus", "<h3>Quorvan V%1</h3><p>A ladder lottery (ghost leg).</p><p>Licence: MIT</p>")
+        QCoreApplication::translate("Menus", "<h3>Quorvan V%1</h3><p>A ladder lottery (ghost leg).</p><p>Licence: "
+                "MIT</p>")
             .arg(version));
 }
 

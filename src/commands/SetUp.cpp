@@ -66,7 +66,8 @@ void Commands::onSetUp()
             window_.createRow(row, {});
     }
 
-    window_.showPrompt(QCoreApplication::translate("SetUp", "Member and Hit are input and the Vessapo_button is pushed"));
+    window_.showPrompt(QCoreApplication::translate("SetUp", "Member and Hit are input and the Vessapo_button is "
+            "pushed"));
     lottery_.Model.RowCount = window_.countSpinner()->position();
     window_.apply(Step::SetUpEnds);
 

@@ -26,16 +26,21 @@ inline QString Verified()
 // What a verified record of format version 1 shows, and what it cannot.
 inline QString VerifiedLimits()
 {
-    return QCoreApplication::translate("DrawTexts", "Every shuffle by the program gives its recorded order from its seed. The record is consistent with itself; whether this was the first draw, or a fair one, cannot be told from this record.");
+    return QCoreApplication::translate("DrawTexts", "Every shuffle by the program gives its recorded order from its "
+            "seed. The record is consistent with itself; whether this was the first draw, or a fair one, cannot be "
+            "told from this record.");
 }
 inline QString NoUniformShuffle()
 {
-    return QCoreApplication::translate("DrawTexts", "Warning: Fair draw was off at the last Build, so no uniform shuffle was applied; unless the lists were shuffled, the ladder alone favours the members near each hit's own line.");
+    return QCoreApplication::translate("DrawTexts", "Warning: Fair draw was off at the last Build, so no uniform "
+            "shuffle was applied; unless the lists were shuffled, the ladder alone favours the members near each "
+            "hit's own line.");
 }
 // %1: the entry, %2: the seed.
 inline QString ShuffleDiffers()
 {
-    return QCoreApplication::translate("DrawTexts", "The shuffle “%1” is not the order the program's generator gives from its seed %2.");
+    return QCoreApplication::translate("DrawTexts", "The shuffle “%1” is not the order the program's generator gives "
+            "from its seed %2.");
 }
 inline QString NotVerified()
 {
@@ -54,12 +59,14 @@ inline QString LadderDiffers()
 // %1 hit row, %2 hit, %3 member row recorded, %4 member recorded, %5 member row traced, %6 member traced.
 inline QString ResultDiffers()
 {
-    return QCoreApplication::translate("DrawTexts", "Hit %1 “%2”: the record says member %3 “%4”, the ladder gives member %5 “%6”.");
+    return QCoreApplication::translate("DrawTexts", "Hit %1 “%2”: the record says member %3 “%4”, the ladder gives "
+            "member %5 “%6”.");
 }
 
 inline QString Altered()
 {
-    return QCoreApplication::translate("DrawTexts", "Its content does not match its SHA-256 digest: the record has been altered since it was saved.");
+    return QCoreApplication::translate("DrawTexts", "Its content does not match its SHA-256 digest: the record has "
+            "been altered since it was saved.");
 }
 inline QString Foreign()
 {
@@ -68,12 +75,14 @@ inline QString Foreign()
 // %1: the parser's words, %2: the byte where it stopped.
 inline QString NotJson()
 {
-    return QCoreApplication::translate("DrawTexts", "It is not a Quorvan draw record (it is not JSON text: %1 at byte %2).");
+    return QCoreApplication::translate("DrawTexts", "It is not a Quorvan draw record (it is not JSON text: %1 at "
+            "byte %2).");
 }
 // %1: the format version of the file, %2: the highest this program reads.
 inline QString NewerFormat()
 {
-    return QCoreApplication::translate("DrawTexts", "It is a draw record of format version %1; this Quorvan reads versions up to %2.");
+    return QCoreApplication::translate("DrawTexts", "It is a draw record of format version %1; this Quorvan reads "
+            "versions up to %2.");
 }
 // %1: the most bytes a record has.
 inline QString TooLarge()
@@ -92,7 +101,8 @@ inline QString Unexpected()
 }
 inline QString LastBuildDiffers()
 {
-    return QCoreApplication::translate("DrawTexts", "The record is damaged: its last Build in the history does not match its rows, Cross Lines, fair draw and seed.");
+    return QCoreApplication::translate("DrawTexts", "The record is damaged: its last Build in the history does not "
+            "match its rows, Cross Lines, fair draw and seed.");
 }
 
 // Why a record is not in the one form records are written in (see StrictJson.h).
@@ -108,7 +118,8 @@ inline QString ControlCharacter()
 // %1: the byte.
 inline QString LoneSurrogate()
 {
-    return QCoreApplication::translate("DrawTexts", "The escape at byte %1 is one half of a surrogate pair without the other: it is no character.");
+    return QCoreApplication::translate("DrawTexts", "The escape at byte %1 is one half of a surrogate pair without "
+            "the other: it is no character.");
 }
 // %1: the key, %2: the byte.
 inline QString DuplicateKey()
@@ -118,21 +129,25 @@ inline QString DuplicateKey()
 // %1: the number as written, %2: the byte.
 inline QString NotWhole()
 {
-    return QCoreApplication::translate("DrawTexts", "The number %1 at byte %2 is not written as whole numbers are: digits only, as 12.");
+    return QCoreApplication::translate("DrawTexts", "The number %1 at byte %2 is not written as whole numbers are: "
+            "digits only, as 12.");
 }
 
 // Histories Quorvan cannot make. %1: the entry.
 inline QString FairBuildUnshuffled()
 {
-    return QCoreApplication::translate("DrawTexts", "The record cannot have been saved by Quorvan: the fair Build “%1” does not follow straight after the fair shuffle of the hits.");
+    return QCoreApplication::translate("DrawTexts", "The record cannot have been saved by Quorvan: the fair Build "
+            "“%1” does not follow straight after the fair shuffle of the hits.");
 }
 inline QString FairShuffleUnbuilt()
 {
-    return QCoreApplication::translate("DrawTexts", "The record cannot have been saved by Quorvan: the fair shuffle “%1” is not followed straight away by a fair Build.");
+    return QCoreApplication::translate("DrawTexts", "The record cannot have been saved by Quorvan: the fair shuffle "
+            "“%1” is not followed straight away by a fair Build.");
 }
 inline QString AfterLastBuild()
 {
-    return QCoreApplication::translate("DrawTexts", "The record cannot have been saved by Quorvan: “%1” comes after the last Build, where Set-up and Shuffle are withdrawn until the hits are loaded again.");
+    return QCoreApplication::translate("DrawTexts", "The record cannot have been saved by Quorvan: “%1” comes after "
+            "the last Build, where Set-up and Shuffle are withdrawn until the hits are loaded again.");
 }
 
 // What an entry should be. %1, %2: the range.

@@ -85,17 +85,21 @@ void DescribeNotes(const ListNotes& notes, bool hits, QStringList& lines)
 {
     const QString list = hits ? QCoreApplication::translate("ListChecks", "hit") : QCoreApplication::translate("ListChecks", "member");
     if (!notes.ReplacedLines.isEmpty())
-        lines.append(QCoreApplication::translate("ListChecks", "The %1 file has bytes that are no text in lines %2; they show as “\uFFFD”")
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 file has bytes that are no text in lines %2; "
+                "they show as “\uFFFD”")
                          .arg(list, RowList(notes.ReplacedLines)));
     if (!notes.DroppedCrLines.isEmpty())
-        lines.append(QCoreApplication::translate("ListChecks", "The %1 file has a CR without LF in lines %2; it was left out")
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 file has a CR without LF in lines %2; it was "
+                "left out")
                          .arg(list, RowList(notes.DroppedCrLines)));
     if (!notes.CutNames.isEmpty())
         lines.append(Say(MessageId::NamesCut).arg(list, RowList(notes.CutNames), QString::number(LongestName)));
     if (notes.TabColumns)
-        lines.append(QCoreApplication::translate("ListChecks", "The %1 file's lines hold tabs: only the first column was read").arg(list));
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 file's lines hold tabs: only the first column "
+                "was read").arg(list));
     if (notes.StopRow > 0)
-        lines.append(QCoreApplication::translate("ListChecks", "The %1 list stops at the empty cell in row %2; %n names follow below it", nullptr, notes.NamesBelow)
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 list stops at the empty cell in row %2; %n "
+                "names follow below it", nullptr, notes.NamesBelow)
                          .arg(list, QString::number(notes.StopRow)));
 }
 

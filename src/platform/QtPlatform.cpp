@@ -138,7 +138,8 @@ void QtPlatform::FillSecureRandom(void* bytes, size_t count)
         if (filled <= 0) {
             const QString reason = qt_error_string(filled < 0 ? errno : EIO);
             throw std::runtime_error(
-                QCoreApplication::translate("QtPlatform", "The system's cryptographic random source could not be read: %1")
+                QCoreApplication::translate("QtPlatform", "The system's cryptographic random source could not be "
+                        "read: %1")
                     .arg(reason)
                     .toStdString());
         }

@@ -15,22 +15,32 @@ constexpr MessageText Table[] = {
     {CannotWriteTextResult, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot write the result file")},
     {CannotSaveWorkbook, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot save the workbook")},
     {FileErrorFormat, QUORVAN_TRANSLATE_NOOP("Messages", "%1 “%2”:\n%3")},
-    {ListFileKinds, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot read “%1”:\nlists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, .xlsx) and OpenDocument spreadsheets (.ods).")},
-    {ListTooLarge, QUORVAN_TRANSLATE_NOOP("Messages", "It is too large to be a list: its first %1 MB hold fewer than %2 lines.")},
+    {ListFileKinds, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot read “%1”:\nlists are read from text files (.txt), "
+            "CSV files (.csv), Excel workbooks (.xls, .xlsx) and OpenDocument spreadsheets (.ods).")},
+    {ListTooLarge, QUORVAN_TRANSLATE_NOOP("Messages", "It is too large to be a list: its first %1 MB hold fewer than "
+            "%2 lines.")},
     {ListHoldsBinary, QUORVAN_TRANSLATE_NOOP("Messages", "It holds binary data (NUL bytes), not a list of names.")},
-    {ListEncodingUnknown, QUORVAN_TRANSLATE_NOOP("Messages", "Its bytes are in no encoding a list is read in (UTF-8, UTF-16, Shift_JIS, EUC-JP, EUC-KR, GB18030, Big5, Windows-1251 or Windows-1252). Save it as UTF-8 text or CSV and load it again.")},
-    {ListIsHtml, QUORVAN_TRANSLATE_NOOP("Messages", "This is an HTML table (a web page), not a workbook: open it in a spreadsheet program and save it as .xlsx or .csv.")},
-    {ListIsSpreadsheetMl, QUORVAN_TRANSLATE_NOOP("Messages", "This is an Excel 2003 XML spreadsheet: open it in a spreadsheet program and save it as .xlsx or .csv.")},
+    {ListEncodingUnknown, QUORVAN_TRANSLATE_NOOP("Messages", "Its bytes are in no encoding a list is read in (UTF-8, "
+            "UTF-16, Shift_JIS, EUC-JP, EUC-KR, GB18030, Big5, Windows-1251 or Windows-1252). Save it as UTF-8 text "
+            "or CSV and load it again.")},
+    {ListIsHtml, QUORVAN_TRANSLATE_NOOP("Messages", "This is an HTML table (a web page), not a workbook: open it in "
+            "a spreadsheet program and save it as .xlsx or .csv.")},
+    {ListIsSpreadsheetMl, QUORVAN_TRANSLATE_NOOP("Messages", "This is an Excel 2003 XML spreadsheet: open it in a "
+            "spreadsheet program and save it as .xlsx or .csv.")},
     {IsAFolder, QUORVAN_TRANSLATE_NOOP("Messages", "It is a folder, not a file.")},
     {IsAPipe, QUORVAN_TRANSLATE_NOOP("Messages", "It is a pipe, not a file.")},
     {IsADevice, QUORVAN_TRANSLATE_NOOP("Messages", "It is a device, not a file.")},
     {NotAnOrdinaryFile, QUORVAN_TRANSLATE_NOOP("Messages", "It is not an ordinary file.")},
-    {NotAnOrdinaryFileToWrite, QUORVAN_TRANSLATE_NOOP("Messages", "It is not an ordinary file (it is a device, a pipe or the like), so nothing is written to it.")},
+    {NotAnOrdinaryFileToWrite, QUORVAN_TRANSLATE_NOOP("Messages", "It is not an ordinary file (it is a device, a "
+            "pipe or the like), so nothing is written to it.")},
     {TooManyLinks, QUORVAN_TRANSLATE_NOOP("Messages", "It is a symbolic link that leads round in a circle.")},
-    {WorkbookExtensions, QUORVAN_TRANSLATE_NOOP("Messages", "An Excel result is saved as an Excel 97–2003 workbook (.xls), an Excel workbook (.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv). Choose a name ending in one of them, or a name without an ending.")},
+    {WorkbookExtensions, QUORVAN_TRANSLATE_NOOP("Messages", "An Excel result is saved as an Excel 97–2003 workbook "
+            "(.xls), an Excel workbook (.xlsx), an OpenDocument spreadsheet (.ods) or CSV (.csv). Choose a name "
+            "ending in one of them, or a name without an ending.")},
     {NoMemoryForWorkbook, QUORVAN_TRANSLATE_NOOP("Messages", "There is not enough memory to make it.")},
     {CellTooLong, QUORVAN_TRANSLATE_NOOP("Messages", "A cell holds more than 32,767 characters.")},
-    {CannotAssembleWorkbook, QUORVAN_TRANSLATE_NOOP("Messages", "It could not be put together in the temporary folder “%1”: that folder may be full, or the file larger than this system allows.")},
+    {CannotAssembleWorkbook, QUORVAN_TRANSLATE_NOOP("Messages", "It could not be put together in the temporary "
+            "folder “%1”: that folder may be full, or the file larger than this system allows.")},
     {WorkbookLibraryRefused, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook library refused it: %1")},
     {WorkbookTooLarge, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is too large to write")},
     {NoSpaceOnDisk, QUORVAN_TRANSLATE_NOOP("Messages", "There is not enough space on the disk.")},
@@ -45,7 +55,8 @@ constexpr MessageText Table[] = {
     {OdsDescription, QUORVAN_TRANSLATE_NOOP("Messages", "OpenDocument spreadsheet")},
     {CsvDescription, QUORVAN_TRANSLATE_NOOP("Messages", "CSV file")},
     {ReplaceQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "“%1” already exists. Replace it?")},
-    {GuideNotOpened, QUORVAN_TRANSLATE_NOOP("Messages", "The user guide could not be opened. Open this file in a web browser:\n%1")},
+    {GuideNotOpened, QUORVAN_TRANSLATE_NOOP("Messages", "The user guide could not be opened. Open this file in a web "
+            "browser:\n%1")},
     {CannotSavePicture, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot save the picture")},
     {CannotSaveMatrix, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot save the matrix")},
     {PictureNotMade, QUORVAN_TRANSLATE_NOOP("Messages", "The picture could not be made into a PNG.")},
@@ -56,14 +67,19 @@ constexpr MessageText Table[] = {
     {ReaderTookTooLong, QUORVAN_TRANSLATE_NOOP("Messages", "The reader took longer than %1 seconds.")},
     {ReaderSentNoResult, QUORVAN_TRANSLATE_NOOP("Messages", "The reader sent something other than a result.")},
     {ReaderSentDamagedCells, QUORVAN_TRANSLATE_NOOP("Messages", "The reader sent damaged cells.")},
-    {ReaderNotConfined, QUORVAN_TRANSLATE_NOOP("Messages", "The system would not let the reader shut itself off from everything but the workbook, so it did not read it.")},
+    {ReaderNotConfined, QUORVAN_TRANSLATE_NOOP("Messages", "The system would not let the reader shut itself off from "
+            "everything but the workbook, so it did not read it.")},
     {ReadingStopped, QUORVAN_TRANSLATE_NOOP("Messages", "Reading was cancelled.")},
-    {LinkOfAnotherUser, QUORVAN_TRANSLATE_NOOP("Messages", "It is a link another user made in a shared folder; it is not followed.")},
-    {GoneSinceChosen, QUORVAN_TRANSLATE_NOOP("Messages", "There is no such file (any more): it may have been moved, renamed or deleted.")},
+    {LinkOfAnotherUser, QUORVAN_TRANSLATE_NOOP("Messages", "It is a link another user made in a shared folder; it is "
+            "not followed.")},
+    {GoneSinceChosen, QUORVAN_TRANSLATE_NOOP("Messages", "There is no such file (any more): it may have been moved, "
+            "renamed or deleted.")},
     {ReadingList, QUORVAN_TRANSLATE_NOOP("Messages", "Reading “%1”…")},
     {NamesCut, QUORVAN_TRANSLATE_NOOP("Messages", "Names in the %1 list cut to %3 characters: rows %2")},
-    {WorkbookPartOutsideFile, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (part of it lies outside the file).")},
-    {WorkbookStreamCutShort, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (one of its streams is cut short).")},
+    {WorkbookPartOutsideFile, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (part of it lies outside "
+            "the file).")},
+    {WorkbookStreamCutShort, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (one of its streams is cut "
+            "short).")},
     {WorkbookSectorsLoop, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (its sectors run in a loop).")},
     {WorkbookDirectoryBroken, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (its directory is broken).")},
     {WorkbookHeaderBroken, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (its header is broken).")},
@@ -102,29 +118,45 @@ constexpr MessageText Table[] = {
     {StageReducedMotion, QUORVAN_TRANSLATE_NOOP("Messages", "Reduced motion: paths appear at once")},
     {StageCurtain, QUORVAN_TRANSLATE_NOOP("Messages", "Hide the prizes until they are revealed")},
     {StageSeconds, QUORVAN_TRANSLATE_NOOP("Messages", " s")},
-    {ZipNotAnArchive, QUORVAN_TRANSLATE_NOOP("Messages", "The file is damaged or cut short: it is not a whole zip archive, as an .xlsx or .ods workbook is (%1).")},
-    {ZipPartMissing, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook has no part “%1”: it is damaged, or not a workbook of this kind.")},
-    {ZipPartTooLarge, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” unpacks to more than %2 MB, far more than any list needs (it may be a zip bomb).")},
+    {ZipNotAnArchive, QUORVAN_TRANSLATE_NOOP("Messages", "The file is damaged or cut short: it is not a whole zip "
+            "archive, as an .xlsx or .ods workbook is (%1).")},
+    {ZipPartMissing, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook has no part “%1”: it is damaged, or not a "
+            "workbook of this kind.")},
+    {ZipPartTooLarge, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” unpacks to more than %2 MB, far more than "
+            "any list needs (it may be a zip bomb).")},
     {ZipPartDamaged, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” cannot be unpacked: %2.")},
-    {ZipPartCutShort, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” stops before its end: the file is damaged or cut short.")},
+    {ZipPartCutShort, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” stops before its end: the file is damaged or "
+            "cut short.")},
     {ZipPartNotXml, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” is damaged: line %2: %3.")},
-    {ZipPartDeclaresEntities, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” declares XML entities of its own, which no workbook does.")},
-    {SharedTextMissing, QUORVAN_TRANSLATE_NOOP("Messages", "A cell refers to shared text number %1, but the workbook's table of texts holds only %2.")},
-    {FormulaWithoutResult, QUORVAN_TRANSLATE_NOOP("Messages", "Cell %1 holds the formula %2 without its result, and Quorvan cannot work that formula out. Open the file in a spreadsheet program (LibreOffice Calc, Excel) and save it again there, so that the results of its formulas are stored with them, or paste the column as values.")},
-    {FirstSheetHidden, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: its first sheet “%2” is hidden; the list was read from it")},
-    {NamesInColumn, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names in column A; column %2 holds %3 (only column A is read)")},
-    {NamesOnOtherSheet, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)")},
+    {ZipPartDeclaresEntities, QUORVAN_TRANSLATE_NOOP("Messages", "Its part “%1” declares XML entities of its own, "
+            "which no workbook does.")},
+    {SharedTextMissing, QUORVAN_TRANSLATE_NOOP("Messages", "A cell refers to shared text number %1, but the "
+            "workbook's table of texts holds only %2.")},
+    {FormulaWithoutResult, QUORVAN_TRANSLATE_NOOP("Messages", "Cell %1 holds the formula %2 without its result, and "
+            "Quorvan cannot work that formula out. Open the file in a spreadsheet program (LibreOffice Calc, Excel) "
+            "and save it again there, so that the results of its formulas are stored with them, or paste the column "
+            "as values.")},
+    {FirstSheetHidden, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: its first sheet “%2” is hidden; the list was "
+            "read from it")},
+    {NamesInColumn, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names in column A; column %2 holds %3 (only "
+            "column A is read)")},
+    {NamesOnOtherSheet, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names on the first sheet; sheet “%2” "
+            "holds %3 (only the first sheet is read)")},
     {UnevenDraw, QUORVAN_TRANSLATE_NOOP("Messages", "Uneven draw: member %1 wins %2 % of the time, fair is %3 %")},
     {FairDrawOffer, QUORVAN_TRANSLATE_NOOP("Messages", "Draw again fairly")},
     {FairDrawOnForNext, QUORVAN_TRANSLATE_NOOP("Messages", "Fair draw is on from the next Build.")},
-    {SaveBeforeReset, QUORVAN_TRANSLATE_NOOP("Messages", "The results of this lottery have not been saved. Save them before starting a new lottery?")},
-    {SaveBeforeExit, QUORVAN_TRANSLATE_NOOP("Messages", "The results of this lottery have not been saved. Save them before quitting?")},
-    {RestoreQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "Quorvan was not closed normally. Restore the lottery of %1 members as it was at %2?")},
+    {SaveBeforeReset, QUORVAN_TRANSLATE_NOOP("Messages", "The results of this lottery have not been saved. Save them "
+            "before starting a new lottery?")},
+    {SaveBeforeExit, QUORVAN_TRANSLATE_NOOP("Messages", "The results of this lottery have not been saved. Save them "
+            "before quitting?")},
+    {RestoreQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "Quorvan was not closed normally. Restore the lottery of %1 "
+            "members as it was at %2?")},
     {RestoreButton, QUORVAN_TRANSLATE_NOOP("Messages", "Restore")},
     {DiscardButton, QUORVAN_TRANSLATE_NOOP("Messages", "Discard")},
     {CannotKeepLottery, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot keep the lottery safe against a crash in")},
     {CannotRestoreLottery, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot restore the lottery kept as")},
-    {SavedLotteryDamaged, QUORVAN_TRANSLATE_NOOP("Messages", "It is damaged, or was saved by another version of Quorvan; it stays there for you.")},
+    {SavedLotteryDamaged, QUORVAN_TRANSLATE_NOOP("Messages", "It is damaged, or was saved by another version of "
+            "Quorvan; it stays there for you.")},
     {WinnersTitle, QUORVAN_TRANSLATE_NOOP("Messages", "Winners")},
     {WinnersPrizeHeading, QUORVAN_TRANSLATE_NOOP("Messages", "Prize")},
     {WinnersMemberHeading, QUORVAN_TRANSLATE_NOOP("Messages", "Winner")},
@@ -133,13 +165,16 @@ constexpr MessageText Table[] = {
     {WinnersExportWorkbookButton, QUORVAN_TRANSLATE_NOOP("Messages", "Save as workbook…")},
     {WinnersNotYet, QUORVAN_TRANSLATE_NOOP("Messages", "No prize has been drawn yet: build the ladder first.")},
     {WinnersOnlyEntry, QUORVAN_TRANSLATE_NOOP("Messages", "%1, winners only")},
-    {CountedHitsQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "Hit lines that give a count: %1, such as “%2” (%3 × “%4”).\nCount each as that many hits?")},
+    {CountedHitsQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "Hit lines that give a count: %1, such as “%2” (%3 × "
+            "“%4”).\nCount each as that many hits?")},
     {CountedHitsFinding, QUORVAN_TRANSLATE_NOOP("Messages", "“%1” counted as %2 hits “%3”")},
     {EarlierWinnersLeftOut, QUORVAN_TRANSLATE_NOOP("Messages", "Left out %1 earlier winners: %2")},
     {NoEarlierWinnersFound, QUORVAN_TRANSLATE_NOOP("Messages", "None of the winners in “%1” is in the member list.")},
     {NoWinnersInFile, QUORVAN_TRANSLATE_NOOP("Messages", "It holds no results of a draw.")},
-    {EarlierWinnersKinds, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot read “%1”:\nearlier winners are read from text results (.txt) and draw records (.qdraw).")},
-    {LeaveOutBeforeBuild, QUORVAN_TRANSLATE_NOOP("Messages", "Earlier winners are left out before Build: press RESET first.")},
+    {EarlierWinnersKinds, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot read “%1”:\nearlier winners are read from text "
+            "results (.txt) and draw records (.qdraw).")},
+    {LeaveOutBeforeBuild, QUORVAN_TRANSLATE_NOOP("Messages", "Earlier winners are left out before Build: press RESET "
+            "first.")},
     {PrizeReveal, QUORVAN_TRANSLATE_NOOP("Messages", "%1 prize: %2 → %3")},
     {MemberNumber, QUORVAN_TRANSLATE_NOOP("Messages", "member %1")},
     {KeepRedPathsEntry, QUORVAN_TRANSLATE_NOOP("Messages", "Keep prizes' red paths")},
@@ -148,7 +183,8 @@ constexpr MessageText Table[] = {
     {ImportWhyAsk, QUORVAN_TRANSLATE_NOOP("Messages", "How should “%1” be read?")},
     {ImportWhyHeading, QUORVAN_TRANSLATE_NOOP("Messages", "The first row looks like a heading: “%1”.")},
     {ImportWhyCodes, QUORVAN_TRANSLATE_NOOP("Messages", "Column A holds numbers or codes; column %1 holds names.")},
-    {ImportWhyStopped, QUORVAN_TRANSLATE_NOOP("Messages", "The list stops at the empty cell in row %1; below it: %2 more.")},
+    {ImportWhyStopped, QUORVAN_TRANSLATE_NOOP("Messages", "The list stops at the empty cell in row %1; below it: %2 "
+            "more.")},
     {ImportColumnLabel, QUORVAN_TRANSLATE_NOOP("Messages", "Entries in column:")},
     {ImportHeadingBox, QUORVAN_TRANSLATE_NOOP("Messages", "The first row is a heading (not read)")},
     {ImportPastEmptyBox, QUORVAN_TRANSLATE_NOOP("Messages", "Read on past empty cells")},

@@ -38,11 +38,13 @@ AnnounceForm::AnnounceForm(MainWindow& window, const QDateTime& now) : QDialog(&
     draw->addRow(QCoreApplication::translate("AnnounceForm", "Organiser:"), organiserBox);
     draw->addRow(QCoreApplication::translate("AnnounceForm", "Draw with values fixed after:"), drawAfterBox);
 
-    publicGroup = new QGroupBox(QCoreApplication::translate("AnnounceForm", "A published value (a lottery result, a beacon pulse, a closing index)"));
+    publicGroup = new QGroupBox(QCoreApplication::translate("AnnounceForm", "A published value (a lottery result, a "
+            "beacon pulse, a closing index)"));
     publicGroup->setCheckable(true);
     publicNameBox = new QLineEdit;
     publicRuleBox = new QLineEdit;
-    publicRuleBox->setPlaceholderText(QCoreApplication::translate("AnnounceForm", "e.g. the first prize's number, digits only, left to right"));
+    publicRuleBox->setPlaceholderText(QCoreApplication::translate("AnnounceForm", "e.g. the first prize's number, "
+            "digits only, left to right"));
     auto* publicForm = new QFormLayout(publicGroup);
     publicForm->addRow(QCoreApplication::translate("AnnounceForm", "Name:"), publicNameBox);
     publicForm->addRow(QCoreApplication::translate("AnnounceForm", "How its value is written:"), publicRuleBox);
@@ -56,7 +58,8 @@ AnnounceForm::AnnounceForm(MainWindow& window, const QDateTime& now) : QDialog(&
     auto* diceForm = new QFormLayout(diceGroup);
     diceForm->addRow(QCoreApplication::translate("AnnounceForm", "Rolls:"), diceCountBox);
 
-    participantsGroup = new QGroupBox(QCoreApplication::translate("AnnounceForm", "Participants' secrets (committed first, revealed later)"));
+    participantsGroup = new QGroupBox(QCoreApplication::translate("AnnounceForm", "Participants' secrets (committed "
+            "first, revealed later)"));
     participantsGroup->setCheckable(true);
     participantsGroup->setChecked(false);
     participantsBox = new QPlainTextEdit;
@@ -66,7 +69,8 @@ AnnounceForm::AnnounceForm(MainWindow& window, const QDateTime& now) : QDialog(&
     participantsForm->addRow(QCoreApplication::translate("AnnounceForm", "Participants:"), participantsBox);
     participantsForm->addRow(QCoreApplication::translate("AnnounceForm", "Commitments in by:"), commitByBox);
 
-    auto* note = new QLabel(QCoreApplication::translate("AnnounceForm", "Choose at least one value the organiser cannot steer. Once announced, the lists stay fixed until the draw."));
+    auto* note = new QLabel(QCoreApplication::translate("AnnounceForm", "Choose at least one value the organiser "
+            "cannot steer. Once announced, the lists stay fixed until the draw."));
     note->setWordWrap(true);
 
     announceButton = new QPushButton(QCoreApplication::translate("AnnounceForm", "Announce…"));

@@ -65,7 +65,9 @@ AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementSho
     qrLabel->setPixmap(QPixmap::fromImage(QrCodeImage(shown.Digest, QrModulePixels)));
     facts->addWidget(qrLabel, row++, 0, 1, 2, Qt::AlignHCenter);
 
-    auto* advice = new QLabel(QCoreApplication::translate("AnnouncementDialog", "Publish this A before the draw (a notice, an e-mail, the QR code): whoever checks the record compares it with this A. The lists stay fixed until the draw is made or the announcement is closed."));
+    auto* advice = new QLabel(QCoreApplication::translate("AnnouncementDialog", "Publish this A before the draw (a "
+            "notice, an e-mail, the QR code): whoever checks the record compares it with this A. The lists stay "
+            "fixed until the draw is made or the announcement is closed."));
     advice->setWordWrap(true);
     const QString fileCaption = QCoreApplication::translate("AnnouncementDialog", "File: %1");
     auto* file = new QLabel(fileCaption.arg(shown.Path));

@@ -84,7 +84,8 @@ void FairnessDialog::build(const LadderShape& shape)
     resultPanel->setObjectName(QStringLiteral("FairnessResult"));
     resultPanel->setAutoFillBackground(true);
     heading = new QLabel;
-    auto* explanation = new QLabel(QCoreApplication::translate("FairnessDialog", "How often each hit (row) lands on each member (column); white is the fair 1/n."));
+    auto* explanation = new QLabel(QCoreApplication::translate("FairnessDialog", "How often each hit (row) lands on "
+            "each member (column); white is the fair 1/n."));
     explanation->setWordWrap(true);
     drawnMap = new HeatMapView;
     shuffledMap = new HeatMapView;
@@ -206,13 +207,15 @@ QString FairnessDialog::figuresText(const LandingCounts& counts)
     const QString ladders = QLocale(QLocale::English).toString(result_->Ladders);
     const auto times = [](double value) { return QString::number(value, 'f', 1); };
     return QStringList{
-        QCoreApplication::translate("FairnessDialog", "Most likely: hit %1 → member %2, %3, %5× ± %6 the fair %4 (chance alone gives about %7×)")
+        QCoreApplication::translate("FairnessDialog", "Most likely: hit %1 → member %2, %3, %5× ± %6 the fair %4 "
+                "(chance alone gives about %7×)")
             .arg(QString::number(figures.LikeliestHit), QString::number(figures.LikeliestMember),
                  Percent(figures.LikeliestShare), Percent(fair), times(figures.TimesFair),
                  times(figures.TimesFairMargin), times(figures.ChanceAloneTimesFair)),
         QCoreApplication::translate("FairnessDialog", "Pairs never seen in %1 ladders: %2")
             .arg(ladders, Percent(figures.NeverShare)),
-        QCoreApplication::translate("FairnessDialog", "Typical distance moved (median): %1 lines (%2 to %3; about %4 in a fair draw)")
+        QCoreApplication::translate("FairnessDialog", "Typical distance moved (median): %1 lines (%2 to %3; about %4 "
+                "in a fair draw)")
             .arg(QString::number(figures.MedianDistance), QString::number(figures.MedianLow),
                  QString::number(figures.MedianHigh), QString::number(FairMedianDistance(counts.Members()), 'f', 0))}
         .join(QLatin1Char('\n'));
@@ -255,9 +258,11 @@ void FairnessDialog::saveMatrix()
 {
     const QString name = QStringLiteral("fairness-%1.csv").arg(runShape_.MemberCount);
     int side = 0;
-    const auto path = chooseFile(QStringList({QCoreApplication::translate("FairnessDialog", "The program's ladder (CSV)"),
+    const auto path = chooseFile(QStringList({QCoreApplication::translate("FairnessDialog", "The program's ladder "
+            "(CSV)"),
                                               QStringLiteral("*.csv"),
-                                              QCoreApplication::translate("FairnessDialog", "After a uniform shuffle (CSV)"),
+                                              QCoreApplication::translate("FairnessDialog", "After a uniform shuffle "
+                                                      "(CSV)"),
                                               QStringLiteral("*.csv")})
                                      .join(QLatin1Char('|')),
                                  QStringLiteral(".csv"), name, &side);

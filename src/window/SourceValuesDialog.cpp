@@ -18,7 +18,8 @@ SourceValuesDialog::SourceValuesDialog(MainWindow& window, const Announcement& a
     setObjectName(QStringLiteral("SourceValuesDialog"));
     setWindowTitle(QCoreApplication::translate("SourceValuesDialog", "Draw from the announcement"));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QCoreApplication::translate("SourceValuesDialog", "Type each randomness source's value of “%1” exactly as it was made known.")
+    auto* heading = new QLabel(QCoreApplication::translate("SourceValuesDialog", "Type each randomness source's "
+            "value of “%1” exactly as it was made known.")
                                    .arg(announcement.Title));
     heading->setWordWrap(true);
     layout->addWidget(heading);
@@ -32,7 +33,8 @@ SourceValuesDialog::SourceValuesDialog(MainWindow& window, const Announcement& a
                 commitment->setFont(digits);
                 commitment->setMinimumWidth(commitment->fontMetrics().horizontalAdvance(QString(66, QLatin1Char('0'))));
                 auto* reveal = new QLineEdit;
-                reveal->setPlaceholderText(QCoreApplication::translate("SourceValuesDialog", "empty when never revealed"));
+                reveal->setPlaceholderText(QCoreApplication::translate("SourceValuesDialog", "empty when never "
+                        "revealed"));
                 form->addRow(QCoreApplication::translate("SourceValuesDialog", "%1's commitment:").arg(participant), commitment);
                 form->addRow(QCoreApplication::translate("SourceValuesDialog", "%1's secret:").arg(participant), reveal);
                 commitmentBoxes.push_back(commitment);
@@ -41,7 +43,8 @@ SourceValuesDialog::SourceValuesDialog(MainWindow& window, const Announcement& a
         } else {
             auto* value = new QLineEdit;
             const QString rule = source.Kind == SourceKind::Dice
-                                     ? QCoreApplication::translate("SourceValuesDialog", "the %1 rolls (1 to 6), in order").arg(source.DiceCount)
+                                     ? QCoreApplication::translate("SourceValuesDialog", "the %1 rolls (1 to 6), in "
+                                             "order").arg(source.DiceCount)
                                      : source.Rule;
             form->addRow(new QLabel(rule));
             form->addRow(QCoreApplication::translate("SourceValuesDialog", "Value:"), value);

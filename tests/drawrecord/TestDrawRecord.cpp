@@ -323,16 +323,19 @@ private slots:
             };
         };
         const auto told = [](const DrawResult& found, const DrawResult& said) {
-            return u"Hit " + QString::number(found.Hit) + u" “" + found.HitName + u"”: the record says member "
-                + QString::number(said.Member) + u" “" + said.MemberName + u"”, the ladder gives member "
-                + QString::number(found.Member) + u" “" + found.MemberName + u"”.";
+            const auto number = [](int32_t value) { return QString::number(value); };
+            return QStringLiteral("Hit ") + number(found.Hit) + QStringLiteral(" “") + found.HitName
+                + QStringLiteral("”: the record says member ") + number(said.Member) + QStringLiteral(" “")
+                + said.MemberName + QStringLiteral("”, the ladder gives member ") + number(found.Member)
+                + QStringLiteral(" “") + found.MemberName + QStringLiteral("”.");
         };
         for (const DrawRecord& record :
              {sample, Sample({"50%2 off", "Bob %1", "Cy"}, {"Prize %3 / %5", "Silver %6", "Bronze"})}) {
-            QTest::newRow(qPrintable(u"two results swapped: " + record.Draw.Members[0]))
+            QTest::newRow(qPrintable(QStringLiteral("two results swapped: ") + record.Draw.Members[0]))
                 << Redigested(record, swapped(record)) << "en"
-                << u"Not verified: the record differs from its ladder.\n" + told(record.Results[0], record.Results[1])
-                       + u"\n" + told(record.Results[1], record.Results[0]);
+                << QStringLiteral("Not verified: the record differs from its ladder.\n")
+                       + told(record.Results[0], record.Results[1]) + QLatin1Char('\n')
+                       + told(record.Results[1], record.Results[0]);
         }
         // The digest of another ladder: the results still fit, the ladder does not.
         const DrawRecord otherSeed = Sample({"Ann", "Bob", "Cy"}, {"Gold", "Silver", "Bronze"}, true, 0);
