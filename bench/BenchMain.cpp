@@ -72,7 +72,7 @@ public:
     {
         return SaveChoice{SaveFile};
     }
-    int32_t UserLocaleId() override { return Locale ? *Locale : QtPlatform::UserLocaleId(); }
+    QString TextEncodingLocale() override { return TextLocale ? *TextLocale : QtPlatform::TextEncodingLocale(); }
     QString HelperProgram(const QString& name) override
     {
         return Reader.isEmpty() ? QtPlatform::HelperProgram(name) : Reader;
@@ -82,7 +82,7 @@ public:
     bool ErrorExpected = false;
     QString OpenFile;
     QString SaveFile;
-    std::optional<int32_t> Locale;
+    std::optional<QString> TextLocale; // LC_CTYPE, when set
 
 private:
     QTemporaryDir stateFolder_;
@@ -396,9 +396,9 @@ void WindowLines(const QTemporaryDir& folder)
     WriteList(platform.OpenFile, [](int row) {
         return QByteArray("\x89\xEF\x88\xF5\x96\xBC ") + QByteArray::number(row) + "\r\n"; // 会員名 n
     });
-    platform.Locale = LocaleJapanese;
+    platform.TextLocale = QStringLiteral("ja_JP.UTF-8");
     Line("import-cp932-480", {[] { NewForm(); }, [] { form->Run(&Commands::onLoadMembers); }});
-    platform.Locale.reset();
+    platform.TextLocale.reset();
 
     // The same list of 600 in each kind of workbook.
     for (const char* kind : {"xlsx", "ods", "xls"}) {

@@ -14,12 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         if (quorvan::IsAnnouncedRecord(bytes)) {
-            const quorvan::AnnouncedRecord record = quorvan::ParseAnnouncedRecord(bytes, QStringLiteral("fuzz.qdraw"), false);
-            quorvan::AnnouncedDifferences(record, std::nullopt, false);
+            const quorvan::AnnouncedRecord record = quorvan::ParseAnnouncedRecord(bytes, QStringLiteral("fuzz.qdraw"));
+            quorvan::AnnouncedDifferences(record, std::nullopt);
             return 0;
         }
-        const quorvan::DrawRecord record = quorvan::ParseDrawRecord(bytes, QStringLiteral("fuzz.qdraw"), false);
-        quorvan::DrawDifferences(record, false);
+        const quorvan::DrawRecord record = quorvan::ParseDrawRecord(bytes, QStringLiteral("fuzz.qdraw"));
+        quorvan::DrawDifferences(record);
     } catch (const quorvan::UserError&) {
         // A damaged, foreign or altered record is refused with its message, which is right.
     }

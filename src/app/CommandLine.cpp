@@ -6,8 +6,8 @@
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
-#include "platform/QtPlatform.h"
-#include "texts/Words.h"
+#include "platform/Translations.h"
+#include "texts/UserText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -20,41 +20,53 @@ namespace quorvan {
 
 namespace {
 
-const Words Description{QStringLiteral("Ladder lottery (ghost leg): draws a random ladder between members and hits."),
-    QStringLiteral("あみだくじ：メンバーと当たりの間にあみだを作ります。")};
-const Words VerifyOption{QStringLiteral("Checks the draw record FILE without a window: status 0 when its ladder "
-                                        "gives its results, 1 when not or when it was altered, 2 when it cannot be read."),
-    QStringLiteral("抽選記録 FILE をウィンドウなしで検証します。あみだが記録の結果を出せば終了状態 0、"
-                   "出さないか書き換えられていれば 1、読めなければ 2。")};
-const Words AnnouncementOption{QStringLiteral("With --verify: the announcement's digest A as published (64 hexadecimal "
-                                              "digits), compared with the one the record holds."),
-    QStringLiteral("--verify とともに：公表された告知の要約値 A（16 進 64 桁）。記録にあるものと比べます。")};
-const Words FileArgument{QStringLiteral("A draw record (.qdraw) to open in the window, as File > Open draw does."),
-    QStringLiteral("ウィンドウで開く抽選記録（.qdraw）。［ファイル］▸［抽選記録を開く］と同じです。")};
-const Words Usage{QStringLiteral("usage: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version"),
-    QStringLiteral("使い方: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version")};
+QString Description()
+{
+    return QCoreApplication::translate("CommandLine", "Ladder lottery (ghost leg): draws a random ladder between "
+            "members and hits.");
+}
+QString VerifyOption()
+{
+    return QCoreApplication::translate("CommandLine", "Checks the draw record FILE without a window: status 0 when "
+            "its ladder gives its results, 1 when not or when it was altered, 2 when it cannot be read.");
+}
+QString AnnouncementOption()
+{
+    return QCoreApplication::translate("CommandLine", "With --verify: the announcement's digest A as published (64 "
+            "hexadecimal digits), compared with the one the record holds.");
+}
+QString FileArgument()
+{
+    return QCoreApplication::translate("CommandLine", "A draw record (.qdraw) to open in the window, as File > Open "
+            "draw does.");
+}
+QString Usage()
+{
+    return QCoreApplication::translate("CommandLine", "usage: quorvan [FILE] | --verify FILE [--announcement HEX] | "
+            "--help | --version");
+}
 
-int Verify(const QString& path, const std::optional<QByteArray>& givenDigest, bool japanese)
+int Verify(const QString& path, const std::optional<QByteArray>& givenDigest)
 {
     QTextStream out(stdout);
     QTextStream problems(stderr);
     try {
-        const QByteArray content = ReadDrawRecordBytes(path, japanese);
+        const QByteArray content = ReadDrawRecordBytes(path);
         if (IsAnnouncedRecord(content)) {
-            const AnnouncedRecord record = ParseAnnouncedRecord(content, path, japanese);
-            const QStringList differences = AnnouncedDifferences(record, givenDigest, japanese);
-            out << TerminalText(AnnouncedVerdict(record, differences, givenDigest.has_value(), japanese)) << '\n';
+            const AnnouncedRecord record = ParseAnnouncedRecord(content, path);
+            const QStringList differences = AnnouncedDifferences(record, givenDigest);
+            out << TerminalText(AnnouncedVerdict(record, differences, givenDigest.has_value())) << '\n';
             return differences.isEmpty() ? ProgramDone : RecordDiffers;
         }
-        const DrawRecord record = ParseDrawRecord(content, path, japanese);
-        const QStringList differences = DrawDifferences(record, japanese);
-        out << TerminalText(DrawVerdict(record, differences, japanese, differences.size())) << '\n';
+        const DrawRecord record = ParseDrawRecord(content, path);
+        const QStringList differences = DrawDifferences(record);
+        out << TerminalText(DrawVerdict(record, differences, differences.size())) << '\n';
         return differences.isEmpty() ? ProgramDone : RecordDiffers;
     } catch (const AlteredRecord& altered) {
-        out << TerminalText(altered.Message().In(japanese)) << '\n';
+        out << TerminalText(altered.Message()) << '\n';
         return RecordDiffers;
     } catch (const UserError& problem) {
-        problems << TerminalText(problem.Message().In(japanese)) << '\n';
+        problems << TerminalText(problem.Message()) << '\n';
         return RecordUnreadable;
     } catch (const std::exception& problem) {
         problems << TerminalText(QString::fromUtf8(problem.what())) << '\n';
@@ -69,18 +81,18 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvan"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVAN_VERSION));
-    const bool japanese = LocaleIdentifier(QLocale::system()) == LocaleJapanese;
+    UseUsersLanguage();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(Description.In(japanese));
+    parser.setApplicationDescription(Description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption verify(QStringLiteral("verify"), VerifyOption.In(japanese), QStringLiteral("FILE"));
+    const QCommandLineOption verify(QStringLiteral("verify"), VerifyOption(), QStringLiteral("FILE"));
     parser.addOption(verify);
-    const QCommandLineOption announcement(QStringLiteral("announcement"), AnnouncementOption.In(japanese),
+    const QCommandLineOption announcement(QStringLiteral("announcement"), AnnouncementOption(),
                                           QStringLiteral("HEX"));
     parser.addOption(announcement);
-    parser.addPositionalArgument(QStringLiteral("FILE"), FileArgument.In(japanese), QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(QStringLiteral("FILE"), FileArgument(), QStringLiteral("[FILE]"));
 
     QTextStream out(stdout);
     QTextStream problems(stderr);
@@ -92,7 +104,7 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
     if (!understood || files.size() > 1 || (parser.isSet(verify) && !files.isEmpty()) || digestWrong) {
         if (!understood)
             problems << parser.errorText() << '\n';
-        problems << Usage.In(japanese) << '\n';
+        problems << Usage() << '\n';
         return {RecordUnreadable, {}};
     }
     if (parser.isSet(help)) {
@@ -107,8 +119,7 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
         return {Verify(parser.value(verify),
                        parser.isSet(announcement)
                            ? std::optional(QByteArray::fromHex(parser.value(announcement).toLatin1()))
-                           : std::nullopt,
-                       japanese),
+                           : std::nullopt),
                 {}};
     return {std::nullopt, files.value(0)};
 }

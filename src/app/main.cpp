@@ -19,7 +19,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     quorvan::ConfigureApplication(application);
 
-    quorvan::QtPlatform platform;
+    quorvan::QtPlatform platform; // the user's language from here on
+    quorvan::UseFacesOfLanguage(platform.Language());
     // A save notes its passing file in the state folder, the one folder the
     // program knows again at its next start wherever the user saved; the
     // start removes what saves that were killed mid-way left.
@@ -27,7 +28,6 @@ int main(int argc, char* argv[])
     const QString saveNotes = stateFolder.isEmpty() ? QString() : stateFolder + QStringLiteral("/saving");
     quorvan::RemoveLeftoversOfKilledSaves(saveNotes);
     quorvan::NoteSavesIn(saveNotes);
-    quorvan::LoadToolkitTranslations(platform.UserLocaleId());
     quorvan::MainWindow window(platform);
     quorvan::Commands commands(window);
     window.show();

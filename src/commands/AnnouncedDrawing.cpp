@@ -13,6 +13,7 @@
 #include "window/MainWindow.h"
 #include "window/SourceValuesDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quorvan {
@@ -20,19 +21,16 @@ namespace quorvan {
 void Commands::onDrawAnnounced()
 {
     Platform& platform = window_.platform();
-    const bool japanese = window_.japanese();
     if (!lottery_.Announced) {
-        platform.ShowInformation(window_.localized(
-            QStringLiteral("開いている告知がありません。先に［抽選を告知…］を使ってください。"),
-            QStringLiteral("No announcement is open: use Announce draw… first.")));
+        platform.ShowInformation(QCoreApplication::translate("AnnouncedDrawing", "No announcement is open: use "
+                "Announce draw… first."));
         return;
     }
     const OpenAnnouncement& open = *lottery_.Announced;
     const QDateTime now = platform.LocalNow();
     if (now < QDateTime::fromString(open.Content.DrawAfter, Qt::ISODateWithMs)
-        && !platform.AskYesNo(window_.localized(
-            QStringLiteral("告知では値が決まるのは %1 より後です。今は %2 です。それでも抽選しますか？"),
-            QStringLiteral("The announcement draws with values fixed after %1; it is now %2. Draw all the same?"))
+        && !platform.AskYesNo(QCoreApplication::translate("AnnouncedDrawing", "The announcement draws with values "
+                "fixed after %1; it is now %2. Draw all the same?")
                                   .arg(open.Content.DrawAfter, DrawRecordTime(now))))
         return;
 
@@ -46,13 +44,13 @@ void Commands::onDrawAnnounced()
                                DrawRecordTime(now));
         try {
             // Read back as a verifier will: a commitment that is no digest is refused here too.
-            const AnnouncedRecord read = ParseAnnouncedRecord(AnnouncedRecordBytes(record), open.Path, japanese);
-            const QStringList differences = AnnouncedDifferences(read, std::nullopt, japanese);
+            const AnnouncedRecord read = ParseAnnouncedRecord(AnnouncedRecordBytes(record), open.Path);
+            const QStringList differences = AnnouncedDifferences(read, std::nullopt);
             if (differences.isEmpty())
                 break;
             platform.ShowErrorMessage(differences.join(QLatin1Char('\n')));
         } catch (const UserError& problem) {
-            platform.ShowErrorMessage(problem.Message().In(japanese));
+            platform.ShowErrorMessage(problem.Message());
         }
     }
 
@@ -64,7 +62,7 @@ void Commands::onDrawAnnounced()
                                        QFileInfo(open.Path).completeBaseName() + QLatin1Char('.') + DrawRecordSuffix);
     if (!path)
         return;
-    SaveDrawRecordBytes(*path, AnnouncedRecordBytes(record), japanese);
+    SaveDrawRecordBytes(*path, AnnouncedRecordBytes(record));
     lottery_.Model.ResultsSaved = true; // what was in the window was saved or given up above
 
     const BuildEvent build{record.Seed, open.Content.Rows, open.Content.CrossLines, false, record.Time};
@@ -77,21 +75,20 @@ void Commands::onDrawAnnounced()
     showFairDraw(fairDraw);
     lottery_.Model.ResultsSaved = true;
     // A is the one just published from this window: nothing to compare it with here.
-    platform.ShowInformation(AnnouncedVerdict(record, {}, true, japanese));
+    platform.ShowInformation(AnnouncedVerdict(record, {}, true));
 }
 
 void Commands::openAnnouncedRecord(const QByteArray& content, const QString& path)
 {
-    const bool japanese = window_.japanese();
-    const AnnouncedRecord record = ParseAnnouncedRecord(content, path, japanese);
-    const QStringList differences = AnnouncedDifferences(record, std::nullopt, japanese);
-    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, path, japanese);
+    const AnnouncedRecord record = ParseAnnouncedRecord(content, path);
+    const QStringList differences = AnnouncedDifferences(record, std::nullopt);
+    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, path);
     const BuildEvent build{record.Seed, announcement.Rows, announcement.CrossLines, false, record.Time};
     const bool fairDraw = lottery_.Model.FairDraw;
     showDraw(BuiltDraw{build, record.Members, record.Hits}, {build});
     showFairDraw(fairDraw);
     window_.setDefaultCursor();
-    window_.platform().ShowInformation(AnnouncedVerdict(record, differences, false, japanese));
+    window_.platform().ShowInformation(AnnouncedVerdict(record, differences, false));
 }
 
 } // namespace quorvan

@@ -14,6 +14,7 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 
@@ -25,7 +26,7 @@ constexpr int DrawIdBytes = 16;
 
 QString AnnouncementFilter(MainWindow& window)
 {
-    return window.localized(QStringLiteral("抽選の告知"), QStringLiteral("Draw announcements"))
+    return QCoreApplication::translate("Announcing", "Draw announcements")
            + QStringLiteral("|*.%1|*.*|*.*").arg(AnnouncementSuffix);
 }
 
@@ -35,9 +36,8 @@ bool Commands::listsFree()
 {
     if (!lottery_.Announced)
         return true;
-    window_.platform().ShowInformation(window_.localized(
-        QStringLiteral("告知「%1」がリストを固定しています。先に抽選するか、告知を閉じてください。"),
-        QStringLiteral("The announcement “%1” holds the lists fixed: draw from it or close it first."))
+    window_.platform().ShowInformation(QCoreApplication::translate("Announcing", "The announcement “%1” holds the "
+            "lists fixed: draw from it or close it first.")
                                            .arg(lottery_.Announced->Path));
     return false;
 }
@@ -45,16 +45,14 @@ bool Commands::listsFree()
 void Commands::onAnnounceDraw()
 {
     Platform& platform = window_.platform();
-    const bool japanese = window_.japanese();
     if (!listsFree())
         return;
     const int32_t rows = lottery_.Model.RowCount;
     const QStringList members = rows >= 2 ? columnTexts(Column::Members, rows) : QStringList();
     const QStringList hits = rows >= 2 ? columnTexts(Column::Hits, rows) : QStringList();
     if (members.isEmpty() || members.contains(QString()) || hits.contains(QString())) {
-        platform.ShowInformation(window_.localized(
-            QStringLiteral("先に行数を設定し、すべての Member と Hit を入力してください。"),
-            QStringLiteral("Set up the rows and fill in every member and hit first.")));
+        platform.ShowInformation(QCoreApplication::translate("Announcing", "Set up the rows and fill in every member "
+                "and hit first."));
         return;
     }
 
@@ -86,17 +84,16 @@ void Commands::onAnnounceDraw()
                 source.CommitBy = DrawRecordTime(input.CommitBy);
         text = AnnouncementBytes(announcement);
         try {
-            ParseAnnouncement(text, window_.localized(QStringLiteral("告知"), QStringLiteral("announcement")),
-                              japanese);
+            ParseAnnouncement(text, QCoreApplication::translate("Announcing", "announcement"));
             break;
         } catch (const UserError& problem) {
-            platform.ShowErrorMessage(problem.Message().In(japanese));
+            platform.ShowErrorMessage(problem.Message());
         }
     }
 
     const auto path = chooseRecordPath(
         AnnouncementFilter(window_), lottery_.Model.DrawRecordFolder,
-        window_.localized(QStringLiteral("告知.%1"), QStringLiteral("Announcement.%1")).arg(AnnouncementSuffix));
+        QCoreApplication::translate("Announcing", "Announcement.%1").arg(AnnouncementSuffix));
     if (!path)
         return;
     SaveAnnouncement(*path, announcement);
@@ -116,9 +113,8 @@ void Commands::onCloseAnnouncement()
 {
     if (!lottery_.Announced)
         return;
-    if (!window_.platform().AskYesNo(window_.localized(
-            QStringLiteral("抽選せずに告知「%1」を閉じますか？公表した A では抽選できなくなります。"),
-            QStringLiteral("Close the announcement “%1” without drawing? The A you published will have no draw."))
+    if (!window_.platform().AskYesNo(QCoreApplication::translate("Announcing", "Close the announcement “%1” without "
+            "drawing? The A you published will have no draw.")
                                          .arg(lottery_.Announced->Path)))
         return;
     window_.setListsReadOnly(lottery_.Announced->Content.Rows, false);

@@ -114,8 +114,8 @@ void Commands::offerRestore()
     const QDateTime saved = QFileInfo(path).lastModified();
     const QString when = platform.ShortDate(saved.date()) + QLatin1Char(' ') + platform.LongTime(saved.time());
     if (platform.AskWithDefault(
-            window_.localized(Say(MessageId::RestoreQuestion).arg(Verbatim(state->Rows), Verbatim(when))),
-            window_.localized(Say(MessageId::RestoreButton)), window_.localized(Say(MessageId::DiscardButton))))
+            Say(MessageId::RestoreQuestion).arg(QString::number(state->Rows), when),
+            Say(MessageId::RestoreButton), Say(MessageId::DiscardButton)))
         restoreLottery(*state);
     else
         removeAutosave();
@@ -163,7 +163,7 @@ bool Commands::confirmDiscard(MessageId question)
 {
     if (!lottery_.Model.LadderBuilt || lottery_.Model.ResultsSaved)
         return true;
-    switch (window_.platform().AskToSave(window_.localized(Say(question)))) {
+    switch (window_.platform().AskToSave(Say(question))) {
     case SaveAnswer::Save:
         onSaveDraw();
         return lottery_.Model.ResultsSaved; // not when the save dialog was cancelled

@@ -10,6 +10,7 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 
 namespace quorvan {
@@ -59,9 +60,7 @@ void Commands::buildLadder(const BuildEvent& build)
     lottery_.Random.RandomSeed = GenerateLadderFromSeed({build.Rows, build.CrossLines}, build.Seed, lottery_.Grid,
                                                        window_.bitmap());
 
-    window_.showPrompt(window_.localized(
-        QStringLiteral("■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。"),
-        QStringLiteral("*- completion -*  Mouse click in \"Hit\"")));
+    window_.showPrompt(QCoreApplication::translate("Build", "*- completion -*  Mouse click in \"Hit\""));
     lottery_.Model.LadderBuilt = true;
     lottery_.Model.ResultsSaved = false;
     // The lists drawn stay as drawn: a stray key in a box changes no result.

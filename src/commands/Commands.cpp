@@ -1,7 +1,7 @@
 #include "commands/Commands.h"
 
 #include "ladder/Fairness.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
@@ -77,10 +77,8 @@ void Commands::startUp()
     window_.countSpinner()->requestPosition(1);
     window_.showCount(window_.countSpinner()->position());
 
-    window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
+    window_.showPrompt(texts::StartPrompt());
     window_.titleLabel()->setCaption(QStringLiteral("Quorvan"));
-    if (!window_.japanese())
-        window_.useEnglishCaptions();
     window_.bitmap().SetPenWidth(2);
     restoreFairDrawSetting();
     restoreRedPathsSetting();
@@ -99,7 +97,7 @@ void Commands::onExit()
 
 void Commands::tellSaved(const QString& path)
 {
-    window_.showStatus(window_.localized(Say(MessageId::SavedWhere).arg(Verbatim(QDir::toNativeSeparators(path)))));
+    window_.showStatus(Say(MessageId::SavedWhere).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace quorvan

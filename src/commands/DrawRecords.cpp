@@ -13,6 +13,7 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 
@@ -36,21 +37,20 @@ int32_t ShufflesOf(const std::vector<DrawEvent>& history, DrawColumn column)
 
 QString Commands::drawRecordFilter()
 {
-    return window_.localized(QStringLiteral("抽選記録"), QStringLiteral("Draw records"))
+    return QCoreApplication::translate("DrawRecords", "Draw records")
            + QStringLiteral("|*.%1|*.*|*.*").arg(DrawRecordSuffix);
 }
 
 void Commands::onSaveDraw()
 {
     Platform& platform = window_.platform();
-    const bool japanese = window_.japanese();
     if (!lottery_.Model.LastBuild) {
-        platform.ShowInformation(draw_texts::NothingToSave.In(japanese));
+        platform.ShowInformation(draw_texts::NothingToSave());
         return;
     }
     const auto path = chooseRecordPath(
         drawRecordFilter(), lottery_.Model.DrawRecordFolder,
-        window_.localized(QStringLiteral("抽選記録.%1"), QStringLiteral("Draw.%1")).arg(DrawRecordSuffix));
+        QCoreApplication::translate("DrawRecords", "Draw.%1").arg(DrawRecordSuffix));
     if (!path)
         return;
     window_.setBusyCursor();
@@ -62,7 +62,7 @@ void Commands::onSaveDraw()
                       lottery_.Model.History,
                       LadderDigest(lottery_.Grid, draw.Build.Rows),
                       TraceResults(lottery_.Grid, draw.Members, draw.Hits)};
-    SaveDrawRecordBytes(*path, DrawRecordBytes(record), japanese);
+    SaveDrawRecordBytes(*path, DrawRecordBytes(record));
     lottery_.Model.ResultsSaved = true;
     tellSaved(*path);
 }
@@ -79,7 +79,7 @@ std::optional<QString> Commands::chooseRecordPath(const QString& filter, const Q
     lottery_.Model.DrawRecordFolder = QFileInfo(path).absolutePath();
     // Another file is not replaced unasked: the dialog offers the same name every time.
     if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+        && !platform.AskYesNo(Say(MessageId::ReplaceQuestion).arg(path)))
         return std::nullopt;
     return path;
 }
@@ -100,17 +100,16 @@ void Commands::openDrawFile(const QString& path)
     lottery_.Model.LastDrawFile = path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
-    const bool japanese = window_.japanese();
-    const QByteArray content = ReadDrawRecordBytes(path, japanese);
+    const QByteArray content = ReadDrawRecordBytes(path);
     if (IsAnnouncedRecord(content)) {
         openAnnouncedRecord(content, path);
         return;
     }
-    const DrawRecord record = ParseDrawRecord(content, path, japanese);
-    const QStringList differences = DrawDifferences(record, japanese);
+    const DrawRecord record = ParseDrawRecord(content, path);
+    const QStringList differences = DrawDifferences(record);
     showDraw(record.Draw, record.History);
     window_.setDefaultCursor();
-    platform.ShowInformation(DrawVerdict(record, differences, japanese, MostDifferencesShown));
+    platform.ShowInformation(DrawVerdict(record, differences, MostDifferencesShown));
 }
 
 // The window as after ［HIT-ALL］ of the recorded draw: its rows set up, its

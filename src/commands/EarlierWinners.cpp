@@ -6,10 +6,11 @@
 #include "drawrecord/DrawRecordFile.h"
 #include "lists/EarlierWinners.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quorvan {
@@ -34,7 +35,7 @@ void Commands::onLeaveOutEarlierWinners()
     QStringList winners;
     const QString suffix = QFileInfo(*path).suffix().toLower();
     if (suffix == DrawRecordSuffix) {
-        for (const DrawResult& result : ReadDrawRecord(*path, window_.japanese()).Results)
+        for (const DrawResult& result : ReadDrawRecord(*path).Results)
             if (!result.HitName.trimmed().isEmpty())
                 winners.append(result.MemberName);
     } else if (suffix == QLatin1String("txt")) {
@@ -47,23 +48,22 @@ void Commands::onLeaveOutEarlierWinners()
             if (!pair.Hit.trimmed().isEmpty())
                 winners.append(pair.Member);
     } else {
-        throw UserError(Say(MessageId::EarlierWinnersKinds).arg(Verbatim(*path)));
+        throw UserError(Say(MessageId::EarlierWinnersKinds).arg(*path));
     }
     if (winners.isEmpty())
         throw UserError(Say(MessageId::FileErrorFormat)
-                            .arg(Say(MessageId::CannotReadListFile), Verbatim(*path), Say(MessageId::NoWinnersInFile)));
+                            .arg(Say(MessageId::CannotReadListFile), *path, Say(MessageId::NoWinnersInFile)));
 
     const LeftOut left =
         LeaveOutWinners(columnTexts(Column::Members, window_.countSpinner()->position()), winners);
     if (left.Names.isEmpty()) {
-        platform.ShowInformation(window_.localized(Say(MessageId::NoEarlierWinnersFound).arg(Verbatim(*path))));
+        platform.ShowInformation(Say(MessageId::NoEarlierWinnersFound).arg(*path));
         return;
     }
     beginMemberList();
     placeMembers({left.Remaining, left.Remaining.size(), {}});
-    const QString names = left.Names.join(window_.japanese() ? QStringLiteral("、") : QStringLiteral(", "));
-    platform.ShowInformation(window_.localized(
-        Say(MessageId::EarlierWinnersLeftOut).arg(Verbatim(left.Names.size()), Verbatim(names))));
+    const QString names = left.Names.join(QCoreApplication::translate("EarlierWinners", ", ", "between names"));
+    platform.ShowInformation(Say(MessageId::EarlierWinnersLeftOut).arg(QString::number(left.Names.size()), names));
 }
 
 } // namespace quorvan

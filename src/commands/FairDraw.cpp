@@ -7,7 +7,7 @@
 #include "commands/Commands.h"
 #include "ladder/Fairness.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/MainWindow.h"
 
 #include <QPushButton>
@@ -101,9 +101,9 @@ void Commands::tellEvenness()
     }
     const double chance = 100.0 * static_cast<double>(most) / result->Ladders;
     const double fair = 100.0 * static_cast<double>(prizes.size()) / counts.Members();
-    window_.showStatus(window_.localized(Say(MessageId::UnevenDraw)
-                                             .arg(Verbatim(likeliest), Verbatim(QString::number(chance, 'f', 1)),
-                                                  Verbatim(QString::number(fair, 'f', 1)))));
+    window_.showStatus(Say(MessageId::UnevenDraw)
+                                             .arg(QString::number(likeliest), QString::number(chance, 'f', 1),
+                                                  QString::number(fair, 'f', 1)));
     window_.fairDrawOffer()->show();
 }
 
@@ -112,7 +112,7 @@ void Commands::onAcceptFairDraw()
     window_.fairDrawOffer()->hide();
     onFairDrawToggled(true);
     if (lottery_.Model.LitHit != 0 || lottery_.Model.ResultColumnShown) {
-        window_.showStatus(window_.localized(Say(MessageId::FairDrawOnForNext)));
+        window_.showStatus(Say(MessageId::FairDrawOnForNext));
         return;
     }
     onBuild();

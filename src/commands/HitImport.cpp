@@ -6,7 +6,7 @@
 #include "window/MainWindow.h"
 #include "lists/CountedHits.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <algorithm>
 
@@ -31,10 +31,9 @@ void Commands::onLoadHits()
     // Lines such as "3 × Gift card" count as that many hits when the user says so.
     QList<CountedLine> counted = CountedLines(list.Kept, limit);
     if (!counted.isEmpty()
-        && window_.platform().AskYesNo(window_.localized(
-            Say(MessageId::CountedHitsQuestion)
-                .arg(Verbatim(counted.size()), Verbatim(counted[0].Line), Verbatim(counted[0].Count),
-                     Verbatim(counted[0].Prize))))) {
+        && window_.platform().AskYesNo(Say(MessageId::CountedHitsQuestion)
+                .arg(QString::number(counted.size()), counted[0].Line, QString::number(counted[0].Count),
+                     counted[0].Prize))) {
         for (const CountedLine& line : counted)
             list.LinesRead += line.Count - 1;
         list.Kept = ExpandCounts(list.Kept, limit);

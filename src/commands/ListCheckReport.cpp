@@ -6,6 +6,7 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 namespace quorvan {
@@ -18,7 +19,7 @@ void Commands::reportListChecks(bool beforeBuild)
                                hitsSpread, memberNotes_, hitNotes_);
     listFindings_.Counted = countedHits_;
     ForgiveCountedRepeats(listFindings_);
-    window_.showStatus(SummarizeFindings(listFindings_, window_.japanese()));
+    window_.showStatus(SummarizeFindings(listFindings_));
     window_.listFindingsButton()->setVisible(!listFindings_.empty());
 }
 
@@ -35,10 +36,9 @@ void Commands::clearListFindings()
 
 void Commands::onShowListFindings()
 {
-    const QStringList lines = DescribeFindings(listFindings_, window_.japanese());
+    const QStringList lines = DescribeFindings(listFindings_);
     window_.platform().ShowInformation(
-        lines.isEmpty() ? window_.localized(QStringLiteral("リストの確認で見つかったことはありません。"),
-                                            QStringLiteral("The list check found nothing."))
+        lines.isEmpty() ? QCoreApplication::translate("ListCheckReport", "The list check found nothing.")
                         : lines.join(QLatin1Char('\n')));
 }
 

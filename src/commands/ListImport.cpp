@@ -4,7 +4,7 @@
 #include "commands/Commands.h"
 #include "lists/ListReader.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/MainWindow.h"
 
 #include <QFileInfo>
@@ -56,7 +56,7 @@ std::optional<ListRead> Commands::readList(const QString& path, int32_t keep)
     const std::optional<QString> kept = platform.Setting(ChoiceSetting(path));
     std::optional<ImportChoice> choice = kept ? ImportChoice::FromSetting(*kept) : std::nullopt;
     // Off the window's thread: a slow or stuck reader leaves the window drawn, and Cancel stops it.
-    const QString doing = Say(MessageId::ReadingList).arg(Verbatim(QFileInfo(path).fileName())).In(window_.japanese());
+    const QString doing = Say(MessageId::ReadingList).arg(QFileInfo(path).fileName());
     const auto read = [&](const std::function<void(const ListReading&)>& work) {
         platform.RunWhileWaiting(doing, [&](std::stop_token stop) {
             const WorkbookReading workbooks{reader, [&](const QDate& date) { return platform.ShortDate(date); },
@@ -85,16 +85,15 @@ std::optional<ListRead> Commands::readList(const QString& path, int32_t keep)
 ImportQuestion Commands::importQuestion(const QString& path, const ImportShape& shape)
 {
     ImportQuestion question;
-    question.Title = window_.localized(Say(MessageId::ImportPreviewTitle));
+    question.Title = Say(MessageId::ImportPreviewTitle);
     QStringList why;
     if (!shape.HeadingLike.isEmpty())
-        why.append(window_.localized(Say(MessageId::ImportWhyHeading).arg(Verbatim(shape.HeadingLike))));
+        why.append(Say(MessageId::ImportWhyHeading).arg(shape.HeadingLike));
     if (shape.NamesColumn != 0)
-        why.append(window_.localized(Say(MessageId::ImportWhyCodes).arg(Verbatim(ColumnName(shape.NamesColumn)))));
+        why.append(Say(MessageId::ImportWhyCodes).arg(ColumnName(shape.NamesColumn)));
     if (shape.StopRow != 0)
-        why.append(window_.localized(
-            Say(MessageId::ImportWhyStopped).arg(Verbatim(shape.StopRow), Verbatim(shape.NamesBelow))));
-    why.append(window_.localized(Say(MessageId::ImportWhyAsk).arg(Verbatim(QFileInfo(path).fileName()))));
+        why.append(Say(MessageId::ImportWhyStopped).arg(QString::number(shape.StopRow), QString::number(shape.NamesBelow)));
+    why.append(Say(MessageId::ImportWhyAsk).arg(QFileInfo(path).fileName()));
     question.Why = why.join(QLatin1Char('\n'));
     question.FirstRows = shape.FirstRows;
     qsizetype columns = 0;
@@ -102,12 +101,12 @@ ImportQuestion Commands::importQuestion(const QString& path, const ImportShape& 
         columns = std::max(columns, row.size());
     for (int32_t column = 1; column <= columns; ++column)
         question.ColumnNames.append(ColumnName(column));
-    question.ColumnLabel = window_.localized(Say(MessageId::ImportColumnLabel));
+    question.ColumnLabel = Say(MessageId::ImportColumnLabel);
     // A workbook's first row is a heading whatever it holds; its column is A.
     if (!shape.FirstRows.isEmpty())
-        question.HeadingLabel = window_.localized(Say(MessageId::ImportHeadingBox));
+        question.HeadingLabel = Say(MessageId::ImportHeadingBox);
     if (shape.StopRow != 0)
-        question.PastEmptyLabel = window_.localized(Say(MessageId::ImportPastEmptyBox));
+        question.PastEmptyLabel = Say(MessageId::ImportPastEmptyBox);
     question.Likely = shape.Likely;
     return question;
 }

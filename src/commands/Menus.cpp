@@ -7,9 +7,9 @@
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/MenuEntry.h"
-#include "texts/Words.h"
-#include "window/Texts.h"
+#include "texts/UserText.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,31 +27,30 @@ enum class Menu { File, Members, Hits, Ladder, View, Help };
 
 struct Title {
     Menu menu;
-    const char* japanese;
-    const char* english;
+    const char* caption; // translated in the context "Menus"
 };
 
 // In the order of the menu bar.
 constexpr Title Titles[] = {
-    {Menu::File, "ファイル(&F)", "&File"}, {Menu::Members, "&Member", "&Member"}, {Menu::Hits, "Hi&t", "Hi&t"},
-    {Menu::Ladder, "あみだ(&L)", "&Ladder"}, {Menu::View, "表示(&V)", "&View"},   {Menu::Help, "ヘルプ(&H)", "&Help"},
+    {Menu::File, QT_TRANSLATE_NOOP("Menus", "&File")}, {Menu::Members, QT_TRANSLATE_NOOP("Menus", "&Member")}, {Menu::Hits, QT_TRANSLATE_NOOP("Menus", "Hi&t")},
+    {Menu::Ladder, QT_TRANSLATE_NOOP("Menus", "&Ladder")}, {Menu::View, QT_TRANSLATE_NOOP("Menus", "&View")},   {Menu::Help, QT_TRANSLATE_NOOP("Menus", "&Help")},
 };
 
 using ControlOf = std::function<QWidget*(MainWindow&)>;
 using Command = void (Commands::*)();
 
 // An entry stands for a control of the window, or runs a command of its own.
-// Its caption is the control's, unless the row gives one in both languages.
+// Its caption is the control's, unless the row gives one of its own.
 struct Entry {
     template <class Control>
     Entry(Menu menu, Control* (MainWindow::*role)() const, char mnemonic, QKeySequence shortcut = {},
-          QString japanese = {}, QString english = {})
+          const char* caption = nullptr)
         : Where(menu), Source(ControlOf([role](MainWindow& window) { return (window.*role)(); })), Mnemonic(mnemonic),
-          Shortcut(shortcut), Japanese(japanese), English(english)
+          Shortcut(shortcut), Caption(caption)
     {
     }
-    Entry(Menu menu, Command command, char mnemonic, QKeySequence shortcut, QString japanese, QString english)
-        : Where(menu), Source(command), Mnemonic(mnemonic), Shortcut(shortcut), Japanese(japanese), English(english)
+    Entry(Menu menu, Command command, char mnemonic, QKeySequence shortcut, const char* caption)
+        : Where(menu), Source(command), Mnemonic(mnemonic), Shortcut(shortcut), Caption(caption)
     {
     }
 
@@ -59,30 +58,19 @@ struct Entry {
     std::variant<ControlOf, Command> Source;
     char Mnemonic;
     QKeySequence Shortcut;
-    QString Japanese;
-    QString English; // empty: the control's caption
+    const char* Caption; // translated in the context "Menus"; none: the control's caption
 };
 
-const QString OpenDrawJapanese = QStringLiteral("抽選記録を開く…");
-const QString OpenDrawEnglish = QStringLiteral("Open draw…");
-const QString SaveDrawJapanese = QStringLiteral("抽選記録を保存…");
-const QString SaveDrawEnglish = QStringLiteral("Save draw…");
-const QString AnnounceJapanese = QStringLiteral("抽選を告知…");
-const QString AnnounceEnglish = QStringLiteral("Announce draw…");
-const QString DrawAnnouncedJapanese = QStringLiteral("告知から抽選…");
-const QString DrawAnnouncedEnglish = QStringLiteral("Draw from announcement…");
-const QString CloseAnnouncementJapanese = QStringLiteral("告知を閉じる");
-const QString CloseAnnouncementEnglish = QStringLiteral("Close announcement");
-const QString ListCheckJapanese = QStringLiteral("リストの確認…");
-const QString ListCheckEnglish = QStringLiteral("List check…");
-const QString FairnessJapanese = QStringLiteral("公平さ…");
-const QString FairnessEnglish = QStringLiteral("Fairness…");
-const QString LeaveOutJapanese = QStringLiteral("前回の当選者を除く…");
-const QString LeaveOutEnglish = QStringLiteral("Leave out earlier winners…");
-const QString WinnersJapanese = QStringLiteral("当選者…");
-const QString WinnersEnglish = QStringLiteral("Winners…");
-const QString AboutJapanese = QStringLiteral("Quorvanについて");
-const QString AboutEnglish = QStringLiteral("About Quorvan");
+constexpr const char* OpenDraw = QT_TRANSLATE_NOOP("Menus", "Open draw…");
+constexpr const char* SaveDraw = QT_TRANSLATE_NOOP("Menus", "Save draw…");
+constexpr const char* Announce = QT_TRANSLATE_NOOP("Menus", "Announce draw…");
+constexpr const char* DrawAnnounced = QT_TRANSLATE_NOOP("Menus", "Draw from announcement…");
+constexpr const char* CloseAnnouncement = QT_TRANSLATE_NOOP("Menus", "Close announcement");
+constexpr const char* ListCheck = QT_TRANSLATE_NOOP("Menus", "List check…");
+constexpr const char* Fairness = QT_TRANSLATE_NOOP("Menus", "Fairness…");
+constexpr const char* LeaveOut = QT_TRANSLATE_NOOP("Menus", "Leave out earlier winners…");
+constexpr const char* Winners = QT_TRANSLATE_NOOP("Menus", "Winners…");
+constexpr const char* About = QT_TRANSLATE_NOOP("Menus", "About Quorvan");
 
 using W = MainWindow;
 using C = Commands;
@@ -94,16 +82,16 @@ constexpr auto Shift = Qt::SHIFT;
 const Entry Entries[] = {
     {Menu::File,    &W::saveTextButton,       'T', Ctrl | Qt::Key_S},
     {Menu::File,    &W::saveWorkbookButton,   'E', Ctrl | Shift | Qt::Key_S},
-    {Menu::File,    &C::onOpenDraw,           'O', {},         OpenDrawJapanese,     OpenDrawEnglish},
-    {Menu::File,    &C::onSaveDraw,           'D', {},         SaveDrawJapanese,     SaveDrawEnglish},
-    {Menu::File,    &C::onAnnounceDraw,       'A', {},         AnnounceJapanese,     AnnounceEnglish},
-    {Menu::File,    &C::onDrawAnnounced,      'r', {},         DrawAnnouncedJapanese, DrawAnnouncedEnglish},
-    {Menu::File,    &C::onCloseAnnouncement,  'l', {},         CloseAnnouncementJapanese, CloseAnnouncementEnglish},
+    {Menu::File,    &C::onOpenDraw,           'O', {},         OpenDraw},
+    {Menu::File,    &C::onSaveDraw,           'D', {},         SaveDraw},
+    {Menu::File,    &C::onAnnounceDraw,       'A', {},         Announce},
+    {Menu::File,    &C::onDrawAnnounced,      'r', {},         DrawAnnounced},
+    {Menu::File,    &C::onCloseAnnouncement,  'l', {},         CloseAnnouncement},
     {Menu::File,    &W::clipboardButton,      'C', Ctrl | Shift | Qt::Key_C},
     {Menu::File,    &W::exitButton,           'X', Ctrl | Qt::Key_Q},
     {Menu::Members, &W::loadMembersButton,    'F', Ctrl | Qt::Key_O},
     {Menu::Members, &W::shuffleMembersButton, 'S'},
-    {Menu::Members, &C::onLeaveOutEarlierWinners, 'W', {},     LeaveOutJapanese,     LeaveOutEnglish},
+    {Menu::Members, &C::onLeaveOutEarlierWinners, 'W', {},     LeaveOut},
     {Menu::Hits,    &W::loadHitsButton,       'F', Ctrl | Shift | Qt::Key_O},
     {Menu::Hits,    &W::shuffleHitsButton,    'S'},
     {Menu::Ladder,  &W::setUpButton,          'x', Qt::Key_F4},
@@ -113,19 +101,19 @@ const Entry Entries[] = {
     {Menu::Ladder,  &W::hitAllButton,         'H', Qt::Key_F6},
     {Menu::Ladder,  &W::resetButton,          'R'},
     {Menu::View,    &W::fontButton,           'F'},
-    {Menu::View,    &C::onShowListFindings,   'L', {},         ListCheckJapanese,    ListCheckEnglish},
-    {Menu::View,    &C::onFairnessView,       'a', {},         FairnessJapanese,     FairnessEnglish},
-    {Menu::View,    &C::onWinnersView,        'W', {},         WinnersJapanese,      WinnersEnglish},
-    {Menu::View,    &C::onStage,              'S', Qt::Key_F11, QStringLiteral("ステージ"), QStringLiteral("Stage")},
-    {Menu::View,    &C::onRevealNext,         'n', {},         QStringLiteral("次の賞品を発表"), QStringLiteral("Reveal next prize")},
-    {Menu::View,    &C::onRevealBack,         'B', {},         QStringLiteral("発表を一つ戻す"), QStringLiteral("Back one reveal")},
-    {Menu::View,    &C::onRevealAll,          'R', {},         QStringLiteral("残りをすべて発表"), QStringLiteral("Reveal all")},
-    {Menu::View,    &C::onSkipPath,           'k', {},         QStringLiteral("経路を最後まで"), QStringLiteral("Skip to the end of the path")},
-    {Menu::View,    &C::onStageOverview,      'o', {},         QStringLiteral("ステージの全体表示"), QStringLiteral("Stage overview")},
-    {Menu::View,    &C::onStageBlank,         'h', {},         QStringLiteral("ステージを暗転"), QStringLiteral("Blank the stage")},
-    {Menu::View,    &C::onStageSettings,      't', {},         QStringLiteral("ステージの設定…"), QStringLiteral("Stage settings…")},
-    {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, texts::GuideJapanese, texts::GuideEnglish},
-    {Menu::Help,    &C::onAbout,              'A', {},         AboutJapanese,        AboutEnglish},
+    {Menu::View,    &C::onShowListFindings,   'L', {},         ListCheck},
+    {Menu::View,    &C::onFairnessView,       'a', {},         Fairness},
+    {Menu::View,    &C::onWinnersView,        'W', {},         Winners},
+    {Menu::View,    &C::onStage,              'S', Qt::Key_F11, QT_TRANSLATE_NOOP("Menus", "Stage")},
+    {Menu::View,    &C::onRevealNext,         'n', {},         QT_TRANSLATE_NOOP("Menus", "Reveal next prize")},
+    {Menu::View,    &C::onRevealBack,         'B', {},         QT_TRANSLATE_NOOP("Menus", "Back one reveal")},
+    {Menu::View,    &C::onRevealAll,          'R', {},         QT_TRANSLATE_NOOP("Menus", "Reveal all")},
+    {Menu::View,    &C::onSkipPath,           'k', {},         QT_TRANSLATE_NOOP("Menus", "Skip to the end of the path")},
+    {Menu::View,    &C::onStageOverview,      'o', {},         QT_TRANSLATE_NOOP("Menus", "Stage overview")},
+    {Menu::View,    &C::onStageBlank,         'h', {},         QT_TRANSLATE_NOOP("Menus", "Blank the stage")},
+    {Menu::View,    &C::onStageSettings,      't', {},         QT_TRANSLATE_NOOP("Menus", "Stage settings…")},
+    {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, QT_TRANSLATE_NOOP("Menus", "User guide")},
+    {Menu::Help,    &C::onAbout,              'A', {},         About},
 };
 // clang-format on
 
@@ -136,14 +124,13 @@ void Commands::buildMenus()
     std::map<Menu, QMenu*> menus;
     for (const Title& title : Titles)
         menus[title.menu] = window_.menuBar()->addMenu(
-            window_.localized(QString::fromUtf8(title.japanese), QString::fromUtf8(title.english)));
+            QCoreApplication::translate("Menus", title.caption));
 
     for (const Entry& entry : Entries) {
         QMenu& menu = *menus.at(entry.Where);
         QWidget* control = std::holds_alternative<ControlOf>(entry.Source) ? std::get<ControlOf>(entry.Source)(window_)
                                                                            : nullptr;
-        QString caption =
-            entry.English.isEmpty() ? CaptionOf(*control) : window_.localized(entry.Japanese, entry.English);
+        QString caption = entry.Caption ? QCoreApplication::translate("Menus", entry.Caption) : CaptionOf(*control);
         // An entry that opens a dialog says so, as its own captions do.
         if (control && opensDialog(control))
             caption += QStringLiteral("\u2026");
@@ -158,7 +145,7 @@ void Commands::buildMenus()
     }
 
     QAction* keepRed = menus.at(Menu::View)->addAction(
-        WithMnemonic(window_.localized(Say(MessageId::KeepRedPathsEntry)), QLatin1Char('K')));
+        WithMnemonic(Say(MessageId::KeepRedPathsEntry), QLatin1Char('K')));
     keepRed->setObjectName(QStringLiteral("KeepRedPathsEntry"));
     keepRed->setCheckable(true);
     keepRed->setChecked(lottery_.Model.KeepRedPaths);
@@ -176,9 +163,9 @@ void Commands::onAbout()
 {
     const QString version = QStringLiteral(QUORVAN_VERSION);
     window_.platform().ShowAbout(
-        window_.localized(AboutJapanese, AboutEnglish),
-        window_.localized(QStringLiteral("<h3>Quorvan V%1</h3><p>あみだくじ</p><p>ライセンス: MIT</p>"),
-                          QStringLiteral("<h3>Quorvan V%1</h3><p>A ladder lottery (ghost leg).</p><p>Licence: MIT</p>"))
+        QCoreApplication::translate("Menus", About),
+        QCoreApplication::translate("Menus", "<h3>Quorvan V%1</h3><p>A ladder lottery (ghost leg).</p><p>Licence: "
+                "MIT</p>")
             .arg(version));
 }
 

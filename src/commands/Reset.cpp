@@ -43,7 +43,7 @@ void Commands::onReset()
     lottery_.Model.MembersLoaded.reset();
     lottery_.Model.HitsLoaded.reset();
     window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
-    window_.showPrompt(window_.localized(texts::StartPromptJapanese, texts::StartPromptEnglish));
+    window_.showPrompt(texts::StartPrompt());
     lottery_.Model.LadderBuilt = false;
     lottery_.Model.LitHit = 0;
     lottery_.Model.RedPrizes.clear();

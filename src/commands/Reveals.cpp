@@ -4,7 +4,7 @@
 
 #include "commands/Commands.h"
 #include "ladder/Tracing.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
@@ -35,7 +35,7 @@ void Commands::onRevealNext()
         throw UserError(Say(MessageId::NoLadderToReveal));
     const std::optional<int32_t> next = lottery_.Reveals.Next(prizes());
     if (!next) {
-        window_.showStatus(window_.localized(Say(MessageId::EveryPrizeRevealed)));
+        window_.showStatus(Say(MessageId::EveryPrizeRevealed));
         return;
     }
     onHitClicked(*next);

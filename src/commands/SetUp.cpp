@@ -2,6 +2,7 @@
 // boxes for the spinner's count, draws the preview and offers Build.
 
 #include "commands/Commands.h"
+#include <QCoreApplication>
 #include "ladder/Checked.h"
 #include "ladder/Geometry.h"
 #include "window/Controls.h"
@@ -65,9 +66,8 @@ void Commands::onSetUp()
             window_.createRow(row, {});
     }
 
-    window_.showPrompt(window_.localized(
-        QStringLiteral("■→→Memberと「当たり！？内容」を入力して、下の「Vessapoボタン」押下"),
-        QStringLiteral("Member and Hit are input and the Vessapo_button is pushed")));
+    window_.showPrompt(QCoreApplication::translate("SetUp", "Member and Hit are input and the Vessapo_button is "
+            "pushed"));
     lottery_.Model.RowCount = window_.countSpinner()->position();
     window_.apply(Step::SetUpEnds);
 

@@ -2,10 +2,11 @@
 
 #include "commands/Commands.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/MainWindow.h"
 #include "workbook/WorkbookSaving.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <iterator>
@@ -28,10 +29,10 @@ QString WorkbookFilter(MainWindow& window, bool winnersToo)
 {
     QStringList entries;
     for (const auto& [description, ending] : Kinds)
-        entries << window.localized(Say(description)) << QLatin1Char('*') + ending;
+        entries << Say(description) << QLatin1Char('*') + ending;
     for (const auto& [description, ending] : Kinds)
         if (winnersToo)
-            entries << window.localized(Say(MessageId::WinnersOnlyEntry).arg(Say(description)))
+            entries << Say(MessageId::WinnersOnlyEntry).arg(Say(description))
                     << QLatin1Char('*') + ending;
     return entries.join(QLatin1Char('|'));
 }
@@ -60,7 +61,7 @@ void Commands::saveWorkbookResult(ResultRows rows)
     const bool offerWinners = rows == ResultRows::AsChosen && fewerPrizesThanMembers();
     const auto choice = platform.ChooseFileToSave(
         WorkbookFilter(window_, offerWinners), lottery_.Model.WorkbookResultFolder,
-        window_.localized(QStringLiteral("Vessapo結果.XLS"), QStringLiteral("VessapoResult.XLS")));
+        QCoreApplication::translate("SpreadsheetResult", "VessapoResult.XLS"));
     if (!choice)
         return;
     lottery_.Model.WorkbookResultFolder = QFileInfo(choice->Path).absolutePath();
@@ -68,7 +69,7 @@ void Commands::saveWorkbookResult(ResultRows rows)
     // A name of another kind, a folder or a device is refused before anything is asked or made.
     SavedWorkbookFormat(path);
     if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+        && !platform.AskYesNo(Say(MessageId::ReplaceQuestion).arg(path)))
         return;
 
     const QDateTime now = platform.LocalNow();

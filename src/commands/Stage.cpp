@@ -2,7 +2,7 @@
 // command, and the View menu's commands that steer it.
 
 #include "commands/Commands.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
@@ -30,7 +30,7 @@ void Commands::onStage()
             SetStageScreen(window_.platform(), ScreenSetUp(), screen);
         });
     }
-    stage_->setWindowTitle(window_.localized(Say(MessageId::StageTitle)));
+    stage_->setWindowTitle(Say(MessageId::StageTitle));
     useStageSettings(stageSettings_);
     stage_->openOn(StageScreen(window_.platform(), ScreenSetUp()), window_.screen());
 }
@@ -51,7 +51,7 @@ void Commands::useStageSettings(const StageSettings& settings)
 
 void Commands::onStageSettings()
 {
-    StageSettingsDialog dialog(stageSettings_, window_.japanese(), &window_);
+    StageSettingsDialog dialog(stageSettings_, &window_);
     if (dialog.exec() == QDialog::Accepted)
         useStageSettings(dialog.chosen());
 }
@@ -72,7 +72,6 @@ void Commands::showOnStage()
         scene.Members << (box ? box->text().trimmed() : QString());
     }
     scene.Built = lottery_.Model.LadderBuilt;
-    scene.Japanese = window_.japanese();
     // After ［HIT-ALL］ every path is known: the curtain goes.
     scene.Curtain = stageSettings_.Curtain && !lottery_.Model.ResultColumnShown;
     if (scene.Built) {

@@ -4,9 +4,10 @@
 #include "commands/Commands.h"
 #include "files/FileSaving.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quorvan {
@@ -27,12 +28,12 @@ void Commands::saveTextResult(ResultRows rows)
     const bool offerWinners = rows == ResultRows::AsChosen && fewerPrizesThanMembers();
     const QString filter =
         offerWinners ? AnyFileFilter + QLatin1Char('|')
-                           + window_.localized(Say(MessageId::WinnersOnlyEntry).arg(Verbatim(QStringLiteral("*.*"))))
+                           + Say(MessageId::WinnersOnlyEntry).arg(QStringLiteral("*.*"))
                            + QStringLiteral("|*.*")
                      : AnyFileFilter;
     const auto choice = platform.ChooseFileToSave(
         filter, lottery_.Model.TextResultFolder,
-        window_.localized(QStringLiteral("Vessapo結果.TXT"), QStringLiteral("VessapoResult.TXT")));
+        QCoreApplication::translate("TextResult", "VessapoResult.TXT"));
     if (!choice)
         return;
     const bool winnersOnly = rows == ResultRows::WinnersOnly || (offerWinners && choice->Filter == 1);

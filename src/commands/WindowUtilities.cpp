@@ -3,7 +3,7 @@
 
 #include "commands/Commands.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
@@ -51,7 +51,7 @@ void Commands::onOpenGuide()
     const QUrl page(window_.platform().GuideAddress());
     const QString path = page.toLocalFile();
     if (!QFileInfo(path).isReadable())
-        throw UserError(Say(MessageId::GuideNotOpened).arg(Verbatim(QDir::toNativeSeparators(path))));
+        throw UserError(Say(MessageId::GuideNotOpened).arg(QDir::toNativeSeparators(path)));
     window_.showGuide(page);
 }
 

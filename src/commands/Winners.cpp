@@ -6,7 +6,7 @@
 #include "drawrecord/PrizeOrder.h"
 #include "ladder/Tracing.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/MainWindow.h"
 #include "window/WinnersDialog.h"
 
@@ -66,11 +66,11 @@ bool Commands::fewerPrizesThanMembers() const
 
 void Commands::printWinners(const QList<ResultPair>& winners)
 {
-    const QString title = window_.localized(Say(MessageId::WinnersTitle));
+    const QString title = Say(MessageId::WinnersTitle);
     QString html = QStringLiteral("<h2>%1</h2><table border=\"1\" cellpadding=\"4\" cellspacing=\"0\">"
                                   "<tr><th>%2</th><th>%3</th></tr>")
-                       .arg(title.toHtmlEscaped(), window_.localized(Say(MessageId::WinnersPrizeHeading)),
-                            window_.localized(Say(MessageId::WinnersMemberHeading)));
+                       .arg(title.toHtmlEscaped(), Say(MessageId::WinnersPrizeHeading),
+                            Say(MessageId::WinnersMemberHeading));
     for (const ResultPair& winner : winners)
         html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
                     .arg(winner.Hit.toHtmlEscaped(), winner.Member.toHtmlEscaped());

@@ -129,15 +129,15 @@ QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
     return SealedRecordBytes(ContentObject(record));
 }
 
-AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path, bool japanese)
+AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path)
 {
     using namespace draw_texts;
-    const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
-    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign);
+    const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
+    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign());
     check.Whole(object.value(QStringLiteral("formatVersion")), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
                 AnnouncedRecordVersion);
     if (check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256")) != ContentDigest(object))
-        throw AlteredRecord(CannotOpen, path, Altered);
+        throw AlteredRecord(CannotOpen(), path, Altered());
     check.OnlyKeys(object,
                    {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),
                     QStringLiteral("programVersion"), QStringLiteral("time"), QStringLiteral("announcement"),
@@ -152,7 +152,7 @@ AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& p
     record.Time = check.Time(field("time"), QStringLiteral("time"));
     record.AnnouncementText = check.Document(field("announcement"), QStringLiteral("announcement")).toUtf8();
     const Announcement announcement =
-        ParseAnnouncement(record.AnnouncementText, path + QStringLiteral(" (announcement)"), japanese);
+        ParseAnnouncement(record.AnnouncementText, path + QStringLiteral(" (announcement)"));
     const int32_t rows = announcement.Rows;
     record.Values = ReadValues(check, field("values"), announcement);
     record.Key = check.Digest(field("key"), QStringLiteral("key"));
@@ -165,63 +165,61 @@ AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& p
     return record;
 }
 
-QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optional<QByteArray>& givenDigest,
-                                 bool japanese)
+QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optional<QByteArray>& givenDigest)
 {
     using namespace announce_texts;
     const QByteArray digest = AnnouncementDigest(record.AnnouncementText);
-    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, {}, japanese);
+    const Announcement announcement = ParseAnnouncement(record.AnnouncementText, {});
     QStringList differences;
     if (givenDigest && *givenDigest != digest)
-        differences.append(DigestDiffers.In(japanese));
+        differences.append(DigestDiffers());
     if (record.Members != announcement.Members)
-        differences.append(ListsDiffer.In(japanese));
+        differences.append(ListsDiffer());
     for (size_t index = 0; index < record.Values.size(); ++index) {
         const SourceValue& value = record.Values[index];
         const RandomSource& source = announcement.Sources[index];
         if (source.Kind == SourceKind::Public && !FollowsPublicRule(value.Value))
-            differences.append(PublicRule.In(japanese).arg(source.Name, value.Value));
+            differences.append(PublicRule().arg(source.Name, value.Value));
         if (source.Kind == SourceKind::Dice && !FollowsDiceRule(value.Value, source.DiceCount))
-            differences.append(DiceRule.In(japanese).arg(source.Name, value.Value));
+            differences.append(DiceRule().arg(source.Name, value.Value));
         for (const Commitment& commitment : value.Commitments)
             if (commitment.Reveal
                 && CommitmentDigest(digest, commitment.Participant, *commitment.Reveal) != commitment.Digest)
-                differences.append(RevealDiffers.In(japanese).arg(commitment.Participant, source.Name));
+                differences.append(RevealDiffers().arg(commitment.Participant, source.Name));
     }
     const AnnouncedRecord again = DrawAnnounced(record.AnnouncementText, announcement, record.Values, {}, {});
     if (again.Key != record.Key)
-        differences.append(DrawDiffers.In(japanese).arg(WhatKey.In(japanese)));
+        differences.append(DrawDiffers().arg(WhatKey()));
     if (again.Order != record.Order || again.Hits != record.Hits)
-        differences.append(DrawDiffers.In(japanese).arg(WhatOrder.In(japanese)));
+        differences.append(DrawDiffers().arg(WhatOrder()));
     if (again.Seed != record.Seed)
-        differences.append(DrawDiffers.In(japanese).arg(WhatSeed.In(japanese)));
+        differences.append(DrawDiffers().arg(WhatSeed()));
     if (again.LadderDigest != record.LadderDigest)
-        differences.append(draw_texts::LadderDiffers.In(japanese).arg(again.Seed));
-    differences.append(ResultDifferences(record.Results, again.Results, japanese));
+        differences.append(draw_texts::LadderDiffers().arg(again.Seed));
+    differences.append(ResultDifferences(record.Results, again.Results));
     return differences;
 }
 
-QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& differences, bool givenDigest,
-                         bool japanese)
+QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& differences, bool givenDigest)
 {
     using namespace announce_texts;
     const QByteArray digest = AnnouncementDigest(record.AnnouncementText);
-    QStringList lines{DigestIs.In(japanese).arg(Hex(digest), ShortCode(digest))};
+    QStringList lines{DigestIs().arg(Hex(digest), ShortCode(digest))};
     if (!differences.isEmpty()) {
-        lines.append(AnnouncedNotVerified.In(japanese));
+        lines.append(AnnouncedNotVerified());
         lines.append(differences);
         return lines.join(QLatin1Char('\n'));
     }
-    lines.append(AnnouncedVerified.In(japanese));
+    lines.append(AnnouncedVerified());
     QStringList leftOut;
     for (const SourceValue& value : record.Values)
         for (const Commitment& commitment : value.Commitments)
             if (!commitment.Reveal)
                 leftOut.append(commitment.Participant);
     if (!leftOut.isEmpty())
-        lines.append(LeftOut.In(japanese).arg(leftOut.join(QStringLiteral(", "))));
+        lines.append(LeftOut().arg(leftOut.join(QStringLiteral(", "))));
     if (!givenDigest)
-        lines.append(CompareDigest.In(japanese));
+        lines.append(CompareDigest());
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -24,17 +24,15 @@ QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record);
 // Reads the record, refusing with a FileError naming `path` what is no such
 // record or is damaged (the announcement it holds included); AlteredRecord
 // when its content does not match its digest.
-AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path, bool japanese);
+AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path);
 
 // What does not recompute: A against `givenDigest` (the A people compare,
 // 32 bytes) when there is one, the lists against the announcement's, each
 // value against its rule, each reveal against its commitment, K, the order,
 // the seed, the ladder and the results. One line each; none when verified.
-QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optional<QByteArray>& givenDigest,
-                                 bool japanese);
+QStringList AnnouncedDifferences(const AnnouncedRecord& record, const std::optional<QByteArray>& givenDigest);
 
 // The verdict in words: what is proved and what rests on people, or the differences.
-QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& differences, bool givenDigest,
-                         bool japanese);
+QString AnnouncedVerdict(const AnnouncedRecord& record, const QStringList& differences, bool givenDigest);
 
 } // namespace quorvan

@@ -65,7 +65,7 @@ void Distinct(const Checker& check, const QStringList& names)
     QSet<QString> seen;
     for (const QString& name : names) {
         if (seen.contains(name))
-            check.Fail(check.Say(texts::NameTwice).arg(name));
+            check.Fail(texts::NameTwice().arg(name));
         seen.insert(name);
     }
 }
@@ -74,7 +74,7 @@ QString NonEmpty(const Checker& check, const QJsonValue& value, const QString& e
 {
     const QString text = check.Name(value, entry);
     if (text.isEmpty())
-        check.Wrong(entry, check.Say(texts::NonEmptyText));
+        check.Wrong(entry, texts::NonEmptyText());
     return text;
 }
 
@@ -101,10 +101,10 @@ RandomSource ReadSource(const Checker& check, const QJsonValue& value, const QSt
         keys << QStringLiteral("commitBy") << QStringLiteral("participants");
         source.CommitBy = check.Time(field("commitBy"), name("commitBy"));
         if (QDateTime::fromString(source.CommitBy, Qt::ISODateWithMs) > QDateTime::fromString(drawAfter, Qt::ISODateWithMs))
-            check.Fail(check.Say(texts::CommitAfterDraw).arg(source.Name));
+            check.Fail(texts::CommitAfterDraw().arg(source.Name));
         const QJsonArray participants = check.Array(field("participants"), name("participants"));
         if (participants.isEmpty() || participants.size() > MostParticipants)
-            check.Wrong(name("participants"), check.Say(draw_texts::ListOf).arg(QStringLiteral("1 - %1").arg(MostParticipants)));
+            check.Wrong(name("participants"), draw_texts::ListOf().arg(QStringLiteral("1 - %1").arg(MostParticipants)));
         for (qsizetype index = 0; index < participants.size(); ++index)
             source.Participants.append(NonEmpty(check, participants[index], QStringLiteral("%1[%2]").arg(name("participants")).arg(index)));
         Distinct(check, source.Participants);
@@ -130,21 +130,21 @@ Announcement ReadContent(const Checker& check, const QJsonObject& content)
     static const QRegularExpression id(QStringLiteral("^[0-9a-f]{32}$"));
     announcement.DrawId = check.Text(field("drawId"), QStringLiteral("drawId"));
     if (!id.match(announcement.DrawId).hasMatch())
-        check.Wrong(QStringLiteral("drawId"), check.Say(texts::DrawId));
+        check.Wrong(QStringLiteral("drawId"), texts::DrawId());
     announcement.Title = check.Name(field("title"), QStringLiteral("title"));
     announcement.Organiser = check.Name(field("organiser"), QStringLiteral("organiser"));
     announcement.Announced = check.Time(field("announced"), QStringLiteral("announced"));
     announcement.DrawAfter = check.Time(field("drawAfter"), QStringLiteral("drawAfter"));
     if (QDateTime::fromString(announcement.DrawAfter, Qt::ISODateWithMs)
         < QDateTime::fromString(announcement.Announced, Qt::ISODateWithMs))
-        check.Fail(check.Say(texts::DrawBeforeAnnounced));
+        check.Fail(texts::DrawBeforeAnnounced());
     announcement.Rows = static_cast<int32_t>(check.Whole(field("rows"), QStringLiteral("rows"), FewestRows, MostMembers));
     announcement.CrossLines = check.Flag(field("crossLines"), QStringLiteral("crossLines"));
     announcement.Members = check.Texts(field("members"), QStringLiteral("members"), announcement.Rows);
     announcement.Hits = check.Texts(field("hits"), QStringLiteral("hits"), announcement.Rows);
     const QJsonArray sources = check.Array(field("sources"), QStringLiteral("sources"));
     if (sources.isEmpty() || sources.size() > MostSources)
-        check.Wrong(QStringLiteral("sources"), check.Say(draw_texts::ListOf).arg(QStringLiteral("1 - %1").arg(MostSources)));
+        check.Wrong(QStringLiteral("sources"), draw_texts::ListOf().arg(QStringLiteral("1 - %1").arg(MostSources)));
     QStringList names;
     for (qsizetype index = 0; index < sources.size(); ++index) {
         announcement.Sources.push_back(
@@ -154,7 +154,7 @@ Announcement ReadContent(const Checker& check, const QJsonObject& content)
     Distinct(check, names);
     if (std::none_of(announcement.Sources.begin(), announcement.Sources.end(),
                      [](const RandomSource& source) { return source.Kind != SourceKind::Dice; }))
-        check.Fail(check.Say(texts::NoOutsideSource));
+        check.Fail(texts::NoOutsideSource());
     return announcement;
 }
 
@@ -186,37 +186,37 @@ QString ShortCode(const QByteArray& digest)
     return code;
 }
 
-Announcement ParseAnnouncement(const QByteArray& content, const QString& path, bool japanese)
+Announcement ParseAnnouncement(const QByteArray& content, const QString& path)
 {
-    const Checker check(texts::CannotOpen, texts::Damaged, texts::Unexpected, path, japanese);
-    const QJsonObject object = StrictObject(check, content, AnnouncementFormat, texts::Foreign);
+    const Checker check(texts::CannotOpen(), texts::Damaged(), texts::Unexpected(), path);
+    const QJsonObject object = StrictObject(check, content, AnnouncementFormat, texts::Foreign());
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > AnnouncementVersion)
-        check.Fail(check.Say(texts::NewerFormat).arg(version.toDouble()).arg(AnnouncementVersion));
+        check.Fail(texts::NewerFormat().arg(version.toDouble()).arg(AnnouncementVersion));
     check.Whole(version, QStringLiteral("formatVersion"), AnnouncementVersion, AnnouncementVersion);
     const Announcement announcement = ReadContent(check, object);
     if (CanonicalJson(object) != content)
-        check.Fail(check.Say(texts::NotCanonical));
+        check.Fail(texts::NotCanonical());
     return announcement;
 }
 
-Announcement ReadAnnouncement(const QString& path, bool japanese, QByteArray* content)
+Announcement ReadAnnouncement(const QString& path, QByteArray* content)
 {
-    const auto file = OpenRegularFile(path, announce_texts::CannotOpen);
+    const auto file = OpenRegularFile(path, announce_texts::CannotOpen());
     const QByteArray bytes = file->read(MostAnnouncementBytes + 1);
     if (file->error() != QFileDevice::NoError)
-        throw FileError(announce_texts::CannotOpen, path, Verbatim(file->errorString()));
+        throw FileError(announce_texts::CannotOpen(), path, file->errorString());
     if (bytes.size() > MostAnnouncementBytes)
-        throw FileError(announce_texts::CannotOpen, path,
-                        Verbatim(draw_texts::TooLarge.In(japanese).arg(MostAnnouncementBytes)));
+        throw FileError(announce_texts::CannotOpen(), path,
+                        draw_texts::TooLarge().arg(MostAnnouncementBytes));
     if (content)
         *content = bytes;
-    return ParseAnnouncement(bytes, path, japanese);
+    return ParseAnnouncement(bytes, path);
 }
 
 void SaveAnnouncement(const QString& path, const Announcement& announcement)
 {
-    ReplaceFileContent(path, AnnouncementBytes(announcement), announce_texts::CannotSave);
+    ReplaceFileContent(path, AnnouncementBytes(announcement), announce_texts::CannotSave());
 }
 
 } // namespace quorvan

@@ -29,11 +29,11 @@ QString ShortCode(const QByteArray& digest);
 
 // The announcement `content` holds, refused with a FileError naming `path`
 // when it is damaged, breaks a rule of announcements, or is not written in
-// its canonical form. Messages are Japanese when `japanese`.
-Announcement ParseAnnouncement(const QByteArray& content, const QString& path, bool japanese);
+// its canonical form.
+Announcement ParseAnnouncement(const QByteArray& content, const QString& path);
 
 // The announcement at `path`, and its content.
-Announcement ReadAnnouncement(const QString& path, bool japanese, QByteArray* content = nullptr);
+Announcement ReadAnnouncement(const QString& path, QByteArray* content = nullptr);
 
 // Writes the announcement to `path`, replacing what was there only once all of it is on the disk.
 void SaveAnnouncement(const QString& path, const Announcement& announcement);

@@ -246,12 +246,12 @@ std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& histo
         const bool afterFairShuffle = shuffle && shuffle->Fair;
         const auto* build = std::get_if<BuildEvent>(&events.back());
         if (afterFairShuffle && !(build && build->FairDraw))
-            check.Fail(check.Say(FairShuffleUnbuilt).arg(QStringLiteral("history[%1]").arg(index - 1)));
+            check.Fail(FairShuffleUnbuilt().arg(QStringLiteral("history[%1]").arg(index - 1)));
         if (build && build->FairDraw && !afterFairShuffle)
-            check.Fail(check.Say(FairBuildUnshuffled).arg(entry));
+            check.Fail(FairBuildUnshuffled().arg(entry));
     }
     if (const auto* shuffle = events.empty() ? nullptr : std::get_if<ShuffleEvent>(&events.back()); shuffle && shuffle->Fair)
-        check.Fail(check.Say(FairShuffleUnbuilt).arg(QStringLiteral("history[%1]").arg(events.size() - 1)));
+        check.Fail(FairShuffleUnbuilt().arg(QStringLiteral("history[%1]").arg(events.size() - 1)));
     const auto lastBuild = std::find_if(events.rbegin(), events.rend(),
                                         [](const DrawEvent& event) { return std::holds_alternative<BuildEvent>(event); });
     // Build withdraws Set-up and both Shuffle buttons; loading the hits again offers their Shuffle once more.
@@ -261,7 +261,7 @@ std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& histo
         const auto* shuffle = std::get_if<ShuffleEvent>(&*later);
         hitsLoaded = hitsLoaded || (load && load->Column == DrawColumn::Hits);
         if (!load && !(shuffle && shuffle->Column == DrawColumn::Hits && hitsLoaded))
-            check.Fail(check.Say(AfterLastBuild).arg(QStringLiteral("history[%1]").arg(later - events.begin())));
+            check.Fail(AfterLastBuild().arg(QStringLiteral("history[%1]").arg(later - events.begin())));
     }
     return events;
 }
@@ -295,7 +295,7 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
     if (lastBuild != record.History.rend())
         build.Time = std::get<BuildEvent>(*lastBuild).Time;
     if (lastBuild == record.History.rend() || std::get<BuildEvent>(*lastBuild) != build)
-        check.Fail(check.Say(LastBuildDiffers));
+        check.Fail(LastBuildDiffers());
 
     record.LadderDigest = check.Digest(field("ladder"), QStringLiteral("ladder"));
     record.Results = ReadResults(check, field("results"), build.Rows);
@@ -304,9 +304,9 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
 
 } // namespace
 
-DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry, bool japanese)
+DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry)
 {
-    return ReadEvent(Checker(CannotOpen, Damaged, Unexpected, path, japanese), value, entry, rows);
+    return ReadEvent(Checker(CannotOpen(), Damaged(), Unexpected(), path), value, entry, rows);
 }
 
 QByteArray CanonicalJson(const QJsonValue& value)
@@ -355,40 +355,40 @@ QByteArray DrawRecordBytes(const DrawRecord& record)
     return SealedRecordBytes(ContentObject(record));
 }
 
-void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes, bool japanese)
+void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes)
 {
     if (bytes.size() > MostDrawRecordBytes)
-        throw FileError(CannotSave, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
-    ReplaceFileContent(path, bytes, CannotSave);
+        throw FileError(CannotSave(), path, TooLarge().arg(MostDrawRecordBytes));
+    ReplaceFileContent(path, bytes, CannotSave());
 }
 
-QByteArray ReadDrawRecordBytes(const QString& path, bool japanese)
+QByteArray ReadDrawRecordBytes(const QString& path)
 {
-    const auto file = OpenRegularFile(path, CannotOpen);
+    const auto file = OpenRegularFile(path, CannotOpen());
     const QByteArray content = file->read(MostDrawRecordBytes + 1);
     if (file->error() != QFileDevice::NoError)
-        throw FileError(CannotOpen, path, Verbatim(file->errorString()));
+        throw FileError(CannotOpen(), path, file->errorString());
     if (content.size() > MostDrawRecordBytes)
-        throw FileError(CannotOpen, path, Verbatim(TooLarge.In(japanese).arg(MostDrawRecordBytes)));
+        throw FileError(CannotOpen(), path, TooLarge().arg(MostDrawRecordBytes));
     return content;
 }
 
-DrawRecord ReadDrawRecord(const QString& path, bool japanese)
+DrawRecord ReadDrawRecord(const QString& path)
 {
-    return ParseDrawRecord(ReadDrawRecordBytes(path, japanese), path, japanese);
+    return ParseDrawRecord(ReadDrawRecordBytes(path), path);
 }
 
-DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese)
+DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path)
 {
-    const Checker check(CannotOpen, Damaged, Unexpected, path, japanese);
-    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign);
+    const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
+    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign());
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > DrawRecordVersion)
-        check.Fail(check.Say(NewerFormat).arg(version.toDouble()).arg(DrawRecordVersion));
+        check.Fail(NewerFormat().arg(version.toDouble()).arg(DrawRecordVersion));
     check.Whole(version, QStringLiteral("formatVersion"), DrawRecordVersion, DrawRecordVersion);
     const QString digest = check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256"));
     if (digest != ContentDigest(object))
-        throw AlteredRecord(CannotOpen, path, Altered);
+        throw AlteredRecord(CannotOpen(), path, Altered());
     return ReadContent(check, object);
 }
 

@@ -48,13 +48,13 @@ QByteArray SealedRecordBytes(QJsonObject content);
 
 // Writes a record's bytes to `path`, replacing what was there only once the
 // whole record is on the disk.
-void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes, bool japanese);
+void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes);
 
 // One event of a record's history as the record writes it, and read back
 // with the record's checks (`rows`: the rows a shuffle's order holds);
 // `entry` names it in the FileError that names `path`.
 QJsonObject DrawEventObject(const DrawEvent& event);
-DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry, bool japanese);
+DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry);
 
 // A record whose content does not match its digest.
 class AlteredRecord : public FileError {
@@ -64,14 +64,14 @@ public:
 
 // The content of the file at `path`, refused with a FileError naming it when
 // it cannot be read or is too large for a record.
-QByteArray ReadDrawRecordBytes(const QString& path, bool japanese);
+QByteArray ReadDrawRecordBytes(const QString& path);
 
 // Reads the record at `path`. A file that cannot be read, is no draw record
 // or is damaged raises a FileError naming it; one whose digest does not match
-// its content raises AlteredRecord. Messages are Japanese when `japanese`.
-DrawRecord ReadDrawRecord(const QString& path, bool japanese);
+// its content raises AlteredRecord.
+DrawRecord ReadDrawRecord(const QString& path);
 
 // The same for a file's content already read, `path` naming it in messages.
-DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path, bool japanese);
+DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path);
 
 } // namespace quorvan

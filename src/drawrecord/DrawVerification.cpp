@@ -32,22 +32,19 @@ std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& memb
     return results;
 }
 
-QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found, bool japanese)
+QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found)
 {
     QStringList differences;
     for (size_t row = 0; row < said.size() && row < found.size(); ++row)
         if (said[row] != found[row])
-            differences.append(ResultDiffers.In(japanese)
-                                   .arg(found[row].Hit)
-                                   .arg(said[row].HitName)
-                                   .arg(said[row].Member)
-                                   .arg(said[row].MemberName)
-                                   .arg(found[row].Member)
-                                   .arg(found[row].MemberName));
+            // One pass over the text, so that a name holding "%3" stays as it is.
+            differences.append(ResultDiffers().arg(QString::number(found[row].Hit), said[row].HitName,
+                                                   QString::number(said[row].Member), said[row].MemberName,
+                                                   QString::number(found[row].Member), found[row].MemberName));
     return differences;
 }
 
-QStringList DrawDifferences(const DrawRecord& record, bool japanese)
+QStringList DrawDifferences(const DrawRecord& record)
 {
     const BuildEvent& build = record.Draw.Build;
     const auto grid = std::make_unique<Ladder>();
@@ -58,26 +55,26 @@ QStringList DrawDifferences(const DrawRecord& record, bool japanese)
         const auto* shuffle = std::get_if<ShuffleEvent>(&record.History[index]);
         if (shuffle && shuffle->Seed
             && ProgramShuffleOrder(static_cast<int32_t>(shuffle->Order.size()), *shuffle->Seed) != shuffle->Order)
-            differences.append(ShuffleDiffers.In(japanese).arg(QStringLiteral("history[%1]").arg(index)).arg(*shuffle->Seed));
+            differences.append(ShuffleDiffers().arg(QStringLiteral("history[%1]").arg(index), QString::number(*shuffle->Seed)));
     }
     if (LadderDigest(*grid, build.Rows) != record.LadderDigest)
-        differences.append(LadderDiffers.In(japanese).arg(build.Seed));
-    differences.append(ResultDifferences(record.Results, TraceResults(*grid, record.Draw.Members, record.Draw.Hits), japanese));
+        differences.append(LadderDiffers().arg(build.Seed));
+    differences.append(ResultDifferences(record.Results, TraceResults(*grid, record.Draw.Members, record.Draw.Hits)));
     return differences;
 }
 
-QString DrawVerdict(const DrawRecord& record, const QStringList& differences, bool japanese, qsizetype mostListed)
+QString DrawVerdict(const DrawRecord& record, const QStringList& differences, qsizetype mostListed)
 {
     if (differences.isEmpty()) {
-        QStringList lines{Verified.In(japanese), VerifiedLimits.In(japanese)};
+        QStringList lines{Verified(), VerifiedLimits()};
         if (!record.Draw.Build.FairDraw)
-            lines.append(NoUniformShuffle.In(japanese));
+            lines.append(NoUniformShuffle());
         return lines.join(QLatin1Char('\n'));
     }
-    QStringList lines{NotVerified.In(japanese)};
+    QStringList lines{NotVerified()};
     lines.append(differences.mid(0, mostListed));
     if (differences.size() > mostListed)
-        lines.append(MoreDifferences.In(japanese).arg(differences.size() - mostListed));
+        lines.append(MoreDifferences(static_cast<int>(differences.size() - mostListed)));
     return lines.join(QLatin1Char('\n'));
 }
 

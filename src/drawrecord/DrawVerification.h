@@ -21,14 +21,14 @@ QString LadderDigest(const Ladder& grid, int32_t rows);
 std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& members, const QStringList& hits);
 
 // One line for each row whose result `said` differs from the one `found`.
-QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found, bool japanese);
+QStringList ResultDifferences(const std::vector<DrawResult>& said, const std::vector<DrawResult>& found);
 
 // The record's program shuffles, ladder and results as their seeds give them
 // again, against what it says: one line per difference, none when it is verified.
-QStringList DrawDifferences(const DrawRecord& record, bool japanese);
+QStringList DrawDifferences(const DrawRecord& record);
 
 // The verdict in words: verified, with what that does not show, or not, with
 // the first `mostListed` differences one a line.
-QString DrawVerdict(const DrawRecord& record, const QStringList& differences, bool japanese, qsizetype mostListed);
+QString DrawVerdict(const DrawRecord& record, const QStringList& differences, qsizetype mostListed);
 
 } // namespace quorvan

@@ -28,24 +28,23 @@ namespace quorvan {
 // what it should be) and `unexpected` (%1 the entry) the file's own words.
 class Checker {
 public:
-    Checker(const Words& cannotOpen, const Words& damaged, const Words& unexpected, const QString& path, bool japanese)
-        : cannotOpen_(cannotOpen), damaged_(damaged), unexpected_(unexpected), path_(path), japanese_(japanese)
+    Checker(const QString& cannotOpen, const QString& damaged, const QString& unexpected, const QString& path)
+        : cannotOpen_(cannotOpen), damaged_(damaged), unexpected_(unexpected), path_(path)
     {
     }
 
-    [[noreturn]] void Fail(const QString& reason) const { throw FileError(cannotOpen_, path_, Verbatim(reason)); }
+    [[noreturn]] void Fail(const QString& reason) const { throw FileError(cannotOpen_, path_, reason); }
     [[noreturn]] void Wrong(const QString& entry, const QString& should) const
     {
-        Fail(damaged_.In(japanese_).arg(entry, should));
+        Fail(damaged_.arg(entry, should));
     }
-    const QString& Say(const Words& words) const { return words.In(japanese_); }
 
     // Every key of `object` is one of `keys`.
     void OnlyKeys(const QJsonObject& object, const QStringList& keys, const QString& prefix) const
     {
         for (const QString& key : object.keys())
             if (!keys.contains(key))
-                Fail(unexpected_.In(japanese_).arg(prefix + key));
+                Fail(unexpected_.arg(prefix + key));
     }
 
     int64_t Whole(const QJsonValue& value, const QString& entry, int64_t low, int64_t high) const
@@ -53,13 +52,13 @@ public:
         const double number = value.toDouble(std::nan(""));
         if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low)
             || number > static_cast<double>(high))
-            Wrong(entry, Say(draw_texts::WholeNumber).arg(low).arg(high));
+            Wrong(entry, draw_texts::WholeNumber().arg(low).arg(high));
         return static_cast<int64_t>(number);
     }
     bool Flag(const QJsonValue& value, const QString& entry) const
     {
         if (!value.isBool())
-            Wrong(entry, Say(draw_texts::TrueOrFalse));
+            Wrong(entry, draw_texts::TrueOrFalse());
         return value.toBool();
     }
     // No text of a record is longer than a name: the program writes no longer
@@ -68,13 +67,13 @@ public:
     {
         const QString text = Document(value, entry);
         if (text.size() > LongestName)
-            Wrong(entry, Say(draw_texts::ShortText).arg(LongestName));
+            Wrong(entry, draw_texts::ShortText().arg(LongestName));
         return text;
     }
     QString Document(const QJsonValue& value, const QString& entry) const
     {
         if (!value.isString())
-            Wrong(entry, Say(draw_texts::Text));
+            Wrong(entry, draw_texts::Text());
         return value.toString();
     }
     // A name of the lists: one spelling for what looks the same.
@@ -82,7 +81,7 @@ public:
     {
         const QString text = Text(value, entry);
         if (text.normalized(QString::NormalizationForm_C) != text)
-            Wrong(entry, Say(draw_texts::ComposedText));
+            Wrong(entry, draw_texts::ComposedText());
         return text;
     }
     QString Time(const QJsonValue& value, const QString& entry) const
@@ -91,33 +90,33 @@ public:
             QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
         const QString time = Text(value, entry);
         if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
-            Wrong(entry, Say(draw_texts::TimeWithOffset));
+            Wrong(entry, draw_texts::TimeWithOffset());
         return time;
     }
     QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const
     {
         const QString text = value.toString();
         if (!value.isString() || !choices.contains(text))
-            Wrong(entry, Say(draw_texts::OneOf).arg(choices.join(QStringLiteral(", "))));
+            Wrong(entry, draw_texts::OneOf().arg(choices.join(QStringLiteral(", "))));
         return text;
     }
     QJsonArray Array(const QJsonValue& value, const QString& entry, std::optional<qsizetype> size = {}) const
     {
         if (!value.isArray() || (size && value.toArray().size() != *size))
-            Wrong(entry, size ? Say(draw_texts::ListOf).arg(*size) : Say(draw_texts::List));
+            Wrong(entry, size ? draw_texts::ListOf().arg(*size) : draw_texts::List());
         return value.toArray();
     }
     QJsonObject Object(const QJsonValue& value, const QString& entry) const
     {
         if (!value.isObject())
-            Wrong(entry, Say(draw_texts::Object));
+            Wrong(entry, draw_texts::Object());
         return value.toObject();
     }
     QString Digest(const QJsonValue& value, const QString& entry) const
     {
         static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
         if (!value.isString() || !hex.match(value.toString()).hasMatch())
-            Wrong(entry, Say(draw_texts::Digest));
+            Wrong(entry, draw_texts::Digest());
         return value.toString();
     }
     QStringList Texts(const QJsonValue& value, const QString& entry, qsizetype size) const
@@ -136,34 +135,33 @@ public:
         for (const QJsonValue& row : Array(value, entry, rows)) {
             const auto number = static_cast<int32_t>(Whole(row, entry, 1, rows));
             if (seen[number])
-                Wrong(entry, Say(draw_texts::Order));
+                Wrong(entry, draw_texts::Order());
             seen[number] = true;
             order.push_back(number);
         }
         return order;
     }
 private:
-    Words cannotOpen_;
-    Words damaged_;
-    Words unexpected_;
+    QString cannotOpen_;
+    QString damaged_;
+    QString unexpected_;
     QString path_;
-    bool japanese_;
 };
 
 // The JSON object `content` holds, read strictly, whose "format" is
 // `format`: anything else is refused, as `foreign` when it is no such object.
 inline QJsonObject StrictObject(const Checker& check, const QByteArray& content, const QString& format,
-                                const Words& foreign)
+                                const QString& foreign)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
-        check.Fail(check.Say(draw_texts::NotJson).arg(error.errorString()).arg(error.offset));
+        check.Fail(draw_texts::NotJson().arg(error.errorString()).arg(error.offset));
     if (const auto problem = StrictJsonProblem(content))
-        check.Fail(check.Say(*problem));
+        check.Fail(*problem);
     const QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")) != format)
-        check.Fail(check.Say(foreign));
+        check.Fail(foreign);
     return object;
 }
 

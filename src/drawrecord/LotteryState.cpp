@@ -69,7 +69,7 @@ QStringList Texts(const QJsonValue& value, int32_t size)
 DrawEvent Event(const QJsonValue& value, int32_t rows)
 {
     try {
-        return ReadDrawEvent(value, rows, {}, {}, false);
+        return ReadDrawEvent(value, rows, {}, {});
     } catch (const FileError&) {
         throw Damaged{};
     }

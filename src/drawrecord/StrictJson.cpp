@@ -18,17 +18,17 @@ class StrictReader {
 public:
     explicit StrictReader(const QByteArray& text) : text_(text) {}
 
-    std::optional<Words> Problem()
+    std::optional<QString> Problem()
     {
         if (text_.startsWith("\xEF\xBB\xBF"))
-            return ByteOrderMark;
+            return ByteOrderMark();
         Value();
         return problem_;
     }
 
 private:
     bool Failed() const { return problem_.has_value(); }
-    void Fail(const Words& words)
+    void Fail(const QString& words)
     {
         if (!problem_)
             problem_ = words;
@@ -68,7 +68,7 @@ private:
             const qsizetype keyAt = at_;
             const QString key = String();
             if (keys.contains(key))
-                Fail(DuplicateKey.arg(Verbatim(key), Verbatim(keyAt)));
+                Fail(DuplicateKey().arg(key, QString::number(keyAt)));
             keys.insert(key);
             SkipBlanks();
             ++at_; // the colon
@@ -110,7 +110,7 @@ private:
         while (!Failed() && at_ < text_.size() && Peek() != '"') {
             const auto byte = static_cast<unsigned char>(Peek());
             if (byte < 0x20) {
-                Fail(ControlCharacter.arg(Verbatim(at_)));
+                Fail(ControlCharacter().arg(QString::number(at_)));
             } else if (byte == '\\') {
                 ++at_;
                 const char escape = Peek();
@@ -130,7 +130,7 @@ private:
                     }
                 }
                 if (code >= 0xD800 && code <= 0xDFFF)
-                    Fail(LoneSurrogate.arg(Verbatim(escapeAt)));
+                    Fail(LoneSurrogate().arg(QString::number(escapeAt)));
                 text += QChar(static_cast<char16_t>(code));
                 continue;
             } else {
@@ -159,17 +159,17 @@ private:
         const qlonglong number = spelling.toLongLong(&whole);
         if (!whole || spelling.contains('.') || spelling.contains('e') || spelling.contains('E')
             || spelling == "-0" || spelling.startsWith('+') || number > MostExactWhole || number < -MostExactWhole)
-            Fail(NotWhole.arg(Verbatim(QString::fromLatin1(spelling)), Verbatim(start)));
+            Fail(NotWhole().arg(QString::fromLatin1(spelling), QString::number(start)));
     }
 
     const QByteArray& text_;
     qsizetype at_ = 0;
-    std::optional<Words> problem_;
+    std::optional<QString> problem_;
 };
 
 } // namespace
 
-std::optional<Words> StrictJsonProblem(const QByteArray& text)
+std::optional<QString> StrictJsonProblem(const QByteArray& text)
 {
     return StrictReader(text).Problem();
 }

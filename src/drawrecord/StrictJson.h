@@ -3,7 +3,7 @@
 // JSON reader lets through but would give two texts one meaning, or one
 // text two meanings, is found here first.
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <QByteArray>
 
@@ -20,6 +20,6 @@ constexpr int64_t MostExactWhole = 9007199254740991;
 // text; no unpaired surrogate, raw or escaped; no key twice in one object;
 // every number a whole number written plainly: no fraction, exponent or
 // "-0", at most MostExactWhole), or nothing when it is.
-std::optional<Words> StrictJsonProblem(const QByteArray& text);
+std::optional<QString> StrictJsonProblem(const QByteArray& text);
 
 } // namespace quorvan

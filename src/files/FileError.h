@@ -1,14 +1,14 @@
 #pragma once
 // A file that could not be read or written: the message names the file and why.
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 namespace quorvan {
 
 class FileError : public UserError {
 public:
-    FileError(const Words& doing, const QString& path, const Words& reason)
-        : UserError(Say(MessageId::FileErrorFormat).arg(doing, Verbatim(path), reason))
+    FileError(const QString& doing, const QString& path, const QString& reason)
+        : UserError(Say(MessageId::FileErrorFormat).arg(doing, path, reason))
     {
     }
 };

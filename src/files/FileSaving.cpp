@@ -38,7 +38,7 @@ private:
     int descriptor_;
 };
 
-[[noreturn]] void Fail(const Words& doing, const QString& chosen, int error)
+[[noreturn]] void Fail(const QString& doing, const QString& chosen, int error)
 {
     throw FileError(doing, chosen, SystemReason(error));
 }
@@ -102,7 +102,7 @@ bool PlantedLink(const QString& link)
 
 } // namespace
 
-QString SaveTarget(const QString& chosen, const Words& doing)
+QString SaveTarget(const QString& chosen, const QString& doing)
 {
     QString target = chosen;
     for (int links = 0; QFileInfo(target).isSymLink(); ++links) {
@@ -122,7 +122,7 @@ QString SaveTarget(const QString& chosen, const Words& doing)
     return target;
 }
 
-void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const Words& doing)
+void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QString& doing)
 {
     const QString target = SaveTarget(chosen, doing);
     const QByteArray targetName = QFile::encodeName(target);
@@ -156,7 +156,7 @@ void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const Wo
     SyncFolder(folder);
 }
 
-void AppendToFile(const QString& chosen, const QByteArray& bytes, const Words& doing)
+void AppendToFile(const QString& chosen, const QByteArray& bytes, const QString& doing)
 {
     const QString target = SaveTarget(chosen, doing);
     const QByteArray targetName = QFile::encodeName(target);

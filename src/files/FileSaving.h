@@ -8,24 +8,24 @@
 #include <QByteArray>
 #include <QString>
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 namespace quorvan {
 
 // The file a save to `chosen` writes: `chosen` itself, or where its links
 // lead. Refuses a folder and anything but an ordinary file (a pipe, a
 // device) before anything is opened. `doing` starts the error message.
-QString SaveTarget(const QString& chosen, const Words& doing);
+QString SaveTarget(const QString& chosen, const QString& doing);
 
 // Makes `bytes` the whole content of `chosen`: they are written to a new
 // file beside it, flushed to the disk, and only then put in its place.
 // The new file keeps the permissions of the file it replaces; a file that
 // may not be written is not replaced.
-void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const Words& doing);
+void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QString& doing);
 
 // Adds `bytes` at the end of `chosen`, creating it when missing. A write that
 // fails takes the file back to the size it had, or removes it when this
 // call created it.
-void AppendToFile(const QString& chosen, const QByteArray& bytes, const Words& doing);
+void AppendToFile(const QString& chosen, const QByteArray& bytes, const QString& doing);
 
 } // namespace quorvan

@@ -12,7 +12,7 @@ namespace quorvan {
 
 namespace {
 
-Words NotARegularFile(mode_t mode)
+QString NotARegularFile(mode_t mode)
 {
     switch (mode & S_IFMT) {
     case S_IFDIR: return Say(MessageId::IsAFolder);
@@ -24,16 +24,16 @@ Words NotARegularFile(mode_t mode)
 }
 
 // Why a file chosen a moment ago cannot be looked at or opened.
-Words WhyNotOpened(int error)
+QString WhyNotOpened(int error)
 {
     if (error == ENOENT)
         return Say(MessageId::GoneSinceChosen);
-    return Verbatim(qt_error_string(error));
+    return qt_error_string(error);
 }
 
 } // namespace
 
-std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing)
+std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
@@ -53,7 +53,7 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing)
     auto file = std::make_unique<QFile>(path);
     if (!file->open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
-        throw FileError(doing, path, Verbatim(file->errorString()));
+        throw FileError(doing, path, file->errorString());
     }
     return file;
 }

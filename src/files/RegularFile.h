@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QString>
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <memory>
 
@@ -14,6 +14,6 @@ namespace quorvan {
 
 // Opens `path` for reading. A folder, pipe, device or socket is refused
 // without being opened: throws FileError(doing, path, why).
-std::unique_ptr<QFile> OpenRegularFile(const QString& path, const Words& doing);
+std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing);
 
 } // namespace quorvan

@@ -4,8 +4,9 @@
 #include "lists/ListChecks.h"
 
 #include "ladder/Geometry.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace quorvan {
@@ -80,56 +81,40 @@ QString ColumnLetters(int32_t column)
 }
 
 // What reading a list file had to do, one line each.
-void DescribeNotes(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
+void DescribeNotes(const ListNotes& notes, bool hits, QStringList& lines)
 {
-    const QString list = japanese ? (hits ? QStringLiteral("当たり") : QStringLiteral("メンバー"))
-                                  : (hits ? QStringLiteral("hit") : QStringLiteral("member"));
+    const QString list = hits ? QCoreApplication::translate("ListChecks", "hit") : QCoreApplication::translate("ListChecks", "member");
     if (!notes.ReplacedLines.isEmpty())
-        lines.append(japanese ? QStringLiteral("%1のファイルの%2行目に読めないバイトがあり、「\uFFFD」に置き換えました")
-                                    .arg(list, RowList(notes.ReplacedLines))
-                              : QStringLiteral("The %1 file has bytes that are no text in lines %2; they show as “\uFFFD”")
-                                    .arg(list, RowList(notes.ReplacedLines)));
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 file has bytes that are no text in lines %2; "
+                "they show as “\uFFFD”")
+                         .arg(list, RowList(notes.ReplacedLines)));
     if (!notes.DroppedCrLines.isEmpty())
-        lines.append(japanese ? QStringLiteral("%1のファイルの%2行目で、行末でない CR を取り除きました")
-                                    .arg(list, RowList(notes.DroppedCrLines))
-                              : QStringLiteral("The %1 file has a CR without LF in lines %2; it was left out")
-                                    .arg(list, RowList(notes.DroppedCrLines)));
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 file has a CR without LF in lines %2; it was "
+                "left out")
+                         .arg(list, RowList(notes.DroppedCrLines)));
     if (!notes.CutNames.isEmpty())
-        lines.append(Say(MessageId::NamesCut)
-                         .arg(Verbatim(list), Verbatim(RowList(notes.CutNames)), Verbatim(LongestName))
-                         .In(japanese));
+        lines.append(Say(MessageId::NamesCut).arg(list, RowList(notes.CutNames), QString::number(LongestName)));
     if (notes.TabColumns)
-        lines.append(japanese ? QStringLiteral("%1のファイルはタブで列に分かれています。最初の列を読みました").arg(list)
-                              : QStringLiteral("The %1 file's lines hold tabs: only the first column was read").arg(list));
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 file's lines hold tabs: only the first column "
+                "was read").arg(list));
     if (notes.StopRow > 0)
-        lines.append(japanese ? QStringLiteral("%1のリストは空のセル（%2行目）で終わりました。その下に名前が%3件あります")
-                                    .arg(list)
-                                    .arg(notes.StopRow)
-                                    .arg(notes.NamesBelow)
-                              : (notes.NamesBelow == 1
-                                     ? QStringLiteral("The %1 list stops at the empty cell in row %2; %3 name follows below it")
-                                     : QStringLiteral("The %1 list stops at the empty cell in row %2; %3 names follow below it"))
-                                    .arg(list)
-                                    .arg(notes.StopRow)
-                                    .arg(notes.NamesBelow));
+        lines.append(QCoreApplication::translate("ListChecks", "The %1 list stops at the empty cell in row %2; %n "
+                "names follow below it", nullptr, notes.NamesBelow)
+                         .arg(list, QString::number(notes.StopRow)));
 }
 
 // Where a workbook's list is not, or not only, where it was read: told first,
 // since it explains the rest.
-void DescribePlacement(const ListNotes& notes, bool hits, bool japanese, QStringList& lines)
+void DescribePlacement(const ListNotes& notes, bool hits, QStringList& lines)
 {
-    const Words listWords{hits ? QStringLiteral("Hit") : QStringLiteral("Member"),
-                          hits ? QStringLiteral("当たり") : QStringLiteral("メンバー")};
+    const QString list = hits ? QCoreApplication::translate("ListChecks", "Hit") : QCoreApplication::translate("ListChecks", "Member");
     if (!notes.HiddenFirstSheet.isEmpty())
-        lines.append(Say(MessageId::FirstSheetHidden).arg(listWords, Verbatim(notes.HiddenFirstSheet)).In(japanese));
+        lines.append(Say(MessageId::FirstSheetHidden).arg(list, notes.HiddenFirstSheet));
     if (notes.NamesElsewhere > 0 && notes.NamesSheet.isEmpty())
         lines.append(Say(MessageId::NamesInColumn)
-                         .arg(listWords, Verbatim(ColumnLetters(notes.NamesColumn)), Verbatim(notes.NamesElsewhere))
-                         .In(japanese));
+                         .arg(list, ColumnLetters(notes.NamesColumn), QString::number(notes.NamesElsewhere)));
     else if (notes.NamesElsewhere > 0)
-        lines.append(Say(MessageId::NamesOnOtherSheet)
-                         .arg(listWords, Verbatim(notes.NamesSheet), Verbatim(notes.NamesElsewhere))
-                         .In(japanese));
+        lines.append(Say(MessageId::NamesOnOtherSheet).arg(list, notes.NamesSheet, QString::number(notes.NamesElsewhere)));
 }
 
 } // namespace
@@ -158,67 +143,41 @@ ListFindings CheckLists(const QStringList& members, const QStringList& hits, boo
     return findings;
 }
 
-QStringList DescribeFindings(const ListFindings& findings, bool japanese)
+QStringList DescribeFindings(const ListFindings& findings)
 {
     QStringList lines;
-    DescribePlacement(findings.MemberNotes, false, japanese, lines);
-    DescribePlacement(findings.HitNotes, true, japanese, lines);
+    DescribePlacement(findings.MemberNotes, false, lines);
+    DescribePlacement(findings.HitNotes, true, lines);
     for (const CountedLine& counted : findings.Counted)
-        lines.append(Say(MessageId::CountedHitsFinding)
-                         .arg(Verbatim(counted.Line), Verbatim(counted.Count), Verbatim(counted.Prize))
-                         .In(japanese));
-    for (const auto& repeated : findings.RepeatedNames) {
-        const QString rows = RowList(repeated.Rows);
-        if (japanese)
-            lines.append(QStringLiteral("%1に「%2」が%3回あります（%4行目）")
-                             .arg(repeated.Hits ? QStringLiteral("当たり") : QStringLiteral("メンバー"), repeated.Name)
-                             .arg(repeated.Rows.size())
-                             .arg(rows));
-        else
-            lines.append(QStringLiteral("“%1” appears %2 times in the %3 (rows %4)")
-                             .arg(repeated.Name)
-                             .arg(repeated.Rows.size())
-                             .arg(repeated.Hits ? QStringLiteral("hits") : QStringLiteral("members"), rows));
-    }
+        lines.append(Say(MessageId::CountedHitsFinding).arg(counted.Line, QString::number(counted.Count), counted.Prize));
+    for (const auto& repeated : findings.RepeatedNames)
+        lines.append(QCoreApplication::translate("ListChecks", "“%1” appears %2 times in the %3 (rows %4)")
+                         .arg(repeated.Name, QString::number(repeated.Rows.size()),
+                              repeated.Hits ? QCoreApplication::translate("ListChecks", "hits") : QCoreApplication::translate("ListChecks", "members"), RowList(repeated.Rows)));
     for (const auto& empty : findings.EmptyEntries) {
-        const QString list = japanese ? (empty.Hits ? QStringLiteral("当たり") : QStringLiteral("メンバー"))
-                                      : (empty.Hits ? QStringLiteral("hits") : QStringLiteral("members"));
+        const QString list = empty.Hits ? QCoreApplication::translate("ListChecks", "hits") : QCoreApplication::translate("ListChecks", "members");
         if (empty.Row == empty.LastRow)
-            lines.append(japanese ? QStringLiteral("%1の%2行目が空です").arg(list).arg(empty.Row)
-                                  : QStringLiteral("Row %1 of the %2 is empty").arg(empty.Row).arg(list));
+            lines.append(QCoreApplication::translate("ListChecks", "Row %1 of the %2 is empty").arg(QString::number(empty.Row), list));
         else
-            lines.append(japanese ? QStringLiteral("%1の%2～%3行目が空です").arg(list).arg(empty.Row).arg(empty.LastRow)
-                                  : QStringLiteral("Rows %1–%2 of the %3 are empty")
-                                        .arg(empty.Row)
-                                        .arg(empty.LastRow)
-                                        .arg(list));
+            lines.append(QCoreApplication::translate("ListChecks", "Rows %1–%2 of the %3 are empty")
+                             .arg(QString::number(empty.Row), QString::number(empty.LastRow), list));
     }
     if (findings.FewerHits)
-        lines.append(japanese ? QStringLiteral("当たりが%1件、メンバーが%2人です")
-                                    .arg(findings.HitsFilled)
-                                    .arg(findings.MembersFilled)
-                              : QStringLiteral("%1 %2 for %3 %4")
-                                    .arg(findings.HitsFilled)
-                                    .arg(findings.HitsFilled == 1 ? QStringLiteral("hit") : QStringLiteral("hits"))
-                                    .arg(findings.MembersFilled)
-                                    .arg(findings.MembersFilled == 1 ? QStringLiteral("member")
-                                                                     : QStringLiteral("members")));
-    DescribeNotes(findings.MemberNotes, false, japanese, lines);
-    DescribeNotes(findings.HitNotes, true, japanese, lines);
+        lines.append(QCoreApplication::translate("ListChecks", "%1 for %2").arg(QCoreApplication::translate("ListChecks", "%n hits", nullptr, findings.HitsFilled), QCoreApplication::translate("ListChecks", "%n members", nullptr, findings.MembersFilled)));
+    DescribeNotes(findings.MemberNotes, false, lines);
+    DescribeNotes(findings.HitNotes, true, lines);
     return lines;
 }
 
-QString SummarizeFindings(const ListFindings& findings, bool japanese)
+QString SummarizeFindings(const ListFindings& findings)
 {
     constexpr qsizetype Shown = 2;
-    const QStringList lines = DescribeFindings(findings, japanese);
+    const QStringList lines = DescribeFindings(findings);
     if (lines.isEmpty())
         return {};
-    QString summary = (japanese ? QStringLiteral("リストの確認: ") : QStringLiteral("List check: "))
-                      + lines.mid(0, Shown).join(japanese ? QStringLiteral("、") : QStringLiteral("; "));
+    QString summary = QCoreApplication::translate("ListChecks", "List check: ") + lines.mid(0, Shown).join(QCoreApplication::translate("ListChecks", "; "));
     if (lines.size() > Shown)
-        summary += japanese ? QStringLiteral("、ほか%1件").arg(lines.size() - Shown)
-                            : QStringLiteral("; %1 more").arg(lines.size() - Shown);
+        summary += QCoreApplication::translate("ListChecks", "; %1 more").arg(lines.size() - Shown);
     return summary;
 }
 

@@ -60,8 +60,8 @@ ListFindings CheckLists(const QStringList& members, const QStringList& hits, boo
 void ForgiveCountedRepeats(ListFindings& findings);
 
 // One line per finding, in the user's language.
-QStringList DescribeFindings(const ListFindings& findings, bool japanese);
+QStringList DescribeFindings(const ListFindings& findings);
 // A status line with the first findings and how many more there are.
-QString SummarizeFindings(const ListFindings& findings, bool japanese);
+QString SummarizeFindings(const ListFindings& findings);
 
 } // namespace quorvan

@@ -196,7 +196,7 @@ DecodedLines DecodeListLines(const ListLineSplitter& splitter, const QString& te
 namespace {
 
 // Whether the file holds an LF anywhere; read from its start, and back there after.
-bool HoldsLineFeed(QFile& file, const QString& path, const Words& doing)
+bool HoldsLineFeed(QFile& file, const QString& path, const QString& doing)
 {
     bool found = false;
     for (qint64 read = 0; !found && read < MostListFileBytes; ) {
@@ -207,7 +207,7 @@ bool HoldsLineFeed(QFile& file, const QString& path, const Words& doing)
         found = chunk.contains('\n');
     }
     if (file.error() != QFileDevice::NoError || !file.seek(0))
-        throw FileError(doing, path, Verbatim(file.errorString()));
+        throw FileError(doing, path, file.errorString());
     return found;
 }
 
@@ -216,7 +216,7 @@ bool HoldsLineFeed(QFile& file, const QString& path, const Words& doing)
 ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLocale, ListSyntax syntax,
                       ListFields fields)
 {
-    const Words doing = Say(MessageId::CannotReadListFile);
+    const QString doing = Say(MessageId::CannotReadListFile);
     const std::unique_ptr<QFile> file = OpenRegularFile(path, doing);
     ListLineSplitter splitter(keep, syntax, !HoldsLineFeed(*file, path, doing), fields);
     qint64 bytesRead = 0;
@@ -224,14 +224,14 @@ ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLoca
         const QByteArray chunk = file->read(ChunkSize);
         if (chunk.isEmpty()) {
             if (file->error() != QFileDevice::NoError)
-                throw FileError(doing, path, Verbatim(file->errorString()));
+                throw FileError(doing, path, file->errorString());
             break;
         }
         if ((bytesRead += chunk.size()) > MostListFileBytes) {
             if (splitter.LinesRead() < MostMembers)
                 throw FileError(doing, path,
                                 Say(MessageId::ListTooLarge)
-                                    .arg(Verbatim(MostListFileBytes / (1024 * 1024)), Verbatim(MostMembers)));
+                                    .arg(QString::number(MostListFileBytes / (1024 * 1024)), QString::number(MostMembers)));
             break;
         }
         splitter.Feed(chunk);

@@ -2,7 +2,7 @@
 
 #include "files/FileError.h"
 #include "ladder/Geometry.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -101,7 +101,7 @@ Source SourceOf(const QString& path)
     if (named != ListFileKind::Other) {
         // A file behind the wrong ending is read as what it is, or named for what it is.
         const Content content = ContentOf(StartOf(path));
-        const Words doing = Say(MessageId::CannotReadListFile);
+        const QString doing = Say(MessageId::CannotReadListFile);
         switch (content) {
         case Content::Html: throw FileError(doing, path, Say(MessageId::ListIsHtml));
         case Content::SpreadsheetMl: throw FileError(doing, path, Say(MessageId::ListIsSpreadsheetMl));
@@ -129,7 +129,7 @@ Source SourceOf(const QString& path)
     case ListFileKind::Workbook: return {std::nullopt, WorkbookKindOf(path).value_or(WorkbookKind::Xls)};
     case ListFileKind::Other: break;
     }
-    throw UserError(Say(MessageId::ListFileKinds).arg(Verbatim(path)));
+    throw UserError(Say(MessageId::ListFileKinds).arg(path));
 }
 
 // The rows looked at for the shape of a text or CSV file.

@@ -1,6 +1,6 @@
 #include "platform/FontDialog.h"
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -30,15 +30,15 @@ QFont AsListed(const QFont& font)
 
 } // namespace
 
-FontDialog::FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply, bool japanese,
+FontDialog::FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply,
                        QWidget* parent)
-    : QFontDialog(parent), japanese_(japanese), colour_(initial.Colour)
+    : QFontDialog(parent), colour_(initial.Colour)
 {
     setOption(QFontDialog::DontUseNativeDialog);
     setFont(QApplication::font()); // not the main window's
     setCurrentFont(AsListed(initial.Font));
     auto* buttons = findChild<QDialogButtonBox*>();
-    colourButton_ = buttons->addButton(Say(MessageId::FontColourButton).In(japanese_), QDialogButtonBox::ActionRole);
+    colourButton_ = buttons->addButton(Say(MessageId::FontColourButton), QDialogButtonBox::ActionRole);
     apply_ = buttons->addButton(QDialogButtonBox::Apply);
     SetColour(colour_);
     connect(colourButton_, &QPushButton::clicked, this, [this] { ChooseColour(); });
@@ -60,7 +60,7 @@ void FontDialog::SetColour(const QColor& colour)
 
 void FontDialog::ChooseColour()
 {
-    const QColor chosen = QColorDialog::getColor(colour_, this, Say(MessageId::FontColourTitle).In(japanese_));
+    const QColor chosen = QColorDialog::getColor(colour_, this, Say(MessageId::FontColourTitle));
     if (chosen.isValid())
         SetColour(chosen);
 }

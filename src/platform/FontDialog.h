@@ -12,8 +12,7 @@ namespace quorvan {
 
 class FontDialog : public QFontDialog {
 public:
-    // The buttons added speak Japanese when `japanese`, English otherwise.
-    FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply, bool japanese,
+    FontDialog(const ControlFont& initial, std::function<void(const ControlFont&)> apply,
                QWidget* parent = nullptr);
 
     // The face, size, style and effects shown, with the colour chosen.
@@ -27,8 +26,6 @@ public:
 
 private:
     void ChooseColour();
-
-    bool japanese_;
     QColor colour_;
     QPushButton* apply_ = nullptr;
     QPushButton* colourButton_ = nullptr;

@@ -5,7 +5,6 @@
 #include "ladder/RandomGenerator.h"
 #include "ladder/UniformShuffle.h"
 #include "lists/ImportShape.h"
-#include "texts/LocaleId.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -56,8 +55,9 @@ struct ImportQuestion {
 
 class Platform : public SeedClock {
 public:
-    // The user's default locale identifier (1041 is Japanese, 1033 US English).
-    virtual int32_t UserLocaleId() = 0;
+    // The language the program speaks, chosen once at start: "en", or the
+    // code of a translation compiled into the program ("ja", "zh_TW" ...).
+    virtual QString Language() = 0;
 
     // The locale that says how the user's text files are encoded (LC_CTYPE,
     // as "ja_JP.UTF-8"), which may differ from the language of the messages.

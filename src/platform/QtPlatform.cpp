@@ -3,18 +3,18 @@
 #include "InstalledPlaces.h"
 #include "platform/FontDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTranslator>
 #include <QUrl>
 
 #include <sys/random.h>
@@ -25,37 +25,6 @@
 #include <stdexcept>
 
 namespace quorvan {
-
-int32_t LocaleIdentifier(const QLocale& locale)
-{
-    struct Known {
-        QLocale::Language language;
-        QLocale::Territory territory; // AnyTerritory: the language's main one
-        int32_t identifier;
-    };
-    static constexpr Known known[] = {
-        {QLocale::Japanese, QLocale::AnyTerritory, 1041},
-        {QLocale::English, QLocale::UnitedKingdom, 2057},
-        {QLocale::English, QLocale::AnyTerritory, 1033},
-        {QLocale::German, QLocale::AnyTerritory, 1031},
-        {QLocale::French, QLocale::AnyTerritory, 1036},
-        {QLocale::Spanish, QLocale::AnyTerritory, 3082},
-        {QLocale::Italian, QLocale::AnyTerritory, 1040},
-        {QLocale::Dutch, QLocale::AnyTerritory, 1043},
-        {QLocale::Korean, QLocale::AnyTerritory, 1042},
-        {QLocale::Chinese, QLocale::Taiwan, 1028},
-        {QLocale::Chinese, QLocale::AnyTerritory, 2052},
-        {QLocale::Russian, QLocale::AnyTerritory, 1049},
-        {QLocale::Portuguese, QLocale::Brazil, 1046},
-        {QLocale::Portuguese, QLocale::AnyTerritory, 2070},
-    };
-    for (const Known& entry : known) {
-        if (entry.language == locale.language()
-            && (entry.territory == QLocale::AnyTerritory || entry.territory == locale.territory()))
-            return entry.identifier;
-    }
-    return 1033;
-}
 
 QString QtFileFilter(const QString& filter)
 {
@@ -91,18 +60,6 @@ QString LongTimeFormat(const QLocale& locale)
     return format;
 }
 
-bool LoadToolkitTranslations(int32_t localeId)
-{
-    if (localeId != LocaleJapanese)
-        return false;
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
-}
-
 std::optional<uint64_t> QtPlatform::PerformanceCounter()
 {
     timespec now{};
@@ -120,9 +77,11 @@ uint32_t QtPlatform::MillisecondsSinceStart()
     return static_cast<uint32_t>(milliseconds);
 }
 
-int32_t QtPlatform::UserLocaleId()
+QtPlatform::QtPlatform() : language_(UseUsersLanguage()) {}
+
+QString QtPlatform::Language()
 {
-    return LocaleIdentifier(QLocale::system());
+    return language_;
 }
 
 QString QtPlatform::TextEncodingLocale()
@@ -179,9 +138,9 @@ void QtPlatform::FillSecureRandom(void* bytes, size_t count)
         if (filled <= 0) {
             const QString reason = qt_error_string(filled < 0 ? errno : EIO);
             throw std::runtime_error(
-                (UserLocaleId() == LocaleJapanese
-                     ? QStringLiteral("システムの暗号用乱数を読めませんでした：%1").arg(reason)
-                     : QStringLiteral("The system's cryptographic random source could not be read: %1").arg(reason))
+                QCoreApplication::translate("QtPlatform", "The system's cryptographic random source could not be "
+                        "read: %1")
+                    .arg(reason)
                     .toStdString());
         }
         next += filled;
@@ -249,7 +208,7 @@ QString QtPlatform::StateFolder()
 std::optional<ControlFont> QtPlatform::ChooseFont(const ControlFont& initial,
                                                   const std::function<void(const ControlFont&)>& apply)
 {
-    FontDialog dialog(initial, apply, UserLocaleId() == LocaleJapanese, QApplication::activeWindow());
+    FontDialog dialog(initial, apply, QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Shown();
@@ -268,10 +227,10 @@ void QtPlatform::ShowAbout(const QString& title, const QString& text)
 
 QString QtPlatform::GuideAddress()
 {
-    const QString page = UserLocaleId() == LocaleJapanese ? QStringLiteral("index.ja.html")
-                                                             : QStringLiteral("index.html");
-    const QString path = QDir::cleanPath(QApplication::applicationDirPath()
-                                         + QStringLiteral("/" QUORVAN_GUIDE_FROM_PROGRAM "/") + page);
+    // The page in the user's language where there is one, else the English one.
+    const QString folder = QDir::cleanPath(QApplication::applicationDirPath() + QStringLiteral("/" QUORVAN_GUIDE_FROM_PROGRAM));
+    const QString translated = QStringLiteral("%1/index.%2.html").arg(folder, Language());
+    const QString path = QFileInfo::exists(translated) ? translated : folder + QStringLiteral("/index.html");
     return QUrl::fromLocalFile(path).toString();
 }
 

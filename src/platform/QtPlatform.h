@@ -15,19 +15,13 @@ QString ShortDateFormat(const QLocale& locale);
 // The locale's time format with seconds.
 QString LongTimeFormat(const QLocale& locale);
 
-// The Windows locale identifier of a Qt locale; 1033 where no better one is known.
-int32_t LocaleIdentifier(const QLocale& locale);
-
-// Qt's own texts (the file and message dialogs' "Look in", "Cancel", "Yes")
-// in the language of that locale identifier, when it is Japanese and the
-// translations are installed: true when they were loaded.
-bool LoadToolkitTranslations(int32_t localeId);
-
 class QtPlatform : public Platform {
 public:
+    // Chooses the user's language and installs its translations into the running application.
+    QtPlatform();
     std::optional<uint64_t> PerformanceCounter() override;
     uint32_t MillisecondsSinceStart() override;
-    int32_t UserLocaleId() override;
+    QString Language() override;
     QString TextEncodingLocale() override;
     void SetMouseCursor(MouseCursor cursor) override;
     void ShowErrorMessage(const QString& message) override;
@@ -54,6 +48,9 @@ public:
     QString ShortDate(const QDate& date) override;
     QString LongTime(const QTime& time) override;
     void RunWhileWaiting(const QString& doing, const std::function<void(std::stop_token)>& work) override;
+
+private:
+    const QString language_;
 };
 
 } // namespace quorvan

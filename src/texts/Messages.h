@@ -2,9 +2,10 @@
 // Every message the program gives in words of its own, beside the window's
 // designed captions: errors of the files read and written, the save
 // dialog's kinds of workbook, the names a screen reader reads and the
-// traced result. Each comes in English and Japanese, in one table. Plain
-// C++: the workbook reader program, which has no Qt, sends the number of
-// its message, and the program puts it into the user's language.
+// traced result, in English, one table; the translations (translations/*.ts)
+// hold every other language. Plain C++: the workbook reader program, which
+// has no Qt, sends the number of its message, and the program puts it into
+// the user's language.
 
 #include <stdexcept>
 #include <string>
@@ -206,10 +207,12 @@ enum class MessageId : int {
     Count
 };
 
+// Marks a text for lupdate as QT_TRANSLATE_NOOP does, without Qt.
+#define QUORVAN_TRANSLATE_NOOP(context, text) text
+
 struct MessageText {
     MessageId Id;
-    const char* English; // UTF-8
-    const char* Japanese;
+    const char* English; // UTF-8; translated in the context "Messages"
 };
 
 const MessageText& TextOf(MessageId id);

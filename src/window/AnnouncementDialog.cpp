@@ -3,6 +3,7 @@
 #include "window/MainWindow.h"
 #include "window/QrCode.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -35,7 +36,7 @@ AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementSho
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("AnnouncementDialog"));
-    setWindowTitle(window_.localized(QStringLiteral("抽選の告知"), QStringLiteral("Draw announced")));
+    setWindowTitle(QCoreApplication::translate("AnnouncementDialog", "Draw announced"));
 
     panel = new QWidget;
     auto* facts = new QGridLayout(panel);
@@ -44,40 +45,37 @@ AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementSho
         facts->addWidget(new QLabel(caption), row, 0, Qt::AlignTop);
         facts->addWidget(value, row++, 1);
     };
-    add(window_.localized(QStringLiteral("題名:"), QStringLiteral("Title:")), new QLabel(shown.Title));
-    add(window_.localized(QStringLiteral("主催者:"), QStringLiteral("Organiser:")), new QLabel(shown.Organiser));
-    add(window_.localized(QStringLiteral("この時刻より後の値で抽選:"), QStringLiteral("Drawn with values fixed after:")),
+    add(QCoreApplication::translate("AnnouncementDialog", "Title:"), new QLabel(shown.Title));
+    add(QCoreApplication::translate("AnnouncementDialog", "Organiser:"), new QLabel(shown.Organiser));
+    add(QCoreApplication::translate("AnnouncementDialog", "Drawn with values fixed after:"),
         new QLabel(shown.DrawAfter));
     digestLabel = new QLabel(DigestInLines(shown.Digest));
     digestLabel->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     digestLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    add(window_.localized(QStringLiteral("要約値 A:"), QStringLiteral("Digest A:")), digestLabel);
+    add(QCoreApplication::translate("AnnouncementDialog", "Digest A:"), digestLabel);
     shortCodeLabel = new QLabel(shown.ShortCode);
     QFont large = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     large.setPointSize(large.pointSize() * 2);
     large.setBold(true);
     shortCodeLabel->setFont(large);
     shortCodeLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    add(window_.localized(QStringLiteral("読み上げ用コード:"), QStringLiteral("Short code to read aloud:")),
+    add(QCoreApplication::translate("AnnouncementDialog", "Short code to read aloud:"),
         shortCodeLabel);
     qrLabel = new QLabel;
     qrLabel->setPixmap(QPixmap::fromImage(QrCodeImage(shown.Digest, QrModulePixels)));
     facts->addWidget(qrLabel, row++, 0, 1, 2, Qt::AlignHCenter);
 
-    auto* advice = new QLabel(window_.localized(
-        QStringLiteral("この A を抽選の前に公表してください（掲示、メール、QR コード）。記録を検証する人はこの A と照らし合わせます。"
-                       "抽選または告知を閉じるまで、リストは変えられません。"),
-        QStringLiteral("Publish this A before the draw (a notice, an e-mail, the QR code): whoever checks the record "
-                       "compares it with this A. The lists stay fixed until the draw is made or the announcement "
-                       "is closed.")));
+    auto* advice = new QLabel(QCoreApplication::translate("AnnouncementDialog", "Publish this A before the draw (a "
+            "notice, an e-mail, the QR code): whoever checks the record compares it with this A. The lists stay "
+            "fixed until the draw is made or the announcement is closed."));
     advice->setWordWrap(true);
-    const QString fileCaption = window_.localized(QStringLiteral("ファイル: %1"), QStringLiteral("File: %1"));
+    const QString fileCaption = QCoreApplication::translate("AnnouncementDialog", "File: %1");
     auto* file = new QLabel(fileCaption.arg(shown.Path));
     file->setTextFormat(Qt::PlainText);
 
-    copyButton = new QPushButton(window_.localized(QStringLiteral("コピー"), QStringLiteral("Copy")));
-    printButton = new QPushButton(window_.localized(QStringLiteral("印刷…"), QStringLiteral("Print…")));
-    closeButton = new QPushButton(window_.localized(QStringLiteral("閉じる"), QStringLiteral("Close")));
+    copyButton = new QPushButton(QCoreApplication::translate("AnnouncementDialog", "Copy"));
+    printButton = new QPushButton(QCoreApplication::translate("AnnouncementDialog", "Print…"));
+    closeButton = new QPushButton(QCoreApplication::translate("AnnouncementDialog", "Close"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(copyButton);

@@ -1,7 +1,7 @@
 #include "window/CommandBoundary.h"
 
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <exception>
 #include <optional>
@@ -12,14 +12,14 @@ namespace {
 
 // The message of the error being handled. The program's own errors come in
 // both languages; any other says in English what went wrong.
-Words CaughtFailure()
+QString CaughtFailure()
 {
     try {
         throw;
     } catch (const UserError& error) {
         return error.Message();
     } catch (const std::exception& error) {
-        return Say(MessageId::UnexpectedError).arg(Verbatim(QString::fromUtf8(error.what())));
+        return Say(MessageId::UnexpectedError).arg(QString::fromUtf8(error.what()));
     } catch (...) {
         return Say(MessageId::UnknownError);
     }
@@ -34,7 +34,7 @@ CommandBoundary::CommandBoundary(Platform& platform, std::function<void()> after
 
 void CommandBoundary::Run(const std::function<void()>& command) const
 {
-    std::optional<Words> failure;
+    std::optional<QString> failure;
     ++depth_;
     try {
         command();
@@ -52,7 +52,7 @@ void CommandBoundary::Run(const std::function<void()>& command) const
             failure = CaughtFailure();
     }
     if (failure)
-        platform_.ShowErrorMessage(failure->In(platform_.UserLocaleId() == LocaleJapanese));
+        platform_.ShowErrorMessage(*failure);
 }
 
 } // namespace quorvan

@@ -4,10 +4,11 @@
 #include "ladder/FairnessFigures.h"
 #include "ladder/Geometry.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/CommandBoundary.h"
 #include "window/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -54,30 +55,25 @@ FairnessDialog::FairnessDialog(MainWindow& window, const CommandBoundary& bounda
 // Closing the dialog while it runs stops the threads and waits for them.
 FairnessDialog::~FairnessDialog() = default;
 
-QString FairnessDialog::localized(const char* japanese, const char* english)
-{
-    return window_.localized(QString::fromUtf8(japanese), QString::fromUtf8(english));
-}
-
 void FairnessDialog::build(const LadderShape& shape)
 {
     setObjectName(QStringLiteral("FairnessDialog"));
-    setWindowTitle(localized("公平さ", "Fairness"));
+    setWindowTitle(QCoreApplication::translate("FairnessDialog", "Fairness"));
 
     rowsBox = new QSpinBox;
     rowsBox->setRange(2, MostMembers);
     rowsBox->setValue(shape.MemberCount);
     crossLinesBox = new QCheckBox(QStringLiteral("Cross Lines"));
     crossLinesBox->setChecked(shape.CrossLines);
-    runButton = new QPushButton(localized("実行", "Run"));
+    runButton = new QPushButton(QCoreApplication::translate("FairnessDialog", "Run"));
     runButton->setDefault(true);
-    cancelButton = new QPushButton(localized("中止", "Cancel"));
+    cancelButton = new QPushButton(QCoreApplication::translate("FairnessDialog", "Cancel"));
     progressBar = new QProgressBar;
     progressBar->setRange(0, Ladders);
     progressBar->setValue(0);
 
     auto* settings = new QHBoxLayout;
-    settings->addWidget(new QLabel(localized("行数:", "Rows:")));
+    settings->addWidget(new QLabel(QCoreApplication::translate("FairnessDialog", "Rows:")));
     settings->addWidget(rowsBox);
     settings->addWidget(crossLinesBox);
     settings->addWidget(runButton);
@@ -88,9 +84,8 @@ void FairnessDialog::build(const LadderShape& shape)
     resultPanel->setObjectName(QStringLiteral("FairnessResult"));
     resultPanel->setAutoFillBackground(true);
     heading = new QLabel;
-    auto* explanation = new QLabel(localized("Hit（行）が Member（列）に当たる確率。白が公平な 1/n。",
-                                             "How often each hit (row) lands on each member (column); white is the "
-                                             "fair 1/n."));
+    auto* explanation = new QLabel(QCoreApplication::translate("FairnessDialog", "How often each hit (row) lands on "
+            "each member (column); white is the fair 1/n."));
     explanation->setWordWrap(true);
     drawnMap = new HeatMapView;
     shuffledMap = new HeatMapView;
@@ -104,19 +99,19 @@ void FairnessDialog::build(const LadderShape& shape)
     auto* maps = new QGridLayout(resultPanel);
     maps->addWidget(heading, 0, 0, 1, 2);
     maps->addWidget(explanation, 1, 0, 1, 2);
-    maps->addWidget(new QLabel(localized("このプログラムのあみだ", "The program's ladder")), 2, 0);
-    maps->addWidget(new QLabel(localized("Hit の一覧を一様にシャッフルした後", "After a uniform shuffle of the hits")),
+    maps->addWidget(new QLabel(QCoreApplication::translate("FairnessDialog", "The program's ladder")), 2, 0);
+    maps->addWidget(new QLabel(QCoreApplication::translate("FairnessDialog", "After a uniform shuffle of the hits")),
                     2, 1);
     maps->addWidget(drawnMap, 3, 0);
     maps->addWidget(shuffledMap, 3, 1);
     maps->addWidget(drawnFigures, 4, 0);
     maps->addWidget(shuffledFigures, 4, 1);
-    maps->addWidget(new HeatLegend(localized("なし", "never"), QStringLiteral("1/n")), 5, 0, 1, 2);
+    maps->addWidget(new HeatLegend(QCoreApplication::translate("FairnessDialog", "never"), QStringLiteral("1/n")), 5, 0, 1, 2);
     maps->setRowStretch(3, 1);
 
-    savePictureButton = new QPushButton(localized("図を保存…", "Save picture…"));
-    saveMatrixButton = new QPushButton(localized("表を保存…", "Save matrix…"));
-    closeButton = new QPushButton(localized("閉じる", "Close"));
+    savePictureButton = new QPushButton(QCoreApplication::translate("FairnessDialog", "Save picture…"));
+    saveMatrixButton = new QPushButton(QCoreApplication::translate("FairnessDialog", "Save matrix…"));
+    closeButton = new QPushButton(QCoreApplication::translate("FairnessDialog", "Close"));
     closeButton->setAutoDefault(false);
     auto* saving = new QHBoxLayout;
     saving->addWidget(savePictureButton);
@@ -199,9 +194,9 @@ void FairnessDialog::showResult()
     shuffledMap->setMap(HeatMapImage(result_->Shuffled, result_->Ladders));
     drawnFigures->setText(figuresText(result_->AsDrawn));
     shuffledFigures->setText(figuresText(result_->Shuffled));
-    heading->setText(localized("%1 行、Cross Lines %2、あみだ %3 本", "%1 rows, Cross Lines %2, %3 ladders")
+    heading->setText(QCoreApplication::translate("FairnessDialog", "%1 rows, Cross Lines %2, %3 ladders")
                          .arg(runShape_.MemberCount)
-                         .arg(runShape_.CrossLines ? localized("オン", "on") : localized("オフ", "off"))
+                         .arg(runShape_.CrossLines ? QCoreApplication::translate("FairnessDialog", "on") : QCoreApplication::translate("FairnessDialog", "off"))
                          .arg(QLocale(QLocale::English).toString(result_->Ladders)));
 }
 
@@ -212,15 +207,15 @@ QString FairnessDialog::figuresText(const LandingCounts& counts)
     const QString ladders = QLocale(QLocale::English).toString(result_->Ladders);
     const auto times = [](double value) { return QString::number(value, 'f', 1); };
     return QStringList{
-        localized("最も多い組: Hit %1 → Member %2、%3（公平な %4 の %5 倍 ±%6。偶然だけでも %7 倍ほどになります）",
-                  "Most likely: hit %1 → member %2, %3, %5× ± %6 the fair %4 (chance alone gives about %7×)")
+        QCoreApplication::translate("FairnessDialog", "Most likely: hit %1 → member %2, %3, %5× ± %6 the fair %4 "
+                "(chance alone gives about %7×)")
             .arg(QString::number(figures.LikeliestHit), QString::number(figures.LikeliestMember),
                  Percent(figures.LikeliestShare), Percent(fair), times(figures.TimesFair),
                  times(figures.TimesFairMargin), times(figures.ChanceAloneTimesFair)),
-        localized("あみだ %1 本で一度も見なかった組: %2", "Pairs never seen in %1 ladders: %2")
+        QCoreApplication::translate("FairnessDialog", "Pairs never seen in %1 ladders: %2")
             .arg(ladders, Percent(figures.NeverShare)),
-        localized("移動した行数の中央値: %1（%2～%3。公平なら約 %4）",
-                  "Typical distance moved (median): %1 lines (%2 to %3; about %4 in a fair draw)")
+        QCoreApplication::translate("FairnessDialog", "Typical distance moved (median): %1 lines (%2 to %3; about %4 "
+                "in a fair draw)")
             .arg(QString::number(figures.MedianDistance), QString::number(figures.MedianLow),
                  QString::number(figures.MedianHigh), QString::number(FairMedianDistance(counts.Members()), 'f', 0))}
         .join(QLatin1Char('\n'));
@@ -238,7 +233,7 @@ std::optional<QString> FairnessDialog::chooseFile(const QString& filter, const Q
         *filterChosen = choice->Filter;
     const QString path = WithEnding(choice->Path, ending);
     if (QFileInfo(path).isFile()
-        && !platform.AskYesNo(window_.localized(Say(MessageId::ReplaceQuestion).arg(Verbatim(path)))))
+        && !platform.AskYesNo(Say(MessageId::ReplaceQuestion).arg(path)))
         return std::nullopt;
     return path;
 }
@@ -246,7 +241,7 @@ std::optional<QString> FairnessDialog::chooseFile(const QString& filter, const Q
 void FairnessDialog::savePicture()
 {
     const QString name = QStringLiteral("fairness-%1.png").arg(runShape_.MemberCount);
-    const auto path = chooseFile(localized("PNG 画像", "PNG picture") + QStringLiteral("|*.png"),
+    const auto path = chooseFile(QCoreApplication::translate("FairnessDialog", "PNG picture") + QStringLiteral("|*.png"),
                                  QStringLiteral(".png"), name);
     if (!path)
         return;
@@ -263,9 +258,11 @@ void FairnessDialog::saveMatrix()
 {
     const QString name = QStringLiteral("fairness-%1.csv").arg(runShape_.MemberCount);
     int side = 0;
-    const auto path = chooseFile(QStringList({localized("このプログラムのあみだ (CSV)", "The program's ladder (CSV)"),
+    const auto path = chooseFile(QStringList({QCoreApplication::translate("FairnessDialog", "The program's ladder "
+            "(CSV)"),
                                               QStringLiteral("*.csv"),
-                                              localized("シャッフルした後 (CSV)", "After a uniform shuffle (CSV)"),
+                                              QCoreApplication::translate("FairnessDialog", "After a uniform shuffle "
+                                                      "(CSV)"),
                                               QStringLiteral("*.csv")})
                                      .join(QLatin1Char('|')),
                                  QStringLiteral(".csv"), name, &side);

@@ -68,7 +68,6 @@ private:
     std::optional<QString> chooseFile(const QString& filter, const QString& ending, const QString& initialName,
                                       int* filterChosen = nullptr);
     QString figuresText(const LandingCounts& counts);
-    QString localized(const char* japanese, const char* english);
 
     MainWindow& window_;
     const CommandBoundary& boundary_;

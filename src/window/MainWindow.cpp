@@ -4,7 +4,7 @@
 #include "ladder/Checked.h"
 #include "ladder/Geometry.h"
 #include "platform/Platform.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/Controls.h"
 #include "window/GuideWindow.h"
 #include "window/LadderImage.h"
@@ -15,6 +15,7 @@
 #include "window/Texts.h"
 #include "window/WindowDesign.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFrame>
@@ -120,7 +121,7 @@ void MainWindow::build()
             SetControlFont(control, FontOf(design.Font));
         addControl(control, QString::fromUtf8(design.Name), !design.Graphic());
         if (design.Text)
-            SetControlText(control, QString::fromUtf8(design.Text));
+            SetControlText(control, QCoreApplication::translate("WindowDesign", design.Text));
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             button->setAutoDefault(false);
             PressOnEnter(button);
@@ -142,7 +143,7 @@ void MainWindow::build()
     roles_.settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     roles_.guideLink->setPixmap(ProgramIcon().pixmap(roles_.guideLink->size()));
     roles_.guideLink->adjustSize();
-    roles_.guideLink->setToolTip(localized(texts::GuideJapanese, texts::GuideEnglish));
+    roles_.guideLink->setToolTip(texts::Guide());
     roles_.guideLink->setCursor(Qt::PointingHandCursor);
     roles_.countSpinner->setRange(2, MostMembers);
     roles_.countSpinner->requestPosition(2);
@@ -179,6 +180,7 @@ void MainWindow::build()
     std::sort(windowed.begin(), windowed.end(), [](auto a, auto b) { return a->Tab < b->Tab; });
     for (const DesignedControl* design : windowed)
         tabs_.SetTabValue(findControl(QString::fromUtf8(design->Name)), design->Tab);
+    fitCaptionsToScript();
 }
 
 // The names a screen reader gives what has no caption of its own; buttons,
@@ -186,13 +188,13 @@ void MainWindow::build()
 void MainWindow::nameControls()
 {
     // Worked out once: ［HIT-ALL］ names 480 boxes at a time.
-    boxNames_ = {localized(Say(MessageId::MemberBoxName)), localized(Say(MessageId::HitBoxName)),
-                 localized(Say(MessageId::ResultBoxName))};
+    boxNames_ = {Say(MessageId::MemberBoxName), Say(MessageId::HitBoxName),
+                 Say(MessageId::ResultBoxName)};
     nameBox(roles_.firstMemberBox, Column::Members, 1);
     nameBox(roles_.firstHitBox, Column::Hits, 1);
-    roles_.countSpinner->setAccessibleName(localized(Say(MessageId::CountSpinnerName)));
-    roles_.ladderImage->setAccessibleName(localized(Say(MessageId::LadderName)));
-    roles_.guideLink->setAccessibleName(localized(Say(MessageId::GuideLinkName)));
+    roles_.countSpinner->setAccessibleName(Say(MessageId::CountSpinnerName));
+    roles_.ladderImage->setAccessibleName(Say(MessageId::LadderName));
+    roles_.guideLink->setAccessibleName(Say(MessageId::GuideLinkName));
 }
 
 void MainWindow::nameBox(EditBox* box, Column column, int32_t row)
@@ -407,7 +409,7 @@ void MainWindow::showLoadedCounts(std::optional<int32_t> members, std::optional<
 void MainWindow::showShuffleCount(Column column, int32_t shuffles)
 {
     const bool members = column == Column::Members;
-    const QString caption = localized(texts::ShuffleJapanese, texts::ShuffleEnglish);
+    const QString caption = texts::Shuffle();
     (members ? roles_.shuffleMembersButton : roles_.shuffleHitsButton)
         ->setText(shuffles == 0 ? caption : QStringLiteral("%1(%2)").arg(caption).arg(shuffles));
 }
@@ -417,23 +419,21 @@ void MainWindow::showPrompt(const QString& text)
     roles_.messageLine->setCaption(text);
 }
 
-void MainWindow::useEnglishCaptions()
+void MainWindow::fitCaptionsToScript()
 {
+    // The designed sizes are for captions in Chinese characters, kana and
+    // hangul; captions in Latin letters take smaller ones.
+    const QString language = platform_.Language();
+    if (language == QLatin1String("ja") || language == QLatin1String("ko") || language.startsWith(QLatin1String("zh")))
+        return;
     SetPointSize(roles_.titleLabel, 14);
-    const std::tuple<QWidget*, QString, int> captions[] = {
-        {roles_.settingLabel, QStringLiteral("Setting"), 9},
-        {roles_.setUpButton, QStringLiteral("Execution"), 9},
-        {roles_.buildButton, QStringLiteral("*- Vessapo -*"), 12},
-        {roles_.loadMembersButton, QStringLiteral("File"), 9},
-        {roles_.loadHitsButton, QStringLiteral("File"), 9},
-        {roles_.shuffleMembersButton, texts::ShuffleEnglish, 9},
-        {roles_.shuffleHitsButton, texts::ShuffleEnglish, 9},
-        {roles_.outputHeading, QStringLiteral("Result output"), 9},
+    const std::pair<QWidget*, int> sizes[] = {
+        {roles_.settingLabel, 9},      {roles_.setUpButton, 9},       {roles_.buildButton, 12},
+        {roles_.loadMembersButton, 9}, {roles_.loadHitsButton, 9},    {roles_.shuffleMembersButton, 9},
+        {roles_.shuffleHitsButton, 9}, {roles_.outputHeading, 9},
     };
-    for (const auto& [control, caption, points] : captions) {
-        SetControlText(control, caption);
+    for (const auto& [control, points] : sizes)
         SetPointSize(control, points);
-    }
 }
 
 ControlFont MainWindow::fontDialogStart() const
@@ -443,11 +443,11 @@ ControlFont MainWindow::fontDialogStart() const
 
 void MainWindow::buildStatusControls()
 {
-    fairDrawBox_ = new QCheckBox(localized(QStringLiteral("公平抽選"), QStringLiteral("Fair draw")));
+    fairDrawBox_ = new QCheckBox(QCoreApplication::translate("MainWindow", "Fair draw"));
     fairDrawBox_->setObjectName(QStringLiteral("FairDrawBox"));
-    listFindingsButton_ = new QPushButton(localized(QStringLiteral("確認結果…"), QStringLiteral("Findings…")));
+    listFindingsButton_ = new QPushButton(QCoreApplication::translate("MainWindow", "Findings…"));
     listFindingsButton_->setObjectName(QStringLiteral("ListFindingsButton"));
-    fairDrawOffer_ = new QPushButton(localized(Say(MessageId::FairDrawOffer)));
+    fairDrawOffer_ = new QPushButton(Say(MessageId::FairDrawOffer));
     fairDrawOffer_->setObjectName(QStringLiteral("FairDrawOffer"));
     for (QWidget* control : {static_cast<QWidget*>(fairDrawOffer_), static_cast<QWidget*>(fairDrawBox_),
                              static_cast<QWidget*>(listFindingsButton_)}) {
@@ -470,18 +470,18 @@ void MainWindow::showTracedHit(int32_t row, int32_t member, const std::optional<
     clearTracedHit();
     EditBox* reached = findBox(Column::Members, member);
     const QString memberText = reached ? reached->text() : QString();
-    Words words;
+    QString words;
     if (prize) {
-        const Words winner =
-            memberText.isEmpty() ? Say(MessageId::MemberNumber).arg(Verbatim(member)) : Verbatim(memberText);
+        const QString winner =
+            memberText.isEmpty() ? Say(MessageId::MemberNumber).arg(QString::number(member)) : memberText;
         words = Say(MessageId::PrizeReveal).arg(PlaceWords(prize->Place),
-                                                Verbatim(prize->Name), winner);
+                                                prize->Name, winner);
     } else {
         words = memberText.isEmpty()
-                    ? Say(MessageId::HitReachedEmptyMember).arg(Verbatim(row), Verbatim(member))
-                    : Say(MessageId::HitReachedMember).arg(Verbatim(row), Verbatim(memberText), Verbatim(member));
+                    ? Say(MessageId::HitReachedEmptyMember).arg(QString::number(row), QString::number(member))
+                    : Say(MessageId::HitReachedMember).arg(QString::number(row), memberText, QString::number(member));
     }
-    const QString told = localized(words);
+    const QString told = words;
     EditBox& hit = hitBox(row);
     hit.setAccessibleDescription(told);
     describedHit_ = row;
@@ -521,21 +521,6 @@ void MainWindow::clearLadder()
 void MainWindow::showLadderLines(int32_t lines)
 {
     roles_.ladderImage->resize(roles_.ladderImage->width(), CheckedMul(CheckedAdd(lines, 1), RowPitch));
-}
-
-bool MainWindow::japanese()
-{
-    return platform_.UserLocaleId() == LocaleJapanese;
-}
-
-QString MainWindow::localized(const QString& japanese, const QString& english)
-{
-    return this->japanese() ? japanese : english;
-}
-
-QString MainWindow::localized(const Words& words)
-{
-    return words.In(japanese());
 }
 
 void MainWindow::showGuide(const QUrl& page)

@@ -29,7 +29,6 @@ class LadderBitmap;
 class PinnedHeader;
 class Platform;
 struct ControlFont;
-struct Words;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -138,9 +137,6 @@ public:
     void showShuffleCount(Column column, int32_t shuffles);
     // The prompt above the ladder, which tells the user what to do next.
     void showPrompt(const QString& text);
-    // The designed captions are Japanese: in any other language the headings
-    // and buttons take their English captions and sizes.
-    void useEnglishCaptions();
     // The font the font dialog offers first: the designed one, in the
     // desktop's window-text colour.
     ControlFont fontDialogStart() const;
@@ -160,11 +156,6 @@ public:
     LadderBitmap& bitmap();
     void clearLadder();
     void showLadderLines(int32_t lines);
-
-    // The user's language, asked of the platform each time.
-    bool japanese();
-    QString localized(const QString& japanese, const QString& english);
-    QString localized(const Words& words);
 
     // The user guide's `page` in the guide window, made the first time.
     void showGuide(const QUrl& page);
@@ -199,6 +190,8 @@ protected:
 
 private:
     void build();
+    // The captions' sizes for the script the user's language writes in.
+    void fitCaptionsToScript();
     void buildStatusControls();
     // Places a control made at run time, names it and registers it for lookup;
     // a windowed control also joins the end of the tab sequence.

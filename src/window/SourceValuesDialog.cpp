@@ -2,6 +2,7 @@
 
 #include "window/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,13 +16,10 @@ SourceValuesDialog::SourceValuesDialog(MainWindow& window, const Announcement& a
     : QDialog(&window), announcement_(announcement)
 {
     setObjectName(QStringLiteral("SourceValuesDialog"));
-    const auto say = [&window](const char* japanese, const char* english) {
-        return window.localized(QString::fromUtf8(japanese), QString::fromUtf8(english));
-    };
-    setWindowTitle(say("告知から抽選", "Draw from the announcement"));
+    setWindowTitle(QCoreApplication::translate("SourceValuesDialog", "Draw from the announcement"));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(say("「%1」の乱数源の値を、公表されたとおりに入力してください。",
-                                   "Type each randomness source's value of “%1” exactly as it was made known.")
+    auto* heading = new QLabel(QCoreApplication::translate("SourceValuesDialog", "Type each randomness source's "
+            "value of “%1” exactly as it was made known.")
                                    .arg(announcement.Title));
     heading->setWordWrap(true);
     layout->addWidget(heading);
@@ -35,26 +33,28 @@ SourceValuesDialog::SourceValuesDialog(MainWindow& window, const Announcement& a
                 commitment->setFont(digits);
                 commitment->setMinimumWidth(commitment->fontMetrics().horizontalAdvance(QString(66, QLatin1Char('0'))));
                 auto* reveal = new QLineEdit;
-                reveal->setPlaceholderText(say("公開されなかったときは空", "empty when never revealed"));
-                form->addRow(say("%1 のコミット:", "%1's commitment:").arg(participant), commitment);
-                form->addRow(say("%1 の秘密:", "%1's secret:").arg(participant), reveal);
+                reveal->setPlaceholderText(QCoreApplication::translate("SourceValuesDialog", "empty when never "
+                        "revealed"));
+                form->addRow(QCoreApplication::translate("SourceValuesDialog", "%1's commitment:").arg(participant), commitment);
+                form->addRow(QCoreApplication::translate("SourceValuesDialog", "%1's secret:").arg(participant), reveal);
                 commitmentBoxes.push_back(commitment);
                 revealBoxes.push_back(reveal);
             }
         } else {
             auto* value = new QLineEdit;
             const QString rule = source.Kind == SourceKind::Dice
-                                     ? say("%1 回の目（1〜6）を順に", "the %1 rolls (1 to 6), in order").arg(source.DiceCount)
+                                     ? QCoreApplication::translate("SourceValuesDialog", "the %1 rolls (1 to 6), in "
+                                             "order").arg(source.DiceCount)
                                      : source.Rule;
             form->addRow(new QLabel(rule));
-            form->addRow(say("値:", "Value:"), value);
+            form->addRow(QCoreApplication::translate("SourceValuesDialog", "Value:"), value);
             valueBoxes.push_back(value);
         }
         layout->addWidget(group);
     }
-    drawButton = new QPushButton(say("抽選", "Draw"));
+    drawButton = new QPushButton(QCoreApplication::translate("SourceValuesDialog", "Draw"));
     drawButton->setDefault(true);
-    cancelButton = new QPushButton(say("キャンセル", "Cancel"));
+    cancelButton = new QPushButton(QCoreApplication::translate("SourceValuesDialog", "Cancel"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(drawButton);

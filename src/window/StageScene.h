@@ -28,7 +28,6 @@ struct StageScene {
     std::vector<int32_t> Revealed;
     // Prizes not yet revealed are hidden behind a curtain.
     bool Curtain = true;
-    bool Japanese = false;
 
     bool IsRevealed(int32_t hit) const;
 };

@@ -1,6 +1,6 @@
 #include "window/StageSettingsDialog.h"
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,31 +32,30 @@ int Milliseconds(const QDoubleSpinBox* box)
 
 } // namespace
 
-StageSettingsDialog::StageSettingsDialog(const StageSettings& settings, bool japanese, QWidget* parent)
+StageSettingsDialog::StageSettingsDialog(const StageSettings& settings, QWidget* parent)
     : QDialog(parent)
 {
-    const auto say = [japanese](MessageId id) { return Say(id).In(japanese); };
     setObjectName(QStringLiteral("stageSettings"));
-    setWindowTitle(say(MessageId::StageSettingsTitle));
+    setWindowTitle(Say(MessageId::StageSettingsTitle));
     auto* form = new QFormLayout(this);
 
     themeBox = new QComboBox(this);
-    themeBox->addItems({say(MessageId::StageThemeDark), say(MessageId::StageThemeLight),
-                        say(MessageId::StageThemeHighContrast)});
+    themeBox->addItems({Say(MessageId::StageThemeDark), Say(MessageId::StageThemeLight),
+                        Say(MessageId::StageThemeHighContrast)});
     themeBox->setCurrentIndex(int(settings.Theme));
-    form->addRow(say(MessageId::StageThemeChoice), themeBox);
+    form->addRow(Say(MessageId::StageThemeChoice), themeBox);
 
-    const QString seconds = say(MessageId::StageSeconds);
+    const QString seconds = Say(MessageId::StageSeconds);
     pathBox = SecondsBox(StageSettings::ShortestPath / 1000.0, StageSettings::LongestPath / 1000.0,
                          settings.PathMilliseconds, seconds, this);
-    form->addRow(say(MessageId::StagePathSeconds), pathBox);
+    form->addRow(Say(MessageId::StagePathSeconds), pathBox);
     pauseBox = SecondsBox(0, StageSettings::LongestPause / 1000.0, settings.PauseMilliseconds, seconds, this);
-    form->addRow(say(MessageId::StagePauseSeconds), pauseBox);
+    form->addRow(Say(MessageId::StagePauseSeconds), pauseBox);
 
-    reducedMotionBox = new QCheckBox(say(MessageId::StageReducedMotion), this);
+    reducedMotionBox = new QCheckBox(Say(MessageId::StageReducedMotion), this);
     reducedMotionBox->setChecked(settings.ReducedMotion);
     form->addRow(reducedMotionBox);
-    curtainBox = new QCheckBox(say(MessageId::StageCurtain), this);
+    curtainBox = new QCheckBox(Say(MessageId::StageCurtain), this);
     curtainBox->setChecked(settings.Curtain);
     form->addRow(curtainBox);
 

@@ -15,7 +15,7 @@ namespace quorvan {
 class StageSettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    StageSettingsDialog(const StageSettings& settings, bool japanese, QWidget* parent = nullptr);
+    StageSettingsDialog(const StageSettings& settings, QWidget* parent = nullptr);
     StageSettings chosen() const;
 
     QComboBox* themeBox = nullptr;

@@ -1,21 +1,26 @@
 #pragma once
 // Texts that more than one command puts into the window.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace quorvan::texts {
 
-inline const QString StartPromptJapanese =
-    QStringLiteral("■→設定数を指定してから、設定実行ボタンを押下してください");
-inline const QString StartPromptEnglish =
-    QStringLiteral("Please press the set execution button after specifying a set number");
+inline QString StartPrompt()
+{
+    return QCoreApplication::translate("Texts", "Please press the set execution button after specifying a set number");
+}
 
 // The shuffle buttons' captions before any shuffle.
-inline const QString ShuffleJapanese = QStringLiteral("ｼｬｯﾌﾙ");
-inline const QString ShuffleEnglish = QStringLiteral("Shuffle");
+inline QString Shuffle()
+{
+    return QCoreApplication::translate("Texts", "Shuffle");
+}
 
-// The user guide, as the guide link's hint and the menu entry that opens it.
-inline const QString GuideJapanese = QStringLiteral("ユーザーガイド");
-inline const QString GuideEnglish = QStringLiteral("User guide");
+// The user guide, as the guide link's hint.
+inline QString Guide()
+{
+    return QCoreApplication::translate("Texts", "User guide");
+}
 
 } // namespace quorvan::texts

@@ -51,7 +51,7 @@ struct DesignedControl {
 
     const char* Name;
     QRect Bounds;      // static texts then size themselves to their text
-    const char* Text;  // nullptr for a control without text
+    const char* Text;  // English, translated in the context "WindowDesign"; nullptr for a control without text
     DesignedFont Font;
     int Tab;           // place in the tab sequence; -1 for a graphic control, which has none
     std::function<QWidget*(ControlRoles&)> Create;

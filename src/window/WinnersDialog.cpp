@@ -2,7 +2,7 @@
 
 #include "window/CommandBoundary.h"
 #include "window/MainWindow.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -18,11 +18,11 @@ WinnersDialog::WinnersDialog(MainWindow& window, const CommandBoundary& boundary
 {
     setObjectName(QStringLiteral("WinnersView"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(window.localized(Say(MessageId::WinnersTitle)));
+    setWindowTitle(Say(MessageId::WinnersTitle));
 
     table = new QTableWidget(static_cast<int>(winners.size()), 2, this);
     table->setHorizontalHeaderLabels(
-        {window.localized(Say(MessageId::WinnersPrizeHeading)), window.localized(Say(MessageId::WinnersMemberHeading))});
+        {Say(MessageId::WinnersPrizeHeading), Say(MessageId::WinnersMemberHeading)});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -32,11 +32,11 @@ WinnersDialog::WinnersDialog(MainWindow& window, const CommandBoundary& boundary
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    printButton = buttons->addButton(window.localized(Say(MessageId::WinnersPrintButton)), QDialogButtonBox::ActionRole);
+    printButton = buttons->addButton(Say(MessageId::WinnersPrintButton), QDialogButtonBox::ActionRole);
     saveTextButton =
-        buttons->addButton(window.localized(Say(MessageId::WinnersExportTextButton)), QDialogButtonBox::ActionRole);
+        buttons->addButton(Say(MessageId::WinnersExportTextButton), QDialogButtonBox::ActionRole);
     saveWorkbookButton =
-        buttons->addButton(window.localized(Say(MessageId::WinnersExportWorkbookButton)), QDialogButtonBox::ActionRole);
+        buttons->addButton(Say(MessageId::WinnersExportWorkbookButton), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
     boundary.Connect(printButton, &QPushButton::clicked, this, [this] { actions_.Print(); });
     boundary.Connect(saveTextButton, &QPushButton::clicked, this, [this] { actions_.SaveText(); });

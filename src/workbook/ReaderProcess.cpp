@@ -96,12 +96,12 @@ int WaitFor(pid_t child)
     return status;
 }
 
-Words HowItEnded(int status)
+QString HowItEnded(int status)
 {
     if (WIFSIGNALED(status))
         return Say(MessageId::ReaderStoppedOnSignal)
-            .arg(Verbatim(WTERMSIG(status)), Verbatim(QString::fromLocal8Bit(strsignal(WTERMSIG(status)))));
-    return Say(MessageId::ReaderExitedWithoutResult).arg(Verbatim(WEXITSTATUS(status)));
+            .arg(QString::number(WTERMSIG(status)), QString::fromLocal8Bit(strsignal(WTERMSIG(status))));
+    return Say(MessageId::ReaderExitedWithoutResult).arg(QString::number(WEXITSTATUS(status)));
 }
 
 // `text` with %1, %2 ... replaced by `arguments`, in one pass from the left,
@@ -122,7 +122,7 @@ QString Filled(const QString& text, const QStringList& arguments)
 }
 
 // The message of the table a reason "#<number>[ <arguments>]" names.
-std::optional<Words> MessageIn(const QString& reason)
+std::optional<QString> MessageIn(const QString& reason)
 {
     if (!reason.startsWith(QLatin1Char('#')))
         return std::nullopt;
@@ -131,26 +131,26 @@ std::optional<Words> MessageIn(const QString& reason)
     const int id = reason.mid(1, space < 0 ? -1 : space - 1).toInt(&number);
     if (!number || id < 0 || id >= static_cast<int>(MessageId::Count))
         return std::nullopt;
-    const Words message = Say(static_cast<MessageId>(id));
+    const QString message = Say(static_cast<MessageId>(id));
     if (space < 0)
         return message;
     const QStringList arguments = reason.mid(space + 1).split(QLatin1Char(ArgumentSeparator));
-    return Words{Filled(message.English, arguments), Filled(message.Japanese, arguments)};
+    return Filled(message, arguments);
 }
 
 // The reason after the "F", cut when it is long.
-Words ReasonIn(const QByteArray& received)
+QString ReasonIn(const QByteArray& received)
 {
     QString reason = QString::fromUtf8(received.mid(1, 4 * LongestReason));
-    if (const std::optional<Words> message = MessageIn(reason))
+    if (const std::optional<QString> message = MessageIn(reason))
         return *message;
     if (reason.size() <= LongestReason)
-        return Verbatim(reason);
+        return reason;
     reason.truncate(reason.at(LongestReason - 1).isHighSurrogate() ? LongestReason - 1 : LongestReason);
-    return Verbatim(reason + QChar(0x2026));
+    return reason + QChar(0x2026);
 }
 
-[[noreturn]] void Fail(const Words& reason)
+[[noreturn]] void Fail(const QString& reason)
 {
     throw ReaderError(reason);
 }
@@ -161,7 +161,7 @@ struct Pipe {
     Pipe()
     {
         if (pipe2(ends, O_CLOEXEC) != 0)
-            Fail(Verbatim(QString::fromLocal8Bit(std::strerror(errno))));
+            Fail(QString::fromLocal8Bit(std::strerror(errno)));
     }
     ~Pipe()
     {
@@ -218,7 +218,7 @@ pid_t Spawn(const QString& program, const QStringList& arguments, int input, int
     const int error = posix_spawn(&child, path.constData(), &actions, &attributes, argv.data(), noEnvironment);
     if (error != 0)
         Fail(Say(MessageId::ReaderCannotStart)
-                 .arg(Verbatim(program), Verbatim(QString::fromLocal8Bit(std::strerror(error)))));
+                 .arg(program, QString::fromLocal8Bit(std::strerror(error))));
     return child;
 }
 
@@ -250,9 +250,9 @@ QByteArray RunReader(const QString& program, const QStringList& arguments, int i
     if (reading == Output::Stopped)
         Fail(Say(MessageId::ReadingStopped));
     if (reading == Output::TooMuch)
-        Fail(Say(MessageId::ReaderSentTooMuch).arg(Verbatim(QLocale::c().formattedDataSize(mostBytes))));
+        Fail(Say(MessageId::ReaderSentTooMuch).arg(QLocale::c().formattedDataSize(mostBytes)));
     if (!ended)
-        Fail(Say(MessageId::ReaderTookTooLong).arg(Verbatim(QString::number(timeLimit.count() / 1000.0))));
+        Fail(Say(MessageId::ReaderTookTooLong).arg(QString::number(timeLimit.count() / 1000.0)));
     if (received.isEmpty() || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         Fail(HowItEnded(status));
     if (received.front() == 'F')

@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <chrono>
 #include <stop_token>

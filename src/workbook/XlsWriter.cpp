@@ -1,6 +1,6 @@
 #include "workbook/XlsWriter.h"
 
-#include "texts/Words.h"
+#include "texts/UserText.h"
 
 #include <QHash>
 

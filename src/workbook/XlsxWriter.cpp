@@ -13,7 +13,7 @@ namespace quorvan {
 
 namespace {
 
-Words PlainReason(lxw_error error)
+QString PlainReason(lxw_error error)
 {
     switch (error) {
     case LXW_ERROR_MEMORY_MALLOC_FAILED:
@@ -27,9 +27,9 @@ Words PlainReason(lxw_error error)
     case LXW_ERROR_ZIP_INTERNAL_ERROR:
     case LXW_ERROR_ZIP_FILE_ADD:
     case LXW_ERROR_ZIP_CLOSE:
-        return Say(MessageId::CannotAssembleWorkbook).arg(Verbatim(QDir::toNativeSeparators(QDir::tempPath())));
+        return Say(MessageId::CannotAssembleWorkbook).arg(QDir::toNativeSeparators(QDir::tempPath()));
     default:
-        return Say(MessageId::WorkbookLibraryRefused).arg(Verbatim(QString::fromUtf8(lxw_strerror(error))));
+        return Say(MessageId::WorkbookLibraryRefused).arg(QString::fromUtf8(lxw_strerror(error)));
     }
 }
 

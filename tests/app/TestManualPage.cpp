@@ -3,7 +3,7 @@
 // `quorvan --help` lists, no more and no fewer.
 
 #include "files/FileKinds.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "workbook/WorkbookSaving.h"
 
 #include <QFile>

@@ -10,18 +10,18 @@ class TestBuild : public QObject {
 private slots:
     void buildDrawsTheLadder_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("message");
-        QTest::newRow("Japanese") << 1041
+        QTest::newRow("Japanese") << "ja"
                                   << "■→→→でました！■Ｈｉｔの所でマウスをクリックするとMemberへ溯ります。";
-        QTest::newRow("English") << 1033 << "*- completion -*  Mouse click in \"Hit\"";
+        QTest::newRow("English") << "en" << "*- completion -*  Mouse click in \"Hit\"";
     }
 
     void buildDrawsTheLadder()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, message);
-        WindowFixture window(locale, 0);
+        WindowFixture window(language, 0);
         MainWindow& form = *window;
         window.SetUp(3);
         window.Click(form.buildButton());
@@ -46,7 +46,7 @@ private slots:
 
     void crossLinesUncheckedNeverCrosses()
     {
-        WindowFixture window(1033, 8);
+        WindowFixture window("en", 8);
         MainWindow& form = *window;
         form.crossLinesBox()->setChecked(false);
         window.SetUp(3);

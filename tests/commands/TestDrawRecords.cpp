@@ -91,7 +91,7 @@ private slots:
     void fairDrawShufflesTheHitsFirst()
     {
         QFETCH(bool, fair);
-        WindowFixture window(1033, 0);
+        WindowFixture window("en", 0);
         QCheckBox* fairBox = window->fairDrawBox();
         QVERIFY(!fairBox->isChecked());
         if (fair)
@@ -134,16 +134,16 @@ private slots:
         QTest::addColumn<int>("rows");
         QTest::addColumn<bool>("crossLines");
         QTest::addColumn<bool>("fair");
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("3 rows") << 3 << true << false << 1033
+        QTest::newRow("3 rows") << 3 << true << false << "en"
                                 << "Verified: same ladder, same results\nEvery shuffle by the program gives its recorded "
                                    "order from its seed. The record is consistent with itself; whether this was the first "
                                    "draw, or a fair one, cannot be told from this record.\nWarning: Fair draw was off at "
                                    "the last Build, so no uniform shuffle was applied; unless the lists were shuffled, the "
                                    "ladder alone favours the members near each hit's own line.";
         QTest::newRow("480 rows, no cross lines, fair, Japanese")
-            << 480 << false << true << 1041
+            << 480 << false << true << "ja"
             << "検証済み：同じあみだ、同じ結果\nプログラムによる並べ替えはどれも、シードから記録どおりの順になります。"
                "この記録はそれ自体として矛盾がありません。ただし、これが最初の抽選だったか、公平な抽選だったかは、"
                "この記録からはわかりません。";
@@ -154,10 +154,10 @@ private slots:
         QFETCH(int, rows);
         QFETCH(bool, crossLines);
         QFETCH(bool, fair);
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, verdict);
         QTemporaryDir folder;
-        WindowFixture window(locale, 4242);
+        WindowFixture window(language, 4242);
         window->crossLinesBox()->setChecked(crossLines);
         window.commands->onFairDrawToggled(fair);
         window.SetUp(rows);
@@ -193,7 +193,7 @@ private slots:
         QCOMPARE(window.platform.Notices, QStringList{verdict});
         QVERIFY(WhatIsShown(window, rows) == played);
         QCOMPARE(window->crossLinesBox()->isChecked(), crossLines);
-        QCOMPARE(window->shuffleMembersButton()->text(), locale == 1041 ? "ｼｬｯﾌﾙ(1)" : "Shuffle(1)");
+        QCOMPARE(window->shuffleMembersButton()->text(), language == "ja" ? "ｼｬｯﾌﾙ(1)" : "Shuffle(1)");
         // As after ［HIT-ALL］: the results can be written, a hit click draws its path.
         QVERIFY(window.lottery().Model.ResultColumnShown && window.lottery().Model.LadderBuilt);
         QVERIFY(!window->hitAllButton()->isEnabled() && window->saveTextButton()->isEnabled());
@@ -220,7 +220,7 @@ private slots:
         const QString hits = folder.filePath("hits.txt");
         WriteTestFile(members, "Ann\nBob\nCy\nDee\n");
         WriteTestFile(hits, "1st\n2nd\n3rd\n4th\n5th\n");
-        WindowFixture window(1033, 11);
+        WindowFixture window("en", 11);
         window.SetUp(2);
         window.Click(window->buildButton());
         window.Click(window->resetButton());
@@ -252,7 +252,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("Draw.qdraw");
         WriteTestFile(path, "earlier draw");
-        WindowFixture window(1033, 11);
+        WindowFixture window("en", 11);
         window.SetUp(3);
         window.Click(window->buildButton());
         window.platform.Answers = {answer};
@@ -286,7 +286,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, reason);
-        WindowFixture window(1033, 99);
+        WindowFixture window("en", 99);
         window.SetUp(4);
         window.Fill("edit1_", Names("M", 4));
         window.Click(window->buildButton());

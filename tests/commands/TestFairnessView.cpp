@@ -42,16 +42,16 @@ class TestFairnessView : public QObject {
 private slots:
     void runsAndSaves_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("figuresStart");
-        QTest::newRow("English") << 1033 << QStringLiteral("Most likely: hit ");
-        QTest::newRow("Japanese") << 1041 << QStringLiteral("最も多い組: Hit ");
+        QTest::newRow("English") << "en" << QStringLiteral("Most likely: hit ");
+        QTest::newRow("Japanese") << "ja" << QStringLiteral("最も多い組: Hit ");
     }
     void runsAndSaves()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, figuresStart);
-        WindowFixture window(locale);
+        WindowFixture window(language);
         window.ChooseCount(7);
         window->crossLinesBox()->setChecked(false);
         FairnessDialog* view = OpenView(window);

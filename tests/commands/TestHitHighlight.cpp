@@ -8,7 +8,7 @@ namespace {
 
 // A built ladder of `rows` rows with the generator seeded to `seed`.
 struct BuiltWindow : WindowFixture {
-    BuiltWindow(int rows, uint64_t seed) : WindowFixture(1033, seed)
+    BuiltWindow(int rows, uint64_t seed) : WindowFixture("en", seed)
     {
         SetUp(rows);
         Click(window->buildButton());

@@ -368,7 +368,7 @@ private slots:
     void memberListKeptAfterEachCommand()
     {
         QTemporaryDir state;
-        WindowFixture window(1033, 0, state.path());
+        WindowFixture window("en", 0, state.path());
         window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
         QCOMPARE(window.platform.Errors, QStringList());
         QCOMPARE(window.Column("edit1_", 3), QStringList({"Alice", "Bob", "Carol"}));
@@ -389,7 +389,7 @@ private slots:
         QTemporaryDir folder;
         const QString hits = folder.filePath("hits.txt");
         WriteTestFile(hits, "賞品\nタブレット\nマグ\n");
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 4));
         window.platform.ImportAnswers = {ImportChoice{1, true, false}};
         window.Load(window->loadHitsButton(), hits);

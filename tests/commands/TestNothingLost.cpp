@@ -87,7 +87,7 @@ private slots:
         QFETCH(bool, fair);
         QFETCH(int, prizes);
         QFETCH(bool, told);
-        WindowFixture window(1033, 2024);
+        WindowFixture window("en", 2024);
         if (fair)
             window->fairDrawBox()->click();
         window.SetUp(40);
@@ -130,7 +130,7 @@ private slots:
     {
         QFETCH(QString, command);
         QTemporaryDir state;
-        WindowFixture window(1033, 0, state.path());
+        WindowFixture window("en", 0, state.path());
         if (command == QLatin1String("import"))
             window.Load(window->loadMembersButton(), TestData("members-crlf.txt"));
         else
@@ -164,7 +164,7 @@ private slots:
         QList<bool> enabled;
         bool crossLines = false;
         {
-            WindowFixture first(1033, 2024, state.path());
+            WindowFixture first("en", 2024, state.path());
             first->crossLinesBox()->click();
             first.SetUp(6);
             Type(first, 6);
@@ -188,7 +188,7 @@ private slots:
         } // gone without closing, as in a crash
         QVERIFY(QFileInfo::exists(state.filePath(StateFile)));
 
-        WindowFixture second(1033, 77, state.path());
+        WindowFixture second("en", 77, state.path());
         QCOMPARE(second.platform.TwoWayQuestions.size(), 3); // asked once: question, Restore, Discard
         QCOMPARE(second.platform.TwoWayQuestions[1], QStringLiteral("Restore"));
         QCOMPARE(second.Column("edit1_", 6), members);
@@ -221,7 +221,7 @@ private slots:
         QFETCH(QString, ending);
         QTemporaryDir state;
         {
-            WindowFixture first(1033, 2024, state.path());
+            WindowFixture first("en", 2024, state.path());
             first.PlayLottery(3);
             QVERIFY(QFileInfo::exists(state.filePath(StateFile)));
             if (ending == "exit")
@@ -265,7 +265,7 @@ private slots:
         QFETCH(int, questions);
         QFETCH(bool, gone);
         QTemporaryDir folder;
-        WindowFixture window(1033, 2024);
+        WindowFixture window("en", 2024);
         window.SetUp(3);
         Type(window, 3);
         window.Click(window->buildButton());

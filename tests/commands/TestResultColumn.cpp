@@ -21,7 +21,7 @@ private slots:
     void hitAllListsEveryMember()
     {
         QFETCH(int, rows);
-        WindowFixture window(1033, 2024);
+        WindowFixture window("en", 2024);
         MainWindow& form = *window;
         window.SetUp(rows);
         QStringList expected;
@@ -51,7 +51,7 @@ private slots:
 
     void emptyMemberBoxesAreNamedByLine()
     {
-        WindowFixture window(1033, 0);
+        WindowFixture window("en", 0);
         MainWindow& form = *window;
         window.SetUp(3);
         form.firstMemberBox()->setText("  ");
@@ -104,7 +104,7 @@ private slots:
 
     void resetStartsANewLottery()
     {
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         MainWindow& form = *window;
         window.SetUp(10);
         for (QPushButton* shuffle : {form.shuffleMembersButton(), form.shuffleMembersButton(), form.shuffleHitsButton()})
@@ -208,7 +208,7 @@ private:
     void aStrayKeyChangesNoSavedResult()
     {
         QFETCH(QString, name);
-        WindowFixture window(1033, 2024);
+        WindowFixture window("en", 2024);
         MainWindow& form = *window;
         window.SetUp(3);
         window.Fill("edit1_", {"Alice Brown", "Bob Stone", "Carol King"});

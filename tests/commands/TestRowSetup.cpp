@@ -13,18 +13,18 @@ class TestRowSetup : public QObject {
 private slots:
     void firstSetUpCreatesRowTwo_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("prompt");
-        QTest::newRow("Japanese") << 1041
+        QTest::newRow("Japanese") << "ja"
                                   << "■→→Memberと「当たり！？内容」を入力して、下の「Vessapoボタン」押下";
-        QTest::newRow("English") << 1033 << "Member and Hit are input and the Vessapo_button is pushed";
+        QTest::newRow("English") << "en" << "Member and Hit are input and the Vessapo_button is pushed";
     }
 
     void firstSetUpCreatesRowTwo()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, prompt);
-        WindowFixture window(locale);
+        WindowFixture window(language);
         MainWindow& form = *window;
         form.firstMemberBox()->setText("typed before");
         form.firstHitBox()->setText("also typed");

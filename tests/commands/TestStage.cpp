@@ -6,7 +6,7 @@
 #include "commands/RevealOrder.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
-#include "texts/Words.h"
+#include "texts/UserText.h"
 #include "window/StageLook.h"
 #include "window/StageSettings.h"
 #include "window/StageWindow.h"
@@ -142,7 +142,7 @@ private slots:
     {
         QFETCH(int, place);
         QFETCH(QString, english);
-        QCOMPARE(PlaceWords(place).English, english);
+        QCOMPARE(PlaceWords(place), english);
     }
 
     // After each command of the sequence, what the stage shows: its rows, whether
@@ -220,7 +220,7 @@ private slots:
 
     void revealWordsInJapanese()
     {
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         window.SetUp(3);
         window.Fill(QStringLiteral("edit1_"), {"Ann", "Bob", "Cy"});
         window.Fill(QStringLiteral("edit2_"), {"", "Tablet", "Mug"});

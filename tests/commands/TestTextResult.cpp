@@ -13,8 +13,8 @@ namespace {
 // `emptyHit` (none for 0) left empty.
 struct Results : WindowFixture {
     // Hit n is named "Hit n" (`firstHit` for hit 1 where given), except the `emptyHit`.
-    explicit Results(int rows, int32_t locale = 1033, int emptyHit = 0, const QString& firstHit = {})
-        : WindowFixture(locale, 0)
+    explicit Results(int rows, const QString& language = "en", int emptyHit = 0, const QString& firstHit = {})
+        : WindowFixture(language, 0)
     {
         SetUp(rows);
         for (int row = 1; row <= rows; ++row) {
@@ -53,7 +53,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString path = folder.filePath("result.txt");
-        Results window(3, 1033, 2);
+        Results window(3, "en", 2);
         window.WriteTo(path);
         // Seed 0 on three rows: hits 1, 2, 3 reach members 1, 3, 2.
         const QByteArray first = "*===== 2014/05/01 9:05:07 =====*\r\n"
@@ -95,7 +95,7 @@ private slots:
         const QString path = folder.filePath("result.txt");
         if (!earlier.isEmpty())
             WriteTestFile(path, earlier);
-        Results window(2, 1033, 0, QStringLiteral("Prize\r\nA"));
+        Results window(2, "en", 0, QStringLiteral("Prize\r\nA"));
         window.platform.TextLocale = QStringLiteral("en_US.UTF-8");
         window.WriteTo(path);
         QStringDecoder decoder(encoding.constData());
@@ -127,20 +127,20 @@ private slots:
 
     void defaultNamesAndCancel_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Japanese") << 1041 << "Vessapo結果.TXT";
-        QTest::newRow("English") << 1033 << "VessapoResult.TXT";
+        QTest::newRow("Japanese") << "ja" << "Vessapo結果.TXT";
+        QTest::newRow("English") << "en" << "VessapoResult.TXT";
     }
 
     void defaultNamesAndCancel()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath("kept.txt");
         WriteTestFile(path, "earlier\r\n");
-        Results window(2, locale);
+        Results window(2, language);
         window.Click(window->saveTextButton());
         QCOMPARE(window.platform.SaveStarts, QStringList({name}));
         QCOMPARE(window.platform.Filters.last(), QStringLiteral("*.*|*.*"));

@@ -80,22 +80,22 @@ private slots:
     // the winner, and marks the hit and the winner's member box.
     void revealNamesPrizeAndWinner_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("prize");
         QTest::addColumn<QString>("words");
         QTest::addColumn<QString>("blank"); // the words of a row without a prize
-        QTest::newRow("English") << 1033 << 1 << "2nd prize: Mug → %1" << "Hit %1 → %2 (member %3)";
-        QTest::newRow("Japanese") << 1041 << 2 << "3等：Pen → %1" << "当たり %1 → %2（メンバー %3）";
+        QTest::newRow("English") << "en" << 1 << "2nd prize: Mug → %1" << "Hit %1 → %2 (member %3)";
+        QTest::newRow("Japanese") << "ja" << 2 << "3等：Pen → %1" << "当たり %1 → %2（メンバー %3）";
     }
 
     void revealNamesPrizeAndWinner()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(int, prize);
         QFETCH(QString, words);
         QFETCH(QString, blank);
         QTemporaryDir folder;
-        WindowFixture window(locale);
+        WindowFixture window(language);
         DrawThreeOfSix(window, folder);
         const QStringList hits = window.Column("edit2_", 6);
         const QStringList results = window.Column("edit3_", 6);

@@ -65,21 +65,21 @@ class TestWords : public QObject {
 private slots:
     void errorsComeInTheUserLanguage_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("file"); // a folder when it is not in the test data
         QTest::addColumn<QString>("reason"); // %1: the file
         const QString workbook = TestData("broken-directory.xls");
-        QTest::newRow("folder, English") << 1033 << "folder.txt"
+        QTest::newRow("folder, English") << "en" << "folder.txt"
                                          << "Cannot read the list file \u201C%1\u201D:\nIt is a folder, not a file.";
-        QTest::newRow("folder, Japanese") << 1041 << "folder.txt"
+        QTest::newRow("folder, Japanese") << "ja" << "folder.txt"
                                           << "リストファイルを読み込めません：\u201C%1\u201D\nファイルではなくフォルダーです。";
-        QTest::newRow("workbook, English") << 1033 << workbook << "%1\u201D:\nThe workbook is damaged";
-        QTest::newRow("workbook, Japanese") << 1041 << workbook << "ブックを読み込めません：\u201C%1\u201D\nブックが壊れています";
+        QTest::newRow("workbook, English") << "en" << workbook << "%1\u201D:\nThe workbook is damaged";
+        QTest::newRow("workbook, Japanese") << "ja" << workbook << "ブックを読み込めません：\u201C%1\u201D\nブックが壊れています";
     }
 
     void errorsComeInTheUserLanguage()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, file);
         QFETCH(QString, reason);
         QTemporaryDir folder;
@@ -87,7 +87,7 @@ private slots:
             QVERIFY(QDir(folder.path()).mkdir(file));
             file = folder.filePath(file);
         }
-        WindowFixture window(locale);
+        WindowFixture window(language);
         window.Load(window->loadMembersButton(), file);
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(reason.arg(file)), qPrintable(window.platform.Errors.first()));
@@ -95,19 +95,19 @@ private slots:
 
     void everyControlHasAName_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("names"); // member, hit and result box 3, member box 1, ladder, guide
-        QTest::newRow("English") << 1033
+        QTest::newRow("English") << "en"
                                  << QStringList{"Member 3", "Hit 3", "Result 3", "Member 1", "Ladder", "User guide"};
-        QTest::newRow("Japanese") << 1041
+        QTest::newRow("Japanese") << "ja"
                                   << QStringList{"メンバー 3", "当たり 3", "結果 3", "メンバー 1", "あみだ", "ユーザーガイド"};
     }
 
     void everyControlHasAName()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QStringList, names);
-        WindowFixture window(locale);
+        WindowFixture window(language);
         window.PlayLottery(3);
         const QList<QWidget*> named = {window.Box("edit1_3"), window.Box("edit2_3"), window.Box("edit3_3"),
                                        window->firstMemberBox(), window->ladderImage(), window->guideLink()};
@@ -137,19 +137,19 @@ private slots:
 
     void tracedHitIsToldInWords_data()
     {
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("toldOfAnn");
         QTest::addColumn<QString>("toldOfEmpty");
-        QTest::newRow("English") << 1033 << "Hit 2 \u2192 Ann (member 3)" << "Hit 2 \u2192 member 3";
-        QTest::newRow("Japanese") << 1041 << "当たり 2 \u2192 Ann（メンバー 3）" << "当たり 2 \u2192 メンバー 3";
+        QTest::newRow("English") << "en" << "Hit 2 \u2192 Ann (member 3)" << "Hit 2 \u2192 member 3";
+        QTest::newRow("Japanese") << "ja" << "当たり 2 \u2192 Ann（メンバー 3）" << "当たり 2 \u2192 メンバー 3";
     }
 
     void tracedHitIsToldInWords()
     {
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, toldOfAnn);
         QFETCH(QString, toldOfEmpty);
-        WindowFixture window(locale, 0); // hit 2 of three reaches member 3
+        WindowFixture window(language, 0); // hit 2 of three reaches member 3
         window.SetUp(3);
         window.Click(window->buildButton());
         window.Click(window.Box("edit2_2"));

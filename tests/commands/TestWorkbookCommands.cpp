@@ -141,28 +141,28 @@ private slots:
     void workbookListsOutOfPlaceAreTold_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("locale");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("finding");
         QTest::newRow("column B .xlsx")
-            << "names-in-column-b.xlsx" << 1033
+            << "names-in-column-b.xlsx" << "en"
             << "Member workbook: no names in column A; column B holds 3";
-        QTest::newRow("column B .ods") << "names-in-column-b.ods" << 1041
+        QTest::newRow("column B .ods") << "names-in-column-b.ods" << "ja"
                                        << "メンバーのブック: A列に名前がありません。B列に2件あります";
-        QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << 1033
+        QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << "en"
                                        << "Member workbook: no names on the first sheet; sheet “Members” holds 2";
-        QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << 1041 << "シート「Members」に2件あります";
+        QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << "ja" << "シート「Members」に2件あります";
         QTest::newRow("hidden first sheet .xlsx")
-            << "hidden-first-sheet.xlsx" << 1033 << "Member workbook: its first sheet “Old” is hidden";
-        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << 1041 << "最初のシート「Old」は非表示ですが";
-        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << 1033 << "“Old” is hidden";
+            << "hidden-first-sheet.xlsx" << "en" << "Member workbook: its first sheet “Old” is hidden";
+        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << "ja" << "最初のシート「Old」は非表示ですが";
+        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << "en" << "“Old” is hidden";
     }
 
     void workbookListsOutOfPlaceAreTold()
     {
         QFETCH(QString, file);
-        QFETCH(int, locale);
+        QFETCH(QString, language);
         QFETCH(QString, finding);
-        WindowFixture window(locale);
+        WindowFixture window(language);
         window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
         QVERIFY2(window->statusText().contains(finding), qPrintable(window->statusText()));
         QVERIFY(window.platform.Errors.isEmpty());
@@ -231,7 +231,7 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
-        WindowFixture window(1033, 0);
+        WindowFixture window("en", 0);
         MainWindow& form = *window;
         window.SetUp(3);
         form.firstMemberBox()->setText("太郎 😀");
@@ -312,7 +312,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("old.xls");
         WriteTestFile(path, "earlier");
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         window.PlayLottery(2);
         window.platform.SaveAnswers = {path, path};
         window.platform.Answers = {false, true};

@@ -52,7 +52,7 @@ private slots:
     void committedDrawIsWhatTheProgramWrites()
     {
         const QByteArray text = AnnouncementBytes(Sample());
-        QCOMPARE(ParseAnnouncement(text, "sample", false), Sample());
+        QCOMPARE(ParseAnnouncement(text, "sample"), Sample());
         const AnnouncedRecord record = DrawAnnounced(text, Sample(), Values(AnnouncementDigest(text)),
                                                      QStringLiteral("2.2"), QStringLiteral("2026-12-12T20:05:00+09:00"));
         const QByteArray bytes = AnnouncedRecordBytes(record);
@@ -62,8 +62,8 @@ private slots:
         }
         QCOMPARE(ReadTestFile(TestData("draws/announced.qannounce")), text);
         QCOMPARE(ReadTestFile(TestData("draws/announced.qdraw")), bytes);
-        const AnnouncedRecord read = ParseAnnouncedRecord(bytes, "sample", false);
-        QCOMPARE(AnnouncedDifferences(read, AnnouncementDigest(text), false), QStringList());
+        const AnnouncedRecord read = ParseAnnouncedRecord(bytes, "sample");
+        QCOMPARE(AnnouncedDifferences(read, AnnouncementDigest(text)), QStringList());
     }
 
     void badAnnouncementsAreRefused_data()
@@ -90,7 +90,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
         try {
-            ParseAnnouncement(content, "sample", false);
+            ParseAnnouncement(content, "sample");
             QFAIL("read without complaint");
         } catch (const FileError& error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());

@@ -3,6 +3,7 @@
 #include "drawrecord/DrawVerification.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
+#include "platform/FakePlatform.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -116,14 +117,14 @@ private slots:
         QFETCH(QStringList, members);
         QFETCH(QStringList, hits);
         const DrawRecord written = Sample(members, hits);
-        const DrawRecord read = ParseDrawRecord(DrawRecordBytes(written), SamplePath, false);
+        const DrawRecord read = ParseDrawRecord(DrawRecordBytes(written), SamplePath);
         QCOMPARE(read.ProgramVersion, written.ProgramVersion);
         QCOMPARE(read.Time, written.Time);
         QVERIFY(read.Draw == written.Draw);
         QVERIFY(read.History == written.History);
         QCOMPARE(read.LadderDigest, written.LadderDigest);
         QVERIFY(read.Results == written.Results);
-        QVERIFY(DrawDifferences(read, false).isEmpty());
+        QVERIFY(DrawDifferences(read).isEmpty());
     }
 
     void badRecordsAreRefused_data()
@@ -226,7 +227,7 @@ private slots:
         QFETCH(bool, altered);
         QFETCH(QString, reason);
         try {
-            ParseDrawRecord(content, SamplePath, false);
+            ParseDrawRecord(content, SamplePath);
             QFAIL("read without complaint");
         } catch (const AlteredRecord& error) {
             QVERIFY(altered);
@@ -262,10 +263,11 @@ private slots:
             QDir().mkdir(path);
         else
             WriteTestFile(path, content);
-        const bool japanese = name.startsWith(QLatin1String("ja"));
-        QVERIFY_THROWS_EXCEPTION(FileError, ReadDrawRecord(path, japanese));
+        testing::FakePlatform platform;
+        platform.Speak(name.startsWith(QLatin1String("ja")) ? QStringLiteral("ja") : QStringLiteral("en"));
+        QVERIFY_THROWS_EXCEPTION(FileError, ReadDrawRecord(path));
         try {
-            ReadDrawRecord(path, japanese);
+            ReadDrawRecord(path);
         } catch (const FileError& error) {
             QVERIFY2(QString::fromUtf8(error.what()).contains(path), error.what());
             QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
@@ -275,23 +277,23 @@ private slots:
     void differencesAreNamed_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("japanese");
+        QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("verdict");
         const DrawRecord sample = ThreeRows();
         const DrawResult first = sample.Results[0];
         const DrawResult second = sample.Results[1];
         QTest::newRow("verified")
-            << DrawRecordBytes(sample) << false
+            << DrawRecordBytes(sample) << "en"
             << "Verified: same ladder, same results\nEvery shuffle by the program gives its recorded order from its seed. "
                "The record is consistent with itself; whether this was the first draw, or a fair one, cannot be told "
                "from this record.";
         QTest::newRow("verified, Japanese")
-            << DrawRecordBytes(sample) << true
+            << DrawRecordBytes(sample) << "ja"
             << "検証済み：同じあみだ、同じ結果\nプログラムによる並べ替えはどれも、シードから記録どおりの順になります。"
                "この記録はそれ自体として矛盾がありません。ただし、これが最初の抽選だったか、公平な抽選だったかは、"
                "この記録からはわかりません。";
         QTest::newRow("verified, no fair draw")
-            << DrawRecordBytes(Sample({"Ann", "Bob", "Cy"}, {"Gold", "Silver", "Bronze"}, true, 8, false)) << false
+            << DrawRecordBytes(Sample({"Ann", "Bob", "Cy"}, {"Gold", "Silver", "Bronze"}, true, 8, false)) << "en"
             << "Verified: same ladder, same results\nEvery shuffle by the program gives its recorded order from its seed. "
                "The record is consistent with itself; whether this was the first draw, or a fair one, cannot be told "
                "from this record.\nWarning: Fair draw was off at the last Build, so no uniform shuffle was applied; "
@@ -301,45 +303,56 @@ private slots:
             << Redigested(sample, InArray("history", 4, [](QJsonObject& shuffle) {
                    shuffle[QStringLiteral("order")] = QJsonArray{1, 2, 3};
                }))
-            << false
+            << "en"
             << "Not verified: the record differs from its ladder.\nThe shuffle \u201Chistory[4]\u201D is not the order "
                "the program's generator gives from its seed 77.";
-        // The first two hits' members swapped, with a digest that fits.
-        const Change swapped = [&](QJsonObject& object) {
-            InArray("results", 0, [&](QJsonObject& result) {
-                result[QStringLiteral("member")] = second.Member;
-                result[QStringLiteral("memberName")] = second.MemberName;
-            })(object);
-            InArray("results", 1, [&](QJsonObject& result) {
-                result[QStringLiteral("member")] = first.Member;
-                result[QStringLiteral("memberName")] = first.MemberName;
-            })(object);
+        // The first two hits' members swapped, with a digest that fits; names
+        // that hold %-numbers are told as they are.
+        const auto swapped = [](const DrawRecord& record) -> Change {
+            const DrawResult first = record.Results[0];
+            const DrawResult second = record.Results[1];
+            return [=](QJsonObject& object) {
+                InArray("results", 0, [&](QJsonObject& result) {
+                    result[QStringLiteral("member")] = second.Member;
+                    result[QStringLiteral("memberName")] = second.MemberName;
+                })(object);
+                InArray("results", 1, [&](QJsonObject& result) {
+                    result[QStringLiteral("member")] = first.Member;
+                    result[QStringLiteral("memberName")] = first.MemberName;
+                })(object);
+            };
         };
-        QTest::newRow("two results swapped")
-            << Redigested(sample, swapped) << false
-            << QStringLiteral("Not verified: the record differs from its ladder.\n"
-                              "Hit 1 \u201CGold\u201D: the record says member %1 \u201C%2\u201D, the ladder gives "
-                              "member %3 \u201C%4\u201D.\n"
-                              "Hit 2 \u201CSilver\u201D: the record says member %3 \u201C%4\u201D, the ladder gives "
-                              "member %1 \u201C%2\u201D.")
-                   .arg(second.Member)
-                   .arg(second.MemberName)
-                   .arg(first.Member)
-                   .arg(first.MemberName);
+        const auto told = [](const DrawResult& found, const DrawResult& said) {
+            const auto number = [](int32_t value) { return QString::number(value); };
+            return QStringLiteral("Hit ") + number(found.Hit) + QStringLiteral(" “") + found.HitName
+                + QStringLiteral("”: the record says member ") + number(said.Member) + QStringLiteral(" “")
+                + said.MemberName + QStringLiteral("”, the ladder gives member ") + number(found.Member)
+                + QStringLiteral(" “") + found.MemberName + QStringLiteral("”.");
+        };
+        for (const DrawRecord& record :
+             {sample, Sample({"50%2 off", "Bob %1", "Cy"}, {"Prize %3 / %5", "Silver %6", "Bronze"})}) {
+            QTest::newRow(qPrintable(QStringLiteral("two results swapped: ") + record.Draw.Members[0]))
+                << Redigested(record, swapped(record)) << "en"
+                << QStringLiteral("Not verified: the record differs from its ladder.\n")
+                       + told(record.Results[0], record.Results[1]) + QLatin1Char('\n')
+                       + told(record.Results[1], record.Results[0]);
+        }
         // The digest of another ladder: the results still fit, the ladder does not.
         const DrawRecord otherSeed = Sample({"Ann", "Bob", "Cy"}, {"Gold", "Silver", "Bronze"}, true, 0);
         QTest::newRow("other ladder, Japanese")
-            << Redigested(sample, Set("ladder", otherSeed.LadderDigest)) << true
+            << Redigested(sample, Set("ladder", otherSeed.LadderDigest)) << "ja"
             << "検証できません：記録とあみだが違います。\nシード8から作り直したあみだは、記録のあみだと違います。";
     }
 
     void differencesAreNamed()
     {
         QFETCH(QByteArray, content);
-        QFETCH(bool, japanese);
+        QFETCH(QString, language);
         QFETCH(QString, verdict);
-        const DrawRecord record = ParseDrawRecord(content, SamplePath, japanese);
-        QCOMPARE(DrawVerdict(record, DrawDifferences(record, japanese), japanese, 20), verdict);
+        testing::FakePlatform platform;
+        platform.Speak(language);
+        const DrawRecord record = ParseDrawRecord(content, SamplePath);
+        QCOMPARE(DrawVerdict(record, DrawDifferences(record), 20), verdict);
     }
 
     // Records saved by earlier versions of the program verify with every later one.
@@ -355,7 +368,7 @@ private slots:
     void committedRecordsVerify()
     {
         QFETCH(QString, path);
-        QCOMPARE(DrawDifferences(ReadDrawRecord(path, false), false), QStringList());
+        QCOMPARE(DrawDifferences(ReadDrawRecord(path)), QStringList());
     }
 };
 

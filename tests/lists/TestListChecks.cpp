@@ -2,10 +2,12 @@
 // hit list shorter than the member list, and nothing else.
 
 #include "lists/ListChecks.h"
+#include "platform/FakePlatform.h"
 
 #include <QTest>
 
 using namespace quorvan;
+using quorvan::testing::FakePlatform;
 
 class TestListChecks : public QObject {
     Q_OBJECT
@@ -14,6 +16,8 @@ private slots:
     void findings();
     void notesOfTheFilesAreTold();
     void summaryShowsTheFirstTwoAndCountsTheRest();
+    void namesHoldingPercentNumbersStayWhole_data();
+    void namesHoldingPercentNumbersStayWhole();
 };
 
 void TestListChecks::findings_data()
@@ -61,10 +65,13 @@ void TestListChecks::findings()
     QFETCH(bool, beforeBuild);
     QFETCH(bool, hitsSpread);
     QFETCH(QStringList, expected);
+    FakePlatform platform;
+    platform.Speak(QStringLiteral("en"));
     const ListFindings found = CheckLists(members, hits, beforeBuild, hitsSpread);
-    QCOMPARE(DescribeFindings(found, false), expected);
+    QCOMPARE(DescribeFindings(found), expected);
     QCOMPARE(found.empty(), expected.isEmpty());
-    QCOMPARE(DescribeFindings(found, true).size(), expected.size());
+    platform.Speak(QStringLiteral("ja"));
+    QCOMPARE(DescribeFindings(found).size(), expected.size());
 }
 
 // What reading the files had to do is told for the list it was read into.
@@ -78,23 +85,48 @@ void TestListChecks::notesOfTheFilesAreTold()
     hits.StopRow = 5;
     hits.NamesBelow = 5;
     const ListFindings found = CheckLists({"A", "B"}, {"x", "y"}, false, false, members, hits);
-    QCOMPARE(DescribeFindings(found, false),
+    FakePlatform platform;
+    platform.Speak(QStringLiteral("en"));
+    QCOMPARE(DescribeFindings(found),
              QStringList({"The member file has bytes that are no text in lines 2, 7; they show as “\uFFFD”",
                           "The member file's lines hold tabs: only the first column was read",
                           "The hit file has a CR without LF in lines 3; it was left out",
                           "The hit list stops at the empty cell in row 5; 5 names follow below it"}));
-    QCOMPARE(DescribeFindings(found, true).size(), 4);
-    QVERIFY(DescribeFindings(found, true).last().contains(QStringLiteral("5行目")));
+    platform.Speak(QStringLiteral("ja"));
+    QCOMPARE(DescribeFindings(found).size(), 4);
+    QVERIFY(DescribeFindings(found).last().contains(QStringLiteral("5行目")));
 }
 
 void TestListChecks::summaryShowsTheFirstTwoAndCountsTheRest()
 {
     const ListFindings found = CheckLists({"A", "", "A", "", "B"}, {"x"}, false, false);
-    QCOMPARE(SummarizeFindings(found, false),
+    FakePlatform platform;
+    platform.Speak(QStringLiteral("en"));
+    QCOMPARE(SummarizeFindings(found),
              QStringLiteral("List check: “A” appears 2 times in the members (rows 1, 3); "
                             "Row 2 of the members is empty; 2 more"));
-    QVERIFY(SummarizeFindings(found, true).startsWith(QStringLiteral("リストの確認: ")));
-    QVERIFY(SummarizeFindings(CheckLists({"A"}, {"x"}, true, false), false).isEmpty());
+    QVERIFY(SummarizeFindings(CheckLists({"A"}, {"x"}, true, false)).isEmpty());
+    platform.Speak(QStringLiteral("ja"));
+    QVERIFY(SummarizeFindings(found).startsWith(QStringLiteral("リストの確認: ")));
+}
+
+// A name holding "%2" is shown as it is, in every language.
+void TestListChecks::namesHoldingPercentNumbersStayWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("English") << "en" << "“50%2 off” appears 2 times in the members (rows 1, 3)";
+    QTest::newRow("Japanese") << "ja" << "メンバーに「50%2 off」が2回あります（1, 3行目）";
+}
+
+void TestListChecks::namesHoldingPercentNumbersStayWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, expected);
+    FakePlatform platform;
+    platform.Speak(language);
+    const ListFindings found = CheckLists({"50%2 off", "Prize %3 / %5", "50%2 off"}, {"a", "b", "c"}, false, false);
+    QCOMPARE(DescribeFindings(found), QStringList{expected});
 }
 
 QTEST_GUILESS_MAIN(TestListChecks)

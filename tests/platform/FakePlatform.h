@@ -1,20 +1,21 @@
 #pragma once
-// A platform for tests: a chosen locale and clock, and a record of what the
-// program asked of the desktop.
+// A platform for tests: a chosen language, locale and clock, and a record of
+// what the program asked of the desktop.
 
 #include "platform/Platform.h"
+#include "platform/Translations.h"
 
 #include <QMap>
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
 #include <random>
 
 namespace quorvan::testing {
 
 class FakePlatform final : public Platform {
 public:
-    int32_t Locale = 1033;
     QString TextLocale = QStringLiteral("en_US.UTF-8");
     std::optional<uint64_t> Counter = 0;
     uint32_t Ticks = 0;
@@ -69,7 +70,14 @@ public:
 
     std::optional<uint64_t> PerformanceCounter() override { return Counter; }
     uint32_t MillisecondsSinceStart() override { return Ticks; }
-    int32_t UserLocaleId() override { return Locale; }
+    QString Language() override { return language_; }
+    // Speaks `language` from here on, its translations installed as the program installs them.
+    void Speak(const QString& language)
+    {
+        language_ = language;
+        translations_ = std::make_unique<QObject>();
+        InstallTranslations(language, translations_.get());
+    }
     QString TextEncodingLocale() override { return TextLocale; }
     void SetMouseCursor(MouseCursor cursor) override
     {
@@ -167,6 +175,10 @@ public:
     QDateTime LocalNow() override { return Now; }
     QString ShortDate(const QDate& date) override { return date.toString(QStringLiteral("yyyy/MM/dd")); }
     QString LongTime(const QTime& time) override { return time.toString(QStringLiteral("H:mm:ss")); }
+
+private:
+    QString language_ = QStringLiteral("en");
+    std::unique_ptr<QObject> translations_;
 };
 
 } // namespace quorvan::testing

@@ -1,5 +1,7 @@
 #include "platform/FontDialog.h"
 #include "platform/QtPlatform.h"
+#include "platform/Translations.h"
+#include "texts/UserText.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -24,24 +26,48 @@ class TestQtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void localeIdentifiers()
+    // The first of the user's languages the program speaks; English when none is.
+    void languageIsChosenFromTheUsersList_data()
     {
-        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Japanese, QLocale::Japan)), 1041);
-        QCOMPARE(LocaleIdentifier(QLocale(QLocale::English, QLocale::UnitedStates)), 1033);
-        QCOMPARE(LocaleIdentifier(QLocale(QLocale::English, QLocale::UnitedKingdom)), 2057);
-        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Chinese, QLocale::China)), 2052);
-        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Chinese, QLocale::Taiwan)), 1028);
-        QCOMPARE(LocaleIdentifier(QLocale(QLocale::Swahili, QLocale::Kenya)), 1033);
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QStringList>("shipped");
+        QTest::addColumn<QString>("language");
+        const QStringList all{"ja", "ko", "zh_CN", "zh_TW"};
+        QTest::newRow("Japanese") << QStringList{"ja-JP", "ja"} << all << "ja";
+        QTest::newRow("English first") << QStringList{"en-US", "ja-JP"} << all << "en";
+        QTest::newRow("French, untranslated, then Japanese") << QStringList{"fr-FR", "fr", "ja-JP"} << all << "ja";
+        QTest::newRow("Korean") << QStringList{"ko-KR", "ko"} << all << "ko";
+        QTest::newRow("Korean not shipped") << QStringList{"ko-KR", "ko"} << QStringList{"ja"} << "en";
+        QTest::newRow("Taiwan") << QStringList{"zh-Hant-TW", "zh-TW", "zh-Hant", "zh"} << all << "zh_TW";
+        QTest::newRow("Hong Kong") << QStringList{"zh-HK"} << all << "zh_TW";
+        QTest::newRow("China") << QStringList{"zh-Hans-CN", "zh-CN", "zh-Hans", "zh"} << all << "zh_CN";
+        QTest::newRow("C locale") << QStringList{"C"} << all << "en";
+        QTest::newRow("none") << QStringList{} << all << "en";
     }
 
-    // Qt's own dialog texts follow the user's language when it is Japanese.
-    void toolkitTextsInTheUserLanguage()
+    void languageIsChosenFromTheUsersList()
     {
+        QFETCH(QStringList, uiLanguages);
+        QFETCH(QStringList, shipped);
+        QTEST(ChooseLanguage(uiLanguages, shipped), "language");
+    }
+
+    // The program's texts and Qt's own dialog texts speak the language chosen,
+    // for as long as their owner lives.
+    void translationsFollowTheLanguage()
+    {
+        QVERIFY(ShippedLanguages().contains(QStringLiteral("ja")));
         const auto cancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
-        QVERIFY(!LoadToolkitTranslations(1033));
+        const auto colour = [] { return Say(MessageId::FontColourButton); };
+        const QString english = colour();
+        {
+            QObject owner;
+            InstallTranslations(QStringLiteral("ja"), &owner);
+            QCOMPARE(cancel(), QStringLiteral("キャンセル"));
+            QVERIFY(colour() != english);
+        }
         QCOMPARE(cancel(), QStringLiteral("Cancel"));
-        QVERIFY(LoadToolkitTranslations(1041));
-        QCOMPARE(cancel(), QStringLiteral("キャンセル"));
+        QCOMPARE(colour(), english);
     }
 
     void clockMovesOn()

@@ -1,6 +1,10 @@
 #include "window/WindowFixture.h"
 
+#include "platform/Translations.h"
+#include "window/WindowDesign.h"
+
 #include <QFontInfo>
+#include <QStyleOptionButton>
 
 using namespace quorvan;
 using testing::WindowFixture;
@@ -73,7 +77,7 @@ private slots:
         QFETCH(QRect, bounds);
         QFETCH(QString, text);
         QFETCH(QString, face);
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         // Found by name in any letter case, as the commands find controls.
         QWidget* control = window->findControl(QString::fromUtf8(QTest::currentDataTag()).toLower());
         QVERIFY(control);
@@ -94,7 +98,7 @@ private slots:
 
     void windowItself()
     {
-        WindowFixture window(1041);
+        WindowFixture window("ja");
         MainWindow& form = *window;
         QCOMPARE(form.objectName(), QStringLiteral("FMAIN"));
         QCOMPARE(form.windowTitle(), QStringLiteral("Quorvan V2.2"));
@@ -119,18 +123,72 @@ private slots:
         QVERIFY(QFontInfo(window->countDisplay()->font()).fixedPitch());
     }
 
+    // Every designed caption shows whole in the font it is drawn in, in
+    // English and in every language shipped: a button's or check box's text
+    // fits inside it, and a static text lies under no control.
+    void captionsShowWhole_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
+        for (const QString& language : ShippedLanguages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void captionsShowWhole()
+    {
+        QFETCH(QString, language);
+        WindowFixture window(language);
+        QStringList clipped;
+        for (const DesignedControl& design : DesignedControls) {
+            QWidget* control = window->findControl(QString::fromUtf8(design.Name));
+            if (!design.Text || TextOf(control).isEmpty())
+                continue;
+            const QFontMetrics metrics(control->font());
+            // The ink of the text, not its advance to a next letter.
+            const int width = metrics.tightBoundingRect(QString(TextOf(control)).remove(QLatin1Char('&'))).width();
+            if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                const bool box = qobject_cast<QCheckBox*>(button);
+                const QRect inside = button->style()->subElementRect(
+                    box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
+                if (width > inside.width())
+                    clipped.append(TextOf(control) + QStringLiteral(" in %1 of %2").arg(width).arg(inside.width()));
+                continue;
+            }
+            const QRect text(control->pos(), QSize(width, metrics.height()));
+            for (const DesignedControl& other : DesignedControls) {
+                QWidget* above = window->findControl(QString::fromUtf8(other.Name));
+                if (!other.Graphic() && above != control && text.intersects(above->geometry()))
+                    clipped.append(TextOf(control) + QStringLiteral(" under ") + TextOf(above));
+            }
+        }
+        // What the design itself clips: the English heading beside the
+        // Clipboard button, and the check box's caption by a column or two.
+        QStringList known{QStringLiteral("Cross Lines in 70 of 68")};
+        if (language == QLatin1String("en"))
+            known.append(QStringLiteral("Result output under Clipboard"));
+        for (const QString& finding : known) {
+            QEXPECT_FAIL(QTest::currentDataTag(), qPrintable(finding), Continue);
+            QVERIFY(!clipped.contains(finding));
+            clipped.removeAll(finding);
+        }
+        QCOMPARE(clipped.join(QStringLiteral("; ")), QString());
+    }
+
     void englishTextsAndSizes_data()
     {
-        QTest::addColumn<int>("locale");
-        QTest::newRow("US English") << 1033;
-        QTest::newRow("Simplified Chinese") << 2052;
-        QTest::newRow("German") << 1031;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("US English") << "en";
+        // A language the program has no translation into speaks English.
+        QTest::newRow("German") << "de";
     }
 
     void englishTextsAndSizes()
     {
-        QFETCH(int, locale);
-        WindowFixture window(locale);
+        QFETCH(QString, language);
+        WindowFixture window(language);
         MainWindow& form = *window;
         QCOMPARE(form.messageLine()->text(),
                  QStringLiteral("Please press the set execution button after specifying a set number"));

@@ -34,10 +34,10 @@ inline void ConfigureTestApplication()
 
 struct WindowFixture {
     // `state`: the folder where the lottery is kept after each command, none when empty.
-    explicit WindowFixture(int32_t locale = 1033, uint64_t counter = 0, const QString& state = {})
+    explicit WindowFixture(const QString& language = QStringLiteral("en"), uint64_t counter = 0, const QString& state = {})
     {
         ConfigureTestApplication();
-        platform.Locale = locale;
+        platform.Speak(language);
         platform.Counter = counter;
         platform.State = state;
         // The fair draw off, as the user may set it: most tests follow the

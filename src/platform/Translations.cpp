@@ -1,0 +1,101 @@
+#include "platform/Translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace quorvan {
+
+namespace {
+
+const QString ProgramTranslations = QStringLiteral(":/i18n");
+const QString English = QStringLiteral("en");
+
+// The code a translation of the user's language would carry: the language,
+// and for Chinese its script's usual region.
+QString TranslationCode(const QLocale& locale)
+{
+    if (locale.language() == QLocale::Chinese)
+        return locale.script() == QLocale::TraditionalChineseScript
+                || (locale.script() == QLocale::AnyScript
+                    && (locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::HongKong
+                        || locale.territory() == QLocale::Macau))
+            ? QStringLiteral("zh_TW")
+            : QStringLiteral("zh_CN");
+    return QLocale::languageToCode(locale.language());
+}
+
+void Install(const QString& file, const QString& folder, QObject* owner)
+{
+    auto* translator = new QTranslator(owner);
+    if (translator->load(file, folder))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+QString ToolkitTranslations()
+{
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+// The languages of the translations `prefix`*.qm in `folder`, English aside.
+QStringList LanguagesIn(const QString& folder, const QString& prefix)
+{
+    QStringList languages;
+    for (const QString& file : QDir(folder).entryList({prefix + QStringLiteral("*.qm")})) {
+        const QString code = file.mid(prefix.size()).chopped(3);
+        if (code != English)
+            languages.append(code);
+    }
+    return languages;
+}
+
+void InstallToolkitTranslation(const QString& language, QObject* owner)
+{
+    if (language != English)
+        Install(QStringLiteral("qtbase_") + language, ToolkitTranslations(), owner);
+}
+
+} // namespace
+
+QStringList ShippedLanguages()
+{
+    return LanguagesIn(ProgramTranslations, QStringLiteral("quorvan_"));
+}
+
+QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& shipped)
+{
+    for (const QString& name : uiLanguages) {
+        const QLocale locale(name);
+        if (locale.language() == QLocale::C)
+            continue;
+        const QString code = TranslationCode(locale);
+        if (code == English || shipped.contains(code))
+            return code;
+    }
+    return English;
+}
+
+void InstallTranslations(const QString& language, QObject* owner)
+{
+    // English too: its plural forms ("1 more difference") are a translation.
+    Install(QStringLiteral("quorvan_") + language, ProgramTranslations, owner);
+    InstallToolkitTranslation(language, owner);
+}
+
+QString UseUsersLanguage()
+{
+    const QStringList userLanguages = QLocale::system().uiLanguages();
+    const QString language = ChooseLanguage(userLanguages, ShippedLanguages());
+    Install(QStringLiteral("quorvan_") + language, ProgramTranslations, QCoreApplication::instance());
+    // Qt's own dialogs speak the user's language where Qt has it, even
+    // before the program's translation into it ships.
+    InstallToolkitTranslation(ChooseLanguage(userLanguages, LanguagesIn(ToolkitTranslations(), QStringLiteral("qtbase_"))),
+                              QCoreApplication::instance());
+    return language;
+}
+
+} // namespace quorvan

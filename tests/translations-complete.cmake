@@ -1,0 +1,42 @@
+# Fails when a shipped translation is not complete and current: lupdate run
+# over the sources into a copy of each .ts must change nothing, and no entry
+# may be unfinished, vanished or obsolete.
+# -DLUPDATE=<lupdate> -DSOURCES=<file listing the sources, one a line>
+# -DOPTIONS=<lupdate's options, ;-separated> -DTS_FILES=<the .ts files, ;-separated> -DWORK=<a folder>
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+set(failures "")
+foreach(ts IN LISTS TS_FILES)
+    get_filename_component(name ${ts} NAME)
+    set(copy ${WORK}/${name})
+    file(COPY_FILE ${ts} ${copy})
+    set(options ${OPTIONS})
+    # English holds the plural forms alone.
+    if(name MATCHES "_en\\.ts$")
+        list(APPEND options -pluralonly)
+    endif()
+    execute_process(COMMAND ${LUPDATE} ${options} @${SOURCES} -ts ${copy}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT status EQUAL 0)
+        string(APPEND failures "${name}: lupdate failed:\n${output}\n")
+        continue()
+    endif()
+    file(READ ${ts} before)
+    file(READ ${copy} after)
+    if(NOT before STREQUAL after)
+        execute_process(COMMAND diff -u ${ts} ${copy} OUTPUT_VARIABLE difference)
+        string(APPEND failures "${name} is not what lupdate makes of the sources:\n${difference}\n")
+    endif()
+    foreach(kind IN ITEMS unfinished vanished obsolete)
+        string(FIND "${after}" "type=\"${kind}\"" at)
+        if(NOT at EQUAL -1)
+            string(REGEX MATCHALL "type=\"${kind}\"" marks "${after}")
+            list(LENGTH marks count)
+            string(APPEND failures "${name}: ${count} ${kind} entries\n")
+        endif()
+    endforeach()
+endforeach()
+if(failures)
+    message(FATAL_ERROR "${failures}")
+endif()
+message(STATUS "Every shipped translation is complete: ${TS_FILES}")
