@@ -158,7 +158,7 @@ void Commands::buildMenus()
     }
 
     QAction* keepRed = menus.at(Menu::View)->addAction(
-        WithMnemonic(window_.localized(Say(MessageId::KeepRedPathsEntry)), QLatin1Char('K')));
+        WithMnemonic(window_.localized(Say(MessageId::KeepRedPathsEntry)), QLatin1Char('p')));
     keepRed->setObjectName(QStringLiteral("KeepRedPathsEntry"));
     keepRed->setCheckable(true);
     keepRed->setChecked(lottery_.Model.KeepRedPaths);

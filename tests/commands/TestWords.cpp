@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -116,6 +118,32 @@ private slots:
         for (QPushButton* button : window->findChildren<QPushButton*>())
             QCOMPARE(AccessibleText(button, QAccessible::Name), button->text());
         QCOMPARE(AccessibleText(window->crossLinesBox(), QAccessible::Name), QStringLiteral("Cross Lines"));
+    }
+
+    // Alt and a letter reaches one entry of a menu, never two in turn.
+    void menuMnemonicsDiffer_data()
+    {
+        QTest::addColumn<int>("locale");
+        QTest::newRow("English") << 1033;
+        QTest::newRow("Japanese") << 1041;
+    }
+
+    void menuMnemonicsDiffer()
+    {
+        QFETCH(int, locale);
+        WindowFixture window(locale);
+        for (const QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
+            QMap<QChar, QString> taken;
+            for (const QAction* action : menu->actions()) {
+                const QString text = QString(action->text()).replace(QLatin1String("&&"), QString());
+                const qsizetype at = text.indexOf(QLatin1Char('&'));
+                if (at < 0 || at + 1 >= text.size())
+                    continue;
+                const QChar letter = text.at(at + 1).toUpper();
+                QVERIFY2(!taken.contains(letter), qPrintable(taken.value(letter) + " / " + text));
+                taken.insert(letter, text);
+            }
+        }
     }
 
     void spinnerTellsItsValue()
