@@ -207,10 +207,10 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("English") << 1033
                                  << QStringList{"Save &draw…", "&Open draw…", "Leave out earlier &winners…",
-                                                "&Font…", "&Winners…", "&Keep prizes' red paths"};
+                                                "&Font…", "&Winners…", "Kee&p prizes' red paths"};
         QTest::newRow("Japanese") << 1041
                                   << QStringList{"抽選記録を保存(&D)…", "抽選記録を開く(&O)…", "&Font…",
-                                                 "当たりの赤い道筋を残す(&K)"};
+                                                 "当たりの赤い道筋を残す(&P)"};
     }
 
     void entriesOfEachLanguage()
