@@ -61,6 +61,8 @@ LotteryState Commands::currentState() const
     state.LastBuild = model.LastBuild;
     state.ResultsShown = model.ResultColumnShown;
     state.LitHit = model.LitHit;
+    state.Revealed = lottery_.Reveals.Revealed();
+    state.RedPrizes = model.RedPrizes;
     state.ResultsSaved = model.ResultsSaved;
     return state;
 }
@@ -152,10 +154,18 @@ void Commands::restoreLottery(const LotteryState& state)
     }
     window_.countSpinner()->requestPosition(state.Count);
     window_.showCount(state.Count);
-    if (state.ResultsShown)
-        onHitAll();
-    if (state.LitHit != 0)
-        onHitClicked(state.LitHit);
+    if (state.LastBuild) {
+        if (state.ResultsShown)
+            onHitAll();
+        // The prizes revealed in their order, the paths kept red, then the
+        // path lit last, told as its reveal told it.
+        for (const int32_t hit : state.Revealed)
+            lottery_.Reveals.Reveal(hit);
+        model.RedPrizes = state.RedPrizes;
+        redrawKeptRed();
+        if (state.LitHit != 0)
+            onHitClicked(state.LitHit);
+    }
     model.ResultsSaved = state.ResultsSaved;
 }
 

@@ -130,6 +130,8 @@ private:
     void onKeepRedPathsToggled(bool on);
     // Hit `row` holds a prize whose path the setting keeps red.
     bool keptRed(int32_t row) const;
+    // The prizes' paths kept red drawn red again, after a black path crossed them.
+    void redrawKeptRed();
     // The window's controls whose menu entries open a dialog. Menus.cpp.
     bool opensDialog(const QWidget* control) const;
     // The file a result or draw record went to, in the status line.

@@ -31,6 +31,7 @@ void Commands::onHitClicked(int row)
         bitmap.SetPenColour(ColourBlack);
         bitmap.SetPenWidth(2);
         TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
+        redrawKeptRed(); // where the black path crossed them
     }
     lottery_.Model.LitHit = row;
     bitmap.SetPenColour(ColourRed);
@@ -42,6 +43,15 @@ void Commands::onHitClicked(int row)
     lottery_.Reveals.Reveal(row);
     // Also in words, so the result does not rest on the red alone.
     tellReveal(row, member);
+}
+
+void Commands::redrawKeptRed()
+{
+    LadderBitmap& bitmap = window_.bitmap();
+    bitmap.SetPenColour(ColourRed);
+    bitmap.SetPenWidth(2);
+    for (const int32_t row : lottery_.Model.RedPrizes)
+        TraceFromHit(lottery_.Grid, bitmap, row);
 }
 
 void Commands::restoreRedPathsSetting()

@@ -145,7 +145,7 @@ void Commands::buildMenus()
     }
 
     QAction* keepRed = menus.at(Menu::View)->addAction(
-        WithMnemonic(Say(MessageId::KeepRedPathsEntry), QLatin1Char('K')));
+        WithMnemonic(Say(MessageId::KeepRedPathsEntry), QLatin1Char('p')));
     keepRed->setObjectName(QStringLiteral("KeepRedPathsEntry"));
     keepRed->setCheckable(true);
     keepRed->setChecked(lottery_.Model.KeepRedPaths);

@@ -11,6 +11,8 @@
 #include "window/Spinner.h"
 #include "window/StageWindow.h"
 
+#include <algorithm>
+
 namespace quorvan {
 
 QStringList Commands::prizes() const
@@ -52,10 +54,14 @@ void Commands::onRevealBack()
         return window_.clearTracedHit();
     LadderBitmap& bitmap = window_.bitmap();
     bitmap.SetPenWidth(2);
+    // A prize taken back is not revealed: its path is no longer kept red.
+    std::vector<int32_t>& red = lottery_.Model.RedPrizes;
+    red.erase(std::remove(red.begin(), red.end(), *taken), red.end());
     if (lottery_.Model.LitHit != 0) {
         bitmap.SetPenColour(ColourBlack);
         TraceFromHit(lottery_.Grid, bitmap, lottery_.Model.LitHit);
         lottery_.Model.LitHit = 0;
+        redrawKeptRed();
     }
     window_.clearTracedHit();
     // The reveal before it is the latest again.

@@ -66,6 +66,27 @@ QStringList Texts(const QJsonValue& value, int32_t size)
     return texts;
 }
 
+// Hit rows 1 .. `rows`; none where a state kept before them holds nothing.
+std::vector<int32_t> Rows(const QJsonValue& value, int32_t rows)
+{
+    if (value.isUndefined())
+        return {};
+    if (!value.isArray())
+        throw Damaged{};
+    std::vector<int32_t> numbers;
+    for (const QJsonValue& number : value.toArray())
+        numbers.push_back(Whole(number, 1, rows));
+    return numbers;
+}
+
+QJsonArray RowsArray(const std::vector<int32_t>& rows)
+{
+    QJsonArray array;
+    for (const int32_t row : rows)
+        array.append(row);
+    return array;
+}
+
 DrawEvent Event(const QJsonValue& value, int32_t rows)
 {
     try {
@@ -106,6 +127,8 @@ LotteryState Read(const QJsonObject& object)
     }
     state.ResultsShown = Flag(object.value(QStringLiteral("resultsShown")));
     state.LitHit = Whole(object.value(QStringLiteral("litHit")), 0, state.Count);
+    state.Revealed = Rows(object.value(QStringLiteral("revealed")), state.Count);
+    state.RedPrizes = Rows(object.value(QStringLiteral("redPrizes")), state.Count);
     state.ResultsSaved = Flag(object.value(QStringLiteral("resultsSaved")));
     return state;
 }
@@ -137,6 +160,8 @@ QByteArray LotteryStateBytes(const LotteryState& state)
         object[QStringLiteral("lastBuild")] = QJsonValue();
     object[QStringLiteral("resultsShown")] = state.ResultsShown;
     object[QStringLiteral("litHit")] = state.LitHit;
+    object[QStringLiteral("revealed")] = RowsArray(state.Revealed);
+    object[QStringLiteral("redPrizes")] = RowsArray(state.RedPrizes);
     object[QStringLiteral("resultsSaved")] = state.ResultsSaved;
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }

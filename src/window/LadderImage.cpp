@@ -22,8 +22,26 @@ void LadderImage::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.fillRect(area, Qt::white);
-    if (bitmap_)
-        painter.drawImage(area.topLeft(), bitmap_->Image(), area);
+    if (!bitmap_)
+        return;
+    if (pitch_ == RowPitch)
+        return painter.drawImage(area.topLeft(), bitmap_->Image(), area);
+    // Stretched down; line n's middle level with the middle of row n's
+    // boxes, which are a pixel taller than the pitch.
+    const double scale = double(pitch_) / RowPitch;
+    const int shift = (RowPitch - pitch_) / 2;
+    painter.translate(0, shift);
+    painter.scale(1, scale);
+    const QRectF source =
+        QRectF(area.x(), (area.y() - shift) / scale - 1, area.width(), area.height() / scale + 2)
+            .intersected(QRectF(bitmap_->Image().rect()));
+    painter.drawImage(source, bitmap_->Image(), source);
+}
+
+void LadderImage::setRowPitch(int pitch)
+{
+    pitch_ = pitch;
+    update();
 }
 
 } // namespace quorvan

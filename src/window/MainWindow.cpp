@@ -248,7 +248,7 @@ EditBox* MainWindow::createBox(Column column, int32_t row)
     // Level with the row's member line, one pitch a row below the column's first row.
     const int firstRow = column == Column::Results ? 1 : 2;
     auto* box = new EditBox(row, rows); // with the column's font and colours
-    box->setBounds(0, CheckedMul(RowPitch, CheckedSub(row, firstRow)), rows->width(), BoxHeight);
+    box->setBounds(0, CheckedMul(rowPitch_, CheckedSub(row, firstRow)), rows->width(), BoxHeight);
     box->show(); // shown with its column
     addControl(box, BoxName(column, row), true);
     nameBox(box, column, row);
@@ -520,7 +520,32 @@ void MainWindow::clearLadder()
 
 void MainWindow::showLadderLines(int32_t lines)
 {
-    roles_.ladderImage->resize(roles_.ladderImage->width(), CheckedMul(CheckedAdd(lines, 1), RowPitch));
+    ladderLines_ = lines;
+    roles_.ladderImage->resize(roles_.ladderImage->width(), CheckedMul(CheckedAdd(lines, 1), rowPitch_));
+}
+
+void MainWindow::fitRowPitch()
+{
+    // A box is a pixel taller than its row, as designed: 21-pixel boxes 20 pixels apart.
+    const int32_t pitch = std::max(
+        {RowPitch, roles_.firstMemberBox->fontHeight() - 1, roles_.firstHitBox->fontHeight() - 1});
+    if (pitch == rowPitch_)
+        return;
+    rowPitch_ = pitch;
+    for (const auto& [column, first] : {std::pair(Column::Members, roles_.firstMemberBox),
+                                        std::pair(Column::Hits, roles_.firstHitBox)}) {
+        QWidget* rows = rowColumns_[static_cast<size_t>(column)];
+        rows->move(rows->x(), first->y() + pitch);
+    }
+    for (const Column column : {Column::Members, Column::Hits, Column::Results}) {
+        const int firstRow = column == Column::Results ? 1 : 2;
+        const QList<EditBox*>& boxes = rows_[static_cast<size_t>(column)];
+        for (int32_t row = firstRow; row < boxes.size(); ++row)
+            if (EditBox* box = boxes[row])
+                box->move(0, CheckedMul(pitch, CheckedSub(row, firstRow)));
+    }
+    roles_.ladderImage->setRowPitch(pitch);
+    showLadderLines(ladderLines_);
 }
 
 void MainWindow::showGuide(const QUrl& page)
@@ -637,7 +662,8 @@ void MainWindow::refreshScrollExtent()
 void MainWindow::afterCommand()
 {
     setDefaultCursor();
-    fitRowColumns(); // a font may have made the boxes taller
+    fitRowPitch(); // a font may have made the boxes taller
+    fitRowColumns();
     tabs_.Apply();
     refreshScrollExtent();
     roles_.ladderImage->update();

@@ -5,6 +5,7 @@
 // tab sequence, and shows what the commands (src/commands) ask of it; the
 // lottery's state lives beside it, with the commands.
 
+#include "ladder/Geometry.h"
 #include "window/ControlRoles.h"
 #include "window/ControlStates.h"
 #include "window/TabSequence.h"
@@ -156,6 +157,10 @@ public:
     LadderBitmap& bitmap();
     void clearLadder();
     void showLadderLines(int32_t lines);
+    // Rows RowPitch pixels apart, or further when the boxes' font is too tall
+    // for them: each row's boxes then as far apart as they are tall, and the
+    // ladder stretched to keep each line level with its row.
+    int32_t rowPitch() const { return rowPitch_; }
 
     // The user guide's `page` in the guide window, made the first time.
     void showGuide(const QUrl& page);
@@ -204,6 +209,7 @@ private:
     void releaseRows();
     // Each column of row boxes as tall as its boxes, and shown while it has any.
     void fitRowColumns();
+    void fitRowPitch();
     void nameBox(EditBox* box, Column column, int32_t row);
     void refreshScrollExtent();
     // The height the menu bar and status bar take in a window `width` wide.
@@ -223,6 +229,8 @@ private:
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     std::array<QWidget*, 3> rowColumns_{}; // the parents of the row boxes, by column
     int holds_ = 0;
+    int32_t rowPitch_ = RowPitch;
+    int32_t ladderLines_ = 0;
     std::array<QString, 3> boxNames_; // "Member %1", "Hit %1", "Result %1" in the user's language
     TabSequence tabs_;
     QSize outerSize_;

@@ -306,15 +306,21 @@ void StagePainter::Paint(QPainter& painter, QSize size, const StageScene& scene,
         }
     }
 
-    if (frame.CardHit > 0 && frame.CardHit <= int32_t(scene.Winners.size())) {
-        const int32_t member = scene.Winners[frame.CardHit - 1];
-        QString prize = scene.Prizes.value(frame.CardHit - 1), name = scene.Members.value(member - 1);
-        if (prize.isEmpty())
-            prize = QString::number(frame.CardHit);
-        if (name.isEmpty())
-            name = QString::number(member);
-        Card(painter, size, layout, look, prize + QStringLiteral(" \u2192 ") + name);
-    }
+    if (const QString card = CardText(scene, frame.CardHit); !card.isEmpty())
+        Card(painter, size, layout, look, card);
+}
+
+QString CardText(const StageScene& scene, int32_t hit)
+{
+    if (hit <= 0 || hit > int32_t(scene.Winners.size()))
+        return {};
+    const int32_t member = scene.Winners[hit - 1];
+    QString prize = scene.Prizes.value(hit - 1), name = scene.Members.value(member - 1);
+    if (prize.isEmpty())
+        prize = QString::number(hit);
+    if (name.isEmpty())
+        name = QString::number(member);
+    return prize + QStringLiteral(" \u2192 ") + name;
 }
 
 void PaintStage(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame)

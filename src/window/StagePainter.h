@@ -45,6 +45,10 @@ QPointF PointAlong(const std::vector<QPoint>& path, double progress);
 // The frame's view following a marker at `point` of the ladder: ReadableColumns lines around it, or all when they fit.
 void FollowPoint(StageFrame& frame, int32_t rows, QPointF point);
 
+// The name card of hit `hit`, "prize → winner" (their numbers where a box is
+// empty); empty for a hit not revealed or 0.
+QString CardText(const StageScene& scene, int32_t hit);
+
 class StagePainter {
 public:
     void Paint(QPainter& painter, QSize size, const StageScene& scene, const StageFrame& frame);

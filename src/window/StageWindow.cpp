@@ -63,6 +63,7 @@ void StageWindow::showScene(const StageScene& scene)
         FollowPoint(frame_, scene_.Rows, QPointF(scene_.Paths[frame_.CardHit - 1].back()));
     else
         showOverview();
+    tellCard();
     update();
 }
 
@@ -91,8 +92,16 @@ void StageWindow::settle()
     frame_.Progress = 1.0;
     frame_.CardHit = hit;
     FollowPoint(frame_, scene_.Rows, QPointF(scene_.Paths[hit - 1].back()));
+    tellCard();
     update();
     emit pathSettled();
+}
+
+void StageWindow::tellCard()
+{
+    // A new name is announced (QAccessible::NameChanged) as it is set.
+    if (const QString card = CardText(scene_, frame_.CardHit); !card.isEmpty())
+        setAccessibleName(card);
 }
 
 void StageWindow::skipAnimation()

@@ -53,6 +53,8 @@ protected:
 private:
     void startPath(int32_t hit);
     void settle();
+    // The name card shown, told to a screen reader as the room reads it.
+    void tellCard();
 
     StageScene scene_;
     StageFrame frame_;

@@ -142,42 +142,56 @@ private slots:
     void crashIsRestoredExactly_data()
     {
         QTest::addColumn<bool>("build");
-        QTest::addColumn<int>("redBefore"); // a hit revealed before ［HIT-ALL］, 0 for none
+        QTest::addColumn<bool>("keepRed"); // prizes' red paths kept (a setting)
+        QTest::addColumn<QList<int>>("redBefore"); // hits revealed before ［HIT-ALL］
         QTest::addColumn<bool>("hitAll");
-        QTest::addColumn<int>("redAfter");
-        QTest::newRow("lists typed and shuffled") << false << 0 << false << 0;
-        QTest::newRow("built, hit 3 revealed") << true << 3 << false << 0;
-        QTest::newRow("hit 3 revealed, all traced") << true << 3 << true << 0;
-        QTest::newRow("all traced, hit 2 revealed") << true << 0 << true << 2;
+        QTest::addColumn<int>("redAfter"); // 0 for none
+        QTest::addColumn<bool>("back");    // one reveal taken back at the end
+        QTest::newRow("lists typed and shuffled") << false << false << QList<int>{} << false << 0 << false;
+        QTest::newRow("built, hit 3 revealed") << true << false << QList<int>{3} << false << 0 << false;
+        QTest::newRow("hit 3 revealed, all traced") << true << false << QList<int>{3} << true << 0 << false;
+        QTest::newRow("all traced, hit 2 revealed") << true << false << QList<int>{} << true << 2 << false;
+        QTest::newRow("red kept: hits 1, 5, 3 revealed") << true << true << QList<int>{1, 5, 3} << false << 0 << false;
+        QTest::newRow("red kept: 6, 1, all traced, 4") << true << true << QList<int>{6, 1} << true << 4 << false;
+        QTest::newRow("red kept: 2, 5, 6, one taken back") << true << true << QList<int>{2, 5, 6} << false << 0 << true;
     }
 
     void crashIsRestoredExactly()
     {
         QFETCH(bool, build);
-        QFETCH(int, redBefore);
+        QFETCH(bool, keepRed);
+        QFETCH(QList<int>, redBefore);
         QFETCH(bool, hitAll);
         QFETCH(int, redAfter);
+        QFETCH(bool, back);
         QTemporaryDir state;
+        QMap<QString, QString> settings;
+        if (keepRed)
+            settings.insert("KeepRedPaths", "true");
+        std::vector<int32_t> revealed;
         QImage ladder;
         QStringList members, hits, results;
         WindowModel before;
         QList<bool> enabled;
         bool crossLines = false;
         {
-            WindowFixture first("en", 2024, state.path());
+            WindowFixture first("en", 2024, state.path(), settings);
             first->crossLinesBox()->click();
             first.SetUp(6);
             Type(first, 6);
             first.Click(first->shuffleMembersButton()); // typing is no command; this is
             if (build)
                 first.Click(first->buildButton());
-            if (redBefore)
-                first.Click(&first->hitBox(redBefore));
+            for (const int hit : redBefore)
+                first.Click(&first->hitBox(hit));
             if (hitAll)
                 first.Click(first->hitAllButton());
             if (redAfter)
                 first.Click(&first->hitBox(redAfter));
+            if (back)
+                first.commands->boundary().Run([&] { first.commands->onRevealBack(); });
             ladder = first->bitmap().Image().copy();
+            revealed = first.lottery().Reveals.Revealed();
             members = first.Column("edit1_", 6);
             hits = first.Column("edit2_", 6);
             results = first.Column("edit3_", 6);
@@ -188,7 +202,7 @@ private slots:
         } // gone without closing, as in a crash
         QVERIFY(QFileInfo::exists(state.filePath(StateFile)));
 
-        WindowFixture second("en", 77, state.path());
+        WindowFixture second("en", 77, state.path(), settings);
         QCOMPARE(second.platform.TwoWayQuestions.size(), 3); // asked once: question, Restore, Discard
         QCOMPARE(second.platform.TwoWayQuestions[1], QStringLiteral("Restore"));
         QCOMPARE(second.Column("edit1_", 6), members);
@@ -197,6 +211,8 @@ private slots:
         QVERIFY(second->bitmap().Image() == ladder);
         const WindowModel& after = second.lottery().Model;
         QCOMPARE(after.LitHit, before.LitHit);
+        QCOMPARE(after.RedPrizes, before.RedPrizes);
+        QCOMPARE(second.lottery().Reveals.Revealed(), revealed);
         QCOMPARE(after.LastBuild, before.LastBuild);
         QVERIFY(after.History == before.History);
         QCOMPARE(after.TracedResults.size(), before.TracedResults.size());

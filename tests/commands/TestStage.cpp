@@ -11,8 +11,12 @@
 #include "window/StageSettings.h"
 #include "window/StageWindow.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QScreen>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 using namespace quorvan;
 using namespace quorvan::testing;
@@ -71,11 +75,37 @@ StageScene SceneOf(const Ladder& grid, int32_t rows)
     return scene;
 }
 
+// What a screen reader was told: each name announced, with the object it names, latest last.
+std::vector<std::pair<QObject*, QString>> Told;
+
+void RecordTold(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::NameChanged && event->accessibleInterface())
+        Told.emplace_back(event->object(), event->accessibleInterface()->text(QAccessible::Name));
+}
+
+QString LastTold(QObject* object)
+{
+    for (auto told = Told.rbegin(); told != Told.rend(); ++told)
+        if (told->first == object)
+            return told->second;
+    return QStringLiteral("<nothing>");
+}
+
 } // namespace
 
 class TestStage : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase()
+    {
+        QAccessible::installUpdateHandler(RecordTold);
+        // No screen reader turns accessibility on offscreen: the test does, as one would.
+        QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(accessibility);
+        accessibility->setActive(true);
+    }
+
     void settledPictureFollowsTheTracedPath_data()
     {
         QTest::addColumn<int>("rows");
@@ -182,12 +212,12 @@ private slots:
         StageWindow* stage = window.commands->stage();
         QVERIFY(stage && stage->isVisible());
         stage->setReducedMotion(true);
-        const QStringList members{"Ann", "Bob", "Cy", "Dee", "Eve"};
+        const QStringList members{"Ann", "Bob", "Cy", "Dee", "Eve"}, prizes{"Car", "", "Bike", "Mug", "Pen"};
         const std::function<void()> sequence[] = {
             [&] { window.SetUp(5); },
             [&] {
                 window.Fill(QStringLiteral("edit1_"), members);
-                window.Fill(QStringLiteral("edit2_"), {"Car", "", "Bike", "Mug", "Pen"});
+                window.Fill(QStringLiteral("edit2_"), prizes);
                 window.Click(window->buildButton());
             },
             [&] { window.commands->boundary().Run([&] { window.commands->onRevealNext(); }); },
@@ -197,6 +227,7 @@ private slots:
             [&] { window.Click(window->hitAllButton()); },
             [&] { window.Click(window->resetButton()); },
         };
+        Told.clear();
         for (int step = 0; step < steps; ++step)
             sequence[step]();
         const StageScene& scene = stage->scene();
@@ -205,9 +236,15 @@ private slots:
         QCOMPARE(scene.Built, built);
         QCOMPARE(QList<int>(scene.Revealed.begin(), scene.Revealed.end()), revealed);
         QCOMPARE(scene.Curtain, curtain);
-        if (!revealed.isEmpty() && built)
-            status = status.arg(members[Walk(window.lottery().Grid, revealed.back()) - 1]);
+        if (!revealed.isEmpty() && built) {
+            const QString winner = members[Walk(window.lottery().Grid, revealed.back()) - 1];
+            status = status.arg(winner);
+            // The card the room reads, told to a screen reader too.
+            QCOMPARE(LastTold(stage), prizes[revealed.back() - 1] + QStringLiteral(" \u2192 ") + winner);
+        }
         QCOMPARE(window->statusText(), status);
+        if (!status.isEmpty())
+            QCOMPARE(LastTold(window->statusBar()), status);
         if (built) {
             // Each revealed prize reaches the member the rules' walk reaches, shown under the operator's name.
             for (int hit : revealed) {

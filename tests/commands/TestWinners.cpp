@@ -138,6 +138,15 @@ private slots:
                 if (first.pixel(x, y) == testing::Red)
                     QCOMPARE(both.pixel(x, y), testing::Red);
         QVERIFY(testing::CountPixels(both, testing::Red) > testing::CountPixels(first, testing::Red));
+        // The Mug taken back: the picture as before it was revealed.
+        window.commands->boundary().Run([&] { window.commands->onRevealBack(); });
+        QVERIFY(window->bitmap().Image() == first);
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Mug") + 1)));
+        // A path that is no prize's, red and then black again, leaves the
+        // kept paths whole where they share a rung.
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf(QString()) + 1)));
+        window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Mug") + 1)));
+        QVERIFY(window->bitmap().Image() == both);
 
         keep->trigger();
         QCOMPARE(window.platform.Settings.value("KeepRedPaths"), QStringLiteral("false"));

@@ -10,6 +10,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -116,6 +118,32 @@ private slots:
         for (QPushButton* button : window->findChildren<QPushButton*>())
             QCOMPARE(AccessibleText(button, QAccessible::Name), button->text());
         QCOMPARE(AccessibleText(window->crossLinesBox(), QAccessible::Name), QStringLiteral("Cross Lines"));
+    }
+
+    // Alt and a letter reaches one entry of a menu, never two in turn.
+    void menuMnemonicsDiffer_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en";
+        QTest::newRow("Japanese") << "ja";
+    }
+
+    void menuMnemonicsDiffer()
+    {
+        QFETCH(QString, language);
+        WindowFixture window(language);
+        for (const QMenu* menu : window->menuBar()->findChildren<QMenu*>()) {
+            QMap<QChar, QString> taken;
+            for (const QAction* action : menu->actions()) {
+                const QString text = QString(action->text()).replace(QLatin1String("&&"), QString());
+                const qsizetype at = text.indexOf(QLatin1Char('&'));
+                if (at < 0 || at + 1 >= text.size())
+                    continue;
+                const QChar letter = text.at(at + 1).toUpper();
+                QVERIFY2(!taken.contains(letter), qPrintable(taken.value(letter) + " / " + text));
+                taken.insert(letter, text);
+            }
+        }
     }
 
     void spinnerTellsItsValue()

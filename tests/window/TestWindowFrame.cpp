@@ -5,6 +5,7 @@
 #include "window/WindowFixture.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QScreen>
 #include <QScrollBar>
@@ -206,10 +207,10 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::newRow("English") << "en"
                                  << QStringList{"Save &draw…", "&Open draw…", "Leave out earlier &winners…",
-                                                "&Font…", "&Winners…", "&Keep prizes' red paths"};
+                                                "&Font…", "&Winners…", "Kee&p prizes' red paths"};
         QTest::newRow("Japanese") << "ja"
                                   << QStringList{"抽選記録を保存(&D)…", "抽選記録を開く(&O)…", "&Font…",
-                                                 "当たりの赤い道筋を残す(&K)"};
+                                                 "当たりの赤い道筋を残す(&P)"};
     }
 
     void entriesOfEachLanguage()
@@ -247,6 +248,52 @@ private slots:
         bar->setValue(box->y() - header / 2);
         box->setFocus();
         QVERIFY(box->mapTo(scroll->viewport(), QPoint()).y() >= header);
+    }
+
+    // A font taller than the designed rows moves the rows apart so that no
+    // text is cut and each ladder line stays level with its row; the
+    // designed font changes nothing on the window.
+    void largerFontGrowsTheRows_data()
+    {
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("designed, 13 px") << 13;
+        QTest::newRow("30 px") << 30;
+        QTest::newRow("48 px") << 48;
+    }
+
+    void largerFontGrowsTheRows()
+    {
+        QFETCH(int, pixels);
+        WindowFixture window;
+        window.SetUp(6);
+        window.Click(window->buildButton());
+        window.Click(window->hitAllButton());
+        QApplication::processEvents();
+        const QImage before = window->grab().toImage();
+        ControlFont font = ControlFontOf(window->firstMemberBox());
+        font.Font.setPixelSize(pixels);
+        window.commands->boundary().Run([&] { window.commands->onApplyFont(font); });
+        QApplication::processEvents();
+        if (pixels == 13) {
+            QVERIFY(window->grab().toImage() == before);
+            return;
+        }
+        const QImage ladder = window->ladderImage()->grab().toImage();
+        for (const QString column : {"edit1_", "edit2_", "edit3_"}) {
+            for (int row = 1; row <= 6; ++row) {
+                const EditBox* box = window.Box(column + QString::number(row));
+                const QRect placed = window.Placed(box);
+                QVERIFY(box->contentsRect().height() >= QFontMetrics(box->font()).height());
+                if (row < 6) // at most the designed pixel shared with the row below
+                    QVERIFY(window.Placed(window.Box(column + QString::number(row + 1))).top() >= placed.bottom());
+                if (column == QLatin1String("edit3_"))
+                    continue; // the results keep their font
+                // Line `row` crosses x = 5, between the ladder's first two columns, level with the box's middle.
+                const int middle = placed.center().y() - window.Placed(window->ladderImage()).top();
+                QCOMPARE(ladder.pixelColor(5, middle), QColor(Qt::black));
+                QCOMPARE(ladder.pixelColor(5, middle - box->height() / 3), QColor(Qt::white));
+            }
+        }
     }
 
     void menuTitles_data()

@@ -33,8 +33,10 @@ inline void ConfigureTestApplication()
 }
 
 struct WindowFixture {
-    // `state`: the folder where the lottery is kept after each command, none when empty.
-    explicit WindowFixture(const QString& language = QStringLiteral("en"), uint64_t counter = 0, const QString& state = {})
+    // `state`: the folder where the lottery is kept after each command, none
+    // when empty; `settings`: kept from an earlier run.
+    explicit WindowFixture(const QString& language = QStringLiteral("en"), uint64_t counter = 0, const QString& state = {},
+                           const QMap<QString, QString>& settings = {})
     {
         ConfigureTestApplication();
         platform.Speak(language);
@@ -43,6 +45,7 @@ struct WindowFixture {
         // The fair draw off, as the user may set it: most tests follow the
         // hits as they stand. A test of the first start clears the setting.
         platform.Settings.insert(QStringLiteral("FairDraw"), QStringLiteral("false"));
+        platform.Settings.insert(settings);
         window = std::make_unique<MainWindow>(platform);
         commands = std::make_unique<Commands>(*window);
         window->show();
