@@ -14,8 +14,8 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace quorvan {

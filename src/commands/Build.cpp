@@ -10,8 +10,8 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 
 namespace quorvan {
 

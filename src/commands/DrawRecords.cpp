@@ -13,8 +13,8 @@
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>

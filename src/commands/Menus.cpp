@@ -9,8 +9,8 @@
 #include "window/MenuEntry.h"
 #include "texts/UserText.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -32,8 +32,9 @@ struct Title {
 
 // In the order of the menu bar.
 constexpr Title Titles[] = {
-    {Menu::File, QT_TRANSLATE_NOOP("Menus", "&File")}, {Menu::Members, QT_TRANSLATE_NOOP("Menus", "&Member")}, {Menu::Hits, QT_TRANSLATE_NOOP("Menus", "Hi&t")},
-    {Menu::Ladder, QT_TRANSLATE_NOOP("Menus", "&Ladder")}, {Menu::View, QT_TRANSLATE_NOOP("Menus", "&View")},   {Menu::Help, QT_TRANSLATE_NOOP("Menus", "&Help")},
+    {Menu::File, QT_TRANSLATE_NOOP("Menus", "&File")},     {Menu::Members, QT_TRANSLATE_NOOP("Menus", "&Member")},
+    {Menu::Hits, QT_TRANSLATE_NOOP("Menus", "Hi&t")},      {Menu::Ladder, QT_TRANSLATE_NOOP("Menus", "&Ladder")},
+    {Menu::View, QT_TRANSLATE_NOOP("Menus", "&View")},     {Menu::Help, QT_TRANSLATE_NOOP("Menus", "&Help")},
 };
 
 using ControlOf = std::function<QWidget*(MainWindow&)>;

@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QDialogButtonBox>
 #include <QPixmap>
 #include <QPushButton>
 

@@ -9,8 +9,8 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
-#include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>

@@ -3,8 +3,8 @@
 #include "window/MainWindow.h"
 #include "window/QrCode.h"
 
-#include <QCoreApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -8,8 +8,8 @@
 #include "window/CommandBoundary.h"
 #include "window/MainWindow.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>

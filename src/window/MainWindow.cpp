@@ -15,9 +15,9 @@
 #include "window/Texts.h"
 #include "window/WindowDesign.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPushButton>
