@@ -15,6 +15,7 @@
 #include "platform/QtPlatform.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StageCamera.h"
 #include "window/StagePainter.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
@@ -519,7 +520,7 @@ void StageFrameLines()
         StagePainter stage;
         Line(name, {[] {}, [&] {
                    frame.Progress += 1.0 / 180;
-                   FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
+                   FollowPath(frame, rows, scene.Paths[10], frame.Progress, StageFrame{});
                    QPainter painter(&image);
                    stage.Paint(painter, image.size(), scene, frame);
                }});

@@ -37,13 +37,12 @@ struct StageFrame {
     double FirstColumn = 0;
     double VisibleColumns = 0;
     StageTheme Theme = StageTheme::Dark;
+    // How far the celebration of the card's reveal has come (0 .. 1); 0 when there is none.
+    double Celebration = 0;
 };
 
 // The point `progress` (0 .. 1) of the way along `path`, measured along the path.
 QPointF PointAlong(const std::vector<QPoint>& path, double progress);
-
-// The frame's view following a marker at `point` of the ladder: ReadableColumns lines around it, or all when they fit.
-void FollowPoint(StageFrame& frame, int32_t rows, QPointF point);
 
 class StagePainter {
 public:
