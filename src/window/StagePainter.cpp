@@ -235,29 +235,12 @@ QPointF PointAlong(const std::vector<QPoint>& path, double progress)
     return path.empty() ? QPointF() : QPointF(path.back());
 }
 
-// Tile `index` holds the still parts between x = origin + index × TileWidth and the next tile.
-const QImage& StagePainter::Tile(int index, const StageScene& scene, const StageLayout& layout)
+// The still parts lying between x = from and x = to: rails, rungs, the settled paths and the labels.
+void StagePainter::DrawStill(QPainter& painter, const StageScene& scene, const StageLayout& layout, double from,
+                             double to) const
 {
-    const auto kept = tiles_.find(index);
-    if (kept != tiles_.end())
-        return kept->second;
-    if (tiles_.size() >= KeptTiles) {
-        // The tile farthest from this one goes.
-        const auto farthest = std::abs(tiles_.begin()->first - index) > std::abs(tiles_.rbegin()->first - index)
-                                  ? tiles_.begin()
-                                  : std::prev(tiles_.end());
-        tiles_.erase(farthest);
-    }
     const StageLook& look = LookOf(still_.Theme);
-    QImage tile(TileWidth, still_.Size.height(), QImage::Format_RGB32);
-    tile.fill(look.Background);
-    QPainter painter(&tile);
-    // The tile's own pixels: the layout's x less where the tile starts.
-    const double left = layout.origin + double(index) * TileWidth;
-    painter.translate(-left, 0);
-    const double from = left - layout.column, to = left + TileWidth + layout.column;
     const auto near = [&](double x) { return x >= from && x <= to; };
-
     QList<QLineF> lines;
     for (int32_t row = 1; row <= scene.Rows; ++row)
         if (near(layout.X(row * RowPitch)))
@@ -282,10 +265,32 @@ const QImage& StagePainter::Tile(int index, const StageScene& scene, const Stage
             const bool winner = std::any_of(still_.Settled.begin(), still_.Settled.end(), [&](int32_t hit) {
                 return hit <= int32_t(scene.Winners.size()) && scene.Winners[hit - 1] == row;
             });
-            MemberLabel(painter, layout, look, scene, row, TileWidth, winner);
-            PrizeLabel(painter, layout, look, scene, row, TileWidth, false);
+            MemberLabel(painter, layout, look, scene, row, to - from, winner);
+            PrizeLabel(painter, layout, look, scene, row, to - from, false);
         }
     }
+}
+
+// Tile `index` holds the still parts between x = origin + index × TileWidth and the next tile.
+const QImage& StagePainter::Tile(int index, const StageScene& scene, const StageLayout& layout)
+{
+    const auto kept = tiles_.find(index);
+    if (kept != tiles_.end())
+        return kept->second;
+    if (tiles_.size() >= KeptTiles) {
+        // The tile farthest from this one goes.
+        const auto farthest = std::abs(tiles_.begin()->first - index) > std::abs(tiles_.rbegin()->first - index)
+                                  ? tiles_.begin()
+                                  : std::prev(tiles_.end());
+        tiles_.erase(farthest);
+    }
+    QImage tile(TileWidth, still_.Size.height(), QImage::Format_RGB32);
+    tile.fill(LookOf(still_.Theme).Background);
+    QPainter painter(&tile);
+    // The tile's own pixels: the layout's x less where the tile starts.
+    const double left = layout.origin + double(index) * TileWidth;
+    painter.translate(-left, 0);
+    DrawStill(painter, scene, layout, left - layout.column, left + TileWidth + layout.column);
     painter.end();
     return tiles_.emplace(index, std::move(tile)).first->second;
 }
@@ -302,15 +307,24 @@ void StagePainter::Paint(QPainter& painter, QSize size, const StageScene& scene,
 
     Still still{size, frame.Theme, layout.column, scene.Rows, scene.Members, scene.Prizes,
                 scene.Built ? scene.Rungs : std::vector<QLine>{}, scene.Built, scene.Curtain, SettledPaths(scene)};
+    // While the camera zooms, every frame has its own scale: the still parts are drawn
+    // straight onto it, since tiles kept for one frame would only cost their making.
+    // A picture at rest always comes from the tiles.
+    const bool zooming = frame.Moving && still.Size == still_.Size && still.Column != still_.Column;
     if (!(still == still_)) {
         still_ = std::move(still);
         tiles_.clear();
     }
-    // The tiles in view, copied; outside the ladder's tiles only the background shows.
-    const int first = int(std::floor(-layout.origin / TileWidth));
-    const int last = int(std::floor((width - layout.origin) / TileWidth));
-    for (int index = first; index <= last; ++index)
-        painter.drawImage(QPointF(layout.origin + double(index) * TileWidth, 0), Tile(index, scene, layout));
+    if (zooming) {
+        painter.fillRect(QRect(QPoint(0, 0), size), look.Background);
+        DrawStill(painter, scene, layout, -layout.column, width + layout.column);
+    } else {
+        // The tiles in view, copied; outside the ladder's tiles only the background shows.
+        const int first = int(std::floor(-layout.origin / TileWidth));
+        const int last = int(std::floor((width - layout.origin) / TileWidth));
+        for (int index = first; index <= last; ++index)
+            painter.drawImage(QPointF(layout.origin + double(index) * TileWidth, 0), Tile(index, scene, layout));
+    }
 
     // The latest path, brighter, drawn along as far as it has come, with its marker.
     const int32_t latest = scene.Built && scene.LatestLit && !scene.Revealed.empty() ? scene.Revealed.back() : 0;

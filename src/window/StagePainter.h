@@ -39,6 +39,8 @@ struct StageFrame {
     StageTheme Theme = StageTheme::Dark;
     // How far the celebration of the card's reveal has come (0 .. 1); 0 when there is none.
     double Celebration = 0;
+    // Whether this frame is one of a moving picture, not the still one it comes to rest on.
+    bool Moving = false;
 };
 
 // The point `progress` (0 .. 1) of the way along `path`, measured along the path.
@@ -61,6 +63,7 @@ private:
         std::vector<int32_t> Settled; // the revealed paths drawn into the tiles
         bool operator==(const Still&) const = default;
     };
+    void DrawStill(QPainter& painter, const StageScene& scene, const StageLayout& layout, double from, double to) const;
     const QImage& Tile(int index, const StageScene& scene, const StageLayout& layout);
 
     Still still_;

@@ -186,7 +186,9 @@ void StageWindow::openOn(const QString& screenName, const QScreen* operatorScree
 void StageWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter_.Paint(painter, size(), scene_, frame_);
+    StageFrame frame = frame_;
+    frame.Moving = animating();
+    painter_.Paint(painter, size(), scene_, frame);
 }
 
 void StageWindow::keyPressEvent(QKeyEvent* event)
