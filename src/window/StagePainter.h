@@ -6,7 +6,8 @@
 // What stays still while a path runs (rails, rungs, names, the paths revealed
 // before) is drawn once into tiles of the ladder at the frame's zoom and kept;
 // a frame copies the tiles in view and draws only the latest path, the moving
-// marker, the highlights and the card over them.
+// marker, the highlights and the card over them. While the camera zooms, every
+// frame has a scale of its own and the still parts are drawn straight onto it.
 
 #include "window/StageLook.h"
 #include "window/StageScene.h"
