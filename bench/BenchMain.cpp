@@ -15,6 +15,7 @@
 #include "platform/QtPlatform.h"
 #include "window/MainWindow.h"
 #include "window/Spinner.h"
+#include "window/StageCamera.h"
 #include "window/StagePainter.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
@@ -514,12 +515,23 @@ void StageFrameLines()
             scene.Revealed.push_back(hit);
         StageFrame frame;
         frame.RunningHit = 11;
-        frame.Progress = 0.3;
+        frame.Moving = true;
         QImage image(1920, 1080, QImage::Format_ARGB32_Premultiplied);
         StagePainter stage;
+        // A frame of the camera following the marker, past the zoom at the path's start.
+        frame.Progress = 0.5;
         Line(name, {[] {}, [&] {
                    frame.Progress += 1.0 / 180;
-                   FollowPoint(frame, rows, PointAlong(scene.Paths[10], frame.Progress));
+                   FollowPath(frame, rows, scene.Paths[10], frame.Progress, StageFrame{});
+                   QPainter painter(&image);
+                   stage.Paint(painter, image.size(), scene, frame);
+               }});
+        // A frame of the zoom from the whole ladder to the marker: the still parts drawn anew at each scale.
+        const QByteArray zoom = QByteArray(name).replace("frame", "zoom");
+        double zoomed = 0;
+        Line(zoom.constData(), {[] {}, [&] {
+                   zoomed += 0.3 / Runs;
+                   FollowPath(frame, rows, scene.Paths[10], zoomed, StageFrame{});
                    QPainter painter(&image);
                    stage.Paint(painter, image.size(), scene, frame);
                }});
@@ -551,9 +563,9 @@ int main(int argc, char* argv[])
 
     if (Only.isEmpty())
         StartupLine(argv[0]);
-    // The stage's lines stand alone: --only stage-frame times them without the window's.
+    // The stage's lines stand alone: --only stage- times them without the window's.
     for (const Pointer where : {Pointer::Away, Pointer::Over}) {
-        if (Only.startsWith("stage-frame"))
+        if (Only.startsWith("stage-"))
             break;
         pointer = where;
         WindowLines(folder);

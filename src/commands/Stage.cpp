@@ -44,6 +44,7 @@ void Commands::useStageSettings(const StageSettings& settings)
     if (!stage_)
         return;
     stage_->setReducedMotion(settings.ReducedMotion);
+    stage_->setCelebration(settings.Celebration);
     stage_->setTheme(settings.Theme);
     stage_->setPathDuration(settings.PathMilliseconds);
     showOnStage();
@@ -77,6 +78,7 @@ void Commands::showOnStage()
     if (scene.Built) {
         PutLadder(scene, lottery_.Grid, scene.Rows);
         scene.Revealed = lottery_.Reveals.Revealed();
+        scene.LatestLit = lottery_.Model.LitHit != 0;
     }
     stage_->showScene(scene);
 }

@@ -5,9 +5,11 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace quorvan {
 
@@ -153,7 +155,9 @@ void PrizeLabel(QPainter& painter, const StageLayout& layout, const StageLook& l
         Label(painter, layout, x, band, false, scene.Prizes.value(row - 1), look.Text, QColor());
 }
 
-void Card(QPainter& painter, QSize size, const StageLayout& layout, const StageLook& look, const QString& text)
+// The name card; `glow` (0 .. 1) lights a halo around it.
+void Card(QPainter& painter, QSize size, const StageLayout& layout, const StageLook& look, const QString& text,
+          double glow)
 {
     QFont font = painter.font();
     font.setPixelSize(std::clamp(int(size.height() * 0.06), 20, 80));
@@ -164,6 +168,16 @@ void Card(QPainter& painter, QSize size, const StageLayout& layout, const StageL
     const double w = metrics.horizontalAdvance(shown) + font.pixelSize() * 1.6, h = font.pixelSize() * 2.2;
     const QRectF box(size.width() / 2.0 - w / 2, (layout.top + layout.bottom) / 2 - h / 2, w, h);
     painter.setRenderHint(QPainter::Antialiasing, true);
+    if (glow > 0) {
+        painter.setPen(Qt::NoPen);
+        QColor halo = look.Highlight;
+        for (int ring = 4; ring >= 1; --ring) {
+            halo.setAlphaF(glow * 0.3 / ring);
+            painter.setBrush(halo);
+            const double out = ring * h * 0.1;
+            painter.drawRoundedRect(box.adjusted(-out, -out, out, out), h * 0.2 + out, h * 0.2 + out);
+        }
+    }
     painter.setPen(QPen(look.Highlight, font.pixelSize() * 0.12));
     painter.setBrush(look.Card);
     painter.drawRoundedRect(box, h * 0.2, h * 0.2);
@@ -171,12 +185,37 @@ void Card(QPainter& painter, QSize size, const StageLayout& layout, const StageL
     painter.drawText(box, Qt::AlignCenter, shown);
 }
 
-// The revealed paths kept in the tiles: all but the latest, which is drawn brighter over them.
+// Confetti falling over the stage, `t` (0 .. 1) of the way through, fading to nothing at the end.
+// The same `seed` and `t` give the same pieces in the same places.
+void Confetti(QPainter& painter, QSize size, const StageLook& look, quint32 seed, double t)
+{
+    constexpr int Pieces = 90;
+    const QColor colours[] = {look.Highlight, look.Latest, look.Text, look.Path};
+    QRandomGenerator random(seed);
+    const double piece = std::max(6.0, size.height() / 90.0), height = size.height();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setOpacity(std::clamp((1 - t) / 0.25, 0.0, 1.0));
+    for (int index = 0; index < Pieces; ++index) {
+        const double x = random.generateDouble() * size.width(), start = -random.generateDouble() * height * 0.5;
+        const double speed = 0.8 + random.generateDouble() * 0.6, sway = random.generateDouble() * 6.3;
+        const double spin = (random.generateDouble() - 0.5) * 1440;
+        painter.save();
+        painter.translate(x + std::sin(sway + t * 9) * piece * 2, start - piece + t * speed * height * 1.5);
+        painter.rotate(spin * t);
+        painter.setBrush(colours[index % 4]);
+        painter.drawRect(QRectF(-piece / 2, -piece / 4, piece, piece / 2));
+        painter.restore();
+    }
+    painter.setOpacity(1);
+}
+
+// The revealed paths kept in the tiles: all but the latest when it is drawn brighter over them.
 std::vector<int32_t> SettledPaths(const StageScene& scene)
 {
     if (!scene.Built || scene.Revealed.empty())
         return {};
-    return {scene.Revealed.begin(), scene.Revealed.end() - 1};
+    return {scene.Revealed.begin(), scene.Revealed.end() - (scene.LatestLit ? 1 : 0)};
 }
 
 } // namespace
@@ -196,41 +235,12 @@ QPointF PointAlong(const std::vector<QPoint>& path, double progress)
     return path.empty() ? QPointF() : QPointF(path.back());
 }
 
-void FollowPoint(StageFrame& frame, int32_t rows, QPointF point)
+// The still parts lying between x = from and x = to: rails, rungs, the settled paths and the labels.
+void StagePainter::DrawStill(QPainter& painter, const StageScene& scene, const StageLayout& layout, double from,
+                             double to) const
 {
-    if (rows <= ReadableColumns) {
-        frame.FirstColumn = 0;
-        frame.VisibleColumns = 0;
-        return;
-    }
-    frame.VisibleColumns = ReadableColumns;
-    const double line = point.y() / RowPitch - 0.5;
-    frame.FirstColumn = std::clamp(line - ReadableColumns / 2.0, 0.0, double(rows - ReadableColumns));
-}
-
-// Tile `index` holds the still parts between x = origin + index × TileWidth and the next tile.
-const QImage& StagePainter::Tile(int index, const StageScene& scene, const StageLayout& layout)
-{
-    const auto kept = tiles_.find(index);
-    if (kept != tiles_.end())
-        return kept->second;
-    if (tiles_.size() >= KeptTiles) {
-        // The tile farthest from this one goes.
-        const auto farthest = std::abs(tiles_.begin()->first - index) > std::abs(tiles_.rbegin()->first - index)
-                                  ? tiles_.begin()
-                                  : std::prev(tiles_.end());
-        tiles_.erase(farthest);
-    }
     const StageLook& look = LookOf(still_.Theme);
-    QImage tile(TileWidth, still_.Size.height(), QImage::Format_RGB32);
-    tile.fill(look.Background);
-    QPainter painter(&tile);
-    // The tile's own pixels: the layout's x less where the tile starts.
-    const double left = layout.origin + double(index) * TileWidth;
-    painter.translate(-left, 0);
-    const double from = left - layout.column, to = left + TileWidth + layout.column;
     const auto near = [&](double x) { return x >= from && x <= to; };
-
     QList<QLineF> lines;
     for (int32_t row = 1; row <= scene.Rows; ++row)
         if (near(layout.X(row * RowPitch)))
@@ -255,10 +265,32 @@ const QImage& StagePainter::Tile(int index, const StageScene& scene, const Stage
             const bool winner = std::any_of(still_.Settled.begin(), still_.Settled.end(), [&](int32_t hit) {
                 return hit <= int32_t(scene.Winners.size()) && scene.Winners[hit - 1] == row;
             });
-            MemberLabel(painter, layout, look, scene, row, TileWidth, winner);
-            PrizeLabel(painter, layout, look, scene, row, TileWidth, false);
+            MemberLabel(painter, layout, look, scene, row, to - from, winner);
+            PrizeLabel(painter, layout, look, scene, row, to - from, false);
         }
     }
+}
+
+// Tile `index` holds the still parts between x = origin + index × TileWidth and the next tile.
+const QImage& StagePainter::Tile(int index, const StageScene& scene, const StageLayout& layout)
+{
+    const auto kept = tiles_.find(index);
+    if (kept != tiles_.end())
+        return kept->second;
+    if (tiles_.size() >= KeptTiles) {
+        // The tile farthest from this one goes.
+        const auto farthest = std::abs(tiles_.begin()->first - index) > std::abs(tiles_.rbegin()->first - index)
+                                  ? tiles_.begin()
+                                  : std::prev(tiles_.end());
+        tiles_.erase(farthest);
+    }
+    QImage tile(TileWidth, still_.Size.height(), QImage::Format_RGB32);
+    tile.fill(LookOf(still_.Theme).Background);
+    QPainter painter(&tile);
+    // The tile's own pixels: the layout's x less where the tile starts.
+    const double left = layout.origin + double(index) * TileWidth;
+    painter.translate(-left, 0);
+    DrawStill(painter, scene, layout, left - layout.column, left + TileWidth + layout.column);
     painter.end();
     return tiles_.emplace(index, std::move(tile)).first->second;
 }
@@ -275,18 +307,27 @@ void StagePainter::Paint(QPainter& painter, QSize size, const StageScene& scene,
 
     Still still{size, frame.Theme, layout.column, scene.Rows, scene.Members, scene.Prizes,
                 scene.Built ? scene.Rungs : std::vector<QLine>{}, scene.Built, scene.Curtain, SettledPaths(scene)};
+    // While the camera zooms, every frame has its own scale: the still parts are drawn
+    // straight onto it, since tiles kept for one frame would only cost their making.
+    // A picture at rest always comes from the tiles.
+    const bool zooming = frame.Moving && still.Size == still_.Size && still.Column != still_.Column;
     if (!(still == still_)) {
         still_ = std::move(still);
         tiles_.clear();
     }
-    // The tiles in view, copied; outside the ladder's tiles only the background shows.
-    const int first = int(std::floor(-layout.origin / TileWidth));
-    const int last = int(std::floor((width - layout.origin) / TileWidth));
-    for (int index = first; index <= last; ++index)
-        painter.drawImage(QPointF(layout.origin + double(index) * TileWidth, 0), Tile(index, scene, layout));
+    if (zooming) {
+        painter.fillRect(QRect(QPoint(0, 0), size), look.Background);
+        DrawStill(painter, scene, layout, -layout.column, width + layout.column);
+    } else {
+        // The tiles in view, copied; outside the ladder's tiles only the background shows.
+        const int first = int(std::floor(-layout.origin / TileWidth));
+        const int last = int(std::floor((width - layout.origin) / TileWidth));
+        for (int index = first; index <= last; ++index)
+            painter.drawImage(QPointF(layout.origin + double(index) * TileWidth, 0), Tile(index, scene, layout));
+    }
 
     // The latest path, brighter, drawn along as far as it has come, with its marker.
-    const int32_t latest = scene.Built && !scene.Revealed.empty() ? scene.Revealed.back() : 0;
+    const int32_t latest = scene.Built && scene.LatestLit && !scene.Revealed.empty() ? scene.Revealed.back() : 0;
     const bool running = latest > 0 && frame.RunningHit == latest && latest <= int32_t(scene.Paths.size());
     if (latest > 0) {
         DrawPath(painter, layout, scene, latest, running ? frame.Progress : 1.0, look.Latest);
@@ -306,8 +347,12 @@ void StagePainter::Paint(QPainter& painter, QSize size, const StageScene& scene,
         }
     }
 
-    if (const QString card = CardText(scene, frame.CardHit); !card.isEmpty())
-        Card(painter, size, layout, look, card);
+    if (const QString card = CardText(scene, frame.CardHit); !card.isEmpty()) {
+        const double celebration = std::clamp(frame.Celebration, 0.0, 1.0);
+        Card(painter, size, layout, look, card, std::sin(std::numbers::pi * celebration));
+        if (celebration > 0)
+            Confetti(painter, size, look, quint32(frame.CardHit), celebration);
+    }
 }
 
 QString CardText(const StageScene& scene, int32_t hit)

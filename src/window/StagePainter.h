@@ -6,7 +6,8 @@
 // What stays still while a path runs (rails, rungs, names, the paths revealed
 // before) is drawn once into tiles of the ladder at the frame's zoom and kept;
 // a frame copies the tiles in view and draws only the latest path, the moving
-// marker, the highlights and the card over them.
+// marker, the highlights and the card over them. While the camera zooms, every
+// frame has a scale of its own and the still parts are drawn straight onto it.
 
 #include "window/StageLook.h"
 #include "window/StageScene.h"
@@ -37,13 +38,14 @@ struct StageFrame {
     double FirstColumn = 0;
     double VisibleColumns = 0;
     StageTheme Theme = StageTheme::Dark;
+    // How far the celebration of the card's reveal has come (0 .. 1); 0 when there is none.
+    double Celebration = 0;
+    // Whether this frame is one of a moving picture, not the still one it comes to rest on.
+    bool Moving = false;
 };
 
 // The point `progress` (0 .. 1) of the way along `path`, measured along the path.
 QPointF PointAlong(const std::vector<QPoint>& path, double progress);
-
-// The frame's view following a marker at `point` of the ladder: ReadableColumns lines around it, or all when they fit.
-void FollowPoint(StageFrame& frame, int32_t rows, QPointF point);
 
 // The name card of hit `hit`, "prize → winner" (their numbers where a box is
 // empty); empty for a hit not revealed or 0.
@@ -66,6 +68,7 @@ private:
         std::vector<int32_t> Settled; // the revealed paths drawn into the tiles
         bool operator==(const Still&) const = default;
     };
+    void DrawStill(QPainter& painter, const StageScene& scene, const StageLayout& layout, double from, double to) const;
     const QImage& Tile(int index, const StageScene& scene, const StageLayout& layout);
 
     Still still_;

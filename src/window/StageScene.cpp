@@ -47,6 +47,19 @@ bool StageScene::IsRevealed(int32_t hit) const
     return std::find(Revealed.begin(), Revealed.end(), hit) != Revealed.end();
 }
 
+bool StageScene::AllPrizesRevealed() const
+{
+    bool any = false;
+    for (int32_t hit = 1; hit <= Prizes.size(); ++hit) {
+        if (Prizes[hit - 1].isEmpty())
+            continue;
+        if (!IsRevealed(hit))
+            return false;
+        any = true;
+    }
+    return any;
+}
+
 void PutLadder(StageScene& scene, const Ladder& grid, int32_t rows)
 {
     scene.Rungs.clear();

@@ -26,10 +26,14 @@ struct StageScene {
     std::vector<int32_t> Winners;
     // The hits revealed, in the order they were revealed.
     std::vector<int32_t> Revealed;
+    // The latest revealed path stands out, as the operator's red one; after ［HIT-ALL］ none does.
+    bool LatestLit = true;
     // Prizes not yet revealed are hidden behind a curtain.
     bool Curtain = true;
 
     bool IsRevealed(int32_t hit) const;
+    // Whether there are prizes and every one is revealed: the draw is over.
+    bool AllPrizesRevealed() const;
 };
 
 // The scene's ladder: its rungs and every hit's path, for the first `rows` lines of `grid`.

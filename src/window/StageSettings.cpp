@@ -13,6 +13,7 @@ namespace {
 const QString ThemeKey = QStringLiteral("Stage/Theme");
 const QString ReducedMotionKey = QStringLiteral("Stage/ReducedMotion");
 const QString CurtainKey = QStringLiteral("Stage/Curtain");
+const QString CelebrationKey = QStringLiteral("Stage/Celebration");
 const QString PathKey = QStringLiteral("Stage/PathMilliseconds");
 const QString PauseKey = QStringLiteral("Stage/PauseMilliseconds");
 
@@ -43,6 +44,7 @@ StageSettings LoadStageSettings(Platform& platform)
     settings.Theme = StageTheme(Stored(platform, ThemeKey, 0, StageThemeCount - 1, int(settings.Theme)));
     settings.ReducedMotion = platform.Setting(ReducedMotionKey) == Flag(true);
     settings.Curtain = platform.Setting(CurtainKey) != Flag(false);
+    settings.Celebration = platform.Setting(CelebrationKey) != Flag(false);
     settings.PathMilliseconds = Stored(platform, PathKey, StageSettings::ShortestPath, StageSettings::LongestPath,
                                        settings.PathMilliseconds);
     settings.PauseMilliseconds = Stored(platform, PauseKey, 0, StageSettings::LongestPause, settings.PauseMilliseconds);
@@ -54,6 +56,7 @@ void SaveStageSettings(Platform& platform, const StageSettings& settings)
     platform.SetSetting(ThemeKey, QString::number(int(settings.Theme)));
     platform.SetSetting(ReducedMotionKey, Flag(settings.ReducedMotion));
     platform.SetSetting(CurtainKey, Flag(settings.Curtain));
+    platform.SetSetting(CelebrationKey, Flag(settings.Celebration));
     platform.SetSetting(PathKey, QString::number(settings.PathMilliseconds));
     platform.SetSetting(PauseKey, QString::number(settings.PauseMilliseconds));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // How the stage shows a draw, kept between runs in the user's settings:
 // its theme, whether paths move, whether the prizes wait behind a curtain,
+// whether a reveal is celebrated,
 // how long one path takes and the pause between paths of Reveal all; and
 // the screen it was on, per set-up of screens.
 
@@ -19,6 +20,8 @@ struct StageSettings {
     StageTheme Theme = StageTheme::Dark;
     bool ReducedMotion = false;
     bool Curtain = true;
+    // A short celebration when a path reaches its member; never with reduced motion.
+    bool Celebration = true;
     int PathMilliseconds = 3000;
     int PauseMilliseconds = 1500;
 

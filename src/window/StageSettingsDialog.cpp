@@ -58,6 +58,12 @@ StageSettingsDialog::StageSettingsDialog(const StageSettings& settings, QWidget*
     curtainBox = new QCheckBox(Say(MessageId::StageCurtain), this);
     curtainBox->setChecked(settings.Curtain);
     form->addRow(curtainBox);
+    celebrationBox = new QCheckBox(tr("Celebrate each reveal"), this);
+    celebrationBox->setChecked(settings.Celebration);
+    // Reduced motion means no celebration either.
+    celebrationBox->setEnabled(!settings.ReducedMotion);
+    connect(reducedMotionBox, &QCheckBox::toggled, celebrationBox, &QCheckBox::setDisabled);
+    form->addRow(celebrationBox);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -71,6 +77,7 @@ StageSettings StageSettingsDialog::chosen() const
     settings.Theme = StageTheme(themeBox->currentIndex());
     settings.ReducedMotion = reducedMotionBox->isChecked();
     settings.Curtain = curtainBox->isChecked();
+    settings.Celebration = celebrationBox->isChecked();
     settings.PathMilliseconds = Milliseconds(pathBox);
     settings.PauseMilliseconds = Milliseconds(pauseBox);
     return settings;

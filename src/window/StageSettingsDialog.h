@@ -21,6 +21,7 @@ public:
     QComboBox* themeBox = nullptr;
     QCheckBox* reducedMotionBox = nullptr;
     QCheckBox* curtainBox = nullptr;
+    QCheckBox* celebrationBox = nullptr;
     QDoubleSpinBox* pathBox = nullptr;
     QDoubleSpinBox* pauseBox = nullptr;
 };

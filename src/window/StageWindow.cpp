@@ -1,5 +1,7 @@
 #include "window/StageWindow.h"
 
+#include "window/StageCamera.h"
+
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -21,10 +23,23 @@ StageWindow::StageWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(&animation_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         frame_.Progress = value.toDouble();
         if (frame_.RunningHit > 0 && frame_.RunningHit <= int32_t(scene_.Paths.size()))
-            FollowPoint(frame_, scene_.Rows, PointAlong(scene_.Paths[frame_.RunningHit - 1], frame_.Progress));
+            FollowPath(frame_, scene_.Rows, scene_.Paths[frame_.RunningHit - 1], frame_.Progress, pathFrom_);
         update();
     });
-    connect(&animation_, &QVariantAnimation::finished, this, [this] { settle(); });
+    connect(&animation_, &QVariantAnimation::finished, this, [this] { settle(false); });
+
+    afterglow_.setStartValue(0.0);
+    afterglow_.setEndValue(1.0);
+    afterglow_.setDuration(1600);
+    connect(&afterglow_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        if (!glowing_)
+            return;
+        const double t = value.toDouble();
+        frame_.Celebration = celebration_ && t < 1.0 ? t : 0.0;
+        Between(frame_, scene_.Rows, glowFrom_, glowTo_, QEasingCurve(QEasingCurve::InOutSine).valueForProgress(t));
+        update();
+    });
+    connect(&afterglow_, &QVariantAnimation::finished, this, [this] { endAfterglow(); });
 }
 
 void StageWindow::setPathDuration(int milliseconds)
@@ -56,11 +71,12 @@ void StageWindow::showScene(const StageScene& scene)
         return;
     }
     animation_.stop();
+    endAfterglow();
     frame_.RunningHit = 0;
     frame_.Progress = 1.0;
     frame_.CardHit = scene.Revealed.empty() || !scene.Built ? 0 : scene.Revealed.back();
     if (frame_.CardHit > 0)
-        FollowPoint(frame_, scene_.Rows, QPointF(scene_.Paths[frame_.CardHit - 1].back()));
+        lookAtSettled(frame_.CardHit);
     else
         showOverview();
     tellCard();
@@ -70,20 +86,29 @@ void StageWindow::showScene(const StageScene& scene)
 void StageWindow::startPath(int32_t hit)
 {
     animation_.stop();
+    endAfterglow();
     frame_.RunningHit = hit;
     frame_.CardHit = 0;
     if (reducedMotion_) {
         frame_.Progress = 1.0;
-        settle();
+        settle(true);
         return;
     }
     frame_.Progress = 0.0;
-    FollowPoint(frame_, scene_.Rows, PointAlong(scene_.Paths[hit - 1], 0.0));
+    pathFrom_ = frame_;
+    FollowPath(frame_, scene_.Rows, scene_.Paths[hit - 1], 0.0, pathFrom_);
     animation_.start();
     update();
 }
 
-void StageWindow::settle()
+void StageWindow::lookAtSettled(int32_t hit)
+{
+    FollowPath(frame_, scene_.Rows, scene_.Paths[hit - 1], 1.0, frame_);
+    if (scene_.AllPrizesRevealed())
+        ShowAll(frame_);
+}
+
+void StageWindow::settle(bool skipped)
 {
     if (frame_.RunningHit == 0)
         return;
@@ -91,7 +116,18 @@ void StageWindow::settle()
     frame_.RunningHit = 0;
     frame_.Progress = 1.0;
     frame_.CardHit = hit;
-    FollowPoint(frame_, scene_.Rows, QPointF(scene_.Paths[hit - 1].back()));
+    FollowPath(frame_, scene_.Rows, scene_.Paths[hit - 1], 1.0, frame_);
+    glowFrom_ = frame_;
+    lookAtSettled(hit);
+    glowTo_ = frame_;
+    const bool zooms = glowTo_.VisibleColumns != glowFrom_.VisibleColumns;
+    if (!skipped && !reducedMotion_ && (celebration_ || zooms)) {
+        // The afterglow starts from where the path ended.
+        frame_.FirstColumn = glowFrom_.FirstColumn;
+        frame_.VisibleColumns = glowFrom_.VisibleColumns;
+        glowing_ = true;
+        afterglow_.start();
+    }
     tellCard();
     update();
     emit pathSettled();
@@ -104,12 +140,25 @@ void StageWindow::tellCard()
         setAccessibleName(card);
 }
 
+void StageWindow::endAfterglow()
+{
+    if (!glowing_)
+        return;
+    glowing_ = false;
+    afterglow_.stop();
+    frame_.Celebration = 0;
+    frame_.FirstColumn = glowTo_.FirstColumn;
+    frame_.VisibleColumns = glowTo_.VisibleColumns;
+    update();
+}
+
 void StageWindow::skipAnimation()
 {
-    if (animating()) {
+    if (pathRunning()) {
         animation_.stop();
-        settle();
+        settle(true);
     }
+    endAfterglow();
 }
 
 void StageWindow::toggleBlank()
@@ -146,7 +195,9 @@ void StageWindow::openOn(const QString& screenName, const QScreen* operatorScree
 void StageWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter_.Paint(painter, size(), scene_, frame_);
+    StageFrame frame = frame_;
+    frame.Moving = animating();
+    painter_.Paint(painter, size(), scene_, frame);
 }
 
 void StageWindow::keyPressEvent(QKeyEvent* event)
@@ -157,7 +208,7 @@ void StageWindow::keyPressEvent(QKeyEvent* event)
         close();
     } else if (key == Qt::Key_Right || key == Qt::Key_PageDown || key == Qt::Key_Space) {
         // A second press while a path runs only ends it.
-        if (animating())
+        if (pathRunning())
             skipAnimation();
         else
             emit nextRequested();

@@ -4,6 +4,9 @@
 // Its keys are a presentation remote's: Right, PageDown and Space ask for the
 // next prize, Left and PageUp for one back; B blanks the screen, Home shows
 // the whole ladder, Esc skips the running path; F11 and Ctrl+W close it.
+// When a path has reached its member, a short afterglow celebrates the card
+// and, once every prize is revealed on a ladder too tall to show whole, zooms
+// out to all of it; it ends in the same picture a skipped path settles on.
 
 #include "window/StagePainter.h"
 #include "window/StageScene.h"
@@ -29,8 +32,10 @@ public:
     // How long one path takes, in milliseconds (500 .. 10000), and whether paths show at once.
     void setPathDuration(int milliseconds);
     void setReducedMotion(bool on) { reducedMotion_ = on; }
+    void setCelebration(bool on) { celebration_ = on; }
     void setTheme(StageTheme theme);
-    bool animating() const { return animation_.state() == QAbstractAnimation::Running; }
+    // Whether a path is being drawn or its afterglow runs.
+    bool animating() const { return pathRunning() || glowing_; }
     const StageFrame& frame() const { return frame_; }
     const StageScene& scene() const { return scene_; }
 
@@ -51,8 +56,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool pathRunning() const { return animation_.state() == QAbstractAnimation::Running; }
     void startPath(int32_t hit);
-    void settle();
+    // The running path at its end; `skipped`: at once into the settled picture, with no afterglow.
+    void settle(bool skipped);
+    // The view a path settles on: its member's lines, or the whole ladder once the draw is over.
+    void lookAtSettled(int32_t hit);
+    void endAfterglow();
     // The name card shown, told to a screen reader as the room reads it.
     void tellCard();
 
@@ -60,7 +70,12 @@ private:
     StageFrame frame_;
     StagePainter painter_;
     QVariantAnimation animation_;
+    QVariantAnimation afterglow_;
+    // The view the running path started from, and the afterglow's first and last views.
+    StageFrame pathFrom_, glowFrom_, glowTo_;
     bool reducedMotion_ = false;
+    bool celebration_ = true;
+    bool glowing_ = false;
 };
 
 } // namespace quorvan
