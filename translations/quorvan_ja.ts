@@ -1472,7 +1472,7 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
 <context>
     <name>WindowDesign</name>
     <message>
-        <source>Result output</source>
+        <source>Results</source>
         <translation>結果出力</translation>
     </message>
     <message>
@@ -1534,6 +1534,13 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Font</source>
         <translation>Font</translation>
+    </message>
+</context>
+<context>
+    <name>quorvan::StageSettingsDialog</name>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>当選の発表を祝う演出</translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,7 @@ namespace {
 
 constexpr int DrawIdBytes = 16;
 
-QString AnnouncementFilter(MainWindow& window)
+QString AnnouncementFilter()
 {
     return QCoreApplication::translate("Announcing", "Draw announcements")
            + QStringLiteral("|*.%1|*.*|*.*").arg(AnnouncementSuffix);
@@ -92,7 +92,7 @@ void Commands::onAnnounceDraw()
     }
 
     const auto path = chooseRecordPath(
-        AnnouncementFilter(window_), lottery_.Model.DrawRecordFolder,
+        AnnouncementFilter(), lottery_.Model.DrawRecordFolder,
         QCoreApplication::translate("Announcing", "Announcement.%1").arg(AnnouncementSuffix));
     if (!path)
         return;

@@ -25,7 +25,7 @@ const std::pair<MessageId, QString> Kinds[] = {{MessageId::XlsDescription, QStri
 constexpr int KindCount = int(std::size(Kinds));
 
 // Each kind, then (`winnersToo`) each kind again for the winners alone.
-QString WorkbookFilter(MainWindow& window, bool winnersToo)
+QString WorkbookFilter(bool winnersToo)
 {
     QStringList entries;
     for (const auto& [description, ending] : Kinds)
@@ -60,7 +60,7 @@ void Commands::saveWorkbookResult(ResultRows rows)
     Platform& platform = window_.platform();
     const bool offerWinners = rows == ResultRows::AsChosen && fewerPrizesThanMembers();
     const auto choice = platform.ChooseFileToSave(
-        WorkbookFilter(window_, offerWinners), lottery_.Model.WorkbookResultFolder,
+        WorkbookFilter(offerWinners), lottery_.Model.WorkbookResultFolder,
         QCoreApplication::translate("SpreadsheetResult", "VessapoResult.XLS"));
     if (!choice)
         return;

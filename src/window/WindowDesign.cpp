@@ -40,7 +40,7 @@ const std::vector<DesignedControl> DesignedControls = {
     {&W::ladderImage,          "Image1",      {134, 102, LadderWidth, 10620}, nullptr,         {},                            Graphic},
     {&W::settingsFrame,        "Bevel2",      {0, 5, 239, 48},                nullptr,         {},                            Graphic},
     {&W::guideLink,            "Image2",      {426, 0, 32, 32},               nullptr,         {},                            Graphic},
-    {&W::outputHeading,        "Label3",      {578, 3, 48, 12},               QT_TRANSLATE_NOOP("WindowDesign", "Result output"),      {PGothic, 12, Black, Regular}, Graphic},
+    {&W::outputHeading,        "Label3",      {578, 3, 48, 12},               QT_TRANSLATE_NOOP("WindowDesign", "Results"),            {PGothic, 12, Black, Regular}, Graphic},
     {&W::membersLoadedLabel,   "Label1",      {8, 96, 9, 16},                 "",              {Mincho, 16, Black, Bold},     Graphic},
     {&W::hitsLoadedLabel,      "Label2",      {680, 96, 9, 16},               "",              {Mincho, 16, Black, Bold},     Graphic},
     {&W::countSpinner,         "UpDown1",     {99, 8, 29, 44},                nullptr,         {},                            0},
