@@ -232,16 +232,11 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
 // that belongs to it.
 std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& history, int32_t rows)
 {
-    qsizetype lastSetUp = -1;
-    for (qsizetype index = 0; index < history.size(); ++index)
-        if (history[index].toObject().value(QStringLiteral("event")) == QStringLiteral("setup"))
-            lastSetUp = index;
+    const std::vector<int32_t> ordered = RowsOrdered(history, rows);
     std::vector<DrawEvent> events;
     for (qsizetype index = 0; index < history.size(); ++index) {
         const QString entry = QStringLiteral("history[%1]").arg(index);
-        const QJsonArray order = history[index].toObject().value(QStringLiteral("order")).toArray();
-        const int32_t ordered = index > lastSetUp ? rows : static_cast<int32_t>(std::clamp<qsizetype>(order.size(), 1, MostMembers));
-        events.push_back(ReadEvent(check, history[index], entry, ordered));
+        events.push_back(ReadEvent(check, history[index], entry, ordered[index]));
         const auto* shuffle = index > 0 ? std::get_if<ShuffleEvent>(&events[index - 1]) : nullptr;
         const bool afterFairShuffle = shuffle && shuffle->Fair;
         const auto* build = std::get_if<BuildEvent>(&events.back());
@@ -303,6 +298,21 @@ DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
 }
 
 } // namespace
+
+std::vector<int32_t> RowsOrdered(const QJsonArray& history, int32_t rows)
+{
+    qsizetype lastSetUp = -1;
+    for (qsizetype index = 0; index < history.size(); ++index)
+        if (history[index].toObject().value(QStringLiteral("event")) == QStringLiteral("setup"))
+            lastSetUp = index;
+    std::vector<int32_t> ordered;
+    for (qsizetype index = 0; index < history.size(); ++index) {
+        const QJsonArray order = history[index].toObject().value(QStringLiteral("order")).toArray();
+        ordered.push_back(index > lastSetUp ? rows
+                                            : static_cast<int32_t>(std::clamp<qsizetype>(order.size(), 1, MostMembers)));
+    }
+    return ordered;
+}
 
 DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry)
 {

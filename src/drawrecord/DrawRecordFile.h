@@ -50,6 +50,11 @@ QByteArray SealedRecordBytes(QJsonObject content);
 // whole record is on the disk.
 void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes);
 
+// For each event of a history, the rows its shuffle orders: those of the
+// lottery after its last Set-up, and before it whatever an order holds
+// (a Set-up since may have changed the rows).
+std::vector<int32_t> RowsOrdered(const QJsonArray& history, int32_t rows);
+
 // One event of a record's history as the record writes it, and read back
 // with the record's checks (`rows`: the rows a shuffle's order holds);
 // `entry` names it in the FileError that names `path`.

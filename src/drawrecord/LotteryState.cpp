@@ -111,8 +111,10 @@ LotteryState Read(const QJsonObject& object)
     state.HitsLoaded = OptionalWhole(object.value(QStringLiteral("hitsLoaded")));
     state.MemberShuffles = Whole(object.value(QStringLiteral("memberShuffles")), 0, INT32_MAX);
     state.HitShuffles = Whole(object.value(QStringLiteral("hitShuffles")), 0, INT32_MAX);
-    for (const QJsonValue& event : object.value(QStringLiteral("history")).toArray())
-        state.History.push_back(Event(event, state.Rows));
+    const QJsonArray history = object.value(QStringLiteral("history")).toArray();
+    const std::vector<int32_t> ordered = RowsOrdered(history, state.Rows);
+    for (qsizetype index = 0; index < history.size(); ++index)
+        state.History.push_back(Event(history[index], ordered[index]));
     const QJsonValue built = object.value(QStringLiteral("lastBuild"));
     if (!built.isNull()) {
         const QJsonObject draw = built.toObject();

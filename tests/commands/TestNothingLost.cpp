@@ -147,13 +147,15 @@ private slots:
         QTest::addColumn<bool>("hitAll");
         QTest::addColumn<int>("redAfter"); // 0 for none
         QTest::addColumn<bool>("back");    // one reveal taken back at the end
-        QTest::newRow("lists typed and shuffled") << false << false << QList<int>{} << false << 0 << false;
-        QTest::newRow("built, hit 3 revealed") << true << false << QList<int>{3} << false << 0 << false;
-        QTest::newRow("hit 3 revealed, all traced") << true << false << QList<int>{3} << true << 0 << false;
-        QTest::newRow("all traced, hit 2 revealed") << true << false << QList<int>{} << true << 2 << false;
-        QTest::newRow("red kept: hits 1, 5, 3 revealed") << true << true << QList<int>{1, 5, 3} << false << 0 << false;
-        QTest::newRow("red kept: 6, 1, all traced, 4") << true << true << QList<int>{6, 1} << true << 4 << false;
-        QTest::newRow("red kept: 2, 5, 6, one taken back") << true << true << QList<int>{2, 5, 6} << false << 0 << true;
+        QTest::addColumn<bool>("earlier"); // an earlier shuffled draw of 4 rows, reset
+        QTest::newRow("lists typed and shuffled") << false << false << QList<int>{} << false << 0 << false << false;
+        QTest::newRow("built, hit 3 revealed") << true << false << QList<int>{3} << false << 0 << false << false;
+        QTest::newRow("hit 3 revealed, all traced") << true << false << QList<int>{3} << true << 0 << false << false;
+        QTest::newRow("all traced, hit 2 revealed") << true << false << QList<int>{} << true << 2 << false << false;
+        QTest::newRow("red kept: hits 1, 5, 3 revealed") << true << true << QList<int>{1, 5, 3} << false << 0 << false << false;
+        QTest::newRow("red kept: 6, 1, all traced, 4") << true << true << QList<int>{6, 1} << true << 4 << false << false;
+        QTest::newRow("red kept: 2, 5, 6, one taken back") << true << true << QList<int>{2, 5, 6} << false << 0 << true << false;
+        QTest::newRow("after an earlier draw of other rows") << true << false << QList<int>{4} << false << 0 << false << true;
     }
 
     void crashIsRestoredExactly()
@@ -164,6 +166,7 @@ private slots:
         QFETCH(bool, hitAll);
         QFETCH(int, redAfter);
         QFETCH(bool, back);
+        QFETCH(bool, earlier);
         QTemporaryDir state;
         QMap<QString, QString> settings;
         if (keepRed)
@@ -176,6 +179,13 @@ private slots:
         bool crossLines = false;
         {
             WindowFixture first("en", 2024, state.path(), settings);
+            if (earlier) {
+                first.SetUp(4);
+                Type(first, 4);
+                first.Click(first->shuffleMembersButton());
+                first.Click(first->buildButton());
+                first.Click(first->resetButton());
+            }
             first->crossLinesBox()->click();
             first.SetUp(6);
             Type(first, 6);
