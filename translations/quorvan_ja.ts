@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>Read on past empty cells</source>
         <translation>空のセルの先も読み込む</translation>
     </message>
+    <message>
+        <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
+        <translation>読み込みの確認を開いている間にファイルが置き換えられたか変更されたため、読み直していません。もう一度読み込んでください。</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

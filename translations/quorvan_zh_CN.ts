@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>Read on past empty cells</source>
         <translation>越过空单元格继续读取</translation>
     </message>
+    <message>
+        <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
+        <translation>导入预览打开期间，文件被替换或更改，因此没有重新读取：请再读取一次。</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

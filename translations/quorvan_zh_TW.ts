@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>Read on past empty cells</source>
         <translation>越過空儲存格繼續讀取</translation>
     </message>
+    <message>
+        <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
+        <translation>匯入預覽開啟期間，檔案遭到取代或變更，因此沒有重新讀取：請再讀取一次。</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

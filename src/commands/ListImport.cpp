@@ -2,6 +2,8 @@
 // file chosen in it, and the import preview when the file looks read wrongly.
 
 #include "commands/Commands.h"
+#include "files/FileError.h"
+#include "files/RegularFile.h"
 #include "lists/ListReader.h"
 #include "platform/Platform.h"
 #include "texts/UserText.h"
@@ -64,6 +66,7 @@ std::optional<ListRead> Commands::readList(const QString& path, int32_t keep)
             work({encodingLocale, workbooks});
         });
     };
+    const std::optional<FileIdentity> seen = IdentityOf(path);
     read([&](const ListReading& reading) {
         list = ReadList(path, keep, reading, choice.value_or(ImportChoice{}));
         if (!choice)
@@ -77,8 +80,12 @@ std::optional<ListRead> Commands::readList(const QString& path, int32_t keep)
     if (!choice)
         return std::nullopt;
     platform.SetSetting(ChoiceSetting(path), choice->ToSetting());
-    if (*choice != ImportChoice{})
-        read([&](const ListReading& reading) { list = ReadList(path, keep, reading, *choice); });
+    if (*choice == ImportChoice{})
+        return list;
+    // Read again as chosen: only the file the user looked at.
+    if (const auto now = IdentityOf(path); now && now != seen)
+        throw FileError(Say(MessageId::CannotReadListFile), path, Say(MessageId::ChangedSinceChosen));
+    read([&](const ListReading& reading) { list = ReadList(path, keep, reading, *choice); });
     return list;
 }
 

@@ -58,4 +58,13 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing
     return file;
 }
 
+std::optional<FileIdentity> IdentityOf(const QString& path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return std::nullopt;
+    return FileIdentity{static_cast<quint64>(info.st_dev), static_cast<quint64>(info.st_ino), info.st_size,
+                        info.st_ctim.tv_sec * 1'000'000'000LL + info.st_ctim.tv_nsec};
+}
+
 } // namespace quorvan

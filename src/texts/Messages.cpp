@@ -74,6 +74,8 @@ constexpr MessageText Table[] = {
             "not followed.")},
     {GoneSinceChosen, QUORVAN_TRANSLATE_NOOP("Messages", "There is no such file (any more): it may have been moved, "
             "renamed or deleted.")},
+    {ChangedSinceChosen, QUORVAN_TRANSLATE_NOOP("Messages", "It was replaced or changed while the import preview was "
+            "open, so it was not read again: load it once more.")},
     {ReadingList, QUORVAN_TRANSLATE_NOOP("Messages", "Reading “%1”…")},
     {NamesCut, QUORVAN_TRANSLATE_NOOP("Messages", "Names in the %1 list cut to %3 characters: rows %2")},
     {WorkbookPartOutsideFile, QUORVAN_TRANSLATE_NOOP("Messages", "The workbook is damaged (part of it lies outside "

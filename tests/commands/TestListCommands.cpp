@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 using namespace quorvan;
 using testing::WindowFixture;
 
@@ -397,6 +399,37 @@ private slots:
         QVERIFY(window.platform.ImportQuestions.first().Why.contains("見出し"));
         QCOMPARE(window.Column("edit2_", 4), QStringList({"タブレット", "マグ", "", ""}));
         QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("2"));
+    }
+
+    // The file is read again as chosen in the preview only if it is still the
+    // file the preview showed.
+    void listChangedWhileThePreviewIsOpen_data()
+    {
+        QTest::addColumn<bool>("replaced"); // another file renamed over it, or itself rewritten
+        QTest::newRow("replaced") << true;
+        QTest::newRow("rewritten") << false;
+    }
+
+    void listChangedWhileThePreviewIsOpen()
+    {
+        QFETCH(bool, replaced);
+        QTemporaryDir folder;
+        const QString hits = folder.filePath("hits.txt");
+        WriteTestFile(hits, "Prize\nTablet\nMug\n");
+        WindowFixture window;
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 4));
+        window.platform.ImportAnswers = {ImportChoice{1, true, false}};
+        window.platform.WhilePreviewOpen = [&] {
+            const QString other = folder.filePath("other.txt");
+            WriteTestFile(replaced ? other : hits, "Prize\nBicycle\n");
+            if (replaced)
+                QVERIFY(std::rename(qPrintable(other), qPrintable(hits)) == 0);
+        };
+        window.Load(window->loadHitsButton(), hits);
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY2(window.platform.Errors.first().contains(hits) && window.platform.Errors.first().contains("replaced or changed"),
+                 qPrintable(window.platform.Errors.first()));
+        QCOMPARE(window.Column("edit2_", 4), QStringList({"", "", "", ""}));
     }
 
     void noMembersPlaceNoHits()

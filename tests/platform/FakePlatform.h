@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -91,9 +92,12 @@ public:
     // none is left, the file read as it is; an empty one cancels).
     QList<ImportQuestion> ImportQuestions;
     QList<std::optional<ImportChoice>> ImportAnswers;
+    std::function<void()> WhilePreviewOpen; // what happens while the user looks
     std::optional<ImportChoice> AskImportChoice(const ImportQuestion& question) override
     {
         ImportQuestions.append(question);
+        if (WhilePreviewOpen)
+            WhilePreviewOpen();
         return ImportAnswers.isEmpty() ? std::optional(ImportChoice{}) : ImportAnswers.takeFirst();
     }
 
