@@ -13,7 +13,6 @@ namespace quorvan {
 
 namespace {
 
-constexpr int64_t MostSeed = 4294967295;
 constexpr qsizetype MostValueCharacters = 200;
 
 QString Hex(const QByteArray& bytes)

@@ -17,7 +17,6 @@ namespace {
 
 namespace texts = announce_texts;
 
-constexpr int32_t FewestRows = 2;
 constexpr int32_t MostSources = 16;
 constexpr int32_t MostDice = 100;
 constexpr int32_t MostParticipants = 480;
@@ -115,7 +114,7 @@ RandomSource ReadSource(const Checker& check, const QJsonValue& value, const QSt
     return source;
 }
 
-Announcement ReadContent(const Checker& check, const QJsonObject& content)
+Announcement ReadAnnouncementContent(const Checker& check, const QJsonObject& content)
 {
     check.OnlyKeys(content,
                    {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("method"),
@@ -194,7 +193,7 @@ Announcement ParseAnnouncement(const QByteArray& content, const QString& path)
     if (version.isDouble() && version.toDouble() > AnnouncementVersion)
         check.Fail(texts::NewerFormat().arg(version.toDouble()).arg(AnnouncementVersion));
     check.Whole(version, QStringLiteral("formatVersion"), AnnouncementVersion, AnnouncementVersion);
-    const Announcement announcement = ReadContent(check, object);
+    const Announcement announcement = ReadAnnouncementContent(check, object);
     if (CanonicalJson(object) != content)
         check.Fail(texts::NotCanonical());
     return announcement;

@@ -22,8 +22,6 @@ namespace {
 
 using namespace draw_texts;
 
-constexpr int64_t MostSeed = 4294967295;
-constexpr int32_t FewestRows = 2;
 
 const QString MembersName = QStringLiteral("members");
 const QString HitsName = QStringLiteral("hits");
@@ -261,7 +259,7 @@ std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& histo
     return events;
 }
 
-DrawRecord ReadContent(const Checker& check, const QJsonObject& content)
+DrawRecord ReadRecordContent(const Checker& check, const QJsonObject& content)
 {
     check.OnlyKeys(content,
                    {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),
@@ -399,7 +397,7 @@ DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path)
     const QString digest = check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256"));
     if (digest != ContentDigest(object))
         throw AlteredRecord(CannotOpen(), path, Altered());
-    return ReadContent(check, object);
+    return ReadRecordContent(check, object);
 }
 
 } // namespace quorvan

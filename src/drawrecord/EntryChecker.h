@@ -23,6 +23,11 @@
 
 namespace quorvan {
 
+// What a record or an announcement may hold: a seed is 32 bits, a ladder at
+// least two rows.
+constexpr int64_t MostSeed = 4294967295;
+constexpr int32_t FewestRows = 2;
+
 // Checks the entries of a parsed JSON file, naming the first that is wrong
 // in a FileError: `cannotOpen` the file's title, `damaged` (%1 the entry, %2
 // what it should be) and `unexpected` (%1 the entry) the file's own words.

@@ -28,13 +28,13 @@ QJsonArray Events(const std::vector<DrawEvent>& events)
 }
 
 // What a damaged file gives: no state.
-struct Damaged {};
+struct StateDamaged {};
 
 int32_t Whole(const QJsonValue& value, int32_t low, int32_t high)
 {
     const double number = value.toDouble(-1);
     if (!value.isDouble() || number != static_cast<int32_t>(number) || number < low || number > high)
-        throw Damaged{};
+        throw StateDamaged{};
     return static_cast<int32_t>(number);
 }
 
@@ -48,7 +48,7 @@ std::optional<int32_t> OptionalWhole(const QJsonValue& value)
 bool Flag(const QJsonValue& value)
 {
     if (!value.isBool())
-        throw Damaged{};
+        throw StateDamaged{};
     return value.toBool();
 }
 
@@ -56,11 +56,11 @@ QStringList Texts(const QJsonValue& value, int32_t size)
 {
     const QJsonArray array = value.toArray();
     if (!value.isArray() || array.size() != size)
-        throw Damaged{};
+        throw StateDamaged{};
     QStringList texts;
     for (const QJsonValue& text : array) {
         if (!text.isString())
-            throw Damaged{};
+            throw StateDamaged{};
         texts.append(text.toString());
     }
     return texts;
@@ -72,7 +72,7 @@ std::vector<int32_t> Rows(const QJsonValue& value, int32_t rows)
     if (value.isUndefined())
         return {};
     if (!value.isArray())
-        throw Damaged{};
+        throw StateDamaged{};
     std::vector<int32_t> numbers;
     for (const QJsonValue& number : value.toArray())
         numbers.push_back(Whole(number, 1, rows));
@@ -92,14 +92,14 @@ DrawEvent Event(const QJsonValue& value, int32_t rows)
     try {
         return ReadDrawEvent(value, rows, {}, {});
     } catch (const FileError&) {
-        throw Damaged{};
+        throw StateDamaged{};
     }
 }
 
 LotteryState Read(const QJsonObject& object)
 {
     if (object.value(QStringLiteral("format")) != Format || object.value(QStringLiteral("version")) != Version)
-        throw Damaged{};
+        throw StateDamaged{};
     LotteryState state;
     state.Rows = Whole(object.value(QStringLiteral("rows")), 1, MostMembers);
     state.Count = Whole(object.value(QStringLiteral("count")), 1, MostMembers);
@@ -120,12 +120,12 @@ LotteryState Read(const QJsonObject& object)
         const QJsonObject draw = built.toObject();
         const DrawEvent build = Event(draw.value(QStringLiteral("build")), state.Rows);
         if (!built.isObject() || !std::holds_alternative<BuildEvent>(build))
-            throw Damaged{};
+            throw StateDamaged{};
         const int32_t rows = std::get<BuildEvent>(build).Rows;
         state.LastBuild = BuiltDraw{std::get<BuildEvent>(build), Texts(draw.value(QStringLiteral("members")), rows),
                                     Texts(draw.value(QStringLiteral("hits")), rows)};
         if (rows > state.Rows)
-            throw Damaged{};
+            throw StateDamaged{};
     }
     state.ResultsShown = Flag(object.value(QStringLiteral("resultsShown")));
     state.LitHit = Whole(object.value(QStringLiteral("litHit")), 0, state.Count);
@@ -176,7 +176,7 @@ std::optional<LotteryState> ParseLotteryState(const QByteArray& content)
         return std::nullopt;
     try {
         return Read(document.object());
-    } catch (const Damaged&) {
+    } catch (const StateDamaged&) {
         return std::nullopt;
     }
 }
