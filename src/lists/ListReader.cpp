@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace quorvan {
@@ -53,27 +54,28 @@ QByteArray StartOf(const QString& path)
     return file.read(ContentSample);
 }
 
-// Column A of the first worksheet, under its heading, to the first empty
-// cell, or (`pastEmpty`) every filled cell of it.
+// The chosen column (A unless another is chosen) of the first worksheet,
+// under its heading, to the first empty cell, or (`pastEmpty`) every filled cell of it.
 ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading, WorkbookKind kind,
-                          bool pastEmpty)
+                          const ImportChoice& choice)
 {
-    const WorkbookReader sheet(path, reading, kind);
+    const quint16 column = static_cast<quint16>(std::clamp<int32_t>(choice.Column, 1, MostSheetColumns));
+    const WorkbookReader sheet(path, reading, kind, column);
     ListRead list;
     const WorkbookNotes& notes = sheet.Notes();
     list.Notes.HiddenFirstSheet = notes.HiddenFirstSheet;
     list.Notes.NamesColumn = notes.NamesColumn;
     list.Notes.NamesSheet = notes.NamesSheet;
     list.Notes.NamesElsewhere = notes.NamesCount;
-    if (pastEmpty) {
+    if (choice.PastEmpty) {
         for (int row = 2; row <= static_cast<int>(ListSheetRows) && list.Kept.size() < keep; ++row)
-            if (const QString text = sheet.CellText(row, 1); !text.isEmpty())
+            if (const QString text = sheet.CellText(row, column); !text.isEmpty())
                 list.Kept.append(text);
         list.LinesRead = list.Kept.size();
         return list;
     }
     while (list.Kept.size() < keep) {
-        const QString text = sheet.CellText(static_cast<int>(list.Kept.size()) + 2, 1);
+        const QString text = sheet.CellText(static_cast<int>(list.Kept.size()) + 2, column);
         if (text.isEmpty())
             break;
         list.Kept.append(text);
@@ -83,7 +85,7 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
     const int stop = static_cast<int>(list.Kept.size()) + 2;
     if (list.Kept.size() < keep)
         for (int row = stop + 1; row <= static_cast<int>(ListSheetRows); ++row)
-            list.Notes.NamesBelow += sheet.CellText(row, 1).isEmpty() ? 0 : 1;
+            list.Notes.NamesBelow += sheet.CellText(row, column).isEmpty() ? 0 : 1;
     if (list.Notes.NamesBelow > 0)
         list.Notes.StopRow = stop;
     return list;
@@ -140,7 +142,7 @@ ListRead ReadWholeNames(const QString& path, int32_t keep, const ListReading& re
 {
     const Source source = SourceOf(path);
     if (!source.Text)
-        return ReadListWorkbook(path, keep, reading.Workbooks, source.Kind, choice.PastEmpty);
+        return ReadListWorkbook(path, keep, reading.Workbooks, source.Kind, choice);
     const int32_t skipped = choice.Heading ? 1 : 0;
     ListRead list = ReadListFile(path, keep + skipped, reading.TextLocale, *source.Text, {choice.Column - 1});
     if (skipped > 0 && !list.Kept.isEmpty()) {

@@ -30,7 +30,7 @@ const std::string Style = "urn:oasis:names:tc:opendocument:xmlns:style:1.0 ";
 const std::string NumberSpace = "urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0 ";
 
 constexpr std::size_t LongestText = LongestCellBytes + 4;
-// The columns a formula may name, and the most cells kept besides column A.
+// The columns a formula may name, and the most cells kept besides the list's column.
 constexpr std::uint64_t MostColumns = 16384;
 constexpr std::size_t MostCells = 200000;
 
@@ -120,7 +120,8 @@ public:
     std::map<std::pair<std::uint32_t, std::uint32_t>, OdsCell> cells;
     std::map<std::string, std::string> dataStyleOf; // cell style → number style
     std::map<std::string, std::string> codes; // number style → format code
-    std::string columnAStyle; // the default cell style of column A
+    std::uint32_t listColumn = ListSheetColumn;
+    std::string listColumnStyle; // the default cell style of the list's column
     bool cellsLeftOut = false;
     std::string firstSheet;
     bool firstSheetHidden = false;
@@ -164,10 +165,11 @@ private:
             }
             return;
         }
-        if (name == Table + "table-column" && !columnAStyleSet_) {
-            columnAStyleSet_ = true;
-            if (const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str()))
-                columnAStyle = style;
+        if (name == Table + "table-column" && columnsDescribed_ < listColumn) {
+            columnsDescribed_ += std::min(CountIn(Attribute(attributes, (Table + "number-columns-repeated").c_str()), 1), MostColumns);
+            const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str());
+            if (style && columnsDescribed_ >= listColumn)
+                listColumnStyle = style;
         } else if (name == Table + "table-row") {
             repeat_ = CountIn(Attribute(attributes, (Table + "number-rows-repeated").c_str()), 1);
             column_ = 0;
@@ -324,8 +326,8 @@ private:
                 return;
             // The first table is all a list reads; when its column A holds
             // nothing below the heading, the later ones are counted for the list check.
-            const bool listed = std::any_of(cells.begin(), cells.end(), [](const auto& cell) {
-                return cell.first.first > 1 && cell.first.second == ListSheetColumn;
+            const bool listed = std::any_of(cells.begin(), cells.end(), [this](const auto& cell) {
+                return cell.first.first > 1 && cell.first.second == listColumn;
             });
             if (std::exchange(firstDone_, true) ? otherEntries > 0 : listed)
                 Stop();
@@ -361,7 +363,7 @@ private:
             for (std::uint64_t copy = 0; copy < repeat_ && rowNumber_ < ListSheetRows; ++copy) {
                 ++rowNumber_;
                 for (const auto& [column, cell] : row_) {
-                    if (column != ListSheetColumn && cells.size() >= MostCells) {
+                    if (column != listColumn && cells.size() >= MostCells) {
                         cellsLeftOut = true;
                         continue;
                     }
@@ -420,7 +422,7 @@ private:
     int annotation_ = 0;
     int inParagraph_ = 0;
     int paragraphs_ = 0;
-    bool columnAStyleSet_ = false;
+    std::uint64_t columnsDescribed_ = 0; // by the first table's column elements read so far
     bool firstDone_ = false;
     std::uint32_t otherRows_ = 0;
     bool otherHolds_ = false;
@@ -511,19 +513,21 @@ SheetValue ListValue(const FormulaValue& value, const OdsCell& cell, const std::
 
 } // namespace
 
-ListColumn OdsListColumn(const char* path)
+ListColumn OdsListColumn(const char* path, std::uint16_t listColumn)
 {
     const ZipArchive archive(path);
     ContentPart content;
+    content.listColumn = listColumn;
     // The number styles people make are among the common styles.
     if (archive.Has("styles.xml"))
         content.Parse(archive, "styles.xml");
     content.Parse(archive, "content.xml");
     const TableValues values(content);
     ListColumn list;
+    list.column = listColumn;
     std::vector<SheetValue>& column = list.cells;
     for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
-        const auto found = content.cells.find({row, ListSheetColumn});
+        const auto found = content.cells.find({row, listColumn});
         if (found == content.cells.end())
             continue;
         const OdsCell& cell = found->second;
@@ -531,14 +535,14 @@ ListColumn OdsListColumn(const char* path)
         if (TableValues::WithoutResult(cell)) {
             if (row == 1)
                 continue; // the heading, which no list reads
-            value = values.WorkOut(row, ListSheetColumn);
+            value = values.WorkOut(row, listColumn);
             if (!value)
-                throw MessageError(MessageId::FormulaWithoutResult, {"A" + std::to_string(row), cell.formula});
+                throw MessageError(MessageId::FormulaWithoutResult, {CellName(row, listColumn), cell.formula});
         } else {
-            value = values.Value(row, ListSheetColumn);
+            value = values.Value(row, listColumn);
         }
         if (value)
-            column[row - 1] = ListValue(*value, cell, CodeOf(content, cell.style.empty() ? content.columnAStyle : cell.style));
+            column[row - 1] = ListValue(*value, cell, CodeOf(content, cell.style.empty() ? content.listColumnStyle : cell.style));
     }
     SheetNotes& notes = list.notes;
     if (content.firstSheetHidden)

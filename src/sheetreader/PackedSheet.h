@@ -10,13 +10,15 @@
 namespace quorvan {
 
 // The kinds of workbook the reader reads, and how the program names each on
-// the reader's command line: quorvan-sheet-reader KIND FILE.
+// the reader's command line: quorvan-sheet-reader KIND [COLUMN] <FILE.
 enum class WorkbookKind { Xls, Xlsx, Ods };
 constexpr const char* WorkbookKindArgument[] = {"xls", "xlsx", "ods"};
 
-// The cells a list import reads: column A, from the heading row to the
+// The cells a list import reads: one column, A unless the command line names
+// another (by its number, 1 .. MostSheetColumns), from the heading row to the
 // last entry a list holds below it. Nothing else of the sheet leaves the reader.
 constexpr std::uint16_t ListSheetColumn = 1;
+constexpr std::uint16_t MostSheetColumns = 16384;
 constexpr std::uint32_t ListSheetRows = MostMembers + 1;
 
 // What a packed cell holds. Numbers travel as their bytes (4 for an integer,

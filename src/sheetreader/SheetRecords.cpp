@@ -495,6 +495,14 @@ std::string Utf8(const std::u16string& text)
     return out;
 }
 
+std::string CellName(std::uint32_t row, std::uint32_t column)
+{
+    std::string letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.insert(letters.begin(), char('A' + (column - 1) % 26));
+    return letters + std::to_string(row);
+}
+
 bool HoldsEntries(const std::vector<SheetValue>& cells)
 {
     return std::any_of(cells.begin() + std::min<std::size_t>(1, cells.size()), cells.end(),
@@ -535,9 +543,10 @@ SheetValue ShownNumber(double value, int formatId, std::string_view code, bool f
     return TextValue(FormatNumber(value, code, from1904));
 }
 
-ListColumn FormulaAndBooleanValues(std::string_view stream)
+ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listColumn)
 {
     ListColumn list;
+    list.column = listColumn;
     std::vector<SheetValue>& column = list.cells;
     const Globals globals = ReadGlobals(stream);
     if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
@@ -573,7 +582,8 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
         if (globals.version == Biff8)
             cells.Take(record, globals);
         const auto cellRow = LittleEndian<std::uint16_t>(body);
-        const bool inList = LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1 && cellRow < ListSheetRows;
+        const auto firstColumn = LittleEndian<std::uint16_t>(body + 2);
+        const bool inList = firstColumn == listColumn - 1 && cellRow < ListSheetRows;
         if (record.type == LabelSstRecord && inList && record.body.size() >= 10) {
             const auto index = LittleEndian<std::uint32_t>(body + 6);
             if (index < globals.sharedTexts.size())
@@ -590,10 +600,12 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
             column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
         } else if (record.type == RkRecord && inList && record.body.size() >= 10) {
             column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), RkNumber(LittleEndian<std::uint32_t>(body + 6)));
-        } else if (record.type == MulRkRecord && LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1
-                   && cellRow < ListSheetRows && record.body.size() >= 12) {
-            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4),
-                                      RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
+        } else if (record.type == MulRkRecord && firstColumn < listColumn && cellRow < ListSheetRows) {
+            // Cells of one row from the first column on, 6 bytes each (format, number), then the last column.
+            const std::size_t at = 4 + std::size_t(listColumn - 1 - firstColumn) * 6;
+            if (record.body.size() >= at + 6 + 2)
+                column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + at),
+                                          RkNumber(LittleEndian<std::uint32_t>(body + at + 2)));
         }
         if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
             continue;
@@ -625,7 +637,7 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
     // Formulas saved without a result (xlwt writes them so, with an empty
     // text for a result): worked out where they can be, else left as saved.
     for (const auto& [place, formula] : cells.withoutResult) {
-        if (place.second != ListSheetColumn - 1 || place.first == 0)
+        if (place.second != listColumn - 1u || place.first == 0)
             continue;
         if (const std::optional<FormulaValue> value = cells.WorkOut(place.first, place.second)) {
             if (value->kind == FormulaValue::Number)

@@ -33,8 +33,9 @@ struct SheetNotes {
     std::uint32_t namesCount = 0;
 };
 
-// The list column, rows 1 .. ListSheetRows indexed from 0, and the notes.
+// The list column (its number), rows 1 .. ListSheetRows indexed from 0, and the notes.
 struct ListColumn {
+    std::uint16_t column = ListSheetColumn;
     std::vector<SheetValue> cells = std::vector<SheetValue>(ListSheetRows);
     SheetNotes notes;
 };
@@ -56,12 +57,15 @@ SheetValue BooleanValue(bool value);
 // format as a number, any other as the text the format makes (NumberFormat.h).
 SheetValue ShownNumber(double value, int formatId, std::string_view code, bool from1904);
 
+// A cell as a spreadsheet names it: "B5" for row 5 of column 2.
+std::string CellName(std::uint32_t row, std::uint32_t column);
+
 // UTF-8 from UTF-16 (half of a surrogate pair alone becomes U+FFFD), and a code point appended as UTF-8.
 std::string Utf8(const std::u16string& text);
 void AppendUtf8(std::string& out, char32_t c);
 
-// Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
-// workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
+// Column `listColumn` (A unless another is asked for) of the first worksheet
+// of `stream` (an Excel 5.0/95 or 97-2003 workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
 // on the workbook (whether its first sheet is hidden, where names are when
 // column A has none, from the other columns and sheets): the texts
 // (from the shared table, whole however long), the numbers, the formula
@@ -71,7 +75,7 @@ void AppendUtf8(std::string& out, char32_t c);
 // shown as a number even where the cell's format would show a date.
 // Records cut short are passed over. Throws MessageError when an
 // Excel 5.0/95 formula's text is in a character set that cannot be read.
-ListColumn FormulaAndBooleanValues(std::string_view stream);
+ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listColumn = ListSheetColumn);
 
 // Loads what iconv needs to convert every code page a workbook may name,
 // and keeps it loaded: the confined reader can load nothing later.

@@ -33,14 +33,15 @@ qsizetype SizeOf(PackedKind kind)
 
 } // namespace
 
-WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind) : reading_(std::move(reading))
+WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind, quint16 column)
+    : reading_(std::move(reading)), column_(column)
 {
     // Opened here, refused with the reason when it is no ordinary file; the
     // reader gets the open file, never the name.
     const std::unique_ptr<QFile> workbook = OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
     try {
         const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
-        packed_ = RunReader(reading_.ReaderProgram, {kindArgument}, workbook->handle(), ReadingTime,
+        packed_ = RunReader(reading_.ReaderProgram, {kindArgument, QString::number(column_)}, workbook->handle(), ReadingTime,
                             LongestPackedSheet, reading_.Stop);
         cells_.resize(ListSheetRows);
         QDataStream cells(packed_);
@@ -53,7 +54,7 @@ WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, Wor
             cells >> row >> column >> kind >> size;
             const qsizetype at = cells.device()->pos();
             const bool note = row == 0 && (kind == quint8(PackedKind::HiddenSheet) || kind == quint8(PackedKind::NamesElsewhere));
-            if (cells.status() != QDataStream::Ok || (!note && (row < 1 || row > ListSheetRows || column != ListSheetColumn
+            if (cells.status() != QDataStream::Ok || (!note && (row < 1 || row > ListSheetRows || column != column_
                                                                 || kind > quint8(PackedKind::Moment)))
                 || size > packed_.size() - at || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
                 throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
@@ -83,7 +84,7 @@ void WorkbookReader::TakeNote(PackedKind kind, quint16 column, const QByteArray&
 
 QString WorkbookReader::CellText(int row, int column) const
 {
-    if (column != ListSheetColumn || row < 1 || std::size_t(row) > cells_.size() || cells_[row - 1].size == 0)
+    if (column != column_ || row < 1 || std::size_t(row) > cells_.size() || cells_[row - 1].size == 0)
         return {};
     const Cell& cell = cells_[row - 1];
     const char* data = packed_.constData() + cell.at;

@@ -27,12 +27,12 @@ WorkbookReading Reading()
             [](const QTime& time) { return time.toString(QStringLiteral("H:mm:ss")); }};
 }
 
-QStringList ColumnA(const QString& path, int rows)
+QStringList ColumnTexts(const QString& path, int rows, quint16 column = 1)
 {
-    const WorkbookReader sheet(path, Reading(), WorkbookKindOf(path).value_or(WorkbookKind::Xls));
+    const WorkbookReader sheet(path, Reading(), WorkbookKindOf(path).value_or(WorkbookKind::Xls), column);
     QStringList texts;
     for (int row = 1; row <= rows; ++row)
-        texts.append(sheet.CellText(row, 1));
+        texts.append(sheet.CellText(row, column));
     return texts;
 }
 
@@ -139,7 +139,31 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QStringList, cells);
-        QCOMPARE(ColumnA(TestData(qPrintable(file)), int(cells.size())), cells);
+        QCOMPARE(ColumnTexts(TestData(qPrintable(file)), int(cells.size())), cells);
+    }
+
+    // A roster (openpyxl, odfpy, LibreOffice's .xls of it) read in the column asked for.
+    void readsTheColumnAsked_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("cells");
+        const QStringList names = {"Name", "Tanaka, Aiko", "Díaz, Bruno", "佐藤 花子", ""};
+        const QStringList extensions = {"Extension", "301", "302", "417", ""};
+        for (const char* kind : {"xls", "xlsx", "ods"}) {
+            const QString file = QStringLiteral("roster-numbers-and-names.") + QLatin1String(kind);
+            QTest::addRow("names, .%s", kind) << file << 2 << names;
+            QTest::addRow("numbers, .%s", kind) << file << 3 << extensions;
+            QTest::addRow("past the last, .%s", kind) << file << 256 << QStringList(5);
+        }
+    }
+
+    void readsTheColumnAsked()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, column);
+        QFETCH(QStringList, cells);
+        QCOMPARE(ColumnTexts(TestData(qPrintable(file)), int(cells.size()), quint16(column)), cells);
     }
 
     // Texts of formulas that no sample file holds.
@@ -208,7 +232,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("long.xls");
         Save(path, cells);
-        QCOMPARE(ColumnA(path, 3), QStringList({cells.value({1, 1}), cells.value({2, 1}), cells.value({3, 1})}));
+        QCOMPARE(ColumnTexts(path, 3), QStringList({cells.value({1, 1}), cells.value({2, 1}), cells.value({3, 1})}));
     }
 
     void badWorkbooksNameTheFileAndReason()
@@ -235,7 +259,7 @@ private slots:
             folder.path(),
         };
         for (const QString& path : bad) {
-            const QString error = ErrorOf([&] { ColumnA(path, 2); });
+            const QString error = ErrorOf([&] { ColumnTexts(path, 2); });
             QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
         }
     }
@@ -245,7 +269,7 @@ private slots:
     // would report it otherwise). Its broken records leave no cells.
     void workbookThatLeaksInTheLibrary()
     {
-        QCOMPARE(ColumnA(TestData("leaking-sheet.xls"), 3), QStringList({"", "", ""}));
+        QCOMPARE(ColumnTexts(TestData("leaking-sheet.xls"), 3), QStringList({"", "", ""}));
     }
 
     // The program trusts nothing the reader program does: a stand-in reader

@@ -243,3 +243,39 @@ odf_elsewhere("names-in-column-b.ods", "hidden-first-sheet.ods")
 # The workbooks with names elsewhere as LibreOffice saves them in Excel 97-2003 workbooks.
 subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "names-on-sheet-2.xlsx",
                 "hidden-first-sheet.xlsx"], check=True)
+
+
+# A roster as staff records hold it: employee numbers in column A, names in
+# column B and extension numbers in column C.
+ROSTER = [("Employee No.", "Name", "Extension"), (1024, "Tanaka, Aiko", 301), (1025, "Díaz, Bruno", 302),
+          (2031, "佐藤 花子", 417)]
+
+
+def roster_xlsx(path):
+    book = openpyxl.Workbook()
+    for values in ROSTER:
+        book.active.append(values)
+    book.save(path)
+
+
+def roster_ods(path):
+    document = OpenDocumentSpreadsheet()
+    table = Table(name="Roster")
+    for values in ROSTER:
+        table_row = TableRow()
+        for value in values:
+            if isinstance(value, int):
+                cell = TableCell(valuetype="float", value=value)
+            else:
+                cell = TableCell(valuetype="string")
+            cell.addElement(P(text=str(value)))
+            table_row.addElement(cell)
+        table.addElement(table_row)
+    document.spreadsheet.addElement(table)
+    document.save(path)
+
+
+roster_xlsx("roster-numbers-and-names.xlsx")
+roster_ods("roster-numbers-and-names.ods")
+subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "roster-numbers-and-names.xlsx"],
+               check=True)
