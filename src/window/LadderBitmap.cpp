@@ -20,19 +20,45 @@ QRgb ToRgb(Colour colour)
                 static_cast<int>((colour >> 16) & 0xFFu));
 }
 
+// Rows made at first; a window shows a few dozen rows of ladder at most.
+constexpr int32_t FirstRows = 512;
+
+QImage WhiteImage(int32_t width, int32_t height, int32_t rows)
+{
+    QImage image(width, rows, QImage::Format_RGB32);
+    if (image.isNull())
+        throw std::runtime_error("Cannot create a ladder bitmap of " + std::to_string(width) + " x "
+                                 + std::to_string(height) + " pixels");
+    image.fill(Qt::white);
+    return image;
+}
+
 } // namespace
 
 LadderBitmap::LadderBitmap(int32_t width, int32_t height)
-    : image_(width, height, QImage::Format_RGB32)
+    : image_(WhiteImage(width, height, std::min(height, FirstRows))), height_(height)
 {
-    if (image_.isNull())
-        throw std::runtime_error("Cannot create a ladder bitmap of " + std::to_string(width) + " x "
-                                 + std::to_string(height) + " pixels");
-    image_.fill(Qt::white);
 }
 
 int32_t LadderBitmap::Width() const { return image_.width(); }
-int32_t LadderBitmap::Height() const { return image_.height(); }
+int32_t LadderBitmap::Height() const { return height_; }
+
+const QImage& LadderBitmap::Image()
+{
+    Reserve(height_);
+    return image_;
+}
+
+void LadderBitmap::Reserve(int32_t rows)
+{
+    const int32_t made = image_.height();
+    if (rows <= made)
+        return;
+    // Doubling keeps a ladder drawn downwards from copying its rows often.
+    QImage grown = WhiteImage(Width(), height_, std::clamp(std::max(rows, made * 2), made, height_));
+    std::copy_n(image_.constBits(), image_.sizeInBytes(), grown.bits());
+    image_ = std::move(grown);
+}
 
 void LadderBitmap::FillPixels(int32_t left, int32_t top, int32_t right, int32_t bottom, QRgb colour)
 {
@@ -42,6 +68,7 @@ void LadderBitmap::FillPixels(int32_t left, int32_t top, int32_t right, int32_t 
     bottom = std::min(bottom, Height());
     if (left >= right || top >= bottom)
         return;
+    Reserve(bottom);
     const qsizetype stride = image_.bytesPerLine();
     uchar* line = image_.bits() + top * stride + left * qsizetype(sizeof(QRgb));
     const int32_t width = right - left;
@@ -106,6 +133,7 @@ void LadderBitmap::LineTo(int32_t x, int32_t y)
 
 void LadderBitmap::DrawSlantedLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1)
 {
+    Reserve(std::min(CheckedAdd(std::max(y0, y1), penWidth_), height_));
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(QColor(ToRgb(penColour_)), penWidth_, Qt::SolidLine, Qt::SquareCap));

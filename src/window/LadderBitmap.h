@@ -2,6 +2,9 @@
 // The off-screen bitmap the ladder is drawn on: a drawing surface over a QImage.
 // Lines are drawn without anti-aliasing, so the same segment drawn twice with
 // the same pen covers exactly the same pixels.
+// Storage grows with the drawing: rows below everything drawn so far are
+// white and take no memory until something is drawn there or the whole
+// bitmap is asked for.
 
 #include "ladder/DrawingSurface.h"
 
@@ -24,13 +27,19 @@ public:
 
     Colour PenColour() const { return penColour_; }
     int32_t PenWidth() const { return penWidth_; }
-    const QImage& Image() const { return image_; }
+    // The whole bitmap, Height() rows tall.
+    const QImage& Image();
+    // The top rows, down to at least the lowest one drawn on; the rest is white.
+    const QImage& DrawnPart() const { return image_; }
 
 private:
     void FillPixels(int32_t left, int32_t top, int32_t right, int32_t bottom, QRgb colour);
     void DrawSlantedLine(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+    // Makes storage for the top `rows` rows (at most Height()), the new ones white.
+    void Reserve(int32_t rows);
 
     QImage image_;
+    int32_t height_ = 0;
     Colour penColour_ = ColourBlack;
     int32_t penWidth_ = 1;
     int32_t penX_ = 0;

@@ -25,7 +25,7 @@ void LadderImage::paintEvent(QPaintEvent* event)
     if (!bitmap_)
         return;
     if (pitch_ == RowPitch)
-        return painter.drawImage(area.topLeft(), bitmap_->Image(), area);
+        return painter.drawImage(area.topLeft(), bitmap_->DrawnPart(), area);
     // Stretched down; line n's middle level with the middle of row n's
     // boxes, which are a pixel taller than the pitch.
     const double scale = double(pitch_) / RowPitch;
@@ -34,8 +34,8 @@ void LadderImage::paintEvent(QPaintEvent* event)
     painter.scale(1, scale);
     const QRectF source =
         QRectF(area.x(), (area.y() - shift) / scale - 1, area.width(), area.height() / scale + 2)
-            .intersected(QRectF(bitmap_->Image().rect()));
-    painter.drawImage(source, bitmap_->Image(), source);
+            .intersected(QRectF(bitmap_->DrawnPart().rect()));
+    painter.drawImage(source, bitmap_->DrawnPart(), source);
 }
 
 void LadderImage::setRowPitch(int pitch)
