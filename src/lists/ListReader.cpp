@@ -54,6 +54,23 @@ QByteArray StartOf(const QString& path)
     return file.read(ContentSample);
 }
 
+// The cells of the first rows of the first columns, as far as they hold any.
+QList<QStringList> SheetStart(const WorkbookReader& sheet)
+{
+    QList<QStringList> rows;
+    for (int row = 1; row <= int(PreviewRows); ++row) {
+        QStringList cells;
+        for (int column = 1; column <= PreviewColumns; ++column)
+            cells.append(sheet.CellText(row, column));
+        while (!cells.isEmpty() && cells.last().isEmpty())
+            cells.removeLast();
+        rows.append(cells);
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
 // The chosen column (A unless another is chosen) of the first worksheet,
 // under its heading, to the first empty cell, or (`pastEmpty`) every filled cell of it.
 ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading, WorkbookKind kind,
@@ -67,6 +84,7 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
     list.Notes.NamesColumn = notes.NamesColumn;
     list.Notes.NamesSheet = notes.NamesSheet;
     list.Notes.NamesElsewhere = notes.NamesCount;
+    list.SheetStart = SheetStart(sheet);
     if (choice.PastEmpty) {
         for (int row = 2; row <= static_cast<int>(ListSheetRows) && list.Kept.size() < keep; ++row)
             if (const QString text = sheet.CellText(row, column); !text.isEmpty())
@@ -175,23 +193,16 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading,
     return list;
 }
 
-ImportShape LookAtList(const QString& path, const ListReading& reading, const ListNotes& notes)
+ImportShape LookAtList(const QString& path, const ListReading& reading, const ListRead& list)
 {
     const Source source = SourceOf(path);
-    if (!source.Text) {
-        ImportShape shape;
-        shape.StopRow = notes.StopRow;
-        shape.NamesBelow = notes.NamesBelow;
-        shape.Likely.PastEmpty = notes.StopRow != 0;
-        return shape;
-    }
+    if (!source.Text)
+        return ShapeOfSheet(list.SheetStart, list.Notes);
     const ListRead first = ReadListFile(path, ShapeRows, reading.TextLocale, *source.Text, {0, true});
     QList<QStringList> rows;
     for (const QString& line : first.Kept)
         rows.append(line.split(QLatin1Char(FieldEnd)));
-    ImportShape shape = ShapeOfRows(rows);
-    shape.FirstRows = rows;
-    return shape;
+    return ShapeOfRows(rows);
 }
 
 } // namespace quorvan

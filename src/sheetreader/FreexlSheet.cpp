@@ -159,6 +159,8 @@ std::string PackListColumn(ListColumn column)
     std::string packed;
     for (std::uint32_t row = 0; row < column.cells.size(); ++row)
         PutCell(packed, row, column.column, std::move(column.cells[row]));
+    for (std::uint32_t cell = 0; cell < column.preview.size(); ++cell)
+        PutCell(packed, cell / PreviewColumns, std::uint16_t(cell % PreviewColumns + 1), std::move(column.preview[cell]));
     const SheetNotes& notes = column.notes;
     if (!notes.hiddenFirstSheet.empty())
         PutNote(packed, PackedKind::HiddenSheet, 0, notes.hiddenFirstSheet);
@@ -171,7 +173,7 @@ std::string PackListColumn(ListColumn column)
 std::string PackFirstSheet(const char* path, std::uint16_t listColumn)
 {
     ListColumn list = RecordValues(path, listColumn);
-    std::vector<SheetValue>& column = list.cells;
+    const std::vector<SheetValue>& column = list.cells;
     const FreexlWorkbook workbook(path);
     if (!workbook.Opened()) {
         // The cells read from the records alone, when they hold the list.
@@ -187,14 +189,17 @@ std::string PackFirstSheet(const char* path, std::uint16_t listColumn)
     unsigned short columns = 0;
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));
     Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
-    for (std::uint32_t row = 0; row < ListSheetRows && row < rows && columns >= listColumn; ++row) {
-        if (!column[row].bytes.empty() && !column[row].plainNumber)
-            continue; // a text, a formula's result, a boolean or an error, read from the records
+    list.ForEachCellSent([&](std::uint32_t row, std::uint32_t cellColumn) {
+        SheetValue* const slot = list.Slot(row, cellColumn);
+        if (!slot || row > rows || cellColumn > columns)
+            return;
+        if (!slot->bytes.empty() && !slot->plainNumber)
+            return; // a text, a formula's result, a boolean or an error, read from the records
         FreeXL_CellValue cell{};
-        Check(freexl_get_cell_value(workbook.Handle(), row, listColumn - 1, &cell));
+        Check(freexl_get_cell_value(workbook.Handle(), row - 1, std::uint16_t(cellColumn - 1), &cell));
         if (SheetValue value = ValueOf(cell); !value.bytes.empty())
-            column[row] = std::move(value);
-    }
+            *slot = std::move(value);
+    });
     return PackListColumn(std::move(list));
 }
 

@@ -121,7 +121,8 @@ public:
     std::map<std::string, std::string> dataStyleOf; // cell style → number style
     std::map<std::string, std::string> codes; // number style → format code
     std::uint32_t listColumn = ListSheetColumn;
-    std::string listColumnStyle; // the default cell style of the list's column
+    // The default cell style of each column, as far as the list's column and the preview's.
+    std::vector<std::string> columnStyles;
     bool cellsLeftOut = false;
     std::string firstSheet;
     bool firstSheetHidden = false;
@@ -165,11 +166,11 @@ private:
             }
             return;
         }
-        if (name == Table + "table-column" && columnsDescribed_ < listColumn) {
-            columnsDescribed_ += std::min(CountIn(Attribute(attributes, (Table + "number-columns-repeated").c_str()), 1), MostColumns);
+        const std::size_t styledColumns = std::max<std::size_t>(listColumn, PreviewColumns);
+        if (name == Table + "table-column" && columnStyles.size() < styledColumns) {
+            const std::uint64_t repeated = std::min(CountIn(Attribute(attributes, (Table + "number-columns-repeated").c_str()), 1), MostColumns);
             const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str());
-            if (style && columnsDescribed_ >= listColumn)
-                listColumnStyle = style;
+            columnStyles.resize(std::min<std::uint64_t>(columnStyles.size() + repeated, styledColumns), style ? style : "");
         } else if (name == Table + "table-row") {
             repeat_ = CountIn(Attribute(attributes, (Table + "number-rows-repeated").c_str()), 1);
             column_ = 0;
@@ -422,7 +423,6 @@ private:
     int annotation_ = 0;
     int inParagraph_ = 0;
     int paragraphs_ = 0;
-    std::uint64_t columnsDescribed_ = 0; // by the first table's column elements read so far
     bool firstDone_ = false;
     std::uint32_t otherRows_ = 0;
     bool otherHolds_ = false;
@@ -525,25 +525,32 @@ ListColumn OdsListColumn(const char* path, std::uint16_t listColumn)
     const TableValues values(content);
     ListColumn list;
     list.column = listColumn;
-    std::vector<SheetValue>& column = list.cells;
-    for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
-        const auto found = content.cells.find({row, listColumn});
-        if (found == content.cells.end())
-            continue;
+    // A formula without a result that cannot be worked out ends the reading
+    // in the list's column, and is left out of the preview.
+    const auto take = [&](std::uint32_t row, std::uint32_t cellColumn) {
+        const auto found = content.cells.find({row, cellColumn});
+        SheetValue* const slot = list.Slot(row, cellColumn);
+        if (found == content.cells.end() || !slot)
+            return;
         const OdsCell& cell = found->second;
         std::optional<FormulaValue> value;
         if (TableValues::WithoutResult(cell)) {
             if (row == 1)
-                continue; // the heading, which no list reads
-            value = values.WorkOut(row, listColumn);
-            if (!value)
+                return; // the heading, which no list reads
+            value = values.WorkOut(row, cellColumn);
+            if (!value && cellColumn == listColumn)
                 throw MessageError(MessageId::FormulaWithoutResult, {CellName(row, listColumn), cell.formula});
         } else {
-            value = values.Value(row, listColumn);
+            value = values.Value(row, cellColumn);
         }
+        const std::string& style = cell.style.empty() && cellColumn <= content.columnStyles.size()
+                                       ? content.columnStyles[cellColumn - 1]
+                                       : cell.style;
         if (value)
-            column[row - 1] = ListValue(*value, cell, CodeOf(content, cell.style.empty() ? content.listColumnStyle : cell.style));
-    }
+            *slot = ListValue(*value, cell, CodeOf(content, style));
+    };
+    list.ForEachCellSent(take);
+    const std::vector<SheetValue>& column = list.cells;
     SheetNotes& notes = list.notes;
     if (content.firstSheetHidden)
         notes.hiddenFirstSheet = content.firstSheet;

@@ -7,6 +7,7 @@
 #include "sheetreader/PackedSheet.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -33,11 +34,20 @@ struct SheetNotes {
     std::uint32_t namesCount = 0;
 };
 
-// The list column (its number), rows 1 .. ListSheetRows indexed from 0, and the notes.
+// The list column (its number), rows 1 .. ListSheetRows indexed from 0, the
+// preview's cells of the other columns, and the notes.
 struct ListColumn {
     std::uint16_t column = ListSheetColumn;
     std::vector<SheetValue> cells = std::vector<SheetValue>(ListSheetRows);
+    std::vector<SheetValue> preview = std::vector<SheetValue>(PreviewRows * PreviewColumns); // row by row
     SheetNotes notes;
+
+    // Where a cell's value (row and column from 1) is kept: in the list
+    // column, in the preview, or nowhere (nullptr) when neither sends it.
+    SheetValue* Slot(std::uint32_t row, std::uint32_t column);
+    // Calls `take` with each cell sent (row and column from 1): the list
+    // column's rows, then the preview's cells of the other columns.
+    void ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t)>& take) const;
 };
 
 // Whether the list column holds an entry below its heading.

@@ -556,30 +556,34 @@ ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn)
     SheetValues values(sheet, shared);
     ListColumn list;
     list.column = listColumn;
-    std::vector<SheetValue>& column = list.cells;
-    for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
-        const auto found = sheet.cells.find({row, listColumn});
-        if (found == sheet.cells.end())
-            continue;
+    // A formula without a result that cannot be worked out ends the reading
+    // in the list's column, and is left out of the preview.
+    const auto take = [&](std::uint32_t row, std::uint32_t cellColumn) {
+        const auto found = sheet.cells.find({row, cellColumn});
+        SheetValue* const slot = list.Slot(row, cellColumn);
+        if (found == sheet.cells.end() || !slot)
+            return;
         const RawCell& cell = found->second;
         const CellFormat format = cell.style >= 0 && std::size_t(cell.style) < styles.formats.size()
                                       ? styles.formats[std::size_t(cell.style)]
                                       : CellFormat{};
         if (SheetValues::WithoutResult(cell)) {
             if (row == 1)
-                continue; // the heading, which no list reads
-            const std::optional<FormulaValue> worked = values.WorkOut(row, listColumn);
-            if (!worked)
+                return; // the heading, which no list reads
+            const std::optional<FormulaValue> worked = values.WorkOut(row, cellColumn);
+            if (!worked && cellColumn == listColumn)
                 throw MessageError(MessageId::FormulaWithoutResult, {CellName(row, listColumn), "=" + cell.formula});
-            column[row - 1] = ListValue(*worked, format, book.from1904);
+            if (worked)
+                *slot = ListValue(*worked, format, book.from1904);
         } else if (cell.type == "d" && cell.hasValue && !cell.value.empty()) {
-            column[row - 1] = IsoDateValue(cell.value);
+            *slot = IsoDateValue(cell.value);
         } else if (cell.hasValue && !cell.value.empty()) {
-            const std::optional<FormulaValue> value = values.Value(row, listColumn);
-            column[row - 1] = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
+            const std::optional<FormulaValue> value = values.Value(row, cellColumn);
+            *slot = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
         }
-    }
-    list.notes = NotesOn(archive, parts, book, sheet, column);
+    };
+    list.ForEachCellSent(take);
+    list.notes = NotesOn(archive, parts, book, sheet, list.cells);
     return list;
 }
 

@@ -48,7 +48,8 @@ public:
                    quint16 column = ListSheetColumn);
 
     // The text of a cell, rows and columns counted from 1; empty where there
-    // is none and outside the cells read.
+    // is none and outside the cells read: the column asked for, and the first
+    // PreviewRows rows of the first PreviewColumns columns.
     QString CellText(int row, int column) const;
     const WorkbookNotes& Notes() const { return notes_; }
 
@@ -64,7 +65,12 @@ private:
     WorkbookReading reading_;
     quint16 column_;
     QByteArray packed_;
-    std::vector<Cell> cells_; // rows 1 .. ListSheetRows of the list's column
+    // Where in cells_ a cell sent is kept; none for one the reader does not send.
+    std::optional<std::size_t> IndexOf(qint64 row, qint64 column) const;
+
+    // Rows 1 .. ListSheetRows of the list's column, then the preview's cells
+    // of the other columns, row by row.
+    std::vector<Cell> cells_;
     WorkbookNotes notes_;
 };
 

@@ -279,3 +279,50 @@ roster_xlsx("roster-numbers-and-names.xlsx")
 roster_ods("roster-numbers-and-names.ods")
 subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "roster-numbers-and-names.xlsx"],
                check=True)
+
+
+# A roster wider and longer than the import preview: employee numbers in
+# column A, names in B, and in C to L whole numbers that tell their own cell
+# (row × 100 + column: 1603 in C16), for 29 people.
+WIDE_HEADINGS = ["Employee No.", "Name", "Extension", "Floor", "Desk", "Badge", "Locker", "Car park", "Team",
+                 "Room", "Mail stop", "Shift"]
+WIDE_NAMES = ["Abe Ren", "Baker Ida", "Chen Wei", "Dahl Ove", "Eze Ada", "Fox Ana", "Gale Tom", "Hill Eve",
+              "Ito Yui", "Jones Al", "Kaur Jas", "Lee Min", "Mori Sho", "Nash Lia", "Ode Ife", "Park Ji",
+              "Quinn Bo", "Roy Dev", "Sato Emi", "Tran Vu", "Ueda Rin", "Vega Luz", "Ward Kit", "Xu Lan",
+              "Yoon Ha", "Zeno Pia", "Abbot Cy", "Berg Liv", "Cruz Mar"]
+
+
+def wide_rows():
+    yield WIDE_HEADINGS
+    for row, name in enumerate(WIDE_NAMES, start=2):
+        yield [7000 + row, name] + [row * 100 + column for column in range(3, len(WIDE_HEADINGS) + 1)]
+
+
+def wide_xlsx(path):
+    book = openpyxl.Workbook()
+    for values in wide_rows():
+        book.active.append(values)
+    book.save(path)
+
+
+def wide_ods(path):
+    document = OpenDocumentSpreadsheet()
+    table = Table(name="Staff")
+    for values in wide_rows():
+        table_row = TableRow()
+        for value in values:
+            if isinstance(value, int):
+                cell = TableCell(valuetype="float", value=value)
+            else:
+                cell = TableCell(valuetype="string")
+            cell.addElement(P(text=str(value)))
+            table_row.addElement(cell)
+        table.addElement(table_row)
+    document.spreadsheet.addElement(table)
+    document.save(path)
+
+
+wide_xlsx("wide-roster.xlsx")
+wide_ods("wide-roster.ods")
+# LibreOffice's .xls keeps a row's numbers side by side in one record (MULRK).
+subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "wide-roster.xlsx"], check=True)
