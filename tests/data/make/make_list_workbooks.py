@@ -251,17 +251,17 @@ ROSTER = [("Employee No.", "Name", "Extension"), (1024, "Tanaka, Aiko", 301), (1
           (2031, "佐藤 花子", 417)]
 
 
-def roster_xlsx(path):
+def xlsx_of_rows(path, rows):
     book = openpyxl.Workbook()
-    for values in ROSTER:
+    for values in rows:
         book.active.append(values)
     book.save(path)
 
 
-def roster_ods(path):
+def ods_of_rows(path, name, rows):
     document = OpenDocumentSpreadsheet()
-    table = Table(name="Roster")
-    for values in ROSTER:
+    table = Table(name=name)
+    for values in rows:
         table_row = TableRow()
         for value in values:
             if isinstance(value, int):
@@ -275,8 +275,8 @@ def roster_ods(path):
     document.save(path)
 
 
-roster_xlsx("roster-numbers-and-names.xlsx")
-roster_ods("roster-numbers-and-names.ods")
+xlsx_of_rows("roster-numbers-and-names.xlsx", ROSTER)
+ods_of_rows("roster-numbers-and-names.ods", "Roster", ROSTER)
 subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "roster-numbers-and-names.xlsx"],
                check=True)
 
@@ -298,31 +298,7 @@ def wide_rows():
         yield [7000 + row, name] + [row * 100 + column for column in range(3, len(WIDE_HEADINGS) + 1)]
 
 
-def wide_xlsx(path):
-    book = openpyxl.Workbook()
-    for values in wide_rows():
-        book.active.append(values)
-    book.save(path)
-
-
-def wide_ods(path):
-    document = OpenDocumentSpreadsheet()
-    table = Table(name="Staff")
-    for values in wide_rows():
-        table_row = TableRow()
-        for value in values:
-            if isinstance(value, int):
-                cell = TableCell(valuetype="float", value=value)
-            else:
-                cell = TableCell(valuetype="string")
-            cell.addElement(P(text=str(value)))
-            table_row.addElement(cell)
-        table.addElement(table_row)
-    document.spreadsheet.addElement(table)
-    document.save(path)
-
-
-wide_xlsx("wide-roster.xlsx")
-wide_ods("wide-roster.ods")
+xlsx_of_rows("wide-roster.xlsx", wide_rows())
+ods_of_rows("wide-roster.ods", "Staff", wide_rows())
 # LibreOffice's .xls keeps a row's numbers side by side in one record (MULRK).
 subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "wide-roster.xlsx"], check=True)
