@@ -168,7 +168,8 @@ private:
         }
         const std::size_t styledColumns = std::max<std::size_t>(listColumn, PreviewColumns);
         if (name == Table + "table-column" && columnStyles.size() < styledColumns) {
-            const std::uint64_t repeated = std::min(CountIn(Attribute(attributes, (Table + "number-columns-repeated").c_str()), 1), MostColumns);
+            const std::uint64_t repeated =
+                std::min(CountIn(Attribute(attributes, (Table + "number-columns-repeated").c_str()), 1), MostColumns);
             const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str());
             columnStyles.resize(std::min<std::uint64_t>(columnStyles.size() + repeated, styledColumns), style ? style : "");
         } else if (name == Table + "table-row") {

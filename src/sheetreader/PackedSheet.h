@@ -49,7 +49,8 @@ constexpr std::size_t LongestCellBytes = 3 * LongestCellUnits;
 // The most a reader that keeps to these rules sends: the leading "R", every
 // cell of the list and of the preview at its longest, about 58 MB, and the two notes.
 constexpr std::size_t LongestSheetName = 1024;
-constexpr std::size_t LongestPackedSheet = 1 + (ListSheetRows + PreviewRows * PreviewColumns) * (PackedCellHeading + LongestCellBytes)
+constexpr std::size_t LongestPackedSheet = 1
+                                           + (ListSheetRows + PreviewRows * PreviewColumns) * (PackedCellHeading + LongestCellBytes)
                                            + 2 * (PackedCellHeading + 4 + LongestSheetName);
 
 } // namespace quorvan

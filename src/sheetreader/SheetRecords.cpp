@@ -623,10 +623,12 @@ ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listCo
             *slot = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), RkNumber(LittleEndian<std::uint32_t>(body + 6)));
         } else if (record.type == MulRkRecord) {
             // Cells of one row from the first column on, 6 bytes each (format, number), then the last column.
-            const std::size_t last = std::min<std::size_t>(firstColumn + (record.body.size() - 6) / 6, std::max(listColumn, PreviewColumns));
+            const std::size_t last =
+                std::min<std::size_t>(firstColumn + (record.body.size() - 6) / 6, std::max(listColumn, PreviewColumns));
             for (std::size_t cell = firstColumn, at = 4; cell < last; ++cell, at += 6)
                 if (SheetValue* const value = list.Slot(cellRow + 1u, std::uint32_t(cell + 1)))
-                    *value = ShownBy(globals, LittleEndian<std::uint16_t>(body + at), RkNumber(LittleEndian<std::uint32_t>(body + at + 2)));
+                    *value = ShownBy(globals, LittleEndian<std::uint16_t>(body + at),
+                                     RkNumber(LittleEndian<std::uint32_t>(body + at + 2)));
         }
         if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
             continue;

@@ -201,7 +201,8 @@ private slots:
                                      : cell == 2           ? names[row - 2]
                                                            : QString::number(row * 100 + cell);
                 const QString read = sheet.CellText(row, cell);
-                QVERIFY2(read == (sent ? held : QString()), qPrintable(QStringLiteral("row %1, column %2: %3").arg(row).arg(cell).arg(read)));
+                QVERIFY2(read == (sent ? held : QString()),
+                         qPrintable(QStringLiteral("row %1, column %2: %3").arg(row).arg(cell).arg(read)));
             }
     }
 
