@@ -70,7 +70,7 @@ std::optional<ListRead> Commands::readList(const QString& path, int32_t keep)
     read([&](const ListReading& reading) {
         list = ReadList(path, keep, reading, choice.value_or(ImportChoice{}));
         if (!choice)
-            shape = LookAtList(path, reading, list.Notes);
+            shape = LookAtList(path, reading, list);
     });
     // A file that reads as expected, or read as the user chose before, is read without a question.
     if (choice || !shape.doubtful())
@@ -109,8 +109,8 @@ ImportQuestion Commands::importQuestion(const QString& path, const ImportShape& 
     for (int32_t column = 1; column <= columns; ++column)
         question.ColumnNames.append(ColumnName(column));
     question.ColumnLabel = Say(MessageId::ImportColumnLabel);
-    // A workbook's first row is a heading whatever it holds; its column is A.
-    if (!shape.FirstRows.isEmpty())
+    // A workbook's first row is a heading whatever it holds: nothing to ask.
+    if (!shape.FirstRows.isEmpty() && !shape.HeadingRow)
         question.HeadingLabel = Say(MessageId::ImportHeadingBox);
     if (shape.StopRow != 0)
         question.PastEmptyLabel = Say(MessageId::ImportPastEmptyBox);

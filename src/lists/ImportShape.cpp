@@ -45,6 +45,36 @@ QString Field(const QStringList& row, int32_t column)
     return column <= row.size() ? row[column - 1].trimmed() : QString();
 }
 
+// The column of names beside numbers or codes in column A of `body`; 0 when none.
+int32_t NamesBesideCodes(const QList<QStringList>& body)
+{
+    qsizetype columns = 0;
+    for (const QStringList& row : body)
+        columns = std::max(columns, row.size());
+    const auto count = [&](int32_t column, auto test) {
+        qsizetype filled = 0, matching = 0;
+        for (const QStringList& row : body) {
+            const QString entry = Field(row, column);
+            if (entry.isEmpty())
+                continue;
+            ++filled;
+            matching += test(entry) ? 1 : 0;
+        }
+        return std::pair{filled, matching};
+    };
+    const auto [codesFilled, codes] = count(1, LooksLikeCode);
+    if (!Mostly(codes, codesFilled))
+        return 0;
+    static const QRegularExpression Letter(QStringLiteral("\\p{L}"));
+    for (int32_t column = 2; column <= columns; ++column) {
+        const auto [filled, names] =
+            count(column, [](const QString& entry) { return entry.contains(Letter) && !LooksLikeCode(entry); });
+        if (Mostly(names, filled) && filled * 2 >= codesFilled)
+            return column;
+    }
+    return 0;
+}
+
 } // namespace
 
 QString ImportChoice::ToSetting() const
@@ -78,6 +108,7 @@ bool LooksLikeCode(const QString& entry)
 ImportShape ShapeOfRows(const QList<QStringList>& rows)
 {
     ImportShape shape;
+    shape.FirstRows = rows;
     if (rows.isEmpty())
         return shape;
     const QStringList& first = rows.first();
@@ -86,35 +117,21 @@ ImportShape ShapeOfRows(const QList<QStringList>& rows)
         shape.HeadingLike = heading->trimmed();
         shape.Likely.Heading = true;
     }
-    const QList<QStringList> body = shape.Likely.Heading ? rows.mid(1) : rows;
+    shape.NamesColumn = NamesBesideCodes(shape.Likely.Heading ? rows.mid(1) : rows);
+    shape.Likely.Column = std::max(shape.NamesColumn, 1);
+    return shape;
+}
 
-    qsizetype columns = 0;
-    for (const QStringList& row : body)
-        columns = std::max(columns, row.size());
-    const auto count = [&](int32_t column, auto test) {
-        qsizetype filled = 0, matching = 0;
-        for (const QStringList& row : body) {
-            const QString entry = Field(row, column);
-            if (entry.isEmpty())
-                continue;
-            ++filled;
-            matching += test(entry) ? 1 : 0;
-        }
-        return std::pair{filled, matching};
-    };
-    const auto [codesFilled, codes] = count(1, LooksLikeCode);
-    if (!Mostly(codes, codesFilled))
-        return shape;
-    static const QRegularExpression Letter(QStringLiteral("\\p{L}"));
-    for (int32_t column = 2; column <= columns; ++column) {
-        const auto [filled, names] =
-            count(column, [](const QString& entry) { return entry.contains(Letter) && !LooksLikeCode(entry); });
-        if (Mostly(names, filled) && filled * 2 >= codesFilled) {
-            shape.NamesColumn = column;
-            shape.Likely.Column = column;
-            break;
-        }
-    }
+ImportShape ShapeOfSheet(const QList<QStringList>& rows, const ListNotes& notes)
+{
+    ImportShape shape;
+    shape.FirstRows = rows;
+    shape.HeadingRow = true;
+    shape.NamesColumn = NamesBesideCodes(rows.mid(1));
+    shape.Likely.Column = std::max(shape.NamesColumn, 1);
+    shape.StopRow = notes.StopRow;
+    shape.NamesBelow = notes.NamesBelow;
+    shape.Likely.PastEmpty = notes.StopRow != 0;
     return shape;
 }
 

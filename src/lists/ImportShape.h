@@ -5,6 +5,8 @@
 // When one of these shows, the user is asked how to read the file, with the
 // likely answer chosen; otherwise the list is read as it always is.
 
+#include "lists/ListNotes.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,13 +37,18 @@ struct ImportShape {
     int32_t StopRow = 0;      // a workbook's empty cell with names below it
     int32_t NamesBelow = 0;
     ImportChoice Likely;
-    QList<QStringList> FirstRows; // a text or CSV file's first rows, field by field
+    QList<QStringList> FirstRows; // the file's first rows, field by field (a workbook's: cell by cell)
+    bool HeadingRow = false;      // the first row is a heading whatever it holds, as a workbook's is
 
     bool doubtful() const { return !HeadingLike.isEmpty() || NamesColumn != 0 || StopRow != 0; }
 };
 
 // The shape of a text or CSV file from the fields of its first rows.
 ImportShape ShapeOfRows(const QList<QStringList>& rows);
+
+// The shape of a workbook's list from the cells of its first rows, under
+// the heading row every workbook list has, and the `notes` of reading it.
+ImportShape ShapeOfSheet(const QList<QStringList>& rows, const ListNotes& notes);
 
 // A name of a heading ("Name", "Prize", 氏名, 賞品 ...), whatever its case and width.
 bool LooksLikeHeading(const QString& entry);

@@ -27,6 +27,7 @@ struct ListRead {
     QStringList Kept;      // the first lines, decoded
     int64_t LinesRead = 0; // every line of the file
     ListNotes Notes;
+    QList<QStringList> SheetStart; // a workbook's first rows of its first columns, for the import preview
 };
 
 // The longest line kept, in bytes: more than the longest name (LongestName

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace quorvan {
@@ -53,27 +54,46 @@ QByteArray StartOf(const QString& path)
     return file.read(ContentSample);
 }
 
-// Column A of the first worksheet, under its heading, to the first empty
-// cell, or (`pastEmpty`) every filled cell of it.
-ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading, WorkbookKind kind,
-                          bool pastEmpty)
+// The cells of the first rows of the first columns, as far as they hold any.
+QList<QStringList> SheetStart(const WorkbookReader& sheet)
 {
-    const WorkbookReader sheet(path, reading, kind);
+    QList<QStringList> rows;
+    for (int row = 1; row <= int(PreviewRows); ++row) {
+        QStringList cells;
+        for (int column = 1; column <= PreviewColumns; ++column)
+            cells.append(sheet.CellText(row, column));
+        while (!cells.isEmpty() && cells.last().isEmpty())
+            cells.removeLast();
+        rows.append(cells);
+    }
+    while (!rows.isEmpty() && rows.last().isEmpty())
+        rows.removeLast();
+    return rows;
+}
+
+// The chosen column (A unless another is chosen) of the first worksheet,
+// under its heading, to the first empty cell, or (`pastEmpty`) every filled cell of it.
+ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReading& reading, WorkbookKind kind,
+                          const ImportChoice& choice)
+{
+    const quint16 column = static_cast<quint16>(std::clamp<int32_t>(choice.Column, 1, MostSheetColumns));
+    const WorkbookReader sheet(path, reading, kind, column);
     ListRead list;
     const WorkbookNotes& notes = sheet.Notes();
     list.Notes.HiddenFirstSheet = notes.HiddenFirstSheet;
     list.Notes.NamesColumn = notes.NamesColumn;
     list.Notes.NamesSheet = notes.NamesSheet;
     list.Notes.NamesElsewhere = notes.NamesCount;
-    if (pastEmpty) {
+    list.SheetStart = SheetStart(sheet);
+    if (choice.PastEmpty) {
         for (int row = 2; row <= static_cast<int>(ListSheetRows) && list.Kept.size() < keep; ++row)
-            if (const QString text = sheet.CellText(row, 1); !text.isEmpty())
+            if (const QString text = sheet.CellText(row, column); !text.isEmpty())
                 list.Kept.append(text);
         list.LinesRead = list.Kept.size();
         return list;
     }
     while (list.Kept.size() < keep) {
-        const QString text = sheet.CellText(static_cast<int>(list.Kept.size()) + 2, 1);
+        const QString text = sheet.CellText(static_cast<int>(list.Kept.size()) + 2, column);
         if (text.isEmpty())
             break;
         list.Kept.append(text);
@@ -83,7 +103,7 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
     const int stop = static_cast<int>(list.Kept.size()) + 2;
     if (list.Kept.size() < keep)
         for (int row = stop + 1; row <= static_cast<int>(ListSheetRows); ++row)
-            list.Notes.NamesBelow += sheet.CellText(row, 1).isEmpty() ? 0 : 1;
+            list.Notes.NamesBelow += sheet.CellText(row, column).isEmpty() ? 0 : 1;
     if (list.Notes.NamesBelow > 0)
         list.Notes.StopRow = stop;
     return list;
@@ -140,7 +160,7 @@ ListRead ReadWholeNames(const QString& path, int32_t keep, const ListReading& re
 {
     const Source source = SourceOf(path);
     if (!source.Text)
-        return ReadListWorkbook(path, keep, reading.Workbooks, source.Kind, choice.PastEmpty);
+        return ReadListWorkbook(path, keep, reading.Workbooks, source.Kind, choice);
     const int32_t skipped = choice.Heading ? 1 : 0;
     ListRead list = ReadListFile(path, keep + skipped, reading.TextLocale, *source.Text, {choice.Column - 1});
     if (skipped > 0 && !list.Kept.isEmpty()) {
@@ -173,23 +193,16 @@ ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading,
     return list;
 }
 
-ImportShape LookAtList(const QString& path, const ListReading& reading, const ListNotes& notes)
+ImportShape LookAtList(const QString& path, const ListReading& reading, const ListRead& list)
 {
     const Source source = SourceOf(path);
-    if (!source.Text) {
-        ImportShape shape;
-        shape.StopRow = notes.StopRow;
-        shape.NamesBelow = notes.NamesBelow;
-        shape.Likely.PastEmpty = notes.StopRow != 0;
-        return shape;
-    }
+    if (!source.Text)
+        return ShapeOfSheet(list.SheetStart, list.Notes);
     const ListRead first = ReadListFile(path, ShapeRows, reading.TextLocale, *source.Text, {0, true});
     QList<QStringList> rows;
     for (const QString& line : first.Kept)
         rows.append(line.split(QLatin1Char(FieldEnd)));
-    ImportShape shape = ShapeOfRows(rows);
-    shape.FirstRows = rows;
-    return shape;
+    return ShapeOfRows(rows);
 }
 
 } // namespace quorvan

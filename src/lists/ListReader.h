@@ -25,9 +25,9 @@ struct ListReading {
 // that cannot be read throws an error naming it.
 ListRead ReadList(const QString& path, int32_t keep, const ListReading& reading, const ImportChoice& choice = {});
 
-// What the file looks like: for a text or CSV file, its first rows and
-// whether they look like a heading or codes beside names; for a workbook,
-// whether its list stopped early, from the `notes` of reading it.
-ImportShape LookAtList(const QString& path, const ListReading& reading, const ListNotes& notes);
+// What the file looks like: its first rows, and whether they look like a
+// heading (text and CSV files) or codes beside names; for a workbook, from
+// the `list` read, and whether its list stopped early.
+ImportShape LookAtList(const QString& path, const ListReading& reading, const ListRead& list);
 
 } // namespace quorvan

@@ -13,6 +13,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -21,7 +23,28 @@
 namespace quorvan {
 
 namespace {
+
 constexpr int ShownRows = 8;
+// The share of the screen the table may take.
+constexpr double ScreenShare = 0.8;
+
+// The table as large as its rows and columns, so that they show whole, within
+// the screen, and no taller.
+void FitToContents(QTableWidget& table)
+{
+    table.resizeColumnsToContents();
+    table.resizeRowsToContents();
+    const QScreen* screen = table.screen() ? table.screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen->availableSize() * ScreenShare;
+    const int frame = 2 * table.frameWidth();
+    const int wide = frame + table.verticalHeader()->sizeHint().width() + table.horizontalHeader()->length()
+                     + table.verticalScrollBar()->sizeHint().width();
+    const int tall = frame + table.horizontalHeader()->sizeHint().height() + table.verticalHeader()->length()
+                     + table.horizontalScrollBar()->sizeHint().height();
+    table.setMinimumSize(std::min(wide, room.width()), std::min(tall, room.height() / 2));
+    table.setMaximumHeight(tall);
+}
+
 } // namespace
 
 std::optional<ImportChoice> QtPlatform::AskImportChoice(const ImportQuestion& question)
@@ -47,7 +70,7 @@ std::optional<ImportChoice> QtPlatform::AskImportChoice(const ImportQuestion& qu
         for (int row = 0; row < rows; ++row)
             for (int field = 0; field < question.FirstRows[row].size() && field < table->columnCount(); ++field)
                 table->setItem(row, field, new QTableWidgetItem(question.FirstRows[row][field]));
-        table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        FitToContents(*table);
         layout->addWidget(table);
         if (question.ColumnNames.size() > 1) {
             column = new QComboBox;

@@ -114,7 +114,7 @@ SheetValue ValueOf(const FreeXL_CellValue& cell)
     }
 }
 
-void PutCell(std::string& out, std::uint32_t row, SheetValue value)
+void PutCell(std::string& out, std::uint32_t row, std::uint16_t column, SheetValue value)
 {
     if (value.kind == PackedKind::Number && value.bytes.size() == sizeof(double)) {
         double number = 0;
@@ -126,7 +126,7 @@ void PutCell(std::string& out, std::uint32_t row, SheetValue value)
     if (value.bytes.empty())
         return;
     out += BytesOf(std::uint32_t(row + 1));
-    out += BytesOf(ListSheetColumn);
+    out += BytesOf(column);
     out += BytesOf(std::uint8_t(value.kind));
     out += BytesOf(std::uint32_t(value.bytes.size()));
     out += value.bytes;
@@ -145,18 +145,22 @@ void PutNote(std::string& out, PackedKind kind, std::uint16_t column, std::strin
 
 } // namespace
 
-ListColumn RecordValues(const char* path)
+ListColumn RecordValues(const char* path, std::uint16_t listColumn)
 {
     if (const std::optional<std::string> stream = ReadWorkbookStream(path))
-        return FormulaAndBooleanValues(*stream);
-    return {};
+        return FormulaAndBooleanValues(*stream, listColumn);
+    ListColumn none;
+    none.column = listColumn;
+    return none;
 }
 
 std::string PackListColumn(ListColumn column)
 {
     std::string packed;
     for (std::uint32_t row = 0; row < column.cells.size(); ++row)
-        PutCell(packed, row, std::move(column.cells[row]));
+        PutCell(packed, row, column.column, std::move(column.cells[row]));
+    for (std::uint32_t cell = 0; cell < column.preview.size(); ++cell)
+        PutCell(packed, cell / PreviewColumns, std::uint16_t(cell % PreviewColumns + 1), std::move(column.preview[cell]));
     const SheetNotes& notes = column.notes;
     if (!notes.hiddenFirstSheet.empty())
         PutNote(packed, PackedKind::HiddenSheet, 0, notes.hiddenFirstSheet);
@@ -166,10 +170,10 @@ std::string PackListColumn(ListColumn column)
     return packed;
 }
 
-std::string PackFirstSheet(const char* path)
+std::string PackFirstSheet(const char* path, std::uint16_t listColumn)
 {
-    ListColumn list = RecordValues(path);
-    std::vector<SheetValue>& column = list.cells;
+    ListColumn list = RecordValues(path, listColumn);
+    const std::vector<SheetValue>& column = list.cells;
     const FreexlWorkbook workbook(path);
     if (!workbook.Opened()) {
         // The cells read from the records alone, when they hold the list.
@@ -185,14 +189,17 @@ std::string PackFirstSheet(const char* path)
     unsigned short columns = 0;
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));
     Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
-    for (std::uint32_t row = 0; row < ListSheetRows && row < rows && columns >= ListSheetColumn; ++row) {
-        if (!column[row].bytes.empty() && !column[row].plainNumber)
-            continue; // a text, a formula's result, a boolean or an error, read from the records
+    list.ForEachCellSent([&](std::uint32_t row, std::uint32_t cellColumn) {
+        SheetValue* const slot = list.Slot(row, cellColumn);
+        if (!slot || row > rows || cellColumn > columns)
+            return;
+        if (!slot->bytes.empty() && !slot->plainNumber)
+            return; // a text, a formula's result, a boolean or an error, read from the records
         FreeXL_CellValue cell{};
-        Check(freexl_get_cell_value(workbook.Handle(), row, ListSheetColumn - 1, &cell));
+        Check(freexl_get_cell_value(workbook.Handle(), row - 1, std::uint16_t(cellColumn - 1), &cell));
         if (SheetValue value = ValueOf(cell); !value.bytes.empty())
-            column[row] = std::move(value);
-    }
+            *slot = std::move(value);
+    });
     return PackListColumn(std::move(list));
 }
 

@@ -13,15 +13,16 @@
 
 namespace quorvan {
 
-// Column A, rows 1 .. ListSheetRows, of the first worksheet, packed as
+// Column `listColumn` (A unless another is asked for), rows 1 .. ListSheetRows,
+// of the first worksheet, packed as
 // PackedSheet.h says; empty cells are left out. Throws MessageError
 // (Messages.h) with the message for the user when the file cannot be read.
-std::string PackFirstSheet(const char* path);
+std::string PackFirstSheet(const char* path, std::uint16_t listColumn);
 
 // What the reader reads itself, before freexl: the workbook stream out of
 // its compound file (a damaged one is refused, by throwing as above) and
 // the list column's values that freexl leaves out (SheetRecords.h).
-ListColumn RecordValues(const char* path);
+ListColumn RecordValues(const char* path, std::uint16_t listColumn = ListSheetColumn);
 
 // The list column's values, rows from 1, packed: texts cut to what an edit
 // box holds, cells without a value left out; then the notes.

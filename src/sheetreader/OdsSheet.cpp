@@ -30,7 +30,7 @@ const std::string Style = "urn:oasis:names:tc:opendocument:xmlns:style:1.0 ";
 const std::string NumberSpace = "urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0 ";
 
 constexpr std::size_t LongestText = LongestCellBytes + 4;
-// The columns a formula may name, and the most cells kept besides column A.
+// The columns a formula may name, and the most cells kept besides the list's column.
 constexpr std::uint64_t MostColumns = 16384;
 constexpr std::size_t MostCells = 200000;
 
@@ -120,7 +120,9 @@ public:
     std::map<std::pair<std::uint32_t, std::uint32_t>, OdsCell> cells;
     std::map<std::string, std::string> dataStyleOf; // cell style → number style
     std::map<std::string, std::string> codes; // number style → format code
-    std::string columnAStyle; // the default cell style of column A
+    std::uint32_t listColumn = ListSheetColumn;
+    // The default cell style of each column, as far as the list's column and the preview's.
+    std::vector<std::string> columnStyles;
     bool cellsLeftOut = false;
     std::string firstSheet;
     bool firstSheetHidden = false;
@@ -164,10 +166,12 @@ private:
             }
             return;
         }
-        if (name == Table + "table-column" && !columnAStyleSet_) {
-            columnAStyleSet_ = true;
-            if (const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str()))
-                columnAStyle = style;
+        const std::size_t styledColumns = std::max<std::size_t>(listColumn, PreviewColumns);
+        if (name == Table + "table-column" && columnStyles.size() < styledColumns) {
+            const std::uint64_t repeated =
+                std::min(CountIn(Attribute(attributes, (Table + "number-columns-repeated").c_str()), 1), MostColumns);
+            const char* style = Attribute(attributes, (Table + "default-cell-style-name").c_str());
+            columnStyles.resize(std::min<std::uint64_t>(columnStyles.size() + repeated, styledColumns), style ? style : "");
         } else if (name == Table + "table-row") {
             repeat_ = CountIn(Attribute(attributes, (Table + "number-rows-repeated").c_str()), 1);
             column_ = 0;
@@ -324,8 +328,8 @@ private:
                 return;
             // The first table is all a list reads; when its column A holds
             // nothing below the heading, the later ones are counted for the list check.
-            const bool listed = std::any_of(cells.begin(), cells.end(), [](const auto& cell) {
-                return cell.first.first > 1 && cell.first.second == ListSheetColumn;
+            const bool listed = std::any_of(cells.begin(), cells.end(), [this](const auto& cell) {
+                return cell.first.first > 1 && cell.first.second == listColumn;
             });
             if (std::exchange(firstDone_, true) ? otherEntries > 0 : listed)
                 Stop();
@@ -361,7 +365,7 @@ private:
             for (std::uint64_t copy = 0; copy < repeat_ && rowNumber_ < ListSheetRows; ++copy) {
                 ++rowNumber_;
                 for (const auto& [column, cell] : row_) {
-                    if (column != ListSheetColumn && cells.size() >= MostCells) {
+                    if (column != listColumn && cells.size() >= MostCells) {
                         cellsLeftOut = true;
                         continue;
                     }
@@ -420,7 +424,6 @@ private:
     int annotation_ = 0;
     int inParagraph_ = 0;
     int paragraphs_ = 0;
-    bool columnAStyleSet_ = false;
     bool firstDone_ = false;
     std::uint32_t otherRows_ = 0;
     bool otherHolds_ = false;
@@ -511,35 +514,44 @@ SheetValue ListValue(const FormulaValue& value, const OdsCell& cell, const std::
 
 } // namespace
 
-ListColumn OdsListColumn(const char* path)
+ListColumn OdsListColumn(const char* path, std::uint16_t listColumn)
 {
     const ZipArchive archive(path);
     ContentPart content;
+    content.listColumn = listColumn;
     // The number styles people make are among the common styles.
     if (archive.Has("styles.xml"))
         content.Parse(archive, "styles.xml");
     content.Parse(archive, "content.xml");
     const TableValues values(content);
     ListColumn list;
-    std::vector<SheetValue>& column = list.cells;
-    for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
-        const auto found = content.cells.find({row, ListSheetColumn});
-        if (found == content.cells.end())
-            continue;
+    list.column = listColumn;
+    // A formula without a result that cannot be worked out ends the reading
+    // in the list's column, and is left out of the preview.
+    const auto take = [&](std::uint32_t row, std::uint32_t cellColumn) {
+        const auto found = content.cells.find({row, cellColumn});
+        SheetValue* const slot = list.Slot(row, cellColumn);
+        if (found == content.cells.end() || !slot)
+            return;
         const OdsCell& cell = found->second;
         std::optional<FormulaValue> value;
         if (TableValues::WithoutResult(cell)) {
             if (row == 1)
-                continue; // the heading, which no list reads
-            value = values.WorkOut(row, ListSheetColumn);
-            if (!value)
-                throw MessageError(MessageId::FormulaWithoutResult, {"A" + std::to_string(row), cell.formula});
+                return; // the heading, which no list reads
+            value = values.WorkOut(row, cellColumn);
+            if (!value && cellColumn == listColumn)
+                throw MessageError(MessageId::FormulaWithoutResult, {CellName(row, listColumn), cell.formula});
         } else {
-            value = values.Value(row, ListSheetColumn);
+            value = values.Value(row, cellColumn);
         }
+        const std::string& style = cell.style.empty() && cellColumn <= content.columnStyles.size()
+                                       ? content.columnStyles[cellColumn - 1]
+                                       : cell.style;
         if (value)
-            column[row - 1] = ListValue(*value, cell, CodeOf(content, cell.style.empty() ? content.columnAStyle : cell.style));
-    }
+            *slot = ListValue(*value, cell, CodeOf(content, style));
+    };
+    list.ForEachCellSent(take);
+    const std::vector<SheetValue>& column = list.cells;
     SheetNotes& notes = list.notes;
     if (content.firstSheetHidden)
         notes.hiddenFirstSheet = content.firstSheet;

@@ -10,14 +10,20 @@
 namespace quorvan {
 
 // The kinds of workbook the reader reads, and how the program names each on
-// the reader's command line: quorvan-sheet-reader KIND FILE.
+// the reader's command line: quorvan-sheet-reader KIND [COLUMN] <FILE.
 enum class WorkbookKind { Xls, Xlsx, Ods };
 constexpr const char* WorkbookKindArgument[] = {"xls", "xlsx", "ods"};
 
-// The cells a list import reads: column A, from the heading row to the
-// last entry a list holds below it. Nothing else of the sheet leaves the reader.
+// The cells a list import reads: one column, A unless the command line names
+// another (by its number, 1 .. MostSheetColumns), from the heading row to the
+// last entry a list holds below it; and, for the import preview, the first
+// PreviewRows rows of the first PreviewColumns columns. Nothing else of the
+// sheet leaves the reader.
 constexpr std::uint16_t ListSheetColumn = 1;
+constexpr std::uint16_t MostSheetColumns = 16384;
 constexpr std::uint32_t ListSheetRows = MostMembers + 1;
+constexpr std::uint32_t PreviewRows = 16;
+constexpr std::uint16_t PreviewColumns = 8;
 
 // What a packed cell holds. Numbers travel as their bytes (4 for an integer,
 // 8 for any other), dates and times in ISO form, so that the program shows
@@ -40,10 +46,11 @@ constexpr std::size_t PackedCellHeading = 11;
 constexpr std::size_t LongestCellUnits = 32767;
 constexpr std::size_t LongestCellBytes = 3 * LongestCellUnits;
 
-// The most a reader that keeps to these rules sends: the leading "R" and
-// every cell of the list at its longest, about 45 MB, and the two notes.
+// The most a reader that keeps to these rules sends: the leading "R", every
+// cell of the list and of the preview at its longest, about 58 MB, and the two notes.
 constexpr std::size_t LongestSheetName = 1024;
-constexpr std::size_t LongestPackedSheet =
-    1 + ListSheetRows * (PackedCellHeading + LongestCellBytes) + 2 * (PackedCellHeading + 4 + LongestSheetName);
+constexpr std::size_t LongestPackedSheet = 1
+                                           + (ListSheetRows + PreviewRows * PreviewColumns) * (PackedCellHeading + LongestCellBytes)
+                                           + 2 * (PackedCellHeading + 4 + LongestSheetName);
 
 } // namespace quorvan

@@ -1,5 +1,6 @@
-// quorvan-sheet-reader KIND: reads the first worksheet of the workbook (KIND
-// xls, xlsx or ods) on its standard input, which the program opened, in a
+// quorvan-sheet-reader KIND [COLUMN]: reads a column (A, unless COLUMN gives
+// another's number) of the first worksheet of the workbook (KIND xls, xlsx or
+// ods) on its standard input, which the program opened, in a
 // confined process of its own (ReaderConfinement.h), so that whatever the
 // workbook and archive libraries do with a damaged or hostile file (crash,
 // lose memory, ask for gigabytes, run code planted in it) ends with this
@@ -15,6 +16,7 @@
 #include "texts/Messages.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -24,14 +26,25 @@
 
 namespace {
 
-std::string PackedSheet(quorvan::WorkbookKind kind, const char* path)
+std::string PackedSheet(quorvan::WorkbookKind kind, const char* path, std::uint16_t column)
 {
     switch (kind) {
-    case quorvan::WorkbookKind::Xls: return quorvan::PackFirstSheet(path);
-    case quorvan::WorkbookKind::Xlsx: return quorvan::PackListColumn(quorvan::XlsxListColumn(path));
-    case quorvan::WorkbookKind::Ods: return quorvan::PackListColumn(quorvan::OdsListColumn(path));
+    case quorvan::WorkbookKind::Xls: return quorvan::PackFirstSheet(path, column);
+    case quorvan::WorkbookKind::Xlsx: return quorvan::PackListColumn(quorvan::XlsxListColumn(path, column));
+    case quorvan::WorkbookKind::Ods: return quorvan::PackListColumn(quorvan::OdsListColumn(path, column));
     }
     return {};
+}
+
+// The column named on the command line, A when none is; 0 for one that is no column.
+std::uint16_t ColumnArgument(int argc, char** argv)
+{
+    if (argc < 3)
+        return quorvan::ListSheetColumn;
+    unsigned column = 0;
+    const char* end = argv[2] + std::strlen(argv[2]);
+    const auto [stop, error] = std::from_chars(argv[2], end, column);
+    return error == std::errc() && stop == end && column >= 1 && column <= quorvan::MostSheetColumns ? std::uint16_t(column) : 0;
 }
 
 } // namespace
@@ -40,9 +53,10 @@ int main(int argc, char** argv)
 {
     using quorvan::WorkbookKindArgument;
     const auto kind = std::find_if(std::begin(WorkbookKindArgument), std::end(WorkbookKindArgument),
-                                   [&](const char* name) { return argc == 2 && std::strcmp(name, argv[1]) == 0; });
-    if (kind == std::end(WorkbookKindArgument)) {
-        std::fputs("usage: quorvan-sheet-reader xls|xlsx|ods <WORKBOOK\n", stderr);
+                                   [&](const char* name) { return (argc == 2 || argc == 3) && std::strcmp(name, argv[1]) == 0; });
+    const std::uint16_t column = ColumnArgument(argc, argv);
+    if (kind == std::end(WorkbookKindArgument) || column == 0) {
+        std::fputs("usage: quorvan-sheet-reader xls|xlsx|ods [COLUMN] <WORKBOOK\n", stderr);
         return 2;
     }
     if (!quorvan::ConfineReader(quorvan::ReaderProcessorTime)) {
@@ -54,7 +68,7 @@ int main(int argc, char** argv)
     char outcome = 'R';
     std::string message;
     try {
-        message = PackedSheet(quorvan::WorkbookKind(kind - std::begin(WorkbookKindArgument)), quorvan::ReaderInput);
+        message = PackedSheet(quorvan::WorkbookKind(kind - std::begin(WorkbookKindArgument)), quorvan::ReaderInput, column);
     } catch (const quorvan::MessageError& error) {
         outcome = 'F';
         message = quorvan::EncodeMessage(error.Id(), error.Arguments());

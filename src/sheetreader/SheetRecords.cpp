@@ -495,6 +495,35 @@ std::string Utf8(const std::u16string& text)
     return out;
 }
 
+std::string CellName(std::uint32_t row, std::uint32_t column)
+{
+    std::string letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.insert(letters.begin(), char('A' + (column - 1) % 26));
+    return letters + std::to_string(row);
+}
+
+SheetValue* ListColumn::Slot(std::uint32_t row, std::uint32_t column)
+{
+    if (row < 1)
+        return nullptr;
+    if (column == this->column)
+        return row <= cells.size() ? &cells[row - 1] : nullptr;
+    if (row <= PreviewRows && column >= 1 && column <= PreviewColumns)
+        return &preview[(row - 1) * PreviewColumns + (column - 1)];
+    return nullptr;
+}
+
+void ListColumn::ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t)>& take) const
+{
+    for (std::uint32_t row = 1; row <= cells.size(); ++row)
+        take(row, column);
+    for (std::uint32_t row = 1; row <= PreviewRows; ++row)
+        for (std::uint32_t other = 1; other <= PreviewColumns; ++other)
+            if (other != column)
+                take(row, other);
+}
+
 bool HoldsEntries(const std::vector<SheetValue>& cells)
 {
     return std::any_of(cells.begin() + std::min<std::size_t>(1, cells.size()), cells.end(),
@@ -535,9 +564,10 @@ SheetValue ShownNumber(double value, int formatId, std::string_view code, bool f
     return TextValue(FormatNumber(value, code, from1904));
 }
 
-ListColumn FormulaAndBooleanValues(std::string_view stream)
+ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listColumn)
 {
     ListColumn list;
+    list.column = listColumn;
     std::vector<SheetValue>& column = list.cells;
     const Globals globals = ReadGlobals(stream);
     if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
@@ -546,25 +576,25 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
     Record record;
     if (!records.Next(record) || record.type != BofRecord)
         return list;
-    // The row of a formula whose text comes in the STRING record after it
-    // (after the formula it shares, if any); -1 when there is none.
-    int textToFollow = -1;
+    // The cell of a formula whose text comes in the STRING record after it
+    // (after the formula it shares, if any); none when there is none.
+    SheetValue* textToFollow = nullptr;
     SheetCells cells;
     while (records.Next(record) && record.type != EofRecord) {
         const char* body = record.body.data();
         if (record.type == StringRecord) {
             const std::size_t heading = globals.version == Biff8 ? 3 : 2;
-            if (record.body.size() >= heading && (textToFollow >= 0 || cells.textToFollow)) {
+            if (record.body.size() >= heading && (textToFollow || cells.textToFollow)) {
                 const auto count = LittleEndian<std::uint16_t>(body);
                 const std::string text = globals.version == Biff8
                                              ? TextOfBiff8(record.body.substr(heading), std::uint8_t(body[2]), count, records)
                                              : TextOfBiff5(record.body.substr(heading, count), globals.codePage);
-                if (textToFollow >= 0)
-                    column[std::size_t(textToFollow)] = TextValue(text);
+                if (textToFollow)
+                    *textToFollow = TextValue(text);
                 if (cells.textToFollow)
                     cells.values[*cells.textToFollow] = {FormulaValue::Text, text, 0};
             }
-            textToFollow = -1;
+            textToFollow = nullptr;
             cells.textToFollow.reset();
             continue;
         }
@@ -573,37 +603,41 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
         if (globals.version == Biff8)
             cells.Take(record, globals);
         const auto cellRow = LittleEndian<std::uint16_t>(body);
-        const bool inList = LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1 && cellRow < ListSheetRows;
-        if (record.type == LabelSstRecord && inList && record.body.size() >= 10) {
+        const auto firstColumn = LittleEndian<std::uint16_t>(body + 2);
+        SheetValue* const slot = list.Slot(cellRow + 1u, firstColumn + 1u);
+        if (record.type == LabelSstRecord && slot && record.body.size() >= 10) {
             const auto index = LittleEndian<std::uint32_t>(body + 6);
             if (index < globals.sharedTexts.size())
-                column[cellRow] = TextValue(globals.sharedTexts[index]);
-        } else if (record.type == LabelRecord && inList && record.body.size() >= 8) {
+                *slot = TextValue(globals.sharedTexts[index]);
+        } else if (record.type == LabelRecord && slot && record.body.size() >= 8) {
             const auto count = LittleEndian<std::uint16_t>(body + 6);
             if (globals.version == Biff8 && record.body.size() >= 9)
-                column[cellRow] = TextValue(TextOfBiff8(record.body.substr(9), std::uint8_t(body[8]), count, records));
+                *slot = TextValue(TextOfBiff8(record.body.substr(9), std::uint8_t(body[8]), count, records));
             else if (globals.version == Biff5)
-                column[cellRow] = TextValue(TextOfBiff5(record.body.substr(8, count), globals.codePage));
-        } else if (record.type == NumberRecord && inList && record.body.size() >= 14) {
+                *slot = TextValue(TextOfBiff5(record.body.substr(8, count), globals.codePage));
+        } else if (record.type == NumberRecord && slot && record.body.size() >= 14) {
             double value = 0;
             std::memcpy(&value, body + 6, sizeof value);
-            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
-        } else if (record.type == RkRecord && inList && record.body.size() >= 10) {
-            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), RkNumber(LittleEndian<std::uint32_t>(body + 6)));
-        } else if (record.type == MulRkRecord && LittleEndian<std::uint16_t>(body + 2) == ListSheetColumn - 1
-                   && cellRow < ListSheetRows && record.body.size() >= 12) {
-            column[cellRow] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4),
-                                      RkNumber(LittleEndian<std::uint32_t>(body + 6))); // the first cell is column A
+            *slot = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
+        } else if (record.type == RkRecord && slot && record.body.size() >= 10) {
+            *slot = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), RkNumber(LittleEndian<std::uint32_t>(body + 6)));
+        } else if (record.type == MulRkRecord) {
+            // Cells of one row from the first column on, 6 bytes each (format, number), then the last column.
+            const std::size_t last =
+                std::min<std::size_t>(firstColumn + (record.body.size() - 6) / 6, std::max(listColumn, PreviewColumns));
+            for (std::size_t cell = firstColumn, at = 4; cell < last; ++cell, at += 6)
+                if (SheetValue* const value = list.Slot(cellRow + 1u, std::uint32_t(cell + 1)))
+                    *value = ShownBy(globals, LittleEndian<std::uint16_t>(body + at),
+                                     RkNumber(LittleEndian<std::uint32_t>(body + at + 2)));
         }
         if ((record.type != FormulaRecord && record.type != BoolErrRecord) || record.body.size() < 8)
             continue;
         if (record.type == FormulaRecord)
-            textToFollow = -1;
-        const std::uint16_t row = cellRow;
-        if (!inList)
+            textToFollow = nullptr;
+        if (!slot)
             continue;
         if (record.type == BoolErrRecord) {
-            column[row] = BooleanOrError(std::uint8_t(body[6]), body[7] != 0);
+            *slot = BooleanOrError(std::uint8_t(body[6]), body[7] != 0);
             continue;
         }
         if (record.body.size() < 14)
@@ -614,27 +648,28 @@ ListColumn FormulaAndBooleanValues(std::string_view stream)
         if (LittleEndian<std::uint16_t>(result + 6) != 0xFFFF) {
             double value = 0;
             std::memcpy(&value, result, sizeof value);
-            column[row] = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
-            column[row].plainNumber = false; // the library cannot read a formula's result
+            *slot = ShownBy(globals, LittleEndian<std::uint16_t>(body + 4), value);
+            slot->plainNumber = false; // the library cannot read a formula's result
         }
         else if (result[0] == 0)
-            textToFollow = row;
+            textToFollow = slot;
         else if (result[0] == 1 || result[0] == 2)
-            column[row] = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
+            *slot = BooleanOrError(std::uint8_t(result[2]), result[0] == 2);
     }
     // Formulas saved without a result (xlwt writes them so, with an empty
     // text for a result): worked out where they can be, else left as saved.
     for (const auto& [place, formula] : cells.withoutResult) {
-        if (place.second != ListSheetColumn - 1 || place.first == 0)
+        SheetValue* const slot = list.Slot(place.first + 1u, place.second + 1u);
+        if (!slot || place.first == 0)
             continue;
         if (const std::optional<FormulaValue> value = cells.WorkOut(place.first, place.second)) {
             if (value->kind == FormulaValue::Number)
-                column[place.first] = ShownBy(globals, formula.second, value->number);
+                *slot = ShownBy(globals, formula.second, value->number);
             else if (value->kind == FormulaValue::Boolean)
-                column[place.first] = BooleanValue(value->number != 0);
+                *slot = BooleanValue(value->number != 0);
             else
-                column[place.first] = TextValue(value->text);
-            column[place.first].plainNumber = false;
+                *slot = TextValue(value->text);
+            slot->plainNumber = false;
         }
     }
     list.notes = NotesOn(stream, globals, column);

@@ -7,6 +7,7 @@
 #include "sheetreader/PackedSheet.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -33,10 +34,20 @@ struct SheetNotes {
     std::uint32_t namesCount = 0;
 };
 
-// The list column, rows 1 .. ListSheetRows indexed from 0, and the notes.
+// The list column (its number), rows 1 .. ListSheetRows indexed from 0, the
+// preview's cells of the other columns, and the notes.
 struct ListColumn {
+    std::uint16_t column = ListSheetColumn;
     std::vector<SheetValue> cells = std::vector<SheetValue>(ListSheetRows);
+    std::vector<SheetValue> preview = std::vector<SheetValue>(PreviewRows * PreviewColumns); // row by row
     SheetNotes notes;
+
+    // Where a cell's value (row and column from 1) is kept: in the list
+    // column, in the preview, or nowhere (nullptr) when neither sends it.
+    SheetValue* Slot(std::uint32_t row, std::uint32_t column);
+    // Calls `take` with each cell sent (row and column from 1): the list
+    // column's rows, then the preview's cells of the other columns.
+    void ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t)>& take) const;
 };
 
 // Whether the list column holds an entry below its heading.
@@ -56,12 +67,15 @@ SheetValue BooleanValue(bool value);
 // format as a number, any other as the text the format makes (NumberFormat.h).
 SheetValue ShownNumber(double value, int formatId, std::string_view code, bool from1904);
 
+// A cell as a spreadsheet names it: "B5" for row 5 of column 2.
+std::string CellName(std::uint32_t row, std::uint32_t column);
+
 // UTF-8 from UTF-16 (half of a surrogate pair alone becomes U+FFFD), and a code point appended as UTF-8.
 std::string Utf8(const std::u16string& text);
 void AppendUtf8(std::string& out, char32_t c);
 
-// Column A of the first worksheet of `stream` (an Excel 5.0/95 or 97-2003
-// workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
+// Column `listColumn` (A unless another is asked for) of the first worksheet
+// of `stream` (an Excel 5.0/95 or 97-2003 workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
 // on the workbook (whether its first sheet is hidden, where names are when
 // column A has none, from the other columns and sheets): the texts
 // (from the shared table, whole however long), the numbers, the formula
@@ -71,7 +85,7 @@ void AppendUtf8(std::string& out, char32_t c);
 // shown as a number even where the cell's format would show a date.
 // Records cut short are passed over. Throws MessageError when an
 // Excel 5.0/95 formula's text is in a character set that cannot be read.
-ListColumn FormulaAndBooleanValues(std::string_view stream);
+ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listColumn = ListSheetColumn);
 
 // Loads what iconv needs to convert every code page a workbook may name,
 // and keeps it loaded: the confined reader can load nothing later.

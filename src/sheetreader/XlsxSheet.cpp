@@ -172,11 +172,12 @@ struct RawCell {
     std::string sharedIndex; // the "si" of a shared formula
 };
 
-// The cells of rows 1 .. ListSheetRows, column A and those a formula may
-// name; stops past them. A sheet with more cells than MostCells keeps
-// column A and notes that others are missing.
+// The cells of rows 1 .. ListSheetRows, the list's column and those a formula
+// may name; stops past them. A sheet with more cells than MostCells keeps
+// the list's column and notes that others are missing.
 class SheetPart : public XmlPart {
 public:
+    std::uint32_t listColumn = ListSheetColumn;
     std::map<std::pair<std::uint32_t, std::uint32_t>, RawCell> cells;
     // Shared formulas by index: their master's text, row and column.
     std::map<std::string, std::tuple<std::string, std::uint32_t, std::uint32_t>> sharedFormulas;
@@ -201,7 +202,7 @@ private:
             cell_ = nullptr;
             if (column_ < 1 || column_ > 16384 || row_ < 1 || row_ > ListSheetRows)
                 return;
-            if (column_ != ListSheetColumn && cells.size() >= MostCells) {
+            if (column_ != listColumn && cells.size() >= MostCells) {
                 cellsLeftOut = true;
                 return;
             }
@@ -504,12 +505,6 @@ SheetNotes NotesOn(const ZipArchive& archive, const Relationships& parts, const 
     return notes;
 }
 
-// "A5"
-std::string CellName(std::uint32_t row)
-{
-    return "A" + std::to_string(row);
-}
-
 // A text, number, boolean or error as the list takes it; a number shown
 // through its cell's format.
 SheetValue ListValue(const FormulaValue& value, const CellFormat& format, bool from1904)
@@ -525,7 +520,7 @@ SheetValue ListValue(const FormulaValue& value, const CellFormat& format, bool f
 
 } // namespace
 
-ListColumn XlsxListColumn(const char* path)
+ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn)
 {
     const ZipArchive archive(path);
     const Relationships package(archive, "");
@@ -537,6 +532,7 @@ ListColumn XlsxListColumn(const char* path)
     if (!sheetPart)
         throw MessageError(MessageId::NoWorksheet);
     SheetPart sheet;
+    sheet.listColumn = listColumn;
     sheet.Parse(archive, *sheetPart);
 
     std::map<std::size_t, std::string> shared;
@@ -559,30 +555,35 @@ ListColumn XlsxListColumn(const char* path)
 
     SheetValues values(sheet, shared);
     ListColumn list;
-    std::vector<SheetValue>& column = list.cells;
-    for (std::uint32_t row = 1; row <= ListSheetRows; ++row) {
-        const auto found = sheet.cells.find({row, ListSheetColumn});
-        if (found == sheet.cells.end())
-            continue;
+    list.column = listColumn;
+    // A formula without a result that cannot be worked out ends the reading
+    // in the list's column, and is left out of the preview.
+    const auto take = [&](std::uint32_t row, std::uint32_t cellColumn) {
+        const auto found = sheet.cells.find({row, cellColumn});
+        SheetValue* const slot = list.Slot(row, cellColumn);
+        if (found == sheet.cells.end() || !slot)
+            return;
         const RawCell& cell = found->second;
         const CellFormat format = cell.style >= 0 && std::size_t(cell.style) < styles.formats.size()
                                       ? styles.formats[std::size_t(cell.style)]
                                       : CellFormat{};
         if (SheetValues::WithoutResult(cell)) {
             if (row == 1)
-                continue; // the heading, which no list reads
-            const std::optional<FormulaValue> worked = values.WorkOut(row, ListSheetColumn);
-            if (!worked)
-                throw MessageError(MessageId::FormulaWithoutResult, {CellName(row), "=" + cell.formula});
-            column[row - 1] = ListValue(*worked, format, book.from1904);
+                return; // the heading, which no list reads
+            const std::optional<FormulaValue> worked = values.WorkOut(row, cellColumn);
+            if (!worked && cellColumn == listColumn)
+                throw MessageError(MessageId::FormulaWithoutResult, {CellName(row, listColumn), "=" + cell.formula});
+            if (worked)
+                *slot = ListValue(*worked, format, book.from1904);
         } else if (cell.type == "d" && cell.hasValue && !cell.value.empty()) {
-            column[row - 1] = IsoDateValue(cell.value);
+            *slot = IsoDateValue(cell.value);
         } else if (cell.hasValue && !cell.value.empty()) {
-            const std::optional<FormulaValue> value = values.Value(row, ListSheetColumn);
-            column[row - 1] = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
+            const std::optional<FormulaValue> value = values.Value(row, cellColumn);
+            *slot = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
         }
-    }
-    list.notes = NotesOn(archive, parts, book, sheet, column);
+    };
+    list.ForEachCellSent(take);
+    list.notes = NotesOn(archive, parts, book, sheet, list.cells);
     return list;
 }
 

@@ -14,9 +14,9 @@
 
 namespace quorvan {
 
-// Rows 1 .. ListSheetRows of column A, indexed from 0, and the notes on the
-// workbook. Throws MessageError with the reason when the file cannot be read.
-ListColumn XlsxListColumn(const char* path);
-ListColumn OdsListColumn(const char* path);
+// Rows 1 .. ListSheetRows of column `listColumn` (A unless another is asked
+// for), indexed from 0, and the notes on the workbook. Throws MessageError with the reason when the file cannot be read.
+ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn = ListSheetColumn);
+ListColumn OdsListColumn(const char* path, std::uint16_t listColumn = ListSheetColumn);
 
 } // namespace quorvan

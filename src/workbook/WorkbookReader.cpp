@@ -33,16 +33,17 @@ qsizetype SizeOf(PackedKind kind)
 
 } // namespace
 
-WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind) : reading_(std::move(reading))
+WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind, quint16 column)
+    : reading_(std::move(reading)), column_(column)
 {
     // Opened here, refused with the reason when it is no ordinary file; the
     // reader gets the open file, never the name.
     const std::unique_ptr<QFile> workbook = OpenRegularFile(path, Say(MessageId::CannotReadWorkbook));
     try {
         const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
-        packed_ = RunReader(reading_.ReaderProgram, {kindArgument}, workbook->handle(), ReadingTime,
+        packed_ = RunReader(reading_.ReaderProgram, {kindArgument, QString::number(column_)}, workbook->handle(), ReadingTime,
                             LongestPackedSheet, reading_.Stop);
-        cells_.resize(ListSheetRows);
+        cells_.resize(ListSheetRows + PreviewRows * PreviewColumns);
         QDataStream cells(packed_);
         cells.setByteOrder(QDataStream::LittleEndian);
         while (!cells.atEnd()) {
@@ -53,14 +54,14 @@ WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, Wor
             cells >> row >> column >> kind >> size;
             const qsizetype at = cells.device()->pos();
             const bool note = row == 0 && (kind == quint8(PackedKind::HiddenSheet) || kind == quint8(PackedKind::NamesElsewhere));
-            if (cells.status() != QDataStream::Ok || (!note && (row < 1 || row > ListSheetRows || column != ListSheetColumn
-                                                                || kind > quint8(PackedKind::Moment)))
-                || size > packed_.size() - at || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
+            const auto index = note || kind > quint8(PackedKind::Moment) ? std::nullopt : IndexOf(row, column);
+            if (cells.status() != QDataStream::Ok || (!note && !index) || size > packed_.size() - at
+                || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
                 throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
             if (note)
                 TakeNote(PackedKind(kind), column, packed_.mid(at, size));
             else
-                cells_[row - 1] = {PackedKind(kind), at, qsizetype(size)};
+                cells_[*index] = {PackedKind(kind), at, qsizetype(size)};
             cells.skipRawData(int(size));
         }
     } catch (const ReaderError& error) {
@@ -81,11 +82,23 @@ void WorkbookReader::TakeNote(PackedKind kind, quint16 column, const QByteArray&
     notes_.NamesSheet = QString::fromUtf8(bytes.mid(4));
 }
 
+std::optional<std::size_t> WorkbookReader::IndexOf(qint64 row, qint64 column) const
+{
+    if (row < 1)
+        return std::nullopt;
+    if (column == column_)
+        return row <= qint64(ListSheetRows) ? std::optional(std::size_t(row - 1)) : std::nullopt;
+    if (row <= qint64(PreviewRows) && column >= 1 && column <= PreviewColumns)
+        return ListSheetRows + std::size_t(row - 1) * PreviewColumns + std::size_t(column - 1);
+    return std::nullopt;
+}
+
 QString WorkbookReader::CellText(int row, int column) const
 {
-    if (column != ListSheetColumn || row < 1 || std::size_t(row) > cells_.size() || cells_[row - 1].size == 0)
+    const auto index = IndexOf(row, column);
+    if (!index || cells_[*index].size == 0)
         return {};
-    const Cell& cell = cells_[row - 1];
+    const Cell& cell = cells_[*index];
     const char* data = packed_.constData() + cell.at;
     const QString text = QString::fromUtf8(data, cell.size);
     switch (cell.kind) {

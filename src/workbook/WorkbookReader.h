@@ -39,15 +39,17 @@ struct WorkbookNotes {
 
 class WorkbookReader {
 public:
-    // Reads the cells a list can use (PackedSheet.h) of the first worksheet
-    // of the workbook of that kind; throws FileError with the reason when the
+    // Reads the cells a list can use (PackedSheet.h), in `column` (from 1),
+    // of the first worksheet of the workbook of that kind; throws FileError with the reason when the
     // file is not a workbook that can be read. The workbook libraries run in
     // the reader program (quorvan-sheet-reader), so a file that upsets them
     // costs that process, never this one.
-    WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind = WorkbookKind::Xls);
+    WorkbookReader(const QString& path, WorkbookReading reading, WorkbookKind kind = WorkbookKind::Xls,
+                   quint16 column = ListSheetColumn);
 
     // The text of a cell, rows and columns counted from 1; empty where there
-    // is none and outside the cells read.
+    // is none and outside the cells read: the column asked for, and the first
+    // PreviewRows rows of the first PreviewColumns columns.
     QString CellText(int row, int column) const;
     const WorkbookNotes& Notes() const { return notes_; }
 
@@ -61,8 +63,14 @@ private:
         qsizetype size = 0;
     };
     WorkbookReading reading_;
+    quint16 column_;
     QByteArray packed_;
-    std::vector<Cell> cells_; // rows 1 .. ListSheetRows of the list's column
+    // Where in cells_ a cell sent is kept; none for one the reader does not send.
+    std::optional<std::size_t> IndexOf(qint64 row, qint64 column) const;
+
+    // Rows 1 .. ListSheetRows of the list's column, then the preview's cells
+    // of the other columns, row by row.
+    std::vector<Cell> cells_;
     WorkbookNotes notes_;
 };
 

@@ -181,10 +181,48 @@ private slots:
         QCOMPARE(window.platform.ImportQuestions.size(), 1);
         const ImportQuestion& asked = window.platform.ImportQuestions.first();
         QCOMPARE(asked.Likely, (ImportChoice{1, false, true}));
-        QVERIFY(asked.HeadingLabel.isEmpty() && asked.FirstRows.isEmpty());
+        QVERIFY(asked.HeadingLabel.isEmpty());
+        QCOMPARE(asked.FirstRows, (QList<QStringList>{{"Member"}, {"a"}, {"b"}, {}, {"d"}}));
         QVERIFY(asked.Why.contains("row 4; below it: 1 more"));
         QCOMPARE(window.Column("edit1_", 3), QStringList({"a", "b", "d"}));
         QCOMPARE(window->countDisplay()->text(), QStringLiteral("3"));
+    }
+
+    // A roster with employee numbers in column A and names in column B
+    // (openpyxl, odfpy, LibreOffice's .xls): the preview offers column B,
+    // asks nothing of a heading, and the column answered is read.
+    void rosterWorkbookThroughThePreview_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("column"); // the column answered
+        QTest::addColumn<QStringList>("members");
+        const QStringList names{"Tanaka, Aiko", "Díaz, Bruno", "佐藤 花子"};
+        for (const char* kind : {"xls", "xlsx", "ods"})
+            QTest::addRow("likely answer, .%s", kind)
+                << QStringLiteral("roster-numbers-and-names.") + QLatin1String(kind) << 2 << names;
+        QTest::newRow("as it reads, .xlsx") << "roster-numbers-and-names.xlsx" << 1 << QStringList{"1024", "1025", "2031"};
+        QTest::newRow("extensions, .ods") << "roster-numbers-and-names.ods" << 3 << QStringList{"301", "302", "417"};
+    }
+
+    void rosterWorkbookThroughThePreview()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, column);
+        QFETCH(QStringList, members);
+        WindowFixture window;
+        window.platform.ImportAnswers = {ImportChoice{column}};
+        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
+        QCOMPARE(window.platform.ImportQuestions.size(), 1);
+        const ImportQuestion& asked = window.platform.ImportQuestions.first();
+        QCOMPARE(asked.Likely, ImportChoice{2});
+        QVERIFY(asked.HeadingLabel.isEmpty() && asked.PastEmptyLabel.isEmpty());
+        QCOMPARE(asked.ColumnNames, QStringList({"A", "B", "C"}));
+        QCOMPARE(asked.FirstRows.value(0), QStringList({"Employee No.", "Name", "Extension"}));
+        QCOMPARE(asked.FirstRows.value(3), QStringList({"2031", "佐藤 花子", "417"}));
+        QVERIFY2(asked.Why.contains("column B holds names"), qPrintable(asked.Why));
+        QCOMPARE(window.Column("edit1_", 3), members);
+        QCOMPARE(window->countDisplay()->text(), QStringLiteral("3"));
+        QVERIFY(window.platform.Errors.isEmpty());
     }
 
     // A file behind the wrong ending is read as what its first bytes show,

@@ -27,12 +27,12 @@ WorkbookReading Reading()
             [](const QTime& time) { return time.toString(QStringLiteral("H:mm:ss")); }};
 }
 
-QStringList ColumnA(const QString& path, int rows)
+QStringList ColumnTexts(const QString& path, int rows, quint16 column = 1)
 {
-    const WorkbookReader sheet(path, Reading(), WorkbookKindOf(path).value_or(WorkbookKind::Xls));
+    const WorkbookReader sheet(path, Reading(), WorkbookKindOf(path).value_or(WorkbookKind::Xls), column);
     QStringList texts;
     for (int row = 1; row <= rows; ++row)
-        texts.append(sheet.CellText(row, 1));
+        texts.append(sheet.CellText(row, column));
     return texts;
 }
 
@@ -139,7 +139,71 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QStringList, cells);
-        QCOMPARE(ColumnA(TestData(qPrintable(file)), int(cells.size())), cells);
+        QCOMPARE(ColumnTexts(TestData(qPrintable(file)), int(cells.size())), cells);
+    }
+
+    // A roster (openpyxl, odfpy, LibreOffice's .xls of it) read in the column asked for.
+    void readsTheColumnAsked_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("cells");
+        const QStringList names = {"Name", "Tanaka, Aiko", "Díaz, Bruno", "佐藤 花子", ""};
+        const QStringList extensions = {"Extension", "301", "302", "417", ""};
+        for (const char* kind : {"xls", "xlsx", "ods"}) {
+            const QString file = QStringLiteral("roster-numbers-and-names.") + QLatin1String(kind);
+            QTest::addRow("names, .%s", kind) << file << 2 << names;
+            QTest::addRow("numbers, .%s", kind) << file << 3 << extensions;
+            QTest::addRow("past the last, .%s", kind) << file << 256 << QStringList(5);
+        }
+    }
+
+    void readsTheColumnAsked()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, column);
+        QFETCH(QStringList, cells);
+        QCOMPARE(ColumnTexts(TestData(qPrintable(file)), int(cells.size()), quint16(column)), cells);
+    }
+
+    // The roster wider and longer than the preview (openpyxl, odfpy,
+    // LibreOffice's .xls of it), each number telling its own cell: the
+    // column asked for is read whole, other columns only in the preview's corner.
+    void previewIsTheSheetsCorner_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("column");
+        for (const char* kind : {"xls", "xlsx", "ods"}) {
+            const QString file = QStringLiteral("wide-roster.") + QLatin1String(kind);
+            QTest::addRow("column A, .%s", kind) << file << 1;
+            QTest::addRow("column J, .%s", kind) << file << 10;
+        }
+    }
+
+    void previewIsTheSheetsCorner()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, column);
+        const WorkbookReader sheet(TestData(qPrintable(file)), Reading(), *WorkbookKindOf(file), quint16(column));
+        const QStringList headings = {"Employee No.", "Name", "Extension", "Floor", "Desk", "Badge",
+                                      "Locker", "Car park", "Team", "Room", "Mail stop", "Shift"};
+        const QStringList names = {"Abe Ren",  "Baker Ida", "Chen Wei", "Dahl Ove", "Eze Ada",  "Fox Ana",
+                                   "Gale Tom", "Hill Eve",  "Ito Yui",  "Jones Al", "Kaur Jas", "Lee Min",
+                                   "Mori Sho", "Nash Lia",  "Ode Ife",  "Park Ji",  "Quinn Bo", "Roy Dev",
+                                   "Sato Emi", "Tran Vu",   "Ueda Rin", "Vega Luz", "Ward Kit", "Xu Lan",
+                                   "Yoon Ha",  "Zeno Pia",  "Abbot Cy", "Berg Liv", "Cruz Mar"};
+        for (int row = 1; row <= 31; ++row)
+            for (int cell = 1; cell <= 13; ++cell) {
+                const bool sent = cell == column || (row <= 16 && cell <= 8);
+                const QString held = row > 30 || cell > 12 ? QString()
+                                     : row == 1            ? headings[cell - 1]
+                                     : cell == 1           ? QString::number(7000 + row)
+                                     : cell == 2           ? names[row - 2]
+                                                           : QString::number(row * 100 + cell);
+                const QString read = sheet.CellText(row, cell);
+                QVERIFY2(read == (sent ? held : QString()),
+                         qPrintable(QStringLiteral("row %1, column %2: %3").arg(row).arg(cell).arg(read)));
+            }
     }
 
     // Texts of formulas that no sample file holds.
@@ -208,7 +272,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("long.xls");
         Save(path, cells);
-        QCOMPARE(ColumnA(path, 3), QStringList({cells.value({1, 1}), cells.value({2, 1}), cells.value({3, 1})}));
+        QCOMPARE(ColumnTexts(path, 3), QStringList({cells.value({1, 1}), cells.value({2, 1}), cells.value({3, 1})}));
     }
 
     void badWorkbooksNameTheFileAndReason()
@@ -235,7 +299,7 @@ private slots:
             folder.path(),
         };
         for (const QString& path : bad) {
-            const QString error = ErrorOf([&] { ColumnA(path, 2); });
+            const QString error = ErrorOf([&] { ColumnTexts(path, 2); });
             QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
         }
     }
@@ -245,7 +309,7 @@ private slots:
     // would report it otherwise). Its broken records leave no cells.
     void workbookThatLeaksInTheLibrary()
     {
-        QCOMPARE(ColumnA(TestData("leaking-sheet.xls"), 3), QStringList({"", "", ""}));
+        QCOMPARE(ColumnTexts(TestData("leaking-sheet.xls"), 3), QStringList({"", "", ""}));
     }
 
     // The program trusts nothing the reader program does: a stand-in reader
@@ -258,6 +322,8 @@ private slots:
         QTest::newRow("length overruns")
             << "printf 'R\\001\\000\\000\\000\\001\\000\\000\\377\\377\\377\\377abc'"
             << "The reader sent damaged cells.";
+        QTest::newRow("cell not asked for") << "printf 'R\\021\\000\\000\\000\\002\\000\\000\\001\\000\\000\\000x'"
+                                            << "The reader sent damaged cells.";
         QTest::newRow("crash") << "kill -SEGV $$" << QStringLiteral("The reader stopped on signal %1").arg(SIGSEGV);
         // More than the longest list the reader can send: stopped, not taken whole.
         QTest::newRow("sends too much") << "printf R; exec head -c 100000000 /dev/zero" << "The reader sent more than";

@@ -243,3 +243,62 @@ odf_elsewhere("names-in-column-b.ods", "hidden-first-sheet.ods")
 # The workbooks with names elsewhere as LibreOffice saves them in Excel 97-2003 workbooks.
 subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "names-on-sheet-2.xlsx",
                 "hidden-first-sheet.xlsx"], check=True)
+
+
+# A roster as staff records hold it: employee numbers in column A, names in
+# column B and extension numbers in column C.
+ROSTER = [("Employee No.", "Name", "Extension"), (1024, "Tanaka, Aiko", 301), (1025, "Díaz, Bruno", 302),
+          (2031, "佐藤 花子", 417)]
+
+
+def xlsx_of_rows(path, rows):
+    book = openpyxl.Workbook()
+    for values in rows:
+        book.active.append(values)
+    book.save(path)
+
+
+def ods_of_rows(path, name, rows):
+    document = OpenDocumentSpreadsheet()
+    table = Table(name=name)
+    for values in rows:
+        table_row = TableRow()
+        for value in values:
+            if isinstance(value, int):
+                cell = TableCell(valuetype="float", value=value)
+            else:
+                cell = TableCell(valuetype="string")
+            cell.addElement(P(text=str(value)))
+            table_row.addElement(cell)
+        table.addElement(table_row)
+    document.spreadsheet.addElement(table)
+    document.save(path)
+
+
+xlsx_of_rows("roster-numbers-and-names.xlsx", ROSTER)
+ods_of_rows("roster-numbers-and-names.ods", "Roster", ROSTER)
+subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "roster-numbers-and-names.xlsx"],
+               check=True)
+
+
+# A roster wider and longer than the import preview: employee numbers in
+# column A, names in B, and in C to L whole numbers that tell their own cell
+# (row × 100 + column: 1603 in C16), for 29 people.
+WIDE_HEADINGS = ["Employee No.", "Name", "Extension", "Floor", "Desk", "Badge", "Locker", "Car park", "Team",
+                 "Room", "Mail stop", "Shift"]
+WIDE_NAMES = ["Abe Ren", "Baker Ida", "Chen Wei", "Dahl Ove", "Eze Ada", "Fox Ana", "Gale Tom", "Hill Eve",
+              "Ito Yui", "Jones Al", "Kaur Jas", "Lee Min", "Mori Sho", "Nash Lia", "Ode Ife", "Park Ji",
+              "Quinn Bo", "Roy Dev", "Sato Emi", "Tran Vu", "Ueda Rin", "Vega Luz", "Ward Kit", "Xu Lan",
+              "Yoon Ha", "Zeno Pia", "Abbot Cy", "Berg Liv", "Cruz Mar"]
+
+
+def wide_rows():
+    yield WIDE_HEADINGS
+    for row, name in enumerate(WIDE_NAMES, start=2):
+        yield [7000 + row, name] + [row * 100 + column for column in range(3, len(WIDE_HEADINGS) + 1)]
+
+
+xlsx_of_rows("wide-roster.xlsx", wide_rows())
+ods_of_rows("wide-roster.ods", "Staff", wide_rows())
+# LibreOffice's .xls keeps a row's numbers side by side in one record (MULRK).
+subprocess.run(["soffice", "--headless", "--norestore", "--convert-to", "xls", "wide-roster.xlsx"], check=True)
