@@ -24,8 +24,8 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QProcess>
@@ -312,40 +312,30 @@ QStringList ReadLines(const QString& path)
 }
 
 // Start-up in a child process, from exec to the first frame painted: the
-// program's own start, or its floor, a bare Qt Widgets window showing a line
-// of text (text makes the toolkit read the system's font list, as any
-// program's first text measurement does). Under callgrind the first dump,
-// "first-frame", counts exec to the first frame; the last, what exit costs.
-int ChildStartup(bool minimal, int argc, char* argv[])
+// program's own start. Its floor is quorvan-startup-floor, beside the bench.
+// Under callgrind the first dump, "first-frame", counts exec to the first
+// frame; the last, what exit costs.
+int ChildStartup(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    std::unique_ptr<QWidget> shown;
-    std::unique_ptr<Commands> commands;
-    if (minimal) {
-        shown = std::make_unique<QWidget>();
-        shown->resize(719, 510);
-        (new QLabel(QStringLiteral("Quorvan"), shown.get()))->move(8, 8);
-    } else {
-        ConfigureApplication(application);
-        UseFacesOfLanguage(Platform().Language());
-        auto window = std::make_unique<MainWindow>(Platform());
-        commands = std::make_unique<Commands>(*window);
-        shown = std::move(window);
-    }
-    shown->show();
-    if (!QTest::qWaitForWindowExposed(shown.get()))
+    ConfigureApplication(application);
+    UseFacesOfLanguage(Platform().Language());
+    MainWindow window(Platform());
+    Commands commands(window);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    (void)shown->grab(); // the first frame, painted
+    (void)window.grab(); // the first frame, painted
     CALLGRIND_DUMP_STATS_AT("first-frame");
     return 0;
 }
 
 void StartupLine(const char* self)
 {
-    const auto start = [self](const char* mode) {
-        return Part{[] {}, [self, mode] {
+    const auto start = [](const QString& program, const QStringList& arguments) {
+        return Part{[] {}, [program, arguments] {
                         QProcess child;
-                        child.start(QString::fromLocal8Bit(self), {QString::fromLatin1(mode)});
+                        child.start(program, arguments);
                         child.waitForFinished(-1);
                     }};
     };
@@ -353,7 +343,9 @@ void StartupLine(const char* self)
         std::printf("startup: run each child alone under callgrind (see README)\n");
         return;
     }
-    Line("startup", start("--startup-child"), start("--startup-minimal"));
+    const QString bench = QString::fromLocal8Bit(self);
+    const QString floor = QFileInfo(bench).absolutePath() + QStringLiteral("/quorvan-startup-floor");
+    Line("startup", start(bench, {QStringLiteral("--startup-child")}), start(floor, {}));
 }
 
 long PeakRssMegabytes()
@@ -562,8 +554,8 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (mode == "--startup-child" || mode == "--startup-minimal")
-        return ChildStartup(mode == "--startup-minimal", argc, argv);
+    if (mode == "--startup-child")
+        return ChildStartup(argc, argv);
     Callgrind = mode == "--callgrind";
     if (Callgrind)
         Runs = 1;
@@ -578,7 +570,7 @@ int main(int argc, char* argv[])
         return LongNames();
     QTemporaryDir folder;
 
-    if (Only.isEmpty())
+    if (QByteArray("startup").startsWith(Only))
         StartupLine(argv[0]);
     // The stage's lines stand alone: --only stage- times them without the window's.
     for (const Pointer where : {Pointer::Away, Pointer::Over}) {
