@@ -2,6 +2,7 @@
 // of the entries, whether the first row is a heading, and whether a
 // workbook's list reads on past empty cells; the likely answer chosen.
 
+#include "platform/MessageBox.h"
 #include "platform/QtPlatform.h"
 
 #include <QApplication>
@@ -25,8 +26,6 @@ namespace quorvan {
 namespace {
 
 constexpr int ShownRows = 8;
-// The share of the screen the table may take.
-constexpr double ScreenShare = 0.8;
 
 // The table as large as its rows and columns, so that they show whole, within
 // the screen, and no taller.

@@ -15,9 +15,6 @@ namespace quorvan {
 
 namespace {
 
-// The share of the screen's free height a box may take.
-constexpr double ScreenShare = 0.8;
-
 QScreen* ScreenOf(QWidget* parent)
 {
     return parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace quorvan {
 
+// The share of the screen's free room a box or table may take.
+constexpr double ScreenShare = 0.8;
+
 void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text);
 
 } // namespace quorvan
