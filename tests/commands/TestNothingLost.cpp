@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -230,6 +231,32 @@ private slots:
         for (int control = 0; control < SwitchedCount; ++control)
             QCOMPARE(second->switched(Switched(control))->isEnabled(), enabled[control]);
         QVERIFY(second.platform.Errors.isEmpty());
+    }
+
+    // The list check comes back with the lottery: its findings as they were
+    // told, the hit line counted at import still meant to repeat.
+    void listCheckIsRestored()
+    {
+        QTemporaryDir state, lists;
+        WriteTestFile(lists.filePath("members.txt"), "M1\nM2\nM3\nM4\nM5\nM6\n");
+        WriteTestFile(lists.filePath("hits.txt"), "Tablet\n2 × Mug\n");
+        QStringList told;
+        {
+            WindowFixture first("en", 2024, state.path());
+            first.Load(first->loadMembersButton(), lists.filePath("members.txt"));
+            first.platform.Answers = {true};
+            first.Load(first->loadHitsButton(), lists.filePath("hits.txt"));
+            first.Click(first->buildButton());
+            first.commands->onShowListFindings();
+            told = first.platform.Notices;
+        } // gone without closing, as in a crash
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0].contains(QStringLiteral("“2 × Mug” counted as 2 hits “Mug”")));
+
+        WindowFixture second("en", 77, state.path());
+        QVERIFY(!second->listFindingsButton()->isHidden());
+        second.commands->onShowListFindings();
+        QCOMPARE(second.platform.Notices, told);
     }
 
     // Where the kept lottery goes: a discarded restore, a clean exit and a
