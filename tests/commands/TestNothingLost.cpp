@@ -259,6 +259,30 @@ private slots:
         QCOMPARE(second.platform.Notices, told);
     }
 
+    // A command that switches off its own button leaves the keyboard on no
+    // destructive one: one more Enter discards nothing and asks nothing.
+    void aStrayEnterAfterACommand_data()
+    {
+        QTest::addColumn<bool>("hitAll");
+        QTest::newRow("after Build") << false;
+        QTest::newRow("after ［HIT-ALL］") << true;
+    }
+
+    void aStrayEnterAfterACommand()
+    {
+        QFETCH(bool, hitAll);
+        WindowFixture window("en", 2024);
+        window.SetUp(3);
+        Type(window, 3);
+        window.Click(window->buildButton());
+        if (hitAll)
+            window.Click(window->hitAllButton());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(window.platform.SaveQuestions, QStringList());
+        QVERIFY(window.lottery().Model.LadderBuilt);
+        QVERIFY(window->isVisible());
+    }
+
     // Where the kept lottery goes: a discarded restore, a clean exit and a
     // Reset all leave nothing to offer at the next start.
     void keptLotteryEnds_data()
