@@ -271,9 +271,12 @@ private slots:
     void aStrayEnterAfterACommand()
     {
         QFETCH(bool, hitAll);
-        WindowFixture window("en", 2024);
-        window.SetUp(3);
-        Type(window, 3);
+        QTemporaryDir folder;
+        WriteTestFile(folder.filePath("members.txt"), "M1\nM2\nM3\nM4\n");
+        WriteTestFile(folder.filePath("hits.txt"), "Tablet\n");
+        WindowFixture window("en", 2024, {}, {{"FairDraw", "true"}});
+        window.Load(window->loadMembersButton(), folder.filePath("members.txt"));
+        window.Load(window->loadHitsButton(), folder.filePath("hits.txt"));
         window.Click(window->buildButton());
         if (hitAll)
             window.Click(window->hitAllButton());
