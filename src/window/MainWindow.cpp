@@ -110,16 +110,17 @@ MainWindow::~MainWindow()
     disconnect(focusWatch_);
 }
 
-// A control switched off by its own command (Build, ［HIT-ALL］) hands the
-// keyboard on down the tab sequence; it never lands on RESET or EXIT that
-// way, where one more Enter would discard the lottery. A Tab or a click
-// still reaches them.
+// A control switched off by its own command (Build, ［HIT-ALL］, a list
+// import) hands the keyboard on down the tab sequence, at once or when the
+// window is active again after a dialog; it never lands on RESET or EXIT
+// that way, where one more Enter would discard the lottery. A Tab from an
+// enabled control, or a click, still reaches them.
 void MainWindow::keepFocusOffDestructive(QWidget* old, QWidget* now)
 {
     const auto destructive = [this](const QWidget* control) {
         return control == roles_.resetButton || control == roles_.exitButton;
     };
-    if (!old || old->isEnabled() || !destructive(now))
+    if ((old && old->isEnabled()) || !destructive(now))
         return;
     for (QWidget* next = now->nextInFocusChain(); next != now; next = next->nextInFocusChain()) {
         if (!destructive(next) && next->window() == this && next->isVisible() && next->isEnabled()
