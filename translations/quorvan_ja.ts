@@ -1281,12 +1281,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1（当選者のみ）</translation>
     </message>
     <message>
-        <source>Hit lines that give a count: %1, such as “%2” (%3 × “%4”).
-Count each as that many hits?</source>
-        <translation>当たりのリストの %1 行に個数があります（例：“%2” は “%4” が %3 個）。
-それぞれその個数の当たりとして数えますか？</translation>
-    </message>
-    <message>
         <source>“%1” counted as %2 hits “%3”</source>
         <translation>“%1” を当たり “%3” %2 個として数えました</translation>
     </message>
@@ -1363,6 +1357,22 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>読み込みの確認を開いている間にファイルが置き換えられたか変更されたため、読み直していません。もう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>%1 hit lines give a count, such as “%2”.
+Count each as that many hits (“%2” as %3 hits “%4”)?</source>
+        <translation>当たりのリストの %1 行に個数があります（例：“%2”）。
+それぞれその個数の当たりとして数えますか？（“%2” は当たり “%4” %3 個）</translation>
+    </message>
+    <message>
+        <source>The hit line “%1” gives a count.
+Count it as %2 hits “%3”?</source>
+        <translation>当たりの行 “%1” に個数があります。
+当たり “%3” %2 個として数えますか？</translation>
+    </message>
+    <message>
+        <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
+        <translation>すべての道をたどりました。当選者 %1 人。「表示 › 当選者…」で賞の順に一覧できます。</translation>
     </message>
 </context>
 <context>

@@ -1281,12 +1281,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1(당첨자만)</translation>
     </message>
     <message>
-        <source>Hit lines that give a count: %1, such as “%2” (%3 × “%4”).
-Count each as that many hits?</source>
-        <translation>개수가 적힌 당첨 줄이 %1줄 있습니다. 예: “%2”(“%4” × %3).
-각 줄을 그 개수만큼의 당첨으로 셀까요?</translation>
-    </message>
-    <message>
         <source>“%1” counted as %2 hits “%3”</source>
         <translation>“%1”을(를) 당첨 “%3” %2개로 셌습니다</translation>
     </message>
@@ -1363,6 +1357,22 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>가져오기 미리 보기가 열려 있는 동안 파일이 교체되었거나 변경되어 다시 읽지 않았습니다. 한 번 더 불러오세요.</translation>
+    </message>
+    <message>
+        <source>%1 hit lines give a count, such as “%2”.
+Count each as that many hits (“%2” as %3 hits “%4”)?</source>
+        <translation>개수가 적힌 당첨 줄이 %1줄 있습니다. 예: “%2”.
+각 줄을 그 개수만큼의 당첨으로 셀까요? (“%2”는 당첨 “%4” %3개)</translation>
+    </message>
+    <message>
+        <source>The hit line “%1” gives a count.
+Count it as %2 hits “%3”?</source>
+        <translation>당첨 줄 “%1”에 개수가 적혀 있습니다.
+당첨 “%3” %2개로 셀까요?</translation>
+    </message>
+    <message>
+        <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
+        <translation>모든 경로를 따라갔습니다. 당첨자 %1명. 「보기 › 당첨자…」에서 상품 순서대로 볼 수 있습니다.</translation>
     </message>
 </context>
 <context>

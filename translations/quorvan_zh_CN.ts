@@ -1281,12 +1281,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1（仅中奖者）</translation>
     </message>
     <message>
-        <source>Hit lines that give a count: %1, such as “%2” (%3 × “%4”).
-Count each as that many hits?</source>
-        <translation>带数量的奖项行：%1 行，例如“%2”（%3 × “%4”）。
-要把每行计为相应数量的奖项吗？</translation>
-    </message>
-    <message>
         <source>“%1” counted as %2 hits “%3”</source>
         <translation>已将“%1”计为 %2 个奖项“%3”</translation>
     </message>
@@ -1363,6 +1357,22 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>导入预览打开期间，文件被替换或更改，因此没有重新读取：请再读取一次。</translation>
+    </message>
+    <message>
+        <source>%1 hit lines give a count, such as “%2”.
+Count each as that many hits (“%2” as %3 hits “%4”)?</source>
+        <translation>有 %1 行奖项带数量，例如“%2”。
+要把每行计为相应数量的奖项吗？（“%2”计为 %3 个奖项“%4”）</translation>
+    </message>
+    <message>
+        <source>The hit line “%1” gives a count.
+Count it as %2 hits “%3”?</source>
+        <translation>奖项行“%1”带数量。
+要计为 %2 个奖项“%3”吗？</translation>
+    </message>
+    <message>
+        <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
+        <translation>已走完所有路径，中奖者 %1 人。“查看 › 中奖者…”按奖项顺序列出他们。</translation>
     </message>
 </context>
 <context>

@@ -1281,12 +1281,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1（僅中獎者）</translation>
     </message>
     <message>
-        <source>Hit lines that give a count: %1, such as “%2” (%3 × “%4”).
-Count each as that many hits?</source>
-        <translation>帶數量的獎項行：%1 行，例如「%2」（%3 × 「%4」）。
-要把每行計為相應數量的獎項嗎？</translation>
-    </message>
-    <message>
         <source>“%1” counted as %2 hits “%3”</source>
         <translation>已將「%1」計為 %2 個獎項「%3」</translation>
     </message>
@@ -1363,6 +1357,22 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>匯入預覽開啟期間，檔案遭到取代或變更，因此沒有重新讀取：請再讀取一次。</translation>
+    </message>
+    <message>
+        <source>%1 hit lines give a count, such as “%2”.
+Count each as that many hits (“%2” as %3 hits “%4”)?</source>
+        <translation>有 %1 行獎項帶數量，例如「%2」。
+要把每行計為相應數量的獎項嗎？（「%2」計為 %3 個獎項「%4」）</translation>
+    </message>
+    <message>
+        <source>The hit line “%1” gives a count.
+Count it as %2 hits “%3”?</source>
+        <translation>獎項行「%1」帶數量。
+要計為 %2 個獎項「%3」嗎？</translation>
+    </message>
+    <message>
+        <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
+        <translation>已走完所有路徑，中獎者 %1 人。「檢視 › 中獎者…」依獎項順序列出他們。</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "files/FileError.h"
 #include "files/FileSaving.h"
 #include "ladder/Geometry.h"
+#include "lists/CountedHits.h"
 #include "platform/Platform.h"
 #include "window/Controls.h"
 #include "window/MainWindow.h"
@@ -64,6 +65,8 @@ LotteryState Commands::currentState() const
     state.Revealed = lottery_.Reveals.Revealed();
     state.RedPrizes = model.RedPrizes;
     state.ResultsSaved = model.ResultsSaved;
+    for (const CountedLine& line : countedHits_)
+        state.CountedHitLines.append(line.Line);
     return state;
 }
 
@@ -154,6 +157,12 @@ void Commands::restoreLottery(const LotteryState& state)
     }
     window_.countSpinner()->requestPosition(state.Count);
     window_.showCount(state.Count);
+    // The list check as an import or Build told it, the hit lines counted at import meant to repeat.
+    for (const QString& line : state.CountedHitLines)
+        if (const std::optional<CountedLine> counted = ReadCount(line, MostMembers))
+            countedHits_.append(*counted);
+    if (state.LastBuild || state.MembersLoaded || state.HitsLoaded)
+        reportListChecks(state.LastBuild.has_value());
     if (state.LastBuild) {
         if (state.ResultsShown)
             onHitAll();

@@ -122,6 +122,8 @@ private:
     // For each row of the last Build, the row of the hit list as loaded that
     // its hit came from.
     std::vector<int32_t> prizeRowsAtLastBuild() const;
+    // The rows of the last Build with a prize, first prize first: the order of the reveals.
+    std::vector<int32_t> prizeRowsInOrder() const;
     // The prize of hit `row` of the last Build and its place among the
     // prizes in the order loaded; nothing for a row without one.
     std::optional<Prize> prizeOfRow(int32_t row) const;

@@ -12,6 +12,18 @@
 
 namespace quorvan {
 
+namespace {
+// The question names the line that gives a count, or the first of several.
+QString CountQuestion(const QList<CountedLine>& counted)
+{
+    const CountedLine& first = counted[0];
+    if (counted.size() == 1)
+        return Say(MessageId::CountedHitQuestion).arg(first.Line, QString::number(first.Count), first.Prize);
+    return Say(MessageId::CountedHitsQuestion)
+        .arg(QString::number(counted.size()), first.Line, QString::number(first.Count), first.Prize);
+}
+} // namespace
+
 void Commands::onLoadHits()
 {
     const auto path = chooseListFile();
@@ -30,10 +42,7 @@ void Commands::onLoadHits()
     hitNotes_ = list.Notes;
     // Lines such as "3 × Gift card" count as that many hits when the user says so.
     QList<CountedLine> counted = CountedLines(list.Kept, limit);
-    if (!counted.isEmpty()
-        && window_.platform().AskYesNo(Say(MessageId::CountedHitsQuestion)
-                .arg(QString::number(counted.size()), counted[0].Line, QString::number(counted[0].Count),
-                     counted[0].Prize))) {
+    if (!counted.isEmpty() && window_.platform().AskYesNo(CountQuestion(counted))) {
         for (const CountedLine& line : counted)
             list.LinesRead += line.Count - 1;
         list.Kept = ExpandCounts(list.Kept, limit);

@@ -3,6 +3,7 @@
 
 #include "commands/Commands.h"
 #include "ladder/Tracing.h"
+#include "texts/UserText.h"
 #include "window/Controls.h"
 #include "window/LadderBitmap.h"
 #include "window/MainWindow.h"
@@ -68,6 +69,10 @@ void Commands::onHitAll()
             {window_.hitBox(hit).text(), memberText.isEmpty() ? QStringLiteral("Member-%1").arg(member) : memberText});
         window_.resultBox(hit).setText(lottery_.Model.TracedResults.last().Member);
     }
+
+    // The status line tells what was done, in place of the last reveal's words.
+    if (const auto prizes = prizeRowsInOrder().size(); prizes > 0)
+        window_.showStatus(Say(MessageId::EveryPathTraced).arg(QString::number(prizes)));
 
     window_.apply(Step::HitAllEnds);
     window_.setDefaultCursor();

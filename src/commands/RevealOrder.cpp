@@ -4,10 +4,10 @@
 
 namespace quorvan {
 
-std::optional<int32_t> RevealOrder::Next(const QStringList& prizes) const
+std::optional<int32_t> RevealOrder::Next(const std::vector<int32_t>& prizeRows) const
 {
-    for (int32_t hit = 1; hit <= prizes.size(); ++hit)
-        if (!prizes[hit - 1].isEmpty() && std::find(revealed_.begin(), revealed_.end(), hit) == revealed_.end())
+    for (const int32_t hit : prizeRows)
+        if (std::find(revealed_.begin(), revealed_.end(), hit) == revealed_.end())
             return hit;
     return std::nullopt;
 }

@@ -2,8 +2,6 @@
 // The prizes revealed so far, in the order they were revealed. A prize is a
 // hit row with a name.
 
-#include <QStringList>
-
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -13,8 +11,8 @@ namespace quorvan {
 class RevealOrder {
 public:
     void Clear() { revealed_.clear(); }
-    // The first named hit not yet revealed, in row order.
-    std::optional<int32_t> Next(const QStringList& prizes) const;
+    // The first of `prizeRows` (the rows with a prize, first prize first) not yet revealed.
+    std::optional<int32_t> Next(const std::vector<int32_t>& prizeRows) const;
     // Reveals `hit` (again, it becomes the latest).
     void Reveal(int32_t hit);
     // Takes back the latest reveal; the hit taken back.

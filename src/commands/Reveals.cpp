@@ -35,7 +35,7 @@ void Commands::onRevealNext()
 {
     if (!lottery_.Model.LadderBuilt)
         throw UserError(Say(MessageId::NoLadderToReveal));
-    const std::optional<int32_t> next = lottery_.Reveals.Next(prizes());
+    const std::optional<int32_t> next = lottery_.Reveals.Next(prizeRowsInOrder());
     if (!next) {
         window_.showStatus(Say(MessageId::EveryPrizeRevealed));
         return;
@@ -85,12 +85,12 @@ void Commands::revealAllStep()
 {
     if (!stage_ || !stage_->isVisible()) {
         // Nobody watches the paths being drawn: every remaining prize at once.
-        while (lottery_.Model.LadderBuilt && lottery_.Reveals.Next(prizes()))
+        while (lottery_.Model.LadderBuilt && lottery_.Reveals.Next(prizeRowsInOrder()))
             onRevealNext();
         revealingAll_ = false;
         return;
     }
-    if (!revealingAll_ || !lottery_.Model.LadderBuilt || !lottery_.Reveals.Next(prizes())) {
+    if (!revealingAll_ || !lottery_.Model.LadderBuilt || !lottery_.Reveals.Next(prizeRowsInOrder())) {
         revealingAll_ = false;
         stage_->showOverview();
         return;

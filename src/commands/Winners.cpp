@@ -38,21 +38,19 @@ std::vector<int32_t> Commands::prizeRowsAtLastBuild() const
     return PrizeRows(before, lottery_.Model.LastBuild ? lottery_.Model.LastBuild->Build.Rows : 0);
 }
 
+std::vector<int32_t> Commands::prizeRowsInOrder() const
+{
+    return lottery_.Model.LastBuild ? RowsInPrizeOrder(lottery_.Model.LastBuild->Hits, prizeRowsAtLastBuild())
+                                    : std::vector<int32_t>{};
+}
+
 std::optional<Prize> Commands::prizeOfRow(int32_t row) const
 {
-    if (!lottery_.Model.LastBuild)
+    const std::vector<int32_t> order = prizeRowsInOrder();
+    const auto at = std::find(order.begin(), order.end(), row);
+    if (at == order.end())
         return std::nullopt;
-    const QStringList& hits = lottery_.Model.LastBuild->Hits;
-    const auto filled = [&](int32_t at) { return at >= 1 && at <= hits.size() && !hits[at - 1].trimmed().isEmpty(); };
-    if (!filled(row))
-        return std::nullopt;
-    const std::vector<int32_t> origin = prizeRowsAtLastBuild();
-    const auto originOf = [&](int32_t at) { return at <= int32_t(origin.size()) ? origin[size_t(at) - 1] : at; };
-    int32_t place = 1;
-    for (int32_t other = 1; other <= hits.size(); ++other)
-        if (filled(other) && originOf(other) < originOf(row))
-            ++place;
-    return Prize{place, hits[row - 1]};
+    return Prize{static_cast<int32_t>(at - order.begin()) + 1, lottery_.Model.LastBuild->Hits[row - 1]};
 }
 
 bool Commands::fewerPrizesThanMembers() const

@@ -79,6 +79,12 @@ std::vector<int32_t> Rows(const QJsonValue& value, int32_t rows)
     return numbers;
 }
 
+// Texts of any number; none where a state kept before them holds nothing.
+QStringList OptionalTexts(const QJsonValue& value)
+{
+    return value.isUndefined() ? QStringList() : Texts(value, static_cast<int32_t>(value.toArray().size()));
+}
+
 QJsonArray RowsArray(const std::vector<int32_t>& rows)
 {
     QJsonArray array;
@@ -132,6 +138,7 @@ LotteryState Read(const QJsonObject& object)
     state.Revealed = Rows(object.value(QStringLiteral("revealed")), state.Count);
     state.RedPrizes = Rows(object.value(QStringLiteral("redPrizes")), state.Count);
     state.ResultsSaved = Flag(object.value(QStringLiteral("resultsSaved")));
+    state.CountedHitLines = OptionalTexts(object.value(QStringLiteral("countedHits")));
     return state;
 }
 
@@ -165,6 +172,7 @@ QByteArray LotteryStateBytes(const LotteryState& state)
     object[QStringLiteral("revealed")] = RowsArray(state.Revealed);
     object[QStringLiteral("redPrizes")] = RowsArray(state.RedPrizes);
     object[QStringLiteral("resultsSaved")] = state.ResultsSaved;
+    object[QStringLiteral("countedHits")] = QJsonArray::fromStringList(state.CountedHitLines);
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 

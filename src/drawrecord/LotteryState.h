@@ -34,6 +34,7 @@ struct LotteryState {
     std::vector<int32_t> Revealed;  // the hits revealed since Build, in the order revealed
     std::vector<int32_t> RedPrizes; // the prizes whose paths stay red besides it
     bool ResultsSaved = false;
+    QStringList CountedHitLines; // the hit lines counted as several hits at import ("3 × Gift card")
     bool operator==(const LotteryState&) const = default;
 };
 

@@ -27,19 +27,27 @@ std::vector<int32_t> PrizeRows(const std::vector<DrawEvent>& history, int32_t ro
     return origin;
 }
 
+std::vector<int32_t> RowsInPrizeOrder(const QStringList& hits, const std::vector<int32_t>& prizeRows)
+{
+    std::vector<int32_t> rows;
+    for (qsizetype row = 1; row <= hits.size(); ++row)
+        if (!hits[row - 1].trimmed().isEmpty())
+            rows.push_back(static_cast<int32_t>(row));
+    const auto prizeOf = [&](int32_t row) {
+        return static_cast<size_t>(row) <= prizeRows.size() ? prizeRows[static_cast<size_t>(row) - 1] : row;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](int32_t a, int32_t b) { return prizeOf(a) < prizeOf(b); });
+    return rows;
+}
+
 QList<ResultPair> WinnersInPrizeOrder(const QList<ResultPair>& results, const std::vector<int32_t>& prizeRows)
 {
-    std::vector<qsizetype> rows;
-    for (qsizetype row = 0; row < results.size(); ++row)
-        if (!results[row].Hit.trimmed().isEmpty())
-            rows.push_back(row);
-    const auto prizeOf = [&](qsizetype row) {
-        return static_cast<size_t>(row) < prizeRows.size() ? prizeRows[static_cast<size_t>(row)] : int32_t(row + 1);
-    };
-    std::stable_sort(rows.begin(), rows.end(), [&](qsizetype a, qsizetype b) { return prizeOf(a) < prizeOf(b); });
+    QStringList hits;
+    for (const ResultPair& pair : results)
+        hits.append(pair.Hit);
     QList<ResultPair> winners;
-    for (qsizetype row : rows)
-        winners.append(results[row]);
+    for (const int32_t row : RowsInPrizeOrder(hits, prizeRows))
+        winners.append(results[row - 1]);
     return winners;
 }
 

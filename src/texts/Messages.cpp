@@ -167,8 +167,10 @@ constexpr MessageText Table[] = {
     {WinnersExportWorkbookButton, QUORVAN_TRANSLATE_NOOP("Messages", "Save as workbook…")},
     {WinnersNotYet, QUORVAN_TRANSLATE_NOOP("Messages", "No prize has been drawn yet: build the ladder first.")},
     {WinnersOnlyEntry, QUORVAN_TRANSLATE_NOOP("Messages", "%1, winners only")},
-    {CountedHitsQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "Hit lines that give a count: %1, such as “%2” (%3 × "
-            "“%4”).\nCount each as that many hits?")},
+    {CountedHitsQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "%1 hit lines give a count, such as “%2”.\nCount each "
+            "as that many hits (“%2” as %3 hits “%4”)?")},
+    {CountedHitQuestion, QUORVAN_TRANSLATE_NOOP("Messages", "The hit line “%1” gives a count.\nCount it as %2 hits "
+            "“%3”?")},
     {CountedHitsFinding, QUORVAN_TRANSLATE_NOOP("Messages", "“%1” counted as %2 hits “%3”")},
     {EarlierWinnersLeftOut, QUORVAN_TRANSLATE_NOOP("Messages", "Left out %1 earlier winners: %2")},
     {NoEarlierWinnersFound, QUORVAN_TRANSLATE_NOOP("Messages", "None of the winners in “%1” is in the member list.")},
@@ -181,6 +183,8 @@ constexpr MessageText Table[] = {
     {MemberNumber, QUORVAN_TRANSLATE_NOOP("Messages", "member %1")},
     {KeepRedPathsEntry, QUORVAN_TRANSLATE_NOOP("Messages", "Keep prizes' red paths")},
     {SavedWhere, QUORVAN_TRANSLATE_NOOP("Messages", "Saved to %1")},
+    {EveryPathTraced, QUORVAN_TRANSLATE_NOOP("Messages", "Every path traced; winners: %1. View › Winners… lists "
+            "them in prize order.")},
     {ImportPreviewTitle, QUORVAN_TRANSLATE_NOOP("Messages", "Import preview")},
     {ImportWhyAsk, QUORVAN_TRANSLATE_NOOP("Messages", "How should “%1” be read?")},
     {ImportWhyHeading, QUORVAN_TRANSLATE_NOOP("Messages", "The first row looks like a heading: “%1”.")},

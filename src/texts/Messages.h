@@ -178,7 +178,8 @@ enum class MessageId : int {
     WinnersOnlyEntry,        // %1: the kind of file
 
     // Hit lines that give a count ("3 × Gift card").
-    CountedHitsQuestion,     // %1: how many lines, %2: the first line, %3: its count, %4: its prize
+    CountedHitsQuestion,     // %1: how many lines (2 or more), %2: the first line, %3: its count, %4: its prize
+    CountedHitQuestion,      // the one line that gives a count: %1 the line, %2 its count, %3 its prize
     CountedHitsFinding,      // %1: the line, %2: the count, %3: the prize
 
     // Leaving out earlier winners.
@@ -194,6 +195,7 @@ enum class MessageId : int {
     MemberNumber,            // %1: the member's row, for a member without a name
     KeepRedPathsEntry,       // the menu entry that keeps revealed prizes' paths red
     SavedWhere,              // %1: the file a result or record was saved to
+    EveryPathTraced,         // ［HIT-ALL］ done: %1 how many winners (rows with a prize)
 
     // The import preview, opened when a list file looks read wrongly.
     ImportPreviewTitle,

@@ -15,6 +15,7 @@
 #include "window/Texts.h"
 #include "window/WindowDesign.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -114,6 +115,34 @@ MainWindow::MainWindow(Platform& platform) : platform_(platform)
 
     build();
     buildStatusControls();
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &MainWindow::keepFocusOffDestructive);
+}
+
+MainWindow::~MainWindow()
+{
+    // The controls leaving move the focus: no longer this window's business.
+    disconnect(focusWatch_);
+}
+
+// A control switched off by its own command (Build, ［HIT-ALL］, a list
+// import) hands the keyboard on down the tab sequence, at once or when the
+// window is active again after a dialog; it never lands on RESET or EXIT
+// that way, where one more Enter would discard the lottery. A Tab from an
+// enabled control, or a click, still reaches them.
+void MainWindow::keepFocusOffDestructive(QWidget* old, QWidget* now)
+{
+    const auto destructive = [this](const QWidget* control) {
+        return control == roles_.resetButton || control == roles_.exitButton;
+    };
+    if ((old && old->isEnabled()) || !destructive(now))
+        return;
+    for (QWidget* next = now->nextInFocusChain(); next != now; next = next->nextInFocusChain()) {
+        if (!destructive(next) && next->window() == this && next->isVisible() && next->isEnabled()
+            && (next->focusPolicy() & Qt::TabFocus)) {
+            next->setFocus(Qt::OtherFocusReason); // as it was, not all of its text selected
+            return;
+        }
+    }
 }
 
 void MainWindow::build()

@@ -35,6 +35,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(Platform& platform);
+    ~MainWindow() override;
 
     Platform& platform() { return platform_; }
 
@@ -198,6 +199,7 @@ private:
     // The captions' sizes for the script the user's language writes in.
     void fitCaptionsToScript();
     void buildStatusControls();
+    void keepFocusOffDestructive(QWidget* old, QWidget* now);
     // Places a control made at run time, names it and registers it for lookup;
     // a windowed control also joins the end of the tab sequence.
     void addControl(QWidget* control, const QString& name, bool windowed);
@@ -223,6 +225,7 @@ private:
     QPushButton* listFindingsButton_ = nullptr;
     QPushButton* fairDrawOffer_ = nullptr;
     QScrollArea* scroll_ = nullptr;
+    QMetaObject::Connection focusWatch_;
     QWidget* client_ = nullptr;
     PinnedHeader* header_ = nullptr; // the designed area above the rows, pinned to the top
     QHash<QString, QWidget*> controls_; // by name in lower case

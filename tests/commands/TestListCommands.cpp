@@ -293,6 +293,32 @@ private slots:
         QCOMPARE(window.platform.Notices.last().contains(QStringLiteral("counted as 3 hits")), counted);
     }
 
+    // The question names the line that gives a count, or the first of several.
+    void countQuestionWords_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("hits");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("one line") << "en" << QByteArray("Tablet\n3 × Gift card\n")
+                                  << "The hit line “3 × Gift card” gives a count.\nCount it as 3 hits “Gift card”?";
+        QTest::newRow("two lines, Japanese")
+            << "ja" << QByteArray("2 × Mug\nPen ×３\n")
+            << "当たりのリストの 2 行に個数があります（例：“2 × Mug”）。\nそれぞれその個数の当たりとして数えますか？（“2 × Mug” は当たり “Mug” 2 個）";
+    }
+
+    void countQuestionWords()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, hits);
+        QFETCH(QString, question);
+        QTemporaryDir folder;
+        WindowFixture window(language);
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
+        WriteTestFile(folder.filePath("hits.txt"), hits);
+        window.Load(window->loadHitsButton(), folder.filePath("hits.txt"));
+        QCOMPARE(window.platform.Questions, QStringList{question});
+    }
+
     void hitsAfterBuildOfferBuildAgain()
     {
         QTemporaryDir folder;

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -230,6 +231,59 @@ private slots:
         for (int control = 0; control < SwitchedCount; ++control)
             QCOMPARE(second->switched(Switched(control))->isEnabled(), enabled[control]);
         QVERIFY(second.platform.Errors.isEmpty());
+    }
+
+    // The list check comes back with the lottery: its findings as they were
+    // told, the hit line counted at import still meant to repeat.
+    void listCheckIsRestored()
+    {
+        QTemporaryDir state, lists;
+        WriteTestFile(lists.filePath("members.txt"), "M1\nM2\nM3\nM4\nM5\nM6\n");
+        WriteTestFile(lists.filePath("hits.txt"), "Tablet\n2 × Mug\n");
+        QStringList told;
+        {
+            WindowFixture first("en", 2024, state.path());
+            first.Load(first->loadMembersButton(), lists.filePath("members.txt"));
+            first.platform.Answers = {true};
+            first.Load(first->loadHitsButton(), lists.filePath("hits.txt"));
+            first.Click(first->buildButton());
+            first.commands->onShowListFindings();
+            told = first.platform.Notices;
+        } // gone without closing, as in a crash
+        QCOMPARE(told.size(), 1);
+        QVERIFY(told[0].contains(QStringLiteral("“2 × Mug” counted as 2 hits “Mug”")));
+
+        WindowFixture second("en", 77, state.path());
+        QVERIFY(!second->listFindingsButton()->isHidden());
+        second.commands->onShowListFindings();
+        QCOMPARE(second.platform.Notices, told);
+    }
+
+    // A command that switches off its own button leaves the keyboard on no
+    // destructive one: one more Enter discards nothing and asks nothing.
+    void aStrayEnterAfterACommand_data()
+    {
+        QTest::addColumn<bool>("hitAll");
+        QTest::newRow("after Build") << false;
+        QTest::newRow("after ［HIT-ALL］") << true;
+    }
+
+    void aStrayEnterAfterACommand()
+    {
+        QFETCH(bool, hitAll);
+        QTemporaryDir folder;
+        WriteTestFile(folder.filePath("members.txt"), "M1\nM2\nM3\nM4\n");
+        WriteTestFile(folder.filePath("hits.txt"), "Tablet\n");
+        WindowFixture window("en", 2024, {}, {{"FairDraw", "true"}});
+        window.Load(window->loadMembersButton(), folder.filePath("members.txt"));
+        window.Load(window->loadHitsButton(), folder.filePath("hits.txt"));
+        window.Click(window->buildButton());
+        if (hitAll)
+            window.Click(window->hitAllButton());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(window.platform.SaveQuestions, QStringList());
+        QVERIFY(window.lottery().Model.LadderBuilt);
+        QVERIFY(window->isVisible());
     }
 
     // Where the kept lottery goes: a discarded restore, a clean exit and a

@@ -25,8 +25,8 @@ namespace {
 
 const QStringList Prizes{"Tablet", "Mug", "Pen"};
 
-// Members M1..M6 and the three prizes, fairly drawn and all traced.
-void DrawThreeOfSix(WindowFixture& window, QTemporaryDir& folder)
+// Members M1..M6 and the three prizes, fairly drawn and, unless told, all traced.
+void DrawThreeOfSix(WindowFixture& window, QTemporaryDir& folder, bool traceAll = true)
 {
     const QString members = folder.filePath("members.txt");
     const QString hits = folder.filePath("hits.txt");
@@ -36,7 +36,8 @@ void DrawThreeOfSix(WindowFixture& window, QTemporaryDir& folder)
     window.Load(window->loadHitsButton(), hits);
     window->fairDrawBox()->setChecked(true);
     window.Click(window->buildButton());
-    window.Click(window->hitAllButton());
+    if (traceAll)
+        window.Click(window->hitAllButton());
 }
 
 // "prize>member" for each prize in loaded order, from the boxes ［HIT-ALL］ filled.
@@ -114,6 +115,39 @@ private slots:
         QCOMPARE(window->statusText(), blank.arg(empty).arg(reached, reached.mid(1)));
         QCOMPARE(window.Box(winnerBox)->palette().color(QPalette::Base) == plain,
                  winnerBox != QStringLiteral("edit1_%1").arg(reached.mid(1)));
+    }
+
+    // Reveal next prize goes in the order the hits were loaded, whatever rows
+    // the fair draw moved them to; ［HIT-ALL］ then says what it did in place
+    // of the last reveal's words.
+    void revealsInPrizeOrder_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("traced");
+        QTest::newRow("English") << "en"
+                                 << "Every path traced; winners: 3. View › Winners… lists them in prize order.";
+        QTest::newRow("Japanese") << "ja" << "すべての道をたどりました。当選者 3 人。「表示 › 当選者…」で賞の順に一覧できます。";
+    }
+
+    void revealsInPrizeOrder()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, traced);
+        QTemporaryDir folder;
+        WindowFixture window(language);
+        window.platform.SecureSource.seed(1); // a fair draw that puts the prizes out of their order
+        DrawThreeOfSix(window, folder, false);
+        const QStringList hits = window.Column("edit2_", 6);
+        QVERIFY2(hits.indexOf(Prizes[0]) > hits.indexOf(Prizes[1]) || hits.indexOf(Prizes[1]) > hits.indexOf(Prizes[2]),
+                 "the fair draw left the prizes in row order: the test shows nothing");
+        QStringList revealed;
+        for (int reveal = 0; reveal < 3; ++reveal) {
+            window.commands->boundary().Run([&] { window.commands->onRevealNext(); });
+            revealed.append(hits[window.lottery().Reveals.Revealed().back() - 1]);
+        }
+        QCOMPARE(revealed, Prizes);
+        window.Click(window->hitAllButton());
+        QCOMPARE(window->statusText(), traced);
     }
 
     // With the setting on, every prize revealed keeps its path red; turned
