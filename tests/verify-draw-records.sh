@@ -67,6 +67,24 @@ expect 2 "There is no such file (any more)" "$draws/none.qdraw"
 expect 2 "usage: quorvan [FILE] | --verify FILE [--announcement HEX]"
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 expect 0 "検証済み：同じあみだ、同じ結果" "$draws/small-3-cross-lines.qdraw"
+export LC_ALL=C.UTF-8 LANG=C.UTF-8
+
+# --verify loads Qt Core and none of the window's libraries (the loader's own
+# account of every file it loads, from the program's start to its end).
+loaded=$(LD_DEBUG=files "$program" --verify "$draws/plain-12.qdraw" 2>&1 >/dev/null | grep -o 'file=[^ ]*')
+qt=$(printf '%s\n' "$loaded" | grep -o 'libQt6[A-Za-z]*' | sort -u | tr '\n' ' ')
+graphical=$(printf '%s\n' "$loaded" | grep -E 'lib(X11|xcb|GL|EGL|OpenGL|fontconfig|freetype|png|harfbuzz)' | tr '\n' ' ')
+if [ "$qt" != "libQt6Core " ] || [ -n "$graphical" ]; then
+  echo "FAIL: --verify loaded Qt libraries: $qt; graphical libraries: $graphical"
+  failed=1
+fi
+# Anything else is the window's: a record to open reaches the toolkit's start
+# (here without any platform to start on).
+output=$( (QT_QPA_PLATFORM=quorvan-no-platform "$program" "$draws/plain-12.qdraw"; :) 2>&1)
+if ! printf '%s' "$output" | grep -qF 'Could not find the Qt platform plugin "quorvan-no-platform"'; then
+  echo "FAIL: quorvan FILE did not start the window's toolkit, saying: $output"
+  failed=1
+fi
 
 # The guide's Python verifier, as printed in every language's guide, gives every committed record the program's status.
 guide=$data/../../docs/guide

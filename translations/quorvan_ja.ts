@@ -305,6 +305,10 @@
         <source>usage: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version</source>
         <translation>使い方: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version</translation>
     </message>
+    <message>
+        <source>The window cannot start: %1</source>
+        <translation>ウィンドウを起動できません: %1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

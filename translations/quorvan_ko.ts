@@ -305,6 +305,10 @@
         <source>usage: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version</source>
         <translation>사용법: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version</translation>
     </message>
+    <message>
+        <source>The window cannot start: %1</source>
+        <translation>창을 시작할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

@@ -305,6 +305,10 @@
         <source>usage: quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version</source>
         <translation>用法：quorvan [FILE] | --verify FILE [--announcement HEX] | --help | --version</translation>
     </message>
+    <message>
+        <source>The window cannot start: %1</source>
+        <translation>無法啟動視窗：%1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

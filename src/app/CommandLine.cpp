@@ -78,6 +78,11 @@ int Verify(const QString& path, const std::optional<QByteArray>& givenDigest)
 
 CommandLine AnswerCommandLine(int argc, char* argv[])
 {
+    // The window alone, or with one record to open, as the desktop starts it:
+    // nothing to answer, so no application is made for it.
+    if (argc == 1 || (argc == 2 && argv[1][0] != '-'))
+        return {std::nullopt, argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString()};
+
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvan"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUORVAN_VERSION));

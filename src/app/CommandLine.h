@@ -17,6 +17,7 @@ namespace quorvan {
 constexpr int ProgramDone = 0;      // the window closed, help or version shown, or the record verified
 constexpr int RecordDiffers = 1;    // --verify: its ladder gives other results, or it was altered
 constexpr int RecordUnreadable = 2; // --verify: missing, damaged or no draw record; or the command line is wrong
+                                    // (or the window's module is missing from the installation)
 
 struct CommandLine {
     std::optional<int> ExitStatus; // set when the command line has been answered without a window

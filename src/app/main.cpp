@@ -1,40 +1,29 @@
-#include "app/Application.h"
-#include "app/CommandLine.h"
-#include "commands/Commands.h"
-#include "files/SaveNotes.h"
-#include "platform/QtPlatform.h"
-#include "window/MainWindow.h"
+// The launcher: the command line's module, loaded from its place relative to
+// the program, and run. The launcher itself needs no Qt library, so the
+// libraries every later load searches first are only the C and C++ runtimes:
+// the window's libraries, which that module loads when the window is asked
+// for, find one another as quickly as when the program linked them.
 
-#include <QApplication>
-#include <QTimer>
+#include "ModulePlace.h"
+#include "app/ProgramModules.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 int main(int argc, char* argv[])
 {
-    // --help, --version and --verify are answered before the window's
-    // application exists, so without a display too.
-    const quorvan::CommandLine commandLine = quorvan::AnswerCommandLine(argc, argv);
-    if (commandLine.ExitStatus)
-        return *commandLine.ExitStatus;
-
-    QApplication application(argc, argv);
-    quorvan::ConfigureApplication(application);
-
-    quorvan::QtPlatform platform; // the user's language from here on
-    quorvan::UseFacesOfLanguage(platform.Language());
-    // A save notes its passing file in the state folder, the one folder the
-    // program knows again at its next start wherever the user saved; the
-    // start removes what saves that were killed mid-way left.
-    const QString stateFolder = platform.StateFolder();
-    const QString saveNotes = stateFolder.isEmpty() ? QString() : stateFolder + QStringLiteral("/saving");
-    quorvan::RemoveLeftoversOfKilledSaves(saveNotes);
-    quorvan::NoteSavesIn(saveNotes);
-    quorvan::MainWindow window(platform);
-    quorvan::Commands commands(window);
-    window.show();
-    if (!commandLine.DrawFile.isEmpty()) {
-        QTimer::singleShot(0, &window, [&] {
-            commands.boundary().Run([&] { commands.openDrawFile(commandLine.DrawFile); });
-        });
+    std::error_code unknown;
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", unknown).parent_path() / QUORVAN_MODULES_FROM_PROGRAM;
+    auto* commandLine = quorvan::LoadEntry<quorvan::CommandLineMain>(
+        (folder / quorvan::CommandLineModuleFile).c_str(), quorvan::CommandLineMainSymbol);
+    if (!commandLine) {
+        // Before any Qt library is loaded, the loader's own words: the installation is incomplete.
+        std::fprintf(stderr, "quorvan: %s\n", dlerror());
+        return 2; // as for any other file the program cannot read (app/CommandLine.h)
     }
-    return QApplication::exec();
+    return commandLine(argc, argv, folder.c_str());
 }

@@ -134,10 +134,12 @@ private:
                 text += QChar(static_cast<char16_t>(code));
                 continue;
             } else {
+                // The plain characters up to the next quote, escape or control character, at once.
                 qsizetype end = at_ + 1;
-                while (end < text_.size() && (static_cast<unsigned char>(text_[end]) & 0xC0) == 0x80)
+                while (end < text_.size() && text_[end] != '"' && text_[end] != '\\'
+                       && static_cast<unsigned char>(text_[end]) >= 0x20)
                     ++end;
-                text += QString::fromUtf8(text_.mid(at_, end - at_));
+                text += QString::fromUtf8(QByteArrayView(text_).sliced(at_, end - at_));
                 at_ = end;
                 continue;
             }
