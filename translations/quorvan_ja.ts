@@ -1197,10 +1197,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1のブック: 最初のシート「%2」は非表示ですが、リストはこのシートから読みました</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1のブック: A列に名前がありません。%2列に%3件あります（読むのはA列だけです）</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1のブック: 最初のシートに名前がありません。シート「%2」に%3件あります（読むのは最初のシートだけです）</translation>
     </message>
@@ -1363,6 +1359,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>読み込みの確認を開いている間にファイルが置き換えられたか変更されたため、読み直していません。もう一度読み込んでください。</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1のブック: %2列に名前がありません。%3列に%4件あります（読むのは%2列だけです）</translation>
     </message>
 </context>
 <context>

@@ -1197,10 +1197,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1 통합 문서: 첫 번째 시트 “%2”은(는) 숨겨져 있지만 목록은 이 시트에서 읽었습니다</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1 통합 문서: A열에 이름이 없습니다. %2열에 %3개가 있습니다(A열만 읽습니다)</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1 통합 문서: 첫 번째 시트에 이름이 없습니다. “%2” 시트에 %3개가 있습니다(첫 번째 시트만 읽습니다)</translation>
     </message>
@@ -1363,6 +1359,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>가져오기 미리 보기가 열려 있는 동안 파일이 교체되었거나 변경되어 다시 읽지 않았습니다. 한 번 더 불러오세요.</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1 통합 문서: %2열에 이름이 없습니다. %3열에 %4개가 있습니다(%2열만 읽습니다)</translation>
     </message>
 </context>
 <context>

@@ -1197,10 +1197,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1工作簿：第一个工作表“%2”是隐藏的；名单是从该表读取的</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1工作簿：A 列中没有名称；%2 列中有 %3 个（只读取 A 列）</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1工作簿：第一个工作表中没有名称；工作表“%2”中有 %3 个（只读取第一个工作表）</translation>
     </message>
@@ -1363,6 +1359,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>导入预览打开期间，文件被替换或更改，因此没有重新读取：请再读取一次。</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1工作簿：%2 列中没有名称；%3 列中有 %4 个（只读取 %2 列）</translation>
     </message>
 </context>
 <context>
