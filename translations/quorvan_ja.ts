@@ -1201,10 +1201,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1のブック: 最初のシート「%2」は非表示ですが、リストはこのシートから読みました</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1のブック: A列に名前がありません。%2列に%3件あります（読むのはA列だけです）</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1のブック: 最初のシートに名前がありません。シート「%2」に%3件あります（読むのは最初のシートだけです）</translation>
     </message>
@@ -1377,6 +1373,10 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
         <translation>すべての道をたどりました。当選者 %1 人。「表示 › 当選者…」で賞の順に一覧できます。</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1のブック: %2列に名前がありません。%3列に%4件あります（読むのは%2列だけです）</translation>
     </message>
 </context>
 <context>

@@ -1201,10 +1201,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1 통합 문서: 첫 번째 시트 “%2”은(는) 숨겨져 있지만 목록은 이 시트에서 읽었습니다</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1 통합 문서: A열에 이름이 없습니다. %2열에 %3개가 있습니다(A열만 읽습니다)</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1 통합 문서: 첫 번째 시트에 이름이 없습니다. “%2” 시트에 %3개가 있습니다(첫 번째 시트만 읽습니다)</translation>
     </message>
@@ -1377,6 +1373,10 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
         <translation>모든 경로를 따라갔습니다. 당첨자 %1명. 「보기 › 당첨자…」에서 상품 순서대로 볼 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1 통합 문서: %2열에 이름이 없습니다. %3열에 %4개가 있습니다(%2열만 읽습니다)</translation>
     </message>
 </context>
 <context>

@@ -1201,10 +1201,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1工作簿：第一个工作表“%2”是隐藏的；名单是从该表读取的</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1工作簿：A 列中没有名称；%2 列中有 %3 个（只读取 A 列）</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1工作簿：第一个工作表中没有名称；工作表“%2”中有 %3 个（只读取第一个工作表）</translation>
     </message>
@@ -1377,6 +1373,10 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
         <translation>已走完所有路径，中奖者 %1 人。“查看 › 中奖者…”按奖项顺序列出他们。</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1工作簿：%2 列中没有名称；%3 列中有 %4 个（只读取 %2 列）</translation>
     </message>
 </context>
 <context>

@@ -1201,10 +1201,6 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>%1活頁簿：第一個工作表「%2」是隱藏的；名單是從該表讀取的</translation>
     </message>
     <message>
-        <source>%1 workbook: no names in column A; column %2 holds %3 (only column A is read)</source>
-        <translation>%1活頁簿：A 欄中沒有名稱；%2 欄中有 %3 個（只讀取 A 欄）</translation>
-    </message>
-    <message>
         <source>%1 workbook: no names on the first sheet; sheet “%2” holds %3 (only the first sheet is read)</source>
         <translation>%1活頁簿：第一個工作表中沒有名稱；工作表「%2」中有 %3 個（只讀取第一個工作表）</translation>
     </message>
@@ -1377,6 +1373,10 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Every path traced; winners: %1. View › Winners… lists them in prize order.</source>
         <translation>已走完所有路徑，中獎者 %1 人。「檢視 › 中獎者…」依獎項順序列出他們。</translation>
+    </message>
+    <message>
+        <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
+        <translation>%1活頁簿：%2 欄中沒有名稱；%3 欄中有 %4 個（只讀取 %2 欄）</translation>
     </message>
 </context>
 <context>

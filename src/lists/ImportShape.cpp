@@ -75,6 +75,17 @@ int32_t NamesBesideCodes(const QList<QStringList>& body)
     return 0;
 }
 
+// The rows as the preview shows them, and the column of names beside codes
+// among those below the first `headingRows`.
+ImportShape ShapeBelowHeading(const QList<QStringList>& rows, qsizetype headingRows)
+{
+    ImportShape shape;
+    shape.FirstRows = rows;
+    shape.NamesColumn = NamesBesideCodes(rows.mid(headingRows));
+    shape.Likely.Column = std::max(shape.NamesColumn, 1);
+    return shape;
+}
+
 } // namespace
 
 QString ImportChoice::ToSetting() const
@@ -107,28 +118,21 @@ bool LooksLikeCode(const QString& entry)
 
 ImportShape ShapeOfRows(const QList<QStringList>& rows)
 {
-    ImportShape shape;
-    shape.FirstRows = rows;
-    if (rows.isEmpty())
-        return shape;
-    const QStringList& first = rows.first();
+    const QStringList first = rows.value(0);
     const auto heading = std::find_if(first.begin(), first.end(), LooksLikeHeading);
-    if (heading != first.end()) {
+    const bool headed = heading != first.end();
+    ImportShape shape = ShapeBelowHeading(rows, headed ? 1 : 0);
+    if (headed) {
         shape.HeadingLike = heading->trimmed();
         shape.Likely.Heading = true;
     }
-    shape.NamesColumn = NamesBesideCodes(shape.Likely.Heading ? rows.mid(1) : rows);
-    shape.Likely.Column = std::max(shape.NamesColumn, 1);
     return shape;
 }
 
 ImportShape ShapeOfSheet(const QList<QStringList>& rows, const ListNotes& notes)
 {
-    ImportShape shape;
-    shape.FirstRows = rows;
+    ImportShape shape = ShapeBelowHeading(rows, 1);
     shape.HeadingRow = true;
-    shape.NamesColumn = NamesBesideCodes(rows.mid(1));
-    shape.Likely.Column = std::max(shape.NamesColumn, 1);
     shape.StopRow = notes.StopRow;
     shape.NamesBelow = notes.NamesBelow;
     shape.Likely.PastEmpty = notes.StopRow != 0;

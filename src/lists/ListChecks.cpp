@@ -112,7 +112,8 @@ void DescribePlacement(const ListNotes& notes, bool hits, QStringList& lines)
         lines.append(Say(MessageId::FirstSheetHidden).arg(list, notes.HiddenFirstSheet));
     if (notes.NamesElsewhere > 0 && notes.NamesSheet.isEmpty())
         lines.append(Say(MessageId::NamesInColumn)
-                         .arg(list, ColumnLetters(notes.NamesColumn), QString::number(notes.NamesElsewhere)));
+                         .arg(list, ColumnLetters(notes.ReadColumn), ColumnLetters(notes.NamesColumn),
+                              QString::number(notes.NamesElsewhere)));
     else if (notes.NamesElsewhere > 0)
         lines.append(Say(MessageId::NamesOnOtherSheet).arg(list, notes.NamesSheet, QString::number(notes.NamesElsewhere)));
 }

@@ -20,8 +20,10 @@ struct ListNotes {
     int32_t StopRow = 0;      // the empty cell that ended the list, when names follow below it
     int32_t NamesBelow = 0;   // the names in column A below it
     QString HiddenFirstSheet; // the first sheet's name, when it is hidden
-    // Column A empty below its heading: the column of the first sheet, or
-    // column 1 of the sheet so named, where names are, and how many.
+    // The column read (A unless another was chosen) empty below its heading:
+    // the other column of the first sheet, or column 1 of the sheet so named,
+    // where names are, and how many.
+    int32_t ReadColumn = 1;
     int32_t NamesColumn = 0;
     QString NamesSheet;
     int64_t NamesElsewhere = 0;

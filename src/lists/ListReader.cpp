@@ -81,6 +81,7 @@ ListRead ReadListWorkbook(const QString& path, int32_t keep, const WorkbookReadi
     ListRead list;
     const WorkbookNotes& notes = sheet.Notes();
     list.Notes.HiddenFirstSheet = notes.HiddenFirstSheet;
+    list.Notes.ReadColumn = column;
     list.Notes.NamesColumn = notes.NamesColumn;
     list.Notes.NamesSheet = notes.NamesSheet;
     list.Notes.NamesElsewhere = notes.NamesCount;

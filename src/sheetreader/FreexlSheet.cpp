@@ -79,8 +79,8 @@ std::string BytesOf(Number value)
     return std::string(reinterpret_cast<const char*>(&value), sizeof value); // the reader is little-endian too
 }
 
-// A text cut to what an edit box holds.
-void CutToEditBox(std::string& text)
+// A text cut to `longest` UTF-16 units, and to 3 bytes a unit.
+void CutToUnits(std::string& text, std::size_t longest)
 {
     std::size_t units = 0;
     for (std::size_t at = 0; at < text.size(); ++at) {
@@ -88,13 +88,13 @@ void CutToEditBox(std::string& text)
         if ((byte & 0xC0) == 0x80)
             continue; // within a character
         units += byte >= 0xF0 ? 2 : 1; // a character beyond U+FFFF takes two
-        if (units > LongestCellUnits) {
+        if (units > longest) {
             text.resize(at);
             break;
         }
     }
-    if (text.size() > LongestCellBytes) // bytes that are not UTF-8
-        text.resize(LongestCellBytes);
+    if (text.size() > 3 * longest) // bytes that are not UTF-8
+        text.resize(3 * longest);
 }
 
 SheetValue ValueOf(const FreeXL_CellValue& cell)
@@ -114,7 +114,8 @@ SheetValue ValueOf(const FreeXL_CellValue& cell)
     }
 }
 
-void PutCell(std::string& out, std::uint32_t row, std::uint16_t column, SheetValue value)
+// A cell of the list (`units` LongestCellUnits) or of the preview (LongestPreviewUnits).
+void PutCell(std::string& out, std::uint32_t row, std::uint16_t column, SheetValue value, std::size_t units)
 {
     if (value.kind == PackedKind::Number && value.bytes.size() == sizeof(double)) {
         double number = 0;
@@ -122,7 +123,7 @@ void PutCell(std::string& out, std::uint32_t row, std::uint16_t column, SheetVal
         value = {PackedKind::Text, GeneralNumber(number)}; // as a spreadsheet shows a number without a format
     }
     if (value.kind != PackedKind::Integer && value.kind != PackedKind::Number)
-        CutToEditBox(value.bytes);
+        CutToUnits(value.bytes, units);
     if (value.bytes.empty())
         return;
     out += BytesOf(std::uint32_t(row + 1));
@@ -158,9 +159,10 @@ std::string PackListColumn(ListColumn column)
 {
     std::string packed;
     for (std::uint32_t row = 0; row < column.cells.size(); ++row)
-        PutCell(packed, row, column.column, std::move(column.cells[row]));
+        PutCell(packed, row, column.column, std::move(column.cells[row]), LongestCellUnits);
     for (std::uint32_t cell = 0; cell < column.preview.size(); ++cell)
-        PutCell(packed, cell / PreviewColumns, std::uint16_t(cell % PreviewColumns + 1), std::move(column.preview[cell]));
+        PutCell(packed, cell / PreviewColumns, std::uint16_t(cell % PreviewColumns + 1),
+                std::move(column.preview[cell]), LongestPreviewUnits);
     const SheetNotes& notes = column.notes;
     if (!notes.hiddenFirstSheet.empty())
         PutNote(packed, PackedKind::HiddenSheet, 0, notes.hiddenFirstSheet);

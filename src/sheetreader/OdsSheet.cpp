@@ -559,7 +559,7 @@ ListColumn OdsListColumn(const char* path, std::uint16_t listColumn)
         std::map<std::uint32_t, std::uint32_t> counts;
         for (const auto& [place, cell] : content.cells)
             counts[place.second] += place.first > 1 ? 1 : 0;
-        NoteNamesInOtherColumn(counts, notes);
+        NoteNamesInOtherColumn(counts, list.column, notes);
         if (notes.namesCount == 0 && content.otherEntries > 0)
             notes = {notes.hiddenFirstSheet, ListSheetColumn, content.otherSheet, content.otherEntries};
     }

@@ -41,16 +41,20 @@ enum class PackedKind : std::uint8_t { Text, Integer, Number, Date, Time, Moment
 // numbers little-endian, rows and columns counted from 1.
 constexpr std::size_t PackedCellHeading = 11;
 
-// A text is cut to what an edit box holds: 32,767 UTF-16 code units, each
+// A text of the list is cut to what an edit box holds: 32,767 UTF-16 code units, each
 // at most 3 bytes of UTF-8.
 constexpr std::size_t LongestCellUnits = 32767;
 constexpr std::size_t LongestCellBytes = 3 * LongestCellUnits;
+// A cell of the preview only shows what a column holds: it is cut to twice
+// the longest name a list takes.
+constexpr std::size_t LongestPreviewUnits = 2 * LongestName;
+constexpr std::size_t LongestPreviewBytes = 3 * LongestPreviewUnits;
 
 // The most a reader that keeps to these rules sends: the leading "R", every
-// cell of the list and of the preview at its longest, about 58 MB, and the two notes.
+// cell of the list and of the preview at its longest, about 48 MB, and the two notes.
 constexpr std::size_t LongestSheetName = 1024;
-constexpr std::size_t LongestPackedSheet = 1
-                                           + (ListSheetRows + PreviewRows * PreviewColumns) * (PackedCellHeading + LongestCellBytes)
+constexpr std::size_t LongestPackedSheet = 1 + ListSheetRows * (PackedCellHeading + LongestCellBytes)
+                                           + PreviewRows * PreviewColumns * (PackedCellHeading + LongestPreviewBytes)
                                            + 2 * (PackedCellHeading + 4 + LongestSheetName);
 
 } // namespace quorvan

@@ -332,16 +332,16 @@ std::map<std::uint32_t, std::uint32_t> EntriesByColumn(std::string_view stream, 
 }
 
 // The notes on the workbook: its first sheet hidden, names in another column or sheet.
-SheetNotes NotesOn(std::string_view stream, const Globals& globals, const std::vector<SheetValue>& cells)
+SheetNotes NotesOn(std::string_view stream, const Globals& globals, const ListColumn& list)
 {
     SheetNotes notes;
     if (globals.sheets.empty())
         return notes;
     if (globals.sheets.front().hidden)
         notes.hiddenFirstSheet = SheetName(globals, globals.sheets.front().name);
-    if (HoldsEntries(cells))
+    if (HoldsEntries(list.cells))
         return notes;
-    NoteNamesInOtherColumn(EntriesByColumn(stream, globals.sheets.front().at), notes);
+    NoteNamesInOtherColumn(EntriesByColumn(stream, globals.sheets.front().at), list.column, notes);
     for (std::size_t sheet = 1; sheet < globals.sheets.size() && notes.namesCount == 0; ++sheet) {
         if (!globals.sheets[sheet].isWorksheet)
             continue;
@@ -530,10 +530,11 @@ bool HoldsEntries(const std::vector<SheetValue>& cells)
                        [](const SheetValue& value) { return !value.bytes.empty(); });
 }
 
-void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, SheetNotes& notes)
+void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, std::uint32_t read,
+                            SheetNotes& notes)
 {
     for (const auto& [column, count] : counts)
-        if (column > ListSheetColumn && count > 0) {
+        if (column >= 1 && column != read && count > 0) {
             notes.namesColumn = column;
             notes.namesCount = count;
             return;
@@ -672,7 +673,7 @@ ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listCo
             slot->plainNumber = false;
         }
     }
-    list.notes = NotesOn(stream, globals, column);
+    list.notes = NotesOn(stream, globals, list);
     return list;
 }
 

@@ -27,8 +27,8 @@ struct SheetValue {
 // What the list check tells of a workbook besides its list (PackedSheet.h).
 struct SheetNotes {
     std::string hiddenFirstSheet; // the first sheet's name, when it is hidden
-    // Column A empty below its heading: the first other column of the first
-    // sheet with entries below row 1, or column 1 of the sheet so named.
+    // The list column empty below its heading: the first other column of the
+    // first sheet with entries below row 1, or column 1 of the sheet so named.
     std::uint32_t namesColumn = 0;
     std::string namesSheet;
     std::uint32_t namesCount = 0;
@@ -53,9 +53,10 @@ struct ListColumn {
 // Whether the list column holds an entry below its heading.
 bool HoldsEntries(const std::vector<SheetValue>& cells);
 
-// The first column (from 2) that `counts` (entries below row 1 by column)
-// has entries in, as notes; none when there is none.
-void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, SheetNotes& notes);
+// The first column but the list column `read` that `counts` (entries below
+// row 1 by column) has entries in, as notes; none when there is none.
+void NoteNamesInOtherColumn(const std::map<std::uint32_t, std::uint32_t>& counts, std::uint32_t read,
+                            SheetNotes& notes);
 
 // A number, and a boolean as "TRUE" or "FALSE", as every reader packs them.
 SheetValue NumberValue(double value);

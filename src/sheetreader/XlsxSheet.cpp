@@ -484,14 +484,14 @@ std::map<std::uint32_t, std::uint32_t> EntriesByColumn(const SheetPart& sheet)
 
 // The notes on the workbook: its first sheet hidden, names in another column or sheet.
 SheetNotes NotesOn(const ZipArchive& archive, const Relationships& parts, const WorkbookPart& book,
-                   const SheetPart& first, const std::vector<SheetValue>& cells)
+                   const SheetPart& first, const ListColumn& list)
 {
     SheetNotes notes;
     if (book.sheets.front().hidden)
         notes.hiddenFirstSheet = book.sheets.front().name;
-    if (HoldsEntries(cells))
+    if (HoldsEntries(list.cells))
         return notes;
-    NoteNamesInOtherColumn(EntriesByColumn(first), notes);
+    NoteNamesInOtherColumn(EntriesByColumn(first), list.column, notes);
     for (std::size_t at = 1; at < book.sheets.size() && notes.namesCount == 0; ++at) {
         const std::optional<std::string> part = parts.ById(book.sheets[at].id);
         if (!part || !archive.Has(*part))
@@ -583,7 +583,7 @@ ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn)
         }
     };
     list.ForEachCellSent(take);
-    list.notes = NotesOn(archive, parts, book, sheet, list.cells);
+    list.notes = NotesOn(archive, parts, book, sheet, list);
     return list;
 }
 

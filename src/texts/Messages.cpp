@@ -140,8 +140,8 @@ constexpr MessageText Table[] = {
             "as values.")},
     {FirstSheetHidden, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: its first sheet “%2” is hidden; the list was "
             "read from it")},
-    {NamesInColumn, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names in column A; column %2 holds %3 (only "
-            "column A is read)")},
+    {NamesInColumn, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names in column %2; column %3 holds %4 (only "
+            "column %2 is read)")},
     {NamesOnOtherSheet, QUORVAN_TRANSLATE_NOOP("Messages", "%1 workbook: no names on the first sheet; sheet “%2” "
             "holds %3 (only the first sheet is read)")},
     {UnevenDraw, QUORVAN_TRANSLATE_NOOP("Messages", "Uneven draw: member %1 wins %2 % of the time, fair is %3 %")},

@@ -149,7 +149,7 @@ enum class MessageId : int {
 
     // The list check's findings on a workbook list; %1: the list ("Member" or "Hit").
     FirstSheetHidden,  // %2: the sheet's name
-    NamesInColumn,     // %2: the column's letters, %3: how many names
+    NamesInColumn,     // %2: the letters of the column read, %3: of the column with names, %4: how many
     NamesOnOtherSheet, // %2: the sheet's name, %3: how many names
 
     // Build without the fair draw, hits in the first rows only: %1 the

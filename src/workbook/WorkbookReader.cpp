@@ -55,8 +55,10 @@ WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, Wor
             const qsizetype at = cells.device()->pos();
             const bool note = row == 0 && (kind == quint8(PackedKind::HiddenSheet) || kind == quint8(PackedKind::NamesElsewhere));
             const auto index = note || kind > quint8(PackedKind::Moment) ? std::nullopt : IndexOf(row, column);
+            const bool preview = index && *index >= ListSheetRows;
             if (cells.status() != QDataStream::Ok || (!note && !index) || size > packed_.size() - at
-                || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind))))
+                || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind)))
+                || (preview && size > LongestPreviewBytes))
                 throw ReaderError(Say(MessageId::ReaderSentDamagedCells));
             if (note)
                 TakeNote(PackedKind(kind), column, packed_.mid(at, size));

@@ -141,28 +141,41 @@ private slots:
     void workbookListsOutOfPlaceAreTold_data()
     {
         QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("column"); // the column answered, when the preview asks
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("finding");
         QTest::newRow("column B .xlsx")
-            << "names-in-column-b.xlsx" << "en"
-            << "Member workbook: no names in column A; column B holds 3";
-        QTest::newRow("column B .ods") << "names-in-column-b.ods" << "ja"
+            << "names-in-column-b.xlsx" << 1 << "en"
+            << "Member workbook: no names in column A; column B holds 3 (only column A is read)";
+        QTest::newRow("column B .ods") << "names-in-column-b.ods" << 1 << "ja"
                                        << "メンバーのブック: A列に名前がありません。B列に2件あります";
-        QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << "en"
+        // The roster read from its empty column D: the column read is named,
+        // and column A, beside it, is where entries are.
+        QTest::newRow("column D chosen .xlsx")
+            << "roster-numbers-and-names.xlsx" << 4 << "en"
+            << "Member workbook: no names in column D; column A holds 3 (only column D is read)";
+        QTest::newRow("column D chosen .xls")
+            << "roster-numbers-and-names.xls" << 4 << "en" << "no names in column D; column A holds 3";
+        QTest::newRow("column D chosen .ods") << "roster-numbers-and-names.ods" << 4 << "ja"
+                                              << "D列に名前がありません。A列に3件あります（読むのはD列だけです）";
+        QTest::newRow("sheet 2 .xlsx") << "names-on-sheet-2.xlsx" << 1 << "en"
                                        << "Member workbook: no names on the first sheet; sheet “Members” holds 2";
-        QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << "ja" << "シート「Members」に2件あります";
+        QTest::newRow("sheet 2 .xls") << "names-on-sheet-2.xls" << 1 << "ja" << "シート「Members」に2件あります";
         QTest::newRow("hidden first sheet .xlsx")
-            << "hidden-first-sheet.xlsx" << "en" << "Member workbook: its first sheet “Old” is hidden";
-        QTest::newRow("hidden first sheet .xls") << "hidden-first-sheet.xls" << "ja" << "最初のシート「Old」は非表示ですが";
-        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << "en" << "“Old” is hidden";
+            << "hidden-first-sheet.xlsx" << 1 << "en" << "Member workbook: its first sheet “Old” is hidden";
+        QTest::newRow("hidden first sheet .xls")
+            << "hidden-first-sheet.xls" << 1 << "ja" << "最初のシート「Old」は非表示ですが";
+        QTest::newRow("hidden first sheet .ods") << "hidden-first-sheet.ods" << 1 << "en" << "“Old” is hidden";
     }
 
     void workbookListsOutOfPlaceAreTold()
     {
         QFETCH(QString, file);
+        QFETCH(int, column);
         QFETCH(QString, language);
         QFETCH(QString, finding);
         WindowFixture window(language);
+        window.platform.ImportAnswers = {ImportChoice{column}};
         window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
         QVERIFY2(window->statusText().contains(finding), qPrintable(window->statusText()));
         QVERIFY(window.platform.Errors.isEmpty());

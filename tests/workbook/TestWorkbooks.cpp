@@ -324,6 +324,10 @@ private slots:
             << "The reader sent damaged cells.";
         QTest::newRow("cell not asked for") << "printf 'R\\021\\000\\000\\000\\002\\000\\000\\001\\000\\000\\000x'"
                                             << "The reader sent damaged cells.";
+        // B1 of the preview, 20,000 characters: far longer than any name.
+        QTest::newRow("preview cell too long")
+            << "printf 'R\\001\\000\\000\\000\\002\\000\\000\\040\\116\\000\\000'; head -c 20000 /dev/zero | tr '\\0' x"
+            << "The reader sent damaged cells.";
         QTest::newRow("crash") << "kill -SEGV $$" << QStringLiteral("The reader stopped on signal %1").arg(SIGSEGV);
         // More than the longest list the reader can send: stopped, not taken whole.
         QTest::newRow("sends too much") << "printf R; exec head -c 100000000 /dev/zero" << "The reader sent more than";
