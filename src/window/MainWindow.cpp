@@ -315,11 +315,11 @@ void MainWindow::clearFirstRow()
     roles_.firstHitBox->clear();
 }
 
-void MainWindow::setListsReadOnly(int32_t rows, bool readOnly)
+void MainWindow::setListsReadOnly(bool readOnly)
 {
     for (const Column column : {Column::Members, Column::Hits})
-        for (int32_t row = 1; row <= rows; ++row)
-            if (EditBox* box = findBox(column, row))
+        for (EditBox* box : rows_[static_cast<size_t>(column)])
+            if (box)
                 box->setReadOnly(readOnly);
 }
 

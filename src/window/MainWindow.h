@@ -114,9 +114,8 @@ public:
     void fontRowColumns();
     // Empties row 1's member and hit boxes.
     void clearFirstRow();
-    // Whether the member and hit boxes of rows 1 .. `rows` refuse typing: a
-    // built lottery's lists stay as they were drawn.
-    void setListsReadOnly(int32_t rows, bool readOnly);
+    // Whether every member and hit box refuses typing.
+    void setListsReadOnly(bool readOnly);
 
     // A control by its designed or given name, ignoring case; nullptr where none.
     QWidget* findControl(const QString& name) const;
