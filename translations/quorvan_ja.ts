@@ -771,10 +771,6 @@
         <translation>ステージの設定…</translation>
     </message>
     <message>
-        <source>User guide</source>
-        <translation>ユーザーガイド</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;A ladder lottery (ghost leg).&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;あみだくじ&lt;/p&gt;&lt;p&gt;ライセンス: MIT&lt;/p&gt;</translation>
     </message>
@@ -1467,10 +1463,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Shuffle</source>
         <translation>ｼｬｯﾌﾙ</translation>
-    </message>
-    <message>
-        <source>User guide</source>
-        <translation>ユーザーガイド</translation>
     </message>
 </context>
 <context>

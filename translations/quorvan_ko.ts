@@ -771,10 +771,6 @@
         <translation>무대 설정…</translation>
     </message>
     <message>
-        <source>User guide</source>
-        <translation>사용자 가이드</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;A ladder lottery (ghost leg).&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;사다리타기&lt;/p&gt;&lt;p&gt;라이선스: MIT&lt;/p&gt;</translation>
     </message>
@@ -1467,10 +1463,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Shuffle</source>
         <translation>섞기</translation>
-    </message>
-    <message>
-        <source>User guide</source>
-        <translation>사용자 가이드</translation>
     </message>
 </context>
 <context>

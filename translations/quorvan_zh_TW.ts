@@ -771,10 +771,6 @@
         <translation>舞台設定…</translation>
     </message>
     <message>
-        <source>User guide</source>
-        <translation>使用者指南</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;A ladder lottery (ghost leg).&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;鬼腳圖抽籤&lt;/p&gt;&lt;p&gt;授權條款：MIT&lt;/p&gt;</translation>
     </message>
@@ -1467,10 +1463,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Shuffle</source>
         <translation>洗牌</translation>
-    </message>
-    <message>
-        <source>User guide</source>
-        <translation>使用者指南</translation>
     </message>
 </context>
 <context>

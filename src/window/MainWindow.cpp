@@ -157,7 +157,7 @@ void MainWindow::build()
     roles_.settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     roles_.guideLink->setPixmap(ProgramIcon().pixmap(roles_.guideLink->size()));
     roles_.guideLink->adjustSize();
-    roles_.guideLink->setToolTip(texts::Guide());
+    roles_.guideLink->setToolTip(Say(MessageId::GuideLinkName));
     roles_.guideLink->setCursor(Qt::PointingHandCursor);
     roles_.countSpinner->setRange(2, MostMembers);
     roles_.countSpinner->requestPosition(2);
