@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>読み込みの確認を開いている間にファイルが置き換えられたか変更されたため、読み直していません。もう一度読み込んでください。</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>当選の発表を祝う演出</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1530,13 +1534,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>当選の発表を祝う演出</translation>
     </message>
 </context>
 </TS>

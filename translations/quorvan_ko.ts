@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>가져오기 미리 보기가 열려 있는 동안 파일이 교체되었거나 변경되어 다시 읽지 않았습니다. 한 번 더 불러오세요.</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>발표할 때마다 축하 효과</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1530,13 +1534,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>발표할 때마다 축하 효과</translation>
     </message>
 </context>
 </TS>

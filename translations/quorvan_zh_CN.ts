@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>导入预览打开期间，文件被替换或更改，因此没有重新读取：请再读取一次。</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>每次揭晓时显示庆祝效果</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1530,13 +1534,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>每次揭晓时显示庆祝效果</translation>
     </message>
 </context>
 </TS>

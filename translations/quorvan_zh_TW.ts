@@ -1360,6 +1360,10 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
         <source>It was replaced or changed while the import preview was open, so it was not read again: load it once more.</source>
         <translation>匯入預覽開啟期間，檔案遭到取代或變更，因此沒有重新讀取：請再讀取一次。</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>每次揭曉時顯示慶祝效果</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1530,13 +1534,6 @@ earlier winners are read from text results (.txt) and draw records (.qdraw).</so
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>每次揭曉時顯示慶祝效果</translation>
     </message>
 </context>
 </TS>
