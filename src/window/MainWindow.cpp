@@ -499,17 +499,16 @@ void MainWindow::showTracedHit(int32_t row, int32_t member, const std::optional<
                     ? Say(MessageId::HitReachedEmptyMember).arg(QString::number(row), QString::number(member))
                     : Say(MessageId::HitReachedMember).arg(QString::number(row), memberText, QString::number(member));
     }
-    const QString told = words;
     EditBox& hit = hitBox(row);
-    hit.setAccessibleDescription(told);
+    hit.setAccessibleDescription(words);
     describedHit_ = row;
     Highlight(&hit, true);
     if (reached) {
-        reached->setAccessibleDescription(told);
+        reached->setAccessibleDescription(words);
         Highlight(reached, true);
         highlightedMember_ = member;
     }
-    showStatus(told);
+    showStatus(words);
 }
 
 void MainWindow::clearTracedHit()
