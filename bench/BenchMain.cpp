@@ -319,7 +319,6 @@ int ChildStartup(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     ConfigureApplication(application);
-    UseFacesOfLanguage(Platform().Language());
     MainWindow window(Platform());
     Commands commands(window);
     window.show();

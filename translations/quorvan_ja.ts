@@ -775,10 +775,6 @@
         <translation>ステージの設定…</translation>
     </message>
     <message>
-        <source>User guide</source>
-        <translation>ユーザーガイド</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;A ladder lottery (ghost leg).&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;あみだくじ&lt;/p&gt;&lt;p&gt;ライセンス: MIT&lt;/p&gt;</translation>
     </message>
@@ -1378,6 +1374,10 @@ Count it as %2 hits “%3”?</source>
         <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
         <translation>%1のブック: %2列に名前がありません。%3列に%4件あります（読むのは%2列だけです）</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>当選の発表を祝う演出</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1482,10 +1482,6 @@ Count it as %2 hits “%3”?</source>
         <source>Shuffle</source>
         <translation>ｼｬｯﾌﾙ</translation>
     </message>
-    <message>
-        <source>User guide</source>
-        <translation>ユーザーガイド</translation>
-    </message>
 </context>
 <context>
     <name>WindowDesign</name>
@@ -1552,13 +1548,6 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>当選の発表を祝う演出</translation>
     </message>
 </context>
 </TS>

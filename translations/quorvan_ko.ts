@@ -775,10 +775,6 @@
         <translation>무대 설정…</translation>
     </message>
     <message>
-        <source>User guide</source>
-        <translation>사용자 가이드</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;A ladder lottery (ghost leg).&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;사다리타기&lt;/p&gt;&lt;p&gt;라이선스: MIT&lt;/p&gt;</translation>
     </message>
@@ -1378,6 +1374,10 @@ Count it as %2 hits “%3”?</source>
         <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
         <translation>%1 통합 문서: %2열에 이름이 없습니다. %3열에 %4개가 있습니다(%2열만 읽습니다)</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>발표할 때마다 축하 효과</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1482,10 +1482,6 @@ Count it as %2 hits “%3”?</source>
         <source>Shuffle</source>
         <translation>섞기</translation>
     </message>
-    <message>
-        <source>User guide</source>
-        <translation>사용자 가이드</translation>
-    </message>
 </context>
 <context>
     <name>WindowDesign</name>
@@ -1552,13 +1548,6 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>발표할 때마다 축하 효과</translation>
     </message>
 </context>
 </TS>

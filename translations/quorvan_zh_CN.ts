@@ -775,10 +775,6 @@
         <translation>舞台设置…</translation>
     </message>
     <message>
-        <source>User guide</source>
-        <translation>用户指南</translation>
-    </message>
-    <message>
         <source>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;A ladder lottery (ghost leg).&lt;/p&gt;&lt;p&gt;Licence: MIT&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Quorvan V%1&lt;/h3&gt;&lt;p&gt;爬梯子抽签&lt;/p&gt;&lt;p&gt;许可证：MIT&lt;/p&gt;</translation>
     </message>
@@ -1378,6 +1374,10 @@ Count it as %2 hits “%3”?</source>
         <source>%1 workbook: no names in column %2; column %3 holds %4 (only column %2 is read)</source>
         <translation>%1工作簿：%2 列中没有名称；%3 列中有 %4 个（只读取 %2 列）</translation>
     </message>
+    <message>
+        <source>Celebrate each reveal</source>
+        <translation>每次揭晓时显示庆祝效果</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>
@@ -1482,10 +1482,6 @@ Count it as %2 hits “%3”?</source>
         <source>Shuffle</source>
         <translation>洗牌</translation>
     </message>
-    <message>
-        <source>User guide</source>
-        <translation>用户指南</translation>
-    </message>
 </context>
 <context>
     <name>WindowDesign</name>
@@ -1552,13 +1548,6 @@ Count it as %2 hits “%3”?</source>
     <message>
         <source>Font</source>
         <translation>Font</translation>
-    </message>
-</context>
-<context>
-    <name>quorvan::StageSettingsDialog</name>
-    <message>
-        <source>Celebrate each reveal</source>
-        <translation>每次揭晓时显示庆祝效果</translation>
     </message>
 </context>
 </TS>

@@ -18,8 +18,7 @@ extern "C" Q_DECL_EXPORT int quorvan_window_main(int& argc, char** argv, const Q
     QApplication application(argc, argv);
     quorvan::ConfigureApplication(application);
 
-    quorvan::QtPlatform platform; // the user's language from here on
-    quorvan::UseFacesOfLanguage(platform.Language());
+    quorvan::QtPlatform platform; // the user's language and its faces from here on
     // A save notes its passing file in the state folder, the one folder the
     // program knows again at its next start wherever the user saved; the
     // start removes what saves that were killed mid-way left.

@@ -42,6 +42,13 @@ bool Commands::listsFree()
     return false;
 }
 
+// The lists drawn or announced stay as they are: a stray key in a box
+// changes nothing drawn, so it changes nothing shown.
+void Commands::fixListsAsTheyHold()
+{
+    window_.setListsReadOnly(lottery_.Model.LadderBuilt || lottery_.Announced.has_value());
+}
+
 void Commands::onAnnounceDraw()
 {
     Platform& platform = window_.platform();
@@ -99,8 +106,7 @@ void Commands::onAnnounceDraw()
     SaveAnnouncement(*path, announcement);
     lottery_.Announced = OpenAnnouncement{announcement, text, *path};
     window_.apply(Step::AnnouncementOpens);
-    // The names as announced: a key typed into a box changes nothing drawn, so it changes nothing shown.
-    window_.setListsReadOnly(announcement.Rows, true);
+    fixListsAsTheyHold();
 
     const QByteArray digest = AnnouncementDigest(text);
     auto* dialog = new AnnouncementDialog(
@@ -117,8 +123,8 @@ void Commands::onCloseAnnouncement()
             "drawing? The A you published will have no draw.")
                                          .arg(lottery_.Announced->Path)))
         return;
-    window_.setListsReadOnly(lottery_.Announced->Content.Rows, false);
     lottery_.Announced.reset();
+    fixListsAsTheyHold();
     window_.apply(Step::AnnouncementCloses);
 }
 

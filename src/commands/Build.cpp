@@ -63,8 +63,7 @@ void Commands::buildLadder(const BuildEvent& build)
     window_.showPrompt(QCoreApplication::translate("Build", "*- completion -*  Mouse click in \"Hit\""));
     lottery_.Model.LadderBuilt = true;
     lottery_.Model.ResultsSaved = false;
-    // The lists drawn stay as drawn: a stray key in a box changes no result.
-    window_.setListsReadOnly(build.Rows, true);
+    fixListsAsTheyHold();
     window_.clearTracedHit(); // a path told of lay on the ladder that is gone
     lottery_.Model.RedPrizes.clear();
     window_.apply(Step::Build);

@@ -136,6 +136,9 @@ private:
     void redrawKeptRed();
     // The window's controls whose menu entries open a dialog. Menus.cpp.
     bool opensDialog(const QWidget* control) const;
+    // The member and hit boxes read-only while a ladder is built or an
+    // announcement is open, open to typing otherwise. Announcing.cpp.
+    void fixListsAsTheyHold();
     // The file a result or draw record went to, in the status line.
     void tellSaved(const QString& path);
     // Every row, the winners only, or as the save dialog's entry chosen says.

@@ -113,7 +113,7 @@ const Entry Entries[] = {
     {Menu::View,    &C::onStageOverview,      'o', {},         QT_TRANSLATE_NOOP("Menus", "Stage overview")},
     {Menu::View,    &C::onStageBlank,         'h', {},         QT_TRANSLATE_NOOP("Menus", "Blank the stage")},
     {Menu::View,    &C::onStageSettings,      't', {},         QT_TRANSLATE_NOOP("Menus", "Stage settings…")},
-    {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1, QT_TRANSLATE_NOOP("Menus", "User guide")},
+    {Menu::Help,    &W::guideLink,            'U', Qt::Key_F1},
     {Menu::Help,    &C::onAbout,              'A', {},         About},
 };
 // clang-format on

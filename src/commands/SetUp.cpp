@@ -57,7 +57,6 @@ void Commands::onSetUp()
     DrawPreview(window_);
 
     window_.clearFirstRow();
-    window_.setListsReadOnly(1, false);
     const int32_t rows = window_.countSpinner()->position();
     {
         const MainWindow::RowsOnHold hold(window_);
@@ -69,6 +68,7 @@ void Commands::onSetUp()
     window_.showPrompt(QCoreApplication::translate("SetUp", "Member and Hit are input and the Vessapo_button is "
             "pushed"));
     lottery_.Model.RowCount = window_.countSpinner()->position();
+    fixListsAsTheyHold();
     window_.apply(Step::SetUpEnds);
 
     window_.putCommandButtonsLastInTabs();

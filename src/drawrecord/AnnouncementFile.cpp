@@ -5,7 +5,6 @@
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/EntryChecker.h"
 #include "files/FileSaving.h"
-#include "files/RegularFile.h"
 #include "ladder/Geometry.h"
 
 #include <QCryptographicHash>
@@ -197,20 +196,6 @@ Announcement ParseAnnouncement(const QByteArray& content, const QString& path)
     if (CanonicalJson(object) != content)
         check.Fail(texts::NotCanonical());
     return announcement;
-}
-
-Announcement ReadAnnouncement(const QString& path, QByteArray* content)
-{
-    const auto file = OpenRegularFile(path, announce_texts::CannotOpen());
-    const QByteArray bytes = file->read(MostAnnouncementBytes + 1);
-    if (file->error() != QFileDevice::NoError)
-        throw FileError(announce_texts::CannotOpen(), path, file->errorString());
-    if (bytes.size() > MostAnnouncementBytes)
-        throw FileError(announce_texts::CannotOpen(), path,
-                        draw_texts::TooLarge().arg(MostAnnouncementBytes));
-    if (content)
-        *content = bytes;
-    return ParseAnnouncement(bytes, path);
 }
 
 void SaveAnnouncement(const QString& path, const Announcement& announcement)

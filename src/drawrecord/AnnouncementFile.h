@@ -15,7 +15,6 @@ namespace quorvan {
 inline const QString AnnouncementSuffix = QStringLiteral("qannounce");
 inline const QString AnnouncementFormat = QStringLiteral("quorvan-announcement");
 constexpr int AnnouncementVersion = 1;
-constexpr qint64 MostAnnouncementBytes = 4 * 1024 * 1024;
 
 // The file's content: the canonical form of the announcement's entries.
 QByteArray AnnouncementBytes(const Announcement& announcement);
@@ -31,9 +30,6 @@ QString ShortCode(const QByteArray& digest);
 // when it is damaged, breaks a rule of announcements, or is not written in
 // its canonical form.
 Announcement ParseAnnouncement(const QByteArray& content, const QString& path);
-
-// The announcement at `path`, and its content.
-Announcement ReadAnnouncement(const QString& path, QByteArray* content = nullptr);
 
 // Writes the announcement to `path`, replacing what was there only once all of it is on the disk.
 void SaveAnnouncement(const QString& path, const Announcement& announcement);

@@ -22,7 +22,6 @@ namespace {
 
 using namespace draw_texts;
 
-
 const QString MembersName = QStringLiteral("members");
 const QString HitsName = QStringLiteral("hits");
 

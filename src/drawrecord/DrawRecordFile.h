@@ -8,8 +8,8 @@
 #include "files/FileError.h"
 
 #include <QByteArray>
-#include <QJsonArray>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QString>

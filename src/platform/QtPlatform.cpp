@@ -2,6 +2,7 @@
 
 #include "InstalledPlaces.h"
 #include "platform/FontDialog.h"
+#include "platform/LanguageFaces.h"
 #include "platform/MessageBox.h"
 #include "platform/Translations.h"
 
@@ -77,7 +78,10 @@ uint32_t QtPlatform::MillisecondsSinceStart()
     return static_cast<uint32_t>(milliseconds);
 }
 
-QtPlatform::QtPlatform() : language_(UseUsersLanguage()) {}
+QtPlatform::QtPlatform() : language_(UseUsersLanguage())
+{
+    UseFacesOfLanguage(language_);
+}
 
 QString QtPlatform::Language()
 {

@@ -79,23 +79,21 @@ QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& shippe
     return English;
 }
 
-void InstallTranslations(const QString& language, QObject* owner)
+QString InstallTranslations(const QStringList& uiLanguages, QObject* owner)
 {
+    const QString language = ChooseLanguage(uiLanguages, ShippedLanguages());
     // English too: its plural forms ("1 more difference") are a translation.
     Install(QStringLiteral("quorvan_") + language, ProgramTranslations, owner);
-    InstallToolkitTranslation(language, owner);
+    // Qt's own dialogs speak the user's language where Qt has it, even
+    // before the program's translation into it ships.
+    InstallToolkitTranslation(ChooseLanguage(uiLanguages, LanguagesIn(ToolkitTranslations(), QStringLiteral("qtbase_"))),
+                              owner);
+    return language;
 }
 
 QString UseUsersLanguage()
 {
-    const QStringList userLanguages = QLocale::system().uiLanguages();
-    const QString language = ChooseLanguage(userLanguages, ShippedLanguages());
-    Install(QStringLiteral("quorvan_") + language, ProgramTranslations, QCoreApplication::instance());
-    // Qt's own dialogs speak the user's language where Qt has it, even
-    // before the program's translation into it ships.
-    InstallToolkitTranslation(ChooseLanguage(userLanguages, LanguagesIn(ToolkitTranslations(), QStringLiteral("qtbase_"))),
-                              QCoreApplication::instance());
-    return language;
+    return InstallTranslations(QLocale::system().uiLanguages(), QCoreApplication::instance());
 }
 
 } // namespace quorvan

@@ -17,10 +17,11 @@ QStringList ShippedLanguages();
 // code, or "en" when English comes first or none is shipped.
 QString ChooseLanguage(const QStringList& uiLanguages, const QStringList& shipped);
 
-// Installs the program's translation into `language` and Qt's own (the
-// file and message dialogs' "Look in", "Cancel"), each where it exists;
-// `owner` owns them, and they go when it is deleted.
-void InstallTranslations(const QString& language, QObject* owner);
+// Installs the program's translation into the first of `uiLanguages` it
+// speaks, and Qt's own (the file and message dialogs' "Look in", "Cancel")
+// into the first Qt has; `owner` owns them, and they go when it is deleted.
+// Returns the program's language, as ChooseLanguage gives it.
+QString InstallTranslations(const QStringList& uiLanguages, QObject* owner);
 
 // The user's language among the shipped ones, its translation installed
 // for the running application, and Qt's own in the user's language.

@@ -119,6 +119,7 @@ constexpr MessageText Table[] = {
     {StageThemeHighContrast, QUORVAN_TRANSLATE_NOOP("Messages", "High contrast")},
     {StageReducedMotion, QUORVAN_TRANSLATE_NOOP("Messages", "Reduced motion: paths appear at once")},
     {StageCurtain, QUORVAN_TRANSLATE_NOOP("Messages", "Hide the prizes until they are revealed")},
+    {StageCelebration, QUORVAN_TRANSLATE_NOOP("Messages", "Celebrate each reveal")},
     {StageSeconds, QUORVAN_TRANSLATE_NOOP("Messages", " s")},
     {ZipNotAnArchive, QUORVAN_TRANSLATE_NOOP("Messages", "The file is damaged or cut short: it is not a whole zip "
             "archive, as an .xlsx or .ods workbook is (%1).")},

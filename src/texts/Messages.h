@@ -134,6 +134,7 @@ enum class MessageId : int {
     StageThemeHighContrast,
     StageReducedMotion,
     StageCurtain,
+    StageCelebration,
     StageSeconds, // the unit after a number of seconds
 
     // The reader program's reasons for an .xlsx or .ods workbook.

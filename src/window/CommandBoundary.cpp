@@ -10,8 +10,8 @@ namespace quorvan {
 
 namespace {
 
-// The message of the error being handled. The program's own errors come in
-// both languages; any other says in English what went wrong.
+// The message of the error being handled. The program's own errors speak
+// the user's language; any other says in English what went wrong.
 QString CaughtFailure()
 {
     try {

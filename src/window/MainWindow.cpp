@@ -186,7 +186,7 @@ void MainWindow::build()
     roles_.settingsFrame->setAttribute(Qt::WA_TransparentForMouseEvents);
     roles_.guideLink->setPixmap(ProgramIcon().pixmap(roles_.guideLink->size()));
     roles_.guideLink->adjustSize();
-    roles_.guideLink->setToolTip(texts::Guide());
+    roles_.guideLink->setToolTip(Say(MessageId::GuideLinkName));
     roles_.guideLink->setCursor(Qt::PointingHandCursor);
     roles_.countSpinner->setRange(2, MostMembers);
     roles_.countSpinner->requestPosition(2);
@@ -344,11 +344,11 @@ void MainWindow::clearFirstRow()
     roles_.firstHitBox->clear();
 }
 
-void MainWindow::setListsReadOnly(int32_t rows, bool readOnly)
+void MainWindow::setListsReadOnly(bool readOnly)
 {
     for (const Column column : {Column::Members, Column::Hits})
-        for (int32_t row = 1; row <= rows; ++row)
-            if (EditBox* box = findBox(column, row))
+        for (EditBox* box : rows_[static_cast<size_t>(column)])
+            if (box)
                 box->setReadOnly(readOnly);
 }
 
@@ -528,17 +528,16 @@ void MainWindow::showTracedHit(int32_t row, int32_t member, const std::optional<
                     ? Say(MessageId::HitReachedEmptyMember).arg(QString::number(row), QString::number(member))
                     : Say(MessageId::HitReachedMember).arg(QString::number(row), memberText, QString::number(member));
     }
-    const QString told = words;
     EditBox& hit = hitBox(row);
-    hit.setAccessibleDescription(told);
+    hit.setAccessibleDescription(words);
     describedHit_ = row;
     Highlight(&hit, true);
     if (reached) {
-        reached->setAccessibleDescription(told);
+        reached->setAccessibleDescription(words);
         Highlight(reached, true);
         highlightedMember_ = member;
     }
-    showStatus(told);
+    showStatus(words);
 }
 
 void MainWindow::clearTracedHit()

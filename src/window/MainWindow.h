@@ -115,9 +115,8 @@ public:
     void fontRowColumns();
     // Empties row 1's member and hit boxes.
     void clearFirstRow();
-    // Whether the member and hit boxes of rows 1 .. `rows` refuse typing: a
-    // built lottery's lists stay as they were drawn.
-    void setListsReadOnly(int32_t rows, bool readOnly);
+    // Whether every member and hit box refuses typing.
+    void setListsReadOnly(bool readOnly);
 
     // A control by its designed or given name, ignoring case; nullptr where none.
     QWidget* findControl(const QString& name) const;
@@ -158,11 +157,6 @@ public:
     LadderBitmap& bitmap();
     void clearLadder();
     void showLadderLines(int32_t lines);
-    // Rows RowPitch pixels apart, or further when the boxes' font is too tall
-    // for them: each row's boxes then as far apart as they are tall, and the
-    // ladder stretched to keep each line level with its row.
-    int32_t rowPitch() const { return rowPitch_; }
-
     // The user guide's `page` in the guide window, made the first time.
     void showGuide(const QUrl& page);
 
@@ -232,6 +226,9 @@ private:
     std::array<QList<EditBox*>, 3> rows_; // the boxes of each column by row; nullptr where none
     std::array<QWidget*, 3> rowColumns_{}; // the parents of the row boxes, by column
     int holds_ = 0;
+    // Rows RowPitch pixels apart, or further when the boxes' font is too tall
+    // for them: each row's boxes then as far apart as they are tall, and the
+    // ladder stretched to keep each line level with its row.
     int32_t rowPitch_ = RowPitch;
     int32_t ladderLines_ = 0;
     std::array<QString, 3> boxNames_; // "Member %1", "Hit %1", "Result %1" in the user's language

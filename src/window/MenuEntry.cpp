@@ -61,6 +61,8 @@ QString CaptionOf(const QWidget& control)
 {
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
         return button->text();
+    if (!control.accessibleName().isEmpty())
+        return control.accessibleName();
     throw std::logic_error("Control " + control.objectName().toStdString() + " has no caption");
 }
 

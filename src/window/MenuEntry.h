@@ -26,7 +26,7 @@ namespace quorvan {
 // stays last.
 QString WithMnemonic(const QString& caption, QChar letter);
 
-// The text a button or check box shows.
+// The text a button or check box shows; a picture's accessible name.
 QString CaptionOf(const QWidget& control);
 
 // Adds to `menu` an entry standing for `control` (a button, a check box or a

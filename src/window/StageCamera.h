@@ -15,7 +15,9 @@ namespace quorvan {
 // The whole ladder in view.
 void ShowAll(StageFrame& frame);
 
-// The view `t` (0 .. 1) of the way from `from` to `to`: the centre moving evenly, the zoom evenly on a log scale.
+// The view `t` (0 .. 1) of the way from `from` to `to`: the width changing evenly on a log scale, about the
+// one point that stays in place on the screen (at one width, a pan moving evenly); views that hold neither
+// the other's centre go by a view of both.
 void Between(StageFrame& frame, int32_t rows, const StageFrame& from, const StageFrame& to, double t);
 
 // The view while the marker is `progress` (0 .. 1) of the way along `path`, having started from the view `from`.

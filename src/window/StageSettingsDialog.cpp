@@ -58,7 +58,7 @@ StageSettingsDialog::StageSettingsDialog(const StageSettings& settings, QWidget*
     curtainBox = new QCheckBox(Say(MessageId::StageCurtain), this);
     curtainBox->setChecked(settings.Curtain);
     form->addRow(curtainBox);
-    celebrationBox = new QCheckBox(tr("Celebrate each reveal"), this);
+    celebrationBox = new QCheckBox(Say(MessageId::StageCelebration), this);
     celebrationBox->setChecked(settings.Celebration);
     // Reduced motion means no celebration either.
     celebrationBox->setEnabled(!settings.ReducedMotion);

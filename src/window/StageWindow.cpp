@@ -101,11 +101,14 @@ void StageWindow::startPath(int32_t hit)
     update();
 }
 
-void StageWindow::lookAtSettled(int32_t hit)
+StageFrame StageWindow::lookAtSettled(int32_t hit)
 {
-    FollowPath(frame_, scene_.Rows, scene_.Paths[hit - 1], 1.0, frame_);
+    const StageFrame from = frame_;
+    FollowPath(frame_, scene_.Rows, scene_.Paths[hit - 1], 1.0, from);
+    const StageFrame pathEnd = frame_;
     if (scene_.AllPrizesRevealed())
         ShowAll(frame_);
+    return pathEnd;
 }
 
 void StageWindow::settle(bool skipped)
@@ -116,9 +119,7 @@ void StageWindow::settle(bool skipped)
     frame_.RunningHit = 0;
     frame_.Progress = 1.0;
     frame_.CardHit = hit;
-    FollowPath(frame_, scene_.Rows, scene_.Paths[hit - 1], 1.0, frame_);
-    glowFrom_ = frame_;
-    lookAtSettled(hit);
+    glowFrom_ = lookAtSettled(hit);
     glowTo_ = frame_;
     const bool zooms = glowTo_.VisibleColumns != glowFrom_.VisibleColumns;
     if (!skipped && !reducedMotion_ && (celebration_ || zooms)) {
@@ -170,8 +171,7 @@ void StageWindow::toggleBlank()
 void StageWindow::showOverview()
 {
     skipAnimation();
-    frame_.FirstColumn = 0;
-    frame_.VisibleColumns = 0;
+    ShowAll(frame_);
     if (scene_.Rows > ReadableColumns)
         frame_.CardHit = 0;
     update();

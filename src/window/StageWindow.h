@@ -61,7 +61,8 @@ private:
     // The running path at its end; `skipped`: at once into the settled picture, with no afterglow.
     void settle(bool skipped);
     // The view a path settles on: its member's lines, or the whole ladder once the draw is over.
-    void lookAtSettled(int32_t hit);
+    // Returns the view at the path's end, where the afterglow starts.
+    StageFrame lookAtSettled(int32_t hit);
     void endAfterglow();
     // The name card shown, told to a screen reader as the room reads it.
     void tellCard();

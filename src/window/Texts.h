@@ -17,10 +17,4 @@ inline QString Shuffle()
     return QCoreApplication::translate("Texts", "Shuffle");
 }
 
-// The user guide, as the guide link's hint.
-inline QString Guide()
-{
-    return QCoreApplication::translate("Texts", "User guide");
-}
-
 } // namespace quorvan::texts

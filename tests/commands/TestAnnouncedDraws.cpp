@@ -34,6 +34,19 @@ void AnswerDialogs(QList<std::function<bool(Dialog&)>> answers)
     });
 }
 
+// A title, an organiser, one published value and five dice: a form that makes an announcement.
+bool AnnounceableForm(AnnounceForm& form)
+{
+    form.titleBox->setText("Club draw");
+    form.organiserBox->setText("Dee");
+    form.publicGroup->setChecked(true);
+    form.publicNameBox->setText("Lottery");
+    form.publicRuleBox->setText("the first prize, digits only");
+    form.diceGroup->setChecked(true);
+    form.diceCountBox->setValue(5);
+    return true;
+}
+
 void Run(WindowFixture& window, void (Commands::*slot)())
 {
     window.commands->boundary().Run([&] { (window.commands.get()->*slot)(); });
@@ -62,14 +75,7 @@ private slots:
                                          form.publicGroup->setChecked(false);
                                          return true;
                                      },
-                                     [](AnnounceForm& form) {
-                                         form.publicGroup->setChecked(true);
-                                         form.publicNameBox->setText("Lottery");
-                                         form.publicRuleBox->setText("the first prize, digits only");
-                                         form.diceGroup->setChecked(true);
-                                         form.diceCountBox->setValue(5);
-                                         return true;
-                                     }});
+                                     AnnounceableForm});
         const QString announcementPath = folder.filePath("club.qannounce");
         window.platform.SaveAnswers.append(announcementPath);
         Run(window, &Commands::onAnnounceDraw);
@@ -131,6 +137,37 @@ private slots:
         QCOMPARE(window.platform.Errors.size(), 2);
         QCOMPARE(window.Column("edit3_", 3), drawn);
         QVERIFY(window.platform.Notices.last().contains("compare the A above"));
+    }
+
+    // Closed without a draw, the announcement leaves the lists as the ladder holds them.
+    void closingKeepsBuiltListsFixed_data()
+    {
+        QTest::addColumn<bool>("built");
+        QTest::addColumn<QString>("member"); // member 2 after an X typed at its end
+        QTest::newRow("not built") << false << "BobX";
+        QTest::newRow("built") << true << "Bob";
+    }
+    void closingKeepsBuiltListsFixed()
+    {
+        QFETCH(bool, built);
+        QFETCH(QString, member);
+        QTemporaryDir folder;
+        WindowFixture window("en", 0);
+        window.SetUp(3);
+        window.Fill("edit1_", {"Ann", "Bob", "Cy"});
+        window.Fill("edit2_", {"1st", "2nd", "3rd"});
+        if (built)
+            window.Click(window->buildButton());
+        AnswerDialogs<AnnounceForm>({AnnounceableForm});
+        window.platform.SaveAnswers.append(folder.filePath("club.qannounce"));
+        Run(window, &Commands::onAnnounceDraw);
+        QVERIFY(window.lottery().Announced);
+        window.platform.Answers = {true};
+        Run(window, &Commands::onCloseAnnouncement);
+        QVERIFY(!window.lottery().Announced);
+        window->memberBox(2).end(false);
+        QTest::keyClicks(&window->memberBox(2), "X");
+        QCOMPARE(window->memberBox(2).text(), member);
     }
 };
 

@@ -2,6 +2,7 @@
 // A platform for tests: a chosen language, locale and clock, and a record of
 // what the program asked of the desktop.
 
+#include "platform/LanguageFaces.h"
 #include "platform/Platform.h"
 #include "platform/Translations.h"
 
@@ -75,9 +76,9 @@ public:
     // Speaks `language` from here on, its translations installed as the program installs them.
     void Speak(const QString& language)
     {
-        language_ = language;
         translations_ = std::make_unique<QObject>();
-        InstallTranslations(language, translations_.get());
+        language_ = InstallTranslations({language}, translations_.get());
+        UseFacesOfLanguage(language_);
     }
     QString TextEncodingLocale() override { return TextLocale; }
     void SetMouseCursor(MouseCursor cursor) override

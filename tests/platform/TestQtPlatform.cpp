@@ -62,7 +62,7 @@ private slots:
         const QString english = colour();
         {
             QObject owner;
-            InstallTranslations(QStringLiteral("ja"), &owner);
+            QCOMPARE(InstallTranslations({QStringLiteral("ja")}, &owner), QStringLiteral("ja"));
             QCOMPARE(cancel(), QStringLiteral("キャンセル"));
             QVERIFY(colour() != english);
         }

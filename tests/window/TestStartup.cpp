@@ -149,8 +149,9 @@ private slots:
             if (!design.Text || TextOf(control).isEmpty())
                 continue;
             const QFontMetrics metrics(control->font());
-            // The ink of the text, not its advance to a next letter.
-            const int width = metrics.tightBoundingRect(QString(TextOf(control)).remove(QLatin1Char('&'))).width();
+            // The ink of the text, not its advance to a next letter nor the line's room below the baseline.
+            const QRect ink = metrics.tightBoundingRect(QString(TextOf(control)).remove(QLatin1Char('&')));
+            const int width = ink.width();
             if (auto* button = qobject_cast<QAbstractButton*>(control)) {
                 QStyleOptionButton option;
                 option.initFrom(button);
@@ -162,16 +163,24 @@ private slots:
                     clipped.append(TextOf(control) + QStringLiteral(" in %1 of %2").arg(width).arg(inside.width()));
                 continue;
             }
-            const QRect text(control->pos(), QSize(width, metrics.height()));
+            // The line where the control draws it (a line edit centres it), the ink on its baseline.
+            const auto* label = qobject_cast<QLabel*>(control);
+            const QRect line = QStyle::alignedRect(Qt::LeftToRight,
+                                                   label ? label->alignment() : Qt::AlignLeft | Qt::AlignVCenter,
+                                                   QSize(width, metrics.height()), control->contentsRect());
+            const QRect text = QRect(line.left(), line.top() + metrics.ascent() + ink.top(), width, ink.height())
+                                   .translated(control->pos());
             for (const DesignedControl& other : DesignedControls) {
                 QWidget* above = window->findControl(QString::fromUtf8(other.Name));
                 if (!other.Graphic() && above != control && text.intersects(above->geometry()))
                     clipped.append(TextOf(control) + QStringLiteral(" under ") + TextOf(above));
             }
         }
-        // What the design itself clips: the check box's caption, by a column or two.
+        // What the design itself clips in its own faces (the IPA faces, in Japanese and English): the check
+        // box's caption, by a column or two.
         const QString known = QStringLiteral("Cross Lines in 70 of 68");
-        QEXPECT_FAIL(QTest::currentDataTag(), qPrintable(known), Continue);
+        if (language == QLatin1String("en") || language == QLatin1String("ja"))
+            QEXPECT_FAIL(QTest::currentDataTag(), qPrintable(known), Continue);
         QVERIFY(!clipped.contains(known));
         clipped.removeAll(known);
         QCOMPARE(clipped.join(QStringLiteral("; ")), QString());
