@@ -45,6 +45,7 @@ void Commands::onReset()
     window_.showLoadedCounts(lottery_.Model.MembersLoaded, lottery_.Model.HitsLoaded);
     window_.showPrompt(texts::StartPrompt());
     lottery_.Model.LadderBuilt = false;
+    fixListsAsTheyHold();
     lottery_.Model.LitHit = 0;
     lottery_.Model.RedPrizes.clear();
     window_.clearTracedHit();

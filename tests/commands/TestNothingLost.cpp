@@ -363,8 +363,11 @@ private slots:
             QCOMPARE(window->isVisible(), !gone);
         else
             QCOMPARE(window.lottery().Model.LadderBuilt, !gone);
-        if (gone && !exit) // the next Enter must not reach RESET again
+        if (gone && !exit) { // the next Enter must not reach RESET again, and the new lottery takes names
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window->countSpinner()));
+            QTest::keyClicks(&window->memberBox(1), "A");
+            QCOMPARE(window->memberBox(1).text(), QStringLiteral("A"));
+        }
     }
 };
 
