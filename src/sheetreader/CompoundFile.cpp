@@ -16,7 +16,7 @@ namespace quorvan {
 namespace {
 
 constexpr char Signature[] = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
-constexpr std::size_t HeaderSize = 512, DifatInHeader = 109, EntrySize = 128, LongestName = 64;
+constexpr std::size_t HeaderSize = 512, DifatInHeader = 109, EntrySize = 128, LongestEntryName = 64;
 constexpr std::uint32_t EndOfChain = 0xFFFFFFFE;
 
 [[noreturn]] void Damaged(MessageId what)
@@ -160,7 +160,7 @@ Directory ReadDirectory(const Container& file, std::uint32_t start, bool wideSiz
     Directory directory{entryAt(0), {}};
     std::optional<Entry> book;
     for (std::size_t at = 0; at + EntrySize <= entries.size(); at += EntrySize) {
-        if (LittleEndian<std::uint16_t>(entries.data() + at + 64) > LongestName)
+        if (LittleEndian<std::uint16_t>(entries.data() + at + 64) > LongestEntryName)
             Damaged(MessageId::WorkbookDirectoryBroken);
         if (!directory.workbook && named(at, u"Workbook"))
             directory.workbook = entryAt(at);

@@ -569,7 +569,6 @@ ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listCo
 {
     ListColumn list;
     list.column = listColumn;
-    std::vector<SheetValue>& column = list.cells;
     const Globals globals = ReadGlobals(stream);
     if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
         return list;
