@@ -7,6 +7,45 @@
 using namespace quorvan;
 using namespace quorvan::testing;
 
+namespace {
+
+void VerifyStartOfLottery(WindowFixture& window, const QString& shuffle, const QString& prompt)
+{
+    MainWindow& form = *window;
+    QVERIFY(window.BoxNames("edit3_").isEmpty());
+    QStringList rows = window.BoxNames("edit1_") + window.BoxNames("edit2_");
+    rows.sort();
+    QCOMPARE(rows, QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
+    for (const QString& name : rows)
+        QVERIFY(window.Box(name)->text().isEmpty());
+    for (int row = 0; row < Ladder::Rows; ++row)
+        for (int column = 0; column < Ladder::Columns; ++column)
+            QCOMPARE(window.lottery().Grid.Cell(row, column), RungNone);
+    QCOMPARE(form.outerSize().width(), 735);
+    QCOMPARE(form.ladderImage()->height(), 60);
+    const QImage& image = form.bitmap().Image();
+    for (const int x : {0, 220, 439}) {
+        QCOMPARE(image.pixel(x, 20), Black);
+        QCOMPARE(image.pixel(x, 40), Black);
+        QCOMPARE(image.pixel(x, 30), White);
+    }
+    QCOMPARE(window.lottery().Model.RowCount, 2);
+    QVERIFY(!window.lottery().Model.LadderBuilt && !window.lottery().Model.ResultColumnShown);
+    QCOMPARE(window.lottery().Model.LitHit, 0);
+    QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
+    QCOMPARE(window.lottery().Model.HitShuffleCount, 0);
+    QCOMPARE(form.countSpinner()->position(), 2);
+    QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
+    QCOMPARE(form.messageLine()->text(), prompt);
+    QCOMPARE(form.shuffleMembersButton()->text(), shuffle);
+    QCOMPARE(form.shuffleHitsButton()->text(), shuffle);
+    QVERIFY(form.membersLoadedLabel()->text().isEmpty() && form.hitsLoadedLabel()->text().isEmpty());
+    QCOMPARE(window.platform.Cursor, MouseCursor::Default);
+    QVERIFY(window.platform.Errors.isEmpty());
+}
+
+} // namespace
+
 class TestResultColumn : public QObject {
     Q_OBJECT
 
@@ -158,42 +197,6 @@ private slots:
         QVERIFY(window.BoxNames("edit3_").isEmpty());
         QCOMPARE(window.BoxNames("edit1_").size(), 2);
         QCOMPARE(window.BoxNames("edit2_").size(), 2);
-    }
-
-private:
-    static void VerifyStartOfLottery(WindowFixture& window, const QString& shuffle, const QString& prompt)
-    {
-        MainWindow& form = *window;
-        QVERIFY(window.BoxNames("edit3_").isEmpty());
-        QStringList rows = window.BoxNames("edit1_") + window.BoxNames("edit2_");
-        rows.sort();
-        QCOMPARE(rows, QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
-        for (const QString& name : rows)
-            QVERIFY(window.Box(name)->text().isEmpty());
-        for (int row = 0; row < Ladder::Rows; ++row)
-            for (int column = 0; column < Ladder::Columns; ++column)
-                QCOMPARE(window.lottery().Grid.Cell(row, column), RungNone);
-        QCOMPARE(form.outerSize().width(), 735);
-        QCOMPARE(form.ladderImage()->height(), 60);
-        const QImage& image = form.bitmap().Image();
-        for (const int x : {0, 220, 439}) {
-            QCOMPARE(image.pixel(x, 20), Black);
-            QCOMPARE(image.pixel(x, 40), Black);
-            QCOMPARE(image.pixel(x, 30), White);
-        }
-        QCOMPARE(window.lottery().Model.RowCount, 2);
-        QVERIFY(!window.lottery().Model.LadderBuilt && !window.lottery().Model.ResultColumnShown);
-        QCOMPARE(window.lottery().Model.LitHit, 0);
-        QCOMPARE(window.lottery().Model.MemberShuffleCount, 0);
-        QCOMPARE(window.lottery().Model.HitShuffleCount, 0);
-        QCOMPARE(form.countSpinner()->position(), 2);
-        QCOMPARE(form.countDisplay()->text(), QStringLiteral("2"));
-        QCOMPARE(form.messageLine()->text(), prompt);
-        QCOMPARE(form.shuffleMembersButton()->text(), shuffle);
-        QCOMPARE(form.shuffleHitsButton()->text(), shuffle);
-        QVERIFY(form.membersLoadedLabel()->text().isEmpty() && form.hitsLoadedLabel()->text().isEmpty());
-        QCOMPARE(window.platform.Cursor, MouseCursor::Default);
-        QVERIFY(window.platform.Errors.isEmpty());
     }
 
     // A key typed into a hit box after a reveal and into a result box after
