@@ -227,39 +227,46 @@ private slots:
         QCOMPARE(window.platform.Cursor, MouseCursor::Default);
     }
 
-    void hitsFillUpToTheMemberCount()
+    // A hit list fills the hit boxes from the top as far as there are members, in place of any
+    // list loaded before; boxes below it keep what was typed; the count tells the lines read.
+    void hitListsFillTheHitBoxes_data()
     {
-        QTemporaryDir folder;
-        WindowFixture window;
-        MainWindow& form = *window;
-        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 10));
-        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 15));
-        QCOMPARE(window.Column("edit2_", 10),
-                 QStringList({"H1", "H2", "H3", "H4", "H5", "H6", "H7", "H8", "H9", "H10"}));
-        QCOMPARE(form.hitsLoadedLabel()->text(), QStringLiteral("15"));
-        QCOMPARE(window.platform.OpenStarts, QStringList({"", folder.filePath("members.txt")}));
+        QTest::addColumn<int>("members");
+        QTest::addColumn<int>("before"); // lines of a hit list loaded before
+        QTest::addColumn<QString>("typed"); // into hit box 6 before the import
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QStringList>("hits");
+        QTest::addColumn<QString>("loaded");
+        QTest::newRow("more hits than members") << 10 << 0 << "" << 15
+                                                << QStringList{"H1", "H2", "H3", "H4", "H5", "H6", "H7", "H8", "H9", "H10"}
+                                                << "15";
+        QTest::newRow("fewer hits, typed below") << 10 << 0 << "typed" << 4
+                                                 << QStringList{"H1", "H2", "H3", "H4", "", "typed"} << "4";
+        QTest::newRow("loaded again") << 6 << 6 << "" << 3 << QStringList{"H1", "H2", "H3", "", "", ""} << "3";
+        QTest::newRow("no members") << 0 << 0 << "" << 3 << QStringList{"", ""} << "3";
     }
 
-    void shortHitListLeavesTheOtherRows()
+    void hitListsFillTheHitBoxes()
     {
+        QFETCH(int, members);
+        QFETCH(int, before);
+        QFETCH(QString, typed);
+        QFETCH(int, lines);
+        QFETCH(QStringList, hits);
+        QFETCH(QString, loaded);
         QTemporaryDir folder;
         WindowFixture window;
-        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 10));
-        window.Box("edit2_6")->setText("typed");
-        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 4));
-        QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "H4", "", "typed"}));
-        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("4"));
-    }
-
-    void hitListLoadedAgainReplacesTheFirst()
-    {
-        QTemporaryDir folder;
-        WindowFixture window;
-        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", 6));
-        window.Load(window->loadHitsButton(), WriteList(folder, "wrong.txt", "W", 6));
-        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 3));
-        QCOMPARE(window.Column("edit2_", 6), QStringList({"H1", "H2", "H3", "", "", ""}));
-        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("3"));
+        window.Load(window->loadMembersButton(), WriteList(folder, "members.txt", "M", members));
+        if (before > 0)
+            window.Load(window->loadHitsButton(), WriteList(folder, "wrong.txt", "W", before));
+        if (!typed.isEmpty())
+            window.Box("edit2_6")->setText(typed);
+        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", lines));
+        QCOMPARE(window.Column("edit2_", int(hits.size())), hits);
+        QCOMPARE(window->hitsLoadedLabel()->text(), loaded);
+        // The open dialog starts empty, then at the list chosen last.
+        QCOMPARE(window.platform.OpenStarts.first(), QString());
+        QCOMPARE(window.platform.OpenStarts.last(), folder.filePath(before > 0 ? "wrong.txt" : "members.txt"));
     }
 
     void countedHitsAtTheUsersWord_data()
@@ -456,16 +463,6 @@ private slots:
         QVERIFY2(window.platform.Errors.first().contains(hits) && window.platform.Errors.first().contains("replaced or changed"),
                  qPrintable(window.platform.Errors.first()));
         QCOMPARE(window.Column("edit2_", 4), QStringList({"", "", "", ""}));
-    }
-
-    void noMembersPlaceNoHits()
-    {
-        QTemporaryDir folder;
-        WindowFixture window;
-        window.Load(window->loadMembersButton(), TestData("empty.txt"));
-        window.Load(window->loadHitsButton(), WriteList(folder, "hits.txt", "H", 3));
-        QCOMPARE(window.Column("edit2_", 2), QStringList({"", ""}));
-        QCOMPARE(window->hitsLoadedLabel()->text(), QStringLiteral("3"));
     }
 };
 
