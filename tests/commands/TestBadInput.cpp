@@ -359,6 +359,13 @@ private slots:
         QCOMPARE(window.platform.Errors.size(), 1);
         QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
         QVERIFY(window->saveTextButton()->isEnabled() && window->saveWorkbookButton()->isEnabled());
+        // The next save writes one whole result: two heading lines and three rows as text, one and three as CSV.
+        QTemporaryDir folder;
+        const QString good = folder.filePath(file == QLatin1String("Text") ? "good.txt" : "good.csv");
+        window.platform.SaveAnswers.append(good);
+        window.Click(SaveButton(window, file));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QCOMPARE(ReadTestFile(good).count('\n'), file == QLatin1String("Text") ? 5 : 4);
         VerifyStillUsable(window);
     }
 };

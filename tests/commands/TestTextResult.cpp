@@ -151,32 +151,6 @@ private slots:
         window.WriteTo(path);
         QCOMPARE(ReadTestFile(path), "earlier\r\n" + window.ExpectedBlock(2));
     }
-
-    void failuresNameTheFileAndLoseNothing_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::newRow("folder") << "<folder>";
-        QTest::newRow("missing folder") << "/nonexistent-folder/result.txt";
-        QTest::newRow("device") << "/dev/full";
-    }
-
-    void failuresNameTheFileAndLoseNothing()
-    {
-        QFETCH(QString, path);
-        QTemporaryDir folder;
-        if (path == "<folder>")
-            path = folder.path();
-        Results window(4);
-        window.WriteTo(path);
-        QCOMPARE(window.platform.Errors.size(), 1);
-        QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
-        QVERIFY(window->saveTextButton()->isEnabled());
-
-        // The window goes on: the next save succeeds.
-        const QString good = folder.filePath("good.txt");
-        window.WriteTo(good);
-        QCOMPARE(ReadTestFile(good), window.ExpectedBlock(4));
-    }
 };
 
 QTEST_MAIN(TestTextResult)
