@@ -6,7 +6,6 @@
 #include "TestData.h"
 #include "ladder/Geometry.h"
 #include "commands/RevealOrder.h"
-#include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 #include "texts/UserText.h"
 #include "window/StageCamera.h"
@@ -132,8 +131,7 @@ private slots:
         QFETCH(uint, seed);
         QFETCH(int, hit);
         Ladder grid;
-        NoDrawing nowhere;
-        GenerateLadderFromSeed(LadderShape{rows, false}, seed, grid, nowhere);
+        GenerateLadderFromSeed(LadderShape{rows, false}, seed, grid);
         const StageScene before = SceneOf(grid, rows);
         StageScene after = before;
         after.Revealed = {hit};
@@ -191,8 +189,7 @@ private slots:
         QFETCH(int, hit);
         QFETCH(double, fromColumn);
         Ladder grid;
-        NoDrawing nowhere;
-        GenerateLadderFromSeed(LadderShape{rows, false}, seed, grid, nowhere);
+        GenerateLadderFromSeed(LadderShape{rows, false}, seed, grid);
         const std::vector<QPoint> path = SceneOf(grid, rows).Paths[hit - 1];
         StageFrame from;
         if (fromColumn >= 0) {
@@ -253,8 +250,7 @@ private slots:
         QFETCH(bool, reduced);
         QFETCH(bool, celebrated);
         Ladder grid;
-        NoDrawing nowhere;
-        GenerateLadderFromSeed(LadderShape{rows, false}, 13, grid, nowhere);
+        GenerateLadderFromSeed(LadderShape{rows, false}, 13, grid);
         StageScene scene = SceneOf(grid, rows);
         // Two prizes: the hits on the first and the last line.
         for (int row = 2; row < rows; ++row)

@@ -1,7 +1,6 @@
 #include "TestData.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
-#include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 #include "platform/FakePlatform.h"
 
@@ -36,8 +35,7 @@ DrawRecord Sample(const QStringList& members, const QStringList& hits, bool cros
     for (int32_t row = rows; row >= 1; --row)
         reversed.push_back(row);
     const auto grid = std::make_unique<Ladder>();
-    NoDrawing nowhere;
-    GenerateLadderFromSeed({rows, crossLines}, seed, *grid, nowhere);
+    GenerateLadderFromSeed({rows, crossLines}, seed, *grid);
     std::vector<DrawEvent> history{SetUpEvent{2}, BuildEvent{5, 2, false, false, {}}, SetUpEvent{rows},
                                    LoadEvent{DrawColumn::Members, rows},
                                    ShuffleEvent{DrawColumn::Hits, false, 77, ProgramShuffleOrder(rows, 77)}};

@@ -1,6 +1,5 @@
-#include "ladder/FakeClock.h"
-#include "ladder/Generation.h"
 #include "ladder/RecordingSurface.h"
+#include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
 
 #include <QTest>
@@ -8,7 +7,6 @@
 #include <set>
 
 using namespace quorvan;
-using testing::FakeClock;
 using testing::RecordingSurface;
 
 namespace {
@@ -16,11 +14,7 @@ namespace {
 struct Lottery {
     explicit Lottery(int32_t members, bool crossLines, uint32_t seed)
     {
-        FakeClock clock;
-        clock.Counter = seed;
-        RandomGenerator random(clock);
-        RecordingSurface build;
-        GenerateLadder({members, crossLines}, grid, random, build);
+        GenerateLadderFromSeed({members, crossLines}, seed, grid);
     }
 
     int32_t EndOf(int32_t hit)

@@ -90,12 +90,7 @@ private slots:
         QCOMPARE(hit->text(), QStringLiteral("A b"));
     }
 
-    void enterPressesTheFocusedButton_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    }
+    void enterPressesTheFocusedButton_data() { enterOnAHitBoxTracesIt_data(); }
 
     void enterPressesTheFocusedButton()
     {
