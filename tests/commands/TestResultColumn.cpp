@@ -141,45 +141,45 @@ private slots:
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
-    void resetStartsANewLottery()
-    {
-        WindowFixture window("ja");
-        MainWindow& form = *window;
-        window.SetUp(10);
-        for (QPushButton* shuffle : {form.shuffleMembersButton(), form.shuffleMembersButton(), form.shuffleHitsButton()})
-            window.Click(shuffle);
-        window.lottery().Model.MembersLoaded = 10;
-        form.showLoadedCounts(window.lottery().Model.MembersLoaded, window.lottery().Model.HitsLoaded);
-        window.Click(form.buildButton());
-        window.Click(window.Box("edit2_4"));
-        window.Click(form.hitAllButton());
-        window.Click(form.resetButton());
-        VerifyStartOfLottery(window, QStringLiteral("ｼｬｯﾌﾙ"),
-                             QStringLiteral("■→設定数を指定してから、設定実行ボタンを押下してください"));
-    }
-
+    // Reset from each state, the columns shuffled, a member count shown and a hit traced where the state
+    // has them, starts a new lottery in every way, and the next lottery plays.
     void resetFromEveryState_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("steps"); // of Set-up, Build and ［HIT-ALL］, before Reset
-        QTest::newRow("start") << 0;
-        QTest::newRow("rows set up") << 1;
-        QTest::newRow("built") << 2;
-        QTest::newRow("results") << 3;
+        QTest::addColumn<QString>("shuffle");
+        QTest::addColumn<QString>("prompt");
+        const QString shuffle = "Shuffle", prompt = "Please press the set execution button after specifying a set number";
+        QTest::newRow("start") << "en" << 0 << shuffle << prompt;
+        QTest::newRow("rows set up") << "en" << 1 << shuffle << prompt;
+        QTest::newRow("built") << "en" << 2 << shuffle << prompt;
+        QTest::newRow("results, Japanese") << "ja" << 3 << "ｼｬｯﾌﾙ" << "■→設定数を指定してから、設定実行ボタンを押下してください";
     }
 
     void resetFromEveryState()
     {
+        QFETCH(QString, language);
         QFETCH(int, steps);
-        WindowFixture window;
+        QFETCH(QString, shuffle);
+        QFETCH(QString, prompt);
+        WindowFixture window(language);
+        MainWindow& form = *window;
         window.ChooseCount(5);
-        for (QPushButton* command : {window->setUpButton(), window->buildButton(), window->hitAllButton()}) {
-            if (steps-- > 0)
-                window.Click(command);
+        if (steps >= 1) {
+            window.Click(form.setUpButton());
+            for (QPushButton* button : {form.shuffleMembersButton(), form.shuffleMembersButton(), form.shuffleHitsButton()})
+                window.Click(button);
+            window.lottery().Model.MembersLoaded = 5;
+            form.showLoadedCounts(window.lottery().Model.MembersLoaded, window.lottery().Model.HitsLoaded);
         }
-        window.Click(window->resetButton());
-        VerifyStartOfLottery(window, QStringLiteral("Shuffle"),
-                             QStringLiteral("Please press the set execution button after specifying a set number"));
-        // Lottery follows lottery.
+        if (steps >= 2) {
+            window.Click(form.buildButton());
+            window.Click(window.Box("edit2_4"));
+        }
+        if (steps >= 3)
+            window.Click(form.hitAllButton());
+        window.Click(form.resetButton());
+        VerifyStartOfLottery(window, shuffle, prompt);
         window.PlayLottery(5);
         QCOMPARE(window.BoxNames("edit3_").size(), 5);
     }
