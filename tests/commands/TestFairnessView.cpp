@@ -20,15 +20,15 @@ FairnessDialog* OpenView(WindowFixture& window)
     return window->findChild<FairnessDialog*>();
 }
 
-// The row sums of a CSV file as Python's own csv module reads it, after its heading row.
-QStringList CsvRowSums(const QString& path)
+// The cells of a CSV file as Python's own csv module reads them, but the corner cell.
+QStringList CsvCells(const QString& path)
 {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
                  {QStringLiteral("-c"),
                   QStringLiteral("import csv, sys\n"
                                  "rows = list(csv.reader(open(sys.argv[1], newline='')))\n"
-                                 "print(len(rows[0]) - 1, *(sum(map(int, row[1:])) for row in rows[1:]))"),
+                                 "print(*rows[0][1:], *(cell for row in rows[1:] for cell in row))"),
                   path});
     python.waitForFinished();
     return QString::fromUtf8(python.readAllStandardOutput()).simplified().split(QLatin1Char(' '));
@@ -88,12 +88,17 @@ private slots:
         window.platform.SaveFilterChoices = {0, 1};
         window.Click(view->saveMatrixButton);
         window.Click(view->saveMatrixButton);
-        const QStringList everyRow(7, QString::number(FairnessDialog::Ladders));
-        for (const char* name : {"drawn.csv", "shuffled.csv"})
-            QCOMPARE(CsvRowSums(folder.filePath(name)), QStringList{"7"} + everyRow);
-        QFile drawnFile(folder.filePath("drawn.csv"));
-        QVERIFY(drawnFile.open(QIODevice::ReadOnly));
-        QCOMPARE(drawnFile.readAll().toStdString(), LandingCountsCsv(view->result()->AsDrawn));
+        // Members 1-7 across; each hit's row, its number, then how often it reached each member.
+        const FairnessResult& result = *view->result();
+        for (const auto& [name, counts] : {std::pair{"drawn.csv", result.AsDrawn}, {"shuffled.csv", result.Shuffled}}) {
+            QStringList cells{"1", "2", "3", "4", "5", "6", "7"};
+            for (int32_t hit = 1; hit <= 7; ++hit) {
+                cells << QString::number(hit);
+                for (int32_t member = 1; member <= 7; ++member)
+                    cells << QString::number(counts.Count(hit, member));
+            }
+            QCOMPARE(CsvCells(folder.filePath(name)), cells);
+        }
 
         // A folder is refused like any save, named in the message; nothing else is asked.
         window.platform.SaveAnswers = {folder.path()};
