@@ -2,6 +2,7 @@
 // animated, skipped or without motion; the reveal order and its words; the
 // stage following the operator's commands; its screen remembered.
 
+#include "window/Pixels.h"
 #include "window/WindowFixture.h"
 #include "TestData.h"
 #include "ladder/Geometry.h"
@@ -505,18 +506,10 @@ private slots:
     void themesContrast()
     {
         QFETCH(int, theme);
-        const auto luminance = [](const QColor& colour) {
-            const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-            return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-        };
-        const auto ratio = [&](const QColor& a, const QColor& b) {
-            const double la = luminance(a), lb = luminance(b);
-            return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-        };
         const StageLook& look = LookOf(StageTheme(theme));
         for (const auto& [text, ground] : {std::pair{look.Text, look.Background}, {look.HighlightText, look.Highlight},
                                           {look.CurtainText, look.Curtain}, {look.CardText, look.Card}})
-            QVERIFY2(ratio(text, ground) >= 7.0, qPrintable(text.name() + " on " + ground.name()));
+            QVERIFY2(Contrast(text, ground) >= 7.0, qPrintable(text.name() + " on " + ground.name()));
     }
 
     // The remote's keys on the stage, and the same commands in the View menu's slots.

@@ -3,6 +3,7 @@
 // traced result; and that its texts stay readable under a dark scheme.
 
 #include "TestData.h"
+#include "window/Pixels.h"
 #include "window/WindowFixture.h"
 
 #include <QAccessible>
@@ -14,8 +15,6 @@
 #include <QMenuBar>
 #include <QTemporaryDir>
 
-#include <cmath>
-
 using namespace quorvan;
 using namespace quorvan::testing;
 
@@ -25,19 +24,6 @@ QString AccessibleText(QWidget* control, QAccessible::Text kind)
 {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
     return accessible ? accessible->text(kind) : QStringLiteral("<none>");
-}
-
-double Luminance(const QColor& colour)
-{
-    const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b)
-{
-    const double lighter = std::max(Luminance(a), Luminance(b));
-    const double darker = std::min(Luminance(a), Luminance(b));
-    return (lighter + 0.05) / (darker + 0.05);
 }
 
 // The text and background colours the style paints a box's or button's text with.
