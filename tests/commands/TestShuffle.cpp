@@ -86,7 +86,6 @@ private slots:
     {
         WindowFixture window;
         window.Click(window->setUpButton());
-        window.Fill("edit1_", {"first", ""});
         bool swapped = false, stayed = false;
         for (uint64_t seed = 0; seed < 20; ++seed) {
             window.platform.Counter = seed;
