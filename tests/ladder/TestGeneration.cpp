@@ -18,16 +18,18 @@ namespace {
 struct Built {
     Ladder Grid;
     RecordingSurface Surface;
+    uint32_t State = 0; // the generator's when the build ends
 };
 
-// Builds with the generator seeded to `seed` by the clock.
-std::unique_ptr<Built> Build(int32_t members, bool crossLines, uint32_t seed)
+// Builds with the generator seeded by a clock whose counter reads `counter`.
+std::unique_ptr<Built> Build(int32_t members, bool crossLines, uint64_t counter)
 {
     FakeClock clock;
-    clock.Counter = seed;
+    clock.Counter = counter;
     RandomGenerator random(clock);
     auto built = std::make_unique<Built>();
     GenerateLadder({members, crossLines}, built->Grid, random, built->Surface);
+    built->State = random.RandomSeed;
     return built;
 }
 
@@ -147,39 +149,31 @@ private slots:
         QFETCH(uint64_t, counter);
         QFETCH(int, members);
         QFETCH(bool, crossLines);
-        FakeClock clock;
-        clock.Counter = counter;
-        RandomGenerator random(clock);
-        Built fromClock;
-        GenerateLadder({members, crossLines}, fromClock.Grid, random, fromClock.Surface);
-
+        const auto fromClock = Build(members, crossLines, counter);
         Built fromRecord;
         const uint32_t state = GenerateLadderFromSeed({members, crossLines}, static_cast<uint32_t>(counter),
                                                       fromRecord.Grid, fromRecord.Surface);
-        QCOMPARE(NonZeroCells(fromRecord.Grid), NonZeroCells(fromClock.Grid));
-        QCOMPARE(fromRecord.Surface.Strokes, fromClock.Surface.Strokes);
-        QCOMPARE(state, random.RandomSeed);
+        QCOMPARE(NonZeroCells(fromRecord.Grid), NonZeroCells(fromClock->Grid));
+        QCOMPARE(fromRecord.Surface.Strokes, fromClock->Surface.Strokes);
+        QCOMPARE(state, fromClock->State);
     }
 
     void twoMembersDrawOnlyTheFirstGap()
     {
-        FakeClock clock;
-        clock.Counter = 99;
-        RandomGenerator random(clock);
-        Built built;
-        GenerateLadder({2, true}, built.Grid, random, built.Surface);
-        for (const QLine& rung : built.Surface.Verticals())
+        const auto built = Build(2, true, 99);
+        for (const QLine& rung : built->Surface.Verticals())
             QCOMPARE(QPair(rung.y1(), rung.y2()), QPair(20, 40));
-        QCOMPARE(built.Surface.Strokes.first().Line, QLine(0, 20, 440, 20));
+        QCOMPARE(built->Surface.Strokes.first().Line, QLine(0, 20, 440, 20));
 
         // One draw for the attempts, then one per attempt, and nothing more.
+        FakeClock clock;
         RandomGenerator replay(clock);
         replay.RandomSeed = 99;
         const int32_t attempts = std::max(replay.RandomBelow(17), 3);
         for (int32_t i = 0; i < attempts; ++i)
             replay.RandomBelow(42);
-        QCOMPARE(random.RandomSeed, replay.RandomSeed);
-        QCOMPARE(built.Surface.Verticals().size(), attempts);
+        QCOMPARE(built->State, replay.RandomSeed);
+        QCOMPARE(built->Surface.Verticals().size(), attempts);
     }
 
     void buildStartsWithBlackPenAndEmptyGrid()
@@ -199,13 +193,8 @@ private slots:
 
     void memberCountOutsideGridIsAnError()
     {
-        FakeClock clock;
-        RandomGenerator random(clock);
-        Built built;
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 GenerateLadder({500, true}, built.Grid, random, built.Surface));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 GenerateLadder({0, true}, built.Grid, random, built.Surface));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, Build(500, true, 0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, Build(0, true, 0));
     }
 
     void gridIndexesAreChecked()
