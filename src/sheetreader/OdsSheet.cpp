@@ -326,7 +326,7 @@ private:
         if (name == Table + "table") {
             if (--tables_ != 0)
                 return;
-            // The first table is all a list reads; when its column A holds
+            // The first table is all a list reads; when the list's column holds
             // nothing below the heading, the later ones are counted for the list check.
             const bool listed = std::any_of(cells.begin(), cells.end(), [this](const auto& cell) {
                 return cell.first.first > 1 && cell.first.second == listColumn;

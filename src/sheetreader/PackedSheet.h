@@ -31,7 +31,7 @@ constexpr std::uint16_t PreviewColumns = 8;
 //
 // Two kinds are notes on the workbook, in row 0, for the list check:
 // HiddenSheet, the name of the first sheet when it is hidden (column 0);
-// NamesElsewhere, when column A holds nothing below its heading, where
+// NamesElsewhere, when the list's column holds nothing below its heading, where
 // names are instead: in the column of that number of the first sheet, or
 // (column 1) in column A of another sheet, its name after the 4 bytes of
 // the number of names.

@@ -76,9 +76,10 @@ std::string Utf8(const std::u16string& text);
 void AppendUtf8(std::string& out, char32_t c);
 
 // Column `listColumn` (A unless another is asked for) of the first worksheet
-// of `stream` (an Excel 5.0/95 or 97-2003 workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
-// on the workbook (whether its first sheet is hidden, where names are when
-// column A has none, from the other columns and sheets): the texts
+// of `stream` (an Excel 5.0/95 or 97-2003 workbook stream), rows 1 ..
+// ListSheetRows, indexed from 0, the preview's cells of the other columns,
+// and the notes on the workbook (whether its first sheet is hidden, where
+// names are when that column has none, from the other columns and sheets): the texts
 // (from the shared table, whole however long), the numbers, the formula
 // results and the boolean and error values. A formula's text and number read
 // as the same value typed in would; a boolean reads "TRUE" or "FALSE", an

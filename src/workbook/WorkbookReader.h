@@ -29,7 +29,7 @@ struct WorkbookReading {
 // What the list check tells of a workbook besides its list.
 struct WorkbookNotes {
     QString HiddenFirstSheet; // the first sheet's name, when it is hidden
-    // When column A holds nothing below its heading: the other column of the
+    // When the column read holds nothing below its heading: the other column of the
     // first sheet (its number) that holds names, or column 1 of the sheet so
     // named, and how many.
     int NamesColumn = 0;
