@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace quorvan {
 
@@ -24,6 +25,22 @@ constexpr std::uint16_t MostSheetColumns = 16384;
 constexpr std::uint32_t ListSheetRows = MostMembers + 1;
 constexpr std::uint32_t PreviewRows = 16;
 constexpr std::uint16_t PreviewColumns = 8;
+
+// Where a cell sent (row and column from 1) is kept, counted from 0 among
+// PackedCellPlaces: rows 1 .. ListSheetRows of the list's column
+// `listColumn`, then the preview's cells of the other columns, row by row;
+// none for a cell that is not sent.
+constexpr std::size_t PackedCellPlaces = ListSheetRows + PreviewRows * PreviewColumns;
+constexpr std::optional<std::size_t> PackedCellPlace(std::int64_t row, std::int64_t column, std::uint16_t listColumn)
+{
+    if (row < 1)
+        return std::nullopt;
+    if (column == listColumn)
+        return row <= std::int64_t(ListSheetRows) ? std::optional(std::size_t(row - 1)) : std::nullopt;
+    if (row <= std::int64_t(PreviewRows) && column >= 1 && column <= PreviewColumns)
+        return ListSheetRows + std::size_t(row - 1) * PreviewColumns + std::size_t(column - 1);
+    return std::nullopt;
+}
 
 // What a packed cell holds. Numbers travel as their bytes (4 for an integer,
 // 8 for any other), dates and times in ISO form, so that the program shows

@@ -505,13 +505,10 @@ std::string CellName(std::uint32_t row, std::uint32_t column)
 
 SheetValue* ListColumn::Slot(std::uint32_t row, std::uint32_t column)
 {
-    if (row < 1)
+    const std::optional<std::size_t> place = PackedCellPlace(row, column, this->column);
+    if (!place)
         return nullptr;
-    if (column == this->column)
-        return row <= cells.size() ? &cells[row - 1] : nullptr;
-    if (row <= PreviewRows && column >= 1 && column <= PreviewColumns)
-        return &preview[(row - 1) * PreviewColumns + (column - 1)];
-    return nullptr;
+    return *place < ListSheetRows ? &cells[*place] : &preview[*place - ListSheetRows];
 }
 
 void ListColumn::ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t, SheetValue&)>& take)

@@ -65,12 +65,7 @@ private:
     WorkbookReading reading_;
     quint16 column_;
     QByteArray packed_;
-    // Where in cells_ a cell sent is kept; none for one the reader does not send.
-    std::optional<std::size_t> IndexOf(qint64 row, qint64 column) const;
-
-    // Rows 1 .. ListSheetRows of the list's column, then the preview's cells
-    // of the other columns, row by row.
-    std::vector<Cell> cells_;
+    std::vector<Cell> cells_; // each cell sent at its PackedCellPlace
     WorkbookNotes notes_;
 };
 
