@@ -85,6 +85,14 @@ if ! printf '%s' "$output" | grep -qF 'Could not find the Qt platform plugin "qu
   echo "FAIL: quorvan FILE did not start the window's toolkit, saying: $output"
   failed=1
 fi
+# Without /proc (taken away in a mount namespace) it cannot know its folder: it says so, and looks in no other.
+if unshare -rm true 2>/dev/null; then
+  output=$(cd "$data" && unshare -rm sh -c 'mount -t tmpfs none /proc && exec "$0" --version' "$program" 2>&1)
+  [ $? -eq 2 ] && printf '%s' "$output" | grep -qF "quorvan: cannot find its own folder" ||
+    { echo "FAIL: quorvan without /proc said: $output"; failed=1; }
+else
+  echo "skipped: quorvan without /proc (no mount namespace here)"
+fi
 
 # The guide's Python verifier, as printed in every language's guide, gives every committed record the program's status.
 guide=$data/../../docs/guide

@@ -15,9 +15,14 @@
 
 int main(int argc, char* argv[])
 {
-    std::error_code unknown;
-    const std::filesystem::path folder =
-        std::filesystem::read_symlink("/proc/self/exe", unknown).parent_path() / QUORVAN_MODULES_FROM_PROGRAM;
+    std::error_code unreadable;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", unreadable);
+    if (unreadable) {
+        // Without its own place it would look for its modules below the working folder, whatever that holds.
+        std::fprintf(stderr, "quorvan: cannot find its own folder (/proc/self/exe: %s)\n", unreadable.message().c_str());
+        return 2;
+    }
+    const std::filesystem::path folder = program.parent_path() / QUORVAN_MODULES_FROM_PROGRAM;
     auto* commandLine = quorvan::LoadEntry<quorvan::CommandLineMain>(
         (folder / quorvan::CommandLineModuleFile).c_str(), quorvan::CommandLineMainSymbol);
     if (!commandLine) {

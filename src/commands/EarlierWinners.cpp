@@ -61,7 +61,7 @@ void Commands::onLeaveOutEarlierWinners()
         return;
     }
     beginMemberList();
-    placeMembers({left.Remaining, left.Remaining.size(), {}});
+    placeMembers({left.Remaining, left.Remaining.size(), {}, {}});
     const QString names = left.Names.join(QCoreApplication::translate("EarlierWinners", ", ", "between names"));
     platform.ShowInformation(Say(MessageId::EarlierWinnersLeftOut).arg(QString::number(left.Names.size()), names));
 }

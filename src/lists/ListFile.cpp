@@ -239,7 +239,7 @@ ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLoca
     splitter.Finish();
     try {
         DecodedLines decoded = DecodeListLines(splitter, textLocale);
-        ListRead read{std::move(decoded.Lines), splitter.LinesRead(), {}};
+        ListRead read{std::move(decoded.Lines), splitter.LinesRead(), {}, {}};
         read.Notes.ReplacedLines = std::move(decoded.ReplacedLines);
         read.Notes.DroppedCrLines = splitter.DroppedCrLines();
         read.Notes.TabColumns = splitter.TabColumns();

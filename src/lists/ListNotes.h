@@ -18,7 +18,7 @@ struct ListNotes {
     QList<int32_t> CutNames;       // entries, from 1, cut to LongestName characters
     // Workbooks.
     int32_t StopRow = 0;      // the empty cell that ended the list, when names follow below it
-    int32_t NamesBelow = 0;   // the names in column A below it
+    int32_t NamesBelow = 0;   // the names in the column read below it
     QString HiddenFirstSheet; // the first sheet's name, when it is hidden
     // The column read (A unless another was chosen) empty below its heading:
     // the other column of the first sheet, or column 1 of the sheet so named,

@@ -1,7 +1,8 @@
 #pragma once
 // Reading a member or hit list from a file of any of its kinds: a text file
 // with one entry a line, a CSV file with one entry a record, or a workbook
-// with the entries in column A of its first worksheet, under a heading.
+// with the entries in one column (A unless another is chosen) of its first
+// worksheet, under a heading.
 
 #include "files/FileKinds.h"
 #include "lists/ImportShape.h"

@@ -150,9 +150,7 @@ ListColumn RecordValues(const char* path, std::uint16_t listColumn)
 {
     if (const std::optional<std::string> stream = ReadWorkbookStream(path))
         return FormulaAndBooleanValues(*stream, listColumn);
-    ListColumn none;
-    none.column = listColumn;
-    return none;
+    return ListColumn{listColumn};
 }
 
 std::string PackListColumn(ListColumn column)
@@ -191,16 +189,15 @@ std::string PackFirstSheet(const char* path, std::uint16_t listColumn)
     unsigned short columns = 0;
     Check(freexl_select_active_worksheet(workbook.Handle(), 0));
     Check(freexl_worksheet_dimensions(workbook.Handle(), &rows, &columns));
-    list.ForEachCellSent([&](std::uint32_t row, std::uint32_t cellColumn) {
-        SheetValue* const slot = list.Slot(row, cellColumn);
-        if (!slot || row > rows || cellColumn > columns)
+    list.ForEachCellSent([&](std::uint32_t row, std::uint32_t cellColumn, SheetValue& slot) {
+        if (row > rows || cellColumn > columns)
             return;
-        if (!slot->bytes.empty() && !slot->plainNumber)
+        if (!slot.bytes.empty() && !slot.plainNumber)
             return; // a text, a formula's result, a boolean or an error, read from the records
         FreeXL_CellValue cell{};
         Check(freexl_get_cell_value(workbook.Handle(), row - 1, std::uint16_t(cellColumn - 1), &cell));
         if (SheetValue value = ValueOf(cell); !value.bytes.empty())
-            *slot = std::move(value);
+            slot = std::move(value);
     });
     return PackListColumn(std::move(list));
 }

@@ -14,8 +14,8 @@
 namespace quorvan {
 
 // Column `listColumn` (A unless another is asked for), rows 1 .. ListSheetRows,
-// of the first worksheet, packed as
-// PackedSheet.h says; empty cells are left out. Throws MessageError
+// of the first worksheet, and the preview's cells of the other columns,
+// packed as PackedSheet.h says; empty cells are left out. Throws MessageError
 // (Messages.h) with the message for the user when the file cannot be read.
 std::string PackFirstSheet(const char* path, std::uint16_t listColumn);
 
@@ -24,8 +24,9 @@ std::string PackFirstSheet(const char* path, std::uint16_t listColumn);
 // the list column's values that freexl leaves out (SheetRecords.h).
 ListColumn RecordValues(const char* path, std::uint16_t listColumn = ListSheetColumn);
 
-// The list column's values, rows from 1, packed: texts cut to what an edit
-// box holds, cells without a value left out; then the notes.
+// The list column's values, rows from 1, then the preview's, packed: texts
+// cut to what an edit box holds (in the preview, to LongestPreviewUnits),
+// cells without a value left out; then the notes.
 std::string PackListColumn(ListColumn column);
 
 // Keeps the process's further heap within this many bytes, so that a file

@@ -326,7 +326,7 @@ private:
         if (name == Table + "table") {
             if (--tables_ != 0)
                 return;
-            // The first table is all a list reads; when its column A holds
+            // The first table is all a list reads; when the list's column holds
             // nothing below the heading, the later ones are counted for the list check.
             const bool listed = std::any_of(cells.begin(), cells.end(), [this](const auto& cell) {
                 return cell.first.first > 1 && cell.first.second == listColumn;
@@ -524,14 +524,10 @@ ListColumn OdsListColumn(const char* path, std::uint16_t listColumn)
         content.Parse(archive, "styles.xml");
     content.Parse(archive, "content.xml");
     const TableValues values(content);
-    ListColumn list;
-    list.column = listColumn;
-    // A formula without a result that cannot be worked out ends the reading
-    // in the list's column, and is left out of the preview.
-    const auto take = [&](std::uint32_t row, std::uint32_t cellColumn) {
+    ListColumn list{listColumn};
+    list.ForEachCellSent([&](std::uint32_t row, std::uint32_t cellColumn, SheetValue& slot) {
         const auto found = content.cells.find({row, cellColumn});
-        SheetValue* const slot = list.Slot(row, cellColumn);
-        if (found == content.cells.end() || !slot)
+        if (found == content.cells.end())
             return;
         const OdsCell& cell = found->second;
         std::optional<FormulaValue> value;
@@ -548,9 +544,8 @@ ListColumn OdsListColumn(const char* path, std::uint16_t listColumn)
                                        ? content.columnStyles[cellColumn - 1]
                                        : cell.style;
         if (value)
-            *slot = ListValue(*value, cell, CodeOf(content, style));
-    };
-    list.ForEachCellSent(take);
+            slot = ListValue(*value, cell, CodeOf(content, style));
+    });
     const std::vector<SheetValue>& column = list.cells;
     SheetNotes& notes = list.notes;
     if (content.firstSheetHidden)

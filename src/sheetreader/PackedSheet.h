@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace quorvan {
 
@@ -25,13 +26,29 @@ constexpr std::uint32_t ListSheetRows = MostMembers + 1;
 constexpr std::uint32_t PreviewRows = 16;
 constexpr std::uint16_t PreviewColumns = 8;
 
+// Where a cell sent (row and column from 1) is kept, counted from 0 among
+// PackedCellPlaces: rows 1 .. ListSheetRows of the list's column
+// `listColumn`, then the preview's cells of the other columns, row by row;
+// none for a cell that is not sent.
+constexpr std::size_t PackedCellPlaces = ListSheetRows + PreviewRows * PreviewColumns;
+constexpr std::optional<std::size_t> PackedCellPlace(std::int64_t row, std::int64_t column, std::uint16_t listColumn)
+{
+    if (row < 1)
+        return std::nullopt;
+    if (column == listColumn)
+        return row <= std::int64_t(ListSheetRows) ? std::optional(std::size_t(row - 1)) : std::nullopt;
+    if (row <= std::int64_t(PreviewRows) && column >= 1 && column <= PreviewColumns)
+        return ListSheetRows + std::size_t(row - 1) * PreviewColumns + std::size_t(column - 1);
+    return std::nullopt;
+}
+
 // What a packed cell holds. Numbers travel as their bytes (4 for an integer,
 // 8 for any other), dates and times in ISO form, so that the program shows
 // them the way it shows everything else; text in UTF-8.
 //
 // Two kinds are notes on the workbook, in row 0, for the list check:
 // HiddenSheet, the name of the first sheet when it is hidden (column 0);
-// NamesElsewhere, when column A holds nothing below its heading, where
+// NamesElsewhere, when the list's column holds nothing below its heading, where
 // names are instead: in the column of that number of the first sheet, or
 // (column 1) in column A of another sheet, its name after the 4 bytes of
 // the number of names.

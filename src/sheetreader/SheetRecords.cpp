@@ -505,23 +505,20 @@ std::string CellName(std::uint32_t row, std::uint32_t column)
 
 SheetValue* ListColumn::Slot(std::uint32_t row, std::uint32_t column)
 {
-    if (row < 1)
+    const std::optional<std::size_t> place = PackedCellPlace(row, column, this->column);
+    if (!place)
         return nullptr;
-    if (column == this->column)
-        return row <= cells.size() ? &cells[row - 1] : nullptr;
-    if (row <= PreviewRows && column >= 1 && column <= PreviewColumns)
-        return &preview[(row - 1) * PreviewColumns + (column - 1)];
-    return nullptr;
+    return *place < ListSheetRows ? &cells[*place] : &preview[*place - ListSheetRows];
 }
 
-void ListColumn::ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t)>& take) const
+void ListColumn::ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t, SheetValue&)>& take)
 {
     for (std::uint32_t row = 1; row <= cells.size(); ++row)
-        take(row, column);
+        take(row, column, cells[row - 1]);
     for (std::uint32_t row = 1; row <= PreviewRows; ++row)
         for (std::uint32_t other = 1; other <= PreviewColumns; ++other)
             if (other != column)
-                take(row, other);
+                take(row, other, *Slot(row, other));
 }
 
 bool HoldsEntries(const std::vector<SheetValue>& cells)
@@ -567,8 +564,7 @@ SheetValue ShownNumber(double value, int formatId, std::string_view code, bool f
 
 ListColumn FormulaAndBooleanValues(std::string_view stream, std::uint16_t listColumn)
 {
-    ListColumn list;
-    list.column = listColumn;
+    ListColumn list{listColumn};
     const Globals globals = ReadGlobals(stream);
     if ((globals.version != Biff5 && globals.version != Biff8) || !globals.firstSheetAt || globals.encrypted)
         return list;

@@ -37,7 +37,9 @@ struct SheetNotes {
 // The list column (its number), rows 1 .. ListSheetRows indexed from 0, the
 // preview's cells of the other columns, and the notes.
 struct ListColumn {
-    std::uint16_t column = ListSheetColumn;
+    explicit ListColumn(std::uint16_t listColumn = ListSheetColumn) : column(listColumn) {}
+
+    std::uint16_t column;
     std::vector<SheetValue> cells = std::vector<SheetValue>(ListSheetRows);
     std::vector<SheetValue> preview = std::vector<SheetValue>(PreviewRows * PreviewColumns); // row by row
     SheetNotes notes;
@@ -45,9 +47,10 @@ struct ListColumn {
     // Where a cell's value (row and column from 1) is kept: in the list
     // column, in the preview, or nowhere (nullptr) when neither sends it.
     SheetValue* Slot(std::uint32_t row, std::uint32_t column);
-    // Calls `take` with each cell sent (row and column from 1): the list
-    // column's rows, then the preview's cells of the other columns.
-    void ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t)>& take) const;
+    // Calls `take` with each cell sent (row and column from 1) and where its
+    // value is kept: the list column's rows, then the preview's cells of the
+    // other columns.
+    void ForEachCellSent(const std::function<void(std::uint32_t, std::uint32_t, SheetValue&)>& take);
 };
 
 // Whether the list column holds an entry below its heading.
@@ -76,9 +79,10 @@ std::string Utf8(const std::u16string& text);
 void AppendUtf8(std::string& out, char32_t c);
 
 // Column `listColumn` (A unless another is asked for) of the first worksheet
-// of `stream` (an Excel 5.0/95 or 97-2003 workbook stream), rows 1 .. ListSheetRows, indexed from 0, and the notes
-// on the workbook (whether its first sheet is hidden, where names are when
-// column A has none, from the other columns and sheets): the texts
+// of `stream` (an Excel 5.0/95 or 97-2003 workbook stream), rows 1 ..
+// ListSheetRows, indexed from 0, the preview's cells of the other columns,
+// and the notes on the workbook (whether its first sheet is hidden, where
+// names are when that column has none, from the other columns and sheets): the texts
 // (from the shared table, whole however long), the numbers, the formula
 // results and the boolean and error values. A formula's text and number read
 // as the same value typed in would; a boolean reads "TRUE" or "FALSE", an

@@ -554,14 +554,10 @@ ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn)
         styles.Parse(archive, *stylesPart);
 
     SheetValues values(sheet, shared);
-    ListColumn list;
-    list.column = listColumn;
-    // A formula without a result that cannot be worked out ends the reading
-    // in the list's column, and is left out of the preview.
-    const auto take = [&](std::uint32_t row, std::uint32_t cellColumn) {
+    ListColumn list{listColumn};
+    list.ForEachCellSent([&](std::uint32_t row, std::uint32_t cellColumn, SheetValue& slot) {
         const auto found = sheet.cells.find({row, cellColumn});
-        SheetValue* const slot = list.Slot(row, cellColumn);
-        if (found == sheet.cells.end() || !slot)
+        if (found == sheet.cells.end())
             return;
         const RawCell& cell = found->second;
         const CellFormat format = cell.style >= 0 && std::size_t(cell.style) < styles.formats.size()
@@ -574,15 +570,14 @@ ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn)
             if (!worked && cellColumn == listColumn)
                 throw MessageError(MessageId::FormulaWithoutResult, {CellName(row, listColumn), "=" + cell.formula});
             if (worked)
-                *slot = ListValue(*worked, format, book.from1904);
+                slot = ListValue(*worked, format, book.from1904);
         } else if (cell.type == "d" && cell.hasValue && !cell.value.empty()) {
-            *slot = IsoDateValue(cell.value);
+            slot = IsoDateValue(cell.value);
         } else if (cell.hasValue && !cell.value.empty()) {
             const std::optional<FormulaValue> value = values.Value(row, cellColumn);
-            *slot = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
+            slot = value ? ListValue(*value, format, book.from1904) : SheetValue{PackedKind::Text, cell.value};
         }
-    };
-    list.ForEachCellSent(take);
+    });
     list.notes = NotesOn(archive, parts, book, sheet, list);
     return list;
 }

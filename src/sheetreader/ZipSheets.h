@@ -15,7 +15,10 @@
 namespace quorvan {
 
 // Rows 1 .. ListSheetRows of column `listColumn` (A unless another is asked
-// for), indexed from 0, and the notes on the workbook. Throws MessageError with the reason when the file cannot be read.
+// for), indexed from 0, the preview's cells of the other columns, and the
+// notes on the workbook. Throws MessageError with the reason when the file
+// cannot be read, or when a formula saved without a result in the list's
+// column cannot be worked out (such a cell of the preview is left out).
 ListColumn XlsxListColumn(const char* path, std::uint16_t listColumn = ListSheetColumn);
 ListColumn OdsListColumn(const char* path, std::uint16_t listColumn = ListSheetColumn);
 

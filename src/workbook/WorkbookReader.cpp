@@ -43,7 +43,7 @@ WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, Wor
         const QString kindArgument = QString::fromLatin1(WorkbookKindArgument[int(kind)]);
         packed_ = RunReader(reading_.ReaderProgram, {kindArgument, QString::number(column_)}, workbook->handle(), ReadingTime,
                             LongestPackedSheet, reading_.Stop);
-        cells_.resize(ListSheetRows + PreviewRows * PreviewColumns);
+        cells_.resize(PackedCellPlaces);
         QDataStream cells(packed_);
         cells.setByteOrder(QDataStream::LittleEndian);
         while (!cells.atEnd()) {
@@ -54,7 +54,7 @@ WorkbookReader::WorkbookReader(const QString& path, WorkbookReading reading, Wor
             cells >> row >> column >> kind >> size;
             const qsizetype at = cells.device()->pos();
             const bool note = row == 0 && (kind == quint8(PackedKind::HiddenSheet) || kind == quint8(PackedKind::NamesElsewhere));
-            const auto index = note || kind > quint8(PackedKind::Moment) ? std::nullopt : IndexOf(row, column);
+            const auto index = note || kind > quint8(PackedKind::Moment) ? std::nullopt : PackedCellPlace(row, column, column_);
             const bool preview = index && *index >= ListSheetRows;
             if (cells.status() != QDataStream::Ok || (!note && !index) || size > packed_.size() - at
                 || (SizeOf(PackedKind(kind)) && size != SizeOf(PackedKind(kind)))
@@ -84,20 +84,9 @@ void WorkbookReader::TakeNote(PackedKind kind, quint16 column, const QByteArray&
     notes_.NamesSheet = QString::fromUtf8(bytes.mid(4));
 }
 
-std::optional<std::size_t> WorkbookReader::IndexOf(qint64 row, qint64 column) const
-{
-    if (row < 1)
-        return std::nullopt;
-    if (column == column_)
-        return row <= qint64(ListSheetRows) ? std::optional(std::size_t(row - 1)) : std::nullopt;
-    if (row <= qint64(PreviewRows) && column >= 1 && column <= PreviewColumns)
-        return ListSheetRows + std::size_t(row - 1) * PreviewColumns + std::size_t(column - 1);
-    return std::nullopt;
-}
-
 QString WorkbookReader::CellText(int row, int column) const
 {
-    const auto index = IndexOf(row, column);
+    const auto index = PackedCellPlace(row, column, column_);
     if (!index || cells_[*index].size == 0)
         return {};
     const Cell& cell = cells_[*index];

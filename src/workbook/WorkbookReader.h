@@ -29,7 +29,7 @@ struct WorkbookReading {
 // What the list check tells of a workbook besides its list.
 struct WorkbookNotes {
     QString HiddenFirstSheet; // the first sheet's name, when it is hidden
-    // When column A holds nothing below its heading: the other column of the
+    // When the column read holds nothing below its heading: the other column of the
     // first sheet (its number) that holds names, or column 1 of the sheet so
     // named, and how many.
     int NamesColumn = 0;
@@ -65,12 +65,7 @@ private:
     WorkbookReading reading_;
     quint16 column_;
     QByteArray packed_;
-    // Where in cells_ a cell sent is kept; none for one the reader does not send.
-    std::optional<std::size_t> IndexOf(qint64 row, qint64 column) const;
-
-    // Rows 1 .. ListSheetRows of the list's column, then the preview's cells
-    // of the other columns, row by row.
-    std::vector<Cell> cells_;
+    std::vector<Cell> cells_; // each cell sent at its PackedCellPlace
     WorkbookNotes notes_;
 };
 
