@@ -116,11 +116,9 @@ bool FollowsDiceRule(const QString& value, int32_t count)
 
 } // namespace
 
-bool IsAnnouncedRecord(const QByteArray& content)
+bool IsAnnouncedRecord(const QJsonObject& object)
 {
-    const QJsonObject object = QJsonDocument::fromJson(content).object();
-    return object.value(QStringLiteral("format")) == DrawRecordFormat
-           && object.value(QStringLiteral("formatVersion")) == QJsonValue(AnnouncedRecordVersion);
+    return object.value(QStringLiteral("formatVersion")) == QJsonValue(AnnouncedRecordVersion);
 }
 
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
@@ -130,12 +128,17 @@ QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
 
 AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path)
 {
+    return ParseAnnouncedRecord(ReadRecordJson(content, path), path);
+}
+
+AnnouncedRecord ParseAnnouncedRecord(const StrictContent& content, const QString& path)
+{
     using namespace draw_texts;
     const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
-    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign());
+    const QJsonObject& object = content.Object;
     check.Whole(object.value(QStringLiteral("formatVersion")), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
                 AnnouncedRecordVersion);
-    if (check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256")) != ContentDigest(object))
+    if (check.Digest(object.value(QLatin1StringView(DigestKey)), QStringLiteral("sha256")) != CanonicalDigest(content.Canonical))
         throw AlteredRecord(CannotOpen(), path, Altered());
     check.OnlyKeys(object,
                    {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),

@@ -333,16 +333,15 @@ QString DrawRecordTime(const QDateTime& time)
                  .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString ContentDigest(QJsonObject content)
+QString CanonicalDigest(const QByteArray& canonical)
 {
-    content.remove(QStringLiteral("sha256"));
-    return QString::fromLatin1(
-        QCryptographicHash::hash(CanonicalJson(content), QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex());
 }
 
 QByteArray SealedRecordBytes(QJsonObject content)
 {
-    content[QStringLiteral("sha256")] = ContentDigest(content);
+    content.remove(QLatin1StringView(DigestKey));
+    content[QLatin1StringView(DigestKey)] = CanonicalDigest(CanonicalJson(content));
     return QJsonDocument(content).toJson(QJsonDocument::Indented);
 }
 
@@ -387,14 +386,24 @@ DrawRecord ReadDrawRecord(const QString& path)
 
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path)
 {
+    return ParseDrawRecord(ReadRecordJson(content, path), path);
+}
+
+StrictContent ReadRecordJson(const QByteArray& content, const QString& path)
+{
+    return StrictObject(Checker(CannotOpen(), Damaged(), Unexpected(), path), content, DrawRecordFormat, Foreign());
+}
+
+DrawRecord ParseDrawRecord(const StrictContent& content, const QString& path)
+{
     const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
-    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign());
+    const QJsonObject& object = content.Object;
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > DrawRecordVersion)
         check.Fail(NewerFormat().arg(version.toDouble()).arg(DrawRecordVersion));
     check.Whole(version, QStringLiteral("formatVersion"), DrawRecordVersion, DrawRecordVersion);
-    const QString digest = check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256"));
-    if (digest != ContentDigest(object))
+    const QString digest = check.Digest(object.value(QLatin1StringView(DigestKey)), QStringLiteral("sha256"));
+    if (digest != CanonicalDigest(content.Canonical))
         throw AlteredRecord(CannotOpen(), path, Altered());
     return ReadRecordContent(check, object);
 }

@@ -155,19 +155,20 @@ private:
 
 // The JSON object `content` holds, read strictly, whose "format" is
 // `format`: anything else is refused, as `foreign` when it is no such object.
-inline QJsonObject StrictObject(const Checker& check, const QByteArray& content, const QString& format,
+inline StrictContent StrictObject(const Checker& check, const QByteArray& content, const QString& format,
                                 const QString& foreign)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
         check.Fail(draw_texts::NotJson().arg(error.errorString()).arg(error.offset));
-    if (const auto problem = StrictJsonProblem(content))
-        check.Fail(*problem);
-    const QJsonObject object = document.object();
+    StrictJson strict = ReadStrictJson(content);
+    if (strict.Problem)
+        check.Fail(*strict.Problem);
+    QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")) != format)
         check.Fail(foreign);
-    return object;
+    return {std::move(object), std::move(strict.Canonical)};
 }
 
 // A record's results: one per hit row of `rows`, in order.

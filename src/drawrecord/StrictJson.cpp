@@ -5,6 +5,10 @@
 #include <QSet>
 #include <QString>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace quorvan {
 
 namespace {
@@ -12,21 +16,30 @@ namespace {
 using namespace draw_texts;
 
 // Reads a JSON text Qt has parsed already (so it is well-formed UTF-8),
-// stopping at the first spelling the strict form refuses. The nesting is as
-// deep as Qt allowed.
+// stopping at the first spelling the strict form refuses, and writes its
+// canonical form as it goes. The nesting is as deep as Qt allowed.
 class StrictReader {
 public:
-    explicit StrictReader(const QByteArray& text) : text_(text) {}
+    explicit StrictReader(const QByteArray& text) : text_(text) { out_.reserve(text.size()); }
 
-    std::optional<QString> Problem()
+    StrictJson Read()
     {
         if (text_.startsWith("\xEF\xBB\xBF"))
-            return ByteOrderMark();
+            return {ByteOrderMark(), {}};
         Value();
-        return problem_;
+        if (problem_)
+            return {problem_, {}};
+        return {std::nullopt, out_};
     }
 
 private:
+    // One entry of an object: its key, and where its canonical "key":value is in out_.
+    struct Member {
+        QString Key;
+        qsizetype From;
+        qsizetype To;
+    };
+
     bool Failed() const { return problem_.has_value(); }
     void Fail(const QString& words)
     {
@@ -46,46 +59,94 @@ private:
         if (Failed() || at_ >= text_.size())
             return;
         const char lead = Peek();
-        if (lead == '{')
-            Object();
-        else if (lead == '[')
-            Array();
-        else if (lead == '"')
-            String();
-        else if (lead == '-' || (lead >= '0' && lead <= '9'))
+        if (lead == '{' || lead == '[') {
+            ++depth_;
+            lead == '{' ? Object() : Array();
+            --depth_;
+        } else if (lead == '"') {
+            String(nullptr);
+        } else if (lead == '-' || (lead >= '0' && lead <= '9')) {
             Number();
-        else
+        } else {
+            const qsizetype start = at_;
             while (at_ < text_.size() && Peek() >= 'a' && Peek() <= 'z')
                 ++at_; // true, false, null
+            out_.append(QByteArrayView(text_).sliced(start, at_ - start));
+        }
     }
 
     void Object()
     {
         ++at_;
+        const bool outermost = depth_ == 1;
+        out_ += '{';
+        const qsizetype body = out_.size();
+        std::vector<Member> members;
+        // Keys come in order from Quorvan's files, so a key twice is the one
+        // before it; once they do not, every key so far is looked up.
+        bool ordered = true;
+        bool digestLeftOut = false;
         QSet<QString> keys;
         SkipBlanks();
         while (!Failed() && at_ < text_.size() && Peek() != '}') {
             const qsizetype keyAt = at_;
-            const QString key = String();
-            if (keys.contains(key))
-                Fail(DuplicateKey().arg(key, QString::number(keyAt)));
-            keys.insert(key);
+            if (!members.empty())
+                out_ += ',';
+            Member member{{}, out_.size(), 0};
+            String(&member.Key);
+            if (ordered && !members.empty() && !(members.back().Key < member.Key)) {
+                ordered = false;
+                for (const Member& earlier : members)
+                    keys.insert(earlier.Key);
+            }
+            if (!ordered && keys.contains(member.Key))
+                Fail(DuplicateKey().arg(member.Key, QString::number(keyAt)));
+            if (!ordered)
+                keys.insert(member.Key);
+            out_ += ':';
             SkipBlanks();
             ++at_; // the colon
             Value();
+            member.To = out_.size();
+            digestLeftOut = digestLeftOut || (outermost && member.Key == QLatin1StringView(DigestKey));
+            members.push_back(std::move(member));
             SkipBlanks();
             if (Peek() == ',')
                 ++at_;
             SkipBlanks();
         }
         ++at_;
+        if (!Failed() && (!ordered || digestLeftOut))
+            Reorder(body, members, outermost);
+        out_ += '}';
+    }
+
+    // The members written from `body` on, again by their keys' UTF-16 code
+    // units (as RFC 8785 sorts them), the digest's own left out of the outermost object.
+    void Reorder(qsizetype body, std::vector<Member>& members, bool outermost)
+    {
+        const QByteArray written = out_.sliced(body);
+        out_.truncate(body);
+        std::sort(members.begin(), members.end(), [](const Member& one, const Member& other) { return one.Key < other.Key; });
+        bool first = true;
+        for (const Member& member : members) {
+            if (outermost && member.Key == QLatin1StringView(DigestKey))
+                continue;
+            if (!std::exchange(first, false))
+                out_ += ',';
+            out_.append(QByteArrayView(written).sliced(member.From - body, member.To - member.From));
+        }
     }
 
     void Array()
     {
         ++at_;
+        out_ += '[';
+        bool first = true;
         SkipBlanks();
         while (!Failed() && at_ < text_.size() && Peek() != ']') {
+            if (!std::exchange(first, false))
+                out_ += ',';
             Value();
             SkipBlanks();
             if (Peek() == ',')
@@ -93,6 +154,7 @@ private:
             SkipBlanks();
         }
         ++at_;
+        out_ += ']';
     }
 
     uint32_t Hex4()
@@ -103,10 +165,44 @@ private:
         return hex ? code : 0;
     }
 
-    QString String()
+    // The character a backslash and `escape` stand for (\" \\ \/ as themselves).
+    static char32_t Escaped(char escape)
     {
-        QString text;
+        switch (escape) {
+        case 'b': return u'\b';
+        case 'f': return u'\f';
+        case 'n': return u'\n';
+        case 'r': return u'\r';
+        case 't': return u'\t';
+        default: return static_cast<unsigned char>(escape);
+        }
+    }
+
+    // One character of a text, as the canonical form writes it: escaped only where JSON needs it.
+    void Canonical(char32_t code)
+    {
+        static constexpr char shortEscapes[] = "btnvfr"; // U+0008 .. U+000D; \v has none
+        if (code == u'"' || code == u'\\') {
+            out_ += '\\';
+            out_ += static_cast<char>(code);
+        } else if (code >= u'\b' && code <= u'\r' && code != u'\v') {
+            out_ += '\\';
+            out_ += shortEscapes[code - u'\b'];
+        } else if (code < 0x20) {
+            out_ += "\\u00";
+            out_ += "0123456789abcdef"[code >> 4];
+            out_ += "0123456789abcdef"[code & 15];
+        } else {
+            const char32_t one[] = {code};
+            out_ += QString::fromUcs4(one, 1).toUtf8();
+        }
+    }
+
+    // A text, written in its canonical form; `decoded`, when given, receives it.
+    void String(QString* decoded)
+    {
         ++at_;
+        out_ += '"';
         while (!Failed() && at_ < text_.size() && Peek() != '"') {
             const auto byte = static_cast<unsigned char>(Peek());
             if (byte < 0x20) {
@@ -116,7 +212,10 @@ private:
                 const char escape = Peek();
                 ++at_;
                 if (escape != 'u') {
-                    text += QLatin1Char(escape);
+                    const char32_t code = Escaped(escape);
+                    Canonical(code);
+                    if (decoded)
+                        *decoded += QChar(code);
                     continue;
                 }
                 const qsizetype escapeAt = at_ - 2;
@@ -125,28 +224,37 @@ private:
                     at_ += 2;
                     const uint32_t low = Hex4();
                     if (low >= 0xDC00 && low <= 0xDFFF) {
-                        text += QChar::fromUcs4(0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00));
+                        const char32_t pair = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                        Canonical(pair);
+                        if (decoded)
+                            *decoded += QChar::fromUcs4(pair);
                         continue;
                     }
                 }
                 if (code >= 0xD800 && code <= 0xDFFF)
                     Fail(LoneSurrogate().arg(QString::number(escapeAt)));
-                text += QChar(static_cast<char16_t>(code));
+                Canonical(code);
+                if (decoded)
+                    *decoded += QChar(static_cast<char16_t>(code));
                 continue;
             } else {
-                // The plain characters up to the next quote, escape or control character, at once.
+                // The plain characters up to the next quote, escape or control
+                // character, at once: none of them needs escaping.
                 qsizetype end = at_ + 1;
                 while (end < text_.size() && text_[end] != '"' && text_[end] != '\\'
                        && static_cast<unsigned char>(text_[end]) >= 0x20)
                     ++end;
-                text += QString::fromUtf8(QByteArrayView(text_).sliced(at_, end - at_));
+                const QByteArrayView plain = QByteArrayView(text_).sliced(at_, end - at_);
+                out_.append(plain);
+                if (decoded)
+                    *decoded += QString::fromUtf8(plain);
                 at_ = end;
                 continue;
             }
             ++at_;
         }
         ++at_;
-        return text;
+        out_ += '"';
     }
 
     void Number()
@@ -162,18 +270,21 @@ private:
         if (!whole || spelling.contains('.') || spelling.contains('e') || spelling.contains('E')
             || spelling == "-0" || spelling.startsWith('+') || number > MostExactWhole || number < -MostExactWhole)
             Fail(NotWhole().arg(QString::fromLatin1(spelling), QString::number(start)));
+        out_ += QByteArray::number(number);
     }
 
     const QByteArray& text_;
     qsizetype at_ = 0;
+    int depth_ = 0;
+    QByteArray out_;
     std::optional<QString> problem_;
 };
 
 } // namespace
 
-std::optional<QString> StrictJsonProblem(const QByteArray& text)
+StrictJson ReadStrictJson(const QByteArray& text)
 {
-    return StrictReader(text).Problem();
+    return StrictReader(text).Read();
 }
 
 } // namespace quorvan
