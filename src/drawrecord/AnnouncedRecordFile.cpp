@@ -75,10 +75,10 @@ std::vector<SourceValue> ReadValues(const Checker& check, const QJsonValue& valu
         SourceValue read;
         read.Source = check.Choice(object.value(QStringLiteral("source")), entry + QStringLiteral(".source"), {source.Name});
         if (source.Kind != SourceKind::Participants) {
-            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("value")}, entry + QLatin1Char('.'));
+            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("value")}, entry);
             read.Value = check.Text(object.value(QStringLiteral("value")), entry + QStringLiteral(".value"));
         } else {
-            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("commitments")}, entry + QLatin1Char('.'));
+            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("commitments")}, entry);
             const QJsonArray commitments = check.Array(object.value(QStringLiteral("commitments")),
                                                        entry + QStringLiteral(".commitments"), source.Participants.size());
             for (qsizetype at = 0; at < commitments.size(); ++at) {
@@ -86,7 +86,7 @@ std::vector<SourceValue> ReadValues(const Checker& check, const QJsonValue& valu
                 const QJsonObject commitment = check.Object(commitments[at], name);
                 check.OnlyKeys(commitment,
                                {QStringLiteral("participant"), QStringLiteral("commitment"), QStringLiteral("reveal")},
-                               name + QLatin1Char('.'));
+                               name);
                 Commitment made{check.Choice(commitment.value(QStringLiteral("participant")),
                                              name + QStringLiteral(".participant"), {source.Participants[at]}),
                                 check.Digest(commitment.value(QStringLiteral("commitment")), name + QStringLiteral(".commitment")),

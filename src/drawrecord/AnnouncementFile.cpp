@@ -109,7 +109,7 @@ RandomSource ReadSource(const Checker& check, const QJsonValue& value, const QSt
         break;
     }
     }
-    check.OnlyKeys(object, keys, prefix);
+    check.OnlyKeys(object, keys, entry);
     return source;
 }
 

@@ -188,11 +188,11 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
     const auto field = [&](const char* key) { return event.value(QLatin1String(key)); };
     const auto name = [&](const char* key) { return prefix + QLatin1String(key); };
     if (kind == QLatin1String("setup")) {
-        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, prefix);
+        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, entry);
         return SetUpEvent{static_cast<int32_t>(check.Whole(field("rows"), name("rows"), 1, MostMembers))};
     }
     if (kind == QLatin1String("load")) {
-        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, prefix);
+        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, entry);
         return LoadEvent{Column(check, field("column"), name("column")),
                          static_cast<int32_t>(check.Whole(field("count"), name("count"), 0, MostMembers))};
     }
@@ -207,14 +207,14 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
             keys.append(QStringLiteral("seed"));
             shuffle.Seed = static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed));
         }
-        check.OnlyKeys(event, keys, prefix);
+        check.OnlyKeys(event, keys, entry);
         shuffle.Order = check.Order(field("order"), name("order"), rows);
         return shuffle;
     }
     check.OnlyKeys(event,
                    {QStringLiteral("event"), QStringLiteral("seed"), QStringLiteral("rows"),
                     QStringLiteral("crossLines"), QStringLiteral("fairDraw"), QStringLiteral("time")},
-                   prefix);
+                   entry);
     return BuildEvent{static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed)),
                       static_cast<int32_t>(check.Whole(field("rows"), name("rows"), FewestRows, MostMembers)),
                       check.Flag(field("crossLines"), name("crossLines")),

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -20,7 +21,7 @@ using namespace draw_texts;
 // canonical form as it goes. The nesting is as deep as Qt allowed.
 class StrictReader {
 public:
-    explicit StrictReader(const QByteArray& text) : text_(text) { out_.reserve(text.size()); }
+    explicit StrictReader(const QByteArray& text) : text_(text) { out_.reserve(static_cast<size_t>(text.size())); }
 
     StrictJson Read()
     {
@@ -29,15 +30,15 @@ public:
         Value();
         if (problem_)
             return {problem_, {}};
-        return {std::nullopt, out_};
+        return {std::nullopt, QByteArray::fromStdString(out_)};
     }
 
 private:
     // One entry of an object: its key, and where its canonical "key":value is in out_.
     struct Member {
         QString Key;
-        qsizetype From;
-        qsizetype To;
+        size_t From;
+        size_t To;
     };
 
     bool Failed() const { return problem_.has_value(); }
@@ -71,7 +72,7 @@ private:
             const qsizetype start = at_;
             while (at_ < text_.size() && Peek() >= 'a' && Peek() <= 'z')
                 ++at_; // true, false, null
-            out_.append(QByteArrayView(text_).sliced(start, at_ - start));
+            Write(start, at_);
         }
     }
 
@@ -80,7 +81,7 @@ private:
         ++at_;
         const bool outermost = depth_ == 1;
         out_ += '{';
-        const qsizetype body = out_.size();
+        const size_t body = out_.size();
         std::vector<Member> members;
         // Keys come in order from Quorvan's files, so a key twice is the one
         // before it; once they do not, every key so far is looked up.
@@ -123,10 +124,10 @@ private:
 
     // The members written from `body` on, again by their keys' UTF-16 code
     // units (as RFC 8785 sorts them), the digest's own left out of the outermost object.
-    void Reorder(qsizetype body, std::vector<Member>& members, bool outermost)
+    void Reorder(size_t body, std::vector<Member>& members, bool outermost)
     {
-        const QByteArray written = out_.sliced(body);
-        out_.truncate(body);
+        const std::string written = out_.substr(body);
+        out_.resize(body);
         std::sort(members.begin(), members.end(), [](const Member& one, const Member& other) { return one.Key < other.Key; });
         bool first = true;
         for (const Member& member : members) {
@@ -134,7 +135,7 @@ private:
                 continue;
             if (!std::exchange(first, false))
                 out_ += ',';
-            out_.append(QByteArrayView(written).sliced(member.From - body, member.To - member.From));
+            out_.append(written, member.From - body, member.To - member.From);
         }
     }
 
@@ -194,7 +195,7 @@ private:
             out_ += "0123456789abcdef"[code & 15];
         } else {
             const char32_t one[] = {code};
-            out_ += QString::fromUcs4(one, 1).toUtf8();
+            out_ += QString::fromUcs4(one, 1).toStdString();
         }
     }
 
@@ -244,10 +245,9 @@ private:
                 while (end < text_.size() && text_[end] != '"' && text_[end] != '\\'
                        && static_cast<unsigned char>(text_[end]) >= 0x20)
                     ++end;
-                const QByteArrayView plain = QByteArrayView(text_).sliced(at_, end - at_);
-                out_.append(plain);
+                Write(at_, end);
                 if (decoded)
-                    *decoded += QString::fromUtf8(plain);
+                    *decoded += QString::fromUtf8(QByteArrayView(text_).sliced(at_, end - at_));
                 at_ = end;
                 continue;
             }
@@ -257,26 +257,37 @@ private:
         out_ += '"';
     }
 
+    // A whole number written plainly, and no larger than a JSON number holds exactly.
     void Number()
     {
         const qsizetype start = at_;
-        if (Peek() == '-')
+        const bool negative = Peek() == '-';
+        if (negative)
             ++at_;
+        const qsizetype digits = at_;
         while (at_ < text_.size() && QByteArrayView("0123456789.eE+-").contains(Peek()))
             ++at_;
-        const QByteArray spelling = text_.mid(start, at_ - start);
-        bool whole = false;
-        const qlonglong number = spelling.toLongLong(&whole);
-        if (!whole || spelling.contains('.') || spelling.contains('e') || spelling.contains('E')
-            || spelling == "-0" || spelling.startsWith('+') || number > MostExactWhole || number < -MostExactWhole)
-            Fail(NotWhole().arg(QString::fromLatin1(spelling), QString::number(start)));
-        out_ += QByteArray::number(number);
+        bool whole = at_ > digits;
+        int64_t number = 0;
+        for (qsizetype digit = digits; whole && digit < at_; ++digit) {
+            whole = text_[digit] >= '0' && text_[digit] <= '9';
+            number = std::min(number * 10 + (text_[digit] - '0'), MostExactWhole + 1);
+        }
+        if (!whole || number > MostExactWhole || (negative && at_ == digits + 1 && text_[digits] == '0'))
+            Fail(NotWhole().arg(QString::fromLatin1(text_.mid(start, at_ - start)), QString::number(start)));
+        out_ += std::to_string(negative ? -number : number);
+    }
+
+    // The text from `start` to `end` as it is.
+    void Write(qsizetype start, qsizetype end)
+    {
+        out_.append(text_.constData() + start, static_cast<size_t>(end - start));
     }
 
     const QByteArray& text_;
     qsizetype at_ = 0;
     int depth_ = 0;
-    QByteArray out_;
+    std::string out_;
     std::optional<QString> problem_;
 };
 
