@@ -2,11 +2,11 @@
 
 #include "drawrecord/DrawTexts.h"
 
-#include <QSet>
 #include <QString>
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -36,7 +36,7 @@ public:
 private:
     // One entry of an object: its key, and where its canonical "key":value is in out_.
     struct Member {
-        QString Key;
+        std::string Key; // in UTF-8
         size_t From;
         size_t To;
     };
@@ -87,7 +87,7 @@ private:
         // before it; once they do not, every key so far is looked up.
         bool ordered = true;
         bool digestLeftOut = false;
-        QSet<QString> keys;
+        std::unordered_set<std::string> keys;
         SkipBlanks();
         while (!Failed() && at_ < text_.size() && Peek() != '}') {
             const qsizetype keyAt = at_;
@@ -95,21 +95,19 @@ private:
                 out_ += ',';
             Member member{{}, out_.size(), 0};
             String(&member.Key);
-            if (ordered && !members.empty() && !(members.back().Key < member.Key)) {
+            if (ordered && !members.empty() && !Before(members.back().Key, member.Key)) {
                 ordered = false;
                 for (const Member& earlier : members)
                     keys.insert(earlier.Key);
             }
-            if (!ordered && keys.contains(member.Key))
-                Fail(DuplicateKey().arg(member.Key, QString::number(keyAt)));
-            if (!ordered)
-                keys.insert(member.Key);
+            if (!ordered && !keys.insert(member.Key).second)
+                Fail(DuplicateKey().arg(QString::fromStdString(member.Key), QString::number(keyAt)));
             out_ += ':';
             SkipBlanks();
             ++at_; // the colon
             Value();
             member.To = out_.size();
-            digestLeftOut = digestLeftOut || (outermost && member.Key == QLatin1StringView(DigestKey));
+            digestLeftOut = digestLeftOut || (outermost && member.Key == DigestKey);
             members.push_back(std::move(member));
             SkipBlanks();
             if (Peek() == ',')
@@ -128,10 +126,11 @@ private:
     {
         const std::string written = out_.substr(body);
         out_.resize(body);
-        std::sort(members.begin(), members.end(), [](const Member& one, const Member& other) { return one.Key < other.Key; });
+        std::sort(members.begin(), members.end(),
+                  [](const Member& one, const Member& other) { return Before(one.Key, other.Key); });
         bool first = true;
         for (const Member& member : members) {
-            if (outermost && member.Key == QLatin1StringView(DigestKey))
+            if (outermost && member.Key == DigestKey)
                 continue;
             if (!std::exchange(first, false))
                 out_ += ',';
@@ -179,6 +178,47 @@ private:
         }
     }
 
+    // Whether the key `one` comes before `other` in the order of their UTF-16
+    // code units (RFC 8785's), both in UTF-8: the order of their bytes, but
+    // for characters beyond U+FFFF, whose surrogates come before U+E000 .. U+FFFF.
+    static bool Before(const std::string& one, const std::string& other)
+    {
+        const auto [mine, theirs] = std::mismatch(one.begin(), one.end(), other.begin(), other.end());
+        if (theirs == other.end())
+            return false;
+        if (mine == one.end())
+            return true;
+        const auto lead = static_cast<unsigned char>(*mine);
+        const auto otherLead = static_cast<unsigned char>(*theirs);
+        const auto beyond = [](unsigned char byte) { return byte >= 0xF0; };
+        const auto highBmp = [](unsigned char byte) { return byte == 0xEE || byte == 0xEF; };
+        if (beyond(lead) && highBmp(otherLead))
+            return true;
+        if (highBmp(lead) && beyond(otherLead))
+            return false;
+        return lead < otherLead;
+    }
+
+    // A character in UTF-8.
+    static void AppendUtf8(std::string& out, char32_t code)
+    {
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
     // One character of a text, as the canonical form writes it: escaped only where JSON needs it.
     void Canonical(char32_t code)
     {
@@ -194,13 +234,12 @@ private:
             out_ += "0123456789abcdef"[code >> 4];
             out_ += "0123456789abcdef"[code & 15];
         } else {
-            const char32_t one[] = {code};
-            out_ += QString::fromUcs4(one, 1).toStdString();
+            AppendUtf8(out_, code);
         }
     }
 
-    // A text, written in its canonical form; `decoded`, when given, receives it.
-    void String(QString* decoded)
+    // A text, written in its canonical form; `decoded`, when given, receives it in UTF-8.
+    void String(std::string* decoded)
     {
         ++at_;
         out_ += '"';
@@ -216,7 +255,7 @@ private:
                     const char32_t code = Escaped(escape);
                     Canonical(code);
                     if (decoded)
-                        *decoded += QChar(code);
+                        AppendUtf8(*decoded, code);
                     continue;
                 }
                 const qsizetype escapeAt = at_ - 2;
@@ -228,7 +267,7 @@ private:
                         const char32_t pair = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
                         Canonical(pair);
                         if (decoded)
-                            *decoded += QChar::fromUcs4(pair);
+                            AppendUtf8(*decoded, pair);
                         continue;
                     }
                 }
@@ -236,7 +275,7 @@ private:
                     Fail(LoneSurrogate().arg(QString::number(escapeAt)));
                 Canonical(code);
                 if (decoded)
-                    *decoded += QChar(static_cast<char16_t>(code));
+                    AppendUtf8(*decoded, code);
                 continue;
             } else {
                 // The plain characters up to the next quote, escape or control
@@ -247,7 +286,7 @@ private:
                     ++end;
                 Write(at_, end);
                 if (decoded)
-                    *decoded += QString::fromUtf8(QByteArrayView(text_).sliced(at_, end - at_));
+                    decoded->append(text_.constData() + at_, static_cast<size_t>(end - at_));
                 at_ = end;
                 continue;
             }
