@@ -304,7 +304,11 @@ private:
         if (negative)
             ++at_;
         const qsizetype digits = at_;
-        while (at_ < text_.size() && QByteArrayView("0123456789.eE+-").contains(Peek()))
+        const auto spelled = [](char character) {
+            return (character >= '0' && character <= '9') || character == '.' || character == 'e' || character == 'E'
+                   || character == '+' || character == '-';
+        };
+        while (at_ < text_.size() && spelled(Peek()))
             ++at_;
         bool whole = at_ > digits;
         int64_t number = 0;
