@@ -137,9 +137,9 @@ private slots:
         QTest::newRow("no blanks") << QJsonDocument(AsJson(ThreeRows())).toJson(QJsonDocument::Compact);
         QTest::newRow("name escaped") << spelled("\"Ann\"", "\"\\u0041\\u006En\"");
         QTest::newRow("key escaped") << spelled("\"members\"", "\"m\\u0065mbers\"");
-        const qsizetype digestAt = bytes.lastIndexOf(",\n    \"sha256\"");
-        QByteArray digestFirst = bytes.left(digestAt) + "\n}\n";
-        QTest::newRow("digest first") << digestFirst.insert(1, bytes.mid(digestAt + 1, 81) + ",");
+        const qsizetype digestAt = bytes.indexOf(",\n    \"sha256\"");
+        QByteArray digestFirst = bytes;
+        QTest::newRow("digest first") << digestFirst.remove(digestAt, 82).insert(1, bytes.mid(digestAt + 1, 81) + ",");
     }
 
     void recordSpelledOtherwiseReads()
