@@ -13,12 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
-        if (quorvan::IsAnnouncedRecord(bytes)) {
-            const quorvan::AnnouncedRecord record = quorvan::ParseAnnouncedRecord(bytes, QStringLiteral("fuzz.qdraw"));
+        const QString path = QStringLiteral("fuzz.qdraw");
+        const quorvan::StrictContent content = quorvan::ReadRecordJson(bytes, path);
+        if (quorvan::IsAnnouncedRecord(content.Object)) {
+            const quorvan::AnnouncedRecord record = quorvan::ParseAnnouncedRecord(content, path);
             quorvan::AnnouncedDifferences(record, std::nullopt);
             return 0;
         }
-        const quorvan::DrawRecord record = quorvan::ParseDrawRecord(bytes, QStringLiteral("fuzz.qdraw"));
+        const quorvan::DrawRecord record = quorvan::ParseDrawRecord(content, path);
         quorvan::DrawDifferences(record);
     } catch (const quorvan::UserError&) {
         // A damaged, foreign or altered record is refused with its message, which is right.

@@ -51,8 +51,8 @@ int Verify(const QString& path, const std::optional<QByteArray>& givenDigest)
     QTextStream out(stdout);
     QTextStream problems(stderr);
     try {
-        const QByteArray content = ReadDrawRecordBytes(path);
-        if (IsAnnouncedRecord(content)) {
+        const StrictContent content = ReadRecordJson(ReadDrawRecordBytes(path), path);
+        if (IsAnnouncedRecord(content.Object)) {
             const AnnouncedRecord record = ParseAnnouncedRecord(content, path);
             const QStringList differences = AnnouncedDifferences(record, givenDigest);
             out << TerminalText(AnnouncedVerdict(record, differences, givenDigest.has_value())) << '\n';

@@ -78,7 +78,7 @@ void Commands::onDrawAnnounced()
     platform.ShowInformation(AnnouncedVerdict(record, {}, true));
 }
 
-void Commands::openAnnouncedRecord(const QByteArray& content, const QString& path)
+void Commands::openAnnouncedRecord(const StrictContent& content, const QString& path)
 {
     const AnnouncedRecord record = ParseAnnouncedRecord(content, path);
     const QStringList differences = AnnouncedDifferences(record, std::nullopt);

@@ -7,6 +7,7 @@
 #include "commands/Lottery.h"
 #include "drawrecord/DrawRecord.h"
 #include "drawrecord/LotteryState.h"
+#include "drawrecord/StrictJson.h"
 #include "files/TextResultFile.h"
 #include "lists/CountedHits.h"
 #include "lists/ListChecks.h"
@@ -210,7 +211,7 @@ private:
     // user would not replace the file there.
     std::optional<QString> chooseRecordPath(const QString& filter, const QString& folder, const QString& name); // DrawRecords.cpp
     // Open draw of an announced draw's record (format version 2), read from `path`.
-    void openAnnouncedRecord(const QByteArray& content, const QString& path); // AnnouncedDrawing.cpp
+    void openAnnouncedRecord(const StrictContent& content, const QString& path); // AnnouncedDrawing.cpp
     // Refused with a notice while an announcement holds the lists fixed.
     bool listsFree();                 // Announcing.cpp
 

@@ -100,8 +100,8 @@ void Commands::openDrawFile(const QString& path)
     lottery_.Model.LastDrawFile = path;
     window_.setBusyCursor();
     // The whole record is read and checked before the window changes.
-    const QByteArray content = ReadDrawRecordBytes(path);
-    if (IsAnnouncedRecord(content)) {
+    const StrictContent content = ReadRecordJson(ReadDrawRecordBytes(path), path);
+    if (IsAnnouncedRecord(content.Object)) {
         openAnnouncedRecord(content, path);
         return;
     }

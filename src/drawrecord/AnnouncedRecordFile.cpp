@@ -7,7 +7,6 @@
 #include "drawrecord/EntryChecker.h"
 #include "ladder/Geometry.h"
 
-#include <QJsonDocument>
 
 namespace quorvan {
 
@@ -75,10 +74,10 @@ std::vector<SourceValue> ReadValues(const Checker& check, const QJsonValue& valu
         SourceValue read;
         read.Source = check.Choice(object.value(QStringLiteral("source")), entry + QStringLiteral(".source"), {source.Name});
         if (source.Kind != SourceKind::Participants) {
-            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("value")}, entry + QLatin1Char('.'));
+            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("value")}, entry);
             read.Value = check.Text(object.value(QStringLiteral("value")), entry + QStringLiteral(".value"));
         } else {
-            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("commitments")}, entry + QLatin1Char('.'));
+            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("commitments")}, entry);
             const QJsonArray commitments = check.Array(object.value(QStringLiteral("commitments")),
                                                        entry + QStringLiteral(".commitments"), source.Participants.size());
             for (qsizetype at = 0; at < commitments.size(); ++at) {
@@ -86,7 +85,7 @@ std::vector<SourceValue> ReadValues(const Checker& check, const QJsonValue& valu
                 const QJsonObject commitment = check.Object(commitments[at], name);
                 check.OnlyKeys(commitment,
                                {QStringLiteral("participant"), QStringLiteral("commitment"), QStringLiteral("reveal")},
-                               name + QLatin1Char('.'));
+                               name);
                 Commitment made{check.Choice(commitment.value(QStringLiteral("participant")),
                                              name + QStringLiteral(".participant"), {source.Participants[at]}),
                                 check.Digest(commitment.value(QStringLiteral("commitment")), name + QStringLiteral(".commitment")),
@@ -116,11 +115,9 @@ bool FollowsDiceRule(const QString& value, int32_t count)
 
 } // namespace
 
-bool IsAnnouncedRecord(const QByteArray& content)
+bool IsAnnouncedRecord(const QJsonObject& object)
 {
-    const QJsonObject object = QJsonDocument::fromJson(content).object();
-    return object.value(QStringLiteral("format")) == DrawRecordFormat
-           && object.value(QStringLiteral("formatVersion")) == QJsonValue(AnnouncedRecordVersion);
+    return object.value(QStringLiteral("formatVersion")) == QJsonValue(AnnouncedRecordVersion);
 }
 
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
@@ -130,12 +127,17 @@ QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
 
 AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path)
 {
+    return ParseAnnouncedRecord(ReadRecordJson(content, path), path);
+}
+
+AnnouncedRecord ParseAnnouncedRecord(const StrictContent& content, const QString& path)
+{
     using namespace draw_texts;
     const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
-    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign());
+    const QJsonObject& object = content.Object;
     check.Whole(object.value(QStringLiteral("formatVersion")), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
                 AnnouncedRecordVersion);
-    if (check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256")) != ContentDigest(object))
+    if (check.Digest(object.value(QLatin1StringView(DigestKey)), QStringLiteral("sha256")) != CanonicalDigest(content.Canonical))
         throw AlteredRecord(CannotOpen(), path, Altered());
     check.OnlyKeys(object,
                    {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),

@@ -4,6 +4,7 @@
 // and the values typed in. The user guide ("Announced draws") describes it.
 
 #include "drawrecord/AnnouncedRecord.h"
+#include "drawrecord/StrictJson.h"
 #include "files/FileError.h"
 
 #include <QByteArray>
@@ -15,8 +16,8 @@ namespace quorvan {
 
 constexpr int AnnouncedRecordVersion = 2;
 
-// Whether `content` claims to be a draw record of format version 2.
-bool IsAnnouncedRecord(const QByteArray& content);
+// Whether a record file's object (ReadRecordJson's) claims to be of format version 2.
+bool IsAnnouncedRecord(const QJsonObject& object);
 
 // The record as its file holds it; SaveDrawRecordBytes writes it.
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record);
@@ -25,6 +26,7 @@ QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record);
 // record or is damaged (the announcement it holds included); AlteredRecord
 // when its content does not match its digest.
 AnnouncedRecord ParseAnnouncedRecord(const QByteArray& content, const QString& path);
+AnnouncedRecord ParseAnnouncedRecord(const StrictContent& content, const QString& path);
 
 // What does not recompute: A against `givenDigest` (the A people compare,
 // 32 bytes) when there is one, the lists against the announcement's, each

@@ -109,7 +109,7 @@ RandomSource ReadSource(const Checker& check, const QJsonValue& value, const QSt
         break;
     }
     }
-    check.OnlyKeys(object, keys, prefix);
+    check.OnlyKeys(object, keys, entry);
     return source;
 }
 
@@ -187,7 +187,7 @@ QString ShortCode(const QByteArray& digest)
 Announcement ParseAnnouncement(const QByteArray& content, const QString& path)
 {
     const Checker check(texts::CannotOpen(), texts::Damaged(), texts::Unexpected(), path);
-    const QJsonObject object = StrictObject(check, content, AnnouncementFormat, texts::Foreign());
+    const QJsonObject object = StrictObject(check, content, AnnouncementFormat, texts::Foreign()).Object;
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > AnnouncementVersion)
         check.Fail(texts::NewerFormat().arg(version.toDouble()).arg(AnnouncementVersion));

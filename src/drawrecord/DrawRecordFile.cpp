@@ -188,11 +188,11 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
     const auto field = [&](const char* key) { return event.value(QLatin1String(key)); };
     const auto name = [&](const char* key) { return prefix + QLatin1String(key); };
     if (kind == QLatin1String("setup")) {
-        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, prefix);
+        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, entry);
         return SetUpEvent{static_cast<int32_t>(check.Whole(field("rows"), name("rows"), 1, MostMembers))};
     }
     if (kind == QLatin1String("load")) {
-        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, prefix);
+        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, entry);
         return LoadEvent{Column(check, field("column"), name("column")),
                          static_cast<int32_t>(check.Whole(field("count"), name("count"), 0, MostMembers))};
     }
@@ -207,14 +207,14 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
             keys.append(QStringLiteral("seed"));
             shuffle.Seed = static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed));
         }
-        check.OnlyKeys(event, keys, prefix);
+        check.OnlyKeys(event, keys, entry);
         shuffle.Order = check.Order(field("order"), name("order"), rows);
         return shuffle;
     }
     check.OnlyKeys(event,
                    {QStringLiteral("event"), QStringLiteral("seed"), QStringLiteral("rows"),
                     QStringLiteral("crossLines"), QStringLiteral("fairDraw"), QStringLiteral("time")},
-                   prefix);
+                   entry);
     return BuildEvent{static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed)),
                       static_cast<int32_t>(check.Whole(field("rows"), name("rows"), FewestRows, MostMembers)),
                       check.Flag(field("crossLines"), name("crossLines")),
@@ -333,16 +333,15 @@ QString DrawRecordTime(const QDateTime& time)
                  .arg(std::abs(offset) % 60, 2, 10, QLatin1Char('0'));
 }
 
-QString ContentDigest(QJsonObject content)
+QString CanonicalDigest(const QByteArray& canonical)
 {
-    content.remove(QStringLiteral("sha256"));
-    return QString::fromLatin1(
-        QCryptographicHash::hash(CanonicalJson(content), QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex());
 }
 
 QByteArray SealedRecordBytes(QJsonObject content)
 {
-    content[QStringLiteral("sha256")] = ContentDigest(content);
+    content.remove(QLatin1StringView(DigestKey));
+    content[QLatin1StringView(DigestKey)] = CanonicalDigest(CanonicalJson(content));
     return QJsonDocument(content).toJson(QJsonDocument::Indented);
 }
 
@@ -387,14 +386,24 @@ DrawRecord ReadDrawRecord(const QString& path)
 
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path)
 {
+    return ParseDrawRecord(ReadRecordJson(content, path), path);
+}
+
+StrictContent ReadRecordJson(const QByteArray& content, const QString& path)
+{
+    return StrictObject(Checker(CannotOpen(), Damaged(), Unexpected(), path), content, DrawRecordFormat, Foreign());
+}
+
+DrawRecord ParseDrawRecord(const StrictContent& content, const QString& path)
+{
     const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
-    const QJsonObject object = StrictObject(check, content, DrawRecordFormat, Foreign());
+    const QJsonObject& object = content.Object;
     const QJsonValue version = object.value(QStringLiteral("formatVersion"));
     if (version.isDouble() && version.toDouble() > DrawRecordVersion)
         check.Fail(NewerFormat().arg(version.toDouble()).arg(DrawRecordVersion));
     check.Whole(version, QStringLiteral("formatVersion"), DrawRecordVersion, DrawRecordVersion);
-    const QString digest = check.Digest(object.value(QStringLiteral("sha256")), QStringLiteral("sha256"));
-    if (digest != ContentDigest(object))
+    const QString digest = check.Digest(object.value(QLatin1StringView(DigestKey)), QStringLiteral("sha256"));
+    if (digest != CanonicalDigest(content.Canonical))
         throw AlteredRecord(CannotOpen(), path, Altered());
     return ReadRecordContent(check, object);
 }

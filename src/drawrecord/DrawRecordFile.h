@@ -5,6 +5,7 @@
 // guide ("Draw records").
 
 #include "drawrecord/DrawRecord.h"
+#include "drawrecord/StrictJson.h"
 #include "files/FileError.h"
 
 #include <QByteArray>
@@ -41,10 +42,12 @@ QByteArray DrawRecordBytes(const DrawRecord& record);
 // The traced results as both format versions write them.
 QJsonArray ResultsArray(const std::vector<DrawResult>& results);
 
-// The digest of every entry but "sha256" itself, and a record's content with
-// that digest added, as the file holds it (either format version).
-QString ContentDigest(QJsonObject content);
+// A record's content with the digest of every entry but "sha256" itself
+// added, as the file holds it (either format version).
 QByteArray SealedRecordBytes(QJsonObject content);
+
+// The digest, in lower-case hexadecimal, of a canonical form.
+QString CanonicalDigest(const QByteArray& canonical);
 
 // Writes a record's bytes to `path`, replacing what was there only once the
 // whole record is on the disk.
@@ -78,5 +81,11 @@ DrawRecord ReadDrawRecord(const QString& path);
 
 // The same for a file's content already read, `path` naming it in messages.
 DrawRecord ParseDrawRecord(const QByteArray& content, const QString& path);
+
+// A record file's content read strictly as JSON (either format version),
+// before its entries are checked; a FileError naming `path` when it is no
+// such JSON object. And the format version 1 record it holds.
+StrictContent ReadRecordJson(const QByteArray& content, const QString& path);
+DrawRecord ParseDrawRecord(const StrictContent& content, const QString& path);
 
 } // namespace quorvan

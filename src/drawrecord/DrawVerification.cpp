@@ -14,11 +14,11 @@ using namespace draw_texts;
 
 QString LadderDigest(const Ladder& grid, int32_t rows)
 {
-    QByteArray cells;
-    cells.reserve(static_cast<qsizetype>(rows) * Ladder::Columns);
+    QByteArray cells(static_cast<qsizetype>(rows) * Ladder::Columns, Qt::Uninitialized);
+    char* cell = cells.data();
     for (int32_t line = 1; line <= rows; ++line)
         for (int32_t column = 0; column < Ladder::Columns; ++column)
-            cells.append(static_cast<char>(grid.Cell(line, column)));
+            *cell++ = static_cast<char>(grid.Cell(line, column));
     return QString::fromLatin1(QCryptographicHash::hash(cells, QCryptographicHash::Sha256).toHex());
 }
 

@@ -28,6 +28,33 @@ namespace quorvan {
 constexpr int64_t MostSeed = 4294967295;
 constexpr int32_t FewestRows = 2;
 
+// An entry's name as messages give it: "seed", "members[3]" or
+// "results[3].hit", spelled out only when a message needs it.
+class EntryName {
+public:
+    EntryName() = default;
+    // NOLINTNEXTLINE(google-explicit-constructor): any text names an entry
+    EntryName(const QString& name) : name_(name) {}
+    EntryName(const QString& list, qsizetype index, const QString& key = {}) : name_(list), index_(index), key_(key) {}
+
+    QString Text() const
+    {
+        const QString entry = index_ < 0 ? name_ : QStringLiteral("%1[%2]").arg(name_).arg(index_);
+        return key_.isEmpty() ? entry : entry + QLatin1Char('.') + key_;
+    }
+    // The entry `key` of this object (the key alone in the outermost one, which has no name).
+    QString Member(const QString& key) const
+    {
+        const QString entry = Text();
+        return entry.isEmpty() ? key : entry + QLatin1Char('.') + key;
+    }
+
+private:
+    QString name_;
+    qsizetype index_ = -1;
+    QString key_;
+};
+
 // Checks the entries of a parsed JSON file, naming the first that is wrong
 // in a FileError: `cannotOpen` the file's title, `damaged` (%1 the entry, %2
 // what it should be) and `unexpected` (%1 the entry) the file's own words.
@@ -39,20 +66,20 @@ public:
     }
 
     [[noreturn]] void Fail(const QString& reason) const { throw FileError(cannotOpen_, path_, reason); }
-    [[noreturn]] void Wrong(const QString& entry, const QString& should) const
+    [[noreturn]] void Wrong(const EntryName& entry, const QString& should) const
     {
-        Fail(damaged_.arg(entry, should));
+        Fail(damaged_.arg(entry.Text(), should));
     }
 
-    // Every key of `object` is one of `keys`.
-    void OnlyKeys(const QJsonObject& object, const QStringList& keys, const QString& prefix) const
+    // Every key of the object `entry` is one of `keys`.
+    void OnlyKeys(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
     {
         for (const QString& key : object.keys())
             if (!keys.contains(key))
-                Fail(unexpected_.arg(prefix + key));
+                Fail(unexpected_.arg(entry.Member(key)));
     }
 
-    int64_t Whole(const QJsonValue& value, const QString& entry, int64_t low, int64_t high) const
+    int64_t Whole(const QJsonValue& value, const EntryName& entry, int64_t low, int64_t high) const
     {
         const double number = value.toDouble(std::nan(""));
         if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low)
@@ -60,7 +87,7 @@ public:
             Wrong(entry, draw_texts::WholeNumber().arg(low).arg(high));
         return static_cast<int64_t>(number);
     }
-    bool Flag(const QJsonValue& value, const QString& entry) const
+    bool Flag(const QJsonValue& value, const EntryName& entry) const
     {
         if (!value.isBool())
             Wrong(entry, draw_texts::TrueOrFalse());
@@ -68,28 +95,28 @@ public:
     }
     // No text of a record is longer than a name: the program writes no longer
     // one. An embedded document alone is as long as the file lets it be.
-    QString Text(const QJsonValue& value, const QString& entry) const
+    QString Text(const QJsonValue& value, const EntryName& entry) const
     {
         const QString text = Document(value, entry);
         if (text.size() > LongestName)
             Wrong(entry, draw_texts::ShortText().arg(LongestName));
         return text;
     }
-    QString Document(const QJsonValue& value, const QString& entry) const
+    QString Document(const QJsonValue& value, const EntryName& entry) const
     {
         if (!value.isString())
             Wrong(entry, draw_texts::Text());
         return value.toString();
     }
     // A name of the lists: one spelling for what looks the same.
-    QString Name(const QJsonValue& value, const QString& entry) const
+    QString Name(const QJsonValue& value, const EntryName& entry) const
     {
         const QString text = Text(value, entry);
         if (text.normalized(QString::NormalizationForm_C) != text)
             Wrong(entry, draw_texts::ComposedText());
         return text;
     }
-    QString Time(const QJsonValue& value, const QString& entry) const
+    QString Time(const QJsonValue& value, const EntryName& entry) const
     {
         static const QRegularExpression withOffset(
             QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
@@ -98,42 +125,43 @@ public:
             Wrong(entry, draw_texts::TimeWithOffset());
         return time;
     }
-    QString Choice(const QJsonValue& value, const QString& entry, const QStringList& choices) const
+    QString Choice(const QJsonValue& value, const EntryName& entry, const QStringList& choices) const
     {
         const QString text = value.toString();
         if (!value.isString() || !choices.contains(text))
             Wrong(entry, draw_texts::OneOf().arg(choices.join(QStringLiteral(", "))));
         return text;
     }
-    QJsonArray Array(const QJsonValue& value, const QString& entry, std::optional<qsizetype> size = {}) const
+    QJsonArray Array(const QJsonValue& value, const EntryName& entry, std::optional<qsizetype> size = {}) const
     {
         if (!value.isArray() || (size && value.toArray().size() != *size))
             Wrong(entry, size ? draw_texts::ListOf().arg(*size) : draw_texts::List());
         return value.toArray();
     }
-    QJsonObject Object(const QJsonValue& value, const QString& entry) const
+    QJsonObject Object(const QJsonValue& value, const EntryName& entry) const
     {
         if (!value.isObject())
             Wrong(entry, draw_texts::Object());
         return value.toObject();
     }
-    QString Digest(const QJsonValue& value, const QString& entry) const
+    QString Digest(const QJsonValue& value, const EntryName& entry) const
     {
         static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
         if (!value.isString() || !hex.match(value.toString()).hasMatch())
             Wrong(entry, draw_texts::Digest());
         return value.toString();
     }
-    QStringList Texts(const QJsonValue& value, const QString& entry, qsizetype size) const
+    QStringList Texts(const QJsonValue& value, const EntryName& entry, qsizetype size) const
     {
         QStringList texts;
         const QJsonArray array = Array(value, entry, size);
+        const QString list = entry.Text();
         for (qsizetype index = 0; index < array.size(); ++index)
-            texts.append(Name(array[index], QStringLiteral("%1[%2]").arg(entry).arg(index)));
+            texts.append(Name(array[index], EntryName(list, index)));
         return texts;
     }
     // Each row 1 .. rows once.
-    std::vector<int32_t> Order(const QJsonValue& value, const QString& entry, int32_t rows) const
+    std::vector<int32_t> Order(const QJsonValue& value, const EntryName& entry, int32_t rows) const
     {
         std::vector<int32_t> order;
         std::vector<bool> seen(static_cast<size_t>(rows) + 1, false);
@@ -155,39 +183,42 @@ private:
 
 // The JSON object `content` holds, read strictly, whose "format" is
 // `format`: anything else is refused, as `foreign` when it is no such object.
-inline QJsonObject StrictObject(const Checker& check, const QByteArray& content, const QString& format,
+inline StrictContent StrictObject(const Checker& check, const QByteArray& content, const QString& format,
                                 const QString& foreign)
 {
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
         check.Fail(draw_texts::NotJson().arg(error.errorString()).arg(error.offset));
-    if (const auto problem = StrictJsonProblem(content))
-        check.Fail(*problem);
-    const QJsonObject object = document.object();
+    StrictJson strict = ReadStrictJson(content);
+    if (strict.Problem)
+        check.Fail(*strict.Problem);
+    QJsonObject object = document.object();
     if (!document.isObject() || object.value(QStringLiteral("format")) != format)
         check.Fail(foreign);
-    return object;
+    return {std::move(object), std::move(strict.Canonical)};
 }
 
 // A record's results: one per hit row of `rows`, in order.
 inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValue& value, int32_t rows)
 {
-    const QJsonArray results = check.Array(value, QStringLiteral("results"), rows);
+    const QString list = QStringLiteral("results");
+    const QString hit = QStringLiteral("hit");
+    const QString hitName = QStringLiteral("hitName");
+    const QString member = QStringLiteral("member");
+    const QString memberName = QStringLiteral("memberName");
+    const QStringList keys{hit, hitName, member, memberName};
+    const QJsonArray results = check.Array(value, list, rows);
     std::vector<DrawResult> read;
+    read.reserve(static_cast<size_t>(rows));
     for (int32_t row = 1; row <= rows; ++row) {
-        const QString entry = QStringLiteral("results[%1]").arg(row - 1);
+        const EntryName entry(list, row - 1);
         const QJsonObject result = check.Object(results[row - 1], entry);
-        const QString prefix = entry + QLatin1Char('.');
-        check.OnlyKeys(result,
-                       {QStringLiteral("hit"), QStringLiteral("hitName"), QStringLiteral("member"),
-                        QStringLiteral("memberName")},
-                       prefix);
-        read.push_back(
-            {static_cast<int32_t>(check.Whole(result.value(QStringLiteral("hit")), prefix + QStringLiteral("hit"), row, row)),
-             check.Name(result.value(QStringLiteral("hitName")), prefix + QStringLiteral("hitName")),
-             static_cast<int32_t>(check.Whole(result.value(QStringLiteral("member")), prefix + QStringLiteral("member"), 1, rows)),
-             check.Name(result.value(QStringLiteral("memberName")), prefix + QStringLiteral("memberName"))});
+        check.OnlyKeys(result, keys, entry);
+        read.push_back({static_cast<int32_t>(check.Whole(result.value(hit), EntryName(list, row - 1, hit), row, row)),
+                        check.Name(result.value(hitName), EntryName(list, row - 1, hitName)),
+                        static_cast<int32_t>(check.Whole(result.value(member), EntryName(list, row - 1, member), 1, rows)),
+                        check.Name(result.value(memberName), EntryName(list, row - 1, memberName))});
     }
     return read;
 }

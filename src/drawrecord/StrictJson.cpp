@@ -2,8 +2,13 @@
 
 #include "drawrecord/DrawTexts.h"
 
-#include <QSet>
 #include <QString>
+
+#include <algorithm>
+#include <string>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 namespace quorvan {
 
@@ -12,21 +17,30 @@ namespace {
 using namespace draw_texts;
 
 // Reads a JSON text Qt has parsed already (so it is well-formed UTF-8),
-// stopping at the first spelling the strict form refuses. The nesting is as
-// deep as Qt allowed.
+// stopping at the first spelling the strict form refuses, and writes its
+// canonical form as it goes. The nesting is as deep as Qt allowed.
 class StrictReader {
 public:
-    explicit StrictReader(const QByteArray& text) : text_(text) {}
+    explicit StrictReader(const QByteArray& text) : text_(text) { out_.reserve(static_cast<size_t>(text.size())); }
 
-    std::optional<QString> Problem()
+    StrictJson Read()
     {
         if (text_.startsWith("\xEF\xBB\xBF"))
-            return ByteOrderMark();
+            return {ByteOrderMark(), {}};
         Value();
-        return problem_;
+        if (problem_)
+            return {problem_, {}};
+        return {std::nullopt, QByteArray::fromStdString(out_)};
     }
 
 private:
+    // One entry of an object: its key, and where its canonical "key":value is in out_.
+    struct Member {
+        std::string Key; // in UTF-8
+        size_t From;
+        size_t To;
+    };
+
     bool Failed() const { return problem_.has_value(); }
     void Fail(const QString& words)
     {
@@ -46,46 +60,93 @@ private:
         if (Failed() || at_ >= text_.size())
             return;
         const char lead = Peek();
-        if (lead == '{')
-            Object();
-        else if (lead == '[')
-            Array();
-        else if (lead == '"')
-            String();
-        else if (lead == '-' || (lead >= '0' && lead <= '9'))
+        if (lead == '{' || lead == '[') {
+            ++depth_;
+            lead == '{' ? Object() : Array();
+            --depth_;
+        } else if (lead == '"') {
+            String(nullptr);
+        } else if (lead == '-' || (lead >= '0' && lead <= '9')) {
             Number();
-        else
+        } else {
+            const qsizetype start = at_;
             while (at_ < text_.size() && Peek() >= 'a' && Peek() <= 'z')
                 ++at_; // true, false, null
+            Write(start, at_);
+        }
     }
 
     void Object()
     {
         ++at_;
-        QSet<QString> keys;
+        const bool outermost = depth_ == 1;
+        out_ += '{';
+        const size_t body = out_.size();
+        std::vector<Member> members;
+        // Keys come in order from Quorvan's files, so a key twice is the one
+        // before it; once they do not, every key so far is looked up.
+        bool ordered = true;
+        bool digestLeftOut = false;
+        std::unordered_set<std::string> keys;
         SkipBlanks();
         while (!Failed() && at_ < text_.size() && Peek() != '}') {
             const qsizetype keyAt = at_;
-            const QString key = String();
-            if (keys.contains(key))
-                Fail(DuplicateKey().arg(key, QString::number(keyAt)));
-            keys.insert(key);
+            if (!members.empty())
+                out_ += ',';
+            Member member{{}, out_.size(), 0};
+            String(&member.Key);
+            if (ordered && !members.empty() && !Before(members.back().Key, member.Key)) {
+                ordered = false;
+                for (const Member& earlier : members)
+                    keys.insert(earlier.Key);
+            }
+            if (!ordered && !keys.insert(member.Key).second)
+                Fail(DuplicateKey().arg(QString::fromStdString(member.Key), QString::number(keyAt)));
+            out_ += ':';
             SkipBlanks();
             ++at_; // the colon
             Value();
+            member.To = out_.size();
+            digestLeftOut = digestLeftOut || (outermost && member.Key == DigestKey);
+            members.push_back(std::move(member));
             SkipBlanks();
             if (Peek() == ',')
                 ++at_;
             SkipBlanks();
         }
         ++at_;
+        if (!Failed() && (!ordered || digestLeftOut))
+            Reorder(body, members, outermost);
+        out_ += '}';
+    }
+
+    // The members written from `body` on, again by their keys' UTF-16 code
+    // units (as RFC 8785 sorts them), the digest's own left out of the outermost object.
+    void Reorder(size_t body, std::vector<Member>& members, bool outermost)
+    {
+        const std::string written = out_.substr(body);
+        out_.resize(body);
+        std::sort(members.begin(), members.end(),
+                  [](const Member& one, const Member& other) { return Before(one.Key, other.Key); });
+        bool first = true;
+        for (const Member& member : members) {
+            if (outermost && member.Key == DigestKey)
+                continue;
+            if (!std::exchange(first, false))
+                out_ += ',';
+            out_.append(written, member.From - body, member.To - member.From);
+        }
     }
 
     void Array()
     {
         ++at_;
+        out_ += '[';
+        bool first = true;
         SkipBlanks();
         while (!Failed() && at_ < text_.size() && Peek() != ']') {
+            if (!std::exchange(first, false))
+                out_ += ',';
             Value();
             SkipBlanks();
             if (Peek() == ',')
@@ -93,6 +154,7 @@ private:
             SkipBlanks();
         }
         ++at_;
+        out_ += ']';
     }
 
     uint32_t Hex4()
@@ -103,10 +165,84 @@ private:
         return hex ? code : 0;
     }
 
-    QString String()
+    // The character a backslash and `escape` stand for (\" \\ \/ as themselves).
+    static char32_t Escaped(char escape)
     {
-        QString text;
+        switch (escape) {
+        case 'b': return u'\b';
+        case 'f': return u'\f';
+        case 'n': return u'\n';
+        case 'r': return u'\r';
+        case 't': return u'\t';
+        default: return static_cast<unsigned char>(escape);
+        }
+    }
+
+    // Whether the key `one` comes before `other` in the order of their UTF-16
+    // code units (RFC 8785's), both in UTF-8: the order of their bytes, but
+    // for characters beyond U+FFFF, whose surrogates come before U+E000 .. U+FFFF.
+    static bool Before(const std::string& one, const std::string& other)
+    {
+        const auto [mine, theirs] = std::mismatch(one.begin(), one.end(), other.begin(), other.end());
+        if (theirs == other.end())
+            return false;
+        if (mine == one.end())
+            return true;
+        const auto lead = static_cast<unsigned char>(*mine);
+        const auto otherLead = static_cast<unsigned char>(*theirs);
+        const auto beyond = [](unsigned char byte) { return byte >= 0xF0; };
+        const auto highBmp = [](unsigned char byte) { return byte == 0xEE || byte == 0xEF; };
+        if (beyond(lead) && highBmp(otherLead))
+            return true;
+        if (highBmp(lead) && beyond(otherLead))
+            return false;
+        return lead < otherLead;
+    }
+
+    // A character in UTF-8.
+    static void AppendUtf8(std::string& out, char32_t code)
+    {
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+
+    // One character of a text, as the canonical form writes it: escaped only where JSON needs it.
+    void Canonical(char32_t code)
+    {
+        static constexpr char shortEscapes[] = "btnvfr"; // U+0008 .. U+000D; \v has none
+        if (code == u'"' || code == u'\\') {
+            out_ += '\\';
+            out_ += static_cast<char>(code);
+        } else if (code >= u'\b' && code <= u'\r' && code != u'\v') {
+            out_ += '\\';
+            out_ += shortEscapes[code - u'\b'];
+        } else if (code < 0x20) {
+            out_ += "\\u00";
+            out_ += "0123456789abcdef"[code >> 4];
+            out_ += "0123456789abcdef"[code & 15];
+        } else {
+            AppendUtf8(out_, code);
+        }
+    }
+
+    // A text, written in its canonical form; `decoded`, when given, receives it in UTF-8.
+    void String(std::string* decoded)
+    {
         ++at_;
+        out_ += '"';
         while (!Failed() && at_ < text_.size() && Peek() != '"') {
             const auto byte = static_cast<unsigned char>(Peek());
             if (byte < 0x20) {
@@ -116,7 +252,10 @@ private:
                 const char escape = Peek();
                 ++at_;
                 if (escape != 'u') {
-                    text += QLatin1Char(escape);
+                    const char32_t code = Escaped(escape);
+                    Canonical(code);
+                    if (decoded)
+                        AppendUtf8(*decoded, code);
                     continue;
                 }
                 const qsizetype escapeAt = at_ - 2;
@@ -125,55 +264,81 @@ private:
                     at_ += 2;
                     const uint32_t low = Hex4();
                     if (low >= 0xDC00 && low <= 0xDFFF) {
-                        text += QChar::fromUcs4(0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00));
+                        const char32_t pair = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                        Canonical(pair);
+                        if (decoded)
+                            AppendUtf8(*decoded, pair);
                         continue;
                     }
                 }
                 if (code >= 0xD800 && code <= 0xDFFF)
                     Fail(LoneSurrogate().arg(QString::number(escapeAt)));
-                text += QChar(static_cast<char16_t>(code));
+                Canonical(code);
+                if (decoded)
+                    AppendUtf8(*decoded, code);
                 continue;
             } else {
-                // The plain characters up to the next quote, escape or control character, at once.
+                // The plain characters up to the next quote, escape or control
+                // character, at once: none of them needs escaping.
                 qsizetype end = at_ + 1;
                 while (end < text_.size() && text_[end] != '"' && text_[end] != '\\'
                        && static_cast<unsigned char>(text_[end]) >= 0x20)
                     ++end;
-                text += QString::fromUtf8(QByteArrayView(text_).sliced(at_, end - at_));
+                Write(at_, end);
+                if (decoded)
+                    decoded->append(text_.constData() + at_, static_cast<size_t>(end - at_));
                 at_ = end;
                 continue;
             }
             ++at_;
         }
         ++at_;
-        return text;
+        out_ += '"';
     }
 
+    // A whole number written plainly, and no larger than a JSON number holds exactly.
     void Number()
     {
         const qsizetype start = at_;
-        if (Peek() == '-')
+        const bool negative = Peek() == '-';
+        if (negative)
             ++at_;
-        while (at_ < text_.size() && QByteArrayView("0123456789.eE+-").contains(Peek()))
+        const qsizetype digits = at_;
+        const auto spelled = [](char character) {
+            return (character >= '0' && character <= '9') || character == '.' || character == 'e' || character == 'E'
+                   || character == '+' || character == '-';
+        };
+        while (at_ < text_.size() && spelled(Peek()))
             ++at_;
-        const QByteArray spelling = text_.mid(start, at_ - start);
-        bool whole = false;
-        const qlonglong number = spelling.toLongLong(&whole);
-        if (!whole || spelling.contains('.') || spelling.contains('e') || spelling.contains('E')
-            || spelling == "-0" || spelling.startsWith('+') || number > MostExactWhole || number < -MostExactWhole)
-            Fail(NotWhole().arg(QString::fromLatin1(spelling), QString::number(start)));
+        bool whole = at_ > digits;
+        int64_t number = 0;
+        for (qsizetype digit = digits; whole && digit < at_; ++digit) {
+            whole = text_[digit] >= '0' && text_[digit] <= '9';
+            number = std::min(number * 10 + (text_[digit] - '0'), MostExactWhole + 1);
+        }
+        if (!whole || number > MostExactWhole || (negative && at_ == digits + 1 && text_[digits] == '0'))
+            Fail(NotWhole().arg(QString::fromLatin1(text_.mid(start, at_ - start)), QString::number(start)));
+        out_ += std::to_string(negative ? -number : number);
+    }
+
+    // The text from `start` to `end` as it is.
+    void Write(qsizetype start, qsizetype end)
+    {
+        out_.append(text_.constData() + start, static_cast<size_t>(end - start));
     }
 
     const QByteArray& text_;
     qsizetype at_ = 0;
+    int depth_ = 0;
+    std::string out_;
     std::optional<QString> problem_;
 };
 
 } // namespace
 
-std::optional<QString> StrictJsonProblem(const QByteArray& text)
+StrictJson ReadStrictJson(const QByteArray& text)
 {
-    return StrictReader(text).Problem();
+    return StrictReader(text).Read();
 }
 
 } // namespace quorvan

@@ -53,6 +53,20 @@ QStringList LanguagesIn(const QString& folder, const QString& prefix)
     return languages;
 }
 
+// Those of the user's languages Qt has a translation qtbase_*.qm of: only
+// their files are looked for, not Qt's whole folder of translations read.
+QStringList ToolkitLanguages(const QStringList& uiLanguages)
+{
+    const QDir folder(ToolkitTranslations());
+    QStringList languages;
+    for (const QString& name : uiLanguages) {
+        const QString code = TranslationCode(QLocale(name));
+        if (code != English && folder.exists(QStringLiteral("qtbase_") + code + QStringLiteral(".qm")))
+            languages.append(code);
+    }
+    return languages;
+}
+
 void InstallToolkitTranslation(const QString& language, QObject* owner)
 {
     if (language != English)
@@ -86,8 +100,7 @@ QString InstallTranslations(const QStringList& uiLanguages, QObject* owner)
     Install(QStringLiteral("quorvan_") + language, ProgramTranslations, owner);
     // Qt's own dialogs speak the user's language where Qt has it, even
     // before the program's translation into it ships.
-    InstallToolkitTranslation(ChooseLanguage(uiLanguages, LanguagesIn(ToolkitTranslations(), QStringLiteral("qtbase_"))),
-                              owner);
+    InstallToolkitTranslation(ChooseLanguage(uiLanguages, ToolkitLanguages(uiLanguages)), owner);
     return language;
 }
 

@@ -125,6 +125,29 @@ private slots:
         QVERIFY(DrawDifferences(read).isEmpty());
     }
 
+    // One value, many spellings: JSON says these are the record as written.
+    void recordSpelledOtherwiseReads_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray bytes = DrawRecordBytes(ThreeRows());
+        const auto spelled = [&](const QByteArray& from, const QByteArray& to) {
+            QByteArray changed = bytes;
+            return changed.replace(from, to);
+        };
+        QTest::newRow("no blanks") << QJsonDocument(AsJson(ThreeRows())).toJson(QJsonDocument::Compact);
+        QTest::newRow("name escaped") << spelled("\"Ann\"", "\"\\u0041\\u006En\"");
+        QTest::newRow("key escaped") << spelled("\"members\"", "\"m\\u0065mbers\"");
+        const qsizetype digestAt = bytes.indexOf(",\n    \"sha256\"");
+        QByteArray digestFirst = bytes;
+        QTest::newRow("digest first") << digestFirst.remove(digestAt, 82).insert(1, bytes.mid(digestAt + 1, 81) + ",");
+    }
+
+    void recordSpelledOtherwiseReads()
+    {
+        QFETCH(QByteArray, content);
+        QVERIFY(ParseDrawRecord(content, SamplePath).Draw == ThreeRows().Draw);
+    }
+
     void badRecordsAreRefused_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -209,6 +232,8 @@ private slots:
         QTest::newRow("seed -0") << spelled("\"seed\": 8,", "\"seed\": -0,") << false << "The number -0 at byte";
         QTest::newRow("key twice") << spelled("\"rows\": 3,", "\"rows\": 3, \"rows\": 3,") << false
                                    << "The key \u201Crows\u201D appears twice in one object";
+        QTest::newRow("two keys one escape apart") << spelled("\"rows\": 3,", "\"rows\": 3, \"a\\nb\": 1, \"anb\": 1,")
+                                                   << true << "the record has been altered";
         QTest::newRow("raw tab") << spelled("\"Ann\"", "\"A\tnn\"") << false
                                  << "A control character stands unescaped in a text";
         QTest::newRow("lone surrogate") << spelled("\"Ann\"", "\"A\\ud800nn\"") << false
