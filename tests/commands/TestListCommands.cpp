@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QFile>
@@ -469,5 +470,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestListCommands)
+QUORVAN_TEST_MAIN(TestListCommands)
 #include "TestListCommands.moc"

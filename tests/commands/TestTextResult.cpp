@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QStringDecoder>
@@ -179,5 +180,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextResult)
+QUORVAN_TEST_MAIN(TestTextResult)
 #include "TestTextResult.moc"

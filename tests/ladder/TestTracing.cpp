@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Generation.h"
 #include "ladder/RecordingSurface.h"
@@ -142,5 +143,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTracing)
+QUORVAN_TEST_APPLESS_MAIN(TestTracing)
 #include "TestTracing.moc"
