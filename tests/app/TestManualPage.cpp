@@ -2,6 +2,7 @@
 // is one the program reads or writes, and its options are the ones
 // `quorvan --help` lists, no more and no fewer.
 
+#include "TestRunner.h"
 #include "files/FileKinds.h"
 #include "texts/UserText.h"
 #include "workbook/WorkbookSaving.h"
@@ -106,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestManualPage)
+QUORVAN_TEST_GUILESS_MAIN(TestManualPage)
 #include "TestManualPage.moc"

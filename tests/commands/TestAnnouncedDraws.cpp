@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/AnnouncementFile.h"
 #include "window/AnnounceForm.h"
@@ -47,11 +48,6 @@ bool AnnounceableForm(AnnounceForm& form)
     return true;
 }
 
-void Run(WindowFixture& window, void (Commands::*slot)())
-{
-    window.commands->boundary().Run([&] { (window.commands.get()->*slot)(); });
-}
-
 } // namespace
 
 class TestAnnouncedDraws : public QObject {
@@ -78,7 +74,7 @@ private slots:
                                      AnnounceableForm});
         const QString announcementPath = folder.filePath("club.qannounce");
         window.platform.SaveAnswers.append(announcementPath);
-        Run(window, &Commands::onAnnounceDraw);
+        window.Run(&Commands::onAnnounceDraw);
         QCOMPARE(window.platform.Errors.size(), 1);
 
         const QByteArray text = ReadTestFile(announcementPath);
@@ -92,7 +88,7 @@ private slots:
             QVERIFY(!control->isEnabled());
         QTest::keyClick(&window->memberBox(2), Qt::Key_X);
         QTest::keyClick(&window->hitBox(3), Qt::Key_X);
-        Run(window, &Commands::onReset);
+        window.Run(&Commands::onReset);
         QCOMPARE(window.Column("edit1_", 3), members);
         QCOMPARE(window.Column("edit2_", 3), hits);
 
@@ -104,7 +100,7 @@ private slots:
                                                return true;
                                            },
                                            [](SourceValuesDialog&) { return false; }});
-        Run(window, &Commands::onDrawAnnounced);
+        window.Run(&Commands::onDrawAnnounced);
         QCOMPARE(window.platform.Errors.size(), 2);
         QVERIFY(window.lottery().Announced);
 
@@ -116,7 +112,7 @@ private slots:
         }});
         const QString recordPath = folder.filePath("club.qdraw");
         window.platform.SaveAnswers.append(recordPath);
-        Run(window, &Commands::onDrawAnnounced);
+        window.Run(&Commands::onDrawAnnounced);
         QCOMPARE(window.platform.Errors.size(), 2);
         QVERIFY(!window.lottery().Announced);
 
@@ -133,7 +129,7 @@ private slots:
         const QStringList drawn = window.Column("edit3_", 3);
         window.Click(window->resetButton());
         window.platform.OpenAnswers.append(recordPath);
-        Run(window, &Commands::onOpenDraw);
+        window.Run(&Commands::onOpenDraw);
         QCOMPARE(window.platform.Errors.size(), 2);
         QCOMPARE(window.Column("edit3_", 3), drawn);
         QVERIFY(window.platform.Notices.last().contains("compare the A above"));
@@ -160,10 +156,10 @@ private slots:
             window.Click(window->buildButton());
         AnswerDialogs<AnnounceForm>({AnnounceableForm});
         window.platform.SaveAnswers.append(folder.filePath("club.qannounce"));
-        Run(window, &Commands::onAnnounceDraw);
+        window.Run(&Commands::onAnnounceDraw);
         QVERIFY(window.lottery().Announced);
         window.platform.Answers = {true};
-        Run(window, &Commands::onCloseAnnouncement);
+        window.Run(&Commands::onCloseAnnouncement);
         QVERIFY(!window.lottery().Announced);
         window->memberBox(2).end(false);
         QTest::keyClicks(&window->memberBox(2), "X");
@@ -171,5 +167,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAnnouncedDraws)
+QUORVAN_TEST_MAIN(TestAnnouncedDraws)
 #include "TestAnnouncedDraws.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "lists/ListFile.h"
 #include "window/WindowFixture.h"
 #include "workbook/WorkbookSaving.h"
@@ -10,16 +11,6 @@
 
 using namespace quorvan;
 using testing::WindowFixture;
-
-#if defined(__SANITIZE_ADDRESS__)
-// The memory checks measure the program, not the sanitizer. The sanitizer
-// holds freed blocks back for a while (256 MB of them by default), and how
-// many of those count as new memory depends on which tests ran before.
-extern "C" const char* __asan_default_options()
-{
-    return "quarantine_size_mb=16";
-}
-#endif
 
 namespace {
 
@@ -370,5 +361,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBadInput)
+QUORVAN_TEST_MAIN(TestBadInput)
 #include "TestBadInput.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 
@@ -86,5 +87,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestBuild)
+QUORVAN_TEST_MAIN(TestBuild)
 #include "TestBuild.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QTemporaryDir>
@@ -98,5 +99,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestControlStates)
+QUORVAN_TEST_MAIN(TestControlStates)
 #include "TestControlStates.moc"

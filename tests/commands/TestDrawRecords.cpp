@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
 #include "window/WindowFixture.h"
@@ -14,21 +15,16 @@ using testing::WindowFixture;
 
 namespace {
 
-void Run(WindowFixture& window, void (Commands::*slot)())
-{
-    window.commands->boundary().Run([&] { (window.commands.get()->*slot)(); });
-}
-
 void SaveDraw(WindowFixture& window, const QString& path)
 {
     window.platform.SaveAnswers.append(path);
-    Run(window, &Commands::onSaveDraw);
+    window.Run(&Commands::onSaveDraw);
 }
 
 void OpenDraw(WindowFixture& window, const QString& path)
 {
     window.platform.OpenAnswers.append(path);
-    Run(window, &Commands::onOpenDraw);
+    window.Run(&Commands::onOpenDraw);
 }
 
 QJsonObject SavedJson(const QString& path)
@@ -267,7 +263,7 @@ private slots:
     {
         WindowFixture window;
         window.SetUp(3);
-        Run(window, &Commands::onSaveDraw);
+        window.Run(&Commands::onSaveDraw);
         QCOMPARE(window.platform.Notices, QStringList{"There is no draw to save yet: build the ladder first."});
         QVERIFY(window.platform.Filters.isEmpty());
     }
@@ -319,5 +315,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDrawRecords)
+QUORVAN_TEST_MAIN(TestDrawRecords)
 #include "TestDrawRecords.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/FairnessFigures.h"
 #include "window/FairnessDialog.h"
 #include "window/HeatMap.h"
@@ -175,5 +176,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFairnessView)
+QUORVAN_TEST_MAIN(TestFairnessView)
 #include "TestFairnessView.moc"

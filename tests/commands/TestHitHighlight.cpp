@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 
@@ -100,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHitHighlight)
+QUORVAN_TEST_MAIN(TestHitHighlight)
 #include "TestHitHighlight.moc"

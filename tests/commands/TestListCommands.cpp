@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QFile>
@@ -466,5 +467,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestListCommands)
+QUORVAN_TEST_MAIN(TestListCommands)
 #include "TestListCommands.moc"

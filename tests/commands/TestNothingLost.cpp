@@ -4,6 +4,7 @@
 // RESET or EXIT.
 
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QFile>
@@ -200,7 +201,7 @@ private slots:
             if (redAfter)
                 first.Click(&first->hitBox(redAfter));
             if (back)
-                first.commands->boundary().Run([&] { first.commands->onRevealBack(); });
+                first.Run(&Commands::onRevealBack);
             ladder = first->bitmap().Image().copy();
             revealed = first.lottery().Reveals.Revealed();
             members = first.Column("edit1_", 6);
@@ -351,7 +352,7 @@ private slots:
         window.Click(window->buildButton());
         if (savedFirst) {
             window.platform.SaveAnswers.append(folder.filePath("first.qdraw"));
-            window.commands->boundary().Run([&] { window.commands->onSaveDraw(); });
+            window.Run(&Commands::onSaveDraw);
         }
         window.platform.SaveFirstAnswers.append(SaveAnswer(answer));
         if (saveChosen)
@@ -371,5 +372,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestNothingLost)
+QUORVAN_TEST_MAIN(TestNothingLost)
 #include "TestNothingLost.moc"

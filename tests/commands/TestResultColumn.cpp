@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 
@@ -230,7 +231,7 @@ private slots:
         const QString path = folder.filePath(name);
         window.platform.SaveAnswers.append(path);
         if (name.endsWith(".qdraw"))
-            window.commands->boundary().Run([&] { window.commands->onSaveDraw(); });
+            window.Run(&Commands::onSaveDraw);
         else
             window.Click(name.endsWith(".txt") ? form.saveTextButton() : form.saveWorkbookButton());
         QVERIFY(window.platform.Errors.isEmpty());
@@ -240,5 +241,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestResultColumn)
+QUORVAN_TEST_MAIN(TestResultColumn)
 #include "TestResultColumn.moc"

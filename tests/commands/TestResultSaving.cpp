@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QTemporaryDir>
@@ -265,5 +266,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestResultSaving)
+QUORVAN_TEST_MAIN(TestResultSaving)
 #include "TestResultSaving.moc"

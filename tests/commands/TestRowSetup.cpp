@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 
@@ -147,7 +148,7 @@ private slots:
         window.lottery().Model.RowCount = 10;
         form.countSpinner()->setEnabled(true);
         window.ChooseCount(3);
-        window.commands->boundary().Run([&] { window.commands->onSetUp(); });
+        window.Run(&Commands::onSetUp);
         QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit1_3", "edit2_1",
                                                        "edit2_2", "edit2_3"}));
         QCOMPARE(window.lottery().Model.RowCount, 3);
@@ -158,7 +159,7 @@ private slots:
         window.lottery().Model.RowCount = 5;
         form.countSpinner()->setEnabled(true);
         window.ChooseCount(2);
-        window.commands->boundary().Run([&] { window.commands->onSetUp(); });
+        window.Run(&Commands::onSetUp);
         QCOMPARE(window.BoxNames("edit"), QStringList({"edit1_1", "edit1_2", "edit2_1", "edit2_2"}));
         QVERIFY(window.platform.Errors.isEmpty());
     }
@@ -204,5 +205,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRowSetup)
+QUORVAN_TEST_MAIN(TestRowSetup)
 #include "TestRowSetup.moc"

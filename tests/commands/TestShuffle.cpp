@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "window/WindowFixture.h"
 
@@ -100,5 +101,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShuffle)
+QUORVAN_TEST_MAIN(TestShuffle)
 #include "TestShuffle.moc"

@@ -2,17 +2,17 @@
 // animated, skipped or without motion; the reveal order and its words; the
 // stage following the operator's commands; its screen remembered.
 
-#include "window/Pixels.h"
-#include "window/WindowFixture.h"
 #include "TestData.h"
-#include "ladder/Geometry.h"
+#include "TestRunner.h"
 #include "commands/RevealOrder.h"
 #include "ladder/SeededGeneration.h"
 #include "texts/UserText.h"
+#include "window/Pixels.h"
 #include "window/StageCamera.h"
 #include "window/StageLook.h"
 #include "window/StageSettings.h"
 #include "window/StageWindow.h"
+#include "window/WindowFixture.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -336,13 +336,10 @@ private slots:
         WriteTestFile(folder.filePath("members.txt"), "Ann\nBob\nCy\nDee\nEve\n");
         WriteTestFile(folder.filePath("hits.txt"), "Car\n\nBike\nMug\nPen\n");
         WindowFixture window(QStringLiteral("en"), 17);
-        window.commands->boundary().Run([&] { window.commands->onStage(); });
+        window.Run(&Commands::onStage);
         StageWindow* stage = window.commands->stage();
         QVERIFY(stage && stage->isVisible());
         stage->setReducedMotion(true);
-        const auto run = [&](void (Commands::*slot)()) {
-            window.commands->boundary().Run([&] { (window.commands.get()->*slot)(); });
-        };
         const std::function<void()> sequence[] = {
             [&] { window.SetUp(5); },
             [&] { window.Click(window->resetButton()); },
@@ -351,19 +348,19 @@ private slots:
             [&] { window.Click(window->shuffleMembersButton()); },
             [&] { window.Click(window->shuffleHitsButton()); },
             [&] { window.Click(window->buildButton()); },
-            [&] { run(&Commands::onRevealNext); },
+            [&] { window.Run(&Commands::onRevealNext); },
             [&] { QTest::keyClick(stage, Qt::Key_Right); },
             [&] { window.Click(window.Box("edit2_5")); },
             [&] { QTest::keyClick(stage, Qt::Key_PageUp); },
             [&] { window.Click(window->hitAllButton()); },
             [&] {
                 window.platform.SaveAnswers.append(folder.filePath("draw.qdraw"));
-                run(&Commands::onSaveDraw);
+                window.Run(&Commands::onSaveDraw);
                 window.Click(window->resetButton());
             },
             [&] {
                 window.platform.OpenAnswers.append(folder.filePath("draw.qdraw"));
-                run(&Commands::onOpenDraw);
+                window.Run(&Commands::onOpenDraw);
             },
             [&] { window.Click(window.Box("edit2_2")); },
         };
@@ -471,7 +468,7 @@ private slots:
         const QList<QScreen*> screens = QGuiApplication::screens();
         QCOMPARE(screens.size(), 2);
         const auto toggle = [](WindowFixture& window) {
-            window.commands->boundary().Run([&] { window.commands->onStage(); });
+            window.Run(&Commands::onStage);
         };
         QMap<QString, QString> kept;
         for (const QScreen* target : {screens[1], screens[0]}) {
@@ -544,7 +541,7 @@ private slots:
             prizes << QStringLiteral("Prize %1").arg(row);
         window.Fill(QStringLiteral("edit2_"), prizes);
         window.Click(window->buildButton());
-        window.commands->boundary().Run([&] { window.commands->onStage(); });
+        window.Run(&Commands::onStage);
         StageWindow* stage = window.commands->stage();
         stage->setPathDuration(10000);
         QTest::keyClick(stage, Qt::Key_Right); // the first path starts
@@ -572,9 +569,9 @@ private slots:
         settings.PauseMilliseconds = 200;
         settings.PathMilliseconds = 500;
         window.commands->useStageSettings(settings);
-        window.commands->boundary().Run([&] { window.commands->onStage(); });
+        window.Run(&Commands::onStage);
         StageWindow* stage = window.commands->stage();
-        window.commands->boundary().Run([&] { window.commands->onRevealAll(); });
+        window.Run(&Commands::onRevealAll);
         QCOMPARE(stage->scene().Revealed, std::vector<int32_t>{1});
         QVERIFY(stage->animating());
         QTRY_COMPARE(stage->scene().Revealed, (std::vector<int32_t>{1, 3}));
@@ -584,5 +581,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStage)
+QUORVAN_TEST_MAIN(TestStage)
 #include "TestStage.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QStringDecoder>
@@ -153,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTextResult)
+QUORVAN_TEST_MAIN(TestTextResult)
 #include "TestTextResult.moc"

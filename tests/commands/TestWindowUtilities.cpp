@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "app/TerminalText.h"
 #include "window/WindowFixture.h"
 
@@ -151,5 +152,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowUtilities)
+QUORVAN_TEST_MAIN(TestWindowUtilities)
 #include "TestWindowUtilities.moc"

@@ -3,6 +3,7 @@
 // hits were loaded, each member the one ［HIT-ALL］ traced for that prize.
 
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 #include "window/WinnersDialog.h"
 
@@ -142,7 +143,7 @@ private slots:
                  "the fair draw left the prizes in row order: the test shows nothing");
         QStringList revealed;
         for (int reveal = 0; reveal < 3; ++reveal) {
-            window.commands->boundary().Run([&] { window.commands->onRevealNext(); });
+            window.Run(&Commands::onRevealNext);
             revealed.append(hits[window.lottery().Reveals.Revealed().back() - 1]);
         }
         QCOMPARE(revealed, Prizes);
@@ -173,7 +174,7 @@ private slots:
                     QCOMPARE(both.pixel(x, y), testing::Red);
         QVERIFY(testing::CountPixels(both, testing::Red) > testing::CountPixels(first, testing::Red));
         // The Mug taken back: the picture as before it was revealed.
-        window.commands->boundary().Run([&] { window.commands->onRevealBack(); });
+        window.Run(&Commands::onRevealBack);
         QVERIFY(window->bitmap().Image() == first);
         window.Click(window.Box(QStringLiteral("edit2_%1").arg(hits.indexOf("Mug") + 1)));
         // A path that is no prize's, red and then black again, leaves the
@@ -275,5 +276,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWinners)
+QUORVAN_TEST_MAIN(TestWinners)
 #include "TestWinners.moc"

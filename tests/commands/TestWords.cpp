@@ -3,6 +3,7 @@
 // traced result; and that its texts stay readable under a dark scheme.
 
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 
@@ -224,5 +225,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWords)
+QUORVAN_TEST_MAIN(TestWords)
 #include "TestWords.moc"

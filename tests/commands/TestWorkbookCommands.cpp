@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 #include "workbook/FreexlCells.h"
 #include "workbook/WorkbookSaving.h"
@@ -410,5 +411,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWorkbookCommands)
+QUORVAN_TEST_MAIN(TestWorkbookCommands)
 #include "TestWorkbookCommands.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "drawrecord/AnnouncedDraw.h"
 
 #include <QCryptographicHash>
@@ -51,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAnnouncedDraw)
+QUORVAN_TEST_GUILESS_MAIN(TestAnnouncedDraw)
 #include "TestAnnouncedDraw.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/AnnouncementFile.h"
 #include "drawrecord/DrawRecordFile.h"
@@ -108,5 +109,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestAnnouncedRecord)
+QUORVAN_TEST_GUILESS_MAIN(TestAnnouncedRecord)
 #include "TestAnnouncedRecord.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
 #include "ladder/SeededGeneration.h"
@@ -395,5 +396,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestDrawRecord)
+QUORVAN_TEST_GUILESS_MAIN(TestDrawRecord)
 #include "TestDrawRecord.moc"

@@ -2,6 +2,7 @@
 // moved the hits meanwhile. Each row's expectation is worked by hand: the
 // hits are moved as the shuffle moves texts, and the winners read off.
 
+#include "TestRunner.h"
 #include "drawrecord/PrizeOrder.h"
 
 #include <QTest>
@@ -59,5 +60,5 @@ void TestPrizeOrder::winners()
     QCOMPARE(found, expected);
 }
 
-QTEST_GUILESS_MAIN(TestPrizeOrder)
+QUORVAN_TEST_GUILESS_MAIN(TestPrizeOrder)
 #include "TestPrizeOrder.moc"

@@ -1,5 +1,6 @@
 // What a killed save leaves is removed at the next start, and nothing else.
 
+#include "TestRunner.h"
 #include "files/SaveNotes.h"
 
 #include <QDir>
@@ -81,5 +82,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSaveNotes)
+QUORVAN_TEST_GUILESS_MAIN(TestSaveNotes)
 #include "TestSaveNotes.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/FairnessFigures.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Landings.h"
@@ -176,5 +177,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFairness)
+QUORVAN_TEST_GUILESS_MAIN(TestFairness)
 #include "TestFairness.moc"

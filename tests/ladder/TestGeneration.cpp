@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/Checked.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Generation.h"
@@ -266,5 +267,5 @@ private:
     }
 };
 
-QTEST_APPLESS_MAIN(TestGeneration)
+QUORVAN_TEST_APPLESS_MAIN(TestGeneration)
 #include "TestGeneration.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "ladder/RandomGenerator.h"
 
@@ -69,5 +70,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRandomGenerator)
+QUORVAN_TEST_APPLESS_MAIN(TestRandomGenerator)
 #include "TestRandomGenerator.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/RecordingSurface.h"
 #include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
@@ -136,5 +137,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTracing)
+QUORVAN_TEST_APPLESS_MAIN(TestTracing)
 #include "TestTracing.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/UniformShuffle.h"
 
 #include <QTest>
@@ -54,5 +55,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestUniformShuffle)
+QUORVAN_TEST_APPLESS_MAIN(TestUniformShuffle)
 #include "TestUniformShuffle.moc"

@@ -1,6 +1,7 @@
 // Hit lines that give a count are read as people write them, and nothing
 // that merely holds a number or an x is taken for one.
 
+#include "TestRunner.h"
 #include "lists/CountedHits.h"
 
 #include <QTest>
@@ -61,5 +62,5 @@ void TestCountedHits::expansionKeepsOrderAndStopsAtTheMost()
     QCOMPARE(CountedLines(lines, 480).size(), 2);
 }
 
-QTEST_GUILESS_MAIN(TestCountedHits)
+QUORVAN_TEST_GUILESS_MAIN(TestCountedHits)
 #include "TestCountedHits.moc"

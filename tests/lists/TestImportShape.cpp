@@ -2,6 +2,7 @@
 // numbers or codes in column A with names beside them. Lists as people keep
 // them, each row a line split at its commas.
 
+#include "TestRunner.h"
 #include "lists/ImportShape.h"
 
 #include <QTest>
@@ -78,5 +79,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestImportShape)
+QUORVAN_TEST_GUILESS_MAIN(TestImportShape)
 #include "TestImportShape.moc"

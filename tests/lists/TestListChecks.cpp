@@ -1,6 +1,7 @@
 // The list checks find repeated names, empty entries inside a list and a
 // hit list shorter than the member list, and nothing else.
 
+#include "TestRunner.h"
 #include "lists/ListChecks.h"
 #include "platform/FakePlatform.h"
 
@@ -129,5 +130,5 @@ void TestListChecks::namesHoldingPercentNumbersStayWhole()
     QCOMPARE(DescribeFindings(found), QStringList{expected});
 }
 
-QTEST_GUILESS_MAIN(TestListChecks)
+QUORVAN_TEST_GUILESS_MAIN(TestListChecks)
 #include "TestListChecks.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "files/FileError.h"
 #include "files/TextDecoding.h"
 #include "lists/ListFile.h"
@@ -355,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestListFile)
+QUORVAN_TEST_APPLESS_MAIN(TestListFile)
 #include "TestListFile.moc"

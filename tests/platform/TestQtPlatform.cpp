@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "platform/FontDialog.h"
 #include "platform/QtPlatform.h"
 #include "platform/Translations.h"
@@ -208,5 +209,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQtPlatform)
+QUORVAN_TEST_MAIN(TestQtPlatform)
 #include "TestQtPlatform.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "platform/QtPlatform.h"
 
 #include <QTest>
@@ -87,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSecureRandom)
+QUORVAN_TEST_GUILESS_MAIN(TestSecureRandom)
 #include "TestSecureRandom.moc"

@@ -1,5 +1,6 @@
 // The reader's confinement, tried from inside by quorvan-reader-probe.
 
+#include "TestRunner.h"
 #include "workbook/ReaderProcess.h"
 
 #include <QTemporaryDir>
@@ -67,5 +68,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReaderConfinement)
+QUORVAN_TEST_GUILESS_MAIN(TestReaderConfinement)
 #include "TestReaderConfinement.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "files/FileError.h"
 #include "platform/FakePlatform.h"
 #include "workbook/ReaderProcess.h"
@@ -86,5 +87,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMessages)
+QUORVAN_TEST_GUILESS_MAIN(TestMessages)
 #include "TestMessages.moc"

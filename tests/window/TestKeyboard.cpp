@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QAction>
@@ -139,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestKeyboard)
+QUORVAN_TEST_MAIN(TestKeyboard)
 #include "TestKeyboard.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Generation.h"
 #include "ladder/Tracing.h"
@@ -174,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestLadderBitmap)
+QUORVAN_TEST_MAIN(TestLadderBitmap)
 #include "TestLadderBitmap.moc"

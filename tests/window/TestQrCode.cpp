@@ -1,5 +1,6 @@
 // The QR code is read back by zbar's zbarimg, a reader we did not write.
 
+#include "TestRunner.h"
 #include "window/QrCode.h"
 
 #include <QProcess>
@@ -33,5 +34,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestQrCode)
+QUORVAN_TEST_MAIN(TestQrCode)
 #include "TestQrCode.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include "platform/Translations.h"
@@ -310,5 +311,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStartup)
+QUORVAN_TEST_MAIN(TestStartup)
 #include "TestStartup.moc"

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "Version.h"
 #include "window/ProgramIcon.h"
 #include "window/ScreenFit.h"
@@ -371,5 +372,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWindowFrame)
+QUORVAN_TEST_MAIN(TestWindowFrame)
 #include "TestWindowFrame.moc"

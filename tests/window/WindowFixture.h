@@ -72,6 +72,12 @@ struct WindowFixture {
 
     void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
+    // A command run as its control runs it: inside the command boundary.
+    void Run(void (Commands::*command)())
+    {
+        commands->boundary().Run([&] { (commands.get()->*command)(); });
+    }
+
     // Set-up of `rows` rows, as a user would do it.
     void SetUp(int rows)
     {

@@ -1,3 +1,4 @@
+#include "TestRunner.h"
 #include "workbook/ReaderProcess.h"
 
 #include <QTest>
@@ -85,5 +86,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestReaderProcess)
+QUORVAN_TEST_GUILESS_MAIN(TestReaderProcess)
 #include "TestReaderProcess.moc"

@@ -1,4 +1,5 @@
 #include "TestData.h"
+#include "TestRunner.h"
 #include "files/FileError.h"
 #include "files/FileKinds.h"
 #include "sheetreader/SheetRecords.h"
@@ -438,5 +439,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestWorkbooks)
+QUORVAN_TEST_MAIN(TestWorkbooks)
 #include "TestWorkbooks.moc"
