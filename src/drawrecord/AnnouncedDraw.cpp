@@ -1,19 +1,14 @@
 #include "drawrecord/AnnouncedDraw.h"
 
 #include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/Sha256.h"
 #include "ladder/UniformShuffle.h"
 
-#include <QCryptographicHash>
 #include <QtEndian>
 
 namespace quorvan {
 
 namespace {
-
-QByteArray Sha256(const QByteArray& bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
 
 QByteArray BigEndian64(uint64_t number)
 {

@@ -3,10 +3,10 @@
 #include "drawrecord/AnnouncedDraw.h"
 #include "drawrecord/AnnouncementFile.h"
 #include "drawrecord/DrawVerification.h"
+#include "drawrecord/Sha256.h"
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 
-#include <QCryptographicHash>
 
 #include <memory>
 
@@ -16,7 +16,7 @@ QString CommitmentDigest(const QByteArray& announcementDigest, const QString& pa
 {
     const QByteArray bytes = QByteArrayLiteral("quorvan-commit-1") + '\0' + announcementDigest + participant.toUtf8()
                              + '\0' + secret.toUtf8();
-    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(Sha256(bytes).toHex());
 }
 
 QJsonArray DrawValues(const std::vector<SourceValue>& values)

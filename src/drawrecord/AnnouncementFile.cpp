@@ -4,10 +4,10 @@
 #include "drawrecord/AnnouncedDraw.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/EntryChecker.h"
+#include "drawrecord/Sha256.h"
 #include "files/FileSaving.h"
 #include "ladder/Geometry.h"
 
-#include <QCryptographicHash>
 #include <QSet>
 
 namespace quorvan {
@@ -165,7 +165,7 @@ QByteArray AnnouncementBytes(const Announcement& announcement)
 
 QByteArray AnnouncementDigest(const QByteArray& content)
 {
-    return QCryptographicHash::hash(content, QCryptographicHash::Sha256);
+    return Sha256(content);
 }
 
 QString ShortCode(const QByteArray& digest)

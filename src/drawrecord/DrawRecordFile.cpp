@@ -2,11 +2,11 @@
 
 #include "drawrecord/DrawTexts.h"
 #include "drawrecord/EntryChecker.h"
+#include "drawrecord/Sha256.h"
 #include "files/FileSaving.h"
 #include "files/RegularFile.h"
 #include "ladder/Geometry.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -335,7 +335,7 @@ QString DrawRecordTime(const QDateTime& time)
 
 QString CanonicalDigest(const QByteArray& canonical)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(Sha256(canonical).toHex());
 }
 
 QByteArray SealedRecordBytes(QJsonObject content)

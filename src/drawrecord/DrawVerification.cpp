@@ -1,10 +1,10 @@
 #include "drawrecord/DrawVerification.h"
 
 #include "drawrecord/DrawTexts.h"
+#include "drawrecord/Sha256.h"
 #include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
 
-#include <QCryptographicHash>
 
 #include <memory>
 
@@ -19,7 +19,7 @@ QString LadderDigest(const Ladder& grid, int32_t rows)
     for (int32_t line = 1; line <= rows; ++line)
         for (int32_t column = 0; column < Ladder::Columns; ++column)
             *cell++ = static_cast<char>(grid.Cell(line, column));
-    return QString::fromLatin1(QCryptographicHash::hash(cells, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(Sha256(cells).toHex());
 }
 
 std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& members, const QStringList& hits)

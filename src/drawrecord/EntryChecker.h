@@ -74,9 +74,21 @@ public:
     // Every key of the object `entry` is one of `keys`.
     void OnlyKeys(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
     {
-        for (const QString& key : object.keys())
-            if (!keys.contains(key))
+        Fields(object, keys, entry);
+    }
+    // The values of `keys` in the object `entry`, in their order (undefined
+    // where it has none), every key of it being one of them: read in one pass.
+    std::vector<QJsonValue> Fields(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
+    {
+        std::vector<QJsonValue> fields(static_cast<size_t>(keys.size()), QJsonValue(QJsonValue::Undefined));
+        for (auto member = object.constBegin(); member != object.constEnd(); ++member) {
+            const QString key = member.key();
+            const qsizetype slot = keys.indexOf(key);
+            if (slot < 0)
                 Fail(unexpected_.arg(entry.Member(key)));
+            fields[static_cast<size_t>(slot)] = member.value();
+        }
+        return fields;
     }
 
     int64_t Whole(const QJsonValue& value, const EntryName& entry, int64_t low, int64_t high) const
@@ -213,12 +225,11 @@ inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValu
     read.reserve(static_cast<size_t>(rows));
     for (int32_t row = 1; row <= rows; ++row) {
         const EntryName entry(list, row - 1);
-        const QJsonObject result = check.Object(results[row - 1], entry);
-        check.OnlyKeys(result, keys, entry);
-        read.push_back({static_cast<int32_t>(check.Whole(result.value(hit), EntryName(list, row - 1, hit), row, row)),
-                        check.Name(result.value(hitName), EntryName(list, row - 1, hitName)),
-                        static_cast<int32_t>(check.Whole(result.value(member), EntryName(list, row - 1, member), 1, rows)),
-                        check.Name(result.value(memberName), EntryName(list, row - 1, memberName))});
+        const std::vector<QJsonValue> fields = check.Fields(check.Object(results[row - 1], entry), keys, entry);
+        read.push_back({static_cast<int32_t>(check.Whole(fields[0], EntryName(list, row - 1, hit), row, row)),
+                        check.Name(fields[1], EntryName(list, row - 1, hitName)),
+                        static_cast<int32_t>(check.Whole(fields[2], EntryName(list, row - 1, member), 1, rows)),
+                        check.Name(fields[3], EntryName(list, row - 1, memberName))});
     }
     return read;
 }

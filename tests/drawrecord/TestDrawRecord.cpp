@@ -243,6 +243,12 @@ private slots:
         QTest::newRow("results out of order")
             << Redigested(sample, InArray("results", 0, [](QJsonObject& result) { result[QStringLiteral("hit")] = 2; }))
             << false << "\u201Cresults[0].hit\u201D should be a whole number from 1 to 1";
+        QTest::newRow("result with an unknown entry")
+            << Redigested(sample, InArray("results", 1, [](QJsonObject& result) { result[QStringLiteral("note")] = 1; }))
+            << false << "a draw record has no entry \u201Cresults[1].note\u201D";
+        QTest::newRow("result without a member name")
+            << Redigested(sample, InArray("results", 0, [](QJsonObject& result) { result.remove(QStringLiteral("memberName")); }))
+            << false << "\u201Cresults[0].memberName\u201D should be a text";
     }
 
     void badRecordsAreRefused()
