@@ -103,7 +103,7 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
     QTextStream problems(stderr);
     const bool understood = parser.parse(QCoreApplication::arguments());
     const QStringList files = parser.positionalArguments();
-    static const QRegularExpression digestSpelling(QStringLiteral("^[0-9a-fA-F]{64}$"));
+    static const QRegularExpression digestSpelling(QStringLiteral("^[0-9a-fA-F]{64}\\z"));
     const bool digestWrong = parser.isSet(announcement)
         && (!parser.isSet(verify) || !digestSpelling.match(parser.value(announcement)).hasMatch());
     if (!understood || files.size() > 1 || (parser.isSet(verify) && !files.isEmpty()) || digestWrong) {

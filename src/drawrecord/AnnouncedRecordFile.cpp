@@ -109,7 +109,7 @@ bool FollowsPublicRule(const QString& value)
 
 bool FollowsDiceRule(const QString& value, int32_t count)
 {
-    static const QRegularExpression dice(QStringLiteral("^[1-6]*$"));
+    static const QRegularExpression dice(QStringLiteral("^[1-6]*\\z"));
     return value.size() == count && dice.match(value).hasMatch();
 }
 

@@ -125,7 +125,7 @@ Announcement ReadAnnouncementContent(const Checker& check, const QJsonObject& co
     const auto field = [&](const char* key) { return content.value(QLatin1String(key)); };
     Announcement announcement;
     announcement.Method = check.Choice(field("method"), QStringLiteral("method"), {AnnouncedDrawMethod});
-    static const QRegularExpression id(QStringLiteral("^[0-9a-f]{32}$"));
+    static const QRegularExpression id(QStringLiteral("^[0-9a-f]{32}\\z"));
     announcement.DrawId = check.Text(field("drawId"), QStringLiteral("drawId"));
     if (!id.match(announcement.DrawId).hasMatch())
         check.Wrong(QStringLiteral("drawId"), texts::DrawId());

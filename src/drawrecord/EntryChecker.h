@@ -131,7 +131,7 @@ public:
     QString Time(const QJsonValue& value, const EntryName& entry) const
     {
         static const QRegularExpression withOffset(
-            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)$"));
+            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)\\z"));
         const QString time = Text(value, entry);
         if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
             Wrong(entry, draw_texts::TimeWithOffset());
@@ -158,7 +158,7 @@ public:
     }
     QString Digest(const QJsonValue& value, const EntryName& entry) const
     {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
+        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}\\z"));
         if (!value.isString() || !hex.match(value.toString()).hasMatch())
             Wrong(entry, draw_texts::Digest());
         return value.toString();

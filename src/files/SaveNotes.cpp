@@ -40,7 +40,7 @@ QByteArray RandomWord()
 
 bool IsPassingName(const QByteArray& path)
 {
-    static const QRegularExpression passing(QStringLiteral("^\\.quorvan-[0-9a-z]{1,13}\\.part$"));
+    static const QRegularExpression passing(QStringLiteral("^\\.quorvan-[0-9a-z]{1,13}\\.part\\z"));
     return passing.match(QFileInfo(QFile::decodeName(path)).fileName()).hasMatch();
 }
 

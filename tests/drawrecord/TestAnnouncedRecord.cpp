@@ -83,6 +83,8 @@ private slots:
         Announcement twice = Sample();
         twice.Sources[2].Participants[2] = QStringLiteral("Ann");
         QTest::newRow("participant twice") << AnnouncementBytes(twice) << "The name \u201CAnn\u201D stands twice";
+        QTest::newRow("drawId ending in a line break")
+            << QByteArray(text).replace("d82\"", "d82\\n\"") << "32 lower-case hexadecimal digits";
         QTest::newRow("rows 5.0") << QByteArray(text).replace("\"rows\":5", "\"rows\":5.0") << "The number 5.0 at byte";
     }
 

@@ -169,6 +169,10 @@ private slots:
             object.remove(QStringLiteral("sha256"));
             return object;
         }()).toJson() << false << "\u201Csha256\u201D should be 64 lower-case hexadecimal digits";
+        QByteArray digestBroken = DrawRecordBytes(sample);
+        digestBroken.insert(digestBroken.indexOf("\"sha256\": \"") + 11 + 64, "\\n");
+        QTest::newRow("digest ending in a line break") << digestBroken << false
+                                                       << "\u201Csha256\u201D should be 64 lower-case hexadecimal digits";
         QTest::newRow("481 rows") << Redigested(sample, Set("rows", 481)) << false
                                   << "\u201Crows\u201D should be a whole number from 2 to 480";
         QTest::newRow("seed below 0") << Redigested(sample, Set("seed", -1)) << false
