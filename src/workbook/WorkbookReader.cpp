@@ -110,6 +110,8 @@ QString WorkbookReader::CellText(int row, int column) const
         const QDateTime moment = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         return reading_.ShortDate(moment.date()) + QLatin1Char(' ') + reading_.LongTime(moment.time());
     }
+    case PackedKind::HiddenSheet:
+    case PackedKind::NamesElsewhere: break; // notes on the workbook, kept apart from the cells
     }
     return {};
 }
