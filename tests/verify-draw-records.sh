@@ -44,6 +44,7 @@ expect 2 "The number 1.2e1 at byte" "$draws/bad-exponent-rows.qdraw"
 expect 2 "It begins with a byte order mark" "$draws/bad-byte-order-mark.qdraw"
 expect 2 "A control character stands unescaped in a text" "$draws/bad-control-character.qdraw"
 expect 2 "one half of a surrogate pair without the other" "$draws/bad-lone-surrogate.qdraw"
+expect 2 "it is not JSON text: invalid escape sequence" "$draws/bad-unknown-escape.qdraw"
 # An announced draw: verified with the A people compare, and forged in every way the table names.
 A=798baa8038575c8d6149e4484b9bd837c230389ac43cfe3bd8328b8a637497f8
 expect 0 "Verified: this outcome is the one the announcement and the values allow." "$draws/announced.qdraw" --announcement $A

@@ -7,7 +7,6 @@
 #include "ladder/NoDrawing.h"
 #include "ladder/SeededGeneration.h"
 
-
 #include <memory>
 
 namespace quorvan {

@@ -7,7 +7,6 @@
 #include "drawrecord/EntryChecker.h"
 #include "ladder/Geometry.h"
 
-
 namespace quorvan {
 
 namespace {

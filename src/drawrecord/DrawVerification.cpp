@@ -5,7 +5,6 @@
 #include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
 
-
 #include <memory>
 
 namespace quorvan {

@@ -2,10 +2,12 @@
 
 #include "drawrecord/DrawTexts.h"
 
+#include <QJsonParseError>
 #include <QString>
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -66,8 +68,8 @@ private:
             --depth_;
         } else if (lead == '"') {
             String(nullptr);
-        } else if (lead == '-' || (lead >= '0' && lead <= '9')) {
-            Number();
+        } else if (lead == '-' || lead == '.' || (lead >= '0' && lead <= '9')) {
+            Number(); // Qt also takes a number that begins with its point (".5")
         } else {
             const qsizetype start = at_;
             while (at_ < text_.size() && Peek() >= 'a' && Peek() <= 'z')
@@ -251,6 +253,13 @@ private:
                 ++at_;
                 const char escape = Peek();
                 ++at_;
+                if (std::string_view("\"\\/bfnrtu").find(escape) == std::string_view::npos) {
+                    // Qt takes any character after a backslash as itself ("\A" for "A"); JSON does not.
+                    QJsonParseError error;
+                    error.error = QJsonParseError::IllegalEscapeSequence;
+                    Fail(NotJson().arg(error.errorString(), QString::number(at_ - 2)));
+                    continue;
+                }
                 if (escape != 'u') {
                     const char32_t code = Escaped(escape);
                     Canonical(code);

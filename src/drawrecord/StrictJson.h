@@ -30,9 +30,10 @@ struct StrictJson {
 
 // Reads `text`, already parsed by QJsonDocument (which refuses what is not
 // UTF-8), in one pass. The strict form: no byte order mark; no control
-// character unescaped in a text; no unpaired surrogate, raw or escaped; no
-// key twice in one object; every number a whole number written plainly: no
-// fraction, exponent or "-0", at most MostExactWhole.
+// character unescaped in a text; no escape JSON has not ("\A"); no
+// unpaired surrogate, raw or escaped; no key twice in one object; every
+// number a whole number written plainly: no fraction, exponent or "-0", at
+// most MostExactWhole.
 StrictJson ReadStrictJson(const QByteArray& text);
 
 // A file's JSON object read strictly, and its canonical form as StrictJson has it.

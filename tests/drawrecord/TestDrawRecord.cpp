@@ -239,6 +239,9 @@ private slots:
                                    << "The key \u201Crows\u201D appears twice in one object";
         QTest::newRow("two keys one escape apart") << spelled("\"rows\": 3,", "\"rows\": 3, \"a\\nb\": 1, \"anb\": 1,")
                                                    << true << "the record has been altered";
+        QTest::newRow("seed .5") << spelled("\"seed\": 8,", "\"seed\": .5,") << false << "The number .5 at byte";
+        QTest::newRow("escape JSON has not") << spelled("\"Ann\"", "\"\\Ann\"") << false
+                                             << "it is not JSON text: invalid escape sequence";
         QTest::newRow("raw tab") << spelled("\"Ann\"", "\"A\tnn\"") << false
                                  << "A control character stands unescaped in a text";
         QTest::newRow("lone surrogate") << spelled("\"Ann\"", "\"A\\ud800nn\"") << false
