@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "lists/ListFile.h"
 #include "window/WindowFixture.h"
 #include "workbook/WorkbookSaving.h"

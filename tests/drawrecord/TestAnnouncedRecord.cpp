@@ -1,12 +1,10 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/AnnouncementFile.h"
 #include "drawrecord/DrawRecordFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTest>
 
 using namespace quorvan;
 

@@ -1,9 +1,6 @@
-#include "TestRunner.h"
 #include "ladder/RecordingSurface.h"
 #include "ladder/SeededGeneration.h"
 #include "ladder/Tracing.h"
-
-#include <QTest>
 
 #include <set>
 

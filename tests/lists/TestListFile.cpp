@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "files/FileError.h"
 #include "files/TextDecoding.h"
 #include "lists/ListFile.h"
@@ -7,7 +6,6 @@
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace quorvan;
 

@@ -1,7 +1,4 @@
-#include "TestRunner.h"
 #include "workbook/ReaderProcess.h"
-
-#include <QTest>
 
 #include <csignal>
 

@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "files/FileError.h"
 #include "files/FileKinds.h"
 #include "sheetreader/SheetRecords.h"
@@ -12,7 +11,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
 
 #include <csignal>
