@@ -382,22 +382,6 @@ private slots:
         const DrawRecord record = ParseDrawRecord(content, SamplePath);
         QCOMPARE(DrawVerdict(record, DrawDifferences(record), 20), verdict);
     }
-
-    // Records saved by earlier versions of the program verify with every later one.
-    void committedRecordsVerify_data()
-    {
-        QTest::addColumn<QString>("path");
-        const QDir folder(TestData("draws"));
-        for (const QString& name : folder.entryList({QStringLiteral("*.qdraw")}))
-            if (!name.startsWith(QLatin1String("bad-")) && !name.startsWith(QLatin1String("announced")))
-                QTest::newRow(qPrintable(name)) << folder.filePath(name);
-    }
-
-    void committedRecordsVerify()
-    {
-        QFETCH(QString, path);
-        QCOMPARE(DrawDifferences(ReadDrawRecord(path)), QStringList());
-    }
 };
 
 QUORVAN_TEST_GUILESS_MAIN(TestDrawRecord)
