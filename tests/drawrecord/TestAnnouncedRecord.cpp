@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "TestData.h"
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/AnnouncementFile.h"
@@ -88,12 +89,8 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
-        try {
-            ParseAnnouncement(content, "sample");
-            QFAIL("read without complaint");
-        } catch (const FileError& error) {
-            QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
-        }
+        const QString error = ErrorOf<FileError>([&] { ParseAnnouncement(content, "sample"); });
+        QVERIFY2(error.contains(reason), qPrintable(error));
     }
 
     void shortCodeIsReadAloud()

@@ -1,3 +1,4 @@
+#include "ErrorOf.h"
 #include "TestData.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
@@ -293,13 +294,8 @@ private slots:
             WriteTestFile(path, content);
         testing::FakePlatform platform;
         platform.Speak(name.startsWith(QLatin1String("ja")) ? QStringLiteral("ja") : QStringLiteral("en"));
-        QVERIFY_THROWS_EXCEPTION(FileError, ReadDrawRecord(path));
-        try {
-            ReadDrawRecord(path);
-        } catch (const FileError& error) {
-            QVERIFY2(QString::fromUtf8(error.what()).contains(path), error.what());
-            QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
-        }
+        const QString error = ErrorOf<FileError>([&] { ReadDrawRecord(path); });
+        QVERIFY2(error.contains(path) && error.contains(reason), qPrintable(error));
     }
 
     void differencesAreNamed_data()
