@@ -3,8 +3,11 @@
 // the program's first argument ("tests-commands TestBadInput [Qt Test's
 // options and functions]"). Each test file registers its class with the
 // application the class needs, as Qt Test's QTEST_*_MAIN would set it up.
+// The test programs' build includes this header, and with it Qt Test, ahead
+// of every file.
 
 #include <QObject>
+#include <QTest>
 
 #include <memory>
 

@@ -2,7 +2,6 @@
 // is one the program reads or writes, and its options are the ones
 // `quorvan --help` lists, no more and no fewer.
 
-#include "TestRunner.h"
 #include "files/FileKinds.h"
 #include "texts/UserText.h"
 #include "workbook/WorkbookSaving.h"
@@ -11,7 +10,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace quorvan;
 

@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/AnnouncementFile.h"
 #include "window/AnnounceForm.h"

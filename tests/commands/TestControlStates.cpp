@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "drawrecord/DrawRecordFile.h"
 #include "drawrecord/DrawVerification.h"
 #include "window/WindowFixture.h"

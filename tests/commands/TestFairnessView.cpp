@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "ladder/FairnessFigures.h"
 #include "window/FairnessDialog.h"
 #include "window/HeatMap.h"

@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 

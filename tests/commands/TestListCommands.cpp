@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QFile>
@@ -51,41 +50,6 @@ private slots:
         window.Click(form.buildButton());
         QVERIFY(window.platform.Errors.isEmpty());
         QCOMPARE(form.ladderImage()->height(), 80);
-    }
-
-    void shortListsKeepTwoRows_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<QStringList>("members");
-        QTest::newRow("empty") << "empty.txt" << "0" << QStringList{"", ""};
-        QTest::newRow("one line") << "no-final-newline.txt" << "1" << QStringList{"no newline at end", ""};
-    }
-
-    void shortListsKeepTwoRows()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, count);
-        QFETCH(QStringList, members);
-        WindowFixture window;
-        window.Load(window->loadMembersButton(), TestData(qPrintable(file)));
-        QCOMPARE(window->countDisplay()->text(), count);
-        QCOMPARE(window->membersLoadedLabel()->text(), count);
-        QCOMPARE(window->countSpinner()->position(), 2);
-        QCOMPARE(window.Column("edit1_", 2), members);
-        QCOMPARE(window.BoxNames("edit1_").size(), 2);
-    }
-
-    void sixHundredLinesPlaceFourHundredEighty()
-    {
-        WindowFixture window;
-        window.Load(window->loadMembersButton(), TestData("lines-600.txt"));
-        QCOMPARE(window->countDisplay()->text(), QStringLiteral("480"));
-        QCOMPARE(window->countSpinner()->position(), 480);
-        QCOMPARE(window.BoxNames("edit1_").size(), 480);
-        QCOMPARE(window.Box("edit1_480")->text(), QStringLiteral("line480"));
-        QCOMPARE(window.Placed(window.Box("edit1_480")), QRect(7, 9691, 121, 21));
-        QVERIFY(!window.Box("edit1_481"));
     }
 
     void lineRulesReachTheBoxes_data()
@@ -170,25 +134,6 @@ private slots:
         QCOMPARE(window.Column("edit1_", 4), QStringList({"Ann", QString(1023, 'x'), QString(1024, 'y'), "Bob"}));
         QCOMPARE(window->statusText(),
                  QStringLiteral("List check: Names in the member list cut to 1024 characters: rows 2, 3"));
-    }
-
-    // A file gone between choosing and reading is said to be gone, whatever its kind.
-    void vanishedFilesSaySo_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const char* name : {"gone.txt", "gone.csv", "gone.xls", "gone.xlsx", "gone.ods"})
-            QTest::newRow(name) << name;
-    }
-
-    void vanishedFilesSaySo()
-    {
-        QFETCH(QString, name);
-        QTemporaryDir scratch;
-        WindowFixture window;
-        window.Load(window->loadMembersButton(), scratch.filePath(name));
-        QCOMPARE(window.platform.Errors.size(), 1);
-        QVERIFY2(window.platform.Errors.first().contains(QStringLiteral("There is no such file (any more)")),
-                 qPrintable(window.platform.Errors.first()));
     }
 
     void cancelResets()

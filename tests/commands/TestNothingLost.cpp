@@ -4,7 +4,6 @@
 // RESET or EXIT.
 
 #include "TestData.h"
-#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QFile>

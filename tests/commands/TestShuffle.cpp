@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "window/WindowFixture.h"
 

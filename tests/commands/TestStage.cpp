@@ -3,7 +3,6 @@
 // stage following the operator's commands; its screen remembered.
 
 #include "TestData.h"
-#include "TestRunner.h"
 #include "commands/RevealOrder.h"
 #include "ladder/SeededGeneration.h"
 #include "texts/UserText.h"

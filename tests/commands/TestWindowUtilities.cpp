@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "app/TerminalText.h"
 #include "window/WindowFixture.h"
 

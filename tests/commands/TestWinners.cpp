@@ -3,7 +3,6 @@
 // hits were loaded, each member the one ［HIT-ALL］ traced for that prize.
 
 #include "TestData.h"
-#include "TestRunner.h"
 #include "window/WindowFixture.h"
 #include "window/WinnersDialog.h"
 

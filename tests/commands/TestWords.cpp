@@ -3,7 +3,6 @@
 // traced result; and that its texts stay readable under a dark scheme.
 
 #include "TestData.h"
-#include "TestRunner.h"
 #include "window/Pixels.h"
 #include "window/WindowFixture.h"
 

@@ -1,5 +1,4 @@
 #include "TestData.h"
-#include "TestRunner.h"
 #include "window/WindowFixture.h"
 #include "workbook/FreexlCells.h"
 #include "workbook/WorkbookSaving.h"
@@ -56,6 +55,9 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QString>("last");
         QTest::newRow("heading only") << "heading-only.xls" << 0 << "";
+        QTest::newRow("empty .txt") << "empty.txt" << 0 << "";
+        QTest::newRow("one line .txt") << "no-final-newline.txt" << 1 << "no newline at end";
+        QTest::newRow("600 lines .txt") << "lines-600.txt" << 480 << "line480";
         QTest::newRow("600 members") << "members-600.xls" << 480 << "m480";
         QTest::newRow("600 members .xlsx") << "members-600.xlsx" << 480 << "m480";
         QTest::newRow("600 members .ods") << "members-600.ods" << 480 << "m480";
@@ -81,10 +83,16 @@ private slots:
                                  .arg(count + 2);
         QCOMPARE(window->statusText().contains(stop), file == "gap-ends-list.xls" || file == "mixed-types.xlsx" || file == "mixed-types.ods");
         QCOMPARE(window->countDisplay()->text(), QString::number(count));
+        QCOMPARE(window->membersLoadedLabel()->text(), QString::number(count));
+        // A shorter list keeps the two rows, empty below it.
         QCOMPARE(window->countSpinner()->position(), std::max(count, 2));
         if (count > 0)
             QCOMPARE(window.Box(QStringLiteral("edit1_%1").arg(count))->text(), last);
+        for (int row = count + 1; row <= 2; ++row)
+            QCOMPARE(window.Box(QStringLiteral("edit1_%1").arg(row))->text(), QString());
         QVERIFY(!window.Box(QStringLiteral("edit1_%1").arg(std::max(count, 2) + 1)));
+        if (count == 480)
+            QCOMPARE(window.Placed(window.Box("edit1_480")), QRect(7, 9691, 121, 21));
         QVERIFY(window.platform.Errors.isEmpty());
     }
 
@@ -372,10 +380,7 @@ private slots:
         QCOMPARE(window.platform.SaveStarts.first(), QStringLiteral("Vessapo結果.XLS"));
         QCOMPARE(window.platform.Questions.size(), 1);
         QVERIFY(window.platform.Questions.first().contains(path));
-        QFile kept(path);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("earlier"));
-        kept.close();
+        QCOMPARE(ReadTestFile(path), QByteArray("earlier"));
 
         window.Click(window->saveWorkbookButton());
         QCOMPARE(CellOf(path, 1, 2), QStringLiteral("Member"));

@@ -1,8 +1,6 @@
-#include "TestRunner.h"
 #include "drawrecord/AnnouncedDraw.h"
 
 #include <QCryptographicHash>
-#include <QTest>
 
 using namespace quorvan;
 

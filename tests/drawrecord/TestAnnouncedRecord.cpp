@@ -1,12 +1,11 @@
+#include "ErrorOf.h"
 #include "TestData.h"
-#include "TestRunner.h"
 #include "drawrecord/AnnouncedRecordFile.h"
 #include "drawrecord/AnnouncementFile.h"
 #include "drawrecord/DrawRecordFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTest>
 
 using namespace quorvan;
 
@@ -92,12 +91,8 @@ private slots:
     {
         QFETCH(QByteArray, content);
         QFETCH(QString, reason);
-        try {
-            ParseAnnouncement(content, "sample");
-            QFAIL("read without complaint");
-        } catch (const FileError& error) {
-            QVERIFY2(QString::fromUtf8(error.what()).contains(reason), error.what());
-        }
+        const QString error = ErrorOf<FileError>([&] { ParseAnnouncement(content, "sample"); });
+        QVERIFY2(error.contains(reason), qPrintable(error));
     }
 
     void shortCodeIsReadAloud()

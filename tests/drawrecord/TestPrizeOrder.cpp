@@ -2,10 +2,7 @@
 // moved the hits meanwhile. Each row's expectation is worked by hand: the
 // hits are moved as the shuffle moves texts, and the winners read off.
 
-#include "TestRunner.h"
 #include "drawrecord/PrizeOrder.h"
-
-#include <QTest>
 
 using namespace quorvan;
 

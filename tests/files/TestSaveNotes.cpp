@@ -1,12 +1,10 @@
 // What a killed save leaves is removed at the next start, and nothing else.
 
-#include "TestRunner.h"
 #include "files/SaveNotes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <csignal>
 #include <optional>

@@ -17,11 +17,9 @@ public:
     };
 
     QList<Stroke> Strokes;
-    int Fills = 0;
     Colour Pen = ColourRed;
-    int32_t PenWidthSet = 0;
 
-    void FillRect(int32_t, int32_t, int32_t, int32_t) override { ++Fills; }
+    void FillRect(int32_t, int32_t, int32_t, int32_t) override {}
     void MoveTo(int32_t x, int32_t y) override { position_ = {x, y}; }
     void LineTo(int32_t x, int32_t y) override
     {
@@ -29,7 +27,7 @@ public:
         position_ = {x, y};
     }
     void SetPenColour(Colour colour) override { Pen = colour; }
-    void SetPenWidth(int32_t width) override { PenWidthSet = width; }
+    void SetPenWidth(int32_t) override {}
     int32_t Width() const override { return 440; }
     int32_t Height() const override { return 10620; }
 

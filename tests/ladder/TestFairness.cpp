@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "ladder/FairnessFigures.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Landings.h"
@@ -6,7 +5,6 @@
 #include "ladder/Tracing.h"
 
 #include <QCryptographicHash>
-#include <QTest>
 
 using namespace quorvan;
 using testing::FakeClock;

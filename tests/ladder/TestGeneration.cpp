@@ -1,11 +1,8 @@
-#include "TestRunner.h"
 #include "ladder/Checked.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Generation.h"
 #include "ladder/RecordingSurface.h"
 #include "ladder/SeededGeneration.h"
-
-#include <QTest>
 
 #include <map>
 #include <set>

@@ -1,8 +1,5 @@
-#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "ladder/RandomGenerator.h"
-
-#include <QTest>
 
 using namespace quorvan;
 

@@ -1,7 +1,4 @@
-#include "TestRunner.h"
 #include "ladder/UniformShuffle.h"
-
-#include <QTest>
 
 #include <vector>
 

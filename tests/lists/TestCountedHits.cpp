@@ -1,10 +1,7 @@
 // Hit lines that give a count are read as people write them, and nothing
 // that merely holds a number or an x is taken for one.
 
-#include "TestRunner.h"
 #include "lists/CountedHits.h"
-
-#include <QTest>
 
 using namespace quorvan;
 

@@ -2,10 +2,7 @@
 // numbers or codes in column A with names beside them. Lists as people keep
 // them, each row a line split at its commas.
 
-#include "TestRunner.h"
 #include "lists/ImportShape.h"
-
-#include <QTest>
 
 using namespace quorvan;
 

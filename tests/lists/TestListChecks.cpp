@@ -1,11 +1,8 @@
 // The list checks find repeated names, empty entries inside a list and a
 // hit list shorter than the member list, and nothing else.
 
-#include "TestRunner.h"
 #include "lists/ListChecks.h"
 #include "platform/FakePlatform.h"
-
-#include <QTest>
 
 using namespace quorvan;
 using quorvan::testing::FakePlatform;

@@ -1,5 +1,5 @@
+#include "ErrorOf.h"
 #include "TestData.h"
-#include "TestRunner.h"
 #include "files/FileError.h"
 #include "files/TextDecoding.h"
 #include "lists/ListFile.h"
@@ -7,7 +7,6 @@
 
 #include <QStringEncoder>
 #include <QTemporaryDir>
-#include <QTest>
 
 using namespace quorvan;
 
@@ -128,13 +127,8 @@ private slots:
     void bytesNoEncodingExplainsAreRefusedByName()
     {
         const QString path = TestData("no-encoding.txt");
-        try {
-            ReadListFile(path, 480, "ja_JP.UTF-8");
-            QFAIL("no error");
-        } catch (const FileError& error) {
-            QVERIFY(QString::fromUtf8(error.what()).contains(path));
-            QVERIFY(QString::fromUtf8(error.what()).contains("UTF-8 text"));
-        }
+        const QString error = ErrorOf<FileError>([&] { ReadListFile(path, 480, "ja_JP.UTF-8"); });
+        QVERIFY2(error.contains(path) && error.contains("UTF-8 text"), qPrintable(error));
     }
 
     void longListKeepsTheFirstLines()
@@ -318,12 +312,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString missing = folder.filePath("missing.txt");
-        try {
-            ReadListFile(missing, 480, "en_US.UTF-8");
-            QFAIL("no error");
-        } catch (const FileError& error) {
-            QVERIFY(QString::fromUtf8(error.what()).contains(missing));
-        }
+        QVERIFY(ErrorOf<FileError>([&] { ReadListFile(missing, 480, "en_US.UTF-8"); }).contains(missing));
         QVERIFY_THROWS_EXCEPTION(FileError, ReadListFile(folder.path(), 480, "en_US.UTF-8"));
     }
 

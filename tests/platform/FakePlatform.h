@@ -20,7 +20,6 @@ class FakePlatform final : public Platform {
 public:
     QString TextLocale = QStringLiteral("en_US.UTF-8");
     std::optional<uint64_t> Counter = 0;
-    uint32_t Ticks = 0;
     MouseCursor Cursor = MouseCursor::Default;
     int HourglassCount = 0;
     QStringList Errors;
@@ -54,8 +53,6 @@ public:
     // Answers to questions, taken in turn (No when none is left).
     QList<bool> Answers;
     QStringList Questions;
-    QStringList Waits;             // what RunWhileWaiting was doing, each time
-    std::stop_source StopWaiting;  // stopped: the work asked to stop (Cancel pressed)
 
     // Save-first questions and two-way questions, with their answers taken in
     // turn (Discard, as before the program asked, and the default answer, when none is left).
@@ -71,7 +68,7 @@ public:
     QDateTime Now{QDate(2014, 5, 1), QTime(9, 5, 7)};
 
     std::optional<uint64_t> PerformanceCounter() override { return Counter; }
-    uint32_t MillisecondsSinceStart() override { return Ticks; }
+    uint32_t MillisecondsSinceStart() override { return 0; }
     QString Language() override { return language_; }
     // Speaks `language` from here on, its translations installed as the program installs them.
     void Speak(const QString& language)
@@ -114,11 +111,8 @@ public:
         for (size_t index = 0; index < count; ++index)
             next[index] = static_cast<unsigned char>(SecureSource());
     }
-    void RunWhileWaiting(const QString& doing, const std::function<void(std::stop_token)>& work) override
-    {
-        Waits.append(doing);
-        work(StopWaiting.get_token());
-    }
+    // The work runs to its end: no Cancel is pressed.
+    void RunWhileWaiting(const QString&, const std::function<void(std::stop_token)>& work) override { work({}); }
     bool AskYesNo(const QString& question) override
     {
         Questions.append(question);

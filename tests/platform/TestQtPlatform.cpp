@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "platform/FontDialog.h"
 #include "platform/QtPlatform.h"
 #include "platform/Translations.h"
@@ -13,7 +12,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 #include <QUrl>
 

@@ -1,7 +1,4 @@
-#include "TestRunner.h"
 #include "platform/QtPlatform.h"
-
-#include <QTest>
 
 #include <algorithm>
 #include <functional>

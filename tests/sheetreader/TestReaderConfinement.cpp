@@ -1,10 +1,8 @@
 // The reader's confinement, tried from inside by quorvan-reader-probe.
 
-#include "TestRunner.h"
 #include "workbook/ReaderProcess.h"
 
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <fcntl.h>
 #include <sys/socket.h>

@@ -1,9 +1,6 @@
-#include "TestRunner.h"
 #include "files/FileError.h"
 #include "platform/FakePlatform.h"
 #include "workbook/ReaderProcess.h"
-
-#include <QTest>
 
 using namespace quorvan;
 using namespace std::chrono_literals;

@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "window/WindowFixture.h"
 
 #include <QAction>

@@ -1,12 +1,9 @@
-#include "TestRunner.h"
 #include "ladder/FakeClock.h"
 #include "ladder/Generation.h"
 #include "ladder/Tracing.h"
 #include "window/LadderBitmap.h"
 #include "window/Pixels.h"
 #include "window/TabSequence.h"
-
-#include <QTest>
 
 using namespace quorvan;
 using namespace quorvan::testing;

@@ -1,6 +1,5 @@
 // The QR code is read back by zbar's zbarimg, a reader we did not write.
 
-#include "TestRunner.h"
 #include "window/QrCode.h"
 
 #include <QProcess>

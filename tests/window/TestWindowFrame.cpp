@@ -1,4 +1,3 @@
-#include "TestRunner.h"
 #include "Version.h"
 #include "window/ProgramIcon.h"
 #include "window/ScreenFit.h"

@@ -1,7 +1,5 @@
-#include "TestRunner.h"
+#include "ErrorOf.h"
 #include "workbook/ReaderProcess.h"
-
-#include <QTest>
 
 #include <csignal>
 
@@ -22,12 +20,7 @@ QByteArray Shell(const QString& script, std::chrono::milliseconds limit = 10s)
 // What RunReader raised, or "" when it returned.
 QString FailureOf(const QString& script, std::chrono::milliseconds limit = 10s)
 {
-    try {
-        Shell(script, limit);
-    } catch (const ReaderError& error) {
-        return QString::fromStdString(error.what());
-    }
-    return {};
+    return ErrorOf<ReaderError>([&] { Shell(script, limit); });
 }
 
 } // namespace
@@ -61,13 +54,8 @@ private slots:
         const QString longReason = FailureOf(QStringLiteral("printf F; head -c 3000 /dev/zero | tr '\\0' x"));
         QCOMPARE(longReason, QString(500, QLatin1Char('x')) + QChar(0x2026));
         const QString missing = QStringLiteral("/nonexistent/quorvan-sheet-reader");
-        try {
-            RunReader(missing, {}, -1, 10s, MostBytes);
-            QFAIL("a missing reader started");
-        } catch (const ReaderError& error) {
-            QCOMPARE(QString::fromStdString(error.what()),
-                     QStringLiteral("The reader %1 cannot be started: No such file or directory.").arg(missing));
-        }
+        QCOMPARE(ErrorOf<ReaderError>([&] { RunReader(missing, {}, -1, 10s, MostBytes); }),
+                 QStringLiteral("The reader %1 cannot be started: No such file or directory.").arg(missing));
     }
 
     void readerThatDoesNotEndIsStopped_data()

@@ -1,5 +1,5 @@
+#include "ErrorOf.h"
 #include "TestData.h"
-#include "TestRunner.h"
 #include "files/FileError.h"
 #include "files/FileKinds.h"
 #include "sheetreader/SheetRecords.h"
@@ -12,7 +12,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QtEndian>
 
 #include <csignal>
@@ -86,16 +85,6 @@ QByteArray TextFormulaInRow2()
     body[0] = 1;
     body[12] = body[13] = '\xFF';
     return Record(0x0006, body);
-}
-
-QString ErrorOf(const std::function<void()>& work)
-{
-    try {
-        work();
-    } catch (const FileError& error) {
-        return QString::fromUtf8(error.what());
-    }
-    return {};
 }
 
 } // namespace
@@ -300,7 +289,7 @@ private slots:
             folder.path(),
         };
         for (const QString& path : bad) {
-            const QString error = ErrorOf([&] { ColumnTexts(path, 2); });
+            const QString error = ErrorOf<FileError>([&] { ColumnTexts(path, 2); });
             QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
         }
     }
@@ -347,7 +336,7 @@ private slots:
         WorkbookReading reading = Reading();
         reading.ReaderProgram = reader;
         const QString path = TestData("members-10.xls");
-        const QString error = ErrorOf([&] { WorkbookReader(path, reading); });
+        const QString error = ErrorOf<FileError>([&] { WorkbookReader(path, reading); });
         QVERIFY2(error.contains(path) && error.contains(reason), qPrintable(error.left(1000)));
         QVERIFY2(error.size() < 1000, qPrintable(QString::number(error.size())));
     }
@@ -371,7 +360,7 @@ private slots:
         for (const QString& path : {folder.path(), QStringLiteral("/nonexistent-folder/r.xls"),
                                     QStringLiteral("/nonexistent-folder/r.xlsx"), QStringLiteral("/nonexistent-folder/r.ods"),
                                     QStringLiteral("/nonexistent-folder/r.csv")}) {
-            const QString error = ErrorOf([&] { Save(path, ResultCells(2)); });
+            const QString error = ErrorOf<FileError>([&] { Save(path, ResultCells(2)); });
             QVERIFY2(error.contains(path), qPrintable(path + ": " + error));
         }
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
