@@ -66,6 +66,12 @@ done
 expect 2 "It is not a Quorvan draw record" "$data/members-crlf.txt"
 expect 2 "There is no such file (any more)" "$draws/none.qdraw"
 expect 2 "usage: quorvan [FILE] | --verify FILE [--announcement HEX]"
+# An answer that cannot reach its reader is no success.
+for answer in "--verify $draws/plain-12.qdraw" --version; do
+  output=$("$program" $answer 2>&1 >/dev/full)
+  [ $? -eq 2 ] && printf '%s' "$output" | grep -qF "could not be written to standard output" ||
+    { echo "FAIL: quorvan $answer > /dev/full said: $output"; failed=1; }
+done
 export LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8
 expect 0 "検証済み：同じあみだ、同じ結果" "$draws/small-3-cross-lines.qdraw"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8

@@ -309,6 +309,10 @@
         <source>The window cannot start: %1</source>
         <translation>ウィンドウを起動できません: %1</translation>
     </message>
+    <message>
+        <source>The answer could not be written to standard output: %1</source>
+        <translation>答えを標準出力に書き出せませんでした: %1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

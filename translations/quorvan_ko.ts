@@ -309,6 +309,10 @@
         <source>The window cannot start: %1</source>
         <translation>창을 시작할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>The answer could not be written to standard output: %1</source>
+        <translation>답을 표준 출력에 쓸 수 없었습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

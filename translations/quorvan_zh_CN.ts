@@ -309,6 +309,10 @@
         <source>The window cannot start: %1</source>
         <translation>无法启动窗口：%1</translation>
     </message>
+    <message>
+        <source>The answer could not be written to standard output: %1</source>
+        <translation>无法将结果写到标准输出：%1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

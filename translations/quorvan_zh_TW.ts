@@ -309,6 +309,10 @@
         <source>The window cannot start: %1</source>
         <translation>無法啟動視窗：%1</translation>
     </message>
+    <message>
+        <source>The answer could not be written to standard output: %1</source>
+        <translation>無法將結果寫到標準輸出：%1</translation>
+    </message>
 </context>
 <context>
     <name>DrawRecords</name>

@@ -14,6 +14,9 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace quorvan {
@@ -44,6 +47,22 @@ QString Usage()
 {
     return QCoreApplication::translate("CommandLine", "usage: quorvan [FILE] | --verify FILE [--announcement HEX] | "
             "--help | --version");
+}
+
+QString NotPrinted()
+{
+    return QCoreApplication::translate("CommandLine", "The answer could not be written to standard output: %1");
+}
+
+// What was printed has to reach its reader: a verdict lost to a full disk is
+// no success.
+int Printed(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    QTextStream(stderr) << TerminalText(NotPrinted().arg(reason)) << '\n';
+    return RecordUnreadable;
 }
 
 int Verify(const QString& path, const std::optional<QByteArray>& givenDigest)
@@ -114,17 +133,19 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
     }
     if (parser.isSet(help)) {
         out << parser.helpText();
-        return {ProgramDone, {}};
+        out.flush();
+        return {Printed(ProgramDone), {}};
     }
     if (parser.isSet(version)) {
         out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
-        return {ProgramDone, {}};
+        out.flush();
+        return {Printed(ProgramDone), {}};
     }
     if (parser.isSet(verify))
-        return {Verify(parser.value(verify),
-                       parser.isSet(announcement)
-                           ? std::optional(QByteArray::fromHex(parser.value(announcement).toLatin1()))
-                           : std::nullopt),
+        return {Printed(Verify(parser.value(verify),
+                               parser.isSet(announcement)
+                                   ? std::optional(QByteArray::fromHex(parser.value(announcement).toLatin1()))
+                                   : std::nullopt)),
                 {}};
     return {std::nullopt, files.value(0)};
 }
