@@ -4,10 +4,12 @@
 
 namespace quorvan {
 
-// libsodium's digest is a quarter of the work of Qt's. It needs no
-// sodium_init(): hashing keeps no state and draws no randomness.
+// libsodium's digest is a quarter of the work of Qt's.
 QByteArray Sha256(QByteArrayView bytes)
 {
+    // libsodium is started once before its first use, as it asks. Its only
+    // failure is a missing source of randomness, which hashing does not use.
+    [[maybe_unused]] static const int started = sodium_init();
     QByteArray digest(crypto_hash_sha256_BYTES, Qt::Uninitialized);
     crypto_hash_sha256(reinterpret_cast<unsigned char*>(digest.data()),
                        reinterpret_cast<const unsigned char*>(bytes.data()),
