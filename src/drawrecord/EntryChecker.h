@@ -130,10 +130,8 @@ public:
     }
     QString Time(const QJsonValue& value, const EntryName& entry) const
     {
-        static const QRegularExpression withOffset(
-            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)\\z"));
         const QString time = Text(value, entry);
-        if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
+        if (!TimeWithOffset(time) || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
             Wrong(entry, draw_texts::TimeWithOffset());
         return time;
     }
@@ -158,10 +156,13 @@ public:
     }
     QString Digest(const QJsonValue& value, const EntryName& entry) const
     {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}\\z"));
-        if (!value.isString() || !hex.match(value.toString()).hasMatch())
+        const QString digest = value.toString();
+        const auto lowerHex = [](QChar character) {
+            return (character >= u'0' && character <= u'9') || (character >= u'a' && character <= u'f');
+        };
+        if (!value.isString() || digest.size() != 64 || !std::all_of(digest.begin(), digest.end(), lowerHex))
             Wrong(entry, draw_texts::Digest());
-        return value.toString();
+        return digest;
     }
     QStringList Texts(const QJsonValue& value, const EntryName& entry, qsizetype size) const
     {
@@ -187,6 +188,28 @@ public:
         return order;
     }
 private:
+    // Spelled as 2024-05-01T09:05:07, a fraction of a second or none, and
+    // the offset from UTC (+09:00) or Z; each digit 0 .. 9.
+    static bool TimeWithOffset(QStringView time)
+    {
+        const auto digit = [](QChar character) { return character >= u'0' && character <= u'9'; };
+        // Takes `shape` from the front of the time, 9 standing for a digit.
+        const auto spelled = [&](QStringView shape) {
+            if (time.size() < shape.size())
+                return false;
+            for (qsizetype at = 0; at < shape.size(); ++at)
+                if (shape[at] == u'9' ? !digit(time[at]) : time[at] != shape[at])
+                    return false;
+            time = time.sliced(shape.size());
+            return true;
+        };
+        if (!spelled(u"9999-99-99T99:99:99"))
+            return false;
+        if (spelled(u".9"))
+            time = time.sliced(std::find_if_not(time.begin(), time.end(), digit) - time.begin());
+        return time == QStringView(u"Z") || ((spelled(u"+99:99") || spelled(u"-99:99")) && time.isEmpty());
+    }
+
     QString cannotOpen_;
     QString damaged_;
     QString unexpected_;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -50,10 +51,16 @@ private:
             problem_ = words;
     }
     char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+    // Most of an indented file: its indents eight spaces at a time, other blanks one by one.
     void SkipBlanks()
     {
-        while (at_ < text_.size() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\n' || Peek() == '\r'))
-            ++at_;
+        constexpr uint64_t blanks = (uint64_t{1} << ' ') | (uint64_t{1} << '\t') | (uint64_t{1} << '\n') | (uint64_t{1} << '\r');
+        const char* const start = text_.constData();
+        const char* const end = start + text_.size();
+        const char* at = start + at_;
+        while (at != end && static_cast<unsigned char>(*at) <= ' ' && ((blanks >> *at) & 1) != 0)
+            at += end - at >= 8 && std::memcmp(at, "        ", 8) == 0 ? 8 : 1;
+        at_ = at - start;
     }
 
     void Value()
@@ -327,7 +334,8 @@ private:
         }
         if (!whole || number > MostExactWhole || (negative && at_ == digits + 1 && text_[digits] == '0'))
             Fail(NotWhole().arg(QString::fromLatin1(text_.mid(start, at_ - start)), QString::number(start)));
-        out_ += std::to_string(negative ? -number : number);
+        // JSON spells a whole number without leading zeros or a plus: as the canonical form does.
+        Write(start, at_);
     }
 
     // The text from `start` to `end` as it is.
