@@ -15,6 +15,7 @@
 #include <QJsonValue>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QVarLengthArray>
 
 #include <cmath>
 #include <cstdint>
@@ -78,15 +79,17 @@ public:
     }
     // The values of `keys` in the object `entry`, in their order (undefined
     // where it has none), every key of it being one of them: read in one pass.
-    std::vector<QJsonValue> Fields(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
+    // An object's handful of fields are kept without a heap allocation.
+    using FieldValues = QVarLengthArray<QJsonValue, 8>;
+    FieldValues Fields(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
     {
-        std::vector<QJsonValue> fields(static_cast<size_t>(keys.size()), QJsonValue(QJsonValue::Undefined));
+        FieldValues fields(keys.size(), QJsonValue(QJsonValue::Undefined));
         for (auto member = object.constBegin(); member != object.constEnd(); ++member) {
             const QString key = member.key();
             const qsizetype slot = keys.indexOf(key);
             if (slot < 0)
                 Fail(unexpected_.arg(entry.Member(key)));
-            fields[static_cast<size_t>(slot)] = member.value();
+            fields[slot] = member.value();
         }
         return fields;
     }
@@ -248,7 +251,7 @@ inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValu
     read.reserve(static_cast<size_t>(rows));
     for (int32_t row = 1; row <= rows; ++row) {
         const EntryName entry(list, row - 1);
-        const std::vector<QJsonValue> fields = check.Fields(check.Object(results[row - 1], entry), keys, entry);
+        const Checker::FieldValues fields = check.Fields(check.Object(results[row - 1], entry), keys, entry);
         read.push_back({static_cast<int32_t>(check.Whole(fields[0], EntryName(list, row - 1, hit), row, row)),
                         check.Name(fields[1], EntryName(list, row - 1, hitName)),
                         static_cast<int32_t>(check.Whole(fields[2], EntryName(list, row - 1, member), 1, rows)),

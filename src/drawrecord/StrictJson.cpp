@@ -320,18 +320,18 @@ private:
         if (negative)
             ++at_;
         const qsizetype digits = at_;
-        const auto spelled = [](char character) {
-            return (character >= '0' && character <= '9') || character == '.' || character == 'e' || character == 'E'
-                   || character == '+' || character == '-';
+        const auto digit = [](char character) { return character >= '0' && character <= '9'; };
+        const auto spelled = [&](char character) {
+            return digit(character) || character == '.' || character == 'e' || character == 'E' || character == '+'
+                   || character == '-';
         };
-        while (at_ < text_.size() && spelled(Peek()))
-            ++at_;
-        bool whole = at_ > digits;
         int64_t number = 0;
-        for (qsizetype digit = digits; whole && digit < at_; ++digit) {
-            whole = text_[digit] >= '0' && text_[digit] <= '9';
-            number = std::min(number * 10 + (text_[digit] - '0'), MostExactWhole + 1);
-        }
+        for (; at_ < text_.size() && digit(Peek()); ++at_)
+            number = std::min(number * 10 + (Peek() - '0'), MostExactWhole + 1);
+        bool whole = at_ > digits;
+        // A fraction or an exponent, spelled to its end.
+        for (; at_ < text_.size() && spelled(Peek()); ++at_)
+            whole = false;
         if (!whole || number > MostExactWhole || (negative && at_ == digits + 1 && text_[digits] == '0'))
             Fail(NotWhole().arg(QString::fromLatin1(text_.mid(start, at_ - start)), QString::number(start)));
         // JSON spells a whole number without leading zeros or a plus: as the canonical form does.
