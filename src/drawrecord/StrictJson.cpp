@@ -54,7 +54,8 @@ private:
     // Most of an indented file: its indents eight spaces at a time, other blanks one by one.
     void SkipBlanks()
     {
-        constexpr uint64_t blanks = (uint64_t{1} << ' ') | (uint64_t{1} << '\t') | (uint64_t{1} << '\n') | (uint64_t{1} << '\r');
+        constexpr uint64_t blanks =
+            (uint64_t{1} << ' ') | (uint64_t{1} << '\t') | (uint64_t{1} << '\n') | (uint64_t{1} << '\r');
         const char* const start = text_.constData();
         const char* const end = start + text_.size();
         const char* at = start + at_;
