@@ -171,6 +171,7 @@ public:
     {
         QStringList texts;
         const QJsonArray array = Array(value, entry, size);
+        texts.reserve(array.size());
         const QString list = entry.Text();
         for (qsizetype index = 0; index < array.size(); ++index)
             texts.append(Name(array[index], EntryName(list, index)));
