@@ -13,10 +13,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
