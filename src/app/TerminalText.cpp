@@ -19,12 +19,13 @@ bool ActsOnTerminal(char32_t c)
 QString TerminalText(const QString& text)
 {
     QString shown;
+    shown.reserve(text.size());
     for (const char32_t c : text.toStdU32String()) {
         if (ActsOnTerminal(c))
             shown += QStringLiteral("\\u{") + QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0'))
                      + QLatin1Char('}');
         else
-            shown += QString::fromUcs4(&c, 1);
+            shown += QChar::fromUcs4(c);
     }
     return shown;
 }

@@ -7,6 +7,8 @@
 #include "drawrecord/EntryChecker.h"
 #include "ladder/Geometry.h"
 
+#include <QRegularExpression>
+
 namespace quorvan {
 
 namespace {

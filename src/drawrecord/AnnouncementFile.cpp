@@ -8,6 +8,7 @@
 #include "files/FileSaving.h"
 #include "ladder/Geometry.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 namespace quorvan {

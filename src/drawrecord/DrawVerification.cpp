@@ -24,6 +24,7 @@ QString LadderDigest(const Ladder& grid, int32_t rows)
 std::vector<DrawResult> TraceResults(const Ladder& grid, const QStringList& members, const QStringList& hits)
 {
     std::vector<DrawResult> results;
+    results.reserve(static_cast<size_t>(hits.size()));
     for (qsizetype hit = 1; hit <= hits.size(); ++hit) {
         const int32_t member = EndOfPath(grid, static_cast<int32_t>(hit));
         results.push_back({static_cast<int32_t>(hit), hits[hit - 1], member, members.value(member - 1)});

@@ -13,9 +13,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
-#include <QRegularExpression>
 #include <QStringList>
+#include <QVarLengthArray>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -78,15 +79,17 @@ public:
     }
     // The values of `keys` in the object `entry`, in their order (undefined
     // where it has none), every key of it being one of them: read in one pass.
-    std::vector<QJsonValue> Fields(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
+    // An object's handful of fields are kept without a heap allocation.
+    using FieldValues = QVarLengthArray<QJsonValue, 8>;
+    FieldValues Fields(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
     {
-        std::vector<QJsonValue> fields(static_cast<size_t>(keys.size()), QJsonValue(QJsonValue::Undefined));
+        FieldValues fields(keys.size(), QJsonValue(QJsonValue::Undefined));
         for (auto member = object.constBegin(); member != object.constEnd(); ++member) {
             const QString key = member.key();
             const qsizetype slot = keys.indexOf(key);
             if (slot < 0)
                 Fail(unexpected_.arg(entry.Member(key)));
-            fields[static_cast<size_t>(slot)] = member.value();
+            fields[slot] = member.value();
         }
         return fields;
     }
@@ -130,10 +133,8 @@ public:
     }
     QString Time(const QJsonValue& value, const EntryName& entry) const
     {
-        static const QRegularExpression withOffset(
-            QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d(\\.\\d+)?([+-]\\d\\d:\\d\\d|Z)\\z"));
         const QString time = Text(value, entry);
-        if (!withOffset.match(time).hasMatch() || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
+        if (!TimeWithOffset(time) || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
             Wrong(entry, draw_texts::TimeWithOffset());
         return time;
     }
@@ -158,15 +159,19 @@ public:
     }
     QString Digest(const QJsonValue& value, const EntryName& entry) const
     {
-        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}\\z"));
-        if (!value.isString() || !hex.match(value.toString()).hasMatch())
+        const QString digest = value.toString();
+        const auto lowerHex = [](QChar character) {
+            return (character >= u'0' && character <= u'9') || (character >= u'a' && character <= u'f');
+        };
+        if (!value.isString() || digest.size() != 64 || !std::all_of(digest.begin(), digest.end(), lowerHex))
             Wrong(entry, draw_texts::Digest());
-        return value.toString();
+        return digest;
     }
     QStringList Texts(const QJsonValue& value, const EntryName& entry, qsizetype size) const
     {
         QStringList texts;
         const QJsonArray array = Array(value, entry, size);
+        texts.reserve(array.size());
         const QString list = entry.Text();
         for (qsizetype index = 0; index < array.size(); ++index)
             texts.append(Name(array[index], EntryName(list, index)));
@@ -187,6 +192,28 @@ public:
         return order;
     }
 private:
+    // Spelled as 2024-05-01T09:05:07, a fraction of a second or none, and
+    // the offset from UTC (+09:00) or Z; each digit 0 .. 9.
+    static bool TimeWithOffset(QStringView time)
+    {
+        const auto digit = [](QChar character) { return character >= u'0' && character <= u'9'; };
+        // Takes `shape` from the front of the time, 9 standing for a digit.
+        const auto spelled = [&](QStringView shape) {
+            if (time.size() < shape.size())
+                return false;
+            for (qsizetype at = 0; at < shape.size(); ++at)
+                if (shape[at] == u'9' ? !digit(time[at]) : time[at] != shape[at])
+                    return false;
+            time = time.sliced(shape.size());
+            return true;
+        };
+        if (!spelled(u"9999-99-99T99:99:99"))
+            return false;
+        if (spelled(u".9"))
+            time = time.sliced(std::find_if_not(time.begin(), time.end(), digit) - time.begin());
+        return time == QStringView(u"Z") || ((spelled(u"+99:99") || spelled(u"-99:99")) && time.isEmpty());
+    }
+
     QString cannotOpen_;
     QString damaged_;
     QString unexpected_;
@@ -225,7 +252,7 @@ inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValu
     read.reserve(static_cast<size_t>(rows));
     for (int32_t row = 1; row <= rows; ++row) {
         const EntryName entry(list, row - 1);
-        const std::vector<QJsonValue> fields = check.Fields(check.Object(results[row - 1], entry), keys, entry);
+        const Checker::FieldValues fields = check.Fields(check.Object(results[row - 1], entry), keys, entry);
         read.push_back({static_cast<int32_t>(check.Whole(fields[0], EntryName(list, row - 1, hit), row, row)),
                         check.Name(fields[1], EntryName(list, row - 1, hitName)),
                         static_cast<int32_t>(check.Whole(fields[2], EntryName(list, row - 1, member), 1, rows)),

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <unordered_set>
@@ -50,10 +51,17 @@ private:
             problem_ = words;
     }
     char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+    // Most of an indented file: its indents eight spaces at a time, other blanks one by one.
     void SkipBlanks()
     {
-        while (at_ < text_.size() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\n' || Peek() == '\r'))
-            ++at_;
+        constexpr uint64_t blanks =
+            (uint64_t{1} << ' ') | (uint64_t{1} << '\t') | (uint64_t{1} << '\n') | (uint64_t{1} << '\r');
+        const char* const start = text_.constData();
+        const char* const end = start + text_.size();
+        const char* at = start + at_;
+        while (at != end && static_cast<unsigned char>(*at) <= ' ' && ((blanks >> *at) & 1) != 0)
+            at += end - at >= 8 && std::memcmp(at, "        ", 8) == 0 ? 8 : 1;
+        at_ = at - start;
     }
 
     void Value()
@@ -313,21 +321,22 @@ private:
         if (negative)
             ++at_;
         const qsizetype digits = at_;
-        const auto spelled = [](char character) {
-            return (character >= '0' && character <= '9') || character == '.' || character == 'e' || character == 'E'
-                   || character == '+' || character == '-';
+        const auto digit = [](char character) { return character >= '0' && character <= '9'; };
+        const auto spelled = [&](char character) {
+            return digit(character) || character == '.' || character == 'e' || character == 'E' || character == '+'
+                   || character == '-';
         };
-        while (at_ < text_.size() && spelled(Peek()))
-            ++at_;
-        bool whole = at_ > digits;
         int64_t number = 0;
-        for (qsizetype digit = digits; whole && digit < at_; ++digit) {
-            whole = text_[digit] >= '0' && text_[digit] <= '9';
-            number = std::min(number * 10 + (text_[digit] - '0'), MostExactWhole + 1);
-        }
+        for (; at_ < text_.size() && digit(Peek()); ++at_)
+            number = std::min(number * 10 + (Peek() - '0'), MostExactWhole + 1);
+        bool whole = at_ > digits;
+        // A fraction or an exponent, spelled to its end.
+        for (; at_ < text_.size() && spelled(Peek()); ++at_)
+            whole = false;
         if (!whole || number > MostExactWhole || (negative && at_ == digits + 1 && text_[digits] == '0'))
             Fail(NotWhole().arg(QString::fromLatin1(text_.mid(start, at_ - start)), QString::number(start)));
-        out_ += std::to_string(negative ? -number : number);
+        // JSON spells a whole number without leading zeros or a plus: as the canonical form does.
+        Write(start, at_);
     }
 
     // The text from `start` to `end` as it is.
