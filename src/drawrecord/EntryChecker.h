@@ -100,7 +100,7 @@ public:
 
     int64_t Whole(const JsonValue& value, const EntryName& entry, int64_t low, int64_t high) const
     {
-        if (!value.IsNumber() || value.Number() < low || value.Number() > high)
+        if (!value.IsWhole() || value.Number() < low || value.Number() > high)
             Wrong(entry, draw_texts::WholeNumber().arg(low).arg(high));
         return value.Number();
     }

@@ -33,7 +33,7 @@ struct StateDamaged {};
 
 int32_t Whole(const JsonValue& value, int32_t low, int32_t high)
 {
-    if (!value.IsNumber() || value.Number() < low || value.Number() > high)
+    if (!value.IsWhole() || value.Number() < low || value.Number() > high)
         throw StateDamaged{};
     return static_cast<int32_t>(value.Number());
 }
@@ -177,8 +177,9 @@ QByteArray LotteryStateBytes(const LotteryState& state)
 
 std::optional<LotteryState> ParseLotteryState(const QByteArray& content)
 {
+    // The state need not be in the strict form: Quorvan writes it with Qt's JSON writer.
     const StrictJson read = ReadStrictJson(content);
-    if (read.Problem)
+    if (!read.Tree)
         return std::nullopt;
     try {
         return Read(read.Root());

@@ -5,6 +5,7 @@
 #include <QJsonParseError>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <string>
 #include <unordered_set>
@@ -50,7 +51,7 @@ public:
             return {NotJson().arg(error.errorString(), QString::number(stoppedAt_)), {}, {}};
         }
         if (problem_)
-            return {problem_, {}, {}};
+            return {problem_, {}, std::move(tree_)};
         return {std::nullopt, QByteArray::fromStdString(out_), std::move(tree_)};
     }
 
@@ -102,7 +103,7 @@ private:
 
     uint32_t NewNode(Kind kind, int64_t number = 0)
     {
-        tree_->Nodes.push_back({kind, false, false, 0, 0, number});
+        tree_->Nodes.push_back({kind, false, false, false, 0, 0, number});
         return static_cast<uint32_t>(tree_->Nodes.size() - 1);
     }
     // The children of `node` read since `mark`, as its range of the tree's children.
@@ -394,6 +395,7 @@ private:
             QJsonParseError error;
             error.error = QJsonParseError::IllegalEscapeSequence;
             Refuse(NotJson().arg(error.errorString(), QString::number(escapeAt)));
+            Character(Escaped(escape));
             return true;
         }
         if (escape != 'u') {
@@ -404,6 +406,7 @@ private:
         if (!code)
             return Stop(QJsonParseError::IllegalEscapeSequence);
         if (*code >= 0xD800 && *code <= 0xDBFF && text_.mid(at_, 2) == "\\u") {
+            const qsizetype next = at_;
             at_ += 2;
             const std::optional<char32_t> low = Hex4();
             if (!low)
@@ -412,6 +415,7 @@ private:
                 Character(0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00));
                 return true;
             }
+            at_ = next; // no pair: the next escape is a character of its own
         }
         if (*code >= 0xD800 && *code <= 0xDFFF)
             Refuse(LoneSurrogate().arg(QString::number(escapeAt)));
@@ -512,14 +516,19 @@ private:
         if (at_ >= end_)
             return Stop(QJsonParseError::TerminationByNumber);
         const QByteArray spelled = QByteArray::fromRawData(text_.constData() + start, at_ - start);
-        bool read = whole && number <= MostExactWhole;
-        if (!read)
-            spelled.toDouble(&read);
+        const bool plain = whole && number <= MostExactWhole;
+        bool read = plain;
+        const double value = plain ? 0 : spelled.toDouble(&read);
         if (!read)
             return Stop(QJsonParseError::IllegalNumber);
-        if (!whole || number > MostExactWhole || (negative && number == 0))
+        if (!plain || (negative && number == 0))
             Refuse(NotWhole().arg(QString::fromLatin1(spelled), QString::number(start)));
-        NewNode(Kind::Number, negative ? -number : number);
+        // Its value as Qt reads it, for the reader that does not keep the strict form.
+        const bool fraction = !plain && (std::trunc(value) != value || std::fabs(value) > MostExactWhole);
+        const uint32_t node = NewNode(Kind::Number, plain      ? (negative ? -number : number)
+                                                    : fraction ? 0
+                                                               : static_cast<int64_t>(value));
+        tree_->Nodes[node].Fraction = fraction;
         // JSON spells a whole number without leading zeros or a plus: as the canonical form does.
         Write(start, at_);
         return true;
@@ -544,6 +553,27 @@ private:
 };
 
 } // namespace
+
+QString JsonValue::Unpaired(std::string_view text)
+{
+    QString string;
+    string.reserve(static_cast<qsizetype>(text.size()));
+    for (size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+        for (size_t next = 1; next < length; ++next)
+            code = (code << 6) | (static_cast<unsigned char>(text[at + next]) & 0x3F);
+        if (code >= 0x10000) {
+            string += QChar(QChar::highSurrogate(code));
+            string += QChar(QChar::lowSurrogate(code));
+        } else {
+            string += QChar(static_cast<char16_t>(code));
+        }
+        at += length;
+    }
+    return string;
+}
 
 StrictJson ReadStrictJson(const QByteArray& text)
 {

@@ -36,6 +36,7 @@ public:
         Kind Type;
         bool InDecoded; // a text: in Decoded rather than in Text
         bool AfterBom;  // a text: after the byte order mark it begins with
+        bool Fraction;  // a number that is not whole (only where the strict form is not kept)
         uint32_t From;  // a text: its first byte; an array or object: its first child in Children
         uint32_t Size;  // a text: its bytes; an array: its elements; an object: its members
         int64_t Number; // a number (whole), or a flag (0, 1)
@@ -75,12 +76,15 @@ public:
     bool IsObject() const { return Is(JsonTree::Kind::Object); }
 
     bool Bool() const { return IsBool() && node_->Number != 0; }
-    // A number, a whole one (the strict reader refuses any other).
-    int64_t Number() const { return IsNumber() ? node_->Number : 0; }
+    bool IsWhole() const { return IsNumber() && !node_->Fraction; }
+    // A whole number (any other only where the strict form is not kept).
+    int64_t Number() const { return IsWhole() ? node_->Number : 0; }
     std::string_view Utf8() const { return IsString() ? tree_->Utf8(*node_) : std::string_view(); }
     QString String() const
     {
         const std::string_view text = Utf8();
+        if (node_ && node_->InDecoded && text.find('\xED') != std::string_view::npos)
+            return Unpaired(text);
         QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
         if (text.starts_with("\xEF\xBB\xBF")) // fromUtf8 leaves out a byte order mark at the start
             string.prepend(QChar(0xFEFF));
@@ -100,9 +104,10 @@ public:
     JsonValue Member(qsizetype index) const { return Child(node_->From + 2 * static_cast<uint32_t>(index) + 1); }
     // The value of the key written as `key` (as Qt looks a key up: a byte
     // order mark it begins with counts, where Key leaves it out as QString does).
+    // A key twice (only where the strict form is not kept): the later, as Qt's reader keeps it.
     JsonValue Value(std::string_view key) const
     {
-        for (qsizetype index = 0; IsObject() && index < Size(); ++index)
+        for (qsizetype index = Size() - 1; IsObject() && index >= 0; --index)
             if (tree_->Written(tree_->Nodes[tree_->Children[node_->From + 2 * static_cast<uint32_t>(index)]]) == key)
                 return Member(index);
         return {};
@@ -110,6 +115,9 @@ public:
     bool Contains(std::string_view key) const { return !Value(key).IsUndefined(); }
 
 private:
+    // A decoded text that may hold an unpaired surrogate (escaped, where the
+    // strict form is not kept), kept in UTF-8's three-byte form: as Qt reads it.
+    static QString Unpaired(std::string_view text);
     bool Is(JsonTree::Kind kind) const { return node_ != nullptr && node_->Type == kind; }
     JsonValue Child(uint32_t at) const { return {tree_, tree_->Children[at]}; }
 
@@ -122,8 +130,9 @@ struct StrictJson {
     // Why the text is not JSON text or not in the strict form, or nothing when it is both.
     std::optional<QString> Problem;
     // When it is: its value in the canonical form (CanonicalJson's), the
-    // outermost object without its DigestKey entry, and its values.
+    // outermost object without its DigestKey entry.
     QByteArray Canonical;
+    // Its values when it is JSON text, in the strict form or not, as Qt's reader reads them.
     std::shared_ptr<const JsonTree> Tree;
     JsonValue Root() const { return Tree ? JsonValue(Tree.get(), 0) : JsonValue(); }
 };
