@@ -36,7 +36,7 @@ public:
 
     StrictJson Read()
     {
-        // Qt's reader passes over a byte order mark (in a text longer than one).
+        // Qt's reader passes over a byte order mark that something follows.
         if (end_ > 3 && text_.startsWith(Bom)) {
             Refuse(ByteOrderMark());
             at_ = 3;
