@@ -64,35 +64,33 @@ QJsonObject ContentObject(const AnnouncedRecord& record)
 }
 
 // The values, one per source of the announcement and in its order.
-std::vector<SourceValue> ReadValues(const Checker& check, const QJsonValue& value, const Announcement& announcement)
+std::vector<SourceValue> ReadValues(const Checker& check, const JsonValue& value, const Announcement& announcement)
 {
-    const QJsonArray array = check.Array(value, QStringLiteral("values"), static_cast<qsizetype>(announcement.Sources.size()));
+    const JsonValue array = check.Array(value, QStringLiteral("values"), static_cast<qsizetype>(announcement.Sources.size()));
     std::vector<SourceValue> values;
-    for (qsizetype index = 0; index < array.size(); ++index) {
+    for (qsizetype index = 0; index < array.Size(); ++index) {
         const RandomSource& source = announcement.Sources[static_cast<size_t>(index)];
         const QString entry = QStringLiteral("values[%1]").arg(index);
-        const QJsonObject object = check.Object(array[index], entry);
+        const JsonValue object = check.Object(array[index], entry);
         SourceValue read;
-        read.Source = check.Choice(object.value(QStringLiteral("source")), entry + QStringLiteral(".source"), {source.Name});
+        read.Source = check.Choice(object.Value("source"), entry + QStringLiteral(".source"), {source.Name});
         if (source.Kind != SourceKind::Participants) {
-            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("value")}, entry);
-            read.Value = check.Text(object.value(QStringLiteral("value")), entry + QStringLiteral(".value"));
+            check.OnlyKeys(object, {"source", "value"}, entry);
+            read.Value = check.Text(object.Value("value"), entry + QStringLiteral(".value"));
         } else {
-            check.OnlyKeys(object, {QStringLiteral("source"), QStringLiteral("commitments")}, entry);
-            const QJsonArray commitments = check.Array(object.value(QStringLiteral("commitments")),
-                                                       entry + QStringLiteral(".commitments"), source.Participants.size());
-            for (qsizetype at = 0; at < commitments.size(); ++at) {
+            check.OnlyKeys(object, {"source", "commitments"}, entry);
+            const JsonValue commitments = check.Array(object.Value("commitments"), entry + QStringLiteral(".commitments"),
+                                                      source.Participants.size());
+            for (qsizetype at = 0; at < commitments.Size(); ++at) {
                 const QString name = QStringLiteral("%1.commitments[%2]").arg(entry).arg(at);
-                const QJsonObject commitment = check.Object(commitments[at], name);
-                check.OnlyKeys(commitment,
-                               {QStringLiteral("participant"), QStringLiteral("commitment"), QStringLiteral("reveal")},
-                               name);
-                Commitment made{check.Choice(commitment.value(QStringLiteral("participant")),
-                                             name + QStringLiteral(".participant"), {source.Participants[at]}),
-                                check.Digest(commitment.value(QStringLiteral("commitment")), name + QStringLiteral(".commitment")),
+                const JsonValue commitment = check.Object(commitments[at], name);
+                check.OnlyKeys(commitment, {"participant", "commitment", "reveal"}, name);
+                Commitment made{check.Choice(commitment.Value("participant"), name + QStringLiteral(".participant"),
+                                             {source.Participants[at]}),
+                                check.Digest(commitment.Value("commitment"), name + QStringLiteral(".commitment")),
                                 std::nullopt};
-                if (commitment.contains(QStringLiteral("reveal")))
-                    made.Reveal = check.Name(commitment.value(QStringLiteral("reveal")), name + QStringLiteral(".reveal"));
+                if (commitment.Contains("reveal"))
+                    made.Reveal = check.Name(commitment.Value("reveal"), name + QStringLiteral(".reveal"));
                 read.Commitments.push_back(made);
             }
         }
@@ -116,9 +114,10 @@ bool FollowsDiceRule(const QString& value, int32_t count)
 
 } // namespace
 
-bool IsAnnouncedRecord(const QJsonObject& object)
+bool IsAnnouncedRecord(const JsonValue& object)
 {
-    return object.value(QStringLiteral("formatVersion")) == QJsonValue(AnnouncedRecordVersion);
+    const JsonValue version = object.Value("formatVersion");
+    return version.IsNumber() && version.Number() == AnnouncedRecordVersion;
 }
 
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record)
@@ -135,19 +134,16 @@ AnnouncedRecord ParseAnnouncedRecord(const StrictContent& content, const QString
 {
     using namespace draw_texts;
     const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
-    const QJsonObject& object = content.Object;
-    check.Whole(object.value(QStringLiteral("formatVersion")), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
+    const JsonValue& object = content.Object;
+    check.Whole(object.Value("formatVersion"), QStringLiteral("formatVersion"), AnnouncedRecordVersion,
                 AnnouncedRecordVersion);
-    if (check.Digest(object.value(QLatin1StringView(DigestKey)), QStringLiteral("sha256")) != CanonicalDigest(content.Canonical))
+    if (check.Digest(object.Value(DigestKey), QStringLiteral("sha256")) != CanonicalDigest(content.Canonical))
         throw AlteredRecord(CannotOpen(), path, Altered());
     check.OnlyKeys(object,
-                   {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),
-                    QStringLiteral("programVersion"), QStringLiteral("time"), QStringLiteral("announcement"),
-                    QStringLiteral("values"), QStringLiteral("key"), QStringLiteral("order"), QStringLiteral("seed"),
-                    QStringLiteral("members"), QStringLiteral("hits"), QStringLiteral("ladder"),
-                    QStringLiteral("results"), QStringLiteral("sha256")},
+                   {"format", "formatVersion", "program", "programVersion", "time", "announcement", "values", "key",
+                    "order", "seed", "members", "hits", "ladder", "results", DigestKey},
                    {});
-    const auto field = [&](const char* key) { return object.value(QLatin1String(key)); };
+    const auto field = [&](const char* key) { return object.Value(key); };
     AnnouncedRecord record;
     check.Choice(field("program"), QStringLiteral("program"), {QStringLiteral("Quorvan")});
     record.ProgramVersion = check.Text(field("programVersion"), QStringLiteral("programVersion"));

@@ -17,7 +17,7 @@ namespace quorvan {
 constexpr int AnnouncedRecordVersion = 2;
 
 // Whether a record file's object (ReadRecordJson's) claims to be of format version 2.
-bool IsAnnouncedRecord(const QJsonObject& object);
+bool IsAnnouncedRecord(const JsonValue& object);
 
 // The record as its file holds it; SaveDrawRecordBytes writes it.
 QByteArray AnnouncedRecordBytes(const AnnouncedRecord& record);

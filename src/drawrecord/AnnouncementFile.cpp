@@ -69,7 +69,7 @@ void Distinct(const Checker& check, const QStringList& names)
     }
 }
 
-QString NonEmpty(const Checker& check, const QJsonValue& value, const QString& entry)
+QString NonEmpty(const Checker& check, const JsonValue& value, const QString& entry)
 {
     const QString text = check.Name(value, entry);
     if (text.isEmpty())
@@ -77,34 +77,35 @@ QString NonEmpty(const Checker& check, const QJsonValue& value, const QString& e
     return text;
 }
 
-RandomSource ReadSource(const Checker& check, const QJsonValue& value, const QString& entry, const QString& drawAfter)
+RandomSource ReadSource(const Checker& check, const JsonValue& value, const QString& entry, const QString& drawAfter)
 {
-    const QJsonObject object = check.Object(value, entry);
+    const JsonValue object = check.Object(value, entry);
     const QString prefix = entry + QLatin1Char('.');
-    const auto field = [&](const char* key) { return object.value(QLatin1String(key)); };
+    const auto field = [&](const char* key) { return object.Value(key); };
     const auto name = [&](const char* key) { return prefix + QLatin1String(key); };
     RandomSource source;
     source.Name = NonEmpty(check, field("name"), name("name"));
     source.Kind = static_cast<SourceKind>(SourceKinds.indexOf(check.Choice(field("kind"), name("kind"), SourceKinds)));
-    QStringList keys{QStringLiteral("name"), QStringLiteral("kind")};
+    Checker::Keys keys{"name", "kind"};
     switch (source.Kind) {
     case SourceKind::Public:
-        keys.append(QStringLiteral("rule"));
+        keys.append("rule");
         source.Rule = NonEmpty(check, field("rule"), name("rule"));
         break;
     case SourceKind::Dice:
-        keys.append(QStringLiteral("count"));
+        keys.append("count");
         source.DiceCount = static_cast<int32_t>(check.Whole(field("count"), name("count"), 1, MostDice));
         break;
     case SourceKind::Participants: {
-        keys << QStringLiteral("commitBy") << QStringLiteral("participants");
+        keys.append("commitBy");
+        keys.append("participants");
         source.CommitBy = check.Time(field("commitBy"), name("commitBy"));
         if (QDateTime::fromString(source.CommitBy, Qt::ISODateWithMs) > QDateTime::fromString(drawAfter, Qt::ISODateWithMs))
             check.Fail(texts::CommitAfterDraw().arg(source.Name));
-        const QJsonArray participants = check.Array(field("participants"), name("participants"));
-        if (participants.isEmpty() || participants.size() > MostParticipants)
+        const JsonValue participants = check.Array(field("participants"), name("participants"));
+        if (participants.Size() == 0 || participants.Size() > MostParticipants)
             check.Wrong(name("participants"), draw_texts::ListOf().arg(QStringLiteral("1 - %1").arg(MostParticipants)));
-        for (qsizetype index = 0; index < participants.size(); ++index)
+        for (qsizetype index = 0; index < participants.Size(); ++index)
             source.Participants.append(NonEmpty(check, participants[index], QStringLiteral("%1[%2]").arg(name("participants")).arg(index)));
         Distinct(check, source.Participants);
         break;
@@ -114,16 +115,13 @@ RandomSource ReadSource(const Checker& check, const QJsonValue& value, const QSt
     return source;
 }
 
-Announcement ReadAnnouncementContent(const Checker& check, const QJsonObject& content)
+Announcement ReadAnnouncementContent(const Checker& check, const JsonValue& content)
 {
     check.OnlyKeys(content,
-                   {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("method"),
-                    QStringLiteral("drawId"), QStringLiteral("title"), QStringLiteral("organiser"),
-                    QStringLiteral("announced"), QStringLiteral("drawAfter"), QStringLiteral("rows"),
-                    QStringLiteral("crossLines"), QStringLiteral("members"), QStringLiteral("hits"),
-                    QStringLiteral("sources")},
+                   {"format", "formatVersion", "method", "drawId", "title", "organiser", "announced", "drawAfter",
+                    "rows", "crossLines", "members", "hits", "sources"},
                    {});
-    const auto field = [&](const char* key) { return content.value(QLatin1String(key)); };
+    const auto field = [&](const char* key) { return content.Value(key); };
     Announcement announcement;
     announcement.Method = check.Choice(field("method"), QStringLiteral("method"), {AnnouncedDrawMethod});
     static const QRegularExpression id(QStringLiteral("^[0-9a-f]{32}\\z"));
@@ -141,11 +139,11 @@ Announcement ReadAnnouncementContent(const Checker& check, const QJsonObject& co
     announcement.CrossLines = check.Flag(field("crossLines"), QStringLiteral("crossLines"));
     announcement.Members = check.Texts(field("members"), QStringLiteral("members"), announcement.Rows);
     announcement.Hits = check.Texts(field("hits"), QStringLiteral("hits"), announcement.Rows);
-    const QJsonArray sources = check.Array(field("sources"), QStringLiteral("sources"));
-    if (sources.isEmpty() || sources.size() > MostSources)
+    const JsonValue sources = check.Array(field("sources"), QStringLiteral("sources"));
+    if (sources.Size() == 0 || sources.Size() > MostSources)
         check.Wrong(QStringLiteral("sources"), draw_texts::ListOf().arg(QStringLiteral("1 - %1").arg(MostSources)));
     QStringList names;
-    for (qsizetype index = 0; index < sources.size(); ++index) {
+    for (qsizetype index = 0; index < sources.Size(); ++index) {
         announcement.Sources.push_back(
             ReadSource(check, sources[index], QStringLiteral("sources[%1]").arg(index), announcement.DrawAfter));
         names.append(announcement.Sources.back().Name);
@@ -188,13 +186,15 @@ QString ShortCode(const QByteArray& digest)
 Announcement ParseAnnouncement(const QByteArray& content, const QString& path)
 {
     const Checker check(texts::CannotOpen(), texts::Damaged(), texts::Unexpected(), path);
-    const QJsonObject object = StrictObject(check, content, AnnouncementFormat, texts::Foreign()).Object;
-    const QJsonValue version = object.value(QStringLiteral("formatVersion"));
-    if (version.isDouble() && version.toDouble() > AnnouncementVersion)
-        check.Fail(texts::NewerFormat().arg(version.toDouble()).arg(AnnouncementVersion));
+    const StrictContent strict = StrictObject(check, content, AnnouncementFormat, texts::Foreign());
+    const JsonValue version = strict.Object.Value("formatVersion");
+    if (version.IsNumber() && version.Number() > AnnouncementVersion)
+        check.Fail(texts::NewerFormat().arg(static_cast<double>(version.Number())).arg(AnnouncementVersion));
     check.Whole(version, QStringLiteral("formatVersion"), AnnouncementVersion, AnnouncementVersion);
-    const Announcement announcement = ReadAnnouncementContent(check, object);
-    if (CanonicalJson(object) != content)
+    const Announcement announcement = ReadAnnouncementContent(check, strict.Object);
+    // Its canonical form is the whole of it (it has no digest entry of its
+    // own), and a text's byte order mark at its start is read as no character.
+    if (strict.Canonical != content || strict.Tree->BomLeftOut)
         check.Fail(texts::NotCanonical());
     return announcement;
 }

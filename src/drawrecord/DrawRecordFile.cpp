@@ -171,27 +171,27 @@ QJsonObject ContentObject(const DrawRecord& record)
 // ---- Reading ----
 
 // The column an entry names.
-DrawColumn Column(const Checker& check, const QJsonValue& value, const QString& entry)
+DrawColumn Column(const Checker& check, const JsonValue& value, const QString& entry)
 {
     return check.Choice(value, entry, {MembersName, HitsName}) == MembersName ? DrawColumn::Members : DrawColumn::Hits;
 }
 
 // An event of the history; a shuffle's order has `rows` entries.
-DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString& entry, int32_t rows)
+DrawEvent ReadEvent(const Checker& check, const JsonValue& value, const QString& entry, int32_t rows)
 {
-    const QJsonObject event = check.Object(value, entry);
+    const JsonValue event = check.Object(value, entry);
     const QString prefix = entry + QLatin1Char('.');
     const QString kind = check.Choice(
-        event.value(QStringLiteral("event")), prefix + QStringLiteral("event"),
+        event.Value("event"), prefix + QStringLiteral("event"),
         {QStringLiteral("setup"), QStringLiteral("load"), QStringLiteral("shuffle"), QStringLiteral("build")});
-    const auto field = [&](const char* key) { return event.value(QLatin1String(key)); };
+    const auto field = [&](const char* key) { return event.Value(key); };
     const auto name = [&](const char* key) { return prefix + QLatin1String(key); };
     if (kind == QLatin1String("setup")) {
-        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("rows")}, entry);
+        check.OnlyKeys(event, {"event", "rows"}, entry);
         return SetUpEvent{static_cast<int32_t>(check.Whole(field("rows"), name("rows"), 1, MostMembers))};
     }
     if (kind == QLatin1String("load")) {
-        check.OnlyKeys(event, {QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("count")}, entry);
+        check.OnlyKeys(event, {"event", "column", "count"}, entry);
         return LoadEvent{Column(check, field("column"), name("column")),
                          static_cast<int32_t>(check.Whole(field("count"), name("count"), 0, MostMembers))};
     }
@@ -200,25 +200,21 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
         shuffle.Column = Column(check, field("column"), name("column"));
         shuffle.Fair = check.Choice(field("kind"), name("kind"), {QStringLiteral("program"), QStringLiteral("fair")})
                        == QLatin1String("fair");
-        QStringList keys{QStringLiteral("event"), QStringLiteral("column"), QStringLiteral("kind"),
-                         QStringLiteral("order")};
+        Checker::Keys keys{"event", "column", "kind", "order"};
         if (!shuffle.Fair) {
-            keys.append(QStringLiteral("seed"));
+            keys.append("seed");
             shuffle.Seed = static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed));
         }
         check.OnlyKeys(event, keys, entry);
         shuffle.Order = check.Order(field("order"), name("order"), rows);
         return shuffle;
     }
-    check.OnlyKeys(event,
-                   {QStringLiteral("event"), QStringLiteral("seed"), QStringLiteral("rows"),
-                    QStringLiteral("crossLines"), QStringLiteral("fairDraw"), QStringLiteral("time")},
-                   entry);
+    check.OnlyKeys(event, {"event", "seed", "rows", "crossLines", "fairDraw", "time"}, entry);
     return BuildEvent{static_cast<uint32_t>(check.Whole(field("seed"), name("seed"), 0, MostSeed)),
                       static_cast<int32_t>(check.Whole(field("rows"), name("rows"), FewestRows, MostMembers)),
                       check.Flag(field("crossLines"), name("crossLines")),
                       check.Flag(field("fairDraw"), name("fairDraw")),
-                      event.contains(QStringLiteral("time")) ? check.Time(field("time"), name("time")) : QString()};
+                      event.Contains("time") ? check.Time(field("time"), name("time")) : QString()};
 }
 
 // The history as Quorvan makes it: the record's lottery set up last (so
@@ -226,11 +222,11 @@ DrawEvent ReadEvent(const Checker& check, const QJsonValue& value, const QString
 // Build only list loads and, once the hits are loaded again, shuffles of
 // the hits, and each fair Build straight after the fair shuffle of the hits
 // that belongs to it.
-std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& history, int32_t rows)
+std::vector<DrawEvent> ReadHistory(const Checker& check, const JsonValue& history, int32_t rows)
 {
     const std::vector<int32_t> ordered = RowsOrdered(history, rows);
     std::vector<DrawEvent> events;
-    for (qsizetype index = 0; index < history.size(); ++index) {
+    for (qsizetype index = 0; index < history.Size(); ++index) {
         const QString entry = QStringLiteral("history[%1]").arg(index);
         events.push_back(ReadEvent(check, history[index], entry, ordered[index]));
         const auto* shuffle = index > 0 ? std::get_if<ShuffleEvent>(&events[index - 1]) : nullptr;
@@ -257,16 +253,13 @@ std::vector<DrawEvent> ReadHistory(const Checker& check, const QJsonArray& histo
     return events;
 }
 
-DrawRecord ReadRecordContent(const Checker& check, const QJsonObject& content)
+DrawRecord ReadRecordContent(const Checker& check, const JsonValue& content)
 {
     check.OnlyKeys(content,
-                   {QStringLiteral("format"), QStringLiteral("formatVersion"), QStringLiteral("program"),
-                    QStringLiteral("programVersion"), QStringLiteral("time"), QStringLiteral("rows"),
-                    QStringLiteral("crossLines"), QStringLiteral("fairDraw"), QStringLiteral("seed"), MembersName,
-                    HitsName, QStringLiteral("history"), QStringLiteral("ladder"), QStringLiteral("results"),
-                    QStringLiteral("sha256")},
+                   {"format", "formatVersion", "program", "programVersion", "time", "rows", "crossLines", "fairDraw",
+                    "seed", "members", "hits", "history", "ladder", "results", DigestKey},
                    {});
-    const auto field = [&](const char* key) { return content.value(QLatin1String(key)); };
+    const auto field = [&](const char* key) { return content.Value(key); };
     DrawRecord record;
     check.Choice(field("program"), QStringLiteral("program"), {QStringLiteral("Quorvan")});
     record.ProgramVersion = check.Text(field("programVersion"), QStringLiteral("programVersion"));
@@ -277,8 +270,8 @@ DrawRecord ReadRecordContent(const Checker& check, const QJsonObject& content)
     build.CrossLines = check.Flag(field("crossLines"), QStringLiteral("crossLines"));
     build.FairDraw = check.Flag(field("fairDraw"), QStringLiteral("fairDraw"));
     build.Seed = static_cast<uint32_t>(check.Whole(field("seed"), QStringLiteral("seed"), 0, MostSeed));
-    record.Draw.Members = check.Texts(content.value(MembersName), MembersName, build.Rows);
-    record.Draw.Hits = check.Texts(content.value(HitsName), HitsName, build.Rows);
+    record.Draw.Members = check.Texts(field("members"), MembersName, build.Rows);
+    record.Draw.Hits = check.Texts(field("hits"), HitsName, build.Rows);
 
     record.History = ReadHistory(check, check.Array(field("history"), QStringLiteral("history")), build.Rows);
     const auto lastBuild = std::find_if(record.History.rbegin(), record.History.rend(),
@@ -295,22 +288,21 @@ DrawRecord ReadRecordContent(const Checker& check, const QJsonObject& content)
 
 } // namespace
 
-std::vector<int32_t> RowsOrdered(const QJsonArray& history, int32_t rows)
+std::vector<int32_t> RowsOrdered(const JsonValue& history, int32_t rows)
 {
     qsizetype lastSetUp = -1;
-    for (qsizetype index = 0; index < history.size(); ++index)
-        if (history[index].toObject().value(QStringLiteral("event")) == QStringLiteral("setup"))
+    for (qsizetype index = 0; index < history.Size(); ++index)
+        if (history[index].Value("event").IsText("setup"))
             lastSetUp = index;
     std::vector<int32_t> ordered;
-    for (qsizetype index = 0; index < history.size(); ++index) {
-        const QJsonArray order = history[index].toObject().value(QStringLiteral("order")).toArray();
-        ordered.push_back(index > lastSetUp ? rows
-                                            : static_cast<int32_t>(std::clamp<qsizetype>(order.size(), 1, MostMembers)));
+    for (qsizetype index = 0; index < history.Size(); ++index) {
+        const qsizetype order = history[index].Value("order").Size();
+        ordered.push_back(index > lastSetUp ? rows : static_cast<int32_t>(std::clamp<qsizetype>(order, 1, MostMembers)));
     }
     return ordered;
 }
 
-DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry)
+DrawEvent ReadDrawEvent(const JsonValue& value, int32_t rows, const QString& path, const QString& entry)
 {
     return ReadEvent(Checker(CannotOpen(), Damaged(), Unexpected(), path), value, entry, rows);
 }
@@ -396,12 +388,12 @@ StrictContent ReadRecordJson(const QByteArray& content, const QString& path)
 DrawRecord ParseDrawRecord(const StrictContent& content, const QString& path)
 {
     const Checker check(CannotOpen(), Damaged(), Unexpected(), path);
-    const QJsonObject& object = content.Object;
-    const QJsonValue version = object.value(QStringLiteral("formatVersion"));
-    if (version.isDouble() && version.toDouble() > DrawRecordVersion)
-        check.Fail(NewerFormat().arg(version.toDouble()).arg(DrawRecordVersion));
+    const JsonValue& object = content.Object;
+    const JsonValue version = object.Value("formatVersion");
+    if (version.IsNumber() && version.Number() > DrawRecordVersion)
+        check.Fail(NewerFormat().arg(static_cast<double>(version.Number())).arg(DrawRecordVersion));
     check.Whole(version, QStringLiteral("formatVersion"), DrawRecordVersion, DrawRecordVersion);
-    const QString digest = check.Digest(object.value(QLatin1StringView(DigestKey)), QStringLiteral("sha256"));
+    const QString digest = check.Digest(object.Value(DigestKey), QStringLiteral("sha256"));
     if (digest != CanonicalDigest(content.Canonical))
         throw AlteredRecord(CannotOpen(), path, Altered());
     return ReadRecordContent(check, object);

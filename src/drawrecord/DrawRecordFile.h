@@ -56,13 +56,13 @@ void SaveDrawRecordBytes(const QString& path, const QByteArray& bytes);
 // For each event of a history, the rows its shuffle orders: those of the
 // lottery after its last Set-up, and before it whatever an order holds
 // (a Set-up since may have changed the rows).
-std::vector<int32_t> RowsOrdered(const QJsonArray& history, int32_t rows);
+std::vector<int32_t> RowsOrdered(const JsonValue& history, int32_t rows);
 
 // One event of a record's history as the record writes it, and read back
 // with the record's checks (`rows`: the rows a shuffle's order holds);
 // `entry` names it in the FileError that names `path`.
 QJsonObject DrawEventObject(const DrawEvent& event);
-DrawEvent ReadDrawEvent(const QJsonValue& value, int32_t rows, const QString& path, const QString& entry);
+DrawEvent ReadDrawEvent(const JsonValue& value, int32_t rows, const QString& path, const QString& entry);
 
 // A record whose content does not match its digest.
 class AlteredRecord : public FileError {

@@ -9,17 +9,13 @@
 #include "ladder/Geometry.h"
 
 #include <QDateTime>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 #include <QStringList>
 #include <QVarLengthArray>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace quorvan {
@@ -56,7 +52,7 @@ private:
     QString key_;
 };
 
-// Checks the entries of a parsed JSON file, naming the first that is wrong
+// Checks the entries of a JSON file read strictly, naming the first that is wrong
 // in a FileError: `cannotOpen` the file's title, `damaged` (%1 the entry, %2
 // what it should be) and `unexpected` (%1 the entry) the file's own words.
 class Checker {
@@ -73,117 +69,124 @@ public:
     }
 
     // Every key of the object `entry` is one of `keys`.
-    void OnlyKeys(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
+    using Keys = QVarLengthArray<std::string_view, 16>;
+    void OnlyKeys(const JsonValue& object, const Keys& keys, const EntryName& entry) const
     {
         Fields(object, keys, entry);
     }
-    // The values of `keys` in the object `entry`, in their order (undefined
-    // where it has none), every key of it being one of them: read in one pass.
-    // An object's handful of fields are kept without a heap allocation.
-    using FieldValues = QVarLengthArray<QJsonValue, 8>;
-    FieldValues Fields(const QJsonObject& object, const QStringList& keys, const EntryName& entry) const
+    // The values of `keys` in the object `entry`, in their order (none where
+    // it has none), every key of it being one of them: read in one pass. Of
+    // keys it should not have, the first in the order of their UTF-16 code units is named.
+    using FieldValues = QVarLengthArray<JsonValue, 16>;
+    FieldValues Fields(const JsonValue& object, const Keys& keys, const EntryName& entry) const
     {
-        FieldValues fields(keys.size(), QJsonValue(QJsonValue::Undefined));
-        for (auto member = object.constBegin(); member != object.constEnd(); ++member) {
-            const QString key = member.key();
-            const qsizetype slot = keys.indexOf(key);
-            if (slot < 0)
-                Fail(unexpected_.arg(entry.Member(key)));
-            fields[slot] = member.value();
+        FieldValues fields(keys.size());
+        std::optional<QString> unexpected;
+        for (qsizetype member = 0; member < object.Size(); ++member) {
+            const std::string_view key = object.Key(member);
+            const auto slot = std::find(keys.begin(), keys.end(), key);
+            if (slot != keys.end()) {
+                fields[slot - keys.begin()] = object.Member(member);
+                continue;
+            }
+            const QString name = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+            if (!unexpected || name < *unexpected)
+                unexpected = name;
         }
+        if (unexpected)
+            Fail(unexpected_.arg(entry.Member(*unexpected)));
         return fields;
     }
 
-    int64_t Whole(const QJsonValue& value, const EntryName& entry, int64_t low, int64_t high) const
+    int64_t Whole(const JsonValue& value, const EntryName& entry, int64_t low, int64_t high) const
     {
-        const double number = value.toDouble(std::nan(""));
-        if (!value.isDouble() || std::trunc(number) != number || number < static_cast<double>(low)
-            || number > static_cast<double>(high))
+        if (!value.IsWhole() || value.Number() < low || value.Number() > high)
             Wrong(entry, draw_texts::WholeNumber().arg(low).arg(high));
-        return static_cast<int64_t>(number);
+        return value.Number();
     }
-    bool Flag(const QJsonValue& value, const EntryName& entry) const
+    bool Flag(const JsonValue& value, const EntryName& entry) const
     {
-        if (!value.isBool())
+        if (!value.IsBool())
             Wrong(entry, draw_texts::TrueOrFalse());
-        return value.toBool();
+        return value.Bool();
     }
     // No text of a record is longer than a name: the program writes no longer
     // one. An embedded document alone is as long as the file lets it be.
-    QString Text(const QJsonValue& value, const EntryName& entry) const
+    QString Text(const JsonValue& value, const EntryName& entry) const
     {
         const QString text = Document(value, entry);
         if (text.size() > LongestName)
             Wrong(entry, draw_texts::ShortText().arg(LongestName));
         return text;
     }
-    QString Document(const QJsonValue& value, const EntryName& entry) const
+    QString Document(const JsonValue& value, const EntryName& entry) const
     {
-        if (!value.isString())
+        if (!value.IsString())
             Wrong(entry, draw_texts::Text());
-        return value.toString();
+        return value.String();
     }
     // A name of the lists: one spelling for what looks the same.
-    QString Name(const QJsonValue& value, const EntryName& entry) const
+    QString Name(const JsonValue& value, const EntryName& entry) const
     {
         const QString text = Text(value, entry);
         if (text.normalized(QString::NormalizationForm_C) != text)
             Wrong(entry, draw_texts::ComposedText());
         return text;
     }
-    QString Time(const QJsonValue& value, const EntryName& entry) const
+    QString Time(const JsonValue& value, const EntryName& entry) const
     {
         const QString time = Text(value, entry);
         if (!TimeWithOffset(time) || !QDateTime::fromString(time, Qt::ISODateWithMs).isValid())
             Wrong(entry, draw_texts::TimeWithOffset());
         return time;
     }
-    QString Choice(const QJsonValue& value, const EntryName& entry, const QStringList& choices) const
+    QString Choice(const JsonValue& value, const EntryName& entry, const QStringList& choices) const
     {
-        const QString text = value.toString();
-        if (!value.isString() || !choices.contains(text))
+        const QString text = value.String();
+        if (!value.IsString() || !choices.contains(text))
             Wrong(entry, draw_texts::OneOf().arg(choices.join(QStringLiteral(", "))));
         return text;
     }
-    QJsonArray Array(const QJsonValue& value, const EntryName& entry, std::optional<qsizetype> size = {}) const
+    JsonValue Array(const JsonValue& value, const EntryName& entry, std::optional<qsizetype> size = {}) const
     {
-        if (!value.isArray() || (size && value.toArray().size() != *size))
+        if (!value.IsArray() || (size && value.Size() != *size))
             Wrong(entry, size ? draw_texts::ListOf().arg(*size) : draw_texts::List());
-        return value.toArray();
+        return value;
     }
-    QJsonObject Object(const QJsonValue& value, const EntryName& entry) const
+    JsonValue Object(const JsonValue& value, const EntryName& entry) const
     {
-        if (!value.isObject())
+        if (!value.IsObject())
             Wrong(entry, draw_texts::Object());
-        return value.toObject();
+        return value;
     }
-    QString Digest(const QJsonValue& value, const EntryName& entry) const
+    QString Digest(const JsonValue& value, const EntryName& entry) const
     {
-        const QString digest = value.toString();
+        const QString digest = value.String();
         const auto lowerHex = [](QChar character) {
             return (character >= u'0' && character <= u'9') || (character >= u'a' && character <= u'f');
         };
-        if (!value.isString() || digest.size() != 64 || !std::all_of(digest.begin(), digest.end(), lowerHex))
+        if (!value.IsString() || digest.size() != 64 || !std::all_of(digest.begin(), digest.end(), lowerHex))
             Wrong(entry, draw_texts::Digest());
         return digest;
     }
-    QStringList Texts(const QJsonValue& value, const EntryName& entry, qsizetype size) const
+    QStringList Texts(const JsonValue& value, const EntryName& entry, qsizetype size) const
     {
         QStringList texts;
-        const QJsonArray array = Array(value, entry, size);
-        texts.reserve(array.size());
+        const JsonValue array = Array(value, entry, size);
+        texts.reserve(array.Size());
         const QString list = entry.Text();
-        for (qsizetype index = 0; index < array.size(); ++index)
+        for (qsizetype index = 0; index < array.Size(); ++index)
             texts.append(Name(array[index], EntryName(list, index)));
         return texts;
     }
     // Each row 1 .. rows once.
-    std::vector<int32_t> Order(const QJsonValue& value, const EntryName& entry, int32_t rows) const
+    std::vector<int32_t> Order(const JsonValue& value, const EntryName& entry, int32_t rows) const
     {
         std::vector<int32_t> order;
         std::vector<bool> seen(static_cast<size_t>(rows) + 1, false);
-        for (const QJsonValue& row : Array(value, entry, rows)) {
-            const auto number = static_cast<int32_t>(Whole(row, entry, 1, rows));
+        const JsonValue array = Array(value, entry, rows);
+        for (qsizetype index = 0; index < array.Size(); ++index) {
+            const auto number = static_cast<int32_t>(Whole(array[index], entry, 1, rows));
             if (seen[number])
                 Wrong(entry, draw_texts::Order());
             seen[number] = true;
@@ -223,31 +226,27 @@ private:
 // The JSON object `content` holds, read strictly, whose "format" is
 // `format`: anything else is refused, as `foreign` when it is no such object.
 inline StrictContent StrictObject(const Checker& check, const QByteArray& content, const QString& format,
-                                const QString& foreign)
+                                  const QString& foreign)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError)
-        check.Fail(draw_texts::NotJson().arg(error.errorString()).arg(error.offset));
     StrictJson strict = ReadStrictJson(content);
     if (strict.Problem)
         check.Fail(*strict.Problem);
-    QJsonObject object = document.object();
-    if (!document.isObject() || object.value(QStringLiteral("format")) != format)
+    const JsonValue object = strict.Root();
+    if (!object.IsObject() || object.Value("format").String() != format)
         check.Fail(foreign);
-    return {std::move(object), std::move(strict.Canonical)};
+    return {object, std::move(strict.Canonical), std::move(strict.Tree)};
 }
 
 // A record's results: one per hit row of `rows`, in order.
-inline std::vector<DrawResult> ReadResults(const Checker& check, const QJsonValue& value, int32_t rows)
+inline std::vector<DrawResult> ReadResults(const Checker& check, const JsonValue& value, int32_t rows)
 {
     const QString list = QStringLiteral("results");
     const QString hit = QStringLiteral("hit");
     const QString hitName = QStringLiteral("hitName");
     const QString member = QStringLiteral("member");
     const QString memberName = QStringLiteral("memberName");
-    const QStringList keys{hit, hitName, member, memberName};
-    const QJsonArray results = check.Array(value, list, rows);
+    const Checker::Keys keys{"hit", "hitName", "member", "memberName"};
+    const JsonValue results = check.Array(value, list, rows);
     std::vector<DrawResult> read;
     read.reserve(static_cast<size_t>(rows));
     for (int32_t row = 1; row <= rows; ++row) {

@@ -1,6 +1,7 @@
 #include "drawrecord/LotteryState.h"
 
 #include "drawrecord/DrawRecordFile.h"
+#include "drawrecord/StrictJson.h"
 #include "ladder/Geometry.h"
 
 #include <QJsonArray>
@@ -30,59 +31,57 @@ QJsonArray Events(const std::vector<DrawEvent>& events)
 // What a damaged file gives: no state.
 struct StateDamaged {};
 
-int32_t Whole(const QJsonValue& value, int32_t low, int32_t high)
+int32_t Whole(const JsonValue& value, int32_t low, int32_t high)
 {
-    const double number = value.toDouble(-1);
-    if (!value.isDouble() || number != static_cast<int32_t>(number) || number < low || number > high)
+    if (!value.IsWhole() || value.Number() < low || value.Number() > high)
         throw StateDamaged{};
-    return static_cast<int32_t>(number);
+    return static_cast<int32_t>(value.Number());
 }
 
-std::optional<int32_t> OptionalWhole(const QJsonValue& value)
+std::optional<int32_t> OptionalWhole(const JsonValue& value)
 {
-    if (value.isNull())
+    if (value.IsNull())
         return std::nullopt;
     return Whole(value, 0, MostMembers);
 }
 
-bool Flag(const QJsonValue& value)
+bool Flag(const JsonValue& value)
 {
-    if (!value.isBool())
+    if (!value.IsBool())
         throw StateDamaged{};
-    return value.toBool();
+    return value.Bool();
 }
 
-QStringList Texts(const QJsonValue& value, int32_t size)
+QStringList Texts(const JsonValue& value, int32_t size)
 {
-    const QJsonArray array = value.toArray();
-    if (!value.isArray() || array.size() != size)
+    if (!value.IsArray() || value.Size() != size)
         throw StateDamaged{};
     QStringList texts;
-    for (const QJsonValue& text : array) {
-        if (!text.isString())
+    for (qsizetype index = 0; index < value.Size(); ++index) {
+        if (!value[index].IsString())
             throw StateDamaged{};
-        texts.append(text.toString());
+        texts.append(value[index].String());
     }
     return texts;
 }
 
 // Hit rows 1 .. `rows`; none where a state kept before them holds nothing.
-std::vector<int32_t> Rows(const QJsonValue& value, int32_t rows)
+std::vector<int32_t> Rows(const JsonValue& value, int32_t rows)
 {
-    if (value.isUndefined())
+    if (value.IsUndefined())
         return {};
-    if (!value.isArray())
+    if (!value.IsArray())
         throw StateDamaged{};
     std::vector<int32_t> numbers;
-    for (const QJsonValue& number : value.toArray())
-        numbers.push_back(Whole(number, 1, rows));
+    for (qsizetype index = 0; index < value.Size(); ++index)
+        numbers.push_back(Whole(value[index], 1, rows));
     return numbers;
 }
 
 // Texts of any number; none where a state kept before them holds nothing.
-QStringList OptionalTexts(const QJsonValue& value)
+QStringList OptionalTexts(const JsonValue& value)
 {
-    return value.isUndefined() ? QStringList() : Texts(value, static_cast<int32_t>(value.toArray().size()));
+    return value.IsUndefined() ? QStringList() : Texts(value, static_cast<int32_t>(value.Size()));
 }
 
 QJsonArray RowsArray(const std::vector<int32_t>& rows)
@@ -93,7 +92,7 @@ QJsonArray RowsArray(const std::vector<int32_t>& rows)
     return array;
 }
 
-DrawEvent Event(const QJsonValue& value, int32_t rows)
+DrawEvent Event(const JsonValue& value, int32_t rows)
 {
     try {
         return ReadDrawEvent(value, rows, {}, {});
@@ -102,43 +101,43 @@ DrawEvent Event(const QJsonValue& value, int32_t rows)
     }
 }
 
-LotteryState Read(const QJsonObject& object)
+LotteryState Read(const JsonValue& object)
 {
-    if (object.value(QStringLiteral("format")) != Format || object.value(QStringLiteral("version")) != Version)
+    if (!object.IsObject() || object.Value("format").String() != Format || !object.Value("version").IsNumber()
+        || object.Value("version").Number() != Version)
         throw StateDamaged{};
     LotteryState state;
-    state.Rows = Whole(object.value(QStringLiteral("rows")), 1, MostMembers);
-    state.Count = Whole(object.value(QStringLiteral("count")), 1, MostMembers);
-    state.CrossLines = Flag(object.value(QStringLiteral("crossLines")));
-    state.FairDraw = Flag(object.value(QStringLiteral("fairDraw")));
-    state.Members = Texts(object.value(QStringLiteral("members")), state.Rows);
-    state.Hits = Texts(object.value(QStringLiteral("hits")), state.Rows);
-    state.MembersLoaded = OptionalWhole(object.value(QStringLiteral("membersLoaded")));
-    state.HitsLoaded = OptionalWhole(object.value(QStringLiteral("hitsLoaded")));
-    state.MemberShuffles = Whole(object.value(QStringLiteral("memberShuffles")), 0, INT32_MAX);
-    state.HitShuffles = Whole(object.value(QStringLiteral("hitShuffles")), 0, INT32_MAX);
-    const QJsonArray history = object.value(QStringLiteral("history")).toArray();
+    state.Rows = Whole(object.Value("rows"), 1, MostMembers);
+    state.Count = Whole(object.Value("count"), 1, MostMembers);
+    state.CrossLines = Flag(object.Value("crossLines"));
+    state.FairDraw = Flag(object.Value("fairDraw"));
+    state.Members = Texts(object.Value("members"), state.Rows);
+    state.Hits = Texts(object.Value("hits"), state.Rows);
+    state.MembersLoaded = OptionalWhole(object.Value("membersLoaded"));
+    state.HitsLoaded = OptionalWhole(object.Value("hitsLoaded"));
+    state.MemberShuffles = Whole(object.Value("memberShuffles"), 0, INT32_MAX);
+    state.HitShuffles = Whole(object.Value("hitShuffles"), 0, INT32_MAX);
+    const JsonValue history = object.Value("history");
     const std::vector<int32_t> ordered = RowsOrdered(history, state.Rows);
-    for (qsizetype index = 0; index < history.size(); ++index)
+    for (qsizetype index = 0; index < history.Size(); ++index)
         state.History.push_back(Event(history[index], ordered[index]));
-    const QJsonValue built = object.value(QStringLiteral("lastBuild"));
-    if (!built.isNull()) {
-        const QJsonObject draw = built.toObject();
-        const DrawEvent build = Event(draw.value(QStringLiteral("build")), state.Rows);
-        if (!built.isObject() || !std::holds_alternative<BuildEvent>(build))
+    const JsonValue built = object.Value("lastBuild");
+    if (!built.IsNull()) {
+        const DrawEvent build = Event(built.Value("build"), state.Rows);
+        if (!built.IsObject() || !std::holds_alternative<BuildEvent>(build))
             throw StateDamaged{};
         const int32_t rows = std::get<BuildEvent>(build).Rows;
-        state.LastBuild = BuiltDraw{std::get<BuildEvent>(build), Texts(draw.value(QStringLiteral("members")), rows),
-                                    Texts(draw.value(QStringLiteral("hits")), rows)};
+        state.LastBuild = BuiltDraw{std::get<BuildEvent>(build), Texts(built.Value("members"), rows),
+                                    Texts(built.Value("hits"), rows)};
         if (rows > state.Rows)
             throw StateDamaged{};
     }
-    state.ResultsShown = Flag(object.value(QStringLiteral("resultsShown")));
-    state.LitHit = Whole(object.value(QStringLiteral("litHit")), 0, state.Count);
-    state.Revealed = Rows(object.value(QStringLiteral("revealed")), state.Count);
-    state.RedPrizes = Rows(object.value(QStringLiteral("redPrizes")), state.Count);
-    state.ResultsSaved = Flag(object.value(QStringLiteral("resultsSaved")));
-    state.CountedHitLines = OptionalTexts(object.value(QStringLiteral("countedHits")));
+    state.ResultsShown = Flag(object.Value("resultsShown"));
+    state.LitHit = Whole(object.Value("litHit"), 0, state.Count);
+    state.Revealed = Rows(object.Value("revealed"), state.Count);
+    state.RedPrizes = Rows(object.Value("redPrizes"), state.Count);
+    state.ResultsSaved = Flag(object.Value("resultsSaved"));
+    state.CountedHitLines = OptionalTexts(object.Value("countedHits"));
     return state;
 }
 
@@ -178,12 +177,12 @@ QByteArray LotteryStateBytes(const LotteryState& state)
 
 std::optional<LotteryState> ParseLotteryState(const QByteArray& content)
 {
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
+    // The state need not be in the strict form: Quorvan writes it with Qt's JSON writer.
+    const StrictJson read = ReadStrictJson(content);
+    if (!read.Tree)
         return std::nullopt;
     try {
-        return Read(document.object());
+        return Read(read.Root());
     } catch (const StateDamaged&) {
         return std::nullopt;
     }
