@@ -101,3 +101,5 @@ void Commands::tellSaved(const QString& path)
 }
 
 } // namespace quorvan
+
+#include "moc_Commands.cpp"

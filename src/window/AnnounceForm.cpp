@@ -115,3 +115,5 @@ AnnounceInput AnnounceForm::input() const
 }
 
 } // namespace quorvan
+
+#include "moc_AnnounceForm.cpp"

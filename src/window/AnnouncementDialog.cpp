@@ -115,3 +115,5 @@ void AnnouncementDialog::print()
 }
 
 } // namespace quorvan
+
+#include "moc_AnnouncementDialog.cpp"

@@ -156,3 +156,5 @@ void Picture::mouseReleaseEvent(QMouseEvent* event)
 }
 
 } // namespace quorvan
+
+#include "moc_Controls.cpp"

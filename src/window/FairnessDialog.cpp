@@ -274,3 +274,5 @@ void FairnessDialog::saveMatrix()
 }
 
 } // namespace quorvan
+
+#include "moc_FairnessDialog.cpp"

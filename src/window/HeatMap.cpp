@@ -126,3 +126,5 @@ void HeatLegend::paintEvent(QPaintEvent*)
 }
 
 } // namespace quorvan
+
+#include "moc_HeatMap.cpp"

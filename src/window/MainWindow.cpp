@@ -716,3 +716,5 @@ void MainWindow::afterCommand()
 }
 
 } // namespace quorvan
+
+#include "moc_MainWindow.cpp"

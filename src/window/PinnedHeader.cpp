@@ -60,3 +60,5 @@ void PinnedHeader::reveal(QWidget* focused)
 }
 
 } // namespace quorvan
+
+#include "moc_PinnedHeader.cpp"

@@ -86,3 +86,5 @@ std::vector<SourceValue> SourceValuesDialog::values() const
 }
 
 } // namespace quorvan
+
+#include "moc_SourceValuesDialog.cpp"

@@ -172,3 +172,5 @@ void Spinner::wheelEvent(QWheelEvent* event)
 }
 
 } // namespace quorvan
+
+#include "moc_Spinner.cpp"

@@ -84,3 +84,5 @@ StageSettings StageSettingsDialog::chosen() const
 }
 
 } // namespace quorvan
+
+#include "moc_StageSettingsDialog.cpp"

@@ -233,3 +233,5 @@ void StageWindow::closeEvent(QCloseEvent* event)
 }
 
 } // namespace quorvan
+
+#include "moc_StageWindow.cpp"

@@ -49,3 +49,5 @@ WinnersDialog::WinnersDialog(MainWindow& window, const CommandBoundary& boundary
 }
 
 } // namespace quorvan
+
+#include "moc_WinnersDialog.cpp"

@@ -14,6 +14,9 @@
 #include "window/WindowFixture.h"
 
 #include <QAccessible>
+#include <QAnimationDriver>
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -103,11 +106,39 @@ QString LastTold(QObject* object)
 
 } // namespace
 
+// The stage's animations at eight times their speed, in steps of the same
+// size: a path or afterglow the tests wait for takes an eighth of its time.
+class FastAnimations : public QAnimationDriver {
+public:
+    qint64 elapsed() const override { return clock_.elapsed() * 8; }
+
+protected:
+    void start() override
+    {
+        clock_.start();
+        ticks_.start(2, this);
+        QAnimationDriver::start();
+    }
+    void stop() override
+    {
+        ticks_.stop();
+        QAnimationDriver::stop();
+    }
+    void timerEvent(QTimerEvent*) override { advance(); }
+
+private:
+    QElapsedTimer clock_;
+    QBasicTimer ticks_;
+};
+
 class TestStage : public QObject {
     Q_OBJECT
+    FastAnimations animations_;
+
 private slots:
     void initTestCase()
     {
+        animations_.install();
         QAccessible::installUpdateHandler(RecordTold);
         // No screen reader turns accessibility on offscreen: the test does, as one would.
         QPlatformAccessibility* accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
