@@ -85,8 +85,13 @@ public:
         const std::string_view text = Utf8();
         if (node_ && node_->InDecoded && text.find('\xED') != std::string_view::npos)
             return Unpaired(text);
+        return Text(text);
+    }
+    // UTF-8 as a QString, every character kept (fromUtf8 leaves out a byte order mark at the start).
+    static QString Text(std::string_view text)
+    {
         QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        if (text.starts_with("\xEF\xBB\xBF")) // fromUtf8 leaves out a byte order mark at the start
+        if (text.starts_with("\xEF\xBB\xBF"))
             string.prepend(QChar(0xFEFF));
         return string;
     }
@@ -99,11 +104,15 @@ public:
         return IsArray() && index >= 0 && index < Size() ? Child(node_->From + static_cast<uint32_t>(index))
                                                          : JsonValue();
     }
-    // An object's member `index`: its key (in UTF-8) and its value.
-    std::string_view Key(qsizetype index) const { return Child(node_->From + 2 * static_cast<uint32_t>(index)).Utf8(); }
+    // An object's member `index`: its key in UTF-8 as written (a byte order
+    // mark it begins with kept: "\uFEFFrows" is not "rows"), and its value.
+    std::string_view Key(qsizetype index) const
+    {
+        return tree_->Written(tree_->Nodes[tree_->Children[node_->From + 2 * static_cast<uint32_t>(index)]]);
+    }
     JsonValue Member(qsizetype index) const { return Child(node_->From + 2 * static_cast<uint32_t>(index) + 1); }
     // The value of the key written as `key` (as Qt looks a key up: a byte
-    // order mark it begins with counts, where Key leaves it out as QString does).
+    // order mark it begins with counts).
     // A key twice (only where the strict form is not kept): the later, as Qt's reader keeps it.
     JsonValue Value(std::string_view key) const
     {
