@@ -47,16 +47,20 @@ public:
     std::vector<Node> Nodes; // the outermost value first
     std::vector<uint32_t> Children;
     bool BomLeftOut = false; // a text without escapes began with a byte order mark
+    // In the strict form a text is what it spells, a byte order mark at its
+    // start kept; otherwise it is read as Qt's reader reads it, without.
+    bool AsWritten = false;
 
-    std::string_view Utf8(const Node& node) const
-    {
-        return node.InDecoded ? std::string_view(Decoded).substr(node.From, node.Size)
-                              : std::string_view(Text.constData() + node.From, node.Size);
-    }
+    std::string_view Utf8(const Node& node) const { return AsWritten ? Written(node) : AsQtReads(node); }
     // A text as written, a byte order mark at its start kept.
     std::string_view Written(const Node& node) const
     {
-        return node.AfterBom ? std::string_view(Text.constData() + node.From - 3, node.Size + 3) : Utf8(node);
+        return node.AfterBom ? std::string_view(Text.constData() + node.From - 3, node.Size + 3) : AsQtReads(node);
+    }
+    std::string_view AsQtReads(const Node& node) const
+    {
+        return node.InDecoded ? std::string_view(Decoded).substr(node.From, node.Size)
+                              : std::string_view(Text.constData() + node.From, node.Size);
     }
 };
 
@@ -141,7 +145,7 @@ struct StrictJson {
     // When it is: its value in the canonical form (CanonicalJson's), the
     // outermost object without its DigestKey entry.
     QByteArray Canonical;
-    // Its values when it is JSON text, in the strict form or not, as Qt's reader reads them.
+    // Its values when it is JSON text: as written in the strict form, else as Qt's reader reads them.
     std::shared_ptr<const JsonTree> Tree;
     JsonValue Root() const { return Tree ? JsonValue(Tree.get(), 0) : JsonValue(); }
 };
