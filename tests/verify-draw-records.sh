@@ -46,6 +46,10 @@ expect 2 "The key “rows” appears twice in one object" "$draws/bad-duplicate-
 expect 2 "The number 12.0 at byte" "$draws/bad-float-rows.qdraw"
 expect 2 "The number 1.2e1 at byte" "$draws/bad-exponent-rows.qdraw"
 expect 2 "It begins with a byte order mark" "$draws/bad-byte-order-mark.qdraw"
+# A key "\uFEFFrows" written with the mark itself is an entry of its own, not "rows".
+expect 2 "a draw record has no entry" "$draws/bad-byte-order-mark-key.qdraw"
+# A name that begins with one is another name: its results no longer match.
+expect 1 "the ladder gives member 1" "$draws/bad-byte-order-mark-name.qdraw"
 expect 2 "A control character stands unescaped in a text" "$draws/bad-control-character.qdraw"
 expect 2 "one half of a surrogate pair without the other" "$draws/bad-lone-surrogate.qdraw"
 expect 2 "it is not JSON text: invalid escape sequence" "$draws/bad-unknown-escape.qdraw"

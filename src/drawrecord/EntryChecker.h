@@ -89,7 +89,7 @@ public:
                 fields[slot - keys.begin()] = object.Member(member);
                 continue;
             }
-            const QString name = QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+            const QString name = JsonValue::Text(key);
             if (!unexpected || name < *unexpected)
                 unexpected = name;
         }

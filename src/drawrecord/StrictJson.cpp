@@ -52,6 +52,7 @@ public:
         }
         if (problem_)
             return {problem_, {}, std::move(tree_)};
+        tree_->AsWritten = true;
         return {std::nullopt, QByteArray::fromStdString(out_), std::move(tree_)};
     }
 
@@ -475,7 +476,7 @@ private:
                                                       : static_cast<size_t>(at_ - 1 - start));
         // Qt reads a text without escapes as UTF-8 does, a byte order mark at
         // its start left out: so does the tree, the strict form keeping it.
-        if (!text.InDecoded && tree_->Utf8(text).starts_with(Bom)) {
+        if (!text.InDecoded && tree_->AsQtReads(text).starts_with(Bom)) {
             text.AfterBom = true;
             text.From += Bom.size();
             text.Size -= Bom.size();

@@ -47,16 +47,20 @@ public:
     std::vector<Node> Nodes; // the outermost value first
     std::vector<uint32_t> Children;
     bool BomLeftOut = false; // a text without escapes began with a byte order mark
+    // In the strict form a text is what it spells, a byte order mark at its
+    // start kept; otherwise it is read as Qt's reader reads it, without.
+    bool AsWritten = false;
 
-    std::string_view Utf8(const Node& node) const
-    {
-        return node.InDecoded ? std::string_view(Decoded).substr(node.From, node.Size)
-                              : std::string_view(Text.constData() + node.From, node.Size);
-    }
+    std::string_view Utf8(const Node& node) const { return AsWritten ? Written(node) : AsQtReads(node); }
     // A text as written, a byte order mark at its start kept.
     std::string_view Written(const Node& node) const
     {
-        return node.AfterBom ? std::string_view(Text.constData() + node.From - 3, node.Size + 3) : Utf8(node);
+        return node.AfterBom ? std::string_view(Text.constData() + node.From - 3, node.Size + 3) : AsQtReads(node);
+    }
+    std::string_view AsQtReads(const Node& node) const
+    {
+        return node.InDecoded ? std::string_view(Decoded).substr(node.From, node.Size)
+                              : std::string_view(Text.constData() + node.From, node.Size);
     }
 };
 
@@ -85,8 +89,13 @@ public:
         const std::string_view text = Utf8();
         if (node_ && node_->InDecoded && text.find('\xED') != std::string_view::npos)
             return Unpaired(text);
+        return Text(text);
+    }
+    // UTF-8 as a QString, every character kept (fromUtf8 leaves out a byte order mark at the start).
+    static QString Text(std::string_view text)
+    {
         QString string = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-        if (text.starts_with("\xEF\xBB\xBF")) // fromUtf8 leaves out a byte order mark at the start
+        if (text.starts_with("\xEF\xBB\xBF"))
             string.prepend(QChar(0xFEFF));
         return string;
     }
@@ -99,11 +108,15 @@ public:
         return IsArray() && index >= 0 && index < Size() ? Child(node_->From + static_cast<uint32_t>(index))
                                                          : JsonValue();
     }
-    // An object's member `index`: its key (in UTF-8) and its value.
-    std::string_view Key(qsizetype index) const { return Child(node_->From + 2 * static_cast<uint32_t>(index)).Utf8(); }
+    // An object's member `index`: its key in UTF-8 as written (a byte order
+    // mark it begins with kept: "\uFEFFrows" is not "rows"), and its value.
+    std::string_view Key(qsizetype index) const
+    {
+        return tree_->Written(tree_->Nodes[tree_->Children[node_->From + 2 * static_cast<uint32_t>(index)]]);
+    }
     JsonValue Member(qsizetype index) const { return Child(node_->From + 2 * static_cast<uint32_t>(index) + 1); }
     // The value of the key written as `key` (as Qt looks a key up: a byte
-    // order mark it begins with counts, where Key leaves it out as QString does).
+    // order mark it begins with counts).
     // A key twice (only where the strict form is not kept): the later, as Qt's reader keeps it.
     JsonValue Value(std::string_view key) const
     {
@@ -132,7 +145,7 @@ struct StrictJson {
     // When it is: its value in the canonical form (CanonicalJson's), the
     // outermost object without its DigestKey entry.
     QByteArray Canonical;
-    // Its values when it is JSON text, in the strict form or not, as Qt's reader reads them.
+    // Its values when it is JSON text: as written in the strict form, else as Qt's reader reads them.
     std::shared_ptr<const JsonTree> Tree;
     JsonValue Root() const { return Tree ? JsonValue(Tree.get(), 0) : JsonValue(); }
 };
