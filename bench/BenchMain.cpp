@@ -311,40 +311,33 @@ QStringList ReadLines(const QString& path)
     return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(0, MostMembers);
 }
 
-// Start-up in a child process, from exec to the first frame painted: the
-// program's own start. Its floor is quorvan-startup-floor, beside the bench.
-// Under callgrind the first dump, "first-frame", counts exec to the first
-// frame; the last, what exit costs.
-int ChildStartup(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    ConfigureApplication(application);
-    MainWindow window(Platform());
-    Commands commands(window);
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window))
-        return 1;
-    (void)window.grab(); // the first frame, painted
-    CALLGRIND_DUMP_STATS_AT("first-frame");
-    return 0;
-}
-
+// Start-up, each start a new process from exec to the first frame painted:
+// the program itself (quorvan-startup-probe, its launcher's steps with the
+// built modules) against a bare Qt Widgets window (quorvan-startup-floor).
+// The program starts in a home of its own, as on a first start, with nothing
+// kept from an earlier lottery to restore.
 void StartupLine(const char* self)
 {
-    const auto start = [](const QString& program, const QStringList& arguments) {
-        return Part{[] {}, [program, arguments] {
-                        QProcess child;
-                        child.start(program, arguments);
-                        child.waitForFinished(-1);
-                    }};
-    };
     if (Callgrind) {
         std::printf("startup: run each child alone under callgrind (see README)\n");
         return;
     }
-    const QString bench = QString::fromLocal8Bit(self);
-    const QString floor = QFileInfo(bench).absolutePath() + QStringLiteral("/quorvan-startup-floor");
-    Line("startup", start(bench, {QStringLiteral("--startup-child")}), start(floor, {}));
+    auto home = std::make_shared<QTemporaryDir>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home->path());
+    for (const char* kept : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
+        environment.remove(QString::fromLatin1(kept));
+    const auto start = [home, environment](const QString& program) {
+        return Part{[] {}, [home, environment, program] {
+                        QProcess child;
+                        child.setProcessEnvironment(environment);
+                        child.start(program, {});
+                        child.waitForFinished(-1);
+                    }};
+    };
+    const QString folder = QFileInfo(QString::fromLocal8Bit(self)).absolutePath();
+    Line("startup", start(folder + QStringLiteral("/quorvan-startup-probe")),
+         start(folder + QStringLiteral("/quorvan-startup-floor")));
 }
 
 long PeakRssMegabytes()
@@ -553,8 +546,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray();
-    if (mode == "--startup-child")
-        return ChildStartup(argc, argv);
     Callgrind = mode == "--callgrind";
     if (Callgrind)
         Runs = 1;

@@ -111,6 +111,7 @@ private slots:
         MainWindow& form = *window;
         QFont chosen(QStringLiteral("DejaVu Serif"));
         chosen.setPixelSize(15);
+        chosen.setHintingPreference(QFont::PreferNoHinting); // as every text of the designed area
         SetControlFont(form.firstMemberBox(), {chosen, QColor(0, 0, 128)});
         window.Click(form.setUpButton());
         window.Click(form.buildButton());

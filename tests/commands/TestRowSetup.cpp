@@ -170,6 +170,7 @@ private slots:
         QFont font(QStringLiteral("DejaVu Serif"));
         font.setPixelSize(17);
         font.setItalic(true);
+        font.setHintingPreference(QFont::PreferNoHinting); // as every text of the designed area
         SetControlFont(form.firstMemberBox(), {font, QColor(0, 128, 0)});
         QList<int> clicked;
         QObject::connect(&form, &MainWindow::hitBoxClicked, [&](int row) { clicked.append(row); });

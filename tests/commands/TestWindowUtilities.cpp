@@ -14,6 +14,7 @@ ControlFont Font(const char* face, int pixels, QColor colour)
 {
     QFont font(QString::fromLatin1(face));
     font.setPixelSize(pixels);
+    font.setHintingPreference(QFont::PreferNoHinting); // as every text of the designed area
     return {font, colour};
 }
 
