@@ -109,9 +109,9 @@ void Commands::onAnnounceDraw()
     fixListsAsTheyHold();
 
     const QByteArray digest = AnnouncementDigest(text);
-    auto* dialog = new AnnouncementDialog(
-        window_, {announcement.Title, announcement.Organiser, announcement.DrawAfter, *path,
-                  QString::fromLatin1(digest.toHex()), ShortCode(digest)});
+    auto* dialog = new AnnouncementDialog(window_, boundary(),
+                                          {announcement.Title, announcement.Organiser, announcement.DrawAfter, *path,
+                                           QString::fromLatin1(digest.toHex()), ShortCode(digest)});
     dialog->show();
 }
 

@@ -11,6 +11,7 @@
 
 namespace quorvan {
 
+class CommandBoundary;
 class MainWindow;
 
 // The texts the dialog shows, already worked out.
@@ -26,7 +27,7 @@ struct AnnouncementShown {
 class AnnouncementDialog : public QDialog {
     Q_OBJECT
 public:
-    AnnouncementDialog(MainWindow& window, const AnnouncementShown& shown);
+    AnnouncementDialog(MainWindow& window, const CommandBoundary& boundary, const AnnouncementShown& shown);
 
     QWidget* panel = nullptr; // what Print prints
     QLabel* digestLabel = nullptr;
