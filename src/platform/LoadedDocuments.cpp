@@ -29,9 +29,14 @@ const DocumentFunctions& Module()
         const QString file = OwnFolder() + QLatin1Char('/') + QLatin1String(DocumentsModuleFile);
         void* handle = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
         auto* entry = handle ? reinterpret_cast<DocumentsEntry*>(dlsym(handle, DocumentsEntrySymbol)) : nullptr;
-        if (!entry)
+        if (!entry) {
+            // The loader's reason starts with the file's name, which the message gives already.
+            QString reason = QString::fromLocal8Bit(dlerror());
+            if (reason.startsWith(file + QLatin1String(": ")))
+                reason.remove(0, file.size() + 2);
             throw UserError(QCoreApplication::translate("LoadedDocuments", "The program cannot load its part %1: %2")
-                                .arg(QDir::toNativeSeparators(file), QString::fromLocal8Bit(dlerror())));
+                                .arg(QDir::toNativeSeparators(file), reason));
+        }
         return entry();
     }();
     return *module;
