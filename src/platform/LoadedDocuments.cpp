@@ -13,20 +13,21 @@ namespace quorvan {
 
 namespace {
 
-// The folder of the module (or program) this code is part of.
-QString OwnFolder()
+// The documents' module: beside the module (or program) this code is part of.
+QString ModuleFile()
 {
-    Dl_info info{};
-    if (dladdr(reinterpret_cast<void*>(&OwnFolder), &info) == 0 || !info.dli_fname)
-        return QDir::currentPath();
-    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    const QString name = QLatin1String(DocumentsModuleFile);
+    Dl_info own{};
+    if (dladdr(reinterpret_cast<void*>(&ModuleFile), &own) == 0 || !own.dli_fname)
+        return name; // looked for on the system's library path, never in the working folder
+    return QFileInfo(QFile::decodeName(own.dli_fname)).absolutePath() + QLatin1Char('/') + name;
 }
 
 const DocumentFunctions& Module()
 {
     // A load that throws is tried again on the next call.
     static const DocumentFunctions* const module = [] {
-        const QString file = OwnFolder() + QLatin1Char('/') + QLatin1String(DocumentsModuleFile);
+        const QString file = ModuleFile();
         void* handle = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
         auto* entry = handle ? reinterpret_cast<DocumentsEntry*>(dlsym(handle, DocumentsEntrySymbol)) : nullptr;
         if (!entry) {

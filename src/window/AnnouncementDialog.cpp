@@ -15,8 +15,6 @@ namespace quorvan {
 
 namespace {
 
-constexpr int QrModulePixels = 5;
-
 // A in four groups of sixteen digits, one line each, for reading and comparing.
 QString DigestInLines(const QString& digest)
 {
@@ -60,7 +58,7 @@ AnnouncementDialog::AnnouncementDialog(MainWindow& window, const CommandBoundary
     add(QCoreApplication::translate("AnnouncementDialog", "Short code to read aloud:"),
         shortCodeLabel);
     qrLabel = new QLabel;
-    qrLabel->setPixmap(QPixmap::fromImage(window.platform().Documents().QrCode(shown.Digest, QrModulePixels)));
+    qrLabel->setPixmap(QPixmap::fromImage(shown.QrCode));
     facts->addWidget(qrLabel, row++, 0, 1, 2, Qt::AlignHCenter);
 
     auto* advice = new QLabel(QCoreApplication::translate("AnnouncementDialog", "Publish this A before the draw (a "

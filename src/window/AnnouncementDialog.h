@@ -6,6 +6,7 @@
 // while the announcement is open, whether this dialog is or not.
 
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
@@ -14,7 +15,10 @@ namespace quorvan {
 class CommandBoundary;
 class MainWindow;
 
-// The texts the dialog shows, already worked out.
+// The size of each module of the QR code the dialog shows, in pixels.
+inline constexpr int QrModulePixels = 5;
+
+// The texts the dialog shows, already worked out, and A as a QR code.
 struct AnnouncementShown {
     QString Title;
     QString Organiser;
@@ -22,6 +26,7 @@ struct AnnouncementShown {
     QString Path;      // where the .qannounce was written
     QString Digest;    // A, 64 hexadecimal digits
     QString ShortCode; // A's short code
+    QImage QrCode;     // of Digest, modules QrModulePixels wide
 };
 
 class AnnouncementDialog : public QDialog {
