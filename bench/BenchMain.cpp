@@ -10,6 +10,7 @@
 
 #include "app/Application.h"
 #include "commands/Commands.h"
+#include "documents/DocumentTable.h"
 #include "ladder/Fairness.h"
 #include "ladder/Geometry.h"
 #include "platform/QtPlatform.h"
@@ -55,10 +56,13 @@ QByteArray Only; // with --callgrind NAME or --only NAME: only the lines whose n
 
 // The desktop's own platform, except that the dialogs answer at once with
 // the files below, questions are answered no (nothing saved, no earlier
-// lottery restored), the autosave goes to a folder of its own, and an error
-// ends the benchmark.
+// lottery restored), the autosave goes to a folder of its own, an error
+// ends the benchmark, and the documents' functions are the ones linked in
+// (there is no module beside the benchmark to load).
 class BenchPlatform final : public QtPlatform {
 public:
+    BenchPlatform() { DetectEncodingsWith(DocumentTable().DetectEncoding); }
+    const DocumentFunctions& Documents() override { return DocumentTable(); }
     bool AskYesNo(const QString&) override { return false; }
     SaveAnswer AskToSave(const QString&) override { return SaveAnswer::Discard; }
     bool AskWithDefault(const QString&, const QString&, const QString&) override { return false; }

@@ -2,12 +2,20 @@
 // rule and every decoding; built with QUORVAN_FUZZ_CSV, of a CSV list, through
 // the record rules too.
 
+#include "documents/EncodingDetector.h"
 #include "files/TextDecoding.h"
 #include "lists/ListFile.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
+
+// The decoding asks the encoding detector the program uses.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    quorvan::DetectEncodingsWith(quorvan::DetectedEncoding);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -670,6 +670,13 @@
     </message>
 </context>
 <context>
+    <name>LoadedDocuments</name>
+    <message>
+        <source>The program cannot load its part %1: %2</source>
+        <translation>プログラムの一部 %1 を読み込めません: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Fair draw</source>

@@ -670,6 +670,13 @@
     </message>
 </context>
 <context>
+    <name>LoadedDocuments</name>
+    <message>
+        <source>The program cannot load its part %1: %2</source>
+        <translation>프로그램의 구성 요소 %1을(를) 불러올 수 없습니다: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Fair draw</source>

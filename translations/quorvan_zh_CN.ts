@@ -670,6 +670,13 @@
     </message>
 </context>
 <context>
+    <name>LoadedDocuments</name>
+    <message>
+        <source>The program cannot load its part %1: %2</source>
+        <translation>无法加载程序的组成部分 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Fair draw</source>

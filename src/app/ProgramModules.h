@@ -1,8 +1,9 @@
 #pragma once
-// The program is a small launcher and two modules beside each other, loaded
+// The program is a small launcher and modules beside each other, loaded
 // into its process as they are needed: the command line's, which needs Qt
 // Core alone and answers --help, --version and --verify, and the window's,
 // with the toolkit's graphical libraries. These are their files and entries.
+// (The window loads a third, the documents', itself: documents/DocumentFunctions.h.)
 
 #include <dlfcn.h>
 

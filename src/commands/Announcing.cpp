@@ -98,6 +98,12 @@ void Commands::onAnnounceDraw()
         }
     }
 
+    // The QR code is made before anything is saved: should its library fail
+    // to load, the announcement is neither written nor open.
+    const QByteArray digest = AnnouncementDigest(text);
+    const QString hexDigest = QString::fromLatin1(digest.toHex());
+    const QImage qrCode = platform.Documents().QrCode(hexDigest, QrModulePixels);
+
     const auto path = chooseRecordPath(
         AnnouncementFilter(), lottery_.Model.DrawRecordFolder,
         QCoreApplication::translate("Announcing", "Announcement.%1").arg(AnnouncementSuffix));
@@ -108,10 +114,9 @@ void Commands::onAnnounceDraw()
     window_.apply(Step::AnnouncementOpens);
     fixListsAsTheyHold();
 
-    const QByteArray digest = AnnouncementDigest(text);
-    auto* dialog = new AnnouncementDialog(
-        window_, {announcement.Title, announcement.Organiser, announcement.DrawAfter, *path,
-                  QString::fromLatin1(digest.toHex()), ShortCode(digest)});
+    auto* dialog = new AnnouncementDialog(window_, boundary(),
+                                          {announcement.Title, announcement.Organiser, announcement.DrawAfter, *path,
+                                           hexDigest, ShortCode(digest), qrCode});
     dialog->show();
 }
 

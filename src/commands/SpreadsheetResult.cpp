@@ -83,7 +83,7 @@ void Commands::saveWorkbookResult(ResultRows rows)
         cells.insert({row + 1, 2}, results[row - 1].Member);
         cells.insert({row + 1, 3}, results[row - 1].Hit);
     }
-    SaveWorkbook(path, QStringLiteral("QUORVAN"), cells);
+    SaveWorkbook(path, QStringLiteral("QUORVAN"), cells, platform.Documents().Workbooks);
     lottery_.Model.ResultsSaved = true;
     tellSaved(path);
 }

@@ -1,12 +1,11 @@
 #include "files/TextDecoding.h"
 
-
 #include <QStringDecoder>
 
 #include <iconv.h>
-#include <uchardet/uchardet.h>
 
 #include <algorithm>
+#include <atomic>
 #include <initializer_list>
 
 #include <cerrno>
@@ -200,22 +199,19 @@ double LetterShare(const QString& text, Script script)
     return others == 0 ? 1 : letters / double(others);
 }
 
+std::atomic<EncodingDetector> Detector = nullptr;
+
 // The detector's answer, as one of the legacy encodings; nothing when it
 // has none or names another.
 const Legacy* Detected(const QByteArray& bytes)
 {
-    const uchardet_t detector = uchardet_new();
-    const Legacy* found = nullptr;
-    if (uchardet_handle_data(detector, bytes.constData(), static_cast<size_t>(bytes.size())) == 0) {
-        uchardet_data_end(detector);
-        const QByteArray name = QByteArray(uchardet_get_charset(detector)).toUpper();
-        for (const Legacy& legacy : Legacies)
-            for (const char* detected : legacy.Detected)
-                if (name == detected)
-                    found = &legacy;
-    }
-    uchardet_delete(detector);
-    return found;
+    const EncodingDetector detector = Detector.load();
+    const QByteArray name = detector ? detector(bytes) : QByteArray();
+    for (const Legacy& legacy : Legacies)
+        for (const char* detected : legacy.Detected)
+            if (name == detected)
+                return &legacy;
+    return nullptr;
 }
 
 // Below this many bytes beyond ASCII the detector guesses more than it knows.
@@ -233,6 +229,11 @@ DecodedLines InUtf8(const QList<QByteArray>& lines)
 }
 
 } // namespace
+
+void DetectEncodingsWith(EncodingDetector detector)
+{
+    Detector.store(detector);
+}
 
 DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode)
 {

@@ -29,6 +29,15 @@ public:
     UnexplainedBytes() : std::runtime_error("no encoding explains the bytes") {}
 };
 
+// What names the encoding a text's bytes look written in: the name in
+// capitals ("SHIFT_JIS", "EUC-KR"), empty when it has no answer.
+using EncodingDetector = QByteArray (*)(const QByteArray& bytes);
+
+// The detector DecodeLines asks from here on, for the whole process: the
+// program sets one at its start. Until one is set, the encoding is judged
+// from the letters it gives and the locale alone.
+void DetectEncodingsWith(EncodingDetector detector);
+
 // Decodes the lines of a list file. UTF-8 when `unicode` (a byte-order mark
 // said so) or when the bytes are UTF-8 but for a few stray ones, which alone
 // become U+FFFD. Otherwise the legacy encoding that explains the bytes best:

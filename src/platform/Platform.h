@@ -2,6 +2,7 @@
 // Everything the program asks of the machine it runs on. The Qt implementation
 // talks to the desktop; tests inject a double. Nothing else reads the environment.
 
+#include "documents/DocumentFunctions.h"
 #include "ladder/RandomGenerator.h"
 #include "ladder/UniformShuffle.h"
 #include "lists/ImportShape.h"
@@ -112,6 +113,10 @@ public:
 
     // Prints `html` under `title` through the desktop's print dialog; false when cancelled.
     virtual bool PrintDocument(const QString& title, const QString& html) = 0;
+
+    // The workbook writers, QR codes and the rest of the documents' functions
+    // (documents/DocumentFunctions.h).
+    virtual const DocumentFunctions& Documents() = 0;
 
     // The address of the user guide's local page in the user's language.
     virtual QString GuideAddress() = 0;

@@ -3,8 +3,11 @@
 #include "InstalledPlaces.h"
 #include "platform/FontDialog.h"
 #include "platform/LanguageFaces.h"
+#include "platform/LoadedDocuments.h"
 #include "platform/MessageBox.h"
 #include "platform/Translations.h"
+
+#include "files/TextDecoding.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -81,6 +84,8 @@ uint32_t QtPlatform::MillisecondsSinceStart()
 QtPlatform::QtPlatform() : language_(UseUsersLanguage())
 {
     UseFacesOfLanguage(language_);
+    // Lists whose bytes do not say their encoding ask the documents' module.
+    DetectEncodingsWith(LoadedDocuments().DetectEncoding);
 }
 
 QString QtPlatform::Language()
@@ -227,6 +232,16 @@ void QtPlatform::CaptureWindowToClipboard(QWidget* window)
 void QtPlatform::ShowAbout(const QString& title, const QString& text)
 {
     QMessageBox::about(QApplication::activeWindow(), title, text);
+}
+
+bool QtPlatform::PrintDocument(const QString& title, const QString& html)
+{
+    return LoadedDocuments().Print(title, html);
+}
+
+const DocumentFunctions& QtPlatform::Documents()
+{
+    return LoadedDocuments();
 }
 
 QString QtPlatform::GuideAddress()

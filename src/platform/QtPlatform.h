@@ -17,7 +17,8 @@ QString LongTimeFormat(const QLocale& locale);
 
 class QtPlatform : public Platform {
 public:
-    // Chooses the user's language and installs its translations into the running application.
+    // Chooses the user's language and installs its translations into the running
+    // application, and has lists decoded with the documents' encoding detector.
     QtPlatform();
     std::optional<uint64_t> PerformanceCounter() override;
     uint32_t MillisecondsSinceStart() override;
@@ -37,7 +38,8 @@ public:
                                           const std::function<void(const ControlFont&)>& apply) override;
     void CaptureWindowToClipboard(QWidget* window) override;
     void ShowAbout(const QString& title, const QString& text) override;
-    bool PrintDocument(const QString& title, const QString& html) override; // Printing.cpp
+    bool PrintDocument(const QString& title, const QString& html) override;
+    const DocumentFunctions& Documents() override;
     std::optional<ImportChoice> AskImportChoice(const ImportQuestion& question) override; // ImportPreview.cpp
     QString GuideAddress() override;
     QString HelperProgram(const QString& name) override;

@@ -1,7 +1,7 @@
 #include "window/AnnouncementDialog.h"
 
+#include "window/CommandBoundary.h"
 #include "window/MainWindow.h"
-#include "window/QrCode.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -9,16 +9,11 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 namespace quorvan {
 
 namespace {
-
-constexpr int QrModulePixels = 5;
 
 // A in four groups of sixteen digits, one line each, for reading and comparing.
 QString DigestInLines(const QString& digest)
@@ -31,7 +26,8 @@ QString DigestInLines(const QString& digest)
 
 } // namespace
 
-AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementShown& shown)
+AnnouncementDialog::AnnouncementDialog(MainWindow& window, const CommandBoundary& boundary,
+                                       const AnnouncementShown& shown)
     : QDialog(&window), window_(window), shown_(shown)
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -62,7 +58,7 @@ AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementSho
     add(QCoreApplication::translate("AnnouncementDialog", "Short code to read aloud:"),
         shortCodeLabel);
     qrLabel = new QLabel;
-    qrLabel->setPixmap(QPixmap::fromImage(QrCodeImage(shown.Digest, QrModulePixels)));
+    qrLabel->setPixmap(QPixmap::fromImage(shown.QrCode));
     facts->addWidget(qrLabel, row++, 0, 1, 2, Qt::AlignHCenter);
 
     auto* advice = new QLabel(QCoreApplication::translate("AnnouncementDialog", "Publish this A before the draw (a "
@@ -90,7 +86,7 @@ AnnouncementDialog::AnnouncementDialog(MainWindow& window, const AnnouncementSho
 
     connect(copyButton, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(publishedText()); });
-    connect(printButton, &QPushButton::clicked, this, [this] { print(); });
+    boundary.Connect(printButton, &QPushButton::clicked, this, [this] { print(); });
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
 }
 
@@ -102,16 +98,7 @@ QString AnnouncementDialog::publishedText() const
 
 void AnnouncementDialog::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog choice(&printer, this);
-    if (choice.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    const double scale = std::min(static_cast<double>(page.width()) / panel->width(),
-                                  static_cast<double>(page.height()) / panel->height());
-    painter.scale(scale, scale);
-    panel->render(&painter);
+    window_.platform().Documents().PrintWidget(panel);
 }
 
 } // namespace quorvan

@@ -6,14 +6,19 @@
 // while the announcement is open, whether this dialog is or not.
 
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 
 namespace quorvan {
 
+class CommandBoundary;
 class MainWindow;
 
-// The texts the dialog shows, already worked out.
+// The size of each module of the QR code the dialog shows, in pixels.
+inline constexpr int QrModulePixels = 5;
+
+// The texts the dialog shows, already worked out, and A as a QR code.
 struct AnnouncementShown {
     QString Title;
     QString Organiser;
@@ -21,12 +26,13 @@ struct AnnouncementShown {
     QString Path;      // where the .qannounce was written
     QString Digest;    // A, 64 hexadecimal digits
     QString ShortCode; // A's short code
+    QImage QrCode;     // of Digest, modules QrModulePixels wide
 };
 
 class AnnouncementDialog : public QDialog {
     Q_OBJECT
 public:
-    AnnouncementDialog(MainWindow& window, const AnnouncementShown& shown);
+    AnnouncementDialog(MainWindow& window, const CommandBoundary& boundary, const AnnouncementShown& shown);
 
     QWidget* panel = nullptr; // what Print prints
     QLabel* digestLabel = nullptr;

@@ -3,8 +3,6 @@
 #include "files/FileError.h"
 #include "files/FileSaving.h"
 #include "workbook/CsvWriter.h"
-#include "workbook/OdsWriter.h"
-#include "workbook/XlsxWriter.h"
 
 #include <stdexcept>
 
@@ -41,17 +39,19 @@ WorkbookFormat SavedWorkbookFormat(const QString& path)
     throw FileError(Say(MessageId::CannotSaveWorkbook), path, Say(MessageId::WorkbookExtensions));
 }
 
-void SaveWorkbook(const QString& path, const QString& sheetName, const CellMap& cells)
+void SaveWorkbook(const QString& path, const QString& sheetName, const CellMap& cells, const LibraryWriters& writers)
 {
     CheckSheet(sheetName, cells);
-    QByteArray bytes;
+    WorkbookBytes made;
     switch (SavedWorkbookFormat(path)) {
-    case WorkbookFormat::Xls: bytes = XlsWorkbookBytes(sheetName, cells); break;
-    case WorkbookFormat::Xlsx: bytes = XlsxWorkbookBytes(sheetName, cells, path); break;
-    case WorkbookFormat::Ods: bytes = OdsWorkbookBytes(sheetName, cells, path); break;
-    case WorkbookFormat::Csv: bytes = CsvBytes(cells); break;
+    case WorkbookFormat::Xls: made.Bytes = XlsWorkbookBytes(sheetName, cells); break;
+    case WorkbookFormat::Xlsx: made = writers.Xlsx(sheetName, cells); break;
+    case WorkbookFormat::Ods: made = writers.Ods(sheetName, cells); break;
+    case WorkbookFormat::Csv: made.Bytes = CsvBytes(cells); break;
     }
-    ReplaceFileContent(path, bytes, Say(MessageId::CannotSaveWorkbook));
+    if (!made.Reason.isEmpty())
+        throw FileError(Say(MessageId::CannotSaveWorkbook), path, made.Reason);
+    ReplaceFileContent(path, made.Bytes, Say(MessageId::CannotSaveWorkbook));
 }
 
 } // namespace quorvan

@@ -1,5 +1,6 @@
 #include "ErrorOf.h"
 #include "TestData.h"
+#include "documents/DocumentTable.h"
 #include "files/FileError.h"
 #include "files/TextDecoding.h"
 #include "lists/ListFile.h"
@@ -38,6 +39,8 @@ class TestListFile : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { DetectEncodingsWith(DocumentTable().DetectEncoding); }
+
     void fixtures_data()
     {
         QTest::addColumn<QString>("file");

@@ -2,6 +2,7 @@
 // A platform for tests: a chosen language, locale and clock, and a record of
 // what the program asked of the desktop.
 
+#include "documents/DocumentTable.h"
 #include "platform/LanguageFaces.h"
 #include "platform/Platform.h"
 #include "platform/Translations.h"
@@ -18,6 +19,8 @@ namespace quorvan::testing {
 
 class FakePlatform final : public Platform {
 public:
+    FakePlatform() { DetectEncodingsWith(DocumentTable().DetectEncoding); }
+
     QString TextLocale = QStringLiteral("en_US.UTF-8");
     std::optional<uint64_t> Counter = 0;
     MouseCursor Cursor = MouseCursor::Default;
@@ -104,6 +107,7 @@ public:
         Printed.append(title + '\n' + html);
         return true;
     }
+    const DocumentFunctions& Documents() override { return DocumentTable(); }
     void FillSecureRandom(void* bytes, size_t count) override
     {
         ++SecureRandomRequests;

@@ -1,6 +1,6 @@
 // The QR code is read back by zbar's zbarimg, a reader we did not write.
 
-#include "window/QrCode.h"
+#include "documents/QrCode.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,5 +1,6 @@
 #include "ErrorOf.h"
 #include "TestData.h"
+#include "documents/DocumentTable.h"
 #include "files/FileError.h"
 #include "files/FileKinds.h"
 #include "sheetreader/SheetRecords.h"
@@ -52,7 +53,7 @@ CellMap ResultCells(int rows)
 
 void Save(const QString& path, const CellMap& cells)
 {
-    SaveWorkbook(path, QStringLiteral("QUORVAN"), cells);
+    SaveWorkbook(path, QStringLiteral("QUORVAN"), cells, DocumentTable().Workbooks);
 }
 
 QByteArray Record(quint16 type, const QByteArray& body)
@@ -353,7 +354,8 @@ private slots:
             file.close();
             // A sheet name the file cannot hold is refused before anything is written.
             QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                                     SaveWorkbook(path, QString(40, QLatin1Char('x')), ResultCells(1)));
+                                     SaveWorkbook(path, QString(40, QLatin1Char('x')), ResultCells(1),
+                                                  DocumentTable().Workbooks));
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), before);
         }

@@ -1,6 +1,6 @@
-#include "workbook/XlsxWriter.h"
+#include "documents/XlsxWriter.h"
 
-#include "files/FileError.h"
+#include "texts/UserText.h"
 
 #include <QDir>
 
@@ -35,23 +35,23 @@ QString PlainReason(lxw_error error)
 
 } // namespace
 
-QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs)
+WorkbookBytes XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells)
 {
-    const auto fail = [&](lxw_error error) { throw FileError(Say(MessageId::CannotSaveWorkbook), savedAs, PlainReason(error)); };
+    const auto fail = [](lxw_error error) { return WorkbookBytes{{}, PlainReason(error)}; };
     // The library writes only to a named file: a file in memory, named by
     // its descriptor, read back once the library is done with it. Nothing of
     // it is left on disk should the program be killed while it works.
     const int descriptor = memfd_create("quorvan-workbook.xlsx", MFD_CLOEXEC);
     if (descriptor < 0)
-        fail(LXW_ERROR_CREATING_XLSX_FILE);
+        return fail(LXW_ERROR_CREATING_XLSX_FILE);
     QFile scratch;
     if (!scratch.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        fail(LXW_ERROR_CREATING_XLSX_FILE);
+        return fail(LXW_ERROR_CREATING_XLSX_FILE);
     }
     lxw_workbook* workbook = workbook_new(("/proc/self/fd/" + QByteArray::number(descriptor)).constData());
     if (!workbook)
-        fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        return fail(LXW_ERROR_MEMORY_MALLOC_FAILED);
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, sheetName.toUtf8().constData());
     lxw_error error = sheet ? LXW_NO_ERROR : LXW_ERROR_SHEETNAME_ALREADY_USED;
     for (auto cell = cells.begin(); cell != cells.end() && error == LXW_NO_ERROR; ++cell) {
@@ -64,11 +64,11 @@ QByteArray XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells, con
     if (error == LXW_NO_ERROR)
         error = closed;
     if (error != LXW_NO_ERROR)
-        fail(error);
+        return fail(error);
     QByteArray bytes = scratch.readAll();
     if (bytes.isEmpty())
-        fail(LXW_ERROR_READING_TMPFILE);
-    return bytes;
+        return fail(LXW_ERROR_READING_TMPFILE);
+    return {bytes, {}};
 }
 
 } // namespace quorvan

@@ -1,4 +1,4 @@
-#include "window/QrCode.h"
+#include "documents/QrCode.h"
 
 #include <QPainter>
 

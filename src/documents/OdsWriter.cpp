@@ -1,6 +1,6 @@
-#include "workbook/OdsWriter.h"
+#include "documents/OdsWriter.h"
 
-#include "files/FileError.h"
+#include "texts/UserText.h"
 
 #include <zip.h>
 
@@ -92,11 +92,9 @@ QByteArray ContentXml(const QString& sheetName, const CellMap& cells)
 
 } // namespace
 
-QByteArray OdsWorkbookBytes(const QString& sheetName, const CellMap& cells, const QString& savedAs)
+WorkbookBytes OdsWorkbookBytes(const QString& sheetName, const CellMap& cells)
 {
-    const auto fail = [&]() -> QByteArray {
-        throw FileError(Say(MessageId::CannotSaveWorkbook), savedAs, Say(MessageId::NoMemoryForWorkbook));
-    };
+    const auto fail = [] { return WorkbookBytes{{}, Say(MessageId::NoMemoryForWorkbook)}; };
     const QByteArray content = ContentXml(sheetName, cells);
     // The archive is made in memory: the buffer source is kept past the
     // archive's closing, and read back then.
@@ -138,7 +136,7 @@ QByteArray OdsWorkbookBytes(const QString& sheetName, const CellMap& cells, cons
     zip_source_close(buffer);
     if (bytes.isEmpty())
         return fail();
-    return bytes;
+    return {bytes, {}};
 }
 
 } // namespace quorvan

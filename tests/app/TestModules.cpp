@@ -1,0 +1,92 @@
+// The program's modules as built: the window's needs none of the libraries
+// its documents' functions use, which only the documents' module links, and
+// that module, loaded from the folder the window's lies in, does its work.
+
+#include "documents/DocumentFunctions.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStringEncoder>
+
+#include <dlfcn.h>
+
+#include <algorithm>
+
+using namespace quorvan;
+
+namespace {
+
+QString ModuleFile(const char* name)
+{
+    return QStringLiteral(QUORVAN_MODULE_DIRECTORY) + QLatin1Char('/') + QLatin1String(name);
+}
+
+// The libraries the module's dynamic section says it needs.
+QStringList NeededLibraries(const QString& module)
+{
+    QProcess readelf;
+    readelf.start(QStringLiteral("readelf"), {QStringLiteral("--dynamic"), module});
+    if (!readelf.waitForFinished() || readelf.exitCode() != 0)
+        return {};
+    QStringList needed;
+    static const QRegularExpression entry(QStringLiteral(R"(\(NEEDED\)\s+Shared library: \[([^\]]+)\])"));
+    for (const QRegularExpressionMatch& match : entry.globalMatch(QString::fromLatin1(readelf.readAllStandardOutput())))
+        needed.append(match.captured(1));
+    return needed;
+}
+
+bool NeedsLibrary(const QStringList& needed, const QString& library)
+{
+    return std::any_of(needed.begin(), needed.end(),
+                       [&](const QString& file) { return file.startsWith(library + QStringLiteral(".so")); });
+}
+
+} // namespace
+
+class TestModules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void documentsLibrariesAreTheDocumentsModulesAlone_data()
+    {
+        QTest::addColumn<QString>("library");
+        for (const char* library : {"libqrencode", "libxlsxwriter", "libzip", "libuchardet", "libQt6PrintSupport"})
+            QTest::newRow(library) << QString::fromLatin1(library);
+    }
+
+    void documentsLibrariesAreTheDocumentsModulesAlone()
+    {
+        QFETCH(QString, library);
+        QVERIFY(NeedsLibrary(NeededLibraries(ModuleFile(DocumentsModuleFile)), library));
+        QVERIFY(!NeedsLibrary(NeededLibraries(ModuleFile("quorvan-window.so")), library));
+        QVERIFY(!NeedsLibrary(NeededLibraries(ModuleFile("quorvan-commandline.so")), library));
+    }
+
+    void documentsModuleLoadsAndWorks()
+    {
+        void* module = dlopen(QFile::encodeName(ModuleFile(DocumentsModuleFile)).constData(), RTLD_NOW | RTLD_LOCAL);
+        QVERIFY2(module, dlerror());
+        auto* entry = reinterpret_cast<DocumentsEntry*>(dlsym(module, DocumentsEntrySymbol));
+        QVERIFY2(entry, dlerror());
+        const DocumentFunctions& documents = *entry();
+
+        const CellMap cells{{{1, 1}, QStringLiteral("くじ")}, {{2, 3}, QStringLiteral("Hit 1")}};
+        const WorkbookBytes xlsx = documents.Workbooks.Xlsx(QStringLiteral("QUORVAN"), cells);
+        QCOMPARE(xlsx.Reason, QString());
+        QVERIFY(xlsx.Bytes.startsWith("PK\x03\x04")); // a zip archive
+        const WorkbookBytes ods = documents.Workbooks.Ods(QStringLiteral("QUORVAN"), cells);
+        QCOMPARE(ods.Reason, QString());
+        // The first entry of an OpenDocument package: "mimetype", stored, after its 30-byte local header.
+        QCOMPARE(ods.Bytes.mid(30, 54), QByteArray("mimetypeapplication/vnd.oasis.opendocument.spreadsheet"));
+
+        // Version 1 (21 modules a side) holds a short text; four modules of quiet zone around it.
+        QCOMPARE(documents.QrCode(QStringLiteral("A"), 3).size(), QSize(29 * 3, 29 * 3));
+
+        const QString names = QStringLiteral("山田太郎\n佐藤花子\n鈴木一郎\n高橋美咲\n田中健太\n伊藤直子\n渡辺健二\n");
+        QCOMPARE(documents.DetectEncoding(QStringEncoder("Shift_JIS").encode(names)), QByteArray("SHIFT_JIS"));
+    }
+};
+
+QUORVAN_TEST_MAIN(TestModules)
+#include "TestModules.moc"
