@@ -26,20 +26,7 @@ QString ModuleFile()
 const DocumentFunctions& Module()
 {
     // A load that throws is tried again on the next call.
-    static const DocumentFunctions* const module = [] {
-        const QString file = ModuleFile();
-        void* handle = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
-        auto* entry = handle ? reinterpret_cast<DocumentsEntry*>(dlsym(handle, DocumentsEntrySymbol)) : nullptr;
-        if (!entry) {
-            // The loader's reason starts with the file's name, which the message gives already.
-            QString reason = QString::fromLocal8Bit(dlerror());
-            if (reason.startsWith(file + QLatin1String(": ")))
-                reason.remove(0, file.size() + 2);
-            throw UserError(QCoreApplication::translate("LoadedDocuments", "The program cannot load its part %1: %2")
-                                .arg(QDir::toNativeSeparators(file), reason));
-        }
-        return entry();
-    }();
+    static const DocumentFunctions* const module = &LoadDocumentsModule(ModuleFile());
     return *module;
 }
 
@@ -74,6 +61,24 @@ QByteArray DetectEncoding(const QByteArray& bytes)
 }
 
 } // namespace
+
+const DocumentFunctions& LoadDocumentsModule(const QString& file)
+{
+    void* handle = dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_LOCAL);
+    auto* entry = handle ? reinterpret_cast<DocumentsEntry*>(dlsym(handle, DocumentsEntrySymbol)) : nullptr;
+    if (!entry) {
+        // The loader's reason starts with the file's name, which the message gives already.
+        QString reason = QString::fromLocal8Bit(dlerror());
+        if (reason.startsWith(file + QLatin1String(": ")))
+            reason.remove(0, file.size() + 2);
+        // A module without the entry is no part of this program: it does not stay.
+        if (handle)
+            dlclose(handle);
+        throw UserError(QCoreApplication::translate("LoadedDocuments", "The program cannot load its part %1: %2")
+                            .arg(QDir::toNativeSeparators(file), reason));
+    }
+    return *entry();
+}
 
 const DocumentFunctions& LoadedDocuments()
 {
