@@ -13,14 +13,18 @@ namespace quorvan {
 
 namespace {
 
-// The documents' module: beside the module (or program) this code is part of.
+// The documents' module: beside the module this code is part of. In a
+// program the loader names the program as it was started, which may be a
+// name relative to the working folder: the module is then looked for on the
+// system's library path, never in the working folder.
 QString ModuleFile()
 {
     const QString name = QLatin1String(DocumentsModuleFile);
     Dl_info own{};
     if (dladdr(reinterpret_cast<void*>(&ModuleFile), &own) == 0 || !own.dli_fname)
-        return name; // looked for on the system's library path, never in the working folder
-    return QFileInfo(QFile::decodeName(own.dli_fname)).absolutePath() + QLatin1Char('/') + name;
+        return name;
+    const QFileInfo self(QFile::decodeName(own.dli_fname));
+    return self.isAbsolute() ? self.absolutePath() + QLatin1Char('/') + name : name;
 }
 
 const DocumentFunctions& Module()
