@@ -206,7 +206,11 @@ std::atomic<EncodingDetector> Detector = nullptr;
 const Legacy* Detected(const QByteArray& bytes)
 {
     const EncodingDetector detector = Detector.load();
-    const QByteArray name = detector ? detector(bytes) : QByteArray();
+    // Letters alone read some lists wrongly (Korean as Japanese): a program
+    // that set no detector fails here rather than give such a reading.
+    if (!detector)
+        throw std::logic_error("no encoding detector is set (DetectEncodingsWith)");
+    const QByteArray name = detector(bytes);
     for (const Legacy& legacy : Legacies)
         for (const char* detected : legacy.Detected)
             if (name == detected)

@@ -34,8 +34,8 @@ public:
 using EncodingDetector = QByteArray (*)(const QByteArray& bytes);
 
 // The detector DecodeLines asks from here on, for the whole process: the
-// program sets one at its start. Until one is set, the encoding is judged
-// from the letters it gives and the locale alone.
+// program sets one at its start. Until one is set, DecodeLines throws
+// std::logic_error for a text long enough for a detector to judge.
 void DetectEncodingsWith(EncodingDetector detector);
 
 // Decodes the lines of a list file. UTF-8 when `unicode` (a byte-order mark

@@ -11,4 +11,9 @@ namespace quorvan {
 // the file and the loader's reason, and the next call tries again.
 const DocumentFunctions& LoadedDocuments();
 
+// The functions of the documents' module in `file`, loaded into the process
+// for good. Throws UserError naming the file and the loader's reason when it
+// cannot be loaded or gives no entry.
+const DocumentFunctions& LoadDocumentsModule(const QString& file);
+
 } // namespace quorvan

@@ -1,13 +1,17 @@
 // The program's modules as built: the window's needs none of the libraries
 // its documents' functions use, which only the documents' module links, and
-// that module, loaded from the folder the window's lies in, does its work.
+// that module, loaded from the folder the window's lies in, does its work;
+// a file in its place that is no such module is refused and not kept loaded.
 
 #include "documents/DocumentFunctions.h"
+#include "platform/LoadedDocuments.h"
+#include "texts/UserText.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 
 #include <dlfcn.h>
 
@@ -85,6 +89,39 @@ private slots:
 
         const QString names = QStringLiteral("山田太郎\n佐藤花子\n鈴木一郎\n高橋美咲\n田中健太\n伊藤直子\n渡辺健二\n");
         QCOMPARE(documents.DetectEncoding(QStringEncoder("Shift_JIS").encode(names)), QByteArray("SHIFT_JIS"));
+    }
+
+    void brokenDocumentsModuleIsRefused_data()
+    {
+        QTest::addColumn<QString>("copiedFrom"); // empty: no file at all; "-": a text file
+        QTest::addColumn<QString>("reason");     // the loader's own words
+        QTest::newRow("missing") << QString() << "No such file or directory";
+        QTest::newRow("a text file") << "-" << "invalid ELF header";
+        QTest::newRow("another module") << ModuleFile("quorvan-commandline.so") << "undefined symbol: quorvan_documents";
+    }
+
+    void brokenDocumentsModuleIsRefused()
+    {
+        QFETCH(QString, copiedFrom);
+        QFETCH(QString, reason);
+        const QTemporaryDir folder;
+        const QString file = folder.filePath(QLatin1String(DocumentsModuleFile));
+        if (copiedFrom == QLatin1String("-")) {
+            QFile text(file);
+            QVERIFY(text.open(QIODevice::WriteOnly) && text.write(QByteArray("not a module\n").repeated(16)) > 0);
+        } else if (!copiedFrom.isEmpty()) {
+            QVERIFY(QFile::copy(copiedFrom, file));
+        }
+        QString message;
+        try {
+            LoadDocumentsModule(file);
+        } catch (const UserError& error) {
+            message = error.Message();
+        }
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QCOMPARE(message.count(file), 1);
+        // Nothing of a refused file stays in the process.
+        QVERIFY(!dlopen(QFile::encodeName(file).constData(), RTLD_NOW | RTLD_NOLOAD));
     }
 };
 

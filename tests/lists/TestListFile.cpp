@@ -6,6 +6,7 @@
 #include "lists/ListFile.h"
 #include "lists/ListReader.h"
 
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 
@@ -100,6 +101,15 @@ private slots:
         const ListRead read = ReadListFile(TestData(file.toLatin1().constData()), 480, locale);
         QCOMPARE(read.Kept, lines);
         QCOMPARE(read.LinesRead, count);
+    }
+
+    // A program that set no detector is told so, where a guess from letters
+    // alone would read this Korean list as Japanese.
+    void noDetectorIsAnError()
+    {
+        DetectEncodingsWith(nullptr);
+        const auto restore = qScopeGuard([] { DetectEncodingsWith(DocumentTable().DetectEncoding); });
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, ReadListFile(TestData("ko-cp949.txt"), 480, QStringLiteral("en_US.UTF-8")));
     }
 
     // What the reading had to do, for the list check to say.
