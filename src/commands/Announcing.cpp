@@ -73,10 +73,14 @@ void Commands::onAnnounceDraw()
     announcement.Members = members;
     announcement.Hits = hits;
 
-    // The form comes back until what it holds makes an announcement.
+    // The form comes back, as it was filled in, until what it holds makes an
+    // announcement and its QR code. The code is made before anything is
+    // saved: should its library fail to load, nothing is written or open.
     const QDateTime now = platform.LocalNow();
     AnnounceForm form(window_, now);
     QByteArray text;
+    QByteArray digest;
+    QImage qrCode;
     for (;;) {
         if (form.exec() != QDialog::Accepted)
             return;
@@ -92,17 +96,15 @@ void Commands::onAnnounceDraw()
         text = AnnouncementBytes(announcement);
         try {
             ParseAnnouncement(text, QCoreApplication::translate("Announcing", "announcement"));
+            digest = AnnouncementDigest(text);
+            qrCode = platform.Documents().QrCode(QString::fromLatin1(digest.toHex()), QrModulePixels);
             break;
         } catch (const UserError& problem) {
             platform.ShowErrorMessage(problem.Message());
         }
     }
 
-    // The QR code is made before anything is saved: should its library fail
-    // to load, the announcement is neither written nor open.
-    const QByteArray digest = AnnouncementDigest(text);
     const QString hexDigest = QString::fromLatin1(digest.toHex());
-    const QImage qrCode = platform.Documents().QrCode(hexDigest, QrModulePixels);
 
     const auto path = chooseRecordPath(
         AnnouncementFilter(), lottery_.Model.DrawRecordFolder,

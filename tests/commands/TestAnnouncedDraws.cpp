@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -163,6 +164,29 @@ private slots:
         window->memberBox(2).end(false);
         QTest::keyClicks(&window->memberBox(2), "X");
         QCOMPARE(window->memberBox(2).text(), member);
+    }
+
+    // Without the documents' module there is no QR code: the form comes back
+    // as it was filled in, and nothing is written or open.
+    void announcementWithoutItsQrCodeKeepsTheForm()
+    {
+        QTemporaryDir folder;
+        WindowFixture window("en", 0);
+        window.SetUp(3);
+        window.Fill("edit1_", {"Ann", "Bob", "Cy"});
+        window.Fill("edit2_", {"1st", "2nd", "3rd"});
+        window.platform.DocumentsMissing = true;
+        QString titleShownAgain;
+        AnswerDialogs<AnnounceForm>({AnnounceableForm, [&titleShownAgain](AnnounceForm& form) {
+                                         titleShownAgain = form.titleBox->text();
+                                         return false;
+                                     }});
+        window.platform.SaveAnswers.append(folder.filePath("club.qannounce"));
+        window.Run(&Commands::onAnnounceDraw);
+        QCOMPARE(titleShownAgain, QStringLiteral("Club draw"));
+        QCOMPARE(window.platform.Errors.size(), 1);
+        QVERIFY(!window.lottery().Announced);
+        QVERIFY(QDir(folder.path()).isEmpty());
     }
 };
 

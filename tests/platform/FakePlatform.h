@@ -6,6 +6,7 @@
 #include "platform/LanguageFaces.h"
 #include "platform/Platform.h"
 #include "platform/Translations.h"
+#include "texts/UserText.h"
 
 #include <QMap>
 #include <QStringList>
@@ -107,7 +108,20 @@ public:
         Printed.append(title + '\n' + html);
         return true;
     }
-    const DocumentFunctions& Documents() override { return DocumentTable(); }
+    // As when the documents' module cannot be loaded: each of its functions fails.
+    bool DocumentsMissing = false;
+    const DocumentFunctions& Documents() override
+    {
+        static const auto fail = [] { throw UserError(QStringLiteral("The program cannot load its part")); };
+        static const DocumentFunctions missing{
+            {[](const QString&, const CellMap&) -> WorkbookBytes { fail(); return {}; },
+             [](const QString&, const CellMap&) -> WorkbookBytes { fail(); return {}; }},
+            [](const QString&, int) -> QImage { fail(); return {}; },
+            [](const QString&, const QString&) -> bool { fail(); return false; },
+            [](QWidget*) -> bool { fail(); return false; },
+            [](const QByteArray&) -> QByteArray { fail(); return {}; }};
+        return DocumentsMissing ? missing : DocumentTable();
+    }
     void FillSecureRandom(void* bytes, size_t count) override
     {
         ++SecureRandomRequests;
