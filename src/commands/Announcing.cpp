@@ -80,6 +80,7 @@ void Commands::onAnnounceDraw()
     AnnounceForm form(window_, now);
     QByteArray text;
     QByteArray digest;
+    QString hexDigest;
     QImage qrCode;
     for (;;) {
         if (form.exec() != QDialog::Accepted)
@@ -97,14 +98,13 @@ void Commands::onAnnounceDraw()
         try {
             ParseAnnouncement(text, QCoreApplication::translate("Announcing", "announcement"));
             digest = AnnouncementDigest(text);
-            qrCode = platform.Documents().QrCode(QString::fromLatin1(digest.toHex()), QrModulePixels);
+            hexDigest = QString::fromLatin1(digest.toHex());
+            qrCode = platform.Documents().QrCode(hexDigest, QrModulePixels);
             break;
         } catch (const UserError& problem) {
             platform.ShowErrorMessage(problem.Message());
         }
     }
-
-    const QString hexDigest = QString::fromLatin1(digest.toHex());
 
     const auto path = chooseRecordPath(
         AnnouncementFilter(), lottery_.Model.DrawRecordFolder,

@@ -1,13 +1,12 @@
 #include "platform/QtPlatform.h"
 
 #include "InstalledPlaces.h"
+#include "files/TextDecoding.h"
 #include "platform/FontDialog.h"
 #include "platform/LanguageFaces.h"
 #include "platform/LoadedDocuments.h"
 #include "platform/MessageBox.h"
 #include "platform/Translations.h"
-
-#include "files/TextDecoding.h"
 
 #include <QApplication>
 #include <QClipboard>

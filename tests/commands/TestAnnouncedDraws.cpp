@@ -175,7 +175,7 @@ private slots:
         window.SetUp(3);
         window.Fill("edit1_", {"Ann", "Bob", "Cy"});
         window.Fill("edit2_", {"1st", "2nd", "3rd"});
-        window.platform.DocumentsMissing = true;
+        window.platform.QrCodeFails = true;
         QString titleShownAgain;
         AnswerDialogs<AnnounceForm>({AnnounceableForm, [&titleShownAgain](AnnounceForm& form) {
                                          titleShownAgain = form.titleBox->text();

@@ -108,19 +108,16 @@ public:
         Printed.append(title + '\n' + html);
         return true;
     }
-    // As when the documents' module cannot be loaded: each of its functions fails.
-    bool DocumentsMissing = false;
+    // No QR code can be made, as when the documents' module cannot be loaded.
+    bool QrCodeFails = false;
     const DocumentFunctions& Documents() override
     {
-        static const auto fail = [] { throw UserError(QStringLiteral("The program cannot load its part")); };
-        static const DocumentFunctions missing{
-            {[](const QString&, const CellMap&) -> WorkbookBytes { fail(); return {}; },
-             [](const QString&, const CellMap&) -> WorkbookBytes { fail(); return {}; }},
-            [](const QString&, int) -> QImage { fail(); return {}; },
-            [](const QString&, const QString&) -> bool { fail(); return false; },
-            [](QWidget*) -> bool { fail(); return false; },
-            [](const QByteArray&) -> QByteArray { fail(); return {}; }};
-        return DocumentsMissing ? missing : DocumentTable();
+        static const DocumentFunctions failing = [] {
+            DocumentFunctions functions = DocumentTable();
+            functions.QrCode = [](const QString&, int) -> QImage { throw UserError(QStringLiteral("cannot load")); };
+            return functions;
+        }();
+        return QrCodeFails ? failing : DocumentTable();
     }
     void FillSecureRandom(void* bytes, size_t count) override
     {
