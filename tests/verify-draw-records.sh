@@ -73,6 +73,10 @@ for forged in swapped-hits deleted-build; do
 done
 expect 2 "It is not a Quorvan draw record" "$data/members-crlf.txt"
 expect 2 "There is no such file (any more)" "$draws/none.qdraw"
+# A record whose name is not UTF-8 is there, but cannot be opened by that name: said so.
+odd=$(mktemp -d) && cp "$draws/plain-12.qdraw" "$odd/$(printf 'draw\377.qdraw')"
+expect 2 "stands for bytes that are not UTF-8 text" "$odd/$(printf 'draw\377.qdraw')"
+rm -r "$odd"
 expect 2 "usage: quorvan [FILE] | --verify FILE [--announcement HEX]"
 # An answer that cannot reach its reader is no success.
 for answer in "--verify $draws/plain-12.qdraw" --version; do

@@ -23,9 +23,13 @@ QString NotARegularFile(mode_t mode)
     }
 }
 
-// Why a file chosen a moment ago cannot be looked at or opened.
-QString WhyNotOpened(int error)
+// Why a file chosen a moment ago cannot be looked at or opened. A name that
+// is not UTF-8 comes with a sign in place of its odd bytes, and no file has
+// the name so made.
+QString WhyNotOpened(int error, const QString& path)
 {
+    if (error == ENOENT && path.contains(QChar::ReplacementCharacter))
+        return Say(MessageId::NameNotText);
     if (error == ENOENT)
         return Say(MessageId::GoneSinceChosen);
     return qt_error_string(error);
@@ -38,14 +42,14 @@ std::unique_ptr<QFile> OpenRegularFile(const QString& path, const QString& doing
     const QByteArray name = QFile::encodeName(path);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0)
-        throw FileError(doing, path, WhyNotOpened(errno));
+        throw FileError(doing, path, WhyNotOpened(errno, path));
     if (!S_ISREG(info.st_mode))
         throw FileError(doing, path, NotARegularFile(info.st_mode));
     // Something else may have taken the name since: open without waiting
     // and look again at what was opened.
     const int handle = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (handle < 0)
-        throw FileError(doing, path, WhyNotOpened(errno));
+        throw FileError(doing, path, WhyNotOpened(errno, path));
     if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(handle);
         throw FileError(doing, path, NotARegularFile(info.st_mode));

@@ -77,6 +77,7 @@ enum class MessageId : int {
     ReadingStopped,
     LinkOfAnotherUser,
     GoneSinceChosen,
+    NameNotText,
     ChangedSinceChosen,
     ReadingList, // %1: the file
     NamesCut,    // %1: "member" or "hit" in the user's language, %2: the rows, %3: the most characters

@@ -3,10 +3,13 @@
 #include "window/WindowFixture.h"
 #include "workbook/WorkbookSaving.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace quorvan;
 using testing::WindowFixture;
@@ -136,6 +139,7 @@ private slots:
         for (const QString kind : {".txt", ".csv", ".xls", ".xlsx", ".ods"})
             QTest::newRow(qPrintable("missing " + kind)) << "<missing>" + kind << QByteArray()
                                                          << "There is no such file (any more)";
+        QTest::newRow("name not UTF-8") << "<not UTF-8>" << QByteArray() << "not UTF-8 text";
         QTest::newRow("folder") << "<folder>" << QByteArray() << "folder";
         QTest::newRow("read error") << "<unreadable>" << QByteArray() << "";
     }
@@ -146,6 +150,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         QTemporaryDir folder;
+        const QByteArray oddName = QFile::encodeName(folder.path()) + "/list\xff.txt";
+        const auto removeOdd = qScopeGuard([&oddName] { ::unlink(oddName.constData()); }); // no QString names it
         QString path = folder.filePath(name);
         if (name.startsWith("<missing>"))
             path = folder.filePath("missing" + name.sliced(9));
@@ -153,6 +159,10 @@ private slots:
             QDir().mkdir(path = folder.filePath("folder.txt"));
         else if (name == "<unreadable>") // opens, but every read fails
             QFile::link(QStringLiteral("/proc/self/mem"), path = folder.filePath("memory.txt"));
+        else if (name == "<not UTF-8>") { // there, by the name a file dialog shows for it
+            QCOMPARE(::close(::open(oddName.constData(), O_WRONLY | O_CREAT, 0600)), 0);
+            path = QFile::decodeName(oddName);
+        }
         else
             WriteTestFile(path, bytes);
 
