@@ -8,6 +8,8 @@
 // With --callgrind, under `valgrind --tool=callgrind --collect-atstart=no`,
 // each line and floor runs once and is counted alone (one dump each).
 
+#include "VisibleControls.h"
+
 #include "app/Application.h"
 #include "commands/Commands.h"
 #include "documents/DocumentTable.h"
@@ -315,33 +317,51 @@ QStringList ReadLines(const QString& path)
     return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(0, MostMembers);
 }
 
+// The program's window as it first shows, told as plain controls (see
+// VisibleControls.h) in the file at `path`.
+bool WriteVisibleControls(const QString& path)
+{
+    NewForm();
+    const QByteArray lines = bench::VisibleControls(form->window);
+    form.reset();
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(lines) == lines.size() && file.flush();
+}
+
 // Start-up, each start a new process from exec to the first frame painted:
 // the program itself (quorvan-startup-probe, its launcher's steps with the
-// built modules) against a bare Qt Widgets window (quorvan-startup-floor).
-// The program starts in a home of its own, as on a first start, with nothing
-// kept from an earlier lottery to restore.
-void StartupLine(const char* self)
+// built modules) against a bare Qt Widgets window (quorvan-startup-floor), and
+// against the same visible controls built with Qt alone
+// (quorvan-startup-same-work). The program starts in a home of its own, as on
+// a first start, with nothing kept from an earlier lottery to restore.
+void StartupLines(const char* self)
 {
     if (Callgrind) {
         std::printf("startup: run each child alone under callgrind (see README)\n");
         return;
     }
     auto home = std::make_shared<QTemporaryDir>();
+    const QString controls = home->filePath(QStringLiteral("visible-controls"));
+    if (!WriteVisibleControls(controls)) {
+        std::printf("startup: the window's controls could not be written to %s\n", qPrintable(controls));
+        return;
+    }
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home->path());
     for (const char* kept : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME"})
         environment.remove(QString::fromLatin1(kept));
-    const auto start = [home, environment](const QString& program) {
-        return Part{[] {}, [home, environment, program] {
+    const QString folder = QFileInfo(QString::fromLocal8Bit(self)).absolutePath();
+    const auto start = [home, environment, folder](const char* program, const QStringList& arguments) {
+        return Part{[] {}, [home, environment, program = folder + '/' + QLatin1String(program), arguments] {
                         QProcess child;
                         child.setProcessEnvironment(environment);
-                        child.start(program, {});
+                        child.start(program, arguments);
                         child.waitForFinished(-1);
                     }};
     };
-    const QString folder = QFileInfo(QString::fromLocal8Bit(self)).absolutePath();
-    Line("startup", start(folder + QStringLiteral("/quorvan-startup-probe")),
-         start(folder + QStringLiteral("/quorvan-startup-floor")));
+    const Part program = start("quorvan-startup-probe", {});
+    Line("startup", program, start("quorvan-startup-floor", {}));
+    Line("startup-same-work", program, start("quorvan-startup-same-work", {controls}));
 }
 
 long PeakRssMegabytes()
@@ -562,10 +582,12 @@ int main(int argc, char* argv[])
         return HungImport();
     if (mode == "--long-names")
         return LongNames();
+    if (mode == "--visible-controls" && argc > 2)
+        return WriteVisibleControls(QString::fromLocal8Bit(argv[2])) ? 0 : 2;
     QTemporaryDir folder;
 
     if (QByteArray("startup").startsWith(Only))
-        StartupLine(argv[0]);
+        StartupLines(argv[0]);
     // The stage's lines stand alone: --only stage- times them without the window's.
     for (const Pointer where : {Pointer::Away, Pointer::Over}) {
         if (Only.startsWith("stage-"))
