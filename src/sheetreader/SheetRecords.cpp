@@ -681,7 +681,7 @@ void KeepCharacterSetsLoaded()
         367,  437,  720,  737,  775,  850,  852,  855,  857,  858,  860,  861,  862,   863,   864,   865,
         866,  869,  874,  932,  936,  949,  950,  1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258,
         1361, 10000};
-    static iconv_t kept[std::size(CodePages) + 1];
+    [[maybe_unused]] static iconv_t kept[std::size(CodePages) + 1];
     for (std::size_t page = 0; page < std::size(CodePages); ++page)
         kept[page] = iconv_open("UTF-8", CharsetOf(CodePages[page]).c_str());
     kept[std::size(CodePages)] = iconv_open("UTF-8", "UTF-16LE");
