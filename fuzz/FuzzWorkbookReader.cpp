@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.close();
     const quorvan::WorkbookReading reading{QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-sheet-reader"),
                                            [](const QDate& date) { return date.toString(); },
-                                           [](const QTime& time) { return time.toString(); }};
+                                           [](const QTime& time) { return time.toString(); },
+                                           {}};
     try {
         const quorvan::WorkbookReader reader(file.fileName(), reading);
         for (int row = 1; row <= 600; ++row)

@@ -25,7 +25,8 @@ WorkbookReading Reading()
 {
     return {QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-sheet-reader"),
             [](const QDate& date) { return date.toString(QStringLiteral("yyyy/MM/dd")); },
-            [](const QTime& time) { return time.toString(QStringLiteral("H:mm:ss")); }};
+            [](const QTime& time) { return time.toString(QStringLiteral("H:mm:ss")); },
+            {}};
 }
 
 QStringList ColumnTexts(const QString& path, int rows, quint16 column = 1)
