@@ -1390,8 +1390,8 @@ Count it as %2 hits “%3”?</source>
         <translation>当選の発表を祝う演出</translation>
     </message>
     <message>
-        <source>There is no file of this name. The sign � in it stands for bytes that are not UTF-8 text, and no file can be opened by such a name: give the file, or its folder, a name in UTF-8.</source>
-        <translation>この名前のファイルはありません。名前の中の � は UTF-8 の文字ではないバイトの代わりに表示されたもので、そのような名前ではどのファイルも開けません。ファイル（またはそのフォルダー）に UTF-8 の名前を付けてください。</translation>
+        <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
+        <translation>この名前のファイルやフォルダーはありません。名前の中の � は UTF-8 の文字ではないバイトの代わりに表示されたもので、そのような名前ではファイルを読むことも保存することもできません。ファイル（またはそのフォルダー）に UTF-8 の名前を付けてください。</translation>
     </message>
 </context>
 <context>

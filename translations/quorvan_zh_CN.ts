@@ -1390,8 +1390,8 @@ Count it as %2 hits “%3”?</source>
         <translation>每次揭晓时显示庆祝效果</translation>
     </message>
     <message>
-        <source>There is no file of this name. The sign � in it stands for bytes that are not UTF-8 text, and no file can be opened by such a name: give the file, or its folder, a name in UTF-8.</source>
-        <translation>没有这个名称的文件。名称中的 � 代表不是 UTF-8 文本的字节，任何文件都无法按这样的名称打开：请给文件（或其文件夹）取一个 UTF-8 名称。</translation>
+        <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
+        <translation>没有这个名称的文件或文件夹：名称中的 � 代表不是 UTF-8 文本的字节，无法以这样的名称读取或保存文件。请给文件（或其文件夹）取一个 UTF-8 名称。</translation>
     </message>
 </context>
 <context>

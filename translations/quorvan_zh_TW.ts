@@ -1390,8 +1390,8 @@ Count it as %2 hits “%3”?</source>
         <translation>每次揭曉時顯示慶祝效果</translation>
     </message>
     <message>
-        <source>There is no file of this name. The sign � in it stands for bytes that are not UTF-8 text, and no file can be opened by such a name: give the file, or its folder, a name in UTF-8.</source>
-        <translation>沒有這個名稱的檔案。名稱中的 � 代表不是 UTF-8 文字的位元組，任何檔案都無法以這樣的名稱開啟：請為檔案（或其資料夾）取一個 UTF-8 名稱。</translation>
+        <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
+        <translation>沒有這個名稱的檔案或資料夾：名稱中的 � 代表不是 UTF-8 文字的位元組，無法以這樣的名稱讀取或儲存檔案。請為檔案（或其資料夾）取一個 UTF-8 名稱。</translation>
     </message>
 </context>
 <context>

@@ -13,4 +13,12 @@ public:
     }
 };
 
+// Why nothing was found at `path`: a name that is not UTF-8 comes with a sign
+// in place of its odd bytes, and nothing has the name so made; otherwise
+// `missing`.
+inline QString WhyNothingAt(const QString& path, const QString& missing)
+{
+    return path.contains(QChar::ReplacementCharacter) ? Say(MessageId::NameNotText) : missing;
+}
+
 } // namespace quorvan

@@ -40,7 +40,7 @@ private:
 
 [[noreturn]] void Fail(const QString& doing, const QString& chosen, int error)
 {
-    throw FileError(doing, chosen, SystemReason(error));
+    throw FileError(doing, chosen, error == ENOENT ? WhyNothingAt(chosen, SystemReason(error)) : SystemReason(error));
 }
 
 // Writes every byte, then waits until they are on the disk: a full disk or

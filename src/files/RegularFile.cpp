@@ -23,15 +23,11 @@ QString NotARegularFile(mode_t mode)
     }
 }
 
-// Why a file chosen a moment ago cannot be looked at or opened. A name that
-// is not UTF-8 comes with a sign in place of its odd bytes, and no file has
-// the name so made.
+// Why a file chosen a moment ago cannot be looked at or opened.
 QString WhyNotOpened(int error, const QString& path)
 {
-    if (error == ENOENT && path.contains(QChar::ReplacementCharacter))
-        return Say(MessageId::NameNotText);
     if (error == ENOENT)
-        return Say(MessageId::GoneSinceChosen);
+        return WhyNothingAt(path, Say(MessageId::GoneSinceChosen));
     return qt_error_string(error);
 }
 

@@ -74,9 +74,9 @@ constexpr MessageText Table[] = {
             "not followed.")},
     {GoneSinceChosen, QUORVAN_TRANSLATE_NOOP("Messages", "There is no such file (any more): it may have been moved, "
             "renamed or deleted.")},
-    {NameNotText, QUORVAN_TRANSLATE_NOOP("Messages", "There is no file of this name. The sign � in it stands for "
-            "bytes that are not UTF-8 text, and no file can be opened by such a name: give the file, or its folder, "
-            "a name in UTF-8.")},
+    {NameNotText, QUORVAN_TRANSLATE_NOOP("Messages", "No file or folder has this name: the sign � in it stands for "
+            "bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its "
+            "folder, a name in UTF-8.")},
     {ChangedSinceChosen, QUORVAN_TRANSLATE_NOOP("Messages", "It was replaced or changed while the import preview was "
             "open, so it was not read again: load it once more.")},
     {ReadingList, QUORVAN_TRANSLATE_NOOP("Messages", "Reading “%1”…")},

@@ -339,12 +339,17 @@ private slots:
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
         // An Excel result named "/dev/full" becomes "/dev/full.xls"; devices
         // and real full disks have their own tests for both commands.
-        QTest::addRow("Text to a device") << "Text" << "/dev/full";
+        QTest::addRow("Text to a device") << "Text" << "/dev/full" << "not an ordinary file";
         for (const char* file : {"Text", "Excel"}) {
-            QTest::addRow("%s into a missing folder", file) << file << "/nonexistent-folder/result.xls";
-            QTest::addRow("%s onto a folder", file) << file << "/tmp";
+            QTest::addRow("%s into a missing folder", file)
+                << file << "/nonexistent-folder/result.xls" << "The folder does not exist";
+            QTest::addRow("%s onto a folder", file) << file << "/tmp" << "folder";
+            // The name a file dialog shows for a folder named "\xff".
+            QTest::addRow("%s into a folder not named in UTF-8", file)
+                << file << "<odd folder>/result.xls" << "not UTF-8 text";
         }
     }
 
@@ -352,16 +357,22 @@ private slots:
     {
         QFETCH(QString, file);
         QFETCH(QString, path);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QByteArray oddFolder = QFile::encodeName(folder.path()) + "/\xff";
+        QVERIFY(::mkdir(oddFolder.constData(), 0700) == 0);
+        const auto removeOdd = qScopeGuard([&oddFolder] { ::rmdir(oddFolder.constData()); }); // no QString names it
+        path.replace(QLatin1String("<odd folder>"), QFile::decodeName(oddFolder));
         WindowFixture window;
         window.PlayLottery(3);
         window.platform.SaveAnswers.append(path);
         window.platform.Answers.append(true); // replace, where asked
         window.Click(SaveButton(window, file));
         QCOMPARE(window.platform.Errors.size(), 1);
-        QVERIFY2(window.platform.Errors.first().contains(path), qPrintable(window.platform.Errors.first()));
+        const QString& error = window.platform.Errors.first();
+        QVERIFY2(error.contains(path) && error.contains(reason), qPrintable(error));
         QVERIFY(window->saveTextButton()->isEnabled() && window->saveWorkbookButton()->isEnabled());
         // The next save writes one whole result: two heading lines and three rows as text, one and three as CSV.
-        QTemporaryDir folder;
         const QString good = folder.filePath(file == QLatin1String("Text") ? "good.txt" : "good.csv");
         window.platform.SaveAnswers.append(good);
         window.Click(SaveButton(window, file));
