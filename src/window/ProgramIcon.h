@@ -5,8 +5,7 @@
 
 namespace quorvan {
 
-// Drawn from the scalable picture at any size where the desktop can draw
-// SVG, and from the pictures of 32, 48 and 256 pixels where it cannot.
+// Drawn from its pictures of 32, 48 and 256 pixels, at any size.
 QIcon ProgramIcon();
 
 } // namespace quorvan

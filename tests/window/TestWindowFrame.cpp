@@ -361,13 +361,26 @@ private slots:
         QTEST(window.platform.Errors.first(), "message");
     }
 
-    // Drawn from the scalable picture: as sharp at twice the size.
+    // At twice the size (as on a screen of twice the density), drawn from a larger picture.
     void iconAtTwiceTheSize()
     {
         WindowFixture window;
-        const QImage twice = window->windowIcon().pixmap(QSize(64, 64)).toImage();
+        const QImage twice = window->windowIcon().pixmap(QSize(64, 64)).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(twice.size(), QSize(64, 64));
         QCOMPARE(ProgramIcon().pixmap(QSize(64, 64)).size(), QSize(64, 64));
+        // Not the 32-pixel picture enlarged, either way: the mean difference of a channel.
+        const QImage small(QStringLiteral(":/quorvan/icon.png"));
+        for (const Qt::TransformationMode way : {Qt::FastTransformation, Qt::SmoothTransformation}) {
+            const QImage enlarged = small.scaled(64, 64, Qt::KeepAspectRatio, way).convertToFormat(QImage::Format_ARGB32);
+            double difference = 0;
+            for (int y = 0; y < 64; ++y)
+                for (int x = 0; x < 64; ++x) {
+                    const QRgb a = twice.pixel(x, y), b = enlarged.pixel(x, y);
+                    difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b))
+                                  + std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b));
+                }
+            QVERIFY2(difference / (64 * 64 * 4) > 4, qPrintable(QString::number(difference / (64 * 64 * 4))));
+        }
     }
 };
 
