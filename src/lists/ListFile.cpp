@@ -248,6 +248,8 @@ ListRead ReadListFile(const QString& path, int32_t keep, const QString& textLoca
         throw FileError(doing, path, Say(MessageId::ListHoldsBinary));
     } catch (const UnexplainedBytes&) {
         throw FileError(doing, path, Say(MessageId::ListEncodingUnknown));
+    } catch (const UserError& unread) { // the encoding detector could not be had
+        throw FileError(doing, path, unread.Message());
     }
 }
 

@@ -112,6 +112,16 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::logic_error, ReadListFile(TestData("ko-cp949.txt"), 480, QStringLiteral("en_US.UTF-8")));
     }
 
+    // A detector that cannot be had (its part of the program missing) fails the list, which the message names.
+    void detectorMissingNamesTheList()
+    {
+        DetectEncodingsWith([](const QByteArray&) -> QByteArray { throw UserError(QStringLiteral("no detector")); });
+        const auto restore = qScopeGuard([] { DetectEncodingsWith(DocumentTable().DetectEncoding); });
+        const QString path = TestData("ko-cp949.txt");
+        const QString message = ErrorOf<FileError>([&] { ReadListFile(path, 480, QStringLiteral("en_US.UTF-8")); });
+        QVERIFY2(message.contains(path) && message.contains(QLatin1String("no detector")), qPrintable(message));
+    }
+
     // What the reading had to do, for the list check to say.
     void notes_data()
     {
