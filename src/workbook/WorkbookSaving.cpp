@@ -43,11 +43,15 @@ void SaveWorkbook(const QString& path, const QString& sheetName, const CellMap& 
 {
     CheckSheet(sheetName, cells);
     WorkbookBytes made;
-    switch (SavedWorkbookFormat(path)) {
-    case WorkbookFormat::Xls: made.Bytes = XlsWorkbookBytes(sheetName, cells); break;
-    case WorkbookFormat::Xlsx: made = writers.Xlsx(sheetName, cells); break;
-    case WorkbookFormat::Ods: made = writers.Ods(sheetName, cells); break;
-    case WorkbookFormat::Csv: made.Bytes = CsvBytes(cells); break;
+    try {
+        switch (SavedWorkbookFormat(path)) {
+        case WorkbookFormat::Xls: made.Bytes = XlsWorkbookBytes(sheetName, cells); break;
+        case WorkbookFormat::Xlsx: made = writers.Xlsx(sheetName, cells); break;
+        case WorkbookFormat::Ods: made = writers.Ods(sheetName, cells); break;
+        case WorkbookFormat::Csv: made.Bytes = CsvBytes(cells); break;
+        }
+    } catch (const UserError& unmade) { // a writer that could not be had
+        made.Reason = unmade.Message();
     }
     if (!made.Reason.isEmpty())
         throw FileError(Say(MessageId::CannotSaveWorkbook), path, made.Reason);

@@ -357,6 +357,15 @@ private slots:
             QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
                                      SaveWorkbook(path, QString(40, QLatin1Char('x')), ResultCells(1),
                                                   DocumentTable().Workbooks));
+            // So is one whose writer cannot be had (its part of the program missing): named, with why.
+            const auto missing = [](const QString&, const CellMap&) -> WorkbookBytes {
+                throw UserError(QStringLiteral("no writer"));
+            };
+            if (path.endsWith(QLatin1String(".xlsx")) || path.endsWith(QLatin1String(".ods"))) {
+                const QString error = ErrorOf<FileError>(
+                    [&] { SaveWorkbook(path, QStringLiteral("QUORVAN"), ResultCells(1), {missing, missing}); });
+                QVERIFY2(error.contains(path) && error.contains(QLatin1String("no writer")), qPrintable(error));
+            }
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), before);
         }
