@@ -4,6 +4,8 @@
 #include "files/RegularFile.h"
 #include "ladder/Geometry.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -66,8 +68,55 @@ void ListLineSplitter::FeedStart(QByteArrayView bytes, bool whole)
     Feed(start);
 }
 
+namespace {
+
+// The separator of the CSV records that `start` begins: of comma, semicolon
+// and tab, the one outside quotes in the most records. Names hold commas
+// that a file separated by semicolons or tabs leaves unquoted, so a tie goes
+// to the tab, then the semicolon. 0 when there is none.
+char SeparatorOf(QByteArrayView start, bool crEndsLines)
+{
+    static constexpr char Candidates[] = {'\t', ';', ','};
+    int64_t records[std::size(Candidates)] = {};
+    bool inRecord[std::size(Candidates)] = {};
+    bool quoted = false;
+    char before = '\n';
+    const auto endRecord = [&] {
+        for (size_t candidate = 0; candidate < std::size(Candidates); ++candidate)
+            records[candidate] += std::exchange(inRecord[candidate], false) ? 1 : 0;
+    };
+    for (const char byte : start) {
+        if (byte == ControlZ)
+            break;
+        // A quote opens a field, or closes one, or (doubled) stands for itself.
+        if (byte == '"' && (quoted || before == '"' || before == '\n' || before == '\r'
+                            || std::ranges::count(Candidates, before) > 0))
+            quoted = !quoted;
+        else if (!quoted && (byte == '\n' || (byte == '\r' && crEndsLines)))
+            endRecord();
+        else if (!quoted)
+            for (size_t candidate = 0; candidate < std::size(Candidates); ++candidate)
+                inRecord[candidate] = inRecord[candidate] || byte == Candidates[candidate];
+        before = byte;
+    }
+    endRecord();
+    char chosen = 0;
+    int64_t most = 0;
+    for (size_t candidate = 0; candidate < std::size(Candidates); ++candidate)
+        if (records[candidate] > most) {
+            most = records[candidate];
+            chosen = Candidates[candidate];
+        }
+    return chosen;
+}
+
+} // namespace
+
 void ListLineSplitter::Split(QByteArrayView bytes)
 {
+    // The first bytes split are the whole start of the file, read for its encoding.
+    if (syntax_ == ListSyntax::CsvFirstField && separator_ == 0 && !bytes.isEmpty() && std::exchange(atFirstSplit_, false))
+        separator_ = SeparatorOf(bytes, crEndsLines_);
     for (const char byte : bytes) {
         if (byte == ControlZ) {
             ended_ = true;

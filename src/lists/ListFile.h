@@ -8,7 +8,9 @@
 //
 // A CSV file is read by the same rules, one entry a record: its first field,
 // quoted or not (a quoted field may hold the separator, doubled quotes and
-// line breaks). The separator is the first comma, semicolon or tab outside quotes.
+// line breaks). The separator is the one of comma, semicolon and tab found
+// outside quotes in the most records of the file's start (a tie going to the
+// tab, then the semicolon), or else the first of them met.
 
 #include "files/TextDecoding.h"
 #include "ladder/Geometry.h"
@@ -103,6 +105,7 @@ private:
     bool fieldStart_ = true;
     int32_t field_ = 0; // the field of the record, from 0
     char separator_ = 0; // none yet
+    bool atFirstSplit_ = true;
     QList<QByteArray> kept_;
     QByteArray current_;
     std::optional<Utf16ToUtf8> utf16_;

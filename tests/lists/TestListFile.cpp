@@ -209,6 +209,12 @@ private slots:
         QTest::addColumn<qint64>("count");
         QTest::newRow("comma") << QByteArray("a,b\r\nc;d,e\r\n") << 480 << QStringList{"a", "c;d"} << 2ll;
         QTest::newRow("semicolon first") << QByteArray("a;b,c\nd,e;f\n") << 480 << QStringList{"a", "d,e"} << 2ll;
+        // As Python's csv module writes them with ';' and with tabs, which quote no comma.
+        QTest::newRow("semicolons, a comma in the first name")
+            << QByteArray("Smith, John;1\n\"Lee; Ann\";2\nKim;3\n") << 480
+            << QStringList{"Smith, John", "Lee; Ann", "Kim"} << 3ll;
+        QTest::newRow("tabs, commas in names") << QByteArray("Smith, John\t1\r\nLee, Ann\t2\r\n") << 480
+                                               << QStringList{"Smith, John", "Lee, Ann"} << 2ll;
         QTest::newRow("no separator") << QByteArray("Smith John\nLee\n") << 480 << QStringList{"Smith John", "Lee"}
                                       << 2ll;
         QTest::newRow("quotes") << QByteArray("\"a,\"\"b\"\"\",x\n\"\"\n\"c\"d\n") << 480
