@@ -96,7 +96,7 @@ const Legacy Legacies[] = {
     {"EUC-JP", "EUC-JP", Script::Japanese, {"EUC-JP"}},
     {"windows-949", "CP949", Script::Korean, {"UHC", "EUC-KR"}},
     {"GB18030", "GB18030", Script::Chinese, {"GB18030", "GB2312", "GBK", "HZ-GB-2312"}},
-    {"Big5", "BIG5", Script::Chinese, {"BIG5", "EUC-TW"}},
+    {"Big5-HKSCS", "BIG5-HKSCS", Script::Chinese, {"BIG5", "EUC-TW"}}, // Big5 with the characters Hong Kong adds
     {"windows-1251", "CP1251", Script::Cyrillic, {"WINDOWS-1251"}},
     {"windows-1252", "CP1252", Script::Latin, {"WINDOWS-1252", "ISO-8859-1", "ISO-8859-15"}},
 };

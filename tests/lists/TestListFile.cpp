@@ -300,6 +300,10 @@ private slots:
         QCOMPARE(decode({QByteArray("caf\xC3\xA9")}, "ja_JP"), QStringList({"café"}));
         // A line cut inside a character does not spoil the next one.
         QCOMPARE(decode({QByteArray("\x89\xEF"), QByteArray("\x89\xEF")}, "ja_JP"), QStringList({"会", "会"}));
+        // Names from Hong Kong, two of them in characters only Big5-HKSCS holds (Python's big5hkscs codec).
+        QCOMPARE(decode({QByteArray("\xB3\xAF\xA4\x6A\xA4\xE5"), QByteArray("\x9D\xF2\xA5\x4A"),
+                         QByteArray("\x90\x68\xA7\xF5")}, "zh_HK"),
+                 QStringList({"陳大文", "𨋢仔", "邨李"}));
         QVERIFY_THROWS_EXCEPTION(UnexplainedBytes, decode({QByteArray("\x98\x81\xFF")}, "en_US"));
     }
 
