@@ -304,6 +304,12 @@ private slots:
         QCOMPARE(decode({QByteArray("\xB3\xAF\xA4\x6A\xA4\xE5"), QByteArray("\x9D\xF2\xA5\x4A"),
                          QByteArray("\x90\x68\xA7\xF5")}, "zh_HK"),
                  QStringList({"陳大文", "𨋢仔", "邨李"}));
+        // Japanese names with the NEC and IBM characters of code page 932 (Python's cp932 codec).
+        const QList<QByteArray> nec({QByteArray("\x87\x40\x8E\x52\x93\x63"), QByteArray("\xEE\xE0\x8B\xB4\x20\xEE\xF0"),
+                                     QByteArray("\x8E\x52\xED\x95"), QByteArray("\x87\x8A\x8D\xB2\x93\xA1"),
+                                     QByteArray("\x87\x82\x33\x20\x97\xE9\x96\xD8")});
+        for (const char* locale : {"ja_JP", "en_US"})
+            QCOMPARE(decode(nec, locale), QStringList({"①山田", "髙橋 ⅱ", "山﨑", "㈱佐藤", "№3 鈴木"}));
         QVERIFY_THROWS_EXCEPTION(UnexplainedBytes, decode({QByteArray("\x98\x81\xFF")}, "en_US"));
     }
 
