@@ -17,6 +17,8 @@ constexpr qint64 ChunkSize = 64 * 1024;
 const QByteArray Utf8Mark("\xEF\xBB\xBF");
 const QByteArray Utf16LittleEndianMark("\xFF\xFE");
 const QByteArray Utf16BigEndianMark("\xFE\xFF");
+const QByteArray Utf32LittleEndianMark("\xFF\xFE\0\0", 4);
+const QByteArray Utf32BigEndianMark("\0\0\xFE\xFF", 4);
 // The first bytes that tell UTF-16 without a byte-order mark.
 constexpr qsizetype Utf16Sample = 512;
 
@@ -41,6 +43,8 @@ void ListLineSplitter::Feed(QByteArrayView bytes)
         return FeedStart(bytes);
     if (utf16_)
         return Split(utf16_->Feed(bytes));
+    if (utf32_)
+        return Split(QString(utf32_->decode(bytes)).toUtf8());
     Split(bytes);
 }
 
@@ -57,6 +61,10 @@ void ListLineSplitter::FeedStart(QByteArrayView bytes, bool whole)
     if (start.startsWith(Utf8Mark)) {
         unicode_ = true;
         start.remove(0, Utf8Mark.size());
+    } else if (start.startsWith(Utf32LittleEndianMark) || start.startsWith(Utf32BigEndianMark)) {
+        unicode_ = true;
+        utf32_.emplace(start.startsWith(Utf32BigEndianMark) ? QStringConverter::Utf32BE : QStringConverter::Utf32LE);
+        start.remove(0, Utf32LittleEndianMark.size());
     } else if (start.startsWith(Utf16LittleEndianMark) || start.startsWith(Utf16BigEndianMark)) {
         unicode_ = true;
         utf16_.emplace(start.startsWith(Utf16BigEndianMark));

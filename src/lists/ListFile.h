@@ -3,7 +3,7 @@
 // holds tabs. A line ends at LF or CR LF and a CR elsewhere is dropped; in a
 // file without any LF a line ends at CR. Ctrl-Z ends the file, a UTF-8
 // byte-order mark at the start is dropped, and one of UTF-16 (or the look of
-// UTF-16 without one) makes the file UTF-16. Only the first lines are kept;
+// UTF-16 without one) or of UTF-32 makes the file UTF-16 or UTF-32. Only the first lines are kept;
 // the rest are counted.
 //
 // A CSV file is read by the same rules, one entry a record: its first field,
@@ -18,6 +18,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstdint>
@@ -69,7 +70,7 @@ public:
     // A Ctrl-Z was met: nothing after it is read.
     bool Ended() const { return ended_; }
 
-    // The kept lines, in UTF-8 when the file is UTF-16.
+    // The kept lines, in UTF-8 when the file is UTF-16 or UTF-32.
     const QList<QByteArray>& KeptLines() const { return kept_; }
     int64_t LinesRead() const { return lines_; }
     // A byte-order mark, or UTF-16 without one: the kept lines are UTF-8.
@@ -109,6 +110,7 @@ private:
     QList<QByteArray> kept_;
     QByteArray current_;
     std::optional<Utf16ToUtf8> utf16_;
+    std::optional<QStringDecoder> utf32_;
     bool lineStarted_ = false;
     bool lineCut_ = false;
     bool atStart_ = true;

@@ -185,6 +185,9 @@ private slots:
                                         << 1ll;
         QTest::newRow("bytes CR LF inside") << QByteArray("\xFF\xFE\r\nA\0", 6) << 480
                                             << QStringList{QStringLiteral("\u0A0D" "A")} << 1ll;
+        QTest::newRow("UTF-32 LE") << WithMark("Zoë\r\n😀 Ann\r\n", QStringConverter::Utf32LE) << 480
+                                   << QStringList{"Zoë", "😀 Ann"} << 2ll;
+        QTest::newRow("UTF-32 BE") << WithMark("李\nBo", QStringConverter::Utf32BE) << 480 << QStringList{"李", "Bo"} << 2ll;
         QTest::newRow("first lines kept") << WithMark("a\r\nb\r\nc", QStringConverter::Utf16LE) << 2
                                           << QStringList{"a", "b"} << 3ll;
     }
