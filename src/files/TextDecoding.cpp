@@ -131,10 +131,12 @@ bool HoldsUndefined(const QString& text)
     });
 }
 
-// The bytes in `legacy`, or nothing when it does not define them all.
-std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy)
+// The bytes in `legacy`, or nothing when it does not define them all; when
+// they were `cut` at a byte count, a character they end inside is left out.
+std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy, bool cut = false)
 {
-    QStringDecoder decoder(legacy.Qt, QStringDecoder::Flag::Stateless);
+    // A decoder that keeps state holds back the start of a character, unread.
+    QStringDecoder decoder(legacy.Qt, cut ? QStringDecoder::Flag::Default : QStringDecoder::Flag::Stateless);
     if (decoder.isValid()) {
         QString text = decoder.decode(bytes);
         if (decoder.hasError() || HoldsUndefined(text))
@@ -153,9 +155,24 @@ std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy
     const size_t result = iconv(converter, &in, &inLeft, &to, &outLeft);
     iconv_close(converter);
     const QString text = QStringView(reinterpret_cast<const char16_t*>(out.data()), (out.size() - outLeft) / 2).toString();
-    if (result == static_cast<size_t>(-1) || HoldsUndefined(text))
+    const bool incomplete = result == static_cast<size_t>(-1) && errno == EINVAL; // a character cut at the end
+    if ((result == static_cast<size_t>(-1) && !(cut && incomplete)) || HoldsUndefined(text))
         return std::nullopt;
     return text;
+}
+
+// Each line in `legacy`, or nothing when it does not define them all.
+std::optional<QStringList> DecodeEachStrictly(const QList<QByteArray>& lines, const Legacy& legacy,
+                                              const QList<int32_t>& cutLines)
+{
+    QStringList texts;
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        std::optional<QString> text = DecodeStrictly(lines[line], legacy, cutLines.contains(int32_t(line + 1)));
+        if (!text)
+            return std::nullopt;
+        texts.append(std::move(*text));
+    }
+    return texts;
 }
 
 bool IsAsciiLetter(char32_t code)
@@ -247,7 +264,8 @@ void DetectEncodingsWith(EncodingDetector detector)
     Detector.store(detector);
 }
 
-DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode)
+DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode,
+                         const QList<int32_t>& cutLines)
 {
     if (unicode)
         return InUtf8(lines);
@@ -259,13 +277,13 @@ DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLoca
 
     struct Reading {
         const Legacy* From;
-        QString Text;
+        QStringList Lines;
         double Share;
     };
     QList<Reading> readings;
     for (const Legacy& legacy : Legacies)
-        if (std::optional<QString> text = DecodeStrictly(all, legacy))
-            readings.append({&legacy, *text, LetterShare(*text, legacy.Writes)});
+        if (std::optional<QStringList> texts = DecodeEachStrictly(lines, legacy, cutLines))
+            readings.append({&legacy, *texts, LetterShare(texts->join(QLatin1Char('\n')), legacy.Writes)});
     if (readings.isEmpty())
         throw UnexplainedBytes();
     double best = 0;
@@ -289,10 +307,7 @@ DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLoca
         if (!chosen && reading.Share >= best)
             chosen = &reading;
 
-    DecodedLines decoded{{}, {}, QString::fromLatin1(chosen->From->Qt)};
-    for (const QByteArray& line : lines)
-        decoded.Lines.append(*DecodeStrictly(line, *chosen->From));
-    return decoded;
+    return {chosen->Lines, {}, QString::fromLatin1(chosen->From->Qt)};
 }
 
 std::optional<bool> Utf16WithoutMark(QByteArrayView start, bool whole)

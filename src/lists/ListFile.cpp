@@ -231,6 +231,8 @@ void ListLineSplitter::Finish()
 
 void ListLineSplitter::EndLine()
 {
+    if (lines_ < keep_ && lineCut_)
+        cutLines_.append(static_cast<int32_t>(lines_ + 1));
     if (lines_ < keep_)
         kept_.append(current_);
     current_.clear();
@@ -247,7 +249,7 @@ DecodedLines DecodeListLines(const ListLineSplitter& splitter, const QString& te
     for (const QByteArray& line : splitter.KeptLines())
         if (line.contains('\0'))
             throw std::invalid_argument("NUL character in a list line");
-    return DecodeLines(splitter.KeptLines(), textLocale, splitter.Unicode());
+    return DecodeLines(splitter.KeptLines(), textLocale, splitter.Unicode(), splitter.CutLines());
 }
 
 namespace {

@@ -79,6 +79,8 @@ public:
     const QList<int32_t>& DroppedCrLines() const { return droppedCr_; }
     // Some kept line held a tab and gave only its first column.
     bool TabColumns() const { return tabColumns_; }
+    // Kept lines, from 1, cut at MostLineBytes.
+    const QList<int32_t>& CutLines() const { return cutLines_; }
 
 private:
     void FeedStart(QByteArrayView bytes, bool whole = false);
@@ -102,6 +104,7 @@ private:
     bool crWaiting_ = false; // a CR whose next byte decides whether it is dropped
     bool tabColumns_ = false;
     QList<int32_t> droppedCr_;
+    QList<int32_t> cutLines_;
     Quote quote_ = Quote::Outside;
     bool fieldStart_ = true;
     int32_t field_ = 0; // the field of the record, from 0

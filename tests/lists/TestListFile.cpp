@@ -294,6 +294,18 @@ private slots:
         QCOMPARE(kept, character.repeated(MostLineBytes / character.toUtf8().size()));
     }
 
+    // A line of a legacy encoding cut inside a character leaves that
+    // character out, and the list is read in its encoding all the same
+    // (Shift_JIS as Python's cp932 codec writes it: 佐藤, x and あ many times, 鈴木).
+    void cutLegacyLineKeepsTheEncoding()
+    {
+        const QByteArray line = 'x' + QByteArray("\x82\xA0").repeated(MostLineBytes);
+        const ListLineSplitter splitter = Split("\x8D\xB2\x93\xA1\n" + line + "\n\x97\xE9\x96\xD8\n", 480, 4096);
+        for (const char* locale : {"ja_JP.UTF-8", "en_US.UTF-8"})
+            QCOMPARE(DecodeListLines(splitter, QString::fromLatin1(locale)).Lines,
+                     QStringList({"佐藤", 'x' + QStringLiteral("あ").repeated((MostLineBytes - 1) / 2), "鈴木"}));
+    }
+
     void legacyEncodingsWhenNotUtf8()
     {
         const auto decode = [](const QList<QByteArray>& lines, const char* locale) {
