@@ -3,6 +3,7 @@
 #include "texts/UserText.h"
 
 #include <QDir>
+#include <QRegularExpression>
 
 #include <xlsxwriter.h>
 
@@ -33,6 +34,30 @@ QString PlainReason(lxw_error error)
     }
 }
 
+// A cell's text as Excel writes it into the workbook's XML: characters XML
+// cannot hold (control characters but tab and line feed, U+FFFE, U+FFFF,
+// half a character) as _xHHHH_, and an underscore that would begin such an
+// escape as _x005F_, so that the text reads back as it was. With no control
+// character left, the library writes the rest as it is.
+QByteArray ExcelText(const QString& text)
+{
+    static const QRegularExpression escapeLike(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    const QString kept = QString(text).replace(escapeLike, QStringLiteral("_x005F_"));
+    QString escaped;
+    for (qsizetype at = 0; at < kept.size(); ++at) {
+        const char16_t unit = kept.at(at).unicode();
+        if (QChar::isHighSurrogate(unit) && at + 1 < kept.size() && kept.at(at + 1).isLowSurrogate()) {
+            escaped += kept.sliced(at++, 2);
+            continue;
+        }
+        const bool unheld = (unit < 0x20 && unit != u'\t' && unit != u'\n') || unit == 0xFFFE || unit == 0xFFFF
+                            || QChar::isSurrogate(unit);
+        escaped += unheld ? QStringLiteral("_x%1_").arg(QString::number(unit, 16).toUpper(), 4, QLatin1Char('0'))
+                          : QString(QChar(unit));
+    }
+    return escaped.toUtf8();
+}
+
 } // namespace
 
 WorkbookBytes XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells)
@@ -57,7 +82,7 @@ WorkbookBytes XlsxWorkbookBytes(const QString& sheetName, const CellMap& cells)
     for (auto cell = cells.begin(); cell != cells.end() && error == LXW_NO_ERROR; ++cell) {
         error = worksheet_write_string(sheet, static_cast<lxw_row_t>(cell.key().first - 1),
                                        static_cast<lxw_col_t>(cell.key().second - 1),
-                                       cell.value().toUtf8().constData(), nullptr);
+                                       ExcelText(cell.value()).constData(), nullptr);
     }
     // Closing writes the file and frees the workbook, also after an error.
     const lxw_error closed = workbook_close(workbook);

@@ -96,7 +96,7 @@ const Legacy Legacies[] = {
     {"EUC-JP", "EUC-JP", Script::Japanese, {"EUC-JP"}},
     {"windows-949", "CP949", Script::Korean, {"UHC", "EUC-KR"}},
     {"GB18030", "GB18030", Script::Chinese, {"GB18030", "GB2312", "GBK", "HZ-GB-2312"}},
-    {"Big5", "BIG5", Script::Chinese, {"BIG5", "EUC-TW"}},
+    {"Big5-HKSCS", "BIG5-HKSCS", Script::Chinese, {"BIG5", "EUC-TW"}}, // Big5 with the characters Hong Kong adds
     {"windows-1251", "CP1251", Script::Cyrillic, {"WINDOWS-1251"}},
     {"windows-1252", "CP1252", Script::Latin, {"WINDOWS-1252", "ISO-8859-1", "ISO-8859-15"}},
 };
@@ -131,10 +131,12 @@ bool HoldsUndefined(const QString& text)
     });
 }
 
-// The bytes in `legacy`, or nothing when it does not define them all.
-std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy)
+// The bytes in `legacy`, or nothing when it does not define them all; when
+// they were `cut` at a byte count, a character they end inside is left out.
+std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy, bool cut = false)
 {
-    QStringDecoder decoder(legacy.Qt, QStringDecoder::Flag::Stateless);
+    // A decoder that keeps state holds back the start of a character, unread.
+    QStringDecoder decoder(legacy.Qt, cut ? QStringDecoder::Flag::Default : QStringDecoder::Flag::Stateless);
     if (decoder.isValid()) {
         QString text = decoder.decode(bytes);
         if (decoder.hasError() || HoldsUndefined(text))
@@ -153,9 +155,24 @@ std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy
     const size_t result = iconv(converter, &in, &inLeft, &to, &outLeft);
     iconv_close(converter);
     const QString text = QStringView(reinterpret_cast<const char16_t*>(out.data()), (out.size() - outLeft) / 2).toString();
-    if (result == static_cast<size_t>(-1) || HoldsUndefined(text))
+    const bool incomplete = result == static_cast<size_t>(-1) && errno == EINVAL; // a character cut at the end
+    if ((result == static_cast<size_t>(-1) && !(cut && incomplete)) || HoldsUndefined(text))
         return std::nullopt;
     return text;
+}
+
+// Each line in `legacy`, or nothing when it does not define them all.
+std::optional<QStringList> DecodeEachStrictly(const QList<QByteArray>& lines, const Legacy& legacy,
+                                              const QList<int32_t>& cutLines)
+{
+    QStringList texts;
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        std::optional<QString> text = DecodeStrictly(lines[line], legacy, cutLines.contains(int32_t(line + 1)));
+        if (!text)
+            return std::nullopt;
+        texts.append(std::move(*text));
+    }
+    return texts;
 }
 
 bool IsAsciiLetter(char32_t code)
@@ -168,13 +185,21 @@ bool IsAsciiLetter(char32_t code)
 // letters come among plain ones; Cyrillic words hold no Latin letters.
 double LetterWeight(char32_t code, Script script, char32_t before, char32_t after)
 {
-    const bool han = (code >= 0x4E00 && code < 0xA000) || (code >= 0x3400 && code < 0x4DC0) || code == 0x3005;
+    // With the compatibility ideographs: 﨑 and 髙 of Japanese names, the hanja Korean keeps apart.
+    const bool han = (code >= 0x4E00 && code < 0xA000) || (code >= 0x3400 && code < 0x4DC0) || code == 0x3005
+                     || (code >= 0xF900 && code < 0xFB00);
     const bool besideAscii = IsAsciiLetter(before) || IsAsciiLetter(after);
     switch (script) {
     case Script::Japanese:
         if (code >= 0xFF61 && code < 0xFFA0)
             return 0.5; // half-width katakana: other encodings' bytes often read as these
-        return han || (code >= 0x3041 && code < 0x3100) || code == 0x30FC ? 1 : 0;
+        // Beside kana and kanji, the characters code page 932 adds (NEC's
+        // and IBM's), which names and company names use: ① ⅱ № ㈱ ㍿.
+        return han || (code >= 0x3041 && code < 0x3100) || code == 0x30FC || (code >= 0x2460 && code < 0x2474)
+                       || (code >= 0x2160 && code < 0x2180) || code == 0x2116 || code == 0x2121
+                       || (code >= 0x3200 && code < 0x3400)
+                   ? 1
+                   : 0;
     case Script::Korean: return han || (code >= 0xAC00 && code < 0xD7A4) ? 1 : 0;
     case Script::Chinese: return han ? 1 : 0;
     case Script::Cyrillic: return code >= 0x0400 && code < 0x0530 ? (besideAscii ? 0.25 : 1) : 0;
@@ -239,7 +264,8 @@ void DetectEncodingsWith(EncodingDetector detector)
     Detector.store(detector);
 }
 
-DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode)
+DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode,
+                         const QList<int32_t>& cutLines)
 {
     if (unicode)
         return InUtf8(lines);
@@ -251,13 +277,13 @@ DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLoca
 
     struct Reading {
         const Legacy* From;
-        QString Text;
+        QStringList Lines;
         double Share;
     };
     QList<Reading> readings;
     for (const Legacy& legacy : Legacies)
-        if (std::optional<QString> text = DecodeStrictly(all, legacy))
-            readings.append({&legacy, *text, LetterShare(*text, legacy.Writes)});
+        if (std::optional<QStringList> texts = DecodeEachStrictly(lines, legacy, cutLines))
+            readings.append({&legacy, *texts, LetterShare(texts->join(QLatin1Char('\n')), legacy.Writes)});
     if (readings.isEmpty())
         throw UnexplainedBytes();
     double best = 0;
@@ -281,10 +307,7 @@ DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLoca
         if (!chosen && reading.Share >= best)
             chosen = &reading;
 
-    DecodedLines decoded{{}, {}, QString::fromLatin1(chosen->From->Qt)};
-    for (const QByteArray& line : lines)
-        decoded.Lines.append(*DecodeStrictly(line, *chosen->From));
-    return decoded;
+    return {chosen->Lines, {}, QString::fromLatin1(chosen->From->Qt)};
 }
 
 std::optional<bool> Utf16WithoutMark(QByteArrayView start, bool whole)

@@ -44,7 +44,10 @@ void DetectEncodingsWith(EncodingDetector detector);
 // the detector's answer for a text long enough to judge, and among those that
 // explain it equally well, the one of `textLocale` (an LC_CTYPE value such as
 // "ko_KR.UTF-8") first. Throws UnexplainedBytes when none decodes the bytes.
-DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode);
+// `cutLines` (from 1) were cut at a byte count: a character such a line ends
+// inside is left out.
+DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLocale, bool unicode,
+                         const QList<int32_t>& cutLines = {});
 
 // Whether `start`, the first bytes of a file without a byte-order mark, is
 // UTF-16, and in which byte order (true: big-endian). `whole` when `start`

@@ -4,6 +4,8 @@
 #include "files/RegularFile.h"
 #include "ladder/Geometry.h"
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 #include <utility>
 
@@ -15,6 +17,8 @@ constexpr qint64 ChunkSize = 64 * 1024;
 const QByteArray Utf8Mark("\xEF\xBB\xBF");
 const QByteArray Utf16LittleEndianMark("\xFF\xFE");
 const QByteArray Utf16BigEndianMark("\xFE\xFF");
+const QByteArray Utf32LittleEndianMark("\xFF\xFE\0\0", 4);
+const QByteArray Utf32BigEndianMark("\0\0\xFE\xFF", 4);
 // The first bytes that tell UTF-16 without a byte-order mark.
 constexpr qsizetype Utf16Sample = 512;
 
@@ -39,6 +43,8 @@ void ListLineSplitter::Feed(QByteArrayView bytes)
         return FeedStart(bytes);
     if (utf16_)
         return Split(utf16_->Feed(bytes));
+    if (utf32_)
+        return Split(QString(utf32_->decode(bytes)).toUtf8());
     Split(bytes);
 }
 
@@ -55,6 +61,10 @@ void ListLineSplitter::FeedStart(QByteArrayView bytes, bool whole)
     if (start.startsWith(Utf8Mark)) {
         unicode_ = true;
         start.remove(0, Utf8Mark.size());
+    } else if (start.startsWith(Utf32LittleEndianMark) || start.startsWith(Utf32BigEndianMark)) {
+        unicode_ = true;
+        utf32_.emplace(start.startsWith(Utf32BigEndianMark) ? QStringConverter::Utf32BE : QStringConverter::Utf32LE);
+        start.remove(0, Utf32LittleEndianMark.size());
     } else if (start.startsWith(Utf16LittleEndianMark) || start.startsWith(Utf16BigEndianMark)) {
         unicode_ = true;
         utf16_.emplace(start.startsWith(Utf16BigEndianMark));
@@ -66,8 +76,55 @@ void ListLineSplitter::FeedStart(QByteArrayView bytes, bool whole)
     Feed(start);
 }
 
+namespace {
+
+// The separator of the CSV records that `start` begins: of comma, semicolon
+// and tab, the one outside quotes in the most records. Names hold commas
+// that a file separated by semicolons or tabs leaves unquoted, so a tie goes
+// to the tab, then the semicolon. 0 when there is none.
+char SeparatorOf(QByteArrayView start, bool crEndsLines)
+{
+    static constexpr char Candidates[] = {'\t', ';', ','};
+    int64_t records[std::size(Candidates)] = {};
+    bool inRecord[std::size(Candidates)] = {};
+    bool quoted = false;
+    char before = '\n';
+    const auto endRecord = [&] {
+        for (size_t candidate = 0; candidate < std::size(Candidates); ++candidate)
+            records[candidate] += std::exchange(inRecord[candidate], false) ? 1 : 0;
+    };
+    for (const char byte : start) {
+        if (byte == ControlZ)
+            break;
+        // A quote opens a field, or closes one, or (doubled) stands for itself.
+        if (byte == '"' && (quoted || before == '"' || before == '\n' || before == '\r'
+                            || std::ranges::count(Candidates, before) > 0))
+            quoted = !quoted;
+        else if (!quoted && (byte == '\n' || (byte == '\r' && crEndsLines)))
+            endRecord();
+        else if (!quoted)
+            for (size_t candidate = 0; candidate < std::size(Candidates); ++candidate)
+                inRecord[candidate] = inRecord[candidate] || byte == Candidates[candidate];
+        before = byte;
+    }
+    endRecord();
+    char chosen = 0;
+    int64_t most = 0;
+    for (size_t candidate = 0; candidate < std::size(Candidates); ++candidate)
+        if (records[candidate] > most) {
+            most = records[candidate];
+            chosen = Candidates[candidate];
+        }
+    return chosen;
+}
+
+} // namespace
+
 void ListLineSplitter::Split(QByteArrayView bytes)
 {
+    // The first bytes split are the whole start of the file, read for its encoding.
+    if (syntax_ == ListSyntax::CsvFirstField && separator_ == 0 && !bytes.isEmpty() && std::exchange(atFirstSplit_, false))
+        separator_ = SeparatorOf(bytes, crEndsLines_);
     for (const char byte : bytes) {
         if (byte == ControlZ) {
             ended_ = true;
@@ -174,6 +231,8 @@ void ListLineSplitter::Finish()
 
 void ListLineSplitter::EndLine()
 {
+    if (lines_ < keep_ && lineCut_)
+        cutLines_.append(static_cast<int32_t>(lines_ + 1));
     if (lines_ < keep_)
         kept_.append(current_);
     current_.clear();
@@ -190,7 +249,7 @@ DecodedLines DecodeListLines(const ListLineSplitter& splitter, const QString& te
     for (const QByteArray& line : splitter.KeptLines())
         if (line.contains('\0'))
             throw std::invalid_argument("NUL character in a list line");
-    return DecodeLines(splitter.KeptLines(), textLocale, splitter.Unicode());
+    return DecodeLines(splitter.KeptLines(), textLocale, splitter.Unicode(), splitter.CutLines());
 }
 
 namespace {

@@ -3,12 +3,14 @@
 // holds tabs. A line ends at LF or CR LF and a CR elsewhere is dropped; in a
 // file without any LF a line ends at CR. Ctrl-Z ends the file, a UTF-8
 // byte-order mark at the start is dropped, and one of UTF-16 (or the look of
-// UTF-16 without one) makes the file UTF-16. Only the first lines are kept;
+// UTF-16 without one) or of UTF-32 makes the file UTF-16 or UTF-32. Only the first lines are kept;
 // the rest are counted.
 //
 // A CSV file is read by the same rules, one entry a record: its first field,
 // quoted or not (a quoted field may hold the separator, doubled quotes and
-// line breaks). The separator is the first comma, semicolon or tab outside quotes.
+// line breaks). The separator is the one of comma, semicolon and tab found
+// outside quotes in the most records of the file's start (a tie going to the
+// tab, then the semicolon), or else the first of them met.
 
 #include "files/TextDecoding.h"
 #include "ladder/Geometry.h"
@@ -16,6 +18,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include <cstdint>
@@ -67,7 +70,7 @@ public:
     // A Ctrl-Z was met: nothing after it is read.
     bool Ended() const { return ended_; }
 
-    // The kept lines, in UTF-8 when the file is UTF-16.
+    // The kept lines, in UTF-8 when the file is UTF-16 or UTF-32.
     const QList<QByteArray>& KeptLines() const { return kept_; }
     int64_t LinesRead() const { return lines_; }
     // A byte-order mark, or UTF-16 without one: the kept lines are UTF-8.
@@ -76,6 +79,8 @@ public:
     const QList<int32_t>& DroppedCrLines() const { return droppedCr_; }
     // Some kept line held a tab and gave only its first column.
     bool TabColumns() const { return tabColumns_; }
+    // Kept lines, from 1, cut at MostLineBytes.
+    const QList<int32_t>& CutLines() const { return cutLines_; }
 
 private:
     void FeedStart(QByteArrayView bytes, bool whole = false);
@@ -99,13 +104,16 @@ private:
     bool crWaiting_ = false; // a CR whose next byte decides whether it is dropped
     bool tabColumns_ = false;
     QList<int32_t> droppedCr_;
+    QList<int32_t> cutLines_;
     Quote quote_ = Quote::Outside;
     bool fieldStart_ = true;
     int32_t field_ = 0; // the field of the record, from 0
     char separator_ = 0; // none yet
+    bool atFirstSplit_ = true;
     QList<QByteArray> kept_;
     QByteArray current_;
     std::optional<Utf16ToUtf8> utf16_;
+    std::optional<QStringDecoder> utf32_;
     bool lineStarted_ = false;
     bool lineCut_ = false;
     bool atStart_ = true;

@@ -127,10 +127,12 @@ struct Entry {
 };
 
 // The root entry (the mini stream's own place) and the workbook stream's
-// entry, if there is one.
+// entry, if there is one; and whether the file holds an encrypted package,
+// the form Excel gives an .xlsx protected by a password.
 struct Directory {
     Entry root;
     std::optional<Entry> workbook;
+    bool encryptedPackage = false;
 };
 
 Directory ReadDirectory(const Container& file, std::uint32_t start, bool wideSizes)
@@ -166,6 +168,7 @@ Directory ReadDirectory(const Container& file, std::uint32_t start, bool wideSiz
             directory.workbook = entryAt(at);
         if (!book && named(at, u"Book"))
             book = entryAt(at);
+        directory.encryptedPackage = directory.encryptedPackage || named(at, u"EncryptedPackage");
     }
     if (!directory.workbook)
         directory.workbook = book;
@@ -208,6 +211,8 @@ std::optional<std::string> ReadWorkbookStream(const char* path)
     const Container container(file, std::uint64_t(fileSize), header);
     const bool wideSizes = LittleEndian<std::uint16_t>(header + 26) >= 4; // version 3 files keep junk in the high half
     const Directory directory = ReadDirectory(container, LittleEndian<std::uint32_t>(header + 48), wideSizes);
+    if (!directory.workbook && directory.encryptedPackage)
+        throw MessageError(MessageId::PasswordProtected);
     if (!directory.workbook)
         return std::nullopt;
     const Entry& stream = *directory.workbook;

@@ -90,6 +90,19 @@ QByteArray WithSelfPointingStream(QByteArray xls, int tableAt)
     return xls;
 }
 
+// The workbook as Excel keeps an .xlsx encrypted with a password: in a
+// compound file, the package in a stream named "EncryptedPackage" (here the
+// workbook stream so renamed: only the directory tells them apart).
+QByteArray AsEncryptedPackage(QByteArray xls)
+{
+    const char16_t workbook[] = u"Workbook";
+    const char16_t package[] = u"EncryptedPackage";
+    const qsizetype entry = xls.indexOf(QByteArrayView(reinterpret_cast<const char*>(workbook), sizeof workbook));
+    xls.replace(entry, sizeof package, reinterpret_cast<const char*>(package), sizeof package);
+    qToLittleEndian<quint16>(sizeof package, xls.data() + entry + 64);
+    return xls;
+}
+
 } // namespace
 
 class TestBadInput : public QObject {
@@ -127,6 +140,7 @@ private slots:
         const QByteArray xlsx = ReadTestFile(TestData("hits-20.xlsx"));
         QTest::newRow("zip bomb .xlsx") << "bomb.xlsx" << ReadTestFile(TestData("zip-bomb.xlsx")) << "zip bomb";
         QTest::newRow("truncated .xlsx") << "cut.xlsx" << xlsx.left(xlsx.size() / 2) << "not a whole zip archive";
+        QTest::newRow("encrypted .xlsx") << "locked.xlsx" << AsEncryptedPackage(workbook) << "protected by a password";
         QTest::newRow("sheet without its end .xlsx")
             << "sheet-cut.xlsx" << ReadTestFile(TestData("sheet-cut-short.xlsx")) << "stops before its end";
         QTest::newRow("shared text past the table .xlsx")

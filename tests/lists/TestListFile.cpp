@@ -195,6 +195,9 @@ private slots:
                                         << 1ll;
         QTest::newRow("bytes CR LF inside") << QByteArray("\xFF\xFE\r\nA\0", 6) << 480
                                             << QStringList{QStringLiteral("\u0A0D" "A")} << 1ll;
+        QTest::newRow("UTF-32 LE") << WithMark("Zoë\r\n😀 Ann\r\n", QStringConverter::Utf32LE) << 480
+                                   << QStringList{"Zoë", "😀 Ann"} << 2ll;
+        QTest::newRow("UTF-32 BE") << WithMark("李\nBo", QStringConverter::Utf32BE) << 480 << QStringList{"李", "Bo"} << 2ll;
         QTest::newRow("first lines kept") << WithMark("a\r\nb\r\nc", QStringConverter::Utf16LE) << 2
                                           << QStringList{"a", "b"} << 3ll;
     }
@@ -219,6 +222,12 @@ private slots:
         QTest::addColumn<qint64>("count");
         QTest::newRow("comma") << QByteArray("a,b\r\nc;d,e\r\n") << 480 << QStringList{"a", "c;d"} << 2ll;
         QTest::newRow("semicolon first") << QByteArray("a;b,c\nd,e;f\n") << 480 << QStringList{"a", "d,e"} << 2ll;
+        // As Python's csv module writes them with ';' and with tabs, which quote no comma.
+        QTest::newRow("semicolons, a comma in the first name")
+            << QByteArray("Smith, John;1\n\"Lee; Ann\";2\nKim;3\n") << 480
+            << QStringList{"Smith, John", "Lee; Ann", "Kim"} << 3ll;
+        QTest::newRow("tabs, commas in names") << QByteArray("Smith, John\t1\r\nLee, Ann\t2\r\n") << 480
+                                               << QStringList{"Smith, John", "Lee, Ann"} << 2ll;
         QTest::newRow("no separator") << QByteArray("Smith John\nLee\n") << 480 << QStringList{"Smith John", "Lee"}
                                       << 2ll;
         QTest::newRow("quotes") << QByteArray("\"a,\"\"b\"\"\",x\n\"\"\n\"c\"d\n") << 480
@@ -295,6 +304,18 @@ private slots:
         QCOMPARE(kept, character.repeated(MostLineBytes / character.toUtf8().size()));
     }
 
+    // A line of a legacy encoding cut inside a character leaves that
+    // character out, and the list is read in its encoding all the same
+    // (Shift_JIS as Python's cp932 codec writes it: 佐藤, x and あ many times, 鈴木).
+    void cutLegacyLineKeepsTheEncoding()
+    {
+        const QByteArray line = 'x' + QByteArray("\x82\xA0").repeated(MostLineBytes);
+        const ListLineSplitter splitter = Split("\x8D\xB2\x93\xA1\n" + line + "\n\x97\xE9\x96\xD8\n", 480, 4096);
+        for (const char* locale : {"ja_JP.UTF-8", "en_US.UTF-8"})
+            QCOMPARE(DecodeListLines(splitter, QString::fromLatin1(locale)).Lines,
+                     QStringList({"佐藤", 'x' + QStringLiteral("あ").repeated((MostLineBytes - 1) / 2), "鈴木"}));
+    }
+
     void legacyEncodingsWhenNotUtf8()
     {
         const auto decode = [](const QList<QByteArray>& lines, const char* locale) {
@@ -304,6 +325,16 @@ private slots:
         QCOMPARE(decode({QByteArray("caf\xC3\xA9")}, "ja_JP"), QStringList({"café"}));
         // A line cut inside a character does not spoil the next one.
         QCOMPARE(decode({QByteArray("\x89\xEF"), QByteArray("\x89\xEF")}, "ja_JP"), QStringList({"会", "会"}));
+        // Names from Hong Kong, two of them in characters only Big5-HKSCS holds (Python's big5hkscs codec).
+        QCOMPARE(decode({QByteArray("\xB3\xAF\xA4\x6A\xA4\xE5"), QByteArray("\x9D\xF2\xA5\x4A"),
+                         QByteArray("\x90\x68\xA7\xF5")}, "zh_HK"),
+                 QStringList({"陳大文", "𨋢仔", "邨李"}));
+        // Japanese names with the NEC and IBM characters of code page 932 (Python's cp932 codec).
+        const QList<QByteArray> nec({QByteArray("\x87\x40\x8E\x52\x93\x63"), QByteArray("\xEE\xE0\x8B\xB4\x20\xEE\xF0"),
+                                     QByteArray("\x8E\x52\xED\x95"), QByteArray("\x87\x8A\x8D\xB2\x93\xA1"),
+                                     QByteArray("\x87\x82\x33\x20\x97\xE9\x96\xD8")});
+        for (const char* locale : {"ja_JP", "en_US"})
+            QCOMPARE(decode(nec, locale), QStringList({"①山田", "髙橋 ⅱ", "山﨑", "㈱佐藤", "№3 鈴木"}));
         QVERIFY_THROWS_EXCEPTION(UnexplainedBytes, decode({QByteArray("\x98\x81\xFF")}, "en_US"));
     }
 
