@@ -153,10 +153,11 @@ std::optional<QString> DecodeStrictly(QByteArrayView bytes, const Legacy& legacy
     char* to = out.data();
     size_t outLeft = out.size();
     const size_t result = iconv(converter, &in, &inLeft, &to, &outLeft);
+    const bool failed = result == static_cast<size_t>(-1);
+    const bool incomplete = failed && errno == EINVAL; // a character cut at the end
     iconv_close(converter);
     const QString text = QStringView(reinterpret_cast<const char16_t*>(out.data()), (out.size() - outLeft) / 2).toString();
-    const bool incomplete = result == static_cast<size_t>(-1) && errno == EINVAL; // a character cut at the end
-    if ((result == static_cast<size_t>(-1) && !(cut && incomplete)) || HoldsUndefined(text))
+    if ((failed && !(cut && incomplete)) || HoldsUndefined(text))
         return std::nullopt;
     return text;
 }
