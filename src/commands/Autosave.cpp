@@ -1,6 +1,8 @@
 // Nothing lost: the lottery is kept in the user's state folder after every
 // command, and offered back at the next start when the program did not close
-// normally (a crash, a power cut). A clean exit, or a Reset, removes it.
+// normally (a crash, a power cut). A clean exit, or a Reset, removes it. Each
+// running copy keeps its lottery under a name of its own, so that a copy
+// started beside another neither offers nor removes the other's.
 //
 // RESET and EXIT of a lottery whose results are not saved ask first (Save /
 // Discard / Cancel) rather than offering an undo: EXIT cannot be undone once
@@ -12,6 +14,7 @@
 #include "drawrecord/LotteryState.h"
 #include "files/FileError.h"
 #include "files/FileSaving.h"
+#include "files/HeldName.h"
 #include "ladder/Geometry.h"
 #include "lists/CountedHits.h"
 #include "platform/Platform.h"
@@ -28,14 +31,9 @@
 
 namespace quorvan {
 
-namespace {
-const QString StateFileName = QStringLiteral("lottery-in-progress.json");
-} // namespace
-
 QString Commands::autosavePath()
 {
-    const QString folder = window_.platform().StateFolder();
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(StateFileName);
+    return stateName_ ? stateName_->Path() : QString();
 }
 
 LotteryState Commands::currentState() const
@@ -102,6 +100,10 @@ void Commands::removeAutosave()
 void Commands::offerRestore()
 {
     autosaving_ = true;
+    // Another copy running beside this one keeps its lottery under another name.
+    const QString folder = window_.platform().StateFolder();
+    if (!folder.isEmpty())
+        stateName_ = std::make_unique<HeldName>(folder, QStringLiteral("lottery-in-progress"), QStringLiteral("json"));
     const QString path = autosavePath();
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;

@@ -12,6 +12,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 using namespace quorvan;
 using testing::WindowFixture;
 
@@ -313,6 +317,52 @@ private slots:
             QCOMPARE(RestoreOffers(state.path(), false), 1);
         QCOMPARE(RestoreOffers(state.path(), true), 0);
         QVERIFY(!QFileInfo::exists(state.filePath(StateFile)));
+    }
+
+    // Two copies of the program at once: the second is not offered the first's
+    // running lottery, and however either ends, each crashed lottery is offered
+    // again, once, to a later start.
+    void twoCopiesKeepTheirOwnLotteries_data()
+    {
+        QTest::addColumn<bool>("secondCrashes"); // else it exits cleanly
+        QTest::newRow("second exits") << false;
+        QTest::newRow("both crash") << true;
+    }
+
+    void twoCopiesKeepTheirOwnLotteries()
+    {
+        QFETCH(bool, secondCrashes);
+        QTemporaryDir state;
+        QList<QStringList> kept;
+        {
+            WindowFixture first("en", 2024, state.path());
+            first.SetUp(3);
+            first.Fill("edit1_", {"Ann", "Ben", "Cy"});
+            first.Click(first->shuffleMembersButton());
+            kept.append(first.Column("edit1_", 4));
+            WindowFixture second("en", 77, state.path());
+            QCOMPARE(second.platform.TwoWayQuestions, QStringList());
+            second.SetUp(4);
+            second.Fill("edit1_", {"Dee", "Eve", "Fay", "Gus"});
+            second.Click(second->shuffleMembersButton());
+            if (secondCrashes)
+                kept.append(second.Column("edit1_", 4));
+            else
+                second.Click(second->exitButton());
+        } // the copies still running are gone without closing, as in a crash
+
+        // Later starts, running side by side, each offered at most one.
+        QList<QStringList> restored;
+        std::vector<std::unique_ptr<WindowFixture>> later;
+        for (int start = 0; start < 3; ++start) {
+            later.push_back(std::make_unique<WindowFixture>("en", 5, state.path()));
+            QVERIFY(later.back()->platform.TwoWayQuestions.size() <= 3);
+            if (!later.back()->platform.TwoWayQuestions.isEmpty())
+                restored.append(later.back()->Column("edit1_", 4));
+        }
+        std::sort(kept.begin(), kept.end());
+        std::sort(restored.begin(), restored.end());
+        QCOMPARE(restored, kept);
     }
 
     // RESET and EXIT of built lotteries whose results no file holds yet.
