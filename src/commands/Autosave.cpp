@@ -23,7 +23,6 @@
 #include "window/Spinner.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -84,7 +83,7 @@ void Commands::autosave()
     const QByteArray bytes = LotteryStateBytes(state);
     if (bytes == lastAutosave_)
         return;
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    MakeFolderFor(path, Say(MessageId::CannotKeepLottery));
     ReplaceFileContent(path, bytes, Say(MessageId::CannotKeepLottery));
     lastAutosave_ = bytes;
 }

@@ -6,6 +6,7 @@
 #include "TestData.h"
 #include "window/WindowFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -363,6 +364,39 @@ private slots:
         std::sort(kept.begin(), kept.end());
         std::sort(restored.begin(), restored.end());
         QCOMPARE(restored, kept);
+    }
+
+    // A state folder that cannot be made says why, naming the file it was for
+    // (the folder without permission means something only to an ordinary user).
+    void stateFolderThatCannotBeMade_data()
+    {
+        QTest::addColumn<QString>("above"); // what stands above the state folder
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file where a folder should be") << "file" << "Not a directory";
+        QTest::newRow("a folder without write permission") << "locked" << "no permission to write";
+    }
+
+    void stateFolderThatCannotBeMade()
+    {
+        QFETCH(QString, above);
+        QFETCH(QString, reason);
+        QTemporaryDir home;
+        const QString state = home.filePath(above + QStringLiteral("/share/Quorvan"));
+        if (above == QLatin1String("file")) {
+            WriteTestFile(home.filePath(above), "");
+        } else {
+            QVERIFY(QDir(home.path()).mkdir(above));
+            QFile::setPermissions(home.filePath(above), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            if (QDir().mkpath(state))
+                QSKIP("this user writes into folders without write permission");
+        }
+        WindowFixture window("en", 2024, state);
+        window.SetUp(2);
+        Type(window, 2);
+        window.Click(window->shuffleMembersButton());
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString& message = window.platform.Errors[0];
+        QVERIFY2(message.contains(QDir(state).filePath(StateFile)) && message.contains(reason), qPrintable(message));
     }
 
     // RESET and EXIT of built lotteries whose results no file holds yet.
