@@ -1,6 +1,8 @@
 #include "platform/QtPlatform.h"
 
 #include "InstalledPlaces.h"
+#include "files/FileError.h"
+#include "files/FileSaving.h"
 #include "files/TextDecoding.h"
 #include "platform/FontDialog.h"
 #include "platform/LanguageFaces.h"
@@ -12,6 +14,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -205,7 +208,25 @@ std::optional<QString> QtPlatform::Setting(const QString& key)
 
 void QtPlatform::SetSetting(const QString& key, const QString& value)
 {
-    UserSettings().setValue(key, value);
+    QSettings settings = UserSettings();
+    settings.setValue(key, value);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return;
+    // Told, not thrown: the command that changed the setting goes on (a
+    // restored lottery is restored whole), and the setting lasts this run.
+    try {
+        // Qt says only that the file was not written. The same kind of
+        // write, of what the file holds now, tells the reason and changes nothing.
+        const QString file = settings.fileName();
+        const QString doing = Say(MessageId::CannotKeepSetting);
+        MakeFolderFor(file, doing);
+        QFile earlier(file);
+        ReplaceFileContent(file, earlier.open(QIODevice::ReadOnly) ? earlier.readAll() : QByteArray(), doing);
+        throw FileError(doing, file, Say(MessageId::SettingsNotWritten));
+    } catch (const UserError& error) {
+        ShowErrorMessage(error.Message());
+    }
 }
 
 QString QtPlatform::StateFolder()
