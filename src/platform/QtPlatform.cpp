@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -83,7 +84,8 @@ uint32_t QtPlatform::MillisecondsSinceStart()
     return static_cast<uint32_t>(milliseconds);
 }
 
-QtPlatform::QtPlatform() : language_(UseUsersLanguage())
+QtPlatform::QtPlatform()
+    : language_(InstallTranslations(LanguagesWithFaces(QLocale::system().uiLanguages()), QCoreApplication::instance()))
 {
     UseFacesOfLanguage(language_);
     // Lists whose bytes do not say their encoding ask the documents' module.

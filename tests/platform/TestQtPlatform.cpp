@@ -1,4 +1,5 @@
 #include "platform/FontDialog.h"
+#include "platform/LanguageFaces.h"
 #include "platform/QtPlatform.h"
 #include "platform/Translations.h"
 #include "texts/UserText.h"
@@ -51,6 +52,28 @@ private slots:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QStringList, shipped);
         QTEST(ChooseLanguage(uiLanguages, shipped), "language");
+    }
+
+    // A language whose characters no installed face can draw is passed over
+    // for the user's next one, or English: never a window of empty boxes.
+    // (Run again on a system of Latin faces only, latin-faces.conf.)
+    void languagesWithoutFacesArePassedOver_data()
+    {
+        const bool latinOnly = qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("latin-faces.conf"));
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Japanese") << QStringList{"ja-JP", "ja"} << (latinOnly ? "en" : "ja");
+        QTest::newRow("Korean, then Japanese") << QStringList{"ko-KR", "ja-JP"} << (latinOnly ? "en" : "ko");
+        QTest::newRow("Taiwan") << QStringList{"zh-Hant-TW"} << (latinOnly ? "en" : "zh_TW");
+        QTest::newRow("China") << QStringList{"zh-Hans-CN"} << (latinOnly ? "en" : "zh_CN");
+        QTest::newRow("German, then Japanese") << QStringList{"de-DE", "ja-JP"} << (latinOnly ? "en" : "ja");
+        QTest::newRow("English") << QStringList{"en-GB"} << "en";
+    }
+
+    void languagesWithoutFacesArePassedOver()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QTEST(ChooseLanguage(LanguagesWithFaces(uiLanguages), ShippedLanguages()), "language");
     }
 
     // The program's texts and Qt's own dialog texts speak the language chosen,
