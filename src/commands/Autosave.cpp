@@ -114,8 +114,13 @@ void Commands::offerRestore()
     if (!state) {
         // Kept for whoever wants to look into it, out of the next start's way.
         const QString aside = path + platform.LocalNow().toString(QStringLiteral(".yyyyMMdd-HHmmss")) + QStringLiteral(".damaged");
-        QFile::rename(path, aside);
-        throw FileError(Say(MessageId::CannotRestoreLottery), aside, Say(MessageId::SavedLotteryDamaged));
+        if (QFile::rename(path, aside))
+            throw FileError(Say(MessageId::CannotRestoreLottery), aside, Say(MessageId::SavedLotteryDamaged));
+        // Where it cannot be moved it stays, named as it is, and this copy
+        // keeps its own lottery under another name, taken before this one goes.
+        auto other = std::make_unique<HeldName>(folder, QStringLiteral("lottery-in-progress"), QStringLiteral("json"));
+        stateName_ = std::move(other);
+        throw FileError(Say(MessageId::CannotRestoreLottery), path, Say(MessageId::SavedLotteryDamaged));
     }
     const QDateTime saved = QFileInfo(path).lastModified();
     const QString when = platform.ShortDate(saved.date()) + QLatin1Char(' ') + platform.LongTime(saved.time());

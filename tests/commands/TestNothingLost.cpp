@@ -366,6 +366,30 @@ private slots:
         QCOMPARE(restored, kept);
     }
 
+    // A kept lottery that cannot be read is told of by the name it is kept
+    // under, out of the next start's way where it can be moved there.
+    void damagedKeptLotteryIsNamed_data()
+    {
+        QTest::addColumn<bool>("movable");
+        QTest::newRow("set aside") << true;
+        QTest::newRow("cannot be moved") << false;
+    }
+
+    void damagedKeptLotteryIsNamed()
+    {
+        QFETCH(bool, movable);
+        QTemporaryDir state;
+        const QString kept = state.filePath(StateFile);
+        WriteTestFile(kept, "{broken");
+        if (!movable) // a folder where it would go
+            QVERIFY(QDir(state.path()).mkpath(StateFile + QStringLiteral(".20140501-090507.damaged/inside")));
+        WindowFixture window("en", 2024, state.path());
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString named = QRegularExpression(QStringLiteral("“(.*)”")).match(window.platform.Errors[0]).captured(1);
+        QVERIFY2(ReadTestFile(named) == "{broken", qPrintable(window.platform.Errors[0]));
+        QCOMPARE(named == kept, !movable);
+    }
+
     // A state folder that cannot be made says why, naming the file it was for
     // (the folder without permission means something only to an ordinary user).
     void stateFolderThatCannotBeMade_data()
