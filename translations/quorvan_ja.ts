@@ -1248,6 +1248,14 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>クラッシュに備えて抽選を保存できません</translation>
     </message>
     <message>
+        <source>Cannot keep this setting for the next start in</source>
+        <translation>次回の起動のためにこの設定を保存できません</translation>
+    </message>
+    <message>
+        <source>The settings could not be written there.</source>
+        <translation>そこに設定を書き込めませんでした。</translation>
+    </message>
+    <message>
         <source>Cannot restore the lottery kept as</source>
         <translation>次のファイルに残した抽選を復元できません</translation>
     </message>

@@ -1248,6 +1248,14 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>비정상 종료에 대비해 다음 위치에 추첨을 저장할 수 없습니다</translation>
     </message>
     <message>
+        <source>Cannot keep this setting for the next start in</source>
+        <translation>이후 실행을 위해 다음 위치에 이 설정을 저장할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The settings could not be written there.</source>
+        <translation>그곳에 설정을 쓸 수 없었습니다.</translation>
+    </message>
+    <message>
         <source>Cannot restore the lottery kept as</source>
         <translation>다음 파일에 남긴 추첨을 복원할 수 없습니다</translation>
     </message>

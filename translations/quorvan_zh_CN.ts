@@ -1248,6 +1248,14 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>无法在以下位置保存抽签以防崩溃</translation>
     </message>
     <message>
+        <source>Cannot keep this setting for the next start in</source>
+        <translation>无法为下次启动保存此设置</translation>
+    </message>
+    <message>
+        <source>The settings could not be written there.</source>
+        <translation>无法在那里写入设置。</translation>
+    </message>
+    <message>
         <source>Cannot restore the lottery kept as</source>
         <translation>无法恢复保存在以下文件中的抽签</translation>
     </message>

@@ -1248,6 +1248,14 @@ lists are read from text files (.txt), CSV files (.csv), Excel workbooks (.xls, 
         <translation>無法在以下位置儲存抽籤以防當機</translation>
     </message>
     <message>
+        <source>Cannot keep this setting for the next start in</source>
+        <translation>無法為下次啟動儲存此設定</translation>
+    </message>
+    <message>
+        <source>The settings could not be written there.</source>
+        <translation>無法在那裡寫入設定。</translation>
+    </message>
+    <message>
         <source>Cannot restore the lottery kept as</source>
         <translation>無法還原保存在以下檔案中的抽籤</translation>
     </message>

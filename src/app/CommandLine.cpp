@@ -14,7 +14,9 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -93,14 +95,44 @@ int Verify(const QString& path, const std::optional<QByteArray>& givenDigest)
     }
 }
 
+// Qt's own options for every window program, with one dash or two, and
+// "=value" or the value after them: left for the window's application.
+const char* const ToolkitOptionsWithValue[] = {"style", "stylesheet", "platform", "platformpluginpath",
+                                               "platformtheme", "plugin", "qwindowgeometry", "qwindowicon",
+                                               "qwindowtitle", "geometry", "title", "display", "name", "session"};
+const char* const ToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+// The arguments after the program's name that are not Qt's own options.
+QStringList ProgramArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index) {
+        const QString argument = QString::fromLocal8Bit(argv[index]);
+        const QString option = argument.startsWith(QLatin1String("--")) ? argument.mid(2)
+                               : argument.startsWith(QLatin1Char('-')) ? argument.mid(1)
+                                                                        : QString();
+        const QString name = option.section(QLatin1Char('='), 0, 0);
+        const bool valued = std::any_of(std::begin(ToolkitOptionsWithValue), std::end(ToolkitOptionsWithValue),
+                                        [&](const char* known) { return name == QLatin1String(known); });
+        const bool flag = std::any_of(std::begin(ToolkitFlags), std::end(ToolkitFlags),
+                                      [&](const char* known) { return option == QLatin1String(known); });
+        if (valued && !option.contains(QLatin1Char('=')))
+            ++index; // its value
+        else if (!valued && !flag)
+            arguments.append(argument);
+    }
+    return arguments;
+}
+
 } // namespace
 
 CommandLine AnswerCommandLine(int argc, char* argv[])
 {
     // The window alone, or with one record to open, as the desktop starts it:
     // nothing to answer, so no application is made for it.
-    if (argc == 1 || (argc == 2 && argv[1][0] != '-'))
-        return {std::nullopt, argc == 2 ? QString::fromLocal8Bit(argv[1]) : QString()};
+    const QStringList arguments = ProgramArguments(argc, argv);
+    if (arguments.isEmpty() || (arguments.size() == 1 && !arguments[0].startsWith(QLatin1Char('-'))))
+        return {std::nullopt, arguments.isEmpty() ? QString() : arguments[0]};
 
     const QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorvan"));
@@ -108,6 +140,7 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
     UseUsersLanguage();
 
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // "-stile" is one option
     parser.setApplicationDescription(Description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
@@ -120,7 +153,7 @@ CommandLine AnswerCommandLine(int argc, char* argv[])
 
     QTextStream out(stdout);
     QTextStream problems(stderr);
-    const bool understood = parser.parse(QCoreApplication::arguments());
+    const bool understood = parser.parse(QStringList{QCoreApplication::arguments().value(0)} + arguments);
     const QStringList files = parser.positionalArguments();
     static const QRegularExpression digestSpelling(QStringLiteral("^[0-9a-fA-F]{64}\\z"));
     const bool digestWrong = parser.isSet(announcement)

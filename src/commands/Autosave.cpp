@@ -1,6 +1,8 @@
 // Nothing lost: the lottery is kept in the user's state folder after every
 // command, and offered back at the next start when the program did not close
-// normally (a crash, a power cut). A clean exit, or a Reset, removes it.
+// normally (a crash, a power cut). A clean exit, or a Reset, removes it. Each
+// running copy keeps its lottery under a name of its own, so that a copy
+// started beside another neither offers nor removes the other's.
 //
 // RESET and EXIT of a lottery whose results are not saved ask first (Save /
 // Discard / Cancel) rather than offering an undo: EXIT cannot be undone once
@@ -12,6 +14,7 @@
 #include "drawrecord/LotteryState.h"
 #include "files/FileError.h"
 #include "files/FileSaving.h"
+#include "files/HeldName.h"
 #include "ladder/Geometry.h"
 #include "lists/CountedHits.h"
 #include "platform/Platform.h"
@@ -20,7 +23,6 @@
 #include "window/Spinner.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -28,14 +30,9 @@
 
 namespace quorvan {
 
-namespace {
-const QString StateFileName = QStringLiteral("lottery-in-progress.json");
-} // namespace
-
 QString Commands::autosavePath()
 {
-    const QString folder = window_.platform().StateFolder();
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(StateFileName);
+    return stateName_ ? stateName_->Path() : QString();
 }
 
 LotteryState Commands::currentState() const
@@ -86,7 +83,7 @@ void Commands::autosave()
     const QByteArray bytes = LotteryStateBytes(state);
     if (bytes == lastAutosave_)
         return;
-    QDir().mkpath(QFileInfo(path).absolutePath());
+    MakeFolderFor(path, Say(MessageId::CannotKeepLottery));
     ReplaceFileContent(path, bytes, Say(MessageId::CannotKeepLottery));
     lastAutosave_ = bytes;
 }
@@ -102,6 +99,10 @@ void Commands::removeAutosave()
 void Commands::offerRestore()
 {
     autosaving_ = true;
+    // Another copy running beside this one keeps its lottery under another name.
+    const QString folder = window_.platform().StateFolder();
+    if (!folder.isEmpty())
+        stateName_ = std::make_unique<HeldName>(folder, QStringLiteral("lottery-in-progress"), QStringLiteral("json"));
     const QString path = autosavePath();
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
@@ -113,8 +114,13 @@ void Commands::offerRestore()
     if (!state) {
         // Kept for whoever wants to look into it, out of the next start's way.
         const QString aside = path + platform.LocalNow().toString(QStringLiteral(".yyyyMMdd-HHmmss")) + QStringLiteral(".damaged");
-        QFile::rename(path, aside);
-        throw FileError(Say(MessageId::CannotRestoreLottery), aside, Say(MessageId::SavedLotteryDamaged));
+        if (QFile::rename(path, aside))
+            throw FileError(Say(MessageId::CannotRestoreLottery), aside, Say(MessageId::SavedLotteryDamaged));
+        // Where it cannot be moved it stays, named as it is, and this copy
+        // keeps its own lottery under another name, taken before this one goes.
+        auto other = std::make_unique<HeldName>(folder, QStringLiteral("lottery-in-progress"), QStringLiteral("json"));
+        stateName_ = std::move(other);
+        throw FileError(Say(MessageId::CannotRestoreLottery), path, Say(MessageId::SavedLotteryDamaged));
     }
     const QDateTime saved = QFileInfo(path).lastModified();
     const QString when = platform.ShortDate(saved.date()) + QLatin1Char(' ') + platform.LongTime(saved.time());

@@ -1,5 +1,6 @@
 #include "commands/Commands.h"
 
+#include "files/HeldName.h" // freed with the commands
 #include "ladder/Fairness.h"
 #include "texts/UserText.h"
 

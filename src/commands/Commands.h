@@ -28,6 +28,7 @@
 namespace quorvan {
 
 class FairnessSimulation;
+class HeldName;
 class MainWindow;
 class StageWindow;
 
@@ -238,6 +239,7 @@ private:
     QTimer* evennessTimer_ = nullptr;
     bool autosaving_ = false; // from the restore offer at start until a clean exit
     QByteArray lastAutosave_;  // what the state file holds, empty when there is none
+    std::unique_ptr<HeldName> stateName_; // the state file this copy alone keeps, from the restore offer on
 };
 
 } // namespace quorvan

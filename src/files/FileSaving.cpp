@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -120,6 +121,24 @@ QString SaveTarget(const QString& chosen, const QString& doing)
             throw FileError(doing, chosen, Say(MessageId::NotAnOrdinaryFileToWrite));
     }
     return target;
+}
+
+void MakeFolderFor(const QString& chosen, const QString& doing)
+{
+    QStringList missing;
+    QString folder = QFileInfo(chosen).absolutePath();
+    struct stat found {};
+    while (::stat(QFile::encodeName(folder).constData(), &found) != 0) {
+        if (errno != ENOENT)
+            Fail(doing, chosen, errno);
+        missing.prepend(folder);
+        folder = QFileInfo(folder).absolutePath();
+    }
+    if (!S_ISDIR(found.st_mode))
+        Fail(doing, chosen, ENOTDIR);
+    for (const QString& made : missing)
+        if (::mkdir(QFile::encodeName(made).constData(), 0777) != 0 && errno != EEXIST)
+            Fail(doing, chosen, errno);
 }
 
 void ReplaceFileContent(const QString& chosen, const QByteArray& bytes, const QString& doing)

@@ -17,6 +17,11 @@ namespace quorvan {
 // device) before anything is opened. `doing` starts the error message.
 QString SaveTarget(const QString& chosen, const QString& doing);
 
+// Makes the folder `chosen` is to be saved in, with any missing folders
+// above it; one that cannot be made fails naming `chosen`, with the reason
+// the system gave for the first that could not.
+void MakeFolderFor(const QString& chosen, const QString& doing);
+
 // Makes `bytes` the whole content of `chosen`: they are written to a new
 // file beside it, flushed to the disk, and only then put in its place.
 // The new file keeps the permissions of the file it replaces; a file that

@@ -1,6 +1,8 @@
 #include "platform/LanguageFaces.h"
 
 #include <QFont>
+#include <QFontDatabase>
+#include <QLocale>
 #include <QStringList>
 
 #include <utility>
@@ -34,6 +36,39 @@ void UseFacesOfLanguage(const QString& language)
         QFont::removeSubstitutions(designed);
         QFont::insertSubstitutions(designed, standIns);
     }
+}
+
+namespace {
+
+// The characters a language needs beyond the Latin ones every system draws.
+QFontDatabase::WritingSystem CharactersOf(const QLocale& locale)
+{
+    switch (locale.language()) {
+    case QLocale::Japanese: return QFontDatabase::Japanese;
+    case QLocale::Korean: return QFontDatabase::Korean;
+    case QLocale::Chinese:
+        // Chosen as the translation is: Taiwan's, Hong Kong's and Macau's traditional.
+        return locale.script() == QLocale::TraditionalChineseScript
+                       || (locale.script() == QLocale::AnyScript
+                           && (locale.territory() == QLocale::Taiwan || locale.territory() == QLocale::HongKong
+                               || locale.territory() == QLocale::Macau))
+                   ? QFontDatabase::TraditionalChinese
+                   : QFontDatabase::SimplifiedChinese;
+    default: return QFontDatabase::Any;
+    }
+}
+
+} // namespace
+
+QStringList LanguagesWithFaces(const QStringList& uiLanguages)
+{
+    QStringList drawn;
+    for (const QString& name : uiLanguages) {
+        const QFontDatabase::WritingSystem characters = CharactersOf(QLocale(name));
+        if (characters == QFontDatabase::Any || !QFontDatabase::families(characters).isEmpty())
+            drawn.append(name);
+    }
+    return drawn;
 }
 
 } // namespace quorvan

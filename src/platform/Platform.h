@@ -88,7 +88,8 @@ public:
     virtual bool AskWithDefault(const QString& question, const QString& yes, const QString& no) = 0;
 
     // The user's settings, kept between runs: the value stored under `key`,
-    // nothing where none is; and storing one.
+    // nothing where none is; and storing one, which tells the user the
+    // settings file and the reason when it cannot be kept.
     virtual std::optional<QString> Setting(const QString& key) = 0;
     virtual void SetSetting(const QString& key, const QString& value) = 0;
 

@@ -1,6 +1,8 @@
 #include "platform/QtPlatform.h"
 
 #include "InstalledPlaces.h"
+#include "files/FileError.h"
+#include "files/FileSaving.h"
 #include "files/TextDecoding.h"
 #include "platform/FontDialog.h"
 #include "platform/LanguageFaces.h"
@@ -12,8 +14,10 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -80,7 +84,8 @@ uint32_t QtPlatform::MillisecondsSinceStart()
     return static_cast<uint32_t>(milliseconds);
 }
 
-QtPlatform::QtPlatform() : language_(UseUsersLanguage())
+QtPlatform::QtPlatform()
+    : language_(InstallTranslations(LanguagesWithFaces(QLocale::system().uiLanguages()), QCoreApplication::instance()))
 {
     UseFacesOfLanguage(language_);
     // Lists whose bytes do not say their encoding ask the documents' module.
@@ -205,7 +210,25 @@ std::optional<QString> QtPlatform::Setting(const QString& key)
 
 void QtPlatform::SetSetting(const QString& key, const QString& value)
 {
-    UserSettings().setValue(key, value);
+    QSettings settings = UserSettings();
+    settings.setValue(key, value);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return;
+    // Told, not thrown: the command that changed the setting goes on (a
+    // restored lottery is restored whole), and the setting lasts this run.
+    try {
+        // Qt says only that the file was not written. The same kind of
+        // write, of what the file holds now, tells the reason and changes nothing.
+        const QString file = settings.fileName();
+        const QString doing = Say(MessageId::CannotKeepSetting);
+        MakeFolderFor(file, doing);
+        QFile earlier(file);
+        ReplaceFileContent(file, earlier.open(QIODevice::ReadOnly) ? earlier.readAll() : QByteArray(), doing);
+        throw FileError(doing, file, Say(MessageId::SettingsNotWritten));
+    } catch (const UserError& error) {
+        ShowErrorMessage(error.Message());
+    }
 }
 
 QString QtPlatform::StateFolder()

@@ -167,6 +167,8 @@ enum class MessageId : int {
     RestoreButton,
     DiscardButton,
     CannotKeepLottery,      // what failed, when the lottery cannot be kept after a command
+    CannotKeepSetting,      // what failed, when a setting cannot be kept for the next start
+    SettingsNotWritten,     // why, when the system gave no reason
     CannotRestoreLottery,   // what failed, at the head of a file's error message
     SavedLotteryDamaged,    // why
     // The winners: the view, its columns and buttons, and the save dialogs' choice.

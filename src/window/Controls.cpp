@@ -110,9 +110,11 @@ EditBox::EditBox(int row, QWidget* parent) : QLineEdit(parent), row_(row)
     setMaxLength(LongestName);
     // A text the program puts into a box (a list, a shuffle, a result) shows
     // its beginning, as a name is read; Qt would leave the end in view. The
-    // user types only into the focused box, which keeps Qt's behaviour.
+    // user types only into the window's focus box, which keeps Qt's
+    // behaviour, whether or not the desktop calls the window active (keys
+    // reach a window that is not, on X without a window manager).
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (!hasFocus())
+        if (window()->focusWidget() != this)
             setCursorPosition(0);
     });
 }

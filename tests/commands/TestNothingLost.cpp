@@ -6,11 +6,16 @@
 #include "TestData.h"
 #include "window/WindowFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
 
 using namespace quorvan;
 using testing::WindowFixture;
@@ -313,6 +318,109 @@ private slots:
             QCOMPARE(RestoreOffers(state.path(), false), 1);
         QCOMPARE(RestoreOffers(state.path(), true), 0);
         QVERIFY(!QFileInfo::exists(state.filePath(StateFile)));
+    }
+
+    // Two copies of the program at once: the second is not offered the first's
+    // running lottery, and however either ends, each crashed lottery is offered
+    // again, once, to a later start.
+    void twoCopiesKeepTheirOwnLotteries_data()
+    {
+        QTest::addColumn<bool>("secondCrashes"); // else it exits cleanly
+        QTest::newRow("second exits") << false;
+        QTest::newRow("both crash") << true;
+    }
+
+    void twoCopiesKeepTheirOwnLotteries()
+    {
+        QFETCH(bool, secondCrashes);
+        QTemporaryDir state;
+        QList<QStringList> kept;
+        {
+            WindowFixture first("en", 2024, state.path());
+            first.SetUp(3);
+            first.Fill("edit1_", {"Ann", "Ben", "Cy"});
+            first.Click(first->shuffleMembersButton());
+            kept.append(first.Column("edit1_", 4));
+            WindowFixture second("en", 77, state.path());
+            QCOMPARE(second.platform.TwoWayQuestions, QStringList());
+            second.SetUp(4);
+            second.Fill("edit1_", {"Dee", "Eve", "Fay", "Gus"});
+            second.Click(second->shuffleMembersButton());
+            if (secondCrashes)
+                kept.append(second.Column("edit1_", 4));
+            else
+                second.Click(second->exitButton());
+        } // the copies still running are gone without closing, as in a crash
+
+        // Later starts, running side by side, each offered at most one.
+        QList<QStringList> restored;
+        std::vector<std::unique_ptr<WindowFixture>> later;
+        for (int start = 0; start < 3; ++start) {
+            later.push_back(std::make_unique<WindowFixture>("en", 5, state.path()));
+            QVERIFY(later.back()->platform.TwoWayQuestions.size() <= 3);
+            if (!later.back()->platform.TwoWayQuestions.isEmpty())
+                restored.append(later.back()->Column("edit1_", 4));
+        }
+        std::sort(kept.begin(), kept.end());
+        std::sort(restored.begin(), restored.end());
+        QCOMPARE(restored, kept);
+    }
+
+    // A kept lottery that cannot be read is told of by the name it is kept
+    // under, out of the next start's way where it can be moved there.
+    void damagedKeptLotteryIsNamed_data()
+    {
+        QTest::addColumn<bool>("movable");
+        QTest::newRow("set aside") << true;
+        QTest::newRow("cannot be moved") << false;
+    }
+
+    void damagedKeptLotteryIsNamed()
+    {
+        QFETCH(bool, movable);
+        QTemporaryDir state;
+        const QString kept = state.filePath(StateFile);
+        WriteTestFile(kept, "{broken");
+        if (!movable) // a folder where it would go
+            QVERIFY(QDir(state.path()).mkpath(StateFile + QStringLiteral(".20140501-090507.damaged/inside")));
+        WindowFixture window("en", 2024, state.path());
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString named = QRegularExpression(QStringLiteral("“(.*)”")).match(window.platform.Errors[0]).captured(1);
+        QVERIFY2(ReadTestFile(named) == "{broken", qPrintable(window.platform.Errors[0]));
+        QCOMPARE(named == kept, !movable);
+    }
+
+    // A state folder that cannot be made says why, naming the file it was for
+    // (the folder without permission means something only to an ordinary user).
+    void stateFolderThatCannotBeMade_data()
+    {
+        QTest::addColumn<QString>("above"); // what stands above the state folder
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file where a folder should be") << "file" << "Not a directory";
+        QTest::newRow("a folder without write permission") << "locked" << "no permission to write";
+    }
+
+    void stateFolderThatCannotBeMade()
+    {
+        QFETCH(QString, above);
+        QFETCH(QString, reason);
+        QTemporaryDir home;
+        const QString state = home.filePath(above + QStringLiteral("/share/Quorvan"));
+        if (above == QLatin1String("file")) {
+            WriteTestFile(home.filePath(above), "");
+        } else {
+            QVERIFY(QDir(home.path()).mkdir(above));
+            QFile::setPermissions(home.filePath(above), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+            if (QDir().mkpath(state))
+                QSKIP("this user writes into folders without write permission");
+        }
+        WindowFixture window("en", 2024, state);
+        window.SetUp(2);
+        Type(window, 2);
+        window.Click(window->shuffleMembersButton());
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString& message = window.platform.Errors[0];
+        QVERIFY2(message.contains(QDir(state).filePath(StateFile)) && message.contains(reason), qPrintable(message));
     }
 
     // RESET and EXIT of built lotteries whose results no file holds yet.

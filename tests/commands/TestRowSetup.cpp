@@ -203,6 +203,33 @@ private slots:
                 QCOMPARE(window.Box(QLatin1String(prefix) + QString::number(row))->cursorPosition(), 0);
         }
     }
+
+    // A name typed keeps its order, also where the keys reach the window while
+    // the desktop calls another one active (X without a window manager).
+    void typedNamesKeepTheirOrder_data()
+    {
+        QTest::addColumn<bool>("otherActive");
+        QTest::newRow("the window active") << false;
+        QTest::newRow("another window active") << true;
+    }
+
+    void typedNamesKeepTheirOrder()
+    {
+        QFETCH(bool, otherActive);
+        WindowFixture window;
+        window.SetUp(2);
+        EditBox* box = window.Box("edit1_2");
+        QApplication::setActiveWindow(window.get());
+        box->setFocus();
+        QWidget other;
+        if (otherActive) {
+            other.show();
+            QApplication::setActiveWindow(&other);
+        }
+        QCOMPARE(box->hasFocus(), !otherActive);
+        QTest::keyClicks(box, "Ann Lee");
+        QCOMPARE(box->text(), QStringLiteral("Ann Lee"));
+    }
 };
 
 QUORVAN_TEST_MAIN(TestRowSetup)

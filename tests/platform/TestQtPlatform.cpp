@@ -1,4 +1,5 @@
 #include "platform/FontDialog.h"
+#include "platform/LanguageFaces.h"
 #include "platform/QtPlatform.h"
 #include "platform/Translations.h"
 #include "texts/UserText.h"
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 
@@ -49,6 +52,28 @@ private slots:
         QFETCH(QStringList, uiLanguages);
         QFETCH(QStringList, shipped);
         QTEST(ChooseLanguage(uiLanguages, shipped), "language");
+    }
+
+    // A language whose characters no installed face can draw is passed over
+    // for the user's next one, or English: never a window of empty boxes.
+    // (Run again on a system of Latin faces only, latin-faces.conf.)
+    void languagesWithoutFacesArePassedOver_data()
+    {
+        const bool latinOnly = qEnvironmentVariable("FONTCONFIG_FILE").endsWith(QLatin1String("latin-faces.conf"));
+        QTest::addColumn<QStringList>("uiLanguages");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Japanese") << QStringList{"ja-JP", "ja"} << (latinOnly ? "en" : "ja");
+        QTest::newRow("Korean, then Japanese") << QStringList{"ko-KR", "ja-JP"} << (latinOnly ? "en" : "ko");
+        QTest::newRow("Taiwan") << QStringList{"zh-Hant-TW"} << (latinOnly ? "en" : "zh_TW");
+        QTest::newRow("China") << QStringList{"zh-Hans-CN"} << (latinOnly ? "en" : "zh_CN");
+        QTest::newRow("German, then Japanese") << QStringList{"de-DE", "ja-JP"} << (latinOnly ? "en" : "ja");
+        QTest::newRow("English") << QStringList{"en-GB"} << "en";
+    }
+
+    void languagesWithoutFacesArePassedOver()
+    {
+        QFETCH(QStringList, uiLanguages);
+        QTEST(ChooseLanguage(LanguagesWithFaces(uiLanguages), ShippedLanguages()), "language");
     }
 
     // The program's texts and Qt's own dialog texts speak the language chosen,
@@ -204,6 +229,43 @@ private slots:
         const QString reader = platform.HelperProgram(QStringLiteral("quorvan-sheet-reader"));
         QCOMPARE(reader, QStringLiteral(QUORVAN_HELPER_DIRECTORY "/quorvan-sheet-reader"));
         QVERIFY2(QFileInfo(reader).isExecutable(), qPrintable(reader));
+    }
+
+    // A setting the settings file cannot take is not lost unsaid: a message
+    // names the file and says why; one it takes is there at the next start.
+    void settingsThatCannotBeKeptSayWhy_data()
+    {
+        QTest::addColumn<QString>("inTheWay"); // what stands where the settings go
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("nothing") << "" << "";
+        QTest::newRow("a file where their folder should be") << "Quorvan" << "Not a directory";
+        QTest::newRow("a folder where the file should be") << "Quorvan/Quorvan.conf/" << "is a folder";
+    }
+
+    void settingsThatCannotBeKeptSayWhy()
+    {
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, reason);
+        QTemporaryDir config;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        if (inTheWay.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir(config.path()).mkpath(inTheWay));
+        else if (!inTheWay.isEmpty())
+            QVERIFY(QFile(config.filePath(inTheWay)).open(QIODevice::WriteOnly));
+        QtPlatform platform;
+        QString message;
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                message = box->text();
+                box->reject();
+            }
+        });
+        reader.start(0);
+        platform.SetSetting(QStringLiteral("FairDraw"), QStringLiteral("true"));
+        QCOMPARE(QtPlatform().Setting(QStringLiteral("FairDraw")), reason.isEmpty() ? std::optional<QString>("true") : std::nullopt);
+        const QString file = config.filePath(QStringLiteral("Quorvan/Quorvan.conf"));
+        QVERIFY2(message.contains(reason) && message.contains(file) == !reason.isEmpty(), qPrintable(message));
     }
 };
 
