@@ -79,15 +79,17 @@ Utf8Count CountUtf8(QByteArrayView bytes)
     return count;
 }
 
-enum class Script { Japanese, Korean, Chinese, Cyrillic, Latin };
+enum class Script { Japanese, Korean, Chinese, Cyrillic, Latin, Greek, Hebrew, Arabic };
 
 // A legacy encoding a list may come in: its name for Qt (ICU), for iconv,
-// and the names the detector gives it.
+// the names the detector gives it, and whether it is tried only for the
+// users whose locale's language it was written in.
 struct Legacy {
     const char* Qt;
     const char* Iconv;
     Script Writes;
     std::initializer_list<const char*> Detected;
+    bool OnlyWhereSpoken = false;
 };
 
 // In the order that settles a tie no locale settles.
@@ -99,6 +101,16 @@ const Legacy Legacies[] = {
     {"Big5-HKSCS", "BIG5-HKSCS", Script::Chinese, {"BIG5", "EUC-TW"}}, // Big5 with the characters Hong Kong adds
     {"windows-1251", "CP1251", Script::Cyrillic, {"WINDOWS-1251"}},
     {"windows-1252", "CP1252", Script::Latin, {"WINDOWS-1252", "ISO-8859-1", "ISO-8859-15"}},
+    // The other Windows code pages of Europe and the Middle East, tried for
+    // the users of their languages only: they read almost any bytes (1256
+    // every byte) as letters, and the detector mistakes them for one another
+    // and for the ones above, so its word on them is not taken.
+    {"windows-1250", "CP1250", Script::Latin, {}, true},
+    {"windows-1253", "CP1253", Script::Greek, {}, true},
+    {"windows-1254", "CP1254", Script::Latin, {}, true},
+    {"windows-1255", "CP1255", Script::Hebrew, {}, true},
+    {"windows-1256", "CP1256", Script::Arabic, {}, true},
+    {"windows-1257", "CP1257", Script::Latin, {}, true},
 };
 
 // The legacy encodings of a locale's language, most likely first.
@@ -119,6 +131,15 @@ QList<const Legacy*> LocaleLegacies(const QString& textLocale)
     for (const char* cyrillic : {"ru", "uk", "be", "bg", "sr", "mk", "kk", "ky", "tg", "mn"})
         if (language == QLatin1String(cyrillic))
             return {at(5)};
+    // Each language with the code page its old lists were written in.
+    static constexpr std::pair<const char*, int> CodePages[] = {
+        {"pl", 7}, {"cs", 7}, {"sk", 7}, {"hu", 7}, {"sl", 7}, {"hr", 7}, {"bs", 7}, {"ro", 7}, {"sq", 7},
+        {"el", 8}, {"tr", 9}, {"az", 9}, {"he", 10}, {"yi", 10}, {"ar", 11}, {"fa", 11}, {"ur", 11},
+        {"lt", 12}, {"lv", 12}, {"et", 12},
+    };
+    for (const auto& [spoken, index] : CodePages)
+        if (language == QLatin1String(spoken))
+            return {at(index), at(6)};
     return {at(6)};
 }
 
@@ -183,7 +204,7 @@ bool IsAsciiLetter(char32_t code)
 
 // How much a character counts as a letter the script writes names in, by
 // itself and beside the characters before and after it. Accented Latin
-// letters come among plain ones; Cyrillic words hold no Latin letters.
+// letters come among plain ones; Cyrillic, Greek, Hebrew and Arabic words hold none.
 double LetterWeight(char32_t code, Script script, char32_t before, char32_t after)
 {
     // With the compatibility ideographs: 﨑 and 髙 of Japanese names, the hanja Korean keeps apart.
@@ -202,8 +223,13 @@ double LetterWeight(char32_t code, Script script, char32_t before, char32_t afte
                    ? 1
                    : 0;
     case Script::Korean: return han || (code >= 0xAC00 && code < 0xD7A4) ? 1 : 0;
-    case Script::Chinese: return han ? 1 : 0;
+    // Hanzi inside a Latin word are other encodings' accented letters read two bytes at a time.
+    case Script::Chinese: return han ? (besideAscii ? 0.25 : 1) : 0;
     case Script::Cyrillic: return code >= 0x0400 && code < 0x0530 ? (besideAscii ? 0.25 : 1) : 0;
+    case Script::Greek: return code >= 0x0386 && code < 0x03D0 && code != 0x0387 ? (besideAscii ? 0.25 : 1) : 0;
+    case Script::Hebrew: return code >= 0x05D0 && code < 0x05EB ? (besideAscii ? 0.25 : 1) : 0;
+    case Script::Arabic:
+        return (code >= 0x0621 && code < 0x064B) || (code >= 0x0671 && code < 0x06D4) ? (besideAscii ? 0.25 : 1) : 0;
     case Script::Latin:
         return code >= 0xC0 && code < 0x250 && code != 0xD7 && code != 0xF7 ? (besideAscii ? 1 : 0.5) : 0;
     }
@@ -282,8 +308,11 @@ DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLoca
         double Share;
     };
     QList<Reading> readings;
+    const QList<const Legacy*> spoken = LocaleLegacies(textLocale);
     for (const Legacy& legacy : Legacies)
-        if (std::optional<QStringList> texts = DecodeEachStrictly(lines, legacy, cutLines))
+        if (legacy.OnlyWhereSpoken && !spoken.contains(&legacy))
+            continue;
+        else if (std::optional<QStringList> texts = DecodeEachStrictly(lines, legacy, cutLines))
             readings.append({&legacy, *texts, LetterShare(texts->join(QLatin1Char('\n')), legacy.Writes)});
     if (readings.isEmpty())
         throw UnexplainedBytes();
@@ -301,7 +330,7 @@ DecodedLines DecodeLines(const QList<QByteArray>& lines, const QString& textLoca
     if (beyondAscii >= DetectorNeeds)
         if (const Reading* detected = readingOf(Detected(all)); detected && detected->Share >= best - 0.05)
             chosen = detected;
-    for (const Legacy* legacy : LocaleLegacies(textLocale))
+    for (const Legacy* legacy : spoken)
         if (const Reading* reading = readingOf(legacy); !chosen && reading && reading->Share >= best)
             chosen = reading;
     for (const Reading& reading : readings)

@@ -316,6 +316,45 @@ private slots:
                      QStringList({"佐藤", 'x' + QStringLiteral("あ").repeated((MostLineBytes - 1) / 2), "鈴木"}));
     }
 
+    // Lists in the other code pages of Europe and the Middle East (bytes as
+    // Python's codecs write the names), for the users of their languages;
+    // Western and Cyrillic lists stay as they were read.
+    void otherCodePages_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("Polish") << QByteArray("\xA3ukasz \xAF\xF3\xB3\xE6\nMicha\xB3 Wi\x9Cniewski\nAgnieszka D\xB9" "browska")
+                                << "pl_PL.UTF-8" << QStringList{"Łukasz Żółć", "Michał Wiśniewski", "Agnieszka Dąbrowska"};
+        QTest::newRow("Greek") << QByteArray("\xC3\xE9\xFE\xF1\xE3\xEF\xF2 \xD0\xE1\xF0\xE1\xE4\xFC\xF0\xEF\xF5\xEB\xEF\xF2\n"
+                                             "\xC5\xEB\xDD\xED\xE7 \xCA\xF9\xED\xF3\xF4\xE1\xED\xF4\xDF\xED\xEF\xF5")
+                               << "el_GR.UTF-8" << QStringList{"Γιώργος Παπαδόπουλος", "Ελένη Κωνσταντίνου"};
+        QTest::newRow("Turkish") << QByteArray("\xDE\xFCkr\xFC \xD6zt\xFCrk\nAy\xFE" "e Y\xFDlmaz") << "tr_TR.UTF-8"
+                                 << QStringList{"Şükrü Öztürk", "Ayşe Yılmaz"};
+        QTest::newRow("Hebrew") << QByteArray("\xE3\xE5\xE3 \xEB\xE4\xEF\n\xF9\xF8\xE4 \xEC\xE5\xE9") << "he_IL.UTF-8"
+                                << QStringList{"דוד כהן", "שרה לוי"};
+        QTest::newRow("Arabic") << QByteArray("\xE3\xCD\xE3\xCF \xDA\xE1\xED\n\xDD\xC7\xD8\xE3\xC9 \xCD\xD3\xE4")
+                                << "ar_EG.UTF-8" << QStringList{"محمد علي", "فاطمة حسن"};
+        QTest::newRow("Latvian") << QByteArray("J\xE2nis B\xE7rzi\xF2\xF0\nIlze Kalni\xF2" "a\nAndris Ozoli\xF2\xF0\nL\xEEga Liepi\xF2"
+                                            "a\n\xCCirts \xCD\xE7ni\xF2\xF0")
+                                 << "lv_LV.UTF-8"
+                                 << QStringList{"Jānis Bērziņš", "Ilze Kalniņa", "Andris Ozoliņš", "Līga Liepiņa", "Ģirts Ķēniņš"};
+        const QByteArray french("H\xE9l\xE8ne B\xE9r\xE9nice\nFran\xE7ois");
+        for (const char* locale : {"en_US.UTF-8", "fr_FR.UTF-8"})
+            QTest::addRow("French, %s", locale) << french << locale << QStringList{"Hélène Bérénice", "François"};
+        QTest::newRow("Russian, English locale")
+            << QByteArray("\xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2\n\xCC\xE0\xF0\xE8\xFF \xD1\xEC\xE8\xF0\xED\xEE\xE2\xE0\n"
+                          "\xCE\xEB\xFC\xE3\xE0 \xCA\xF3\xE7\xED\xE5\xF6\xEE\xE2\xE0")
+            << "en_US.UTF-8" << QStringList{"Иван Петров", "Мария Смирнова", "Ольга Кузнецова"};
+    }
+
+    void otherCodePages()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, locale);
+        QTEST(DecodeLines(bytes.split('\n'), locale, false).Lines, "names");
+    }
+
     void legacyEncodingsWhenNotUtf8()
     {
         const auto decode = [](const QList<QByteArray>& lines, const char* locale) {
