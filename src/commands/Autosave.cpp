@@ -30,6 +30,11 @@
 
 namespace quorvan {
 
+namespace {
+const QString StateStem = QStringLiteral("lottery-in-progress");
+const QString StateExtension = QStringLiteral("json");
+} // namespace
+
 QString Commands::autosavePath()
 {
     return stateName_ ? stateName_->Path() : QString();
@@ -99,10 +104,11 @@ void Commands::removeAutosave()
 void Commands::offerRestore()
 {
     autosaving_ = true;
-    // Another copy running beside this one keeps its lottery under another name.
+    // Another copy running beside this one keeps its lottery under another
+    // name; what a copy that did not close left under its name is offered.
     const QString folder = window_.platform().StateFolder();
     if (!folder.isEmpty())
-        stateName_ = std::make_unique<HeldName>(folder, QStringLiteral("lottery-in-progress"), QStringLiteral("json"));
+        stateName_ = std::make_unique<HeldName>(folder, StateStem, StateExtension, HeldName::Taking::LeftFileFirst);
     const QString path = autosavePath();
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
@@ -117,8 +123,9 @@ void Commands::offerRestore()
         if (QFile::rename(path, aside))
             throw FileError(Say(MessageId::CannotRestoreLottery), aside, Say(MessageId::SavedLotteryDamaged));
         // Where it cannot be moved it stays, named as it is, and this copy
-        // keeps its own lottery under another name, taken before this one goes.
-        auto other = std::make_unique<HeldName>(folder, QStringLiteral("lottery-in-progress"), QStringLiteral("json"));
+        // keeps its own lottery under another name, taken before this one goes,
+        // where no other copy left one.
+        auto other = std::make_unique<HeldName>(folder, StateStem, StateExtension, HeldName::Taking::NoFileOnly);
         stateName_ = std::move(other);
         throw FileError(Say(MessageId::CannotRestoreLottery), path, Say(MessageId::SavedLotteryDamaged));
     }

@@ -322,17 +322,21 @@ private slots:
 
     // Two copies of the program at once: the second is not offered the first's
     // running lottery, and however either ends, each crashed lottery is offered
-    // again, once, to a later start.
+    // again, once, to a later start, whether the later copies run side by side
+    // or one after another.
     void twoCopiesKeepTheirOwnLotteries_data()
     {
         QTest::addColumn<bool>("secondCrashes"); // else it exits cleanly
-        QTest::newRow("second exits") << false;
-        QTest::newRow("both crash") << true;
+        QTest::addColumn<bool>("laterOneByOne"); // each closed before the next starts
+        QTest::newRow("second exits") << false << false;
+        QTest::newRow("both crash") << true << false;
+        QTest::newRow("both crash, later starts one by one") << true << true;
     }
 
     void twoCopiesKeepTheirOwnLotteries()
     {
         QFETCH(bool, secondCrashes);
+        QFETCH(bool, laterOneByOne);
         QTemporaryDir state;
         QList<QStringList> kept;
         {
@@ -352,7 +356,7 @@ private slots:
                 second.Click(second->exitButton());
         } // the copies still running are gone without closing, as in a crash
 
-        // Later starts, running side by side, each offered at most one.
+        // Later starts, each offered at most one.
         QList<QStringList> restored;
         std::vector<std::unique_ptr<WindowFixture>> later;
         for (int start = 0; start < 3; ++start) {
@@ -360,6 +364,10 @@ private slots:
             QVERIFY(later.back()->platform.TwoWayQuestions.size() <= 3);
             if (!later.back()->platform.TwoWayQuestions.isEmpty())
                 restored.append(later.back()->Column("edit1_", 4));
+            if (laterOneByOne) {
+                later.back()->Click((*later.back())->exitButton());
+                later.pop_back();
+            }
         }
         std::sort(kept.begin(), kept.end());
         std::sort(restored.begin(), restored.end());
