@@ -3,6 +3,7 @@
 #include "InstalledPlaces.h"
 #include "files/FileError.h"
 #include "files/FileSaving.h"
+#include "files/RegularFile.h"
 #include "files/TextDecoding.h"
 #include "platform/FontDialog.h"
 #include "platform/LanguageFaces.h"
@@ -14,7 +15,6 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLocale>
@@ -223,8 +223,9 @@ void QtPlatform::SetSetting(const QString& key, const QString& value)
         const QString file = settings.fileName();
         const QString doing = Say(MessageId::CannotKeepSetting);
         MakeFolderFor(file, doing);
-        QFile earlier(file);
-        ReplaceFileContent(file, earlier.open(QIODevice::ReadOnly) ? earlier.readAll() : QByteArray(), doing);
+        // A file that cannot be read says so here, and is never written empty.
+        const QByteArray held = QFileInfo::exists(file) ? OpenRegularFile(file, doing)->readAll() : QByteArray();
+        ReplaceFileContent(file, held, doing);
         throw FileError(doing, file, Say(MessageId::SettingsNotWritten));
     } catch (const UserError& error) {
         ShowErrorMessage(error.Message());

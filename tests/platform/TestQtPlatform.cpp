@@ -1,3 +1,4 @@
+#include "TestData.h"
 #include "platform/FontDialog.h"
 #include "platform/LanguageFaces.h"
 #include "platform/QtPlatform.h"
@@ -233,25 +234,38 @@ private slots:
 
     // A setting the settings file cannot take is not lost unsaid: a message
     // names the file and says why; one it takes is there at the next start.
+    // The settings already in the file stay.
     void settingsThatCannotBeKeptSayWhy_data()
     {
         QTest::addColumn<QString>("inTheWay"); // what stands where the settings go
         QTest::addColumn<QString>("reason");
-        QTest::newRow("nothing") << "" << "";
-        QTest::newRow("a file where their folder should be") << "Quorvan" << "Not a directory";
-        QTest::newRow("a folder where the file should be") << "Quorvan/Quorvan.conf/" << "is a folder";
+        QTest::addColumn<QByteArray>("held"); // in the file, which its owner may write but not read
+        QTest::newRow("nothing") << "" << "" << QByteArray();
+        QTest::newRow("a file where their folder should be") << "Quorvan" << "Not a directory" << QByteArray();
+        QTest::newRow("a folder where the file should be") << "Quorvan/Quorvan.conf/" << "is a folder" << QByteArray();
+        QTest::newRow("a settings file that cannot be read")
+            << "Quorvan/Quorvan.conf" << "Permission denied" << QByteArray("[General]\nFont=Serif\n");
     }
 
     void settingsThatCannotBeKeptSayWhy()
     {
         QFETCH(QString, inTheWay);
         QFETCH(QString, reason);
+        QFETCH(QByteArray, held);
         QTemporaryDir config;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+        const QString inTheWayPath = config.filePath(inTheWay);
         if (inTheWay.endsWith(QLatin1Char('/')))
             QVERIFY(QDir(config.path()).mkpath(inTheWay));
-        else if (!inTheWay.isEmpty())
-            QVERIFY(QFile(config.filePath(inTheWay)).open(QIODevice::WriteOnly));
+        else if (!inTheWay.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(inTheWayPath).absolutePath()));
+            WriteTestFile(inTheWayPath, held);
+        }
+        if (!held.isEmpty()) {
+            QFile::setPermissions(inTheWayPath, QFileDevice::WriteOwner);
+            if (QFile(inTheWayPath).open(QIODevice::ReadOnly))
+                QSKIP("this user reads files without read permission");
+        }
         QtPlatform platform;
         QString message;
         QTimer reader;
@@ -263,6 +277,10 @@ private slots:
         });
         reader.start(0);
         platform.SetSetting(QStringLiteral("FairDraw"), QStringLiteral("true"));
+        if (!held.isEmpty()) {
+            QFile::setPermissions(inTheWayPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            QCOMPARE(ReadTestFile(inTheWayPath), held);
+        }
         QCOMPARE(QtPlatform().Setting(QStringLiteral("FairDraw")), reason.isEmpty() ? std::optional<QString>("true") : std::nullopt);
         const QString file = config.filePath(QStringLiteral("Quorvan/Quorvan.conf"));
         QVERIFY2(message.contains(reason) && message.contains(file) == !reason.isEmpty(), qPrintable(message));
