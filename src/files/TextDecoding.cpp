@@ -211,6 +211,11 @@ double LetterWeight(char32_t code, Script script, char32_t before, char32_t afte
     const bool han = (code >= 0x4E00 && code < 0xA000) || (code >= 0x3400 && code < 0x4DC0) || code == 0x3005
                      || (code >= 0xF900 && code < 0xFB00);
     const bool besideAscii = IsAsciiLetter(before) || IsAsciiLetter(after);
+    // A character of two bytes inside a Latin word is most likely another
+    // encoding's accented letters read two at a time: han, kana and hangul
+    // alike, so that no reading of Chinese, Japanese or Korean loses to
+    // another for the Latin letters written beside its characters.
+    const double wide = besideAscii ? 0.25 : 1;
     switch (script) {
     case Script::Japanese:
         if (code >= 0xFF61 && code < 0xFFA0)
@@ -220,11 +225,10 @@ double LetterWeight(char32_t code, Script script, char32_t before, char32_t afte
         return han || (code >= 0x3041 && code < 0x3100) || code == 0x30FC || (code >= 0x2460 && code < 0x2474)
                        || (code >= 0x2160 && code < 0x2180) || code == 0x2116 || code == 0x2121
                        || (code >= 0x3200 && code < 0x3400)
-                   ? 1
+                   ? wide
                    : 0;
-    case Script::Korean: return han || (code >= 0xAC00 && code < 0xD7A4) ? 1 : 0;
-    // Hanzi inside a Latin word are other encodings' accented letters read two bytes at a time.
-    case Script::Chinese: return han ? (besideAscii ? 0.25 : 1) : 0;
+    case Script::Korean: return han || (code >= 0xAC00 && code < 0xD7A4) ? wide : 0;
+    case Script::Chinese: return han ? wide : 0;
     case Script::Cyrillic: return code >= 0x0400 && code < 0x0530 ? (besideAscii ? 0.25 : 1) : 0;
     case Script::Greek: return code >= 0x0386 && code < 0x03D0 && code != 0x0387 ? (besideAscii ? 0.25 : 1) : 0;
     case Script::Hebrew: return code >= 0x05D0 && code < 0x05EB ? (besideAscii ? 0.25 : 1) : 0;

@@ -368,6 +368,17 @@ private slots:
         QCOMPARE(decode({QByteArray("\xB3\xAF\xA4\x6A\xA4\xE5"), QByteArray("\x9D\xF2\xA5\x4A"),
                          QByteArray("\x90\x68\xA7\xF5")}, "zh_HK"),
                  QStringList({"陳大文", "𨋢仔", "邨李"}));
+        // Chinese, Korean and Japanese names beside Latin letters (Python's
+        // gb18030, cp949 and cp932 codecs), each of which another of the three reads too.
+        QCOMPARE(decode({QByteArray("A\xD7\xE9\xCD\xF5\xCE\xB0"), QByteArray("B\xD7\xE9\xC0\xEE\xC4\xC8"),
+                         QByteArray("VIP\xBF\xCD\xBB\xA7\xCD\xF5\xD7\xDC")}, "zh_CN"),
+                 QStringList({"A组王伟", "B组李娜", "VIP客户王总"}));
+        QCOMPARE(decode({QByteArray("A\xB9\xDD \xB1\xE8\xC3\xB6\xBC\xF6"),
+                         QByteArray("B\xB9\xDD \xC0\xCC\xBF\xB5\xC8\xF1"), QByteArray("VIP\xB0\xED\xB0\xB4 \xB9\xDA\xB9\xCE\xBC\xF6")}, "ko_KR"),
+                 QStringList({"A반 김철수", "B반 이영희", "VIP고객 박민수"}));
+        QCOMPARE(decode({QByteArray("A\x91" "g \x8ER\x93" "c"), QByteArray("B\x91" "g \x97\xE9\x96\xD8"),
+                         QByteArray("VIP\x89\xEF\x88\xF5 \x8D\xB2\x93\xA1")}, "ja_JP"),
+                 QStringList({"A組 山田", "B組 鈴木", "VIP会員 佐藤"}));
         // Japanese names with the NEC and IBM characters of code page 932 (Python's cp932 codec).
         const QList<QByteArray> nec({QByteArray("\x87\x40\x8E\x52\x93\x63"), QByteArray("\xEE\xE0\x8B\xB4\x20\xEE\xF0"),
                                      QByteArray("\x8E\x52\xED\x95"), QByteArray("\x87\x8A\x8D\xB2\x93\xA1"),
