@@ -213,7 +213,8 @@ void QtPlatform::SetSetting(const QString& key, const QString& value)
     QSettings settings = UserSettings();
     settings.setValue(key, value);
     settings.sync();
-    if (settings.status() == QSettings::NoError)
+    const QSettings::Status status = settings.status();
+    if (status == QSettings::NoError)
         return;
     // Told, not thrown: the command that changed the setting goes on (a
     // restored lottery is restored whole), and the setting lasts this run.
@@ -226,6 +227,10 @@ void QtPlatform::SetSetting(const QString& key, const QString& value)
         // A file that cannot be read says so here, and is never written empty.
         const QByteArray held = QFileInfo::exists(file) ? OpenRegularFile(file, doing)->readAll() : QByteArray();
         ReplaceFileContent(file, held, doing);
+        // A file with lines Qt cannot read it writes all the same, without
+        // them: where the same write goes through, the setting went with it.
+        if (status == QSettings::FormatError)
+            return;
         throw FileError(doing, file, Say(MessageId::SettingsNotWritten));
     } catch (const UserError& error) {
         ShowErrorMessage(error.Message());

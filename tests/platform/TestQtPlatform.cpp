@@ -233,25 +233,30 @@ private slots:
     }
 
     // A setting the settings file cannot take is not lost unsaid: a message
-    // names the file and says why; one it takes is there at the next start.
-    // The settings already in the file stay.
+    // names the file and says why, and the file stays as it was; one it
+    // takes is there at the next start, unsaid.
     void settingsThatCannotBeKeptSayWhy_data()
     {
         QTest::addColumn<QString>("inTheWay"); // what stands where the settings go
+        QTest::addColumn<QByteArray>("held"); // in it beforehand
+        QTest::addColumn<bool>("unreadable"); // its owner may write it but not read it
         QTest::addColumn<QString>("reason");
-        QTest::addColumn<QByteArray>("held"); // in the file, which its owner may write but not read
-        QTest::newRow("nothing") << "" << "" << QByteArray();
-        QTest::newRow("a file where their folder should be") << "Quorvan" << "Not a directory" << QByteArray();
-        QTest::newRow("a folder where the file should be") << "Quorvan/Quorvan.conf/" << "is a folder" << QByteArray();
+        const QString file = QStringLiteral("Quorvan/Quorvan.conf");
+        QTest::newRow("nothing") << "" << QByteArray() << false << "";
+        QTest::newRow("a file where their folder should be") << "Quorvan" << QByteArray() << false << "Not a directory";
+        QTest::newRow("a folder where the file should be") << file + '/' << QByteArray() << false << "is a folder";
         QTest::newRow("a settings file that cannot be read")
-            << "Quorvan/Quorvan.conf" << "Permission denied" << QByteArray("[General]\nFont=Serif\n");
+            << file << QByteArray("[General]\nFont=Serif\n") << true << "Permission denied";
+        QTest::newRow("a settings file with a line Qt cannot read")
+            << file << QByteArray("[General\nFont=Serif\n") << false << "";
     }
 
     void settingsThatCannotBeKeptSayWhy()
     {
         QFETCH(QString, inTheWay);
-        QFETCH(QString, reason);
         QFETCH(QByteArray, held);
+        QFETCH(bool, unreadable);
+        QFETCH(QString, reason);
         QTemporaryDir config;
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
         const QString inTheWayPath = config.filePath(inTheWay);
@@ -261,7 +266,7 @@ private slots:
             QVERIFY(QDir().mkpath(QFileInfo(inTheWayPath).absolutePath()));
             WriteTestFile(inTheWayPath, held);
         }
-        if (!held.isEmpty()) {
+        if (unreadable) {
             QFile::setPermissions(inTheWayPath, QFileDevice::WriteOwner);
             if (QFile(inTheWayPath).open(QIODevice::ReadOnly))
                 QSKIP("this user reads files without read permission");
@@ -277,10 +282,10 @@ private slots:
         });
         reader.start(0);
         platform.SetSetting(QStringLiteral("FairDraw"), QStringLiteral("true"));
-        if (!held.isEmpty()) {
+        if (unreadable)
             QFile::setPermissions(inTheWayPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (!reason.isEmpty() && !held.isEmpty())
             QCOMPARE(ReadTestFile(inTheWayPath), held);
-        }
         QCOMPARE(QtPlatform().Setting(QStringLiteral("FairDraw")), reason.isEmpty() ? std::optional<QString>("true") : std::nullopt);
         const QString file = config.filePath(QStringLiteral("Quorvan/Quorvan.conf"));
         QVERIFY2(message.contains(reason) && message.contains(file) == !reason.isEmpty(), qPrintable(message));
