@@ -375,7 +375,8 @@ private slots:
     }
 
     // A kept lottery that cannot be read is told of by the name it is kept
-    // under, out of the next start's way where it can be moved there.
+    // under, out of the next start's way where it can be moved there; the
+    // lottery this copy goes on to keep takes the place of no other's.
     void damagedKeptLotteryIsNamed_data()
     {
         QTest::addColumn<bool>("movable");
@@ -389,6 +390,8 @@ private slots:
         QTemporaryDir state;
         const QString kept = state.filePath(StateFile);
         WriteTestFile(kept, "{broken");
+        const QString another = state.filePath(QStringLiteral("lottery-in-progress-2.json")); // a killed copy's
+        WriteTestFile(another, "{another");
         if (!movable) // a folder where it would go
             QVERIFY(QDir(state.path()).mkpath(StateFile + QStringLiteral(".20140501-090507.damaged/inside")));
         WindowFixture window("en", 2024, state.path());
@@ -396,6 +399,8 @@ private slots:
         const QString named = QRegularExpression(QStringLiteral("“(.*)”")).match(window.platform.Errors[0]).captured(1);
         QVERIFY2(ReadTestFile(named) == "{broken", qPrintable(window.platform.Errors[0]));
         QCOMPARE(named == kept, !movable);
+        window.PlayLottery(3);
+        QCOMPARE(ReadTestFile(another), QByteArray("{another"));
     }
 
     // A state folder that cannot be made says why, naming the file it was for
