@@ -112,7 +112,8 @@ void Label(QPainter& painter, const StageLayout& layout, double x, QRectF band, 
 {
     QFontMetricsF metrics(painter.font());
     const double along = layout.upright ? layout.column * 0.92 : band.height() * 0.96;
-    const QString shown = metrics.elidedText(text, Qt::ElideRight, along - layout.fontPixels * 0.4);
+    // Cut in the middle, as the card is: names alike at one end stay apart by the other.
+    const QString shown = metrics.elidedText(text, Qt::ElideMiddle, along - layout.fontPixels * 0.4);
     painter.save();
     if (layout.upright) {
         painter.translate(x, band.center().y());

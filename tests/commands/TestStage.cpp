@@ -316,6 +316,23 @@ private slots:
         QVERIFY(pictures[0] == pictures[1]);
     }
 
+    // Names cut to fit a small screen keep both their ends: two that differ only at the end
+    // ("Member 12", "Member 13") look different on an 800 × 600 stage.
+    void cutNamesStayApart()
+    {
+        Ladder grid;
+        GenerateLadderFromSeed(LadderShape{12, false}, 1, grid);
+        StageScene scene = SceneOf(grid, 12);
+        QImage pictures[2];
+        for (const int last : {0, 1}) {
+            scene.Members[11] = QStringLiteral("Member %1").arg(12 + last);
+            pictures[last] = QImage(800, 600, QImage::Format_RGB32);
+            QPainter painter(&pictures[last]);
+            PaintStage(painter, pictures[last].size(), scene, StageFrame{});
+        }
+        QVERIFY(pictures[0] != pictures[1]);
+    }
+
     void ordinals_data()
     {
         QTest::addColumn<int>("place");
