@@ -1401,6 +1401,10 @@ Count it as %2 hits “%3”?</source>
         <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
         <translation>この名前のファイルやフォルダーはありません。名前の中の � は UTF-8 の文字ではないバイトの代わりに表示されたもので、そのような名前ではファイルを読むことも保存することもできません。ファイル（またはそのフォルダー）に UTF-8 の名前を付けてください。</translation>
     </message>
+    <message>
+        <source>Not kept safe against a crash: %1 (%2)</source>
+        <translation>クラッシュに備えた保存ができていません：%1（%2）</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

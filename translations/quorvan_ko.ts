@@ -1401,6 +1401,10 @@ Count it as %2 hits “%3”?</source>
         <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
         <translation>이 이름의 파일이나 폴더가 없습니다. 이름 속의 �는 UTF-8 문자가 아닌 바이트 대신 표시된 것이며, 그런 이름으로는 파일을 읽을 수도 저장할 수도 없습니다. 파일(또는 그 폴더)에 UTF-8 이름을 붙이십시오.</translation>
     </message>
+    <message>
+        <source>Not kept safe against a crash: %1 (%2)</source>
+        <translation>충돌에 대비한 보관이 되지 않고 있습니다: %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

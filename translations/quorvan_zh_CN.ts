@@ -1401,6 +1401,10 @@ Count it as %2 hits “%3”?</source>
         <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
         <translation>没有这个名称的文件或文件夹：名称中的 � 代表不是 UTF-8 文本的字节，无法以这样的名称读取或保存文件。请给文件（或其文件夹）取一个 UTF-8 名称。</translation>
     </message>
+    <message>
+        <source>Not kept safe against a crash: %1 (%2)</source>
+        <translation>未能为防备崩溃而保存：%1（%2）</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

@@ -1401,6 +1401,10 @@ Count it as %2 hits “%3”?</source>
         <source>No file or folder has this name: the sign � in it stands for bytes that are not UTF-8 text, and no file can be read or saved under such a name. Give the file, or its folder, a name in UTF-8.</source>
         <translation>沒有這個名稱的檔案或資料夾：名稱中的 � 代表不是 UTF-8 文字的位元組，無法以這樣的名稱讀取或儲存檔案。請為檔案（或其資料夾）取一個 UTF-8 名稱。</translation>
     </message>
+    <message>
+        <source>Not kept safe against a crash: %1 (%2)</source>
+        <translation>未能為防備當機而儲存：%1（%2）</translation>
+    </message>
 </context>
 <context>
     <name>Place</name>

@@ -23,6 +23,7 @@
 #include "window/Spinner.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -88,9 +89,23 @@ void Commands::autosave()
     const QByteArray bytes = LotteryStateBytes(state);
     if (bytes == lastAutosave_)
         return;
-    MakeFolderFor(path, Say(MessageId::CannotKeepLottery));
-    ReplaceFileContent(path, bytes, Say(MessageId::CannotKeepLottery));
+    try {
+        MakeFolderFor(path, Say(MessageId::CannotKeepLottery));
+        ReplaceFileContent(path, bytes, Say(MessageId::CannotKeepLottery));
+    } catch (const FileError& failed) {
+        // Told once; while it fails for the same reason, the status line
+        // says so and no message stops the event in front of its audience.
+        if (failed.Message() != lastAutosaveFailure_) {
+            lastAutosaveFailure_ = failed.Message();
+            throw;
+        }
+        // The reason first, where the line is not cut off: it follows the message's first line.
+        window_.showStatus(Say(MessageId::LotteryNotKept)
+                               .arg(failed.Message().section(QLatin1Char('\n'), 1), QDir::toNativeSeparators(path)));
+        return;
+    }
     lastAutosave_ = bytes;
+    lastAutosaveFailure_.clear();
 }
 
 void Commands::removeAutosave()

@@ -239,6 +239,7 @@ private:
     QTimer* evennessTimer_ = nullptr;
     bool autosaving_ = false; // from the restore offer at start until a clean exit
     QByteArray lastAutosave_;  // what the state file holds, empty when there is none
+    QString lastAutosaveFailure_; // why the last keeping failed, told once; empty since one worked
     std::unique_ptr<HeldName> stateName_; // the state file this copy alone keeps, from the restore offer on
 };
 

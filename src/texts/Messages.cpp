@@ -160,6 +160,7 @@ constexpr MessageText Table[] = {
     {RestoreButton, QUORVAN_TRANSLATE_NOOP("Messages", "Restore")},
     {DiscardButton, QUORVAN_TRANSLATE_NOOP("Messages", "Discard")},
     {CannotKeepLottery, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot keep the lottery safe against a crash in")},
+    {LotteryNotKept, QUORVAN_TRANSLATE_NOOP("Messages", "Not kept safe against a crash: %1 (%2)")},
     {CannotKeepSetting, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot keep this setting for the next start in")},
     {SettingsNotWritten, QUORVAN_TRANSLATE_NOOP("Messages", "The settings could not be written there.")},
     {CannotRestoreLottery, QUORVAN_TRANSLATE_NOOP("Messages", "Cannot restore the lottery kept as")},

@@ -167,6 +167,7 @@ enum class MessageId : int {
     RestoreButton,
     DiscardButton,
     CannotKeepLottery,      // what failed, when the lottery cannot be kept after a command
+    LotteryNotKept,         // the status line while it goes on failing; %1: why, %2: the file
     CannotKeepSetting,      // what failed, when a setting cannot be kept for the next start
     SettingsNotWritten,     // why, when the system gave no reason
     CannotRestoreLottery,   // what failed, at the head of a file's error message

@@ -434,6 +434,13 @@ private slots:
         QCOMPARE(window.platform.Errors.size(), 1);
         const QString& message = window.platform.Errors[0];
         QVERIFY2(message.contains(QDir(state).filePath(StateFile)) && message.contains(reason), qPrintable(message));
+        // Told once: while it goes on failing, the status line says so and no message stops the event.
+        window.Click(window->shuffleMembersButton());
+        QCOMPARE(window.platform.Errors.size(), 1);
+        const QString status = window->statusText();
+        QVERIFY2(status.startsWith(QLatin1String("Not kept safe against a crash: ")) && status.contains(reason)
+                     && status.endsWith(QDir(state).filePath(StateFile) + ')'),
+                 qPrintable(status));
     }
 
     // RESET and EXIT of built lotteries whose results no file holds yet.
