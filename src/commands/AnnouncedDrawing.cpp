@@ -1,7 +1,7 @@
 // Drawing from an announcement: the sources' values typed in, the outcome
 // the announcement and those values allow (no clock, no choice), its record
 // (draw record format version 2) saved, and the window shown as after
-// ［HIT-ALL］ of that draw. The lists are free again afterwards. Such a
+// HIT-ALL of that draw. The lists are free again afterwards. Such a
 // record opened later is shown and verified the same way.
 
 #include "Version.h"

@@ -108,12 +108,12 @@ private:
     }
 
     // Removes the result column's boxes (`mode` RemoveColumn) or creates an
-    // empty one per row (any other mode); either way ［HIT-ALL］ and the
+    // empty one per row (any other mode); either way HIT-ALL and the
     // result files end withdrawn.
     enum ResultColumnMode { CreateColumn = 0, RemoveColumn = 1 };
     void setResultColumn(ResultColumnMode mode);
     void removeResultBoxes(int32_t first, int32_t last);
-    // The hit and member texts ［HIT-ALL］ traced, as the result files write them.
+    // The hit and member texts HIT-ALL traced, as the result files write them.
     QList<ResultPair> resultPairs() const;
     // Prize → member of every filled hit of the last Build, in the order the
     // hits were loaded; raises when nothing is built. Winners.cpp.
@@ -202,7 +202,7 @@ private:
 
     // Draws the ladder of `build` from its seed and offers the hits.
     void buildLadder(const BuildEvent& build);
-    // The window as after ［HIT-ALL］ of `draw`, with the run's `history`.
+    // The window as after HIT-ALL of `draw`, with the run's `history`.
     void showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history);
     // The open and save dialogs' filter for draw records.
     QString drawRecordFilter();       // DrawRecords.cpp

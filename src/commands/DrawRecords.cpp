@@ -112,7 +112,7 @@ void Commands::openDrawFile(const QString& path)
     platform.ShowInformation(DrawVerdict(record, differences, MostDifferencesShown));
 }
 
-// The window as after ［HIT-ALL］ of the recorded draw: its rows set up, its
+// The window as after HIT-ALL of the recorded draw: its rows set up, its
 // lists in place, its ladder built from its seed and every hit traced.
 void Commands::showDraw(const BuiltDraw& draw, const std::vector<DrawEvent>& history)
 {

@@ -1,4 +1,4 @@
-// ［HIT-ALL］ and the result column: every hit traced in black, and beside
+// HIT-ALL and the result column: every hit traced in black, and beside
 // it the member it reaches.
 
 #include "commands/Commands.h"
@@ -45,7 +45,7 @@ void Commands::setResultColumn(ResultColumnMode mode)
 void Commands::onHitAll()
 {
     window_.setBusyCursor();
-    // A column left by an earlier ［HIT-ALL］ is reused: each row keeps exactly one box.
+    // A column left by an earlier HIT-ALL is reused: each row keeps exactly one box.
     setResultColumn(CreateColumn);
     lottery_.Model.ResultColumnShown = true;
     window_.setOuterWidth(WidthWithResults);

@@ -73,7 +73,7 @@ void Commands::showOnStage()
         scene.Members << (box ? box->text().trimmed() : QString());
     }
     scene.Built = lottery_.Model.LadderBuilt;
-    // After ［HIT-ALL］ every path is known: the curtain goes.
+    // After HIT-ALL every path is known: the curtain goes.
     scene.Curtain = stageSettings_.Curtain && !lottery_.Model.ResultColumnShown;
     if (scene.Built) {
         PutLadder(scene, lottery_.Grid, scene.Rows);

@@ -29,7 +29,7 @@ struct LotteryState {
     int32_t HitShuffles = 0;
     std::vector<DrawEvent> History;
     std::optional<BuiltDraw> LastBuild;
-    bool ResultsShown = false; // ［HIT-ALL］ has traced every hit
+    bool ResultsShown = false; // HIT-ALL has traced every hit
     int32_t LitHit = 0;        // the hit whose path is red, 0 for none
     std::vector<int32_t> Revealed;  // the hits revealed since Build, in the order revealed
     std::vector<int32_t> RedPrizes; // the prizes whose paths stay red besides it

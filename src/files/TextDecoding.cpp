@@ -207,7 +207,7 @@ bool IsAsciiLetter(char32_t code)
 // letters come among plain ones; Cyrillic, Greek, Hebrew and Arabic words hold none.
 double LetterWeight(char32_t code, Script script, char32_t before, char32_t after)
 {
-    // With the compatibility ideographs: 﨑 and 髙 of Japanese names, the hanja Korean keeps apart.
+    // With the compatibility ideographs (U+F900 to U+FAFF): forms Japanese names keep, and hanja Korean keeps apart.
     const bool han = (code >= 0x4E00 && code < 0xA000) || (code >= 0x3400 && code < 0x4DC0) || code == 0x3005
                      || (code >= 0xF900 && code < 0xFB00);
     const bool besideAscii = IsAsciiLetter(before) || IsAsciiLetter(after);
@@ -221,7 +221,8 @@ double LetterWeight(char32_t code, Script script, char32_t before, char32_t afte
         if (code >= 0xFF61 && code < 0xFFA0)
             return 0.5; // half-width katakana: other encodings' bytes often read as these
         // Beside kana and kanji, the characters code page 932 adds (NEC's
-        // and IBM's), which names and company names use: ① ⅱ № ㈱ ㍿.
+        // and IBM's), which names and company names use: circled numbers,
+        // Roman numerals, the numero sign and the bracketed company marks.
         return han || (code >= 0x3041 && code < 0x3100) || code == 0x30FC || (code >= 0x2460 && code < 0x2474)
                        || (code >= 0x2160 && code < 0x2180) || code == 0x2116 || code == 0x2121
                        || (code >= 0x3200 && code < 0x3400)

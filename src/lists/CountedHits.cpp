@@ -8,8 +8,9 @@ namespace quorvan {
 
 namespace {
 
-// The times sign: ×, * and ＊ anywhere; the letter x (any width or case)
-// only with a space on its word side, so "3x Gift" counts and "Xbox" or "3D" do not.
+// The times sign: the multiplication sign, the asterisk and its full-width
+// form anywhere; the letter x (any width or case) only with a space on its
+// word side, so "3x Gift" counts and "Xbox" or "3D" do not.
 const QString Digits = QStringLiteral("(\\d{1,4})");
 const QRegularExpression CountFirst(QStringLiteral("^\\s*") + Digits
                                         + QStringLiteral("\\s*(?:[×*＊]|[xXｘＸ](?=\\s))\\s*(\\S.*?)\\s*$"),

@@ -1,7 +1,7 @@
 #pragma once
 // Hit lines that say how many of a prize there are, as people write them:
 // "3 × Gift card", "3x Gift card", "Gift card ×3", "Gift card x 3", with
-// full-width digits and signs ("Gift card ×３") too. Counted only when the
+// full-width digits and signs too. Counted only when the
 // user agrees; the prize keeps its text exactly as written.
 
 #include <QList>

@@ -50,7 +50,7 @@ ImportShape ShapeOfRows(const QList<QStringList>& rows);
 // the heading row every workbook list has, and the `notes` of reading it.
 ImportShape ShapeOfSheet(const QList<QStringList>& rows, const ListNotes& notes);
 
-// A name of a heading ("Name", "Prize", 氏名, 賞品 ...), whatever its case and width.
+// A name of a heading ("Name", "Prize", and their Japanese words), whatever its case and width.
 bool LooksLikeHeading(const QString& entry);
 // A number or code such as 1024, A-17, EMP0042, #12.
 bool LooksLikeCode(const QString& entry);

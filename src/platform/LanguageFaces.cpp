@@ -25,12 +25,12 @@ void UseFacesOfLanguage(const QString& language)
         return designed;
     };
     const std::pair<QString, QStringList> substitutions[] = {
-        {QStringLiteral("ＭＳ Ｐゴシック"), faces("Sans", {QStringLiteral("IPAPGothic")})},
-        {QStringLiteral("ＭＳ ゴシック"), faces("Sans", {QStringLiteral("IPAGothic")})},
-        {QStringLiteral("ＭＳ 明朝"), faces("Serif", {QStringLiteral("IPAMincho")})},
-        {QStringLiteral("ＭＳ Ｐ明朝"), faces("Serif", {QStringLiteral("IPAPMincho")})},
+        {QString::fromUtf8(designed::PGothic), faces("Sans", {QStringLiteral("IPAPGothic")})},
+        {QString::fromUtf8(designed::Gothic), faces("Sans", {QStringLiteral("IPAGothic")})},
+        {QString::fromUtf8(designed::Mincho), faces("Serif", {QStringLiteral("IPAMincho")})},
+        {QString::fromUtf8(designed::PMincho), faces("Serif", {QStringLiteral("IPAPMincho")})},
         // Terminal is a fixed-pitch face; other characters fall back to a Gothic.
-        {QStringLiteral("Terminal"), QStringList{QStringLiteral("DejaVu Sans Mono")} + faces("Sans", {QStringLiteral("IPAGothic")})},
+        {QString::fromUtf8(designed::Terminal), QStringList{QStringLiteral("DejaVu Sans Mono")} + faces("Sans", {QStringLiteral("IPAGothic")})},
     };
     for (const auto& [designed, standIns] : substitutions) {
         QFont::removeSubstitutions(designed);

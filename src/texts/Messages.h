@@ -200,7 +200,7 @@ enum class MessageId : int {
     MemberNumber,            // %1: the member's row, for a member without a name
     KeepRedPathsEntry,       // the menu entry that keeps revealed prizes' paths red
     SavedWhere,              // %1: the file a result or record was saved to
-    EveryPathTraced,         // ［HIT-ALL］ done: %1 how many winners (rows with a prize)
+    EveryPathTraced,         // HIT-ALL done: %1 how many winners (rows with a prize)
 
     // The import preview, opened when a list file looks read wrongly.
     ImportPreviewTitle,

@@ -28,7 +28,7 @@ private:
 QString SystemReason(int error);
 
 // A prize's place: "1st", "2nd", "3rd", "4th" ... "11th", "21st" in English,
-// as the user's language writes it (Japanese: the bare number, which 等 follows).
+// as the user's language writes it (Japanese: the bare number, which the counter for a prize rank follows).
 QString PlaceWords(int32_t place);
 
 } // namespace quorvan

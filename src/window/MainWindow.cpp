@@ -130,7 +130,7 @@ MainWindow::~MainWindow()
     disconnect(focusWatch_);
 }
 
-// A control switched off by its own command (Build, ［HIT-ALL］, a list
+// A control switched off by its own command (Build, HIT-ALL, a list
 // import) hands the keyboard on down the tab sequence, at once or when the
 // window is active again after a dialog; it never lands on RESET or EXIT
 // that way, where one more Enter would discard the lottery. A Tab from an
@@ -236,7 +236,7 @@ void MainWindow::build()
 // check box and labels are named by their captions.
 void MainWindow::nameControls()
 {
-    // Worked out once: ［HIT-ALL］ names 480 boxes at a time.
+    // Worked out once: HIT-ALL names 480 boxes at a time.
     boxNames_ = {Say(MessageId::MemberBoxName), Say(MessageId::HitBoxName),
                  Say(MessageId::ResultBoxName)};
     nameBox(roles_.firstMemberBox, Column::Members, 1);

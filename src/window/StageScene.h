@@ -26,7 +26,7 @@ struct StageScene {
     std::vector<int32_t> Winners;
     // The hits revealed, in the order they were revealed.
     std::vector<int32_t> Revealed;
-    // The latest revealed path stands out, as the operator's red one; after ［HIT-ALL］ none does.
+    // The latest revealed path stands out, as the operator's red one; after HIT-ALL none does.
     bool LatestLit = true;
     // Prizes not yet revealed are hidden behind a curtain.
     bool Curtain = true;

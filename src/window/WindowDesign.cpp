@@ -1,6 +1,7 @@
 #include "window/WindowDesign.h"
 
 #include "ladder/Geometry.h"
+#include "platform/LanguageFaces.h"
 #include "window/ControlRoles.h"
 #include "window/Controls.h"
 #include "window/LadderImage.h"
@@ -14,11 +15,7 @@ namespace quorvan {
 
 namespace {
 
-constexpr const char* PGothic = "ＭＳ Ｐゴシック";
-constexpr const char* Gothic = "ＭＳ ゴシック";
-constexpr const char* Mincho = "ＭＳ 明朝";
-constexpr const char* PMincho = "ＭＳ Ｐ明朝";
-constexpr const char* Terminal = "Terminal";
+using namespace designed;
 
 constexpr QRgb Black = qRgb(0, 0, 0);
 constexpr QRgb Blue = qRgb(0, 0, 255);

@@ -4,6 +4,8 @@
 // them. The window is built from this table; the names are the ones lookups
 // by name find.
 
+#include "platform/LanguageFaces.h"
+
 #include <QRect>
 #include <QRgb>
 
@@ -30,9 +32,9 @@ constexpr const char* WindowName = "FMAIN";
 constexpr int DesignedWidth = 735; // outer size
 constexpr int DesignedHeight = 549;
 constexpr QRgb WindowColour = qRgb(192, 192, 192); // silver
-constexpr DesignedFont WindowFont = {"Terminal", 16, qRgb(0, 0, 0), false};
+constexpr DesignedFont WindowFont = {designed::Terminal, 16, qRgb(0, 0, 0), false};
 // The font dialog's first font, in the desktop's window-text colour.
-constexpr const char* FontDialogFace = "Terminal";
+constexpr const char* FontDialogFace = designed::Terminal;
 constexpr int FontDialogPixels = 13;
 
 struct DesignedControl {

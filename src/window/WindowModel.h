@@ -37,9 +37,9 @@ struct WindowModel {
     // since the last Build, in the order revealed.
     bool KeepRedPaths = false;
     std::vector<int32_t> RedPrizes;
-    // ［HIT-ALL］ has made the result column since the last Reset.
+    // HIT-ALL has made the result column since the last Reset.
     bool ResultColumnShown = false;
-    // What ［HIT-ALL］ traced, row by row: the result files write these, never
+    // What HIT-ALL traced, row by row: the result files write these, never
     // what a box shows.
     QList<ResultPair> TracedResults;
     // The results of the last Build are in a file (a result file or a draw record).
